@@ -1,0 +1,43 @@
+# One entry for building and testing. Every target installs the Debian packages it needs when
+# they are missing, so a fresh machine needs nothing else.
+
+JOBS ?= $(shell nproc)
+BUILD := build
+ASAN_BUILD := build-asan
+
+NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+
+define require_packages
+	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:$$missing"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
+	fi
+endef
+
+.PHONY: all deps test test-native test-asan clean
+
+all: test
+
+deps:
+	$(call require_packages,$(NATIVE_PACKAGES))
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORAMITO_SANITIZE=ON
+
+test: test-native test-asan
+
+test-native: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,86 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "cli/cli_context.h"
+#include "cli/text_encoding.h"
+#include "data/growth_file.h"
+#include "data/unit_file.h"
+
+namespace {
+
+std::string one_line(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+
+using Command = CommandOutput (*)(const CommandLine&);
+
+const std::map<std::string, Command>& commands() {
+    static const std::map<std::string, Command> table = {
+        {"values", command_values},
+        {"identify", command_identify},
+        {"units", command_units},
+        {"growth", command_growth},
+    };
+    return table;
+}
+
+}  // namespace
+
+const RandomTable& cli_random_table() {
+    static RandomTable* table = [] {
+        static RandomTable storage;
+        generate_random_tables(storage);
+        return &storage;
+    }();
+    return *table;
+}
+
+const GameTables& cli_game_tables(const CommandLine& line) {
+    static GameTables tables;
+    tables = GameTables{};
+    const std::string units = line.dataDir + "/character.txt";
+    if (!load_unit_file(units.c_str(), tables)) {
+        throw CliError("cannot read " + units);
+    }
+    const std::string growth = line.dataDir + "/grow.txt";
+    if (!load_growth_file(growth.c_str(), tables)) {
+        throw CliError("cannot read " + growth);
+    }
+    return tables;
+}
+
+std::string utf8_of(const char* shiftJis) { return shift_jis_to_utf8(shiftJis); }
+
+std::string shift_jis_of(const std::string& utf8, const std::string& what) {
+    std::string shiftJis;
+    if (!utf8_to_shift_jis(utf8, shiftJis)) {
+        throw CliError(what + " has no Shift-JIS form");
+    }
+    return shiftJis;
+}
+
+int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    try {
+        const CommandLine line = parse_command_line(argc, argv);
+        const auto found = commands().find(line.command);
+        if (found == commands().end()) {
+            throw CliError("unknown command \"" + line.command + "\"");
+        }
+        const CommandOutput output = found->second(line);
+        if (line.json) {
+            out << output.json.dump() << '\n';
+        } else {
+            out << output.text;
+        }
+        out.flush();
+        return 0;
+    } catch (const std::exception& error) {
+        err << "soramito-cli: " << one_line(error.what()) << '\n';
+        return 2;
+    }
+}

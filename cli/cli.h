@@ -1,0 +1,7 @@
+#pragma once
+
+#include <ostream>
+
+// soramito-cli: runs one command; what it prints goes to out only when it succeeds, and a
+// failure is one line on err with the exit status 2.
+int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

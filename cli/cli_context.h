@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/arguments.h"
+#include "data/game_tables.h"
+#include "random/random_table.h"
+
+// What a command prints: the JSON object, or the readable text.
+struct CommandOutput {
+    nlohmann::json json;
+    std::string text;
+};
+
+const RandomTable& cli_random_table();
+
+// Reads character.txt, then grow.txt, from the data folder, as the program does at start-up.
+const GameTables& cli_game_tables(const CommandLine& line);
+
+std::string utf8_of(const char* shiftJis);
+// Converts a UTF-8 argument or field to Shift-JIS, or raises an error naming it.
+std::string shift_jis_of(const std::string& utf8, const std::string& what);
+
+CommandOutput command_values(const CommandLine& line);
+CommandOutput command_identify(const CommandLine& line);
+CommandOutput command_units(const CommandLine& line);
+CommandOutput command_growth(const CommandLine& line);

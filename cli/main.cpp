@@ -1,0 +1,5 @@
+#include <iostream>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv) { return run_cli(argc, argv, std::cout, std::cerr); }

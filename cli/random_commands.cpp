@@ -1,0 +1,89 @@
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "cli/cli_context.h"
+#include "random/marks.h"
+
+namespace {
+
+constexpr int kLaneWidth = 32;
+
+const char* mark_text(Mark mark) { return mark == 1 ? "○" : "×"; }
+
+}  // namespace
+
+CommandOutput command_values(const CommandLine& line) {
+    check_arguments(line, 0, {"--seed", "--from", "--count"});
+    if (line.options.count("--seed") == 0 || line.options.count("--from") == 0) {
+        throw CliError("values needs --seed S and --from P");
+    }
+    const int seed = static_cast<int>(parse_integer(line.options.at("--seed"), 0, 63, "--seed"));
+    const int from =
+        static_cast<int>(parse_integer(line.options.at("--from"), 0, kLastShownPosition, "--from"));
+    const int count =
+        line.options.count("--count") == 0
+            ? kLaneWidth
+            : static_cast<int>(parse_integer(line.options.at("--count"), 1,
+                                             kLastShownPosition - from + 1, "--count"));
+    const RandomTable& table = cli_random_table();
+    CommandOutput output;
+    output.json = {{"seedIndex", seed}, {"from", from}, {"values", nlohmann::json::array()}};
+    for (int row = 0; row < count; row += kLaneWidth) {
+        std::string values = "乱数値：";
+        std::string marks = "○×法：";
+        for (int j = row; j < count && j < row + kLaneWidth; ++j) {
+            const int stored = random_value(table, seed, from + j);
+            const int display = display_value(stored);
+            const Mark mark = mark_of(display);
+            output.json["values"].push_back(
+                {{"position", from + j}, {"stored", stored}, {"display", display}, {"mark", mark}});
+            char cell[8];
+            std::snprintf(cell, sizeof cell, "%02d ", display);
+            values += cell;
+            marks += std::string(mark_text(mark)) + " ";
+        }
+        char heading[64];
+        std::snprintf(heading, sizeof heading, "現在の乱数　　#%02d:%3d\n", seed, from + row);
+        output.text += heading + values + "\n" + marks + "\n";
+    }
+    output.text = utf8_of(output.text.c_str());
+    return output;
+}
+
+CommandOutput command_identify(const CommandLine& line) {
+    check_arguments(line, 1, {});
+    std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
+    if (pattern.size() >= kMarkTextCapacity) {
+        pattern.resize(kMarkTextCapacity - 1);
+    }
+    MarkArray marks{};
+    const int markCount = parse_mark_pattern(pattern.c_str(), marks);
+    // The list holds every match, also when all 64 match and the count is 0.
+    CandidateList candidates;
+    std::fill(std::begin(candidates), std::end(candidates), -1);
+    const int candidateCount = match_seeds(cli_random_table(), marks, markCount, candidates);
+    const int listed = static_cast<int>(std::count_if(std::begin(candidates), std::end(candidates),
+                                                      [](int seed) { return seed >= 0; }));
+    CommandOutput output;
+    output.json = {{"marks", std::vector<int>(marks, marks + markCount)},
+                   {"markCount", markCount},
+                   {"candidateCount", candidateCount},
+                   {"candidates", std::vector<int>(candidates, candidates + listed)}};
+    std::string text = "○×：";
+    for (int k = 0; k < markCount; ++k) {
+        text += mark_text(marks[k]);
+    }
+    text += "（" + std::to_string(markCount) + "個）\n候補：";
+    if (candidateCount > 0) {
+        for (int c = 0; c < candidateCount; ++c) {
+            text += (c > 0 ? " " : "") + std::to_string(candidates[c]);
+        }
+    } else if (listed == kSeedCount) {
+        text += "なし（64系列すべてが一致します）";
+    } else {
+        text += "なし（一致する系列はありません）";
+    }
+    output.text = utf8_of((text + "\n").c_str());
+    return output;
+}

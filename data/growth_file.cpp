@@ -1,0 +1,37 @@
+#include "data/growth_file.h"
+
+#include <cstdio>
+
+namespace {
+
+void scan_growth_record(TextReader& reader, GrowthRecord& record) {
+    for (std::size_t field = 0; field < record.size(); ++field) {
+        if (field > 0 && !scan_literal(reader, ',')) {
+            return;
+        }
+        if (!scan_int(reader, record[field])) {
+            return;
+        }
+    }
+    skip_space(reader);
+}
+
+}  // namespace
+
+void read_growth_file(TextReader& reader, GameTables& tables) {
+    for (int row = 0; row < kGrowthFileRecords; ++row) {
+        scan_growth_record(reader, tables.growthTable[row]);
+    }
+}
+
+bool load_growth_file(const char* path, GameTables& tables) {
+    std::FILE* file = std::fopen(path, "r");
+    if (file == nullptr) {
+        return false;
+    }
+    TextReader reader = reader_over_file(file);
+    read_growth_file(reader, tables);
+    const bool readFailed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !readFailed;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "data/game_tables.h"
+#include "data/text_reader.h"
+
+// Reads the 52 growth records into rows 0 to 51, each with the scan "%d,%d,...,%d\n" (ten
+// numbers); a scan that meets an unexpected byte leaves it unread, so every later scan stops
+// there too and the later rows keep their zeroes.
+void read_growth_file(TextReader& reader, GameTables& tables);
+
+bool load_growth_file(const char* path, GameTables& tables);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "data/game_tables.h"
+#include "data/text_reader.h"
+
+// The longest unit entry that is kept; the rest of a longer one is skipped.
+constexpr int kUnitEntryCapacity = 256;
+
+// Fills name, followUpCritFactor and skills from one entry "name,factor[,index,...]"; the
+// entry is used as scratch space. Flags are only set, never cleared.
+void parse_unit_line(UnitRecord& unit, char* entry);
+
+// Reads the header and the ally and enemy entries into zeroed tables.
+void read_unit_file(TextReader& reader, GameTables& tables);
+
+// Opens the file by name for reading as text; false when it cannot be opened.
+bool load_unit_file(const char* path, GameTables& tables);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "random/seed_table.h"
+
+// The game's sequences have 91 blocks (positions 0 to 5004), but an event run that starts near
+// the last lane position reads up to 255 values further, so every sequence is grown with the
+// same block step to 96 blocks and no read ever leaves it.
+constexpr int kBlockCount = 96;
+constexpr int kSequenceLength = kBlockCount * kBlockLength;
+constexpr int kLastShownPosition = 5004;
+constexpr int kFirstLanePosition = 1;
+constexpr int kLastLanePosition = 4973;
+
+using Sequence = std::int32_t[kSequenceLength];
+
+struct RandomTable {
+    Sequence sequences[kSeedCount];
+};
+
+void next_block(std::span<const std::int32_t, kBlockLength> block,
+                std::span<std::int32_t, kBlockLength> next);
+void generate_random_tables(RandomTable& table);
+int random_value(const RandomTable& table, int seedIndex, int position);
+int display_value(int stored);
