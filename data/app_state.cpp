@@ -1,0 +1,65 @@
+#include "data/app_state.h"
+
+void set_lane_defaults(AppState& state) {
+    for (Lane& lane : state.lanes) {
+        lane.seedIndex = 0;
+        lane.position = kFirstLanePosition;
+    }
+}
+
+void set_unit_defaults(AppState& state) {
+    CombatantState& ally = state.ally;
+    ally.hp = 40;
+    ally.maxHp = 60;
+    ally.level = 10;
+    ally.technique = 10;
+    ally.luck = 10;
+    ally.critRate = 10;
+    ally.attackSpeed = 10;
+    ally.defense = 10;
+    ally.hitRate = 90;
+    ally.attack = 20;
+    ally.listIndex = 0;
+    ally.skills.fill(0);
+    ally.skills[kSkillContinue] = 1;
+
+    CombatantState& enemy = state.enemy;
+    enemy.hitRate = 40;
+    enemy.hp = 40;
+    enemy.maxHp = 60;
+    enemy.level = 10;
+    enemy.technique = 5;
+    enemy.luck = 5;
+    enemy.attackSpeed = 5;
+    enemy.critRate = 2;
+    enemy.attack = 20;
+    enemy.defense = 10;
+    enemy.listIndex = 0;
+}
+
+void set_condition_defaults(AppState& state) {
+    state.candidateCount = 0;
+    state.lastMarkText[0] = '\0';
+    state.booksHeld.fill(0);
+    state.eventSwitches.fill(0);
+    state.predictSwitch = 0;
+    state.allyCondition = BattleResultCondition{kResultHpUnchanged, 0, 1};
+    state.enemyCondition = BattleResultCondition{kResultHpUnchanged, 0, 1};
+    state.levelUpWanted.fill(1);
+}
+
+bool ally_is_set(const AppState& state) { return state.ally.name[0] != '\0'; }
+
+void rerun_lane(AppState& state, int lane) {
+    if (!ally_is_set(state)) {
+        return;
+    }
+    Lane& log = state.lanes[lane];
+    run_events(state.ally, state.enemy, log, state.predictSwitch, state.eventSwitches,
+               state.randomTable.sequences[log.seedIndex], state.growthRates);
+}
+
+void rerun_both_lanes(AppState& state) {
+    rerun_lane(state, 0);
+    rerun_lane(state, 1);
+}
