@@ -25,6 +25,9 @@ const std::map<std::string, Command>& commands() {
         {"identify", command_identify},
         {"units", command_units},
         {"growth", command_growth},
+        {"run", command_run},
+        {"search", command_search},
+        {"estimate", command_estimate},
     };
     return table;
 }

@@ -27,3 +27,6 @@ CommandOutput command_values(const CommandLine& line);
 CommandOutput command_identify(const CommandLine& line);
 CommandOutput command_units(const CommandLine& line);
 CommandOutput command_growth(const CommandLine& line);
+CommandOutput command_run(const CommandLine& line);
+CommandOutput command_search(const CommandLine& line);
+CommandOutput command_estimate(const CommandLine& line);

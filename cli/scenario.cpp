@@ -1,0 +1,179 @@
+#include "cli/scenario.h"
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <map>
+#include <iterator>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_context.h"
+
+namespace {
+
+using nlohmann::json;
+
+constexpr std::int64_t kFigureLow = -999;
+constexpr std::int64_t kFigureHigh = 9999;
+constexpr std::int64_t kInt32Low = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t integer(const json& value, std::int64_t low, std::int64_t high,
+                     const std::string& field) {
+    if (!value.is_number_integer()) {
+        throw CliError("scenario field " + field + " must be an integer");
+    }
+    // Non-negative numbers arrive unsigned and may exceed the signed 64-bit range.
+    const bool tooLarge = value.is_number_unsigned()
+                              ? value.get<std::uint64_t>() > static_cast<std::uint64_t>(high)
+                              : value.get<std::int64_t>() > high;
+    if (tooLarge || value.get<std::int64_t>() < low) {
+        throw CliError("scenario field " + field + " must be " + std::to_string(low) + " to " +
+                       std::to_string(high));
+    }
+    return static_cast<std::int32_t>(value.get<std::int64_t>());
+}
+
+std::int32_t figure(const json& value, const std::string& field) {
+    return integer(value, kFigureLow, kFigureHigh, field);
+}
+
+std::int32_t any_int32(const json& value, const std::string& field) {
+    return integer(value, kInt32Low, kInt32High, field);
+}
+
+template <std::size_t N>
+void integers(const json& value, std::array<std::int32_t, N>& out, const std::string& field,
+              std::int64_t low, std::int64_t high) {
+    if (!value.is_array() || value.size() != N) {
+        throw CliError("scenario field " + field + " must be an array of " + std::to_string(N) +
+                       " integers");
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        out[i] = integer(value[i], low, high, field + "[" + std::to_string(i) + "]");
+    }
+}
+
+// Calls the handler of each member; a member without a handler is an error.
+void members(const json& object, const std::string& where,
+             const std::map<std::string, std::function<void(const json&)>>& handlers) {
+    if (!object.is_object()) {
+        throw CliError("scenario field " + where + " must be an object");
+    }
+    for (const auto& [key, value] : object.items()) {
+        const auto handler = handlers.find(key);
+        if (handler == handlers.end()) {
+            throw CliError("unknown scenario field " + (where.empty() ? key : where + "." + key));
+        }
+        handler->second(value);
+    }
+}
+
+void read_unit(const json& object, const std::string& where, CombatantState& unit) {
+    const auto field = [&](std::int32_t& member, const char* name) {
+        return std::pair<std::string, std::function<void(const json&)>>{
+            name, [&member, where, name](const json& v) {
+                member = figure(v, where + "." + name);
+            }};
+    };
+    members(object, where,
+            {{"name",
+              [&](const json& v) {
+                  if (!v.is_string()) {
+                      throw CliError("scenario field " + where + ".name must be a string");
+                  }
+                  const std::string name = shift_jis_of(v.get<std::string>(), where + ".name");
+                  if (name.size() >= sizeof unit.name || name.find('\0') != std::string::npos) {
+                      throw CliError("scenario field " + where +
+                                     ".name is longer than 31 bytes in Shift-JIS");
+                  }
+                  std::memset(unit.name, 0, sizeof unit.name);
+                  std::memcpy(unit.name, name.data(), name.size());
+              }},
+             {"skills",
+              [&](const json& v) {
+                  integers(v, unit.skills, where + ".skills", kInt32Low, kInt32High);
+              }},
+             field(unit.followUpCritFactor, "followUpCritFactor"), field(unit.level, "level"),
+             field(unit.technique, "technique"), field(unit.luck, "luck"),
+             field(unit.hitRate, "hitRate"), field(unit.critRate, "critRate"),
+             field(unit.attackSpeed, "attackSpeed"), field(unit.attack, "attack"),
+             field(unit.defense, "defense"), field(unit.hp, "hp"), field(unit.maxHp, "maxHp")});
+}
+
+void read_lanes(const json& value, AppState& state) {
+    if (!value.is_array() || value.size() > kLaneCount) {
+        throw CliError("scenario field lanes must be an array of at most 2 lanes");
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::string where = "lanes[" + std::to_string(i) + "]";
+        Lane& lane = state.lanes[i];
+        members(value[i], where,
+                {{"seedIndex",
+                  [&](const json& v) {
+                      lane.seedIndex = integer(v, 0, kSeedCount - 1, where + ".seedIndex");
+                  }},
+                 {"position", [&](const json& v) {
+                      lane.position = integer(v, kFirstLanePosition, kLastLanePosition,
+                                              where + ".position");
+                  }}});
+    }
+}
+
+void read_condition(const json& value, const std::string& where,
+                    BattleResultCondition& condition) {
+    members(value, where,
+            {{"type", [&](const json& v) { condition.type = any_int32(v, where + ".type"); }},
+             {"n", [&](const json& v) { condition.n = figure(v, where + ".n"); }},
+             {"unspecified", [&](const json& v) {
+                  condition.unspecified = any_int32(v, where + ".unspecified") == 1 ? 1 : 0;
+              }}});
+}
+
+}  // namespace
+
+void apply_scenario_text(const std::string& text, AppState& state) {
+    json scenario;
+    try {
+        scenario = json::parse(text);
+    } catch (const json::parse_error& error) {
+        throw CliError(std::string("bad JSON in the scenario: ") + error.what());
+    }
+    members(scenario, "",
+            {{"ally", [&](const json& v) { read_unit(v, "ally", state.ally); }},
+             {"enemy", [&](const json& v) { read_unit(v, "enemy", state.enemy); }},
+             {"lanes", [&](const json& v) { read_lanes(v, state); }},
+             {"eventSwitches",
+              [&](const json& v) {
+                  integers(v, state.eventSwitches, "eventSwitches", kInt32Low, kInt32High);
+              }},
+             {"predictSwitch",
+              [&](const json& v) { state.predictSwitch = any_int32(v, "predictSwitch"); }},
+             {"growthRates",
+              [&](const json& v) {
+                  integers(v, state.growthRates, "growthRates", kFigureLow, kFigureHigh);
+              }},
+             {"allyCondition",
+              [&](const json& v) { read_condition(v, "allyCondition", state.allyCondition); }},
+             {"enemyCondition",
+              [&](const json& v) { read_condition(v, "enemyCondition", state.enemyCondition); }},
+             {"levelUpWanted",
+              [&](const json& v) { integers(v, state.levelUpWanted, "levelUpWanted", 0, 2); }},
+             {"booksHeld", [&](const json& v) {
+                  integers(v, state.booksHeld, "booksHeld", kInt32Low, kInt32High);
+              }}});
+}
+
+void apply_scenario_file(const std::string& path, AppState& state) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        throw CliError("cannot read the scenario " + path);
+    }
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) {
+        throw CliError("cannot read the scenario " + path);
+    }
+    apply_scenario_text(text, state);
+}
