@@ -15,7 +15,7 @@ define require_packages
 	fi
 endef
 
-.PHONY: all deps test test-native test-asan clean
+.PHONY: all deps test test-native test-asan bench clean
 
 all: test
 
@@ -39,5 +39,11 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# Release build, so that the figures are what a player gets.
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench -j $(JOBS) --target search_bench
+	build-bench/search_bench
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

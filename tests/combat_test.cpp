@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -287,6 +289,119 @@ TEST(Combat, StrikeOutcomes) {
         EXPECT_EQ(target.hp, c.targetHp) << c.name;
         EXPECT_EQ(striker.hp, c.strikerHp) << c.name;
         EXPECT_EQ(outcome.battleEnds, target.hp == 0 || striker.hp <= 0) << c.name;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+
+TEST(Combat, FiguresAtTheEndsOfTheirRangesGiveDefinedOutcomes) {
+    struct Case {
+        std::string name;
+        std::function<void(CombatantState&, CombatantState&)> setup;
+        std::function<void(const Battle&)> check;
+    };
+    const std::vector<Case> cases = {
+        {"hitRate 0 never connects with an ordinary strike",
+         [](CombatantState& a, CombatantState&) { a.hitRate = 0; },
+         [](const Battle& b) {
+             EXPECT_EQ(b.log.attackerHitsLanded, 0);
+             EXPECT_EQ(b.defender.hpAfterBattle, 40);
+         }},
+        {"attackSpeed 0 with 連続 consumes no 連 entry",
+         [](CombatantState& a, CombatantState& d) {
+             a.attackSpeed = 0;
+             d.attackSpeed = 0;
+         },
+         [](const Battle& b) { EXPECT_NE(b.log.codes[0], kCodeAttackerContinue); }},
+        {"a defender at 0 HP falls to the first hit",
+         [](CombatantState& a, CombatantState& d) {
+             a.hitRate = 100;
+             d.hp = 0;
+         },
+         [](const Battle& b) {
+             EXPECT_EQ(b.log.count, 5);  // 連 連 (both groups first), 殺 ？ 命
+             EXPECT_EQ(b.defender.hpAfterBattle, 0);
+             EXPECT_EQ(b.defender.hp, 0);
+         }},
+        {"negative HP is taken as it is",
+         [](CombatantState& a, CombatantState& d) {
+             a.hitRate = 100;
+             d.hp = -50;
+             d.maxHp = 0;
+         },
+         [](const Battle& b) {
+             EXPECT_EQ(b.defender.hpAfterBattle, 0);
+             EXPECT_EQ(b.defender.hp, -50);
+         }},
+        {"太陽 with maxHp 0 caps the striker at 0",
+         [](CombatantState& a, CombatantState&) {
+             a.skills[kSkillSunlight] = 1;
+             a.technique = 100;
+             a.maxHp = 0;
+         },
+         [](const Battle& b) { EXPECT_LE(b.attacker.hpAfterBattle, 0); }},
+        {"a follow-up factor of 2147483647 gives a critical rate of 100",
+         [](CombatantState& a, CombatantState&) {
+             a.followUpCritFactor = kInt32Max;
+             a.critRate = kInt32Max;
+             a.hitRate = 0;
+         },
+         [](const Battle& b) {
+             // The follow-up group's 殺 entry passes whatever the value.
+             ASSERT_NE(b.log.strikeStarts[2], kNoStrikeGroup);
+             EXPECT_EQ(b.log.success[b.log.strikeStarts[2]], 1);
+         }},
+        {"32-bit extremes of attack and defence",
+         [](CombatantState& a, CombatantState& d) {
+             a.attack = kInt32Max;
+             d.defense = kInt32Min;
+             a.hitRate = 100;
+             d.hp = kInt32Max;
+             d.maxHp = kInt32Max;
+         },
+         [](const Battle& b) {
+             EXPECT_EQ(b.defender.hpAfterBattle, 0);
+             EXPECT_EQ(b.defender.hp, kInt32Max);
+         }},
+        {"呪い recoil saturates instead of wrapping",
+         [](CombatantState& a, CombatantState&) {
+             a.skills[kSkillCurse] = 1;
+             a.luck = kInt32Min;
+             a.attack = kInt32Max;
+             a.defense = kInt32Min;
+             a.hitRate = 100;
+             a.hp = kInt32Min + 1;
+         },
+         [](const Battle& b) { EXPECT_EQ(b.attacker.hpAfterBattle, kInt32Min); }},
+        {"祈り with a luck of 2147483647 always passes",
+         [](CombatantState&, CombatantState& d) {
+             d.skills[kSkillPrayer] = 1;
+             d.luck = kInt32Max;
+         },
+         [](const Battle& b) {
+             EXPECT_EQ(b.log.codes[0], kCodeDefenderPrayer);
+             EXPECT_EQ(b.log.success[0], 1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CombatantState attacker = worked_attacker();
+        CombatantState defender = worked_defender();
+        c.setup(attacker, defender);
+        const CombatantState attackerBefore = attacker;
+        const CombatantState defenderBefore = defender;
+        Battle b = fight(attacker, defender);
+        c.check(b);
+        EXPECT_LE(b.log.count, kLogCapacity);
+        EXPECT_EQ(b.attacker.hp, attackerBefore.hp);
+        EXPECT_EQ(b.defender.hp, defenderBefore.hp);
+        EXPECT_EQ(b.attacker.critRate, attackerBefore.critRate);
+        EXPECT_EQ(b.defender.critRate, defenderBefore.critRate);
     }
 }
 

@@ -1,0 +1,99 @@
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <set>
+
+#include "search/position_search.h"
+#include "sim/consumption_estimate.h"
+
+namespace {
+
+// The worked units and rates: an ally with 連続 against an enemy with 反撃, from position 1 of
+// sequence 0.
+std::unique_ptr<AppState> worked_state() {
+    auto state = std::make_unique<AppState>();
+    AppState& s = *state;
+    generate_random_tables(s.randomTable);
+    set_lane_defaults(s);
+    set_unit_defaults(s);
+    set_condition_defaults(s);
+    s.allyUnitCount = 1;
+    std::strcpy(s.allyUnits[0].name, "アルト");
+    s.growthTable[0] = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};
+    s.growthRates = s.growthTable[0];
+    s.ally.followUpCritFactor = 2;
+    std::strcpy(s.ally.name, "アルト");
+    std::strcpy(s.enemy.name, "山賊ガロ");
+    s.enemy.followUpCritFactor = 1;
+    s.enemy.skills[kSkillCounter] = 1;
+    s.levelUpWanted = {1, 1, 0, 0, 1, 0, 0, 1, 0};
+    return state;
+}
+
+void run_search(benchmark::State& bench, AppState& s, double battlesPerSearch) {
+    std::int32_t result = 0;
+    for (auto _ : bench) {
+        result = search_positions(s, 0, 1);
+        benchmark::DoNotOptimize(result);
+    }
+    bench.counters["results"] = result;
+    if (battlesPerSearch > 0) {
+        bench.counters["battles/s"] = benchmark::Counter(
+            battlesPerSearch * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+    }
+}
+
+void BM_BattleSearchNeverMet(benchmark::State& bench) {
+    auto s = worked_state();
+    s->eventSwitches = {0, 1, 0, 0};
+    s->enemyCondition = {kResultHpAtLeast, 1000, 0};
+    run_search(bench, *s, kSearchEnd - 1);
+}
+
+void BM_ReMoveSearch(benchmark::State& bench) {
+    auto s = worked_state();
+    s->eventSwitches = {0, 0, 0, 1};
+    run_search(bench, *s, 0);
+}
+
+void BM_LevelUpSearch(benchmark::State& bench) {
+    auto s = worked_state();
+    s->eventSwitches = {0, 0, 1, 0};
+    run_search(bench, *s, 0);
+}
+
+// Distinct battle start positions a level-up search with a battle simulates.
+double battles_before_level_ups(AppState& s) {
+    const EventSwitches switches = s.eventSwitches;
+    s.eventSwitches = {0, 0, 1, 0};
+    const std::int32_t candidates = search_positions(s, 0, 1);
+    s.eventSwitches = switches;
+    std::int32_t window = estimate_battle_consumption(s.ally, s.enemy);
+    window *= s.predictSwitch == 1 ? 2 : 1;
+    std::set<int> starts;
+    for (std::int32_t i = 0; i < candidates; ++i) {
+        for (int w = 1; w <= window && s.searchResults[i] > window; ++w) {
+            starts.insert(s.searchResults[i] - w);
+        }
+    }
+    return static_cast<double>(starts.size());
+}
+
+void BM_LevelUpAfterPredictedBattle(benchmark::State& bench) {
+    auto s = worked_state();
+    s->eventSwitches = {0, 1, 1, 0};
+    s->predictSwitch = 1;
+    s->enemyCondition = {kResultHpAtMost, 0, 0};
+    const double battles = battles_before_level_ups(*s);
+    run_search(bench, *s, battles);
+}
+
+}  // namespace
+
+BENCHMARK(BM_BattleSearchNeverMet)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReMoveSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LevelUpSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LevelUpAfterPredictedBattle)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
