@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sim/combat.h"
+#include "log_view.h"
 #include "test_tables.h"
 #include "worked_units.h"
 
@@ -25,20 +26,6 @@ Battle fight(CombatantState attacker, CombatantState defender, int seed = 0, int
     simulate_battle(battle.attacker, battle.defender, battle.log,
                     generated_table().sequences[seed]);
     return battle;
-}
-
-std::vector<int> codes_of(const ConsumptionLog& log) {
-    return std::vector<int>(log.codes.begin(), log.codes.begin() + log.count);
-}
-
-std::vector<int> passed_of(const ConsumptionLog& log) {
-    std::vector<int> passed;
-    for (int i = 0; i < kLogCapacity; ++i) {
-        if (log.success[i] != 0) {
-            passed.push_back(i);
-        }
-    }
-    return passed;
 }
 
 std::vector<int> starts_of(const ConsumptionLog& log) {

@@ -4,6 +4,7 @@
 
 #include "sim/consumption_estimate.h"
 #include "sim/event_runner.h"
+#include "log_view.h"
 #include "test_tables.h"
 #include "worked_units.h"
 
@@ -22,20 +23,6 @@ void run(Events& r, EventSwitches switches, int predict, const GrowthRates& rate
     r.log.position = position;
     run_events(r.attacker, r.defender, r.log, predict, switches,
                generated_table().sequences[r.log.seedIndex], rates);
-}
-
-std::vector<int> codes_of(const ConsumptionLog& log) {
-    return std::vector<int>(log.codes.begin(), log.codes.begin() + log.count);
-}
-
-std::vector<int> passed_of(const ConsumptionLog& log) {
-    std::vector<int> passed;
-    for (int i = 0; i < kLogCapacity; ++i) {
-        if (log.success[i] != 0) {
-            passed.push_back(i);
-        }
-    }
-    return passed;
 }
 
 TEST(EventRunner, WorkedLevelUpAndReMove) {
