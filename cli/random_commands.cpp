@@ -21,11 +21,14 @@ CommandOutput command_values(const CommandLine& line) {
     const int seed = static_cast<int>(parse_integer(line.options.at("--seed"), 0, 63, "--seed"));
     const int from =
         static_cast<int>(parse_integer(line.options.at("--from"), 0, kLastShownPosition, "--from"));
-    const int count =
-        line.options.count("--count") == 0
-            ? kLaneWidth
-            : static_cast<int>(parse_integer(line.options.at("--count"), 1,
-                                             kLastShownPosition - from + 1, "--count"));
+    const int count = line.options.count("--count") == 0
+                          ? kLaneWidth
+                          : static_cast<int>(parse_integer(line.options.at("--count"), 1,
+                                                           kLastShownPosition + 1, "--count"));
+    if (from + count - 1 > kLastShownPosition) {
+        throw CliError("--from " + std::to_string(from) + " with --count " + std::to_string(count) +
+                       " reaches past position " + std::to_string(kLastShownPosition));
+    }
     const RandomTable& table = cli_random_table();
     CommandOutput output;
     output.json = {{"seedIndex", seed}, {"from", from}, {"values", nlohmann::json::array()}};

@@ -119,6 +119,7 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
         {"values", "--seed", "0", "--from", "5005"},
         {"values", "--seed", "0", "--from", "5000", "--count", "6"},
         {"values", "--seed", "0", "--from", "1", "--count", "0"},
+        {"values", "--seed", "0", "--from", "4974"},
         {"values", "--seed", "1x", "--from", "1"},
         {"values", "--seed", "", "--from", "1"},
         {"values", "--seed", "99999999999999999999", "--from", "1"},
