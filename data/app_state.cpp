@@ -57,6 +57,10 @@ void rerun_lane(AppState& state, int lane) {
     Lane& log = state.lanes[lane];
     run_events(state.ally, state.enemy, log, state.predictSwitch, state.eventSwitches,
                state.randomTable.sequences[log.seedIndex], state.growthRates);
+    if (lane == 0) {
+        state.laneZeroAllyHpAfter = state.ally.hpAfterBattle;
+        state.laneZeroEnemyHpAfter = state.enemy.hpAfterBattle;
+    }
 }
 
 void rerun_both_lanes(AppState& state) {

@@ -57,6 +57,10 @@ struct AppState : GameTables {
     std::int32_t candidateCount;
     std::array<std::int32_t, kSearchResultCapacity> searchResults;
     std::int32_t searchResultCount;
+    // Both units' HP after lane 0's last battle. The battle panels show these: the units'
+    // hpAfterBattle belong to whichever lane or search simulated last.
+    std::int32_t laneZeroAllyHpAfter;
+    std::int32_t laneZeroEnemyHpAfter;
 };
 
 // The start-up defaults, in the three steps of the window's creation that set them: the lanes'
@@ -68,6 +72,7 @@ void set_condition_defaults(AppState& state);
 // An ally is set once the status dialog has given it a name.
 bool ally_is_set(const AppState& state);
 
-// Re-runs the events of one lane from its cursor, when an ally is set.
+// Re-runs the events of one lane from its cursor, when an ally is set; a run of lane 0 keeps
+// its battle's HP for the panels.
 void rerun_lane(AppState& state, int lane);
 void rerun_both_lanes(AppState& state);

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Makes a Wine prefix fit for the tests, once: Wine's own fonts lack Tahoma and the Japanese
+# faces, so menus and dialogs would draw boxes; with no window manager each window close
+# would stall ~2 s unless Wine manages the windows itself.
+set -e
+if [ $# -ne 1 ] || [ -z "$1" ]; then
+  echo "usage: $0 PREFIX" >&2
+  exit 2
+fi
+prefix=$1
+marker="$prefix/.soramito-ready"
+[ -f "$marker" ] && exit 0
+
+mkdir -p "$(dirname "$prefix")"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine decodes the face names below from the locale's charset.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# Parallel test runs may all find the prefix unprepared; only one may build it.
+exec 9>"$prefix.lock"
+flock 9
+[ -f "$marker" ] && exit 0
+
+wineboot -i >/dev/null 2>&1
+for face in Tahoma "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAGothic /f >/dev/null 2>&1
+done
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# The registry reaches disk only when the server goes; a later server must see it.
+wineserver -w
+touch "$marker"

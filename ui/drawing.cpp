@@ -1,0 +1,325 @@
+#include "ui/drawing.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "data/names.h"
+
+namespace {
+
+constexpr int kLaneColumns = 32;
+constexpr int kPanelBufferSize = 2048;
+constexpr int kTextBufferSize = 512;
+
+// The device context's state while the list is built: what a text step is drawn with.
+struct Painter {
+    DrawList& list;
+    DrawFont font = DrawFont::kNormal;
+    std::uint32_t color = kColorBlack;
+    DrawPen pen = DrawPen::kDefault;
+
+    void add(DrawKind kind, int left, int top, int right, int bottom, const char* text,
+             int length) {
+        if (list.count >= kDrawStepCapacity) {
+            return;
+        }
+        const int kept = std::clamp(length, 0, kDrawTextCapacity - list.textUsed);
+        std::memcpy(list.text.data() + list.textUsed, text, static_cast<std::size_t>(kept));
+        list.steps[list.count++] =
+            DrawStep{kind, left, top, right, bottom, font, color, pen, list.textUsed, kept};
+        list.textUsed += kept;
+    }
+    void text(int x, int y, const char* bytes, int length) {
+        add(DrawKind::kText, x, y, x, y, bytes, length);
+    }
+    void text(int x, int y, const char* bytes) {
+        text(x, y, bytes, static_cast<int>(std::strlen(bytes)));
+    }
+    void text_in_rect(int left, int top, int right, int bottom, const char* bytes) {
+        add(DrawKind::kTextInRect, left, top, right, bottom, bytes,
+            static_cast<int>(std::strlen(bytes)));
+    }
+    void rectangle(int left, int top, int right, int bottom) {
+        add(DrawKind::kRectangle, left, top, right, bottom, "", 0);
+    }
+};
+
+// Bounded formatting at the end of a fixed buffer, as the texts are built piece by piece.
+template <std::size_t N>
+void append(char (&buffer)[N], const char* format, ...) {
+    const std::size_t used = std::strlen(buffer);
+    if (used + 1 >= N) {
+        return;
+    }
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer + used, N - used, format, args);
+    va_end(args);
+}
+
+std::uint32_t code_color(std::int32_t code, int entry, const Lane& lane, std::uint32_t current) {
+    switch (code) {
+        case kCodeAttackerPrayer:
+        case kCodeAttackerMeteor:
+        case kCodeAttackerContinue:
+            return kColorBlue;
+        case kCodeDefenderPrayer:
+        case kCodeDefenderMeteor:
+        case kCodeDefenderContinue:
+            return kColorRed;
+        case kCodeReMove:
+            return kColorOrange;
+        default:
+            break;
+    }
+    if (code >= kCodeFirstGrowth && code < kCodeReMove) {
+        return kColorTeal;
+    }
+    if (code < kCodeMoonlight || code > kCodeCurse) {
+        return current;
+    }
+    // A strike's entries take the colour of the side whose group starts there; the rest of
+    // the group keeps it.
+    std::uint32_t color = current;
+    for (int slot = 0; slot < kStrikeStartSlots; slot += 2) {
+        if (entry == lane.strikeStarts[slot]) {
+            color = kColorBlue;
+        }
+    }
+    for (int slot = 1; slot < kStrikeStartSlots; slot += 2) {
+        if (entry == lane.strikeStarts[slot]) {
+            color = kColorRed;
+        }
+    }
+    return color;
+}
+
+void draw_lane(Painter& painter, const AppState& state, int k) {
+    const Lane& lane = state.lanes[k];
+    const int y0 = 22 + 92 * k;
+    char buffer[kTextBufferSize];
+    painter.text(260, y0 - 22, "ﾏｯﾌﾟ:");
+    std::snprintf(buffer, sizeof buffer, "現在の乱数　　#%02d:%3d", lane.seedIndex, lane.position);
+    painter.text(2, y0 - 20, buffer);
+    for (int j = 0; j < kLaneColumns; ++j) {
+        const int x = 69 + 22 * j;
+        const int d = display_value(
+            random_value(state.randomTable, lane.seedIndex, lane.position + j));
+        std::snprintf(buffer, sizeof buffer, "%02d ", d);
+        painter.text(x, y0, buffer, 2);
+        painter.text(x, y0 + 20, mark_of(d) == 1 ? "○ " : "× ", 2);
+    }
+    painter.text(5, y0, "乱数値：");
+    painter.text(5, y0 + 20, "○×法：");
+    painter.text(5, y0 + 40, "使い道：");
+
+    int first = 0;
+    if (state.predictSwitch == 1) {
+        const std::int64_t s = lane.predictStart;
+        const std::int64_t e = lane.predictEnd;
+        first = lane.predictEnd;
+        if (e - s >= 1) {
+            painter.pen = DrawPen::kPredict;
+            painter.rectangle(static_cast<int>(69 + 22 * s), y0 + 40,
+                              static_cast<int>(63 + 22 * e), y0 + 56);
+            painter.pen = DrawPen::kBlack;
+        }
+        if (e - s >= 4) {
+            painter.color = kColorPredict;
+            painter.text(static_cast<int>((e - s) * 11 + 34), y0 + 40, "予測消費");
+        }
+    }
+    const int count = std::clamp(lane.count, 0, kLogCapacity);
+    for (int m = std::max(first, 0); m < count; ++m) {
+        const std::int32_t code = lane.codes[m];
+        if (code < 0 || code >= kConsumptionCodeCount) {
+            continue;
+        }
+        painter.color = code_color(code, m, lane, painter.color);
+        painter.font = lane.success[m] == 1 ? DrawFont::kUnderline : DrawFont::kNormal;
+        painter.text(69 + 22 * m, y0 + 40, kConsumptionLabels[code], 2);
+    }
+    painter.font = DrawFont::kNormal;
+    painter.color = kColorBlack;
+}
+
+std::int32_t ally_re_move_rate(const AppState& state) {
+    const int row = find_ally_by_name(state, state.ally.name);
+    return row < 0 ? 0 : state.growthTable[row][kReMoveRateIndex];
+}
+
+void build_panel(const AppState& state, const CombatantState& unit, std::int32_t hpAfter,
+                 char (&panel)[kPanelBufferSize]) {
+    panel[0] = '\0';
+    if (state.eventSwitches[kSwitchBattle] == 1) {
+        append(panel,
+               "%s\n　Ｌｖ：%2d\n　ＨＰ：%2d→%2d\n　攻撃：%2d\n　守備：%2d\n　命中：%2d\n"
+               "　必殺：%2d\n　攻速：%2d\n\n",
+               unit.name, unit.level, unit.hp, hpAfter, unit.attack, unit.defense,
+               unit.hitRate, unit.critRate, unit.attackSpeed);
+    } else {
+        append(panel,
+               "%s\n　Ｌｖ：%2d\n　ＨＰ：%2d\n　攻撃：%2d\n　守備：%2d\n　命中：%2d\n"
+               "　必殺：%2d\n　攻速：%2d\n\n",
+               unit.name, unit.level, unit.hp, unit.attack, unit.defense, unit.hitRate,
+               unit.critRate, unit.attackSpeed);
+    }
+    struct RateLine {
+        SkillIndex skill;
+        const char* format;
+        std::int64_t value;
+    };
+    const RateLine rates[] = {
+        {kSkillPrayer, "　祈り%lld％\n", std::int64_t{unit.luck} * 3},
+        {kSkillGreatShield, "　大盾%lld％\n", unit.level},
+        {kSkillMoonlight, "　月光%lld％\n", unit.technique},
+        {kSkillSunlight, "　太陽%lld％\n", unit.technique},
+        {kSkillMeteor, "　流星%lld％\n", unit.technique},
+        {kSkillContinue, "　連続%lld％\n", unit.attackSpeed},
+    };
+    for (const RateLine& line : rates) {
+        if (has_skill(unit, line.skill)) {
+            append(panel, line.format, static_cast<long long>(line.value));
+        }
+    }
+    char marks[kPanelBufferSize] = "";
+    if (has_skill(unit, kSkillWrath)) {
+        append(marks, "怒");
+    }
+    const std::pair<SkillIndex, const char*> firstRow[] = {
+        {kSkillVantage, "待"}, {kSkillBrave, "勇"}, {kSkillCharge, "突"}};
+    for (const auto& [skill, mark] : firstRow) {
+        if (has_skill(unit, skill)) {
+            append(marks, "%s", mark);
+        }
+    }
+    append(marks, "\n　");
+    const std::pair<SkillIndex, const char*> secondRow[] = {
+        {kSkillInvincible, "無"}, {kSkillAbsorb, "吸"}, {kSkillCurse, "呪"}, {kSkillSleep, "眠"}};
+    for (const auto& [skill, mark] : secondRow) {
+        if (has_skill(unit, skill)) {
+            append(marks, "%s", mark);
+        }
+    }
+    append(panel, "　%s", marks);
+}
+
+void draw_panels(Painter& painter, const AppState& state) {
+    if (!ally_is_set(state)) {
+        return;
+    }
+    char panel[kPanelBufferSize];
+    build_panel(state, state.ally, state.laneZeroAllyHpAfter, panel);
+    painter.text_in_rect(0, 192, 120, 640, panel);
+    build_panel(state, state.enemy, state.laneZeroEnemyHpAfter, panel);
+    painter.text_in_rect(140, 192, 260, 640, panel);
+    painter.text(100, 192, "―→");
+}
+
+void draw_candidates(Painter& painter, const AppState& state) {
+    painter.text(436, 451, "cx検索：");
+    painter.text(436, 471, "候補：");
+    if (state.candidateCount == 0) {
+        painter.text(484, 473, "なし");
+        return;
+    }
+    if (state.candidateCount >= 10) {
+        painter.text(484, 473, "10個以上");
+        return;
+    }
+    for (int c = 0; c < state.candidateCount && c < kSeedCount; ++c) {
+        char number[kTextBufferSize];
+        std::snprintf(number, sizeof number, "%2d", state.candidates[c]);
+        painter.color = kColorBlue;
+        painter.font = DrawFont::kUnderline;
+        painter.text(484 + 24 * c, 473, number, 2);
+        painter.font = DrawFont::kNormal;
+        painter.color = kColorBlack;
+    }
+}
+
+void append_condition(char (&text)[kTextBufferSize], const BattleResultCondition& condition,
+                      bool ally) {
+    if (condition.unspecified != 0) {
+        append(text, ally ? "(無 - " : "無)");
+        return;
+    }
+    static const char* const kAllyPieces[] = {"(保 - ",       "(HP:%d↑ - ",  "(HP:%d↓ - ",
+                                               "(HP:%d%%↑ - ", "(HP:%d%%↓ - ", "(被:%d↑ - ",
+                                               "(被:%d↓ - "};
+    static const char* const kEnemyPieces[] = {"保)",       "HP:%d↑)", "HP:%d↓)", "HP:%d%%↑)",
+                                                "HP:%d%%↓)", "被:%d↑)", "被:%d↓)"};
+    if (condition.type >= 0 && condition.type <= kResultHitsAtMost) {
+        append(text, (ally ? kAllyPieces : kEnemyPieces)[condition.type], condition.n);
+    }
+}
+
+void draw_conditions(Painter& painter, const AppState& state) {
+    painter.text(460, 212, "条件：");
+    char text[kTextBufferSize] = "";
+    if (state.eventSwitches[kSwitchMove] == 1) {
+        append(text, "移動\n");
+    }
+    if (state.predictSwitch == 1) {
+        append(text, "予測消費\n");
+    }
+    if (state.eventSwitches[kSwitchBattle] == 1) {
+        char battle[kTextBufferSize] = "";
+        append_condition(battle, state.allyCondition, true);
+        append_condition(battle, state.enemyCondition, false);
+        append(text, "戦闘%s\n", battle);
+    }
+    if (state.eventSwitches[kSwitchLevelUp] == 1) {
+        char stats[kTextBufferSize] = "";
+        for (int k = 0; k < kStatCount; ++k) {
+            if (state.levelUpWanted[k] >= 1) {
+                append(stats, "%s", kStatNames[k]);
+            }
+        }
+        append(text, "レベルアップ(%s)\n", stats);
+    }
+    if (state.eventSwitches[kSwitchReMove] == 1) {
+        if (ally_is_set(state)) {
+            append(text, "再行動(%d%%)", ally_re_move_rate(state));
+        } else {
+            append(text, "再行動");
+        }
+    }
+    painter.text_in_rect(508, 212, 800, 312, text);
+}
+
+void draw_search_results(Painter& painter, const AppState& state) {
+    painter.text(464, 316, "候補：");
+    char text[kTextBufferSize] = "";
+    for (int r = 0; r < state.searchResultCount && r < kSearchResultCapacity; ++r) {
+        if (r == 10) {
+            append(text, "...");
+            break;
+        }
+        append(text, "%d ", state.searchResults[r]);
+    }
+    painter.text(512, 316, text);
+}
+
+}  // namespace
+
+void build_main_window_drawing(const AppState& state, DrawList& list) {
+    list.count = 0;
+    list.textUsed = 0;
+    Painter painter{list};
+    painter.rectangle(-1, -1, 801, 601);
+    for (int k = 0; k < kLaneCount; ++k) {
+        draw_lane(painter, state, k);
+    }
+    draw_panels(painter, state);
+    draw_candidates(painter, state);
+    draw_conditions(painter, state);
+    draw_search_results(painter, state);
+}
+
+std::string_view step_text(const DrawList& list, const DrawStep& step) {
+    return std::string_view(list.text.data() + step.textOffset,
+                            static_cast<std::size_t>(step.textLength));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "data/app_state.h"
+
+// What the main window's paint draws, as a list of steps in drawing order. Each step carries
+// the font, text colour and pen that are selected when it is drawn, so the GDI routine that
+// renders the list needs no state of its own.
+
+enum class DrawKind : std::uint8_t {
+    kRectangle,   // Rectangle(left, top, right, bottom), white inside
+    kText,        // TextOut at (left, top)
+    kTextInRect,  // DrawText into the rectangle, broken at line feeds only, clipped
+};
+enum class DrawFont : std::uint8_t { kNormal, kUnderline };
+enum class DrawPen : std::uint8_t { kDefault, kBlack, kPredict };
+
+// COLORREF values, 0x00BBGGRR.
+constexpr std::uint32_t kColorBlack = 0x000000;
+constexpr std::uint32_t kColorBlue = 0xFF0000;
+constexpr std::uint32_t kColorRed = 0x0000FF;
+constexpr std::uint32_t kColorTeal = 0x808000;
+constexpr std::uint32_t kColorOrange = 0x0080FF;
+constexpr std::uint32_t kColorPredict = 0xFFC8C8;
+
+struct DrawStep {
+    DrawKind kind;
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t right;
+    std::int32_t bottom;
+    DrawFont font;
+    std::uint32_t color;
+    DrawPen pen;
+    std::int32_t textOffset;  // Shift-JIS bytes in the list's text pool
+    std::int32_t textLength;
+};
+
+constexpr int kDrawStepCapacity = 1024;
+constexpr int kDrawTextCapacity = 16384;
+
+struct DrawList {
+    std::array<DrawStep, kDrawStepCapacity> steps;
+    std::int32_t count;
+    std::array<char, kDrawTextCapacity> text;
+    std::int32_t textUsed;
+};
+
+void build_main_window_drawing(const AppState& state, DrawList& list);
+
+std::string_view step_text(const DrawList& list, const DrawStep& step);

@@ -1,0 +1,134 @@
+#include "ui/main_commands.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "data/text_reader.h"
+#include "search/position_search.h"
+#include "ui/resource.h"
+
+namespace {
+
+constexpr int kPositionBoxChars = 9;
+
+// Candidate k is drawn as a two-character number at x = 484 + 24k, y = 473; the first 17
+// pixels of each 24-pixel cell are the number.
+constexpr int kCandidateLeft = 484;
+constexpr int kCandidateRight = 692;
+constexpr int kCandidateTop = 473;
+constexpr int kCandidateBottom = 489;
+constexpr int kCandidateCell = 24;
+constexpr int kCandidateNumberWidth = 17;
+constexpr int kMaxClickableCandidates = 9;
+
+void set_lane(AppState& state, int lane, int seedIndex, int position) {
+    state.lanes[lane].seedIndex = seedIndex;
+    state.lanes[lane].position = position;
+    rerun_lane(state, lane);
+}
+
+}  // namespace
+
+bool move_lane(AppState& state, int commandId) {
+    if (commandId < IDC_LANE0_FORWARD || commandId > IDC_LANE1_SEED_DOWN) {
+        return false;
+    }
+    const int lane = commandId >= IDC_LANE1_FORWARD ? 1 : 0;
+    const Lane& current = state.lanes[lane];
+    int seed = current.seedIndex;
+    int position = current.position;
+    switch ((commandId - IDC_LANE0_FORWARD) % 4) {
+        case 0:
+            if (position >= kLastLanePosition) {
+                return false;
+            }
+            ++position;
+            break;
+        case 1:
+            if (position <= kFirstLanePosition) {
+                return false;
+            }
+            --position;
+            break;
+        case 2:
+            if (seed >= kSeedCount - 1) {
+                return false;
+            }
+            ++seed;
+            break;
+        default:
+            if (seed <= 0) {
+                return false;
+            }
+            --seed;
+            break;
+    }
+    set_lane(state, lane, seed, position);
+    return true;
+}
+
+bool jump_lane(AppState& state, int lane, const char* boxText) {
+    char text[kPositionBoxChars + 1] = {};
+    std::strncpy(text, boxText, kPositionBoxChars);
+    const std::int32_t position = text_to_long(text);
+    if (position < kFirstLanePosition || position > kLastLanePosition) {
+        return false;
+    }
+    set_lane(state, lane, state.lanes[lane].seedIndex, position);
+    return true;
+}
+
+bool search_from_lane_zero(AppState& state) {
+    const bool anySwitch = std::any_of(state.eventSwitches.begin(), state.eventSwitches.end(),
+                                       [](std::int32_t s) { return s == 1; });
+    if (!anySwitch || !ally_is_set(state)) {
+        return false;
+    }
+    state.searchResultCount =
+        search_positions(state, state.lanes[0].seedIndex, state.lanes[0].position);
+    return true;
+}
+
+bool refresh_seed_candidates(AppState& state, const char* patternText) {
+    std::memset(state.markText, 0, sizeof state.markText);
+    std::strncpy(state.markText, patternText, kMarkTextCapacity - 1);
+    if (std::strncmp(state.markText, state.lastMarkText, kMarkTextCapacity) == 0) {
+        return false;
+    }
+    std::memcpy(state.lastMarkText, state.markText, kMarkTextCapacity);
+    state.markCount = parse_mark_pattern(state.markText, state.marks);
+    state.candidateCount = match_seeds(state.randomTable, state.marks, state.markCount,
+                                       state.candidates);
+    return true;
+}
+
+bool click_candidate(AppState& state, int lane, int x, int y) {
+    if (state.candidateCount < 1 || state.candidateCount > kMaxClickableCandidates) {
+        return false;
+    }
+    if (x < kCandidateLeft || x > kCandidateRight || y < kCandidateTop || y > kCandidateBottom) {
+        return false;
+    }
+    const int k = (x - kCandidateLeft) / kCandidateCell;
+    const int offset = (x - kCandidateLeft) % kCandidateCell;
+    if (offset >= kCandidateNumberWidth || k >= state.candidateCount) {
+        return false;
+    }
+    set_lane(state, lane, state.candidates[k], state.markCount + 1);
+    return true;
+}
+
+MainDialog dialog_for_menu(const AppState& state, int commandId) {
+    switch (commandId) {
+        case IDM_STATUS:
+            return MainDialog::kStatus;
+        case IDM_SEARCH_CONDITIONS:
+            return MainDialog::kSearchConditions;
+        case IDM_BATTLE_RESULT:
+            return ally_is_set(state) ? MainDialog::kBattleResult : MainDialog::kNone;
+        case IDM_LEVEL_UP:
+            return ally_is_set(state) ? MainDialog::kLevelUp : MainDialog::kNone;
+        default:
+            return MainDialog::kNone;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/app_state.h"
+
+// What the main window's commands, timer and clicks do to the state. Each returns whether the
+// window must be redrawn; the Win32 side reads the boxes' texts and does the redraw.
+
+// The lane buttons 4000 to 4007: one position forward or back, the next or previous seed.
+bool move_lane(AppState& state, int commandId);
+
+// "移動": the position box's text (Shift-JIS, at most 9 characters) read as atol reads it.
+bool jump_lane(AppState& state, int lane, const char* boxText);
+
+// "検索": searches from lane 0 when an event is switched on and an ally is set.
+bool search_from_lane_zero(AppState& state);
+
+// The timer: the pattern box's text (Shift-JIS); only its first 499 bytes count.
+bool refresh_seed_candidates(AppState& state, const char* patternText);
+
+// A button release at (x, y) on a listed candidate puts the lane just behind the typed marks.
+bool click_candidate(AppState& state, int lane, int x, int y);
+
+enum class MainDialog { kNone, kStatus, kSearchConditions, kBattleResult, kLevelUp };
+
+// The dialog a menu command opens, if any.
+MainDialog dialog_for_menu(const AppState& state, int commandId);

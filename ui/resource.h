@@ -1,0 +1,33 @@
+#pragma once
+
+// Resources and control identifiers of the program; read by the resource compiler as well.
+
+#define IDR_MAIN_MENU 101
+#define IDD_STATUS 102
+#define IDD_SEARCH_CONDITIONS 103
+#define IDD_BATTLE_RESULT 104
+#define IDD_LEVEL_UP 105
+
+#define IDM_FILE 40002
+#define IDM_STATUS 40003
+#define IDM_SEARCH_CONDITIONS 40008
+#define IDM_MOVE_ROUTE 40013
+#define IDM_BATTLE_RESULT 40014
+#define IDM_LEVEL_UP 40015
+
+#define IDC_LANE0_FORWARD 4000
+#define IDC_LANE0_BACK 4001
+#define IDC_LANE0_SEED_UP 4002
+#define IDC_LANE0_SEED_DOWN 4003
+#define IDC_LANE1_FORWARD 4004
+#define IDC_LANE1_BACK 4005
+#define IDC_LANE1_SEED_UP 4006
+#define IDC_LANE1_SEED_DOWN 4007
+#define IDC_MARK_EDIT 3000
+#define IDC_SEARCH 5000
+#define IDC_LANE0_POSITION 6000
+#define IDC_LANE0_JUMP 6001
+#define IDC_LANE1_POSITION 6002
+#define IDC_LANE1_JUMP 6003
+
+#define IDT_MARK_POLL 3500

@@ -1,0 +1,34 @@
+# The Windows program: cross-built with MinGW-w64, tested under Wine on a virtual display.
+# Included from the Makefile, which defines JOBS and require_packages.
+
+WIN_BUILD := build-win
+WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
+WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
+  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux
+
+.PHONY: deps-win win-build test-win clean-win
+
+deps-win:
+	$(call require_packages,$(WIN_PACKAGES))
+
+$(WIN_BUILD)/CMakeCache.txt: | deps-win
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DSORAMITO_WINEPREFIX=$(WIN_PREFIX)
+
+win-build: deps-win $(WIN_BUILD)/CMakeCache.txt
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# One display and one persistent wineserver for the whole run: a server each test started
+# itself would hold ctest's output pipe open for seconds after every test. The server is
+# stopped whatever ctest's verdict, and that verdict is what make sees.
+test-win: deps-win win-build
+	SORAMITO_WINEPREFIX=$(WIN_PREFIX) xvfb-run -a -s "-screen 0 1024x768x24" sh -c '\
+	  tests/wine/prepare-prefix.sh "$$SORAMITO_WINEPREFIX" || exit 1; \
+	  export WINEPREFIX="$$SORAMITO_WINEPREFIX"; \
+	  wineserver -p && tests/wine/run-in-wine.sh cmd /c exit; \
+	  (cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)); status=$$?; \
+	  wineserver -k; \
+	  exit $$status'
+
+clean-win:
+	rm -rf $(WIN_BUILD)
