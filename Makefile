@@ -47,3 +47,5 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+
+include win.mk

@@ -6,7 +6,7 @@ WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
   googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux
 
-.PHONY: deps-win win-build test-win clean-win
+.PHONY: deps-win win-build test-win clean-win run dist
 
 deps-win:
 	$(call require_packages,$(WIN_PACKAGES))
@@ -32,3 +32,13 @@ test-win: deps-win win-build
 
 clean-win:
 	rm -rf $(WIN_BUILD)
+
+# Starts the program on the samples; without a display, takes a screenshot instead.
+run: win-build
+	scripts/run-windows-program.sh $(WIN_BUILD)/ui/soramito.exe $(WIN_PREFIX) build/screenshot.png
+
+dist: win-build
+	rm -rf dist && mkdir -p dist/soramito
+	cp $(WIN_BUILD)/ui/soramito.exe samples/character.txt samples/grow.txt dist/soramito/
+	cd dist && zip -qr soramito.zip soramito
+	@echo "dist/soramito.zip"

@@ -25,6 +25,8 @@ for face in Tahoma "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック"
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAGothic /f >/dev/null 2>&1
 done
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# The caption buttons are Marlett glyphs; this Wine build does not find fonts-wine's copy.
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 # The registry reaches disk only when the server goes; a later server must see it.
 wineserver -w
 touch "$marker"

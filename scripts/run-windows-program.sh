@@ -1,0 +1,30 @@
+#!/bin/sh
+# Starts the Windows program under Wine in a folder holding the sample files. With no display,
+# it runs on a virtual one instead, saves a screenshot of the window and closes it.
+# usage: run-windows-program.sh PROGRAM.exe WINEPREFIX SCREENSHOT.png
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "$1")
+prefix=$(realpath -m "$2")
+screenshot=$(realpath -m "$3")
+workdir=$(dirname "$program")/run
+mkdir -p "$workdir"
+cp "$root/samples/character.txt" "$root/samples/grow.txt" "$workdir"
+export SORAMITO_WINEPREFIX="$prefix"
+
+if [ -n "${DISPLAY:-}" ]; then
+  cd "$workdir" && exec "$root/tests/wine/run-in-wine.sh" "$program"
+fi
+
+export program workdir screenshot root
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+  "$root/tests/wine/prepare-prefix.sh" "$SORAMITO_WINEPREFIX" || exit 1
+  export WINEPREFIX="$SORAMITO_WINEPREFIX"
+  wineserver -p
+  (cd "$workdir" && "$root/tests/wine/run-in-wine.sh" "$program") &
+  sleep 5
+  import -window root -crop 800x600+0+0 "$screenshot"
+  wineserver -k
+  wait
+'
+echo "No display: the window ran on a virtual one; its picture is $screenshot"

@@ -1,0 +1,3 @@
+#include "ui/dialogs.h"
+
+void open_dialog(HWND, MainDialog) {}

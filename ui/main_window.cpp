@@ -1,0 +1,205 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "data/growth_file.h"
+#include "data/unit_file.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+constexpr char kClassName[] = "template";
+constexpr char kTitle[] = "ソラミト  ver 0.00a";
+constexpr char kFontFace[] = "ＭＳ ゴシック";
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+constexpr UINT kMarkPollMilliseconds = 100;
+
+struct ChildControl {
+    int id;
+    bool edit;
+    const char* text;
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+const ChildControl kChildControls[] = {
+    {IDC_LANE0_BACK, false, "←", 200, 0, 25, 20},
+    {IDC_LANE0_FORWARD, false, "→", 230, 0, 25, 20},
+    {IDC_LANE0_SEED_UP, false, "↑", 300, 0, 20, 20},
+    {IDC_LANE0_SEED_DOWN, false, "↓", 325, 0, 20, 20},
+    {IDC_MARK_EDIT, true, "", 500, 450, 200, 22},
+    {IDC_LANE0_JUMP, false, "移動", 424, 1, 40, 20},
+    {IDC_LANE0_POSITION, true, "", 380, 0, 40, 22},
+    {IDC_LANE1_BACK, false, "←", 200, 92, 25, 20},
+    {IDC_LANE1_FORWARD, false, "→", 230, 92, 25, 20},
+    {IDC_LANE1_SEED_UP, false, "↑", 300, 92, 20, 20},
+    {IDC_LANE1_SEED_DOWN, false, "↓", 325, 92, 20, 20},
+    {IDC_LANE1_JUMP, false, "移動", 424, 93, 40, 20},
+    {IDC_LANE1_POSITION, true, "", 380, 92, 40, 22},
+    {IDC_SEARCH, false, "検索", 460, 292, 40, 20},
+};
+
+const int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE, IDM_BATTLE_RESULT,
+                                  IDM_LEVEL_UP};
+
+HFONT create_font(bool underline) {
+    const WideText face = wide_from_shift_jis(kFontFace);
+    return CreateFontW(16, 0, 0, 0, FW_DONTCARE, FALSE, underline ? TRUE : FALSE, FALSE,
+                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face.text);
+}
+
+void report_start_up_failure(HWND window, const char* message) {
+    const WideText text = wide_from_shift_jis(message);
+    MessageBoxW(window, text.text, L"", MB_OK);
+}
+
+void create_child_controls(HWND window) {
+    WindowHandles& handles = window_handles();
+    for (const ChildControl& control : kChildControls) {
+        const WideText text = wide_from_shift_jis(control.text);
+        const DWORD style = control.edit ? WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL
+                                         : WS_CHILD | WS_VISIBLE;
+        HWND child = CreateWindowExW(0, control.edit ? L"EDIT" : L"Button", text.text, style,
+                                     control.x, control.y, control.width, control.height, window,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                     handles.instance, nullptr);
+        if (control.id == IDC_MARK_EDIT) {
+            handles.markEdit = child;
+        } else if (control.id == IDC_LANE0_POSITION) {
+            handles.positionEdits[0] = child;
+        } else if (control.id == IDC_LANE1_POSITION) {
+            handles.positionEdits[1] = child;
+        }
+    }
+}
+
+}  // namespace
+
+AppState& app_state() {
+    static AppState state;
+    return state;
+}
+
+WindowHandles& window_handles() {
+    static WindowHandles handles;
+    return handles;
+}
+
+void create_main_window_contents(HWND window) {
+    AppState& state = app_state();
+    WindowHandles& handles = window_handles();
+    handles.normalFont = create_font(false);
+    handles.underlineFont = create_font(true);
+    handles.blackPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    handles.predictPen = CreatePen(PS_SOLID, 1, RGB(200, 200, 255));
+    set_lane_defaults(state);
+    generate_random_tables(state.randomTable);
+    if (!load_unit_file("character.txt", state)) {
+        report_start_up_failure(window, "キャラデータを読み込めません＞＜");
+        return;
+    }
+    if (!load_growth_file("grow.txt", state)) {
+        report_start_up_failure(window, "成長率を読み込めません＞＜");
+        return;
+    }
+    set_unit_defaults(state);
+    create_child_controls(window);
+    SetTimer(window, IDT_MARK_POLL, kMarkPollMilliseconds, nullptr);
+    set_condition_defaults(state);
+    handles.mainMenu = GetMenu(window);
+    for (const int item : kItemsNeedingAUnit) {
+        EnableMenuItem(handles.mainMenu, item, MF_BYCOMMAND | MF_GRAYED);
+    }
+}
+
+LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            create_main_window_contents(window);
+            return 0;
+        case WM_PAINT:
+            paint_main_window(window);
+            return 0;
+        case WM_COMMAND:
+            handle_main_command(window, wParam);
+            return 0;
+        case WM_TIMER:
+            handle_mark_timer(window);
+            return 0;
+        case WM_LBUTTONUP:
+            handle_candidate_click(window, 0, lParam);
+            return 0;
+        case WM_RBUTTONUP:
+            handle_candidate_click(window, 1, lParam);
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+bool open_main_window(HINSTANCE instance, int showCommand) {
+    WindowHandles& handles = window_handles();
+    handles.instance = instance;
+    // Buttons and edit boxes take the visual styles of Common Controls 6 (see the manifest).
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const WideText className = wide_from_shift_jis(kClassName);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = main_window_procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = static_cast<HCURSOR>(
+        LoadImageW(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
+    windowClass.lpszClassName = className.text;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    const WideText title = wide_from_shift_jis(kTitle);
+    HWND window = CreateWindowExW(0, className.text, title.text, WS_OVERLAPPEDWINDOW,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return false;
+    }
+    handles.mainWindow = window;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return true;
+}
+
+int run_message_loop() {
+    MSG message{};
+    BOOL result;
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0 && result != -1) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int run_program(HINSTANCE instance, int showCommand) {
+    if (!open_main_window(instance, showCommand)) {
+        return 0;
+    }
+    return run_message_loop();
+}
+
+void invalidate_main_window() { InvalidateRect(window_handles().mainWindow, nullptr, FALSE); }
