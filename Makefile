@@ -28,7 +28,8 @@ $(BUILD)/CMakeCache.txt: | deps
 $(ASAN_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORAMITO_SANITIZE=ON
 
-test: test-native test-asan
+# The Windows tests (win.mk) run after the native ones.
+test: test-native test-asan test-win
 
 test-native: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -46,6 +47,6 @@ bench: deps
 	build-bench/search_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-win dist
 
 include win.mk
