@@ -225,6 +225,32 @@ TEST(MainWindow, FollowsTheTypedPatternAndItsCandidates) {
     EXPECT_EQ(close_program(), 0);
 }
 
+// Counts the pixels of one colour in a rectangle of the painted client area.
+int pixels_of(HWND window, RECT area, COLORREF color) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC screen = GetDC(window);
+    int found = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            found += GetPixel(screen, x, y) == color ? 1 : 0;
+        }
+    }
+    ReleaseDC(window, screen);
+    return found;
+}
+
+TEST(MainWindow, PaintsTheDrawingSteps) {
+    WorkingFolder folder(kUnitFile, kGrowthFile);
+    HWND window = open_program();
+    // The candidate numbers are blue, the lane's values black, the space between them white.
+    SetWindowTextW(GetDlgItem(window, IDC_MARK_EDIT), wide("×××○○×××○×○×○○×○×○○×").c_str());
+    pump_messages(250);
+    EXPECT_GT(pixels_of(window, {484, 473, 501, 489}, RGB(0, 0, 255)), 10);
+    EXPECT_GT(pixels_of(window, {69, 22, 86, 38}, RGB(0, 0, 0)), 10);
+    EXPECT_EQ(pixels_of(window, {600, 150, 640, 180}, RGB(255, 255, 255)), 40 * 30);
+    EXPECT_EQ(close_program(), 0);
+}
+
 // The whole program as the entry runs it: the loop ends on the close with exit code 0.
 TEST(MainWindow, ExitsWithCodeZero) {
     WorkingFolder folder(kUnitFile, kGrowthFile);
