@@ -31,3 +31,32 @@
 #define IDC_LANE1_JUMP 6003
 
 #define IDT_MARK_POLL 3500
+
+// The status dialog; the enemy's controls are the ally's plus IDC_STATUS_ENEMY_OFFSET.
+#define IDC_STATUS_ALLY_LIST 1000
+#define IDC_STATUS_FIRST_SKILL 1001
+#define IDC_STATUS_FIRST_FIGURE 1021
+#define IDC_STATUS_FACTOR 1041
+#define IDC_STATUS_ENEMY_OFFSET 100
+#define IDC_STATUS_ENEMY_LIST 1100
+
+// The search-condition dialog: 移動, 戦闘, レベルアップ, 再行動, then 予測消費.
+#define IDC_SEARCH_FIRST_SWITCH 2000
+#define IDC_SEARCH_BATTLE 2001
+#define IDC_SEARCH_PREDICT 2004
+
+// The battle-result condition dialog.
+#define IDC_RESULT_ALLY_NAME 1000
+#define IDC_RESULT_ENEMY_NAME 1100
+#define IDC_RESULT_ALLY_TYPE 1300
+#define IDC_RESULT_ENEMY_TYPE 1301
+#define IDC_RESULT_ALLY_N 1057
+#define IDC_RESULT_ENEMY_N 1058
+#define IDC_RESULT_ALLY_UNSPECIFIED 2000
+#define IDC_RESULT_ENEMY_UNSPECIFIED 2001
+
+// The level-up condition dialog.
+#define IDC_LEVEL_FIRST_BOOK 2000
+#define IDC_LEVEL_ALLY_NAME 1000
+#define IDC_LEVEL_FIRST_WANTED 4000
+#define IDC_LEVEL_FIRST_RATE 4100

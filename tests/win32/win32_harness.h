@@ -44,13 +44,12 @@ inline void pump_messages(DWORD milliseconds) {
     } while (GetTickCount() - start < milliseconds);
 }
 
-// Runs handler on each modal box or dialog ("#32770") as it is activated, inside its own
-// message loop; the handler closes it.
+// Runs handler on each modal box or dialog ("#32770") once it is shown, from inside its own
+// message loop (a timer started as it is activated); the handler ends it.
 class DialogWatcher {
 public:
-    explicit DialogWatcher(std::function<void(HWND)> handler) {
+    explicit DialogWatcher(std::function<void(HWND)> handler) : handler_(std::move(handler)) {
         current() = this;
-        handler_ = std::move(handler);
         hook_ = SetWindowsHookExW(WH_CBT, on_event, nullptr, GetCurrentThreadId());
     }
     ~DialogWatcher() {
@@ -62,20 +61,26 @@ public:
     int seen() const { return seen_; }
 
 private:
+    static constexpr UINT_PTR kTimer = 0x5A5A;
     static DialogWatcher*& current() {
         static DialogWatcher* watcher = nullptr;
         return watcher;
     }
     static LRESULT CALLBACK on_event(int code, WPARAM wParam, LPARAM lParam) {
-        DialogWatcher* watcher = current();
-        if (code == HCBT_ACTIVATE && watcher != nullptr) {
+        if (code == HCBT_ACTIVATE && current() != nullptr) {
             HWND window = reinterpret_cast<HWND>(wParam);
             if (class_of(window) == L"#32770") {
-                ++watcher->seen_;
-                watcher->handler_(window);
+                SetTimer(window, kTimer, 10, on_timer);
             }
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void CALLBACK on_timer(HWND window, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(window, timer);
+        if (DialogWatcher* watcher = current()) {
+            ++watcher->seen_;
+            watcher->handler_(window);
+        }
     }
     HHOOK hook_ = nullptr;
     std::function<void(HWND)> handler_;

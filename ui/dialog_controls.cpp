@@ -1,0 +1,38 @@
+#include "ui/dialog_controls.h"
+
+#include "ui/program.h"
+#include "ui/wide_text.h"
+
+void set_item_text(HWND dialog, int id, std::string_view shiftJis) {
+    SetDlgItemTextW(dialog, id, wide_from_shift_jis(shiftJis).text);
+}
+
+void read_item_text(HWND dialog, int id, int maxChars, char* out, int capacity) {
+    wchar_t text[kWideTextCapacity];
+    GetDlgItemTextW(dialog, id, text, std::min(maxChars + 1, kWideTextCapacity));
+    shift_jis_from_wide(text, out, capacity);
+}
+
+void add_list_entry(HWND dialog, int id, std::string_view shiftJis) {
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(wide_from_shift_jis(shiftJis).text));
+}
+
+int selected_entry(HWND dialog, int id) {
+    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+void select_entry(HWND dialog, int id, int position) {
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+bool is_checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void set_checked(HWND dialog, int id, bool checked) {
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {
+    return DialogBoxParamW(window_handles().instance, MAKEINTRESOURCEW(templateId), owner,
+                           procedure, 0);
+}

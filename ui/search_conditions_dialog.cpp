@@ -1,0 +1,68 @@
+#include <windows.h>
+
+#include "ui/dialog_controls.h"
+#include "ui/dialog_forms.h"
+#include "ui/dialogs.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+
+namespace {
+
+constexpr int kSwitchBoxes = 4;
+
+void follow_battle_box(HWND dialog) {
+    const bool battle = is_checked(dialog, IDC_SEARCH_BATTLE);
+    if (battle) {
+        set_checked(dialog, IDC_SEARCH_PREDICT, true);
+    }
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_PREDICT), battle ? TRUE : FALSE);
+}
+
+void open(HWND dialog) {
+    const AppState& state = app_state();
+    for (int i = 0; i < kSwitchBoxes; ++i) {
+        set_checked(dialog, IDC_SEARCH_FIRST_SWITCH + i, state.eventSwitches[i] == 1);
+    }
+    set_checked(dialog, IDC_SEARCH_PREDICT, state.predictSwitch == 1);
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_PREDICT),
+                 is_checked(dialog, IDC_SEARCH_BATTLE) ? TRUE : FALSE);
+}
+
+void confirm(HWND dialog) {
+    std::array<bool, kSwitchBoxes> boxes{};
+    for (int i = 0; i < kSwitchBoxes; ++i) {
+        boxes[i] = is_checked(dialog, IDC_SEARCH_FIRST_SWITCH + i);
+    }
+    apply_search_conditions(app_state(), boxes, is_checked(dialog, IDC_SEARCH_PREDICT));
+    EndDialog(dialog, IDOK);
+    invalidate_main_window();
+}
+
+INT_PTR CALLBACK search_conditions_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        open(dialog);
+        return TRUE;
+    }
+    if (message != WM_COMMAND) {
+        return FALSE;
+    }
+    switch (LOWORD(wParam)) {
+        case IDOK:
+            confirm(dialog);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case IDC_SEARCH_BATTLE:
+            follow_battle_box(dialog);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+void open_search_conditions_dialog(HWND owner) {
+    run_modal_dialog(owner, IDD_SEARCH_CONDITIONS, search_conditions_procedure);
+}
