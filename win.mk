@@ -4,7 +4,7 @@
 WIN_BUILD := build-win
 WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
-  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick zip
+  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick zip xdotool
 
 .PHONY: deps-win win-build test-win clean-win run dist
 

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Starts the Windows program under Wine in a folder holding the sample files. With no display,
-# it runs on a virtual one instead, saves a screenshot of the window and closes it.
+# it runs on a virtual one instead: it plays a short session (a typed pattern, a candidate
+# clicked, the status, a battle that fells the enemy, a search), saves a picture of the window
+# and closes it.
 # usage: run-windows-program.sh PROGRAM.exe WINEPREFIX SCREENSHOT.png
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,7 +10,7 @@ program=$(realpath "$1")
 prefix=$(realpath -m "$2")
 screenshot=$(realpath -m "$3")
 workdir=$(dirname "$program")/run
-mkdir -p "$workdir"
+mkdir -p "$workdir" "$(dirname "$screenshot")"
 cp "$root/samples/character.txt" "$root/samples/grow.txt" "$workdir"
 export SORAMITO_WINEPREFIX="$prefix"
 
@@ -22,9 +24,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   export WINEPREFIX="$SORAMITO_WINEPREFIX"
   wineserver -p
   (cd "$workdir" && "$root/tests/wine/run-in-wine.sh" "$program") &
-  sleep 5
+  sleep 4
+  "$root/scripts/play-session.sh"
   import -window root -crop 800x600+0+0 "$screenshot"
-  wineserver -k
+  xdotool key --clearmodifiers alt+F4
   wait
+  wineserver -k
 '
 echo "No display: the window ran on a virtual one; its picture is $screenshot"
