@@ -15,7 +15,7 @@ define require_packages
 	fi
 endef
 
-.PHONY: all deps test test-native test-asan bench clean
+.PHONY: all deps test test-native test-asan test-fuzz fuzz fuzz-build bench clean
 
 all: test
 
@@ -28,8 +28,8 @@ $(BUILD)/CMakeCache.txt: | deps
 $(ASAN_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORAMITO_SANITIZE=ON
 
-# The Windows tests (win.mk) run after the native ones.
-test: test-native test-asan test-win
+# The fuzz targets run briefly on their corpora; the Windows tests (win.mk) come last.
+test: test-native test-asan test-fuzz test-win
 
 test-native: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -40,6 +40,26 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev nlohmann-json3-dev
+
+$(FUZZ_BUILD)/CMakeCache.txt:
+	$(call require_packages,$(FUZZ_PACKAGES))
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DSORAMITO_FUZZ=ON
+
+fuzz-build: $(FUZZ_BUILD)/CMakeCache.txt
+	$(call require_packages,$(FUZZ_PACKAGES))
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# FUZZ_SECONDS per target (default 60).
+fuzz: fuzz-build
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz-build
+	scripts/fuzz.sh $(FUZZ_BUILD) 3
+
 # Release build, so that the figures are what a player gets.
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
@@ -47,6 +67,6 @@ bench: deps
 	build-bench/search_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-win dist
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench build-win dist
 
 include win.mk

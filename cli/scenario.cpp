@@ -138,7 +138,8 @@ void apply_scenario_text(const std::string& text, AppState& state) {
     json scenario;
     try {
         scenario = json::parse(text);
-    } catch (const json::parse_error& error) {
+    } catch (const json::exception& error) {
+        // Not only syntax: a number too large for a double is refused while parsing, too.
         throw CliError(std::string("bad JSON in the scenario: ") + error.what());
     }
     members(scenario, "",
