@@ -39,8 +39,9 @@ void run_search(benchmark::State& bench, AppState& s, double battlesPerSearch) {
     }
     bench.counters["results"] = result;
     if (battlesPerSearch > 0) {
-        bench.counters["battles/s"] = benchmark::Counter(
-            battlesPerSearch * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+        bench.counters["battles/s"] =
+            benchmark::Counter(battlesPerSearch * static_cast<double>(bench.iterations()),
+                               benchmark::Counter::kIsRate);
     }
 }
 

@@ -58,8 +58,8 @@ std::int64_t parse_integer(const std::string& text, std::int64_t low, std::int64
         throw CliError(what + " must be an integer, got \"" + text + "\"");
     }
     if (value < low || value > high) {
-        throw CliError(what + " must be " + std::to_string(low) + " to " +
-                       std::to_string(high) + ", got " + text);
+        throw CliError(what + " must be " + std::to_string(low) + " to " + std::to_string(high) +
+                       ", got " + text);
     }
     return value;
 }

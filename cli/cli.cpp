@@ -21,12 +21,8 @@ using Command = CommandOutput (*)(const CommandLine&);
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"values", command_values},
-        {"identify", command_identify},
-        {"units", command_units},
-        {"growth", command_growth},
-        {"run", command_run},
-        {"search", command_search},
+        {"values", command_values},     {"identify", command_identify}, {"units", command_units},
+        {"growth", command_growth},     {"run", command_run},           {"search", command_search},
         {"estimate", command_estimate},
     };
     return table;
@@ -57,7 +53,9 @@ const GameTables& cli_game_tables(const CommandLine& line) {
     return tables;
 }
 
-std::string utf8_of(const char* shiftJis) { return shift_jis_to_utf8(shiftJis); }
+std::string utf8_of(const char* shiftJis) {
+    return shift_jis_to_utf8(shiftJis);
+}
 
 std::string shift_jis_of(const std::string& utf8, const std::string& what) {
     std::string shiftJis;

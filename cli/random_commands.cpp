@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kLaneWidth = 32;
 
-const char* mark_text(Mark mark) { return mark == 1 ? "○" : "×"; }
+const char* mark_text(Mark mark) {
+    return mark == 1 ? "○" : "×";
+}
 
 }  // namespace
 

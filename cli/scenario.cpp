@@ -3,9 +3,9 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <map>
-#include <iterator>
 
 #include <nlohmann/json.hpp>
 
@@ -74,9 +74,8 @@ void members(const json& object, const std::string& where,
 void read_unit(const json& object, const std::string& where, CombatantState& unit) {
     const auto field = [&](std::int32_t& member, const char* name) {
         return std::pair<std::string, std::function<void(const json&)>>{
-            name, [&member, where, name](const json& v) {
-                member = figure(v, where + "." + name);
-            }};
+            name,
+            [&member, where, name](const json& v) { member = figure(v, where + "." + name); }};
     };
     members(object, where,
             {{"name",
@@ -96,11 +95,17 @@ void read_unit(const json& object, const std::string& where, CombatantState& uni
               [&](const json& v) {
                   integers(v, unit.skills, where + ".skills", kInt32Low, kInt32High);
               }},
-             field(unit.followUpCritFactor, "followUpCritFactor"), field(unit.level, "level"),
-             field(unit.technique, "technique"), field(unit.luck, "luck"),
-             field(unit.hitRate, "hitRate"), field(unit.critRate, "critRate"),
-             field(unit.attackSpeed, "attackSpeed"), field(unit.attack, "attack"),
-             field(unit.defense, "defense"), field(unit.hp, "hp"), field(unit.maxHp, "maxHp")});
+             field(unit.followUpCritFactor, "followUpCritFactor"),
+             field(unit.level, "level"),
+             field(unit.technique, "technique"),
+             field(unit.luck, "luck"),
+             field(unit.hitRate, "hitRate"),
+             field(unit.critRate, "critRate"),
+             field(unit.attackSpeed, "attackSpeed"),
+             field(unit.attack, "attack"),
+             field(unit.defense, "defense"),
+             field(unit.hp, "hp"),
+             field(unit.maxHp, "maxHp")});
 }
 
 void read_lanes(const json& value, AppState& state) {
@@ -116,14 +121,13 @@ void read_lanes(const json& value, AppState& state) {
                       lane.seedIndex = integer(v, 0, kSeedCount - 1, where + ".seedIndex");
                   }},
                  {"position", [&](const json& v) {
-                      lane.position = integer(v, kFirstLanePosition, kLastLanePosition,
-                                              where + ".position");
+                      lane.position =
+                          integer(v, kFirstLanePosition, kLastLanePosition, where + ".position");
                   }}});
     }
 }
 
-void read_condition(const json& value, const std::string& where,
-                    BattleResultCondition& condition) {
+void read_condition(const json& value, const std::string& where, BattleResultCondition& condition) {
     members(value, where,
             {{"type", [&](const json& v) { condition.type = any_int32(v, where + ".type"); }},
              {"n", [&](const json& v) { condition.n = figure(v, where + ".n"); }},

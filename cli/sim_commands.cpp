@@ -45,8 +45,8 @@ std::string lane_text(const AppState& state, const Lane& lane) {
         std::string marks = "○×法：";
         std::string uses = "使い道：";
         for (int j = row; j < columns && j < row + kLaneWidth; ++j) {
-            const int d = display_value(random_value(state.randomTable, lane.seedIndex,
-                                                     lane.position + j));
+            const int d =
+                display_value(random_value(state.randomTable, lane.seedIndex, lane.position + j));
             char number[8];
             std::snprintf(number, sizeof number, " %02d", d);
             values += cell(number);
@@ -102,8 +102,8 @@ CommandOutput command_run(const CommandLine& line) {
              {"allyHpAfterBattle", state.ally.hpAfterBattle},
              {"enemyHpAfterBattle", state.enemy.hpAfterBattle}});
         char hp[160];
-        std::snprintf(hp, sizeof hp, "ＨＰ：%s %d→%d　%s %d→%d\n\n", state.ally.name,
-                      state.ally.hp, state.ally.hpAfterBattle, state.enemy.name, state.enemy.hp,
+        std::snprintf(hp, sizeof hp, "ＨＰ：%s %d→%d　%s %d→%d\n\n", state.ally.name, state.ally.hp,
+                      state.ally.hpAfterBattle, state.enemy.name, state.enemy.hp,
                       state.enemy.hpAfterBattle);
         text += lane_text(state, lane) + hp;
     }
@@ -130,7 +130,9 @@ CommandOutput command_search(const CommandLine& line) {
     } else if (result == 0) {
         text = "候補：なし（条件を満たす位置は4004までにありません）\n";
     } else if (result == kSearchBadWish) {
-        text = "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+2が指定されています）\n";
+        text =
+            "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+"
+            "2が指定されています）\n";
     } else {
         text = "候補：なし（レベルアップで絞り込む能力値がありません）\n";
     }

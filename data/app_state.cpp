@@ -48,7 +48,14 @@ void set_condition_defaults(AppState& state) {
     state.levelUpWanted.fill(1);
 }
 
-bool ally_is_set(const AppState& state) { return state.ally.name[0] != '\0'; }
+bool ally_is_set(const AppState& state) {
+    return state.ally.name[0] != '\0';
+}
+
+std::int32_t ally_re_move_rate(const AppState& state) {
+    const int row = find_ally_by_name(state, state.ally.name);
+    return row < 0 ? 0 : state.growthTable[row][kReMoveRateIndex];
+}
 
 void rerun_lane(AppState& state, int lane) {
     if (!ally_is_set(state)) {

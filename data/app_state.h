@@ -17,13 +17,13 @@ using Lane = ConsumptionLog;
 
 // The battle outcome a search wants for one side.
 enum BattleResultType : std::int32_t {
-    kResultHpUnchanged = 0,    // HP:現在の値
-    kResultHpAtLeast = 1,      // HP:残りn以上
-    kResultHpAtMost = 2,       // HP:残りn以下
-    kResultPercentAtLeast = 3, // HP:残りn%以上
-    kResultPercentAtMost = 4,  // HP:残りn%以下
-    kResultHitsAtLeast = 5,    // 攻撃をn回以上受ける
-    kResultHitsAtMost = 6,     // 攻撃をn回以下受ける
+    kResultHpUnchanged = 0,     // HP:現在の値
+    kResultHpAtLeast = 1,       // HP:残りn以上
+    kResultHpAtMost = 2,        // HP:残りn以下
+    kResultPercentAtLeast = 3,  // HP:残りn%以上
+    kResultPercentAtMost = 4,   // HP:残りn%以下
+    kResultHitsAtLeast = 5,     // 攻撃をn回以上受ける
+    kResultHitsAtMost = 6,      // 攻撃をn回以下受ける
 };
 
 struct BattleResultCondition {
@@ -71,6 +71,9 @@ void set_condition_defaults(AppState& state);
 
 // An ally is set once the status dialog has given it a name.
 bool ally_is_set(const AppState& state);
+
+// The re-move rate of the ally's growth row, found by name; 0 for an ally without a row.
+std::int32_t ally_re_move_rate(const AppState& state);
 
 // Re-runs the events of one lane from its cursor, when an ally is set; a run of lane 0 keeps
 // its battle's HP for the panels.

@@ -1,7 +1,5 @@
 #include "data/growth_file.h"
 
-#include <cstdio>
-
 namespace {
 
 void scan_growth_record(TextReader& reader, GrowthRecord& record) {
@@ -25,13 +23,5 @@ void read_growth_file(TextReader& reader, GameTables& tables) {
 }
 
 bool load_growth_file(const char* path, GameTables& tables) {
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) {
-        return false;
-    }
-    TextReader reader = reader_over_file(file);
-    read_growth_file(reader, tables);
-    const bool readFailed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !readFailed;
+    return read_text_file(path, [&](TextReader& reader) { read_growth_file(reader, tables); });
 }

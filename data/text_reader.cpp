@@ -4,7 +4,9 @@
 
 namespace {
 
-bool is_digit(int byte) { return byte >= '0' && byte <= '9'; }
+bool is_digit(int byte) {
+    return byte >= '0' && byte <= '9';
+}
 
 // Accumulates decimal digits with saturation, so any number of digits stays defined.
 std::int64_t add_digit(std::int64_t magnitude, int digit) {
@@ -23,9 +25,13 @@ std::int32_t clamp_signed(std::int64_t magnitude, bool negative) {
 
 }  // namespace
 
-TextReader reader_over_file(std::FILE* file) { return TextReader{file, {}, 0}; }
+TextReader reader_over_file(std::FILE* file) {
+    return TextReader{file, {}, 0};
+}
 
-TextReader reader_over_bytes(std::string_view bytes) { return TextReader{nullptr, bytes, 0}; }
+TextReader reader_over_bytes(std::string_view bytes) {
+    return TextReader{nullptr, bytes, 0};
+}
 
 int reader_get(TextReader& reader) {
     if (reader.file != nullptr) {
@@ -109,6 +115,10 @@ bool scan_word(TextReader& reader, char* word, std::size_t capacity) {
     reader_unget(reader, byte);
     word[length] = '\0';
     return true;
+}
+
+bool is_shift_jis_lead_byte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 std::int32_t text_to_long(const char* text) {

@@ -22,6 +22,21 @@ TextReader reader_over_bytes(std::string_view bytes);
 int reader_get(TextReader& reader);
 void reader_unget(TextReader& reader, int byte);
 
+// Opens a file by name for reading as text and hands it to read; false when it cannot be
+// opened or read.
+template <class Read>
+bool read_text_file(const char* path, Read read) {
+    std::FILE* file = std::fopen(path, "r");
+    if (file == nullptr) {
+        return false;
+    }
+    TextReader reader = reader_over_file(file);
+    read(reader);
+    const bool readFailed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !readFailed;
+}
+
 bool is_scan_space(int byte);
 void skip_space(TextReader& reader);
 
@@ -36,6 +51,9 @@ bool scan_literal(TextReader& reader, char expected);
 // "%s": skips white space, then reads one run of other bytes; the first capacity - 1 of them
 // are kept, NUL-terminated, and the rest of the run is skipped. False at the end of the text.
 bool scan_word(TextReader& reader, char* word, std::size_t capacity);
+
+// The first byte of a double-byte Shift-JIS character.
+bool is_shift_jis_lead_byte(unsigned char byte);
 
 // The C library's atol on a NUL-terminated text, clamped to the 32-bit range.
 std::int32_t text_to_long(const char* text);

@@ -1,16 +1,11 @@
 #include "data/unit_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 constexpr std::size_t kMaxNameBytes = kUnitNameCapacity - 1;
-
-bool is_lead_byte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 // A name that does not fit is cut to 31 bytes, or to 30 where the 31st byte would open a
 // double-byte character, so that no half character is left at the end.
@@ -20,7 +15,7 @@ std::size_t fitted_name_length(const char* name, std::size_t length) {
     }
     std::size_t i = 0;
     while (i < kMaxNameBytes) {
-        if (is_lead_byte(static_cast<unsigned char>(name[i]))) {
+        if (is_shift_jis_lead_byte(static_cast<unsigned char>(name[i]))) {
             if (i + 1 >= kMaxNameBytes) {
                 return i;
             }
@@ -68,8 +63,8 @@ bool read_unit_entries(TextReader& reader, std::int32_t declared,
 
 void parse_unit_line(UnitRecord& unit, char* entry) {
     char* comma = std::strchr(entry, ',');
-    const std::size_t nameLength = comma != nullptr ? static_cast<std::size_t>(comma - entry)
-                                                    : std::strlen(entry);
+    const std::size_t nameLength =
+        comma != nullptr ? static_cast<std::size_t>(comma - entry) : std::strlen(entry);
     const std::size_t kept = fitted_name_length(entry, nameLength);
     std::memcpy(unit.name, entry, kept);
     unit.name[kept] = '\0';
@@ -103,13 +98,5 @@ void read_unit_file(TextReader& reader, GameTables& tables) {
 }
 
 bool load_unit_file(const char* path, GameTables& tables) {
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) {
-        return false;
-    }
-    TextReader reader = reader_over_file(file);
-    read_unit_file(reader, tables);
-    const bool readFailed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !readFailed;
+    return read_text_file(path, [&](TextReader& reader) { read_unit_file(reader, tables); });
 }

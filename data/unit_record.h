@@ -8,22 +8,22 @@ constexpr int kUnitNameCapacity = 32;
 
 // Skill flags in the order of the status dialog's check boxes.
 enum SkillIndex : int {
-    kSkillWrath = 0,         // 怒り
-    kSkillPrayer = 1,        // 祈り
-    kSkillGreatShield = 2,   // 大盾
-    kSkillVantage = 3,       // 待伏
-    kSkillMoonlight = 4,     // 月光
-    kSkillSunlight = 5,      // 太陽
-    kSkillMeteor = 6,        // 流星
-    kSkillContinue = 7,      // 連続
-    kSkillBrave = 8,         // 勇者
-    kSkillCharge = 9,        // 突撃
-    kSkillInvincible = 10,   // 無敵
-    kSkillAbsorb = 11,       // 吸収
-    kSkillCurse = 12,        // 呪い
-    kSkillSleep = 13,        // 眠り
-    kSkillPoison = 14,       // 毒
-    kSkillCounter = 15,      // 反撃
+    kSkillWrath = 0,        // 怒り
+    kSkillPrayer = 1,       // 祈り
+    kSkillGreatShield = 2,  // 大盾
+    kSkillVantage = 3,      // 待伏
+    kSkillMoonlight = 4,    // 月光
+    kSkillSunlight = 5,     // 太陽
+    kSkillMeteor = 6,       // 流星
+    kSkillContinue = 7,     // 連続
+    kSkillBrave = 8,        // 勇者
+    kSkillCharge = 9,       // 突撃
+    kSkillInvincible = 10,  // 無敵
+    kSkillAbsorb = 11,      // 吸収
+    kSkillCurse = 12,       // 呪い
+    kSkillSleep = 13,       // 眠り
+    kSkillPoison = 14,      // 毒
+    kSkillCounter = 15,     // 反撃
 };
 
 // One unit as the unit file gives it, and the same record with its figures filled as a side of
@@ -49,4 +49,6 @@ struct UnitRecord {
 using CombatantState = UnitRecord;
 
 // A flag counts only when it is exactly 1.
-inline bool has_skill(const UnitRecord& unit, SkillIndex skill) { return unit.skills[skill] == 1; }
+inline bool has_skill(const UnitRecord& unit, SkillIndex skill) {
+    return unit.skills[skill] == 1;
+}

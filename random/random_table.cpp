@@ -33,4 +33,6 @@ int random_value(const RandomTable& table, int seedIndex, int position) {
     return table.sequences[seedIndex][position];
 }
 
-int display_value(int stored) { return stored == 0 ? 99 : stored - 1; }
+int display_value(int stored) {
+    return stored == 0 ? 99 : stored - 1;
+}

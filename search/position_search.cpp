@@ -52,11 +52,6 @@ void simulate_at(AppState& state, ConsumptionLog& log, int seedIndex, int positi
                state.randomTable.sequences[seedIndex], state.growthRates);
 }
 
-std::int32_t ally_re_move_rate(const AppState& state) {
-    const int row = find_ally_by_name(state, state.ally.name);
-    return row < 0 ? 0 : state.growthTable[row][kReMoveRateIndex];
-}
-
 std::int32_t search_battles(AppState& state, int seedIndex, int startPosition, bool reMove) {
     const Sequence& sequence = state.randomTable.sequences[seedIndex];
     const std::int32_t reMoveRate = reMove ? ally_re_move_rate(state) : 0;
@@ -64,8 +59,7 @@ std::int32_t search_battles(AppState& state, int seedIndex, int startPosition, b
     std::int32_t found = 0;
     for (int p = startPosition; p < kSearchEnd && found < kShortSearchLimit; ++p) {
         simulate_at(state, log, seedIndex, p);
-        if (battle_result_met(state, log) &&
-            (!reMove || sequence[p + log.count] < reMoveRate)) {
+        if (battle_result_met(state, log) && (!reMove || sequence[p + log.count] < reMoveRate)) {
             state.searchResults[found++] = p;
         }
     }

@@ -22,7 +22,9 @@ struct StrikeGroup {
     int strikes;
 };
 
-bool is_attacker_type(StrikeType type) { return type <= kAttackerAfterVantage; }
+bool is_attacker_type(StrikeType type) {
+    return type <= kAttackerAfterVantage;
+}
 
 std::int32_t saturate(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -41,7 +43,9 @@ bool test_entry(ConsumptionLog& log, const Sequence& sequence, std::int64_t rate
     return passed;
 }
 
-void log_entry(ConsumptionLog& log, ConsumptionCode code) { log.codes[log.count++] = code; }
+void log_entry(ConsumptionLog& log, ConsumptionCode code) {
+    log.codes[log.count++] = code;
+}
 
 std::int64_t adjusted_crit_rate(const CombatantState& striker, StrikeMode mode) {
     const std::int64_t rate = striker.critRate;
@@ -138,15 +142,15 @@ void fight(CombatantState& attacker, CombatantState& defender, ConsumptionLog& l
         if (log_is_full(log)) {
             return;
         }
-        attackerPrayer = test_entry(log, sequence, std::int64_t{3} * attacker.luck,
-                                    kCodeAttackerPrayer);
+        attackerPrayer =
+            test_entry(log, sequence, std::int64_t{3} * attacker.luck, kCodeAttackerPrayer);
     }
     if (has_skill(defender, kSkillPrayer)) {
         if (log_is_full(log)) {
             return;
         }
-        defenderPrayer = test_entry(log, sequence, std::int64_t{3} * defender.luck,
-                                    kCodeDefenderPrayer);
+        defenderPrayer =
+            test_entry(log, sequence, std::int64_t{3} * defender.luck, kCodeDefenderPrayer);
     }
     StrikeGroup groups[kMaxStrikeGroups];
     const int groupCount = build_strike_order(attacker, defender, groups);
@@ -212,8 +216,7 @@ StrikeOutcome resolve_strike(CombatantState& striker, CombatantState& target, in
             return kCutShort;
         }
         // An ordinary strike's block test reads the value one entry before its own.
-        if (!skillStrike &&
-            display_value(sequence[log.position + log.count - 1]) < target.level) {
+        if (!skillStrike && display_value(sequence[log.position + log.count - 1]) < target.level) {
             blocked = true;
             log.success[log.count] = 1;
         }
@@ -260,8 +263,8 @@ StrikeOutcome resolve_strike(CombatantState& striker, CombatantState& target, in
         battleEnds = true;
     }
     if (sunlight) {
-        striker.hp = saturate(std::min<std::int64_t>(std::int64_t{striker.hp} + dealt,
-                                                     striker.maxHp));
+        striker.hp =
+            saturate(std::min<std::int64_t>(std::int64_t{striker.hp} + dealt, striker.maxHp));
     } else if (curse) {
         const std::int64_t recoil =
             std::max<std::int64_t>(std::int64_t{striker.attack} - striker.defense, 1);

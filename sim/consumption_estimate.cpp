@@ -18,8 +18,7 @@ std::int32_t strikes_of(const CombatantState& striker, std::int32_t base) {
 std::int32_t entries_per_strike(const CombatantState& striker, const CombatantState& target) {
     const std::int32_t moonlight = has_skill(striker, kSkillMoonlight) ? 1 : 0;
     const std::int32_t curse = has_skill(striker, kSkillCurse) ? 1 : 0;
-    const std::int32_t sunlight =
-        has_skill(striker, kSkillSunlight) && curse == 0 ? 1 : 0;
+    const std::int32_t sunlight = has_skill(striker, kSkillSunlight) && curse == 0 ? 1 : 0;
     if (moonlight + sunlight >= 1) {
         const std::int32_t shield = has_skill(target, kSkillGreatShield) ? 1 : 0;
         return moonlight + sunlight + shield + 2 + curse;

@@ -46,4 +46,6 @@ struct ConsumptionLog {
     std::int32_t defenderHitsLanded;
 };
 
-inline bool log_is_full(const ConsumptionLog& log) { return log.count >= kLogCapacity; }
+inline bool log_is_full(const ConsumptionLog& log) {
+    return log.count >= kLogCapacity;
+}

@@ -30,8 +30,8 @@ void consume_re_move(ConsumptionLog& log, const Sequence& sequence, const Growth
 }
 
 void run_events(CombatantState& attacker, CombatantState& defender, ConsumptionLog& log,
-                std::int32_t predictFlag, const EventSwitches& switches,
-                const Sequence& sequence, const GrowthRates& rates) {
+                std::int32_t predictFlag, const EventSwitches& switches, const Sequence& sequence,
+                const GrowthRates& rates) {
     std::fill_n(log.success.begin(), std::clamp(log.count, 0, kLogCapacity), 0);
     log.count = 0;
     if (switches[kSwitchBattle] == 1) {

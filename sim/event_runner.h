@@ -21,8 +21,8 @@ using GrowthRates = GrowthRecord;
 // Rebuilds the log from entry 0: the predicted battle and the battle, the level-up, then the
 // re-move, as switched on. Entries that do not fit the log's 256 are not written.
 void run_events(CombatantState& attacker, CombatantState& defender, ConsumptionLog& log,
-                std::int32_t predictFlag, const EventSwitches& switches,
-                const Sequence& sequence, const GrowthRates& rates);
+                std::int32_t predictFlag, const EventSwitches& switches, const Sequence& sequence,
+                const GrowthRates& rates);
 
 // These two compare the stored value itself with the rate.
 void consume_level_up(ConsumptionLog& log, const Sequence& sequence, const GrowthRates& rates);

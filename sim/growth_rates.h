@@ -16,5 +16,4 @@ extern const std::int32_t kBookBonuses[kBookCount][kStatCount];
 
 // The record's first nine rates plus the bonuses of every book whose flag is exactly 1. Nothing
 // is clamped to 0..100, but a sum beyond the 32-bit range saturates.
-void compute_growth_rates(const GrowthRecord& record, const BookFlags& booksHeld,
-                          StatRates& rates);
+void compute_growth_rates(const GrowthRecord& record, const BookFlags& booksHeld, StatRates& rates);

@@ -12,10 +12,9 @@ namespace {
 
 constexpr int kNChars = 3;
 
-const char* const kConditionLabels[] = {"HP:現在の値",       "HP:残りn以上",
-                                        "HP:残りn以下",       "HP:残りn%以上",
-                                        "HP:残りn%以下",      "攻撃をn回以上受ける",
-                                        "攻撃をn回以下受ける"};
+const char* const kConditionLabels[] = {
+    "HP:現在の値",   "HP:残りn以上",        "HP:残りn以下",       "HP:残りn%以上",
+    "HP:残りn%以下", "攻撃をn回以上受ける", "攻撃をn回以下受ける"};
 
 struct Side {
     int nameId;
@@ -37,8 +36,8 @@ void open(HWND dialog) {
             add_list_entry(dialog, side.typeId, label);
         }
     }
-    for (const auto& [side, condition] : {std::pair{kAlly, state.allyCondition},
-                                          std::pair{kEnemy, state.enemyCondition}}) {
+    for (const auto& [side, condition] :
+         {std::pair{kAlly, state.allyCondition}, std::pair{kEnemy, state.enemyCondition}}) {
         set_item_text(dialog, side.nId, std::to_string(condition.n));
         select_entry(dialog, side.typeId, condition.type);
         set_checked(dialog, side.unspecifiedId, condition.unspecified == 1);
@@ -54,27 +53,19 @@ void confirm(HWND dialog) {
     form.allyUnspecified = is_checked(dialog, kAlly.unspecifiedId);
     form.enemyUnspecified = is_checked(dialog, kEnemy.unspecifiedId);
     apply_battle_result_form(app_state(), form);
+    invalidate_main_window();
+    EndDialog(dialog, IDOK);
+}
+
+// Cancel stores nothing, but redraws the main window and ends with 1 all the same.
+void cancel(HWND dialog) {
+    invalidate_main_window();
+    EndDialog(dialog, IDOK);
 }
 
 INT_PTR CALLBACK battle_result_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        open(dialog);
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    const int id = LOWORD(wParam);
-    if (id != IDOK && id != IDCANCEL) {
-        return FALSE;
-    }
-    if (id == IDOK) {
-        confirm(dialog);
-    }
-    // Both buttons redraw the main window and end with 1.
-    invalidate_main_window();
-    EndDialog(dialog, IDOK);
-    return TRUE;
+    static constexpr DialogBehaviour kBehaviour{open, confirm, cancel, nullptr};
+    return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 
 }  // namespace

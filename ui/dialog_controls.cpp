@@ -26,10 +26,37 @@ void select_entry(HWND dialog, int id, int position) {
     SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
-bool is_checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool is_checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
 
 void set_checked(HWND dialog, int id, bool checked) {
     CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
+                              const DialogBehaviour& behaviour) {
+    if (message == WM_INITDIALOG) {
+        behaviour.open(dialog);
+        return TRUE;
+    }
+    if (message != WM_COMMAND) {
+        return FALSE;
+    }
+    const int id = LOWORD(wParam);
+    if (id == IDOK) {
+        behaviour.confirm(dialog);
+        return TRUE;
+    }
+    if (id == IDCANCEL) {
+        if (behaviour.cancel != nullptr) {
+            behaviour.cancel(dialog);
+        } else {
+            EndDialog(dialog, IDCANCEL);
+        }
+        return TRUE;
+    }
+    return behaviour.command != nullptr && behaviour.command(dialog, id) ? TRUE : FALSE;
 }
 
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {

@@ -21,3 +21,17 @@ void set_checked(HWND dialog, int id, bool checked);
 
 // Every dialog is modal, owned by the main window and built from the program's resources.
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure);
+
+// What a dialog does at its opening, at OK and at Cancel (none: it ends with 2), and with the
+// other commands it handles (none: it handles no other). A command is known by the low 16
+// bits of its identifier alone, so every notification of a handled control counts.
+struct DialogBehaviour {
+    void (*open)(HWND dialog);
+    void (*confirm)(HWND dialog);
+    void (*cancel)(HWND dialog);
+    bool (*command)(HWND dialog, int id);
+};
+
+// The body of every dialog procedure.
+INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
+                              const DialogBehaviour& behaviour);

@@ -13,8 +13,7 @@ constexpr int kFigureChars = 3;
 void first_characters(const char* text, char (&out)[kFigureTextCapacity]) {
     int length = 0;
     for (int chars = 0; chars < kFigureChars && text[length] != '\0'; ++chars) {
-        const auto byte = static_cast<unsigned char>(text[length]);
-        const bool doubleByte = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        const bool doubleByte = is_shift_jis_lead_byte(static_cast<unsigned char>(text[length]));
         length += doubleByte && text[length + 1] != '\0' ? 2 : 1;
     }
     std::memcpy(out, text, static_cast<std::size_t>(length));
@@ -35,11 +34,11 @@ void read_figures(CombatantState& unit, const FigureText (&texts)[kFigureBoxCoun
 }  // namespace
 
 const FigureBox kFigureBoxes[kFigureBoxCount] = {
-    {&CombatantState::level, 1, 20},      {&CombatantState::technique, 0, 40},
-    {&CombatantState::luck, 0, 30},       {&CombatantState::hitRate, 0, 100},
-    {&CombatantState::critRate, 0, 100},  {&CombatantState::attackSpeed, 0, 40},
-    {&CombatantState::attack, 0, 80},     {&CombatantState::defense, 0, 40},
-    {&CombatantState::hp, 1, 80},         {&CombatantState::maxHp, 1, 80},
+    {&CombatantState::level, 1, 20},     {&CombatantState::technique, 0, 40},
+    {&CombatantState::luck, 0, 30},      {&CombatantState::hitRate, 0, 100},
+    {&CombatantState::critRate, 0, 100}, {&CombatantState::attackSpeed, 0, 40},
+    {&CombatantState::attack, 0, 80},    {&CombatantState::defense, 0, 40},
+    {&CombatantState::hp, 1, 80},        {&CombatantState::maxHp, 1, 80},
 };
 
 std::int32_t read_figure(const char* text) {
@@ -52,7 +51,9 @@ int figure_list_position(const FigureBox& box, std::int32_t value) {
     return value < box.first || value > box.last ? -1 : value - box.first;
 }
 
-bool ally_box_follows_unit(int skill) { return skill <= kSkillContinue || skill == kSkillCharge; }
+bool ally_box_follows_unit(int skill) {
+    return skill <= kSkillContinue || skill == kSkillCharge;
+}
 
 void apply_status_form(AppState& state, const StatusForm& form) {
     const int allyRow = find_ally_by_name(state, form.allyName);

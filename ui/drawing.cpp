@@ -105,8 +105,8 @@ void draw_lane(Painter& painter, const AppState& state, int k) {
     painter.text(2, y0 - 20, buffer);
     for (int j = 0; j < kLaneColumns; ++j) {
         const int x = 69 + 22 * j;
-        const int d = display_value(
-            random_value(state.randomTable, lane.seedIndex, lane.position + j));
+        const int d =
+            display_value(random_value(state.randomTable, lane.seedIndex, lane.position + j));
         std::snprintf(buffer, sizeof buffer, "%02d ", d);
         painter.text(x, y0, buffer, 2);
         painter.text(x, y0 + 20, mark_of(d) == 1 ? "○ " : "× ", 2);
@@ -122,8 +122,8 @@ void draw_lane(Painter& painter, const AppState& state, int k) {
         first = lane.predictEnd;
         if (e - s >= 1) {
             painter.pen = DrawPen::kPredict;
-            painter.rectangle(static_cast<int>(69 + 22 * s), y0 + 40,
-                              static_cast<int>(63 + 22 * e), y0 + 56);
+            painter.rectangle(static_cast<int>(69 + 22 * s), y0 + 40, static_cast<int>(63 + 22 * e),
+                              y0 + 56);
             painter.pen = DrawPen::kBlack;
         }
         if (e - s >= 4) {
@@ -145,11 +145,6 @@ void draw_lane(Painter& painter, const AppState& state, int k) {
     painter.color = kColorBlack;
 }
 
-std::int32_t ally_re_move_rate(const AppState& state) {
-    const int row = find_ally_by_name(state, state.ally.name);
-    return row < 0 ? 0 : state.growthTable[row][kReMoveRateIndex];
-}
-
 void build_panel(const AppState& state, const CombatantState& unit, std::int32_t hpAfter,
                  char (&panel)[kPanelBufferSize]) {
     panel[0] = '\0';
@@ -157,8 +152,8 @@ void build_panel(const AppState& state, const CombatantState& unit, std::int32_t
         append(panel,
                "%s\n　Ｌｖ：%2d\n　ＨＰ：%2d→%2d\n　攻撃：%2d\n　守備：%2d\n　命中：%2d\n"
                "　必殺：%2d\n　攻速：%2d\n\n",
-               unit.name, unit.level, unit.hp, hpAfter, unit.attack, unit.defense,
-               unit.hitRate, unit.critRate, unit.attackSpeed);
+               unit.name, unit.level, unit.hp, hpAfter, unit.attack, unit.defense, unit.hitRate,
+               unit.critRate, unit.attackSpeed);
     } else {
         append(panel,
                "%s\n　Ｌｖ：%2d\n　ＨＰ：%2d\n　攻撃：%2d\n　守備：%2d\n　命中：%2d\n"
@@ -246,11 +241,11 @@ void append_condition(char (&text)[kTextBufferSize], const BattleResultCondition
         append(text, ally ? "(無 - " : "無)");
         return;
     }
-    static const char* const kAllyPieces[] = {"(保 - ",       "(HP:%d↑ - ",  "(HP:%d↓ - ",
-                                               "(HP:%d%%↑ - ", "(HP:%d%%↓ - ", "(被:%d↑ - ",
-                                               "(被:%d↓ - "};
+    static const char* const kAllyPieces[] = {"(保 - ",       "(HP:%d↑ - ",   "(HP:%d↓ - ",
+                                              "(HP:%d%%↑ - ", "(HP:%d%%↓ - ", "(被:%d↑ - ",
+                                              "(被:%d↓ - "};
     static const char* const kEnemyPieces[] = {"保)",       "HP:%d↑)", "HP:%d↓)", "HP:%d%%↑)",
-                                                "HP:%d%%↓)", "被:%d↑)", "被:%d↓)"};
+                                               "HP:%d%%↓)", "被:%d↑)", "被:%d↓)"};
     if (condition.type >= 0 && condition.type <= kResultHitsAtMost) {
         append(text, (ally ? kAllyPieces : kEnemyPieces)[condition.type], condition.n);
     }

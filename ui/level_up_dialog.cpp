@@ -40,11 +40,16 @@ void open(HWND dialog) {
 }
 
 // A book click is stored at once, whatever the dialog's end.
-void follow_book(HWND dialog, int book) {
+bool follow_book(HWND dialog, int id) {
+    const int book = id - IDC_LEVEL_FIRST_BOOK;
+    if (book < 0 || book >= kBookCount) {
+        return false;
+    }
     AppState& state = app_state();
     state.booksHeld[book] = is_checked(dialog, IDC_LEVEL_FIRST_BOOK + book) ? 1 : 0;
     growthPreview = ally_book_rates(state);
     show_rates(dialog, growthPreview);
+    return true;
 }
 
 void confirm(HWND dialog) {
@@ -58,27 +63,8 @@ void confirm(HWND dialog) {
 }
 
 INT_PTR CALLBACK level_up_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        open(dialog);
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    const int id = LOWORD(wParam);
-    if (id == IDOK) {
-        confirm(dialog);
-        return TRUE;
-    }
-    if (id == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    }
-    if (id >= IDC_LEVEL_FIRST_BOOK && id < IDC_LEVEL_FIRST_BOOK + kBookCount) {
-        follow_book(dialog, id - IDC_LEVEL_FIRST_BOOK);
-        return TRUE;
-    }
-    return FALSE;
+    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, follow_book};
+    return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ bool refresh_seed_candidates(AppState& state, const char* patternText) {
     }
     std::memcpy(state.lastMarkText, state.markText, kMarkTextCapacity);
     state.markCount = parse_mark_pattern(state.markText, state.marks);
-    state.candidateCount = match_seeds(state.randomTable, state.marks, state.markCount,
-                                       state.candidates);
+    state.candidateCount =
+        match_seeds(state.randomTable, state.marks, state.markCount, state.candidates);
     return true;
 }
 

@@ -173,9 +173,9 @@ bool open_main_window(HINSTANCE instance, int showCommand) {
         return false;
     }
     const WideText title = wide_from_shift_jis(kTitle);
-    HWND window = CreateWindowExW(0, className.text, title.text, WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, className.text, title.text, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, nullptr,
+                                  instance, nullptr);
     if (window == nullptr) {
         return false;
     }
@@ -202,4 +202,6 @@ int run_program(HINSTANCE instance, int showCommand) {
     return run_message_loop();
 }
 
-void invalidate_main_window() { InvalidateRect(window_handles().mainWindow, nullptr, FALSE); }
+void invalidate_main_window() {
+    InvalidateRect(window_handles().mainWindow, nullptr, FALSE);
+}

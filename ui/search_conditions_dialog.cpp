@@ -10,12 +10,16 @@ namespace {
 
 constexpr int kSwitchBoxes = 4;
 
-void follow_battle_box(HWND dialog) {
+bool follow_battle_box(HWND dialog, int id) {
+    if (id != IDC_SEARCH_BATTLE) {
+        return false;
+    }
     const bool battle = is_checked(dialog, IDC_SEARCH_BATTLE);
     if (battle) {
         set_checked(dialog, IDC_SEARCH_PREDICT, true);
     }
     EnableWindow(GetDlgItem(dialog, IDC_SEARCH_PREDICT), battle ? TRUE : FALSE);
+    return true;
 }
 
 void open(HWND dialog) {
@@ -39,26 +43,8 @@ void confirm(HWND dialog) {
 }
 
 INT_PTR CALLBACK search_conditions_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        open(dialog);
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    switch (LOWORD(wParam)) {
-        case IDOK:
-            confirm(dialog);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_SEARCH_BATTLE:
-            follow_battle_box(dialog);
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, follow_battle_box};
+    return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 
 }  // namespace

@@ -121,32 +121,24 @@ void confirm(HWND dialog) {
     invalidate_main_window();
 }
 
+bool follow_list(HWND dialog, int id) {
+    if (id == IDC_STATUS_ALLY_LIST) {
+        show_ally_unit(dialog, true);
+    } else if (id == IDC_STATUS_ENEMY_LIST) {
+        show_enemy_unit(dialog, true);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 INT_PTR CALLBACK status_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        open(dialog);
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    switch (LOWORD(wParam)) {
-        case IDOK:
-            confirm(dialog);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_STATUS_ALLY_LIST:
-            show_ally_unit(dialog, true);
-            return TRUE;
-        case IDC_STATUS_ENEMY_LIST:
-            show_enemy_unit(dialog, true);
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, follow_list};
+    return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 
 }  // namespace
 
-void open_status_dialog(HWND owner) { run_modal_dialog(owner, IDD_STATUS, status_procedure); }
+void open_status_dialog(HWND owner) {
+    run_modal_dialog(owner, IDD_STATUS, status_procedure);
+}

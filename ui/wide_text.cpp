@@ -9,9 +9,9 @@ constexpr UINT kCodePage932 = 932;
 WideText wide_from_shift_jis(std::string_view shiftJis) {
     WideText wide{};
     if (!shiftJis.empty()) {
-        wide.length = MultiByteToWideChar(kCodePage932, 0, shiftJis.data(),
-                                          static_cast<int>(shiftJis.size()), wide.text,
-                                          kWideTextCapacity - 1);
+        wide.length =
+            MultiByteToWideChar(kCodePage932, 0, shiftJis.data(), static_cast<int>(shiftJis.size()),
+                                wide.text, kWideTextCapacity - 1);
     }
     wide.text[wide.length] = L'\0';
     return wide;
