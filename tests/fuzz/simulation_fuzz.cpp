@@ -35,8 +35,7 @@ struct InputBytes {
 void decode_unit(InputBytes& in, CombatantState& unit) {
     for (std::int32_t* figure :
          {&unit.followUpCritFactor, &unit.level, &unit.technique, &unit.luck, &unit.hitRate,
-          &unit.critRate, &unit.attackSpeed, &unit.attack, &unit.defense, &unit.hp,
-          &unit.maxHp}) {
+          &unit.critRate, &unit.attackSpeed, &unit.attack, &unit.defense, &unit.hp, &unit.maxHp}) {
         *figure = in.int32();
     }
     for (std::int32_t& flag : unit.skills) {
@@ -102,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const int seed = in.byte() % kSeedCount;
     const int position =
-        kFirstLanePosition + static_cast<int>(static_cast<std::uint32_t>(in.int32()) %
-                                              kLastLanePosition);
+        kFirstLanePosition +
+        static_cast<int>(static_cast<std::uint32_t>(in.int32()) % kLastLanePosition);
 
     const CombatantState ally = s.ally;
     const CombatantState enemy = s.enemy;
