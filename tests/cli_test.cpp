@@ -1,151 +1,272 @@
 #include <gtest/gtest.h>
 
-#include "cli_harness.h"
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "cli/cli.h"
 
 namespace {
 
+using nlohmann::json;
+
+const std::string kSamplesDir = SORAMITO_SAMPLES_DIR;
+
+// The words of a command line: DATA is the samples folder, '' an empty argument.
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> args = {"soramito-cli"};
+    for (std::string word; in >> word;) {
+        args.push_back(word == "DATA" ? kSamplesDir : word == "''" ? "" : word);
+    }
+    return args;
+}
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliResult run_soramito_cli(const std::string& line) {
+    const std::vector<std::string> args = words(line);
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+json run_soramito_json(const std::string& line) {
+    const CliResult result = run_soramito_cli(line + " --json");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.err.empty());
+    return result.status == 0 ? json::parse(result.out) : json{};
+}
+
+// A failure is status 2, nothing on stdout and exactly one line on stderr.
+void expect_cli_failure(const std::string& line) {
+    SCOPED_TRACE(line);
+    const CliResult result = run_soramito_cli(line);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_TRUE(!result.err.empty() && result.err.find('\n') == result.err.size() - 1)
+        << result.err;
+}
+
+// A folder of its own for a test that writes files; removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        char path[] = "/tmp/soramito_test_XXXXXX";
+        path_ = mkdtemp(path);
+    }
+    ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+    std::string write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
+        return path_ + "/" + name;
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 TEST(CliValues, ReportsStoredDisplayAndMark) {
-    const nlohmann::json values = run_soramito_json({"values", "--seed", "0", "--from", "1"});
+    const json values = run_soramito_json("values --seed 0 --from 1");
     EXPECT_EQ(values["seedIndex"], 0);
     EXPECT_EQ(values["from"], 1);
     ASSERT_EQ(values["values"].size(), 32u);
-    EXPECT_EQ(values["values"][0],
-              nlohmann::json({{"position", 1}, {"stored", 13}, {"display", 12}, {"mark", 0}}));
-    EXPECT_EQ(values["values"][3]["mark"], 1);
-
-    const nlohmann::json tail = run_soramito_json({"values", "--seed", "63", "--from", "5000", "--count", "5"});
-    std::vector<int> stored;
-    for (const auto& v : tail["values"]) {
-        stored.push_back(v["stored"]);
-    }
-    EXPECT_EQ(stored, (std::vector<int>{10, 2, 64, 16, 82}));
-
-    const CliResult text = run_soramito_cli({"values", "--seed", "0", "--from", "1", "--count", "4"});
-    EXPECT_EQ(text.status, 0);
-    EXPECT_NE(text.out.find("12 54 40 46"), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("× × × ○"), std::string::npos) << text.out;
+    EXPECT_EQ(values["values"][3],
+              json::parse(R"({"position": 4, "stored": 47, "display": 46, "mark": 1})"));
+    // The last five values can be asked for, the one after them cannot (see the errors).
+    const json tail = run_soramito_json("values --seed 63 --from 5000 --count 5");
+    EXPECT_EQ(tail["values"].back(),
+              json::parse(R"({"position": 5004, "stored": 82, "display": 81, "mark": 0})"));
+    const std::string text = run_soramito_cli("values --seed 0 --from 1 --count 4").out;
+    EXPECT_NE(text.find("12 54 40 46"), std::string::npos) << text;
+    EXPECT_NE(text.find("× × × ○"), std::string::npos) << text;
 }
 
 TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
-    const nlohmann::json found = run_soramito_json({"identify", "×××○○×××○×○×○○×○×○○×"});
-    EXPECT_EQ(found["markCount"], 20);
-    EXPECT_EQ(found["candidateCount"], 3);
-    EXPECT_EQ(found["candidates"], nlohmann::json({0, 16, 51}));
-
-    const nlohmann::json all = run_soramito_json({"identify", "123 abd -+? 一二"});
-    EXPECT_EQ(all["markCount"], 0);
+    const std::string worked = "×××○○×××○×○×○○×○×○○×";
+    EXPECT_EQ(run_soramito_json("identify " + worked),
+              json::parse(R"({"markCount": 20, "candidateCount": 3,
+        "candidates": [0, 16, 51], "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0]})"));
+    EXPECT_NE(run_soramito_cli("identify " + worked).out.find("候補：0 16 51"), std::string::npos);
+    // No mark: every sequence matches, the count is 0 but all 64 are listed.
+    const json all = run_soramito_json("identify 123abd-+?一二");
     EXPECT_EQ(all["candidateCount"], 0);
     EXPECT_EQ(all["candidates"].size(), 64u);
-
-    const nlohmann::json none = run_soramito_json({"identify", std::string(40, 'o')});
-    EXPECT_EQ(none["candidateCount"], 0);
-    EXPECT_TRUE(none["candidates"].empty());
-
-    // The pattern is read byte by byte: the second byte of 三 (0x8E 0x4F) is an "O".
-    EXPECT_EQ(run_soramito_json({"identify", "三"})["marks"], nlohmann::json({1}));
-
-    // 5000 characters: only the first 499 bytes count.
-    EXPECT_EQ(run_soramito_json({"identify", std::string(5000, 'x')})["markCount"], 499);
-    // 250 "○" are 500 bytes: the last one is cut in half and skipped.
+    // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O", and
+    // of 250 "○" (500 bytes) the last is cut in half by the 499-byte limit.
+    EXPECT_EQ(run_soramito_json("identify 三")["marks"], json({1}));
     std::string circles;
     for (int i = 0; i < 250; ++i) {
         circles += "○";
     }
-    EXPECT_EQ(run_soramito_json({"identify", circles})["markCount"], 249);
-
-    const CliResult text = run_soramito_cli({"identify", "×××○○×××○×○×○○×○×○○×"});
-    EXPECT_NE(text.out.find("候補：0 16 51"), std::string::npos) << text.out;
+    EXPECT_EQ(run_soramito_json("identify " + circles)["markCount"], 249);
 }
 
 TEST(CliTables, ReadsTheSampleFiles) {
-    const nlohmann::json units = run_soramito_json({"--data-dir", kSamplesDir, "units"});
+    const json units = run_soramito_json("--data-dir DATA units");
     EXPECT_GE(units["allyUnitCount"], 52);
     EXPECT_GE(units["enemyUnitCount"], 30);
     EXPECT_EQ(units["allies"].size(), units["allyUnitCount"].get<std::size_t>());
     EXPECT_EQ(units["growthTable"].size(), 52u);
-    // アルト in Shift-JIS
-    EXPECT_EQ(units["allies"][0]["nameShiftJis"], "8341838b8367");
-    EXPECT_EQ(units["allies"][0]["followUpCritFactor"], 2);
-
-    const nlohmann::json growth =
-        run_soramito_json({"--data-dir", kSamplesDir, "growth", "--ally", "アルト", "--books", "0,3,11"});
-    EXPECT_EQ(growth["row"], 0);
-    EXPECT_EQ(growth["rates"], nlohmann::json({115, 65, 15, 80, 60, 30, 5, 40, 0}));
-    EXPECT_EQ(growth["reMoveRate"], 30);
-
-    const nlohmann::json missing = run_soramito_json(
-        {"--data-dir", kSamplesDir, "growth", "--ally", std::string(40, 'a')});
-    EXPECT_EQ(missing["row"], -1);
-    EXPECT_EQ(missing["rates"], nlohmann::json({0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(missing["reMoveRate"], 0);
-}
-
-TEST(CliTables, ReadsHostileFilesCalmly) {
-    TempDir dir;
-    dir.write("character.txt", "70,3\r\n" + std::string(300, 'N') + ",99999999999,99,-1,,abc,\r\n");
-    dir.write("grow.txt", "1,2,3,4,5,6,7,8,9\r\n1,2,3,4,5,6,7,8,9,10,11\r\n1,2,3,4,5,6,7,8,9,10\r\n");
-    const nlohmann::json units = run_soramito_json({"--data-dir", dir.path(), "units"});
-    EXPECT_EQ(units["allyUnitCount"], 64);
-    EXPECT_EQ(units["enemyUnitCount"], 3);
-    std::string cutName;
-    for (int i = 0; i < 31; ++i) {
-        cutName += "4e";
-    }
-    EXPECT_EQ(units["allies"][0]["nameShiftJis"], cutName)
-        << "the name is cut to 31 bytes";
-    EXPECT_EQ(units["allies"][0]["followUpCritFactor"], 0);
-    EXPECT_EQ(units["allies"][1]["nameShiftJis"], "");
-    EXPECT_EQ(units["growthTable"][0], nlohmann::json({1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
-    EXPECT_EQ(units["growthTable"][1], nlohmann::json({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(units["growthTable"][2], nlohmann::json({0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-
-    TempDir empty;
-    empty.write("character.txt", "");
-    empty.write("grow.txt", "");
-    const nlohmann::json none = run_soramito_json({"--data-dir", empty.path(), "units"});
-    EXPECT_EQ(none["allyUnitCount"], 0);
-    EXPECT_TRUE(none["allies"].empty());
+    EXPECT_EQ(units["growthTable"][0], json({80, 50, 10, 40, 60, 30, 5, 45, 0, 30}));
+    // アルト in Shift-JIS, with 連続
+    EXPECT_EQ(units["allies"][0],
+              json::parse(R"({"nameShiftJis": "8341838b8367", "followUpCritFactor": 2,
+        "skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]})"));
+    EXPECT_EQ(run_soramito_json("--data-dir DATA growth --ally アルト --books 0,3,11"),
+              json::parse(
+                  R"({"row": 0, "rates": [115, 65, 15, 80, 60, 30, 5, 40, 0], "reMoveRate": 30})"));
+    EXPECT_EQ(run_soramito_json("--data-dir DATA growth --ally " + std::string(40, 'a')),
+              json::parse(R"({"row": -1, "rates": [0, 0, 0, 0, 0, 0, 0, 0, 0], "reMoveRate": 0})"));
 }
 
 TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
     TempDir noGrowth;
     noGrowth.write("character.txt", "1,0\nA,1\n");
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"frobnicate"},
-        {"values"},
-        {"values", "--seed", "64", "--from", "1"},
-        {"values", "--seed", "-1", "--from", "1"},
-        {"values", "--seed", "0", "--from", "5005"},
-        {"values", "--seed", "0", "--from", "5000", "--count", "6"},
-        {"values", "--seed", "0", "--from", "1", "--count", "0"},
-        {"values", "--seed", "0", "--from", "4974"},
-        {"values", "--seed", "1x", "--from", "1"},
-        {"values", "--seed", "", "--from", "1"},
-        {"values", "--seed", "99999999999999999999", "--from", "1"},
-        {"values", "--seed", "0", "--from", "1", "--bogus", "1"},
-        {"values", "--seed", "0", "--seed", "1", "--from", "1"},
-        {"values", "--seed"},
-        {"identify"},
-        {"identify", "ox", "xo"},
-        {"identify", "\xF0\x9F\x98\x80"},
-        {"identify", "o\xFFx"},
-        {"--data-dir", "/nonexistent", "units"},
-        {"--data-dir", noGrowth.path(), "units"},
-        {"--data-dir", kSamplesDir, "growth"},
-        {"--data-dir", kSamplesDir, "growth", "--ally", "アルト", "--books", "12"},
-        {"--data-dir", kSamplesDir, "growth", "--ally", "アルト", "--books", "1,,2"},
-        {"--data-dir", kSamplesDir, "growth", "--ally", "\xF0\x9F\x98\x80"},
+    const std::vector<std::string> cases = {
+        "",
+        "frobnicate",
+        "values",
+        "values --seed 64 --from 1",
+        "values --seed -1 --from 1",
+        "values --seed 0 --from 5005",
+        "values --seed 0 --from 5000 --count 6",
+        "values --seed 0 --from 1 --count 0",
+        "values --seed 0 --from 4974",
+        "values --seed 1x --from 1",
+        "values --seed '' --from 1",
+        "values --seed 99999999999999999999 --from 1",
+        "values --seed 0 --from 1 --bogus 1",
+        "values --seed 0 --seed 1 --from 1",
+        "values --seed",
+        "identify",
+        "identify ox xo",
+        "identify \xF0\x9F\x98\x80",
+        "identify o\xFFx",
+        "--data-dir /nonexistent units",
+        "--data-dir DATA growth",
+        "--data-dir DATA growth --ally アルト --books 12",
+        "--data-dir DATA growth --ally アルト --books 1,,2",
+        "--data-dir DATA growth --ally \xF0\x9F\x98\x80",
     };
-    for (const auto& args : cases) {
-        for (const bool json : {false, true}) {
-            std::vector<std::string> withFormat = args;
-            if (json) {
-                withFormat.push_back("--json");
-            }
-            expect_cli_failure(withFormat);
+    std::vector<std::string> all = cases;
+    all.push_back("--data-dir " + noGrowth.path() + " units");
+    for (const std::string& line : all) {
+        expect_cli_failure(line);
+        expect_cli_failure(line + " --json");
+    }
+}
+
+const std::string kWorkedBattle = kSamplesDir + "/worked-battle.json";
+
+TEST(CliRun, ReportsEachLaneAfterItsOwnRun) {
+    const json run = run_soramito_json("--data-dir DATA run " + kWorkedBattle);
+    ASSERT_EQ(run["lanes"].size(), 2u);
+    EXPECT_EQ(run["lanes"][0], json::parse(R"({"seedIndex": 0, "position": 1, "count": 11,
+        "codes": [3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11], "success": [0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1],
+        "labels": ["連", "連", "殺", "？", "命", "殺", "？", "命", "殺", "？", "命"],
+        "predictStart": 0, "predictEnd": 0, "strikeStarts": [2, 5, 8, 255, 255, 255, 255, 255],
+        "attackerHitsLanded": 2, "defenderHitsLanded": 0, "allyHpAfterBattle": 40,
+        "enemyHpAfterBattle": 0})"));
+    // Lane 1 follows the same sequence from position 12: one hit less, the enemy keeps 20.
+    EXPECT_EQ(run["lanes"][1]["position"], 12);
+    EXPECT_EQ(run["lanes"][1]["enemyHpAfterBattle"], 20);
+    const std::string text = run_soramito_cli("--data-dir DATA run " + kWorkedBattle).out;
+    EXPECT_NE(text.find("使い道： 連  連  殺  ？ [命]"), std::string::npos) << text;
+    EXPECT_NE(text.find("40→0"), std::string::npos) << text;
+}
+
+TEST(CliSearch, FindsTheWorkedPositions) {
+    TempDir dir;
+    // The third scenario wants a stat whose rate is 0, the fourth no stat at all.
+    const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
+        {kWorkedBattle, 11, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
+        {kSamplesDir + "/level-up-search.json", 98, {19, 63, 83, 89, 111, 118}},
+        {dir.write("none.json", "{}"), 0, {}},
+        {dir.write("bad.json", R"({"eventSwitches": [0,0,1,0]})"), -1, {}},
+        {dir.write("nowish.json", R"({"eventSwitches": [0,0,1,0], "growthRates":
+            [50,50,50,50,50,50,50,50,50,0], "levelUpWanted": [0,0,0,0,0,0,0,0,0]})"),
+         -2,
+         {}},
+    };
+    for (const auto& [scenario, result, first] : cases) {
+        const json found = run_soramito_json("--data-dir DATA search " + scenario);
+        EXPECT_EQ(found["result"], result) << scenario;
+        const std::vector<int> positions = found["positions"];
+        ASSERT_EQ(positions.size(), static_cast<std::size_t>(std::max(result, 0))) << scenario;
+        EXPECT_EQ(std::vector<int>(positions.begin(), positions.begin() + first.size()), first)
+            << scenario;
+    }
+    EXPECT_EQ(run_soramito_json("--data-dir DATA estimate " + kWorkedBattle)["estimate"], 15);
+}
+
+TEST(CliScenario, RejectsWhatThePartsDoNotAllow) {
+    TempDir dir;
+    const std::string longName = R"({"ally": {"name": "アイウエオカキクケコサシスセソタ"}})";
+    const std::string hugeFlag =
+        R"({"ally": {"skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4294967296]}})";
+    const std::vector<std::string> scenarios = {
+        "{\"ally\": {\"name\": \"a\"}",       "",
+        R"({"ally": {"level": 10.5}})",       "[1, 2]",
+        R"({"ally": {"level": "10"}})",       hugeFlag,
+        R"({"ally": {"level": true}})",       longName,
+        R"({"ally": {"listIndex": 3}})",      R"({"enemy": []})",
+        R"({"ally": {"level": 10000}})",      R"({"allies": {}})",
+        R"({"ally": {"level": -1000}})",      R"({"booksHeld": [1]})",
+        R"({"ally": {"skills": [0, 1]}})",    R"({"ally": {"name": 7}})",
+        R"({"lanes": [{"position": 0}]})",    R"({"lanes": [{}, {}, {}]})",
+        R"({"eventSwitches": [0, 1, 0]})",    R"({"ally": {"name": "😀"}})",
+        R"({"lanes": [{"seedIndex": 64}]})",  R"({"ally": {"hp": 18446744073709551615}})",
+        R"({"allyCondition": {"kind": 1}})",  R"({"levelUpWanted": [0,0,0,0,0,0,0,0,3]})",
+        R"({"lanes": [{"position": 4974}]})", R"({"growthRates": [0,0,0,0,0,0,0,0,0,10000]})",
+        R"({"allyCondition": {"n": 10000}})",
+    };
+    for (std::size_t i = 0; i < scenarios.size(); ++i) {
+        const std::string path = dir.write("s" + std::to_string(i) + ".json", scenarios[i]);
+        for (const std::string command : {"run", "search", "estimate"}) {
+            expect_cli_failure("--data-dir DATA " + command + " " + path + " --json");
         }
     }
+    expect_cli_failure("--data-dir DATA run " + dir.path() + "/missing.json");
+    expect_cli_failure("--data-dir DATA run");
+    expect_cli_failure("--data-dir " + dir.path() + " run " + kWorkedBattle);
+}
+
+TEST(CliScenario, AcceptsTheEndsOfEveryRange) {
+    TempDir dir;
+    const std::string path =
+        dir.write("edge.json", R"({"ally": {"name": "アイウエオカキクケコサシスセソ",
+      "followUpCritFactor": 9999, "skills": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1], "level": -999,
+      "technique": 9999, "luck": -999, "hitRate": 0, "critRate": 9999, "attackSpeed": 0,
+      "attack": 9999, "defense": -999, "hp": 9999, "maxHp": 0}, "enemy": {"name": "", "skills":
+      [-2147483648,2147483647,0,0,0,0,0,0,0,0,0,0,0,0,0,1], "hp": -999, "maxHp": -999,
+      "attackSpeed": 9999}, "lanes": [{"seedIndex": 63, "position": 4973}, {"seedIndex": 0,
+      "position": 1}], "eventSwitches": [1, 1, 1, 1], "predictSwitch": 1, "growthRates": [9999,
+      -999, 0, 100, 99, 1, 2, 3, 4, 9999], "allyCondition": {"type": 4, "n": -999, "unspecified":
+      0}, "enemyCondition": {"type": -2147483648, "n": 9999, "unspecified": 2147483647},
+      "levelUpWanted": [2, 0, 0, 1, 0, 0, 0, 0, 0], "booksHeld": [1,1,1,1,1,1,1,1,1,1,1,1]})");
+    const json run = run_soramito_json("--data-dir DATA run " + path);
+    ASSERT_EQ(run["lanes"].size(), 2u);
+    for (const auto& lane : run["lanes"]) {
+        EXPECT_LE(lane["count"].get<int>(), 256);
+        EXPECT_EQ(lane["codes"].size(), lane["count"].get<std::size_t>());
+    }
+    EXPECT_LE(run_soramito_json("--data-dir DATA search " + path)["result"].get<int>(), 4004);
+    EXPECT_GT(run_soramito_json("--data-dir DATA estimate " + path)["estimate"].get<int>(), 6);
 }
 
 }  // namespace

@@ -1,395 +1,232 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "sim/combat.h"
-#include "log_view.h"
-#include "test_tables.h"
 #include "worked_units.h"
 
 namespace {
 
+using U = CombatantState;
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
 struct Battle {
-    CombatantState attacker;
-    CombatantState defender;
+    U attacker;
+    U defender;
     ConsumptionLog log;
 };
 
-// Runs one battle on sequence seed from position with an empty log.
-Battle fight(CombatantState attacker, CombatantState defender, int seed = 0, int position = 1) {
-    Battle battle{attacker, defender, {}};
-    battle.log.seedIndex = seed;
-    battle.log.position = position;
-    simulate_battle(battle.attacker, battle.defender, battle.log,
-                    generated_table().sequences[seed]);
-    return battle;
+// Runs one battle on sequence 0 from position 1 with an empty log.
+Battle fight(const U& attacker, const U& defender) {
+    Battle b{attacker, defender, {}};
+    b.log.position = 1;
+    simulate_battle(b.attacker, b.defender, b.log, generated_table().sequences[0]);
+    EXPECT_TRUE(unchanged_but_hp_after(attacker, b.attacker));
+    EXPECT_TRUE(unchanged_but_hp_after(defender, b.defender));
+    EXPECT_LE(b.log.count, kLogCapacity);
+    return b;
 }
 
-std::vector<int> starts_of(const ConsumptionLog& log) {
-    return std::vector<int>(log.strikeStarts.begin(), log.strikeStarts.end());
-}
-
-TEST(Combat, WorkedExampleOne) {
-    const Battle b = fight(worked_attacker(), worked_defender());
-    EXPECT_EQ(codes_of(b.log), (std::vector<int>{3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11}));
-    EXPECT_EQ(passed_of(b.log), (std::vector<int>{4, 8, 10}));
-    EXPECT_EQ(starts_of(b.log), (std::vector<int>{2, 5, 8, 255, 255, 255, 255, 255}));
-    EXPECT_EQ(b.log.attackerHitsLanded, 2);
-    EXPECT_EQ(b.log.defenderHitsLanded, 0);
-    EXPECT_EQ(b.attacker.hpAfterBattle, 40);
-    EXPECT_EQ(b.defender.hpAfterBattle, 0);
-    EXPECT_EQ(b.attacker.hp, 40);
-    EXPECT_EQ(b.defender.hp, 40);
-    EXPECT_EQ(b.attacker.critRate, 10);
-    EXPECT_EQ(b.defender.critRate, 2);
-}
-
-TEST(Combat, WorkedExampleTwoWithVantageAndGreatShield) {
-    CombatantState defender = worked_defender();
-    defender.skills[kSkillVantage] = 1;
-    defender.skills[kSkillGreatShield] = 1;
-    const Battle b = fight(worked_attacker(), defender);
-    EXPECT_EQ(codes_of(b.log), (std::vector<int>{3, 3, 9, 10, 11, 8, 9, 10, 11, 8, 9, 10}));
-    EXPECT_EQ(passed_of(b.log), (std::vector<int>{8, 9}));
-    EXPECT_EQ(starts_of(b.log), (std::vector<int>{5, 2, 9, 255, 255, 255, 255, 255}));
-    EXPECT_EQ(b.log.attackerHitsLanded, 1);
-    EXPECT_EQ(b.log.defenderHitsLanded, 0);
-    EXPECT_EQ(b.attacker.hpAfterBattle, 40);
-    EXPECT_EQ(b.defender.hpAfterBattle, 30);
-    EXPECT_EQ(b.defender.hp, 40);
-}
-
-// A plain unit: no skills, equal figures, so that one skill or figure at a time can be varied.
-CombatantState plain(int attackSpeed = 10) {
-    CombatantState unit{};
-    unit.level = 10;
-    unit.technique = 10;
-    unit.luck = 10;
-    unit.hitRate = 90;
-    unit.critRate = 0;
-    unit.attackSpeed = attackSpeed;
-    unit.attack = 20;
-    unit.defense = 10;
-    unit.hp = 40;
-    unit.maxHp = 60;
-    return unit;
-}
-
-CombatantState with(CombatantState unit, std::initializer_list<SkillIndex> skills) {
-    for (SkillIndex s : skills) {
-        unit.skills[s] = 1;
+std::string join(const std::vector<int>& values) {
+    std::string text;
+    for (int v : values) {
+        text += (text.empty() ? "" : " ") + (v == kNoStrikeGroup ? "." : std::to_string(v));
     }
-    return unit;
+    return text;
+}
+
+// The strike groups' first entries, attacker's and defender's slots alternating, "." unused.
+std::string starts_of(const Battle& b) {
+    return join(std::vector<int>(b.log.strikeStarts.begin(), b.log.strikeStarts.end()));
+}
+
+// "codes | entries passed | group starts | hits landed by each, HP after of each".
+std::string summary(const Battle& b) {
+    return join(codes_of(b.log)) + " | " + join(passed_of(b.log)) + " | " + starts_of(b) + " | " +
+           join({b.log.attackerHitsLanded, b.log.defenderHitsLanded, b.attacker.hpAfterBattle,
+                 b.defender.hpAfterBattle});
+}
+
+TEST(Combat, WorkedExamples) {
+    EXPECT_EQ(summary(fight(worked_attacker(), worked_defender())),
+              "3 3 9 10 11 9 10 11 9 10 11 | 4 8 10 | 2 5 8 . . . . . | 2 0 40 0");
+    // The defender also with 待伏 and 大盾.
+    const U guarded = with_skills(worked_defender(), {kSkillVantage, kSkillGreatShield});
+    EXPECT_EQ(summary(fight(worked_attacker(), guarded)),
+              "3 3 9 10 11 8 9 10 11 8 9 10 | 8 9 | 5 2 9 . . . . . | 1 0 40 30");
+}
+
+// No skills and equal figures, so that one skill or figure at a time can be varied.
+U plain() {
+    return make_unit("", 0, {}, {10, 10, 10, 90, 0, 10, 20, 10, 40, 60});
 }
 
 TEST(Combat, StrikeOrderAndStrikeCounts) {
-    struct Case {
-        std::string name;
-        CombatantState attacker;
-        CombatantState defender;
-        std::vector<int> starts;
+    // Large HP so that nobody falls and every group is reached. 待伏 strikes first only
+    // together with 反撃.
+    const U tough = with_figures(plain(), {{&U::hp, 1000}});
+    const U counter = with_skills(tough, {kSkillCounter});
+    const std::vector<std::tuple<std::string, U, U, std::string>> cases = {
+        {"only the defender counters", tough, counter, "0 3 . . . . . ."},
+        {"no counter: no defender strike", tough, tough, "0 . . . . . . ."},
+        {"A = D + 3: no follow-up", with_speed(tough, 13), counter, "0 3 . . . . . ."},
+        {"A = D + 4: follow-up", with_speed(tough, 14), counter, "0 3 6 . . . . ."},
+        {"D = A + 4 with 反撃", tough, with_speed(counter, 14), "0 3 . 6 . . . ."},
+        {"D = A + 4 without 反撃", tough, with_speed(tough, 14), "0 . . . . . . ."},
+        {"待伏 without 反撃", tough, with_skills(tough, {kSkillVantage}), "0 . . . . . . ."},
+        {"突撃 repeats", with_skills(tough, {kSkillCharge}), counter, "0 3 6 9 . . . ."},
+        {"勇者 doubles", with_skills(tough, {kSkillBrave}), counter, "0 6 . . . . . ."},
     };
-    // Large HP so that nobody falls and every group is reached.
-    CombatantState tough = plain();
-    tough.hp = 1000;
-    CombatantState toughCounter = with(tough, {kSkillCounter});
-    const std::vector<Case> cases = {
-        {"only the defender counters, equal speed", tough, toughCounter,
-         {0, 3, 255, 255, 255, 255, 255, 255}},
-        {"no counter: the defender never strikes", tough, tough,
-         {0, 255, 255, 255, 255, 255, 255, 255}},
-        {"A = D + 3: no follow-up", plain(13), toughCounter, {0, 3, 255, 255, 255, 255, 255, 255}},
-        {"A = D + 4: the attacker follows up", [&] { auto u = tough; u.attackSpeed = 14; return u; }(),
-         toughCounter, {0, 3, 6, 255, 255, 255, 255, 255}},
-        {"D = A + 4 with counter: the defender follows up", tough,
-         [&] { auto u = toughCounter; u.attackSpeed = 14; return u; }(),
-         {0, 3, 255, 6, 255, 255, 255, 255}},
-        {"D = A + 4 without counter: nothing", tough,
-         [&] { auto u = tough; u.attackSpeed = 14; return u; }(),
-         {0, 255, 255, 255, 255, 255, 255, 255}},
-        {"待伏 without 反撃 does not strike first", tough, with(tough, {kSkillVantage}),
-         {0, 255, 255, 255, 255, 255, 255, 255}},
-        {"突撃 repeats the exchange", with(tough, {kSkillCharge}), toughCounter,
-         {0, 3, 6, 9, 255, 255, 255, 255}},
-        {"勇者 doubles a group", with(tough, {kSkillBrave}), toughCounter,
-         {0, 6, 255, 255, 255, 255, 255, 255}},
-    };
-    for (const Case& c : cases) {
-        const Battle b = fight(c.attacker, c.defender);
-        EXPECT_EQ(starts_of(b.log), c.starts) << c.name;
+    for (const auto& [name, attacker, defender, starts] : cases) {
+        EXPECT_EQ(starts_of(fight(attacker, defender)), starts) << name;
     }
 }
 
 TEST(Combat, GroupTestsComeBeforeTheFirstStrike) {
-    CombatantState tough = plain();
-    tough.hp = 1000;
-    struct Case {
-        std::string name;
-        CombatantState attacker;
-        std::vector<int> leadingCodes;
-        int strikes;  // strikes of the attacker's only group
+    // Equal speed and no 反撃: one group only, whose tests lead, then three entries a strike.
+    // A passed 流星 gives five strikes and leaves 連続 untested.
+    const U tough = with_figures(plain(), {{&U::hp, 1000}});
+    const U meteor = with_figures(with_skills(tough, {kSkillMeteor}), {{&U::technique, 100}});
+    const U fast = with_speed(with_skills(tough, {kSkillContinue}), 100);
+    const std::vector<std::tuple<std::string, U, std::vector<int>, int>> cases = {
+        {"連続 at speed 0", with_speed(with_skills(tough, {kSkillContinue}), 0), {9}, 1},
+        {"流星 then no 連続", with_skills(meteor, {kSkillContinue}), {2, 9}, 5},
+        {"連続 with 勇者", with_skills(fast, {kSkillBrave}), {3, 9}, 4},
+        {"流星 with 勇者", with_skills(meteor, {kSkillBrave}), {2, 9}, 10},
+        {"勇者 alone", with_skills(tough, {kSkillBrave}), {9}, 2},
     };
-    CombatantState noSpeed = with(tough, {kSkillContinue});
-    noSpeed.attackSpeed = 0;
-    CombatantState sureMeteor = with(tough, {kSkillMeteor, kSkillContinue});
-    sureMeteor.technique = 100;
-    CombatantState sureContinue = with(tough, {kSkillContinue, kSkillBrave});
-    sureContinue.attackSpeed = 100;
-    CombatantState sureMeteorBrave = with(tough, {kSkillMeteor, kSkillBrave});
-    sureMeteorBrave.technique = 100;
-    const std::vector<Case> cases = {
-        {"連続 with speed 0 consumes nothing", noSpeed, {9}, 1},
-        {"連続 is not tested after a passed 流星", sureMeteor, {2, 9}, 5},
-        {"連続 with 勇者", sureContinue, {3, 9}, 4},
-        {"流星 with 勇者", sureMeteorBrave, {2, 9}, 10},
-        {"勇者 alone", with(tough, {kSkillBrave}), {9}, 2},
-    };
-    for (const Case& c : cases) {
-        CombatantState defender = tough;
-        defender.attackSpeed = c.attacker.attackSpeed;  // no follow-up: one group only
-        const Battle b = fight(c.attacker, defender);
-        const std::vector<int> codes = codes_of(b.log);
-        ASSERT_GE(codes.size(), c.leadingCodes.size()) << c.name;
-        EXPECT_EQ(std::vector<int>(codes.begin(), codes.begin() + c.leadingCodes.size()),
-                  c.leadingCodes)
-            << c.name;
-        EXPECT_EQ(static_cast<int>(codes.size()) - static_cast<int>(c.leadingCodes.size()) + 1,
-                  3 * c.strikes)
-            << c.name;
+    for (const auto& [name, attacker, leading, strikes] : cases) {
+        const std::vector<int> codes =
+            codes_of(fight(attacker, with_speed(tough, attacker.attackSpeed)).log);
+        ASSERT_GE(codes.size(), leading.size()) << name;
+        EXPECT_EQ(std::vector<int>(codes.begin(), codes.begin() + leading.size()), leading) << name;
+        EXPECT_EQ(codes.size() - leading.size() + 1, 3u * strikes) << name;
     }
 }
 
-// The critical rate of one strike, read back from whether its 殺 test passed across all 100
-// display values: exactly the values below the rate pass.
-int measured_crit_rate(const CombatantState& striker, StrikeMode mode) {
-    int passes = 0;
+// Whether the 殺 test of one strike passes on the first value whose display is d.
+bool crit_passes_on(const U& striker, StrikeMode mode, int d) {
     const Sequence& sequence = generated_table().sequences[0];
-    for (int position = 1; position <= 4000; ++position) {
-        CombatantState s = striker;
-        CombatantState target = plain();
-        ConsumptionLog log{};
-        log.position = position;
-        resolve_strike(s, target, 0, mode, log, sequence);
-        EXPECT_EQ(s.critRate, striker.critRate);
-        if (log.success[0] != 0) {
-            ++passes;
-        }
+    ConsumptionLog log{};
+    log.position = 1;
+    while (display_value(sequence[log.position]) != d) {
+        ++log.position;
     }
-    return passes;
+    U s = striker;
+    U target = plain();
+    resolve_strike(s, target, 0, mode, log, sequence);
+    EXPECT_EQ(log.codes[0], kCodeCritical);
+    return log.success[0] != 0;
 }
 
 TEST(Combat, StrikeModesAdjustTheCriticalRate) {
-    struct Case {
-        std::string name;
-        std::int32_t factor;
-        std::int32_t critRate;
-        bool wrath;
-        StrikeMode mode;
-        int rate;
+    // factor, critRate, 怒り, mode, the rate the 殺 test must use: the opening and the answer
+    // cap at 25 (100 for an answer with 怒り), the follow-up multiplies by the factor in 64 bits
+    // and caps at 100.
+    const std::vector<std::tuple<std::int32_t, std::int32_t, int, StrikeMode, int>> cases = {
+        {1, 40, 0, kModeOpening, 25},      {1, 7, 0, kModeOpening, 7},
+        {1, 0, 1, kModeOpening, 0},        {2, 10, 0, kModeFollowUp, 20},
+        {3, 40, 0, kModeFollowUp, 100},    {0, 40, 0, kModeFollowUp, 0},
+        {kMax, 40, 0, kModeFollowUp, 100}, {kMax, kMin, 0, kModeFollowUp, 0},
+        {1, 40, 0, kModeAnswer, 25},       {1, 0, 1, kModeAnswer, 100},
     };
-    const std::vector<Case> cases = {
-        {"mode 0 caps at 25", 1, 40, false, kModeOpening, 25},
-        {"mode 1 multiplies, cap 100", 3, 40, false, kModeFollowUp, 100},
-        {"mode 1 with factor 0", 0, 40, false, kModeFollowUp, 0},
-        {"mode 1 with factor 2", 2, 10, false, kModeFollowUp, 20},
-        {"mode 1 with a huge factor", 2147483647, 40, false, kModeFollowUp, 100},
-        {"mode 1 with a huge negative product", 2147483647, -2147483647 - 1, false,
-         kModeFollowUp, 0},
-        {"mode 2 caps at 25", 1, 40, false, kModeAnswer, 25},
-        {"mode 2 with 怒り", 1, 0, true, kModeAnswer, 100},
-        {"mode 0 with 怒り", 1, 0, true, kModeOpening, 0},
-    };
-    // Measured over 4000 values, a rate r shows as about r percent passes.
-    for (const Case& c : cases) {
-        CombatantState striker = plain();
-        striker.followUpCritFactor = c.factor;
-        striker.critRate = c.critRate;
-        striker.skills[kSkillWrath] = c.wrath ? 1 : 0;
-        const int passes = measured_crit_rate(striker, c.mode);
-        EXPECT_NEAR(passes / 40.0, c.rate, 3.0) << c.name;
-        if (c.rate == 0 || c.rate == 100) {
-            EXPECT_EQ(passes, c.rate * 40) << c.name;
-        }
+    for (const auto& c : cases) {
+        const auto& [factor, critRate, wrath, mode, rate] = c;
+        SCOPED_TRACE(testing::PrintToString(c));
+        U striker =
+            with_figures(plain(), {{&U::followUpCritFactor, factor}, {&U::critRate, critRate}});
+        striker.skills[kSkillWrath] = wrath;
+        // A rate r passes exactly the display values below r.
+        EXPECT_TRUE(rate == 0 || crit_passes_on(striker, mode, rate - 1));
+        EXPECT_TRUE(rate == 100 || !crit_passes_on(striker, mode, rate));
     }
 }
 
 TEST(Combat, StrikeOutcomes) {
-    struct Case {
-        std::string name;
-        CombatantState striker;
-        CombatantState target;
-        int targetPrayer;
-        std::vector<int> codes;
-        bool connected;
-        std::int32_t targetHp;
-        std::int32_t strikerHp;
-    };
-    CombatantState sureHit = plain();
-    sureHit.hitRate = 100;
-    CombatantState neverHit = plain();
-    neverHit.hitRate = 0;
-    CombatantState moon = with(sureHit, {kSkillMoonlight});
-    moon.technique = 100;
-    moon.attack = 0;
-    moon.hitRate = 0;
-    CombatantState sun = with(sureHit, {kSkillSunlight});
-    sun.technique = 100;
-    sun.hp = 55;
-    CombatantState sunCursed = with(sun, {kSkillCurse});
-    sunCursed.luck = -100;
-    CombatantState cursed = with(sureHit, {kSkillCurse});
-    cursed.luck = -100;
-    cursed.hp = 5;
-    cursed.attack = 30;
-    CombatantState weak = plain();
-    weak.hp = 5;
-    CombatantState shield = with(plain(), {kSkillGreatShield});
-    shield.level = 100;
+    // 月光 ignores defence and cannot miss; with attack 0 it deals the least damage, 1. Against
+    // 大盾 its shield entry is logged but not tested.
+    const U hits = with_figures(plain(), {{&U::hitRate, 100}});
+    const U misses = with_figures(plain(), {{&U::hitRate, 0}});
+    const U moon = with_figures(with_skills(hits, {kSkillMoonlight}),
+                                {{&U::technique, 100}, {&U::attack, 0}, {&U::hitRate, 0}});
+    const U sun =
+        with_figures(with_skills(hits, {kSkillSunlight}), {{&U::technique, 100}, {&U::hp, 55}});
+    const U sunCursed = with_figures(with_skills(sun, {kSkillCurse}), {{&U::luck, -100}});
+    const U cursed = with_figures(with_skills(hits, {kSkillCurse}),
+                                  {{&U::luck, -100}, {&U::hp, 5}, {&U::attack, 30}});
+    const U weak = with_figures(plain(), {{&U::hp, 5}});
+    const U shield = with_figures(with_skills(plain(), {kSkillGreatShield}), {{&U::level, 100}});
+    // target's 祈り, codes, connected, target's and striker's HP after
+    using Case = std::tuple<std::string, U, U, int, std::vector<int>, bool, int, int>;
     const std::vector<Case> cases = {
-        {"an ordinary hit", sureHit, plain(), 0, {9, 10, 11}, true, 30, 40},
-        {"a miss", neverHit, plain(), 0, {9, 10, 11}, false, 40, 40},
-        {"月光 ignores defence, cannot miss, at least 1 damage", moon, plain(), 0,
-         {6, 9, 10}, true, 39, 40},
-        {"月光 against 大盾: the shield entry is not tested", moon, shield, 0, {6, 8, 9, 10},
-         true, 39, 40},
+        {"an ordinary hit", hits, plain(), 0, {9, 10, 11}, true, 30, 40},
+        {"a miss", misses, plain(), 0, {9, 10, 11}, false, 40, 40},
+        {"月光", moon, plain(), 0, {6, 9, 10}, true, 39, 40},
+        {"月光 against 大盾", moon, shield, 0, {6, 8, 9, 10}, true, 39, 40},
         {"太陽 heals up to maxHp", sun, plain(), 0, {7, 9, 10}, true, 30, 60},
         {"呪い bars 太陽", sunCursed, plain(), 0, {9, 10, 11, 12}, true, 30, 45},
-        {"呪い can take the striker below 0", cursed, plain(), 0, {9, 10, 11, 12}, true, 20, -15},
-        {"a blow that fells the target", sureHit, weak, 0, {9, 10, 11}, true, 0, 40},
-        {"祈り keeps the target alive", sureHit, weak, 1, {9, 10, 11}, true, 5, 40},
-        {"大盾 blocks: no 命 entry", sureHit, shield, 0, {8, 9, 10}, false, 40, 40},
+        {"呪い takes the striker below 0", cursed, plain(), 0, {9, 10, 11, 12}, true, 20, -15},
+        {"a blow that fells the target", hits, weak, 0, {9, 10, 11}, true, 0, 40},
+        {"祈り keeps the target alive", hits, weak, 1, {9, 10, 11}, true, 5, 40},
+        {"大盾 blocks: no 命 entry", hits, shield, 0, {8, 9, 10}, false, 40, 40},
     };
-    for (const Case& c : cases) {
-        CombatantState striker = c.striker;
-        CombatantState target = c.target;
+    for (const auto& [name, strikerBefore, targetBefore, prayer, codes, connected, targetHp,
+                      strikerHp] : cases) {
+        U striker = strikerBefore;
+        U target = targetBefore;
         ConsumptionLog log{};
         log.position = 100;
-        const StrikeOutcome outcome = resolve_strike(striker, target, c.targetPrayer,
-                                                     kModeOpening, log,
+        const StrikeOutcome outcome = resolve_strike(striker, target, prayer, kModeOpening, log,
                                                      generated_table().sequences[0]);
-        EXPECT_EQ(codes_of(log), c.codes) << c.name;
-        EXPECT_EQ(outcome.connected, c.connected) << c.name;
-        EXPECT_FALSE(outcome.logFull) << c.name;
-        EXPECT_EQ(target.hp, c.targetHp) << c.name;
-        EXPECT_EQ(striker.hp, c.strikerHp) << c.name;
-        EXPECT_EQ(outcome.battleEnds, target.hp == 0 || striker.hp <= 0) << c.name;
+        EXPECT_EQ(std::make_tuple(codes_of(log), outcome.connected, target.hp, striker.hp),
+                  std::make_tuple(codes, connected, targetHp, strikerHp))
+            << name;
+        EXPECT_FALSE(outcome.logFull) << name;
+        EXPECT_EQ(outcome.battleEnds, target.hp == 0 || striker.hp <= 0) << name;
     }
 }
 
-}  // namespace
-
-namespace {
-
-constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-
 TEST(Combat, FiguresAtTheEndsOfTheirRangesGiveDefinedOutcomes) {
-    struct Case {
-        std::string name;
-        std::function<void(CombatantState&, CombatantState&)> setup;
-        std::function<void(const Battle&)> check;
-    };
-    const std::vector<Case> cases = {
-        {"hitRate 0 never connects with an ordinary strike",
-         [](CombatantState& a, CombatantState&) { a.hitRate = 0; },
-         [](const Battle& b) {
-             EXPECT_EQ(b.log.attackerHitsLanded, 0);
-             EXPECT_EQ(b.defender.hpAfterBattle, 40);
-         }},
-        {"attackSpeed 0 with 連続 consumes no 連 entry",
-         [](CombatantState& a, CombatantState& d) {
-             a.attackSpeed = 0;
-             d.attackSpeed = 0;
-         },
-         [](const Battle& b) { EXPECT_NE(b.log.codes[0], kCodeAttackerContinue); }},
-        {"a defender at 0 HP falls to the first hit",
-         [](CombatantState& a, CombatantState& d) {
-             a.hitRate = 100;
-             d.hp = 0;
-         },
-         [](const Battle& b) {
-             EXPECT_EQ(b.log.count, 5);  // 連 連 (both groups first), 殺 ？ 命
-             EXPECT_EQ(b.defender.hpAfterBattle, 0);
-             EXPECT_EQ(b.defender.hp, 0);
-         }},
-        {"negative HP is taken as it is",
-         [](CombatantState& a, CombatantState& d) {
-             a.hitRate = 100;
-             d.hp = -50;
-             d.maxHp = 0;
-         },
-         [](const Battle& b) {
-             EXPECT_EQ(b.defender.hpAfterBattle, 0);
-             EXPECT_EQ(b.defender.hp, -50);
-         }},
-        {"太陽 with maxHp 0 caps the striker at 0",
-         [](CombatantState& a, CombatantState&) {
-             a.skills[kSkillSunlight] = 1;
-             a.technique = 100;
-             a.maxHp = 0;
-         },
-         [](const Battle& b) { EXPECT_LE(b.attacker.hpAfterBattle, 0); }},
-        {"a follow-up factor of 2147483647 gives a critical rate of 100",
-         [](CombatantState& a, CombatantState&) {
-             a.followUpCritFactor = kInt32Max;
-             a.critRate = kInt32Max;
-             a.hitRate = 0;
-         },
-         [](const Battle& b) {
-             // The follow-up group's 殺 entry passes whatever the value.
-             ASSERT_NE(b.log.strikeStarts[2], kNoStrikeGroup);
-             EXPECT_EQ(b.log.success[b.log.strikeStarts[2]], 1);
-         }},
-        {"32-bit extremes of attack and defence",
-         [](CombatantState& a, CombatantState& d) {
-             a.attack = kInt32Max;
-             d.defense = kInt32Min;
-             a.hitRate = 100;
-             d.hp = kInt32Max;
-             d.maxHp = kInt32Max;
-         },
-         [](const Battle& b) {
-             EXPECT_EQ(b.defender.hpAfterBattle, 0);
-             EXPECT_EQ(b.defender.hp, kInt32Max);
-         }},
-        {"呪い recoil saturates instead of wrapping",
-         [](CombatantState& a, CombatantState&) {
-             a.skills[kSkillCurse] = 1;
-             a.luck = kInt32Min;
-             a.attack = kInt32Max;
-             a.defense = kInt32Min;
-             a.hitRate = 100;
-             a.hp = kInt32Min + 1;
-         },
-         [](const Battle& b) { EXPECT_EQ(b.attacker.hpAfterBattle, kInt32Min); }},
-        {"祈り with a luck of 2147483647 always passes",
-         [](CombatantState&, CombatantState& d) {
-             d.skills[kSkillPrayer] = 1;
-             d.luck = kInt32Max;
-         },
-         [](const Battle& b) {
-             EXPECT_EQ(b.log.codes[0], kCodeDefenderPrayer);
-             EXPECT_EQ(b.log.success[0], 1);
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        CombatantState attacker = worked_attacker();
-        CombatantState defender = worked_defender();
-        c.setup(attacker, defender);
-        const CombatantState attackerBefore = attacker;
-        const CombatantState defenderBefore = defender;
-        Battle b = fight(attacker, defender);
-        c.check(b);
-        EXPECT_LE(b.log.count, kLogCapacity);
-        EXPECT_EQ(b.attacker.hp, attackerBefore.hp);
-        EXPECT_EQ(b.defender.hp, defenderBefore.hp);
-        EXPECT_EQ(b.attacker.critRate, attackerBefore.critRate);
-        EXPECT_EQ(b.defender.critRate, defenderBefore.critRate);
-    }
+    // fight() checks on every battle that the log stays in bounds and the units unchanged.
+    const U a = worked_attacker();
+    const U d = worked_defender();
+    const U hits = with_figures(a, {{&U::hitRate, 100}});
+    // hitRate 0 never connects with an ordinary strike; 連続 at speed 0 consumes no 連 entry.
+    Battle b = fight(with_figures(a, {{&U::hitRate, 0}}), d);
+    EXPECT_EQ(b.log.attackerHitsLanded, 0);
+    EXPECT_EQ(b.defender.hpAfterBattle, 40);
+    EXPECT_NE(fight(with_speed(a, 0), with_speed(d, 0)).log.codes[0], kCodeAttackerContinue);
+    // A defender at 0 HP falls to the first hit: 連 連 (both groups' tests first), 殺 ？ 命.
+    EXPECT_EQ(summary(fight(hits, with_figures(d, {{&U::hp, 0}}))),
+              "3 3 9 10 11 | 4 | 2 . . . . . . . | 1 0 40 0");
+    EXPECT_EQ(fight(hits, with_figures(d, {{&U::hp, -50}, {&U::maxHp, 0}})).defender.hpAfterBattle,
+              0);
+    // 太陽 with maxHp 0 caps the striker at 0.
+    const U sun =
+        with_figures(with_skills(a, {kSkillSunlight}), {{&U::technique, 100}, {&U::maxHp, 0}});
+    EXPECT_LE(fight(sun, d).attacker.hpAfterBattle, 0);
+    // A follow-up factor of 2147483647 gives a rate of 100: the follow-up's 殺 passes whatever
+    // the value.
+    b = fight(
+        with_figures(a, {{&U::followUpCritFactor, kMax}, {&U::critRate, kMax}, {&U::hitRate, 0}}),
+        d);
+    ASSERT_NE(b.log.strikeStarts[2], kNoStrikeGroup);
+    EXPECT_EQ(b.log.success[b.log.strikeStarts[2]], 1);
+    const U wall = with_figures(d, {{&U::defense, kMin}, {&U::hp, kMax}, {&U::maxHp, kMax}});
+    EXPECT_EQ(fight(with_figures(hits, {{&U::attack, kMax}}), wall).defender.hpAfterBattle, 0);
+    // 呪い's recoil saturates instead of wrapping.
+    const U cursed = with_figures(
+        with_skills(hits, {kSkillCurse}),
+        {{&U::luck, kMin}, {&U::attack, kMax}, {&U::defense, kMin}, {&U::hp, kMin + 1}});
+    EXPECT_EQ(fight(cursed, d).attacker.hpAfterBattle, kMin);
+    // 祈り with a luck of 2147483647 always passes.
+    b = fight(a, with_figures(with_skills(d, {kSkillPrayer}), {{&U::luck, kMax}}));
+    EXPECT_EQ(b.log.codes[0], kCodeDefenderPrayer);
+    EXPECT_EQ(b.log.success[0], 1);
 }
 
 }  // namespace

@@ -1,103 +1,86 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "data/unit_file.h"
+#include "ui/dialog_forms.h"
 #include "ui/main_commands.h"
 #include "ui/resource.h"
-#include "ui_state.h"
+#include "worked_units.h"
 
 namespace {
 
 TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
-    struct Case {
-        int command;
-        int seed;
-        int position;
-        bool redraw;
-        int seedAfter;
-        int positionAfter;
-    };
-    const std::vector<Case> cases = {
-        {IDC_LANE0_FORWARD, 0, 1, true, 0, 2},      {IDC_LANE0_FORWARD, 0, 4973, false, 0, 4973},
-        {IDC_LANE0_BACK, 0, 1, false, 0, 1},        {IDC_LANE0_BACK, 5, 9, true, 5, 8},
-        {IDC_LANE0_SEED_UP, 63, 7, false, 63, 7},   {IDC_LANE0_SEED_UP, 3, 7, true, 4, 7},
-        {IDC_LANE0_SEED_DOWN, 0, 7, false, 0, 7},   {IDC_LANE0_SEED_DOWN, 3, 7, true, 2, 7},
+    // command, seed and position before, redraw, seed and position after
+    const std::vector<std::tuple<int, int, int, bool, int, int>> cases = {
+        {IDC_LANE0_FORWARD, 0, 1, true, 0, 2},       {IDC_LANE0_FORWARD, 0, 4973, false, 0, 4973},
+        {IDC_LANE0_BACK, 0, 1, false, 0, 1},         {IDC_LANE0_BACK, 5, 9, true, 5, 8},
+        {IDC_LANE0_SEED_UP, 63, 7, false, 63, 7},    {IDC_LANE0_SEED_UP, 3, 7, true, 4, 7},
+        {IDC_LANE0_SEED_DOWN, 0, 7, false, 0, 7},    {IDC_LANE0_SEED_DOWN, 3, 7, true, 2, 7},
         {IDC_LANE1_FORWARD, 0, 4972, true, 0, 4973}, {IDC_LANE1_BACK, 0, 1, false, 0, 1},
-        {IDC_LANE1_SEED_UP, 62, 1, true, 63, 1},    {IDC_LANE1_SEED_DOWN, 1, 1, true, 0, 1},
+        {IDC_LANE1_SEED_DOWN, 1, 1, true, 0, 1},     {IDC_SEARCH, 0, 1, false, 0, 1},
+        {IDC_LANE1_SEED_UP, 62, 1, true, 63, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& [command, seed, position, redraw, seedAfter, positionAfter] : cases) {
         AppState& state = status_set_state();
-        const int lane = c.command >= IDC_LANE1_FORWARD ? 1 : 0;
-        state.lanes[lane].seedIndex = c.seed;
-        state.lanes[lane].position = c.position;
+        state.eventSwitches = {0, 1, 0, 0};
+        const int lane = command >= IDC_LANE1_FORWARD && command != IDC_SEARCH ? 1 : 0;
+        state.lanes[lane].seedIndex = seed;
+        state.lanes[lane].position = position;
         const Lane other = state.lanes[1 - lane];
-        EXPECT_EQ(move_lane(state, c.command), c.redraw) << c.command;
-        EXPECT_EQ(state.lanes[lane].seedIndex, c.seedAfter) << c.command;
-        EXPECT_EQ(state.lanes[lane].position, c.positionAfter) << c.command;
-        EXPECT_EQ(state.lanes[1 - lane].position, other.position);
-        EXPECT_EQ(state.lanes[1 - lane].count, other.count);
+        // Only a lane that moved is run again (the switches changed after the last run).
+        const bool moved = move_lane(state, command);
+        const Lane& after = state.lanes[lane];
+        EXPECT_EQ(std::make_tuple(moved, after.seedIndex, after.position, after.count > 0),
+                  std::make_tuple(redraw, seedAfter, positionAfter, redraw))
+            << command;
+        EXPECT_EQ(std::memcmp(&state.lanes[1 - lane], &other, sizeof other), 0) << command;
     }
-    AppState& state = status_set_state();
-    EXPECT_FALSE(move_lane(state, IDC_SEARCH));
-}
-
-TEST(MainCommands, LanesRerunOnlyOnceAnAllyIsSet) {
+    // Before the status is set a lane moves, but runs nothing.
     AppState& fresh = started_state();
     fresh.eventSwitches = {0, 1, 0, 0};
     EXPECT_TRUE(move_lane(fresh, IDC_LANE0_FORWARD));
     EXPECT_EQ(fresh.lanes[0].position, 2);
     EXPECT_EQ(fresh.lanes[0].count, 0);
-
-    AppState& state = status_set_state();
-    state.eventSwitches = {0, 1, 0, 0};
-    EXPECT_TRUE(move_lane(state, IDC_LANE1_FORWARD));
-    EXPECT_EQ(state.lanes[1].position, 2);
-    EXPECT_GT(state.lanes[1].count, 0);
 }
 
 TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
-    struct Case {
-        const char* text;
-        bool moved;
-        int position;
+    // Only nine characters of the box count; a position outside 1..4973 is no jump.
+    const std::vector<std::pair<const char*, int>> cases = {
+        {"12", 12},         {"25x", 25}, {" +4973", 4973},   {"000000012", 12},
+        {"0000000123", 12}, {"0", 77},   {"4974", 77},       {"-5", 77},
+        {"abc", 77},        {"", 77},    {"1234567890", 77}, {"９", 77},
     };
-    const std::vector<Case> cases = {
-        {"12", true, 12},      {"0", false, 77},        {"4974", false, 77}, {"-5", false, 77},
-        {"abc", false, 77},    {"25x", true, 25},       {"", false, 77},     {" +4973", true, 4973},
-        {"000000012", true, 12}, {"0000000123", true, 12}, {"1234567890", false, 77},
-        {"９", false, 77},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [text, position] : cases) {
         AppState& state = status_set_state();
-        state.lanes[1] = Lane{};
         state.lanes[1].seedIndex = 9;
         state.lanes[1].position = 77;
-        EXPECT_EQ(jump_lane(state, 1, c.text), c.moved) << c.text;
-        EXPECT_EQ(state.lanes[1].position, c.position) << c.text;
-        EXPECT_EQ(state.lanes[1].seedIndex, 9) << c.text;
+        const bool moved = jump_lane(state, 1, text);
+        EXPECT_EQ(std::make_tuple(moved, state.lanes[1].position, state.lanes[1].seedIndex),
+                  std::make_tuple(position != 77, position, 9))
+            << text;
     }
 }
 
 TEST(MainCommands, SearchNeedsASwitchAndAnAlly) {
-    AppState& fresh = started_state();
-    fresh.eventSwitches = {0, 1, 0, 0};
-    fresh.searchResultCount = 7;
-    EXPECT_FALSE(search_from_lane_zero(fresh));
-    EXPECT_EQ(fresh.searchResultCount, 7);
-
-    AppState& state = status_set_state();
-    state.searchResultCount = 7;
-    EXPECT_FALSE(search_from_lane_zero(state));
-    EXPECT_EQ(state.searchResultCount, 7);
-    state.eventSwitches = {1, 0, 0, 0};
-    EXPECT_TRUE(search_from_lane_zero(state));
-    EXPECT_EQ(state.searchResultCount, 0);
-    state.eventSwitches = {0, 0, 0, 1};
-    state.lanes[0].position = 6;
-    EXPECT_TRUE(search_from_lane_zero(state));
-    EXPECT_EQ(state.searchResultCount, 11);
-    EXPECT_EQ(state.searchResults[0], 6);
+    // ally set, switches, whether it searched, the result count (7: left as it was)
+    const std::vector<std::tuple<bool, EventSwitches, bool, int>> cases = {
+        {false, {0, 1, 0, 0}, false, 7},
+        {true, {0, 0, 0, 0}, false, 7},
+        {true, {1, 0, 0, 0}, true, 0},
+        {true, {0, 0, 0, 1}, true, 11}};
+    for (const auto& [allySet, switches, searched, count] : cases) {
+        AppState& state = allySet ? status_set_state() : started_state();
+        state.eventSwitches = switches;
+        state.searchResultCount = 7;
+        state.lanes[0].position = 6;
+        EXPECT_EQ(search_from_lane_zero(state), searched);
+        EXPECT_EQ(state.searchResultCount, count);
+        EXPECT_EQ(state.searchResults[0], count == 11 ? 6 : 0);  // from lane 0's position
+    }
 }
 
 TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
@@ -107,59 +90,140 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_EQ(state.markCount, 20);
     EXPECT_EQ(state.candidateCount, 3);
     EXPECT_FALSE(refresh_seed_candidates(state, pattern.c_str()));
-
-    struct Click {
-        int lane;
-        int x;
-        int y;
-        bool moved;
-        int seed;
+    // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
+    const std::vector<std::tuple<int, int, int, int>> clicks = {
+        {0, 484 + 24, 473, 16}, {1, 484 + 24, 489, 16}, {0, 500, 480, 0},    {0, 501, 480, -1},
+        {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},   {0, 484 + 48, 480, 51},
+        {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1},
     };
-    const std::vector<Click> clicks = {
-        {0, 484 + 24, 473, true, 16}, {1, 484 + 24, 489, true, 16}, {0, 500, 480, true, 0},
-        {0, 501, 480, false, -1},     {0, 483, 480, false, -1},     {0, 484, 472, false, -1},
-        {0, 484, 490, false, -1},     {0, 484 + 48, 480, true, 51}, {0, 484 + 72, 480, false, -1},
-        {1, 693, 480, false, -1},     {0, -484, -473, false, -1},
-    };
-    for (const Click& c : clicks) {
-        state.lanes[c.lane].seedIndex = 40;
-        state.lanes[c.lane].position = 99;
-        EXPECT_EQ(click_candidate(state, c.lane, c.x, c.y), c.moved) << c.x << "," << c.y;
-        EXPECT_EQ(state.lanes[c.lane].seedIndex, c.moved ? c.seed : 40) << c.x << "," << c.y;
-        EXPECT_EQ(state.lanes[c.lane].position, c.moved ? 21 : 99) << c.x << "," << c.y;
+    for (const auto& [lane, x, y, seed] : clicks) {
+        state.lanes[lane].seedIndex = 40;
+        state.lanes[lane].position = 99;
+        // The lane lands right behind the 20 typed marks.
+        const bool moved = click_candidate(state, lane, x, y);
+        EXPECT_EQ(std::make_tuple(moved, state.lanes[lane].seedIndex, state.lanes[lane].position),
+                  seed >= 0 ? std::make_tuple(true, seed, 21) : std::make_tuple(false, 40, 99))
+            << x << "," << y;
     }
-
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
     EXPECT_EQ(state.candidateCount, 0);
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
-
     // 5000 characters: only what the 500-byte box holds counts.
     EXPECT_TRUE(refresh_seed_candidates(state, std::string(5000, 'x').c_str()));
     EXPECT_EQ(state.markCount, 499);
 }
 
 TEST(MainCommands, MenuOpensDialogsOnlyWhereAllowed) {
-    AppState& fresh = started_state();
-    struct Case {
-        int command;
-        MainDialog withoutAlly;
-        MainDialog withAlly;
+    using D = MainDialog;
+    // command, the dialog without an ally, with one
+    const std::vector<std::tuple<int, MainDialog, MainDialog>> cases = {
+        {IDM_STATUS, D::kStatus, D::kStatus},
+        {IDM_SEARCH_CONDITIONS, D::kSearchConditions, D::kSearchConditions},
+        {IDM_BATTLE_RESULT, D::kNone, D::kBattleResult},
+        {IDM_LEVEL_UP, D::kNone, D::kLevelUp},
+        {IDM_FILE, D::kNone, D::kNone},
+        {IDM_MOVE_ROUTE, D::kNone, D::kNone},
     };
-    const std::vector<Case> cases = {
-        {IDM_STATUS, MainDialog::kStatus, MainDialog::kStatus},
-        {IDM_SEARCH_CONDITIONS, MainDialog::kSearchConditions, MainDialog::kSearchConditions},
-        {IDM_BATTLE_RESULT, MainDialog::kNone, MainDialog::kBattleResult},
-        {IDM_LEVEL_UP, MainDialog::kNone, MainDialog::kLevelUp},
-        {IDM_FILE, MainDialog::kNone, MainDialog::kNone},
-        {IDM_MOVE_ROUTE, MainDialog::kNone, MainDialog::kNone},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(dialog_for_menu(fresh, c.command), c.withoutAlly) << c.command;
+    for (const auto& [command, withoutAlly, withAlly] : cases) {
+        EXPECT_EQ(dialog_for_menu(started_state(), command), withoutAlly) << command;
+        EXPECT_EQ(dialog_for_menu(status_set_state(), command), withAlly) << command;
     }
+}
+
+StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {
+    StatusForm form{};
+    std::strcpy(form.allyName, allyName);
+    form.allySelection = allySelection;
+    form.enemySelection = enemySelection;
+    for (int box = 0; box < kFigureBoxCount; ++box) {
+        std::strcpy(form.allyFigures[box], "10");
+        std::strcpy(form.enemyFigures[box], "7");
+    }
+    form.allySkills[kSkillContinue] = true;
+    form.enemySkills[kSkillCounter] = true;
+    return form;
+}
+
+TEST(DialogForms, FigureBoxesReadThreeCharactersAndKnowTheirLists) {
+    const std::vector<std::pair<const char*, int>> texts = {{"12a", 12},   {"abc", 0}, {"-5", -5},
+                                                            {"9999", 999}, {"", 0},    {" 7", 7},
+                                                            {"１２", 0},   {"+8x", 8}};
+    for (const auto& [text, value] : texts) {
+        EXPECT_EQ(read_figure(text), value) << text;
+    }
+    // box, value, its list position
+    const std::vector<std::tuple<int, int, int>> positions = {
+        {0, 0, -1},    {0, 1, 0},   {0, 20, 19}, {0, 21, -1},
+        {3, 100, 100}, {2, 35, -1}, {9, 80, 79}, {1, -1, -1}};
+    for (const auto& [box, value, position] : positions) {
+        EXPECT_EQ(figure_list_position(kFigureBoxes[box], value), position) << box << "/" << value;
+    }
+}
+
+TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
+    AppState& state = started_state();
+    TextReader units = reader_over_bytes("3,1\nA,1\nB,4\nB,1\nE,9\n");
+    read_unit_file(units, state);
+    state.growthTable[1] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    state.eventSwitches = {0, 1, 0, 0};
+    // The second "B" in the sorted list: the first row named B supplies everything.
+    apply_status_form(state, form_for("B", 2, 0));
+    CombatantState ally =
+        make_unit("B", 4, {kSkillContinue}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10});
+    ally.listIndex = 2;
+    EXPECT_TRUE(unchanged_but_hp_after(ally, state.ally));
+    EXPECT_TRUE(unchanged_but_hp_after(
+        make_unit("E", 9, {kSkillCounter}, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7}), state.enemy));
+    EXPECT_EQ(state.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_GT(state.lanes[0].count, 0);
+    EXPECT_GT(state.lanes[1].count, 0);
+    // Without units the ally stays unset and nothing runs.
+    AppState& empty = started_state();
+    empty.eventSwitches = {0, 1, 0, 0};
+    apply_status_form(empty, form_for("", -1, -1));
+    EXPECT_EQ(std::make_tuple(ally_is_set(empty), empty.enemy.name[0], empty.lanes[0].count,
+                              empty.ally.listIndex),
+              std::make_tuple(false, '\0', 0, 0));
+    EXPECT_EQ(empty.growthRates, GrowthRates{});
+}
+
+TEST(DialogForms, AllyBeyondTheGrowthFileHasNoRates) {
+    AppState& state = started_state();
+    state.allyUnitCount = 60;
+    for (int row = 0; row < 60; ++row) {
+        std::snprintf(state.allyUnits[row].name, kUnitNameCapacity, "U%d", row);
+        state.growthTable[row] =
+            row < 52 ? GrowthRecord{50, 50, 50, 50, 50, 50, 50, 50, 50, 50} : GrowthRecord{};
+    }
+    apply_status_form(state, form_for("U55", 55, -1));
+    EXPECT_EQ(state.growthRates, GrowthRates{});
+    state.booksHeld[0] = 1;
+    EXPECT_EQ(ally_file_rates(state), StatRates{});
+    EXPECT_EQ(ally_book_rates(state), (StatRates{30, 10, 0, 0, 0, 0, 0, -10, 0}));
+}
+
+TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     AppState& state = status_set_state();
-    for (const Case& c : cases) {
-        EXPECT_EQ(dialog_for_menu(state, c.command), c.withAlly) << c.command;
-    }
+    apply_search_conditions(state, {false, false, true, false}, true);
+    EXPECT_EQ(state.eventSwitches, (EventSwitches{0, 0, 1, 0}));
+    EXPECT_EQ(state.predictSwitch, 0);
+    EXPECT_EQ(state.lanes[1].count, 9);
+    apply_search_conditions(state, {true, true, false, false}, true);
+    EXPECT_EQ(state.predictSwitch, 1);
+    EXPECT_EQ(state.lanes[0].predictEnd, 11);
+    BattleResultForm result{5, -1, "123", "-7", false, true};
+    apply_battle_result_form(state, result);
+    EXPECT_EQ(
+        std::tie(state.allyCondition.type, state.allyCondition.n, state.allyCondition.unspecified),
+        std::make_tuple(5, 123, std::uint8_t{0}));
+    EXPECT_EQ(std::tie(state.enemyCondition.type, state.enemyCondition.n,
+                       state.enemyCondition.unspecified),
+              std::make_tuple(-1, -7, std::uint8_t{1}));
+    state.booksHeld[2] = 1;
+    state.booksHeld[8] = 1;
+    apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, 0}, ally_book_rates(state));
+    EXPECT_EQ(state.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
+    EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 0}));
 }
 
 }  // namespace

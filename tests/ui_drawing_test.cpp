@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/drawing.h"
-#include "ui_state.h"
+#include "worked_units.h"
 
 namespace {
 
@@ -31,40 +33,57 @@ std::string text_at(const DrawList& list, int x, int y) {
     return found.empty() ? "(none)" : std::string(step_text(list, *found.back()));
 }
 
-const DrawStep& step_at(const DrawList& list, int x, int y) {
+// The step drawn last at (x, y); a zeroed step when there is none.
+DrawStep step_at(const DrawList& list, int x, int y) {
     const auto found = steps_at(list, x, y);
-    EXPECT_FALSE(found.empty()) << x << "," << y;
-    static const DrawStep kMissing{};
-    return found.empty() ? kMissing : *found.back();
+    return found.empty() ? DrawStep{} : *found.back();
+}
+
+// The same with its colour, b(lue), r(ed), t(eal), o(range) or k (black), and _ when
+// underlined.
+std::string styled_at(const DrawList& list, int x, int y) {
+    const DrawStep step = step_at(list, x, y);
+    const std::map<std::uint32_t, std::string> colours = {{kColorBlue, "b"},
+                                                          {kColorRed, "r"},
+                                                          {kColorTeal, "t"},
+                                                          {kColorOrange, "o"},
+                                                          {kColorBlack, "k"}};
+    return text_at(list, x, y) + colours.at(step.color) +
+           (step.font == DrawFont::kUnderline ? "_" : "");
+}
+
+// What the upper lane shows under its first count values.
+std::string usage_row(const DrawList& list, int count) {
+    std::string row;
+    for (int m = 0; m < count; ++m) {
+        row += styled_at(list, 69 + 22 * m, 62) + " ";
+    }
+    return row;
 }
 
 TEST(Drawing, AfterStartUp) {
-    const AppState& state = started_state();
-    const DrawList& list = draw(state);
+    const DrawList& list = draw(started_state());
     EXPECT_EQ(list.steps[0].kind, DrawKind::kRectangle);
     EXPECT_EQ(list.steps[0].left, -1);
     EXPECT_EQ(list.steps[0].bottom, 601);
-    struct Text {
-        int x;
-        int y;
-        std::string text;
+    // Both lanes' headers, values and marks, the labels of the boxes; no log and no unit
+    // panels yet.
+    const std::vector<std::tuple<int, int, std::string>> texts = {
+        {260, 0, "ﾏｯﾌﾟ:"},  {5, 22, "乱数値："},  {2, 2, "現在の乱数　　#00:  1"},
+        {69, 22, "12"},     {5, 42, "○×法："},    {69 + 22 * 31, 22, "78"},
+        {69, 42, "×"},      {5, 62, "使い道："},  {69 + 22 * 3, 42, "○"},
+        {69, 114, "12"},    {69, 62, "(none)"},   {2, 94, "現在の乱数　　#00:  1"},
+        {512, 316, ""},     {0, 192, "(none)"},   {436, 451, "cx検索："},
+        {484, 473, "なし"}, {460, 212, "条件："}, {464, 316, "候補："},
     };
-    const std::vector<Text> texts = {
-        {260, 0, "ﾏｯﾌﾟ:"},   {2, 2, "現在の乱数　　#00:  1"}, {69, 22, "12"},
-        {69 + 22 * 2, 22, "40"}, {69, 42, "×"},   {69 + 22 * 3, 42, "○"},
-        {69 + 22 * 31, 22, "78"}, {5, 22, "乱数値："}, {5, 42, "○×法："},
-        {5, 62, "使い道："}, {260, 92, "ﾏｯﾌﾟ:"}, {2, 94, "現在の乱数　　#00:  1"},
-        {69, 114, "12"}, {436, 451, "cx検索："}, {436, 471, "候補："}, {484, 473, "なし"},
-        {460, 212, "条件："}, {508, 212, ""}, {464, 316, "候補："}, {512, 316, ""},
-        {100, 192, "(none)"}, {0, 192, "(none)"}, {69, 62, "(none)"},
-    };
-    for (const Text& t : texts) {
-        EXPECT_EQ(text_at(list, t.x, t.y), t.text) << t.x << "," << t.y;
+    for (const auto& [x, y, text] : texts) {
+        EXPECT_EQ(text_at(list, x, y), text) << x << "," << y;
     }
-    EXPECT_EQ(step_at(list, 508, 212).kind, DrawKind::kTextInRect);
-    EXPECT_EQ(step_at(list, 508, 212).right, 800);
-    EXPECT_EQ(step_at(list, 508, 212).bottom, 312);
-    EXPECT_EQ(step_at(list, 69, 22).color, kColorBlack);
+    EXPECT_EQ(styled_at(list, 69, 22), "12k");
+    const DrawStep conditions = step_at(list, 508, 212);
+    EXPECT_EQ(conditions.kind, DrawKind::kTextInRect);
+    EXPECT_EQ(conditions.right, 800);
+    EXPECT_EQ(conditions.bottom, 312);
 }
 
 TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
@@ -73,64 +92,39 @@ TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
     state.enemy.hitRate = 100;  // the enemy's answer hits, so entry 7 passes in red
     rerun_lane(state, 0);
     const DrawList& list = draw(state);
-    struct Entry {
-        int m;
-        std::string label;
-        std::uint32_t color;
-        DrawFont font;
-    };
-    const std::vector<Entry> entries = {
-        {0, "連", kColorBlue, DrawFont::kNormal},  {2, "殺", kColorBlue, DrawFont::kNormal},
-        {4, "命", kColorBlue, DrawFont::kUnderline}, {5, "殺", kColorRed, DrawFont::kNormal},
-        {7, "命", kColorRed, DrawFont::kUnderline},  {8, "殺", kColorBlue, DrawFont::kUnderline},
-    };
-    for (const Entry& e : entries) {
-        const DrawStep& step = step_at(list, 69 + 22 * e.m, 62);
-        EXPECT_EQ(step_text(list, step), e.label) << e.m;
-        EXPECT_EQ(step.color, e.color) << e.m;
-        EXPECT_EQ(step.font, e.font) << e.m;
-    }
-    // After the battle: the level-up entries in teal, then the re-move entry in orange.
-    const int levelUp = state.lanes[0].count - 10;
-    EXPECT_EQ(text_at(list, 69 + 22 * levelUp, 62), "HP");
-    EXPECT_EQ(step_at(list, 69 + 22 * levelUp, 62).color, kColorTeal);
-    EXPECT_EQ(text_at(list, 69 + 22 * (levelUp + 9), 62), "♪");
-    EXPECT_EQ(step_at(list, 69 + 22 * (levelUp + 9), 62).color, kColorOrange);
+    // The battle in the side's colours, then the level-up in teal and the re-move in orange.
+    EXPECT_EQ(usage_row(list, state.lanes[0].count),
+              "連b 連b 殺b ？b 命b_ 殺r ？r 命r_ 殺b_ ？b 命b_ "
+              "HPt_ 力t_ 魔t 技t 速t 守t 体t 運t 移t ♪o_ ");
     // The lane after it starts black again.
     EXPECT_EQ(step_at(list, 69, 114).color, kColorBlack);
 }
 
 TEST(Drawing, PredictedBattleIsAFrame) {
-    struct Case {
-        int start;
-        int end;
-        bool label;
-    };
-    for (const Case c : {Case{0, 1, false}, Case{0, 3, false}, Case{0, 4, true},
-                         Case{0, 11, true}, Case{0, 0, false}}) {
+    for (const int end : {0, 1, 3, 4, 11}) {
         AppState& state = status_set_state();
         state.predictSwitch = 1;
-        state.lanes[0].predictStart = c.start;
-        state.lanes[0].predictEnd = c.end;
+        state.lanes[0].predictStart = 0;
+        state.lanes[0].predictEnd = end;
         state.lanes[0].count = 12;
         const DrawList& list = draw(state);
-        const auto frames = steps_at(list, 69 + 22 * c.start, 62);
+        const auto frames = steps_at(list, 69, 62);
         const bool framed = !frames.empty() && frames.front()->kind == DrawKind::kRectangle;
-        EXPECT_EQ(framed, c.end > c.start) << c.end;
+        ASSERT_EQ(framed, end > 0) << end;
         if (framed) {
-            EXPECT_EQ(frames.front()->right, 63 + 22 * c.end);
+            EXPECT_EQ(frames.front()->right, 63 + 22 * end);
             EXPECT_EQ(frames.front()->bottom, 78);
             EXPECT_EQ(frames.front()->pen, DrawPen::kPredict);
         }
-        const int labelX = (c.end - c.start) * 11 + 34;
-        EXPECT_EQ(text_at(list, labelX, 62) == "予測消費", c.label) << c.end;
+        // The label needs a frame of four entries; it is centred on the frame.
+        EXPECT_EQ(text_at(list, end * 11 + 34, 62) == "予測消費", end >= 4) << end;
         // The predicted entries are not drawn one by one.
-        for (int m = 0; m < c.end; ++m) {
+        for (int m = 0; m < end; ++m) {
             for (const DrawStep* s : steps_at(list, 69 + 22 * m, 62)) {
                 EXPECT_NE(s->kind, DrawKind::kText) << m;
             }
         }
-        EXPECT_NE(text_at(list, 69 + 22 * c.end, 62), "(none)");
+        EXPECT_NE(text_at(list, 69 + 22 * end, 62), "(none)");
     }
 }
 
@@ -140,76 +134,57 @@ TEST(Drawing, CandidatesAndSearchResults) {
     for (int c = 0; c < 9; ++c) {
         state.candidates[c] = c * 7;
     }
-    DrawList* list = &draw(state);
+    std::string shown;
     for (int c = 0; c < 9; ++c) {
-        const DrawStep& step = step_at(*list, 484 + 24 * c, 473);
-        char expected[4];
-        std::snprintf(expected, sizeof expected, "%2d", c * 7);
-        EXPECT_EQ(step_text(*list, step), expected);
-        EXPECT_EQ(step.color, kColorBlue);
-        EXPECT_EQ(step.font, DrawFont::kUnderline);
+        shown += styled_at(draw(state), 484 + 24 * c, 473) + "|";
     }
+    EXPECT_EQ(shown, " 0b_| 7b_|14b_|21b_|28b_|35b_|42b_|49b_|56b_|");
     state.candidateCount = 10;
-    list = &draw(state);
-    EXPECT_EQ(text_at(*list, 484, 473), "10個以上");
-    EXPECT_EQ(text_at(*list, 484 + 24, 473), "(none)");
-
-    struct Case {
-        int count;
-        std::string text;
-    };
+    EXPECT_EQ(text_at(draw(state), 484, 473), "10個以上");
+    EXPECT_EQ(text_at(draw(state), 484 + 24, 473), "(none)");
     for (int r = 0; r < 11; ++r) {
         state.searchResults[r] = 100 + r;
     }
-    for (const Case& c : {Case{11, "100 101 102 103 104 105 106 107 108 109 ..."},
-                          Case{10, "100 101 102 103 104 105 106 107 108 109 "},
-                          Case{1, "100 "}, Case{0, ""}, Case{-1, ""}, Case{-2, ""}}) {
-        state.searchResultCount = c.count;
-        EXPECT_EQ(text_at(draw(state), 512, 316), c.text) << c.count;
+    const std::string ten = "100 101 102 103 104 105 106 107 108 109 ";
+    for (const auto& [count, text] : std::vector<std::pair<int, std::string>>{
+             {11, ten + "..."}, {10, ten}, {1, "100 "}, {0, ""}, {-1, ""}, {-2, ""}}) {
+        state.searchResultCount = count;
+        EXPECT_EQ(text_at(draw(state), 512, 316), text) << count;
     }
 }
 
 TEST(Drawing, ConditionText) {
-    struct Case {
-        const char* name;
-        EventSwitches switches;
-        int predict;
-        BattleResultCondition ally;
-        BattleResultCondition enemy;
-        LevelUpWanted wanted;
-        bool allySet;
-        std::string text;
-    };
     const BattleResultCondition none = {0, 0, 1};
-    const LevelUpWanted noWish = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const LevelUpWanted noWish = {};
+    const std::string all = "移動\n予測消費\n戦闘(無 - 無)\nレベルアップ()\n再行動(30%)";
+    // switches, prediction, ally's and enemy's conditions, wanted stats, text
+    using Case = std::tuple<EventSwitches, int, BattleResultCondition, BattleResultCondition,
+                            LevelUpWanted, std::string>;
+    // A type outside the list (9) adds no piece; +1 and +2 alike name the stat; the re-move
+    // line comes last, without a line feed.
     const std::vector<Case> cases = {
-        {"battle, enemy hits", {0, 1, 0, 0}, 0, none, {5, 2, 0}, noWish, true,
-         "戦闘(無 - 被:2↑)\n"},
-        {"battle, both unspecified", {0, 1, 0, 0}, 0, none, none, noWish, true,
-         "戦闘(無 - 無)\n"},
-        {"every piece", {0, 1, 0, 0}, 0, {3, 50, 0}, {4, 20, 0}, noWish, true,
-         "戦闘(HP:50%↑ - HP:20%↓)\n"},
-        {"HP kept and HP below", {0, 1, 0, 0}, 0, {0, 9, 0}, {2, 0, 0}, noWish, true,
-         "戦闘(保 - HP:0↓)\n"},
-        {"a type outside the list adds no piece", {0, 1, 0, 0}, 0, {9, 0, 0}, {6, 1, 0},
-         noWish, true, "戦闘被:1↓)\n"},
-        {"level-up with no stat wanted", {0, 0, 1, 0}, 0, none, none, noWish, true,
-         "レベルアップ()\n"},
-        {"level-up stats, +1 and +2 alike", {0, 0, 1, 0}, 0, none, none,
-         {1, 2, 0, 0, 1, 0, 0, 1, 0}, true, "レベルアップ(HP力速運)\n"},
-        {"everything, re-move last without a line feed", {1, 1, 1, 1}, 1, none, none, noWish,
-         true, "移動\n予測消費\n戦闘(無 - 無)\nレベルアップ()\n再行動(30%)"},
-        {"re-move without an ally", {0, 0, 0, 1}, 0, none, none, noWish, false, "再行動"},
+        {{0, 1, 0, 0}, 0, none, {5, 2, 0}, noWish, "戦闘(無 - 被:2↑)\n"},
+        {{0, 1, 0, 0}, 0, none, none, noWish, "戦闘(無 - 無)\n"},
+        {{0, 1, 0, 0}, 0, {3, 50, 0}, {4, 20, 0}, noWish, "戦闘(HP:50%↑ - HP:20%↓)\n"},
+        {{0, 1, 0, 0}, 0, {0, 9, 0}, {2, 0, 0}, noWish, "戦闘(保 - HP:0↓)\n"},
+        {{0, 1, 0, 0}, 0, {9, 0, 0}, {6, 1, 0}, noWish, "戦闘被:1↓)\n"},
+        {{0, 0, 1, 0}, 0, none, none, noWish, "レベルアップ()\n"},
+        {{0, 0, 1, 0}, 0, none, none, {1, 2, 0, 0, 1, 0, 0, 1, 0}, "レベルアップ(HP力速運)\n"},
+        {{1, 1, 1, 1}, 1, none, none, noWish, all},
     };
-    for (const Case& c : cases) {
-        AppState& state = c.allySet ? status_set_state() : started_state();
-        state.eventSwitches = c.switches;
-        state.predictSwitch = c.predict;
-        state.allyCondition = c.ally;
-        state.enemyCondition = c.enemy;
-        state.levelUpWanted = c.wanted;
-        EXPECT_EQ(text_at(draw(state), 508, 212), c.text) << c.name;
+    for (const auto& [switches, predict, ally, enemy, wanted, text] : cases) {
+        AppState& state = status_set_state();
+        state.eventSwitches = switches;
+        state.predictSwitch = predict;
+        state.allyCondition = ally;
+        state.enemyCondition = enemy;
+        state.levelUpWanted = wanted;
+        EXPECT_EQ(text_at(draw(state), 508, 212), text);
     }
+    // Without an ally there is no re-move rate to show.
+    AppState& state = started_state();
+    state.eventSwitches = {0, 0, 0, 1};
+    EXPECT_EQ(text_at(draw(state), 508, 212), "再行動");
 }
 
 TEST(Drawing, UnitPanels) {
@@ -234,7 +209,6 @@ TEST(Drawing, UnitPanels) {
     EXPECT_EQ(step_at(list, 0, 192).right, 120);
     EXPECT_EQ(step_at(list, 140, 192).bottom, 640);
     EXPECT_EQ(text_at(list, 100, 192), "―→");
-
     state.eventSwitches = {0, 0, 0, 0};
     for (SkillIndex s : {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
                          kSkillMeteor, kSkillCharge, kSkillAbsorb, kSkillCurse}) {

@@ -1,43 +1,110 @@
 #pragma once
 
+// What the engine and window-logic tests share: the generated sequences, units to fight with,
+// the worked units and states, and views of a consumption log.
+
+#include <array>
 #include <cstring>
+#include <utility>
+#include <vector>
 
-#include "data/unit_record.h"
+#include "data/app_state.h"
 
-// The two units of the battle log's worked examples: an attacker with 連続 that is 5 points
-// faster, and a defender with 反撃.
-inline CombatantState worked_attacker() {
-    CombatantState unit{};
-    std::strcpy(unit.name, "アルト");
-    unit.followUpCritFactor = 2;
-    unit.skills[kSkillContinue] = 1;
-    unit.level = 10;
-    unit.technique = 10;
-    unit.luck = 10;
-    unit.hitRate = 90;
-    unit.critRate = 10;
-    unit.attackSpeed = 10;
-    unit.attack = 20;
-    unit.defense = 10;
-    unit.hp = 40;
-    unit.maxHp = 60;
+// The generated sequences, built once for the whole test binary.
+inline const RandomTable& generated_table() {
+    static RandomTable table;
+    [[maybe_unused]] static const bool generated = (generate_random_tables(table), true);
+    return table;
+}
+
+inline CombatantState with_skills(CombatantState unit, const std::vector<SkillIndex>& skills) {
+    for (SkillIndex s : skills) {
+        unit.skills[s] = 1;
+    }
     return unit;
 }
 
-inline CombatantState worked_defender() {
-    CombatantState unit{};
-    std::strcpy(unit.name, "山賊ガロ");
-    unit.followUpCritFactor = 1;
-    unit.skills[kSkillCounter] = 1;
-    unit.level = 10;
-    unit.technique = 5;
-    unit.luck = 5;
-    unit.hitRate = 40;
-    unit.critRate = 2;
-    unit.attackSpeed = 5;
-    unit.attack = 20;
-    unit.defense = 10;
-    unit.hp = 40;
-    unit.maxHp = 60;
+// A copy of unit with some figures replaced: with_figures(u, {{&CombatantState::hp, 5}}).
+inline CombatantState with_figures(
+    CombatantState unit,
+    std::initializer_list<std::pair<std::int32_t CombatantState::*, std::int32_t>> figures) {
+    for (const auto& [field, value] : figures) {
+        unit.*field = value;
+    }
     return unit;
+}
+
+inline CombatantState with_speed(CombatantState unit, std::int32_t speed) {
+    return with_figures(unit, {{&CombatantState::attackSpeed, speed}});
+}
+
+// figures: level, technique, luck, hitRate, critRate, attackSpeed, attack, defense, hp, maxHp.
+inline CombatantState make_unit(const char* name, int factor, const std::vector<SkillIndex>& skills,
+                                const std::array<std::int32_t, 10>& f) {
+    CombatantState unit{};
+    std::strcpy(unit.name, name);
+    unit.followUpCritFactor = factor;
+    std::int32_t* const fields[] = {&unit.level,    &unit.technique,   &unit.luck,   &unit.hitRate,
+                                    &unit.critRate, &unit.attackSpeed, &unit.attack, &unit.defense,
+                                    &unit.hp,       &unit.maxHp};
+    for (int i = 0; i < 10; ++i) {
+        *fields[i] = f[i];
+    }
+    return with_skills(unit, skills);
+}
+
+// The two units of the worked examples: an attacker with 連続 that is 5 points faster, and a
+// defender with 反撃; and the ally's growth row.
+inline CombatantState worked_attacker() {
+    return make_unit("アルト", 2, {kSkillContinue}, {10, 10, 10, 90, 10, 10, 20, 10, 40, 60});
+}
+inline CombatantState worked_defender() {
+    return make_unit("山賊ガロ", 1, {kSkillCounter}, {10, 5, 5, 40, 2, 5, 20, 10, 40, 60});
+}
+inline const GrowthRecord kWorkedRates = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};
+
+// A simulation leaves its units as they were but for hpAfterBattle.
+inline bool unchanged_but_hp_after(CombatantState before, const CombatantState& after) {
+    before.hpAfterBattle = after.hpAfterBattle;
+    return std::memcmp(&before, &after, sizeof before) == 0;
+}
+
+// The log's codes of entries 0 to count - 1.
+inline std::vector<int> codes_of(const ConsumptionLog& log) {
+    return std::vector<int>(log.codes.begin(), log.codes.begin() + log.count);
+}
+
+// Every entry marked passed, over the whole log: a pass left past count is a fault too.
+inline std::vector<int> passed_of(const ConsumptionLog& log) {
+    std::vector<int> passed;
+    for (int i = 0; i < kLogCapacity; ++i) {
+        if (log.success[i] != 0) {
+            passed.push_back(i);
+        }
+    }
+    return passed;
+}
+
+// The state right after a successful start-up, with no unit chosen yet.
+inline AppState& started_state() {
+    static AppState* state = new AppState{};
+    AppState& s = *state;
+    s = AppState{};
+    s.randomTable = generated_table();
+    set_lane_defaults(s);
+    set_unit_defaults(s);
+    set_condition_defaults(s);
+    return s;
+}
+
+// The same after the status dialog has set the worked units, their rates and both lanes.
+inline AppState& status_set_state() {
+    AppState& s = started_state();
+    s.allyUnitCount = 1;
+    std::strcpy(s.allyUnits[0].name, "アルト");
+    s.growthTable[0] = s.growthRates = kWorkedRates;
+    s.ally = worked_attacker();
+    s.enemy = worked_defender();
+    rerun_both_lanes(s);
+    return s;
 }

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "data/growth_file.h"
+#include "data/unit_file.h"
+#include "sim/growth_rates.h"
+
+namespace {
+
+// "name factor skill skill ..."; a flag other than 0 or 1 shows as "skill=flag".
+std::string summary(const UnitRecord& unit) {
+    std::string text = std::string(unit.name) + " " + std::to_string(unit.followUpCritFactor);
+    for (int i = 0; i < kSkillCount; ++i) {
+        if (unit.skills[i] != 0) {
+            text += " " + std::to_string(i) +
+                    (unit.skills[i] == 1 ? "" : "=" + std::to_string(unit.skills[i]));
+        }
+    }
+    return text;
+}
+
+// The summary of the entry parsed into a zeroed record, which must keep its other fields 0.
+std::string parsed(std::string entry) {
+    UnitRecord unit{};
+    parse_unit_line(unit, entry.data());
+    UnitRecord filled{};
+    std::memcpy(filled.name, unit.name, sizeof unit.name);
+    filled.followUpCritFactor = unit.followUpCritFactor;
+    filled.skills = unit.skills;
+    return summary(unit) + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
+}
+
+TEST(UnitFile, ParsesOneEntry) {
+    // The items after the factor are read as atol reads them; only those followed by a comma
+    // count, and only 0 to 15.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"名前,35", "名前 35"},      {"名前,35,0,7,", "名前 35 0 7"},
+        {"名前,35,", "名前 35"},     {"名前,35,0,7", "名前 35 0"},
+        {"名前,35,,", "名前 35 0"},  {"名前,-4,15,", "名前 -4 15"},
+        {"名前,+4,2,", "名前 4 2"},  {"名前,99999999999", "名前 2147483647"},
+        {"名前", "名前 0"},          {"名前,-99999999999", "名前 -2147483648"},
+        {",3,1,", " 3 1"},           {"名前,abc", "名前 0"},
+        {"名前,abc,3,", "名前 0"},   {"名前,7x,3,", "名前 7"},
+        {"名前,1,abc,", "名前 1 0"}, {"名前,7,99,-1,16,5,", "名前 7 5"},
+        {"名前,1, 9,", "名前 1 9"},  {"名前,1,99999999999,-99999999999,", "名前 1"},
+        {"名前,1,3x,", "名前 1 3"},  {"名前,1,000000000000000000000000000012,", "名前 1 12"},
+    };
+    for (const auto& [entry, expected] : cases) {
+        EXPECT_EQ(parsed(entry), expected) << entry;
+    }
+}
+
+TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
+    const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
+    // Byte 31 of kana16 would be the first half of タ: cut to 30. With one ASCII byte in front,
+    // byte 31 is the second half of ソ: keep 31. A trailing lead byte of a name that fits stays.
+    const std::vector<std::pair<std::string, std::size_t>> cases = {
+        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31},          {kana16, 30},
+        {"a" + kana16, 31},         {std::string(30, 'a') + "\x83", 31},
+    };
+    for (const auto& [name, kept] : cases) {
+        EXPECT_EQ(parsed(name + ",3,1,"), name.substr(0, kept) + " 3 1") << name;
+    }
+}
+
+std::string repeat(int count, const std::string& text) {
+    std::string repeated;
+    for (int i = 0; i < count; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+// "allies,enemies: ally names | enemy names", an empty name shown as "-".
+std::string read_units(const std::string& text) {
+    GameTables tables{};
+    TextReader reader = reader_over_bytes(text);
+    read_unit_file(reader, tables);
+    const auto name = [](const UnitRecord& unit) {
+        return std::string(" ") + (unit.name[0] != '\0' ? unit.name : "-");
+    };
+    std::string shown =
+        std::to_string(tables.allyUnitCount) + "," + std::to_string(tables.enemyUnitCount) + ":";
+    for (int i = 0; i < tables.allyUnitCount; ++i) {
+        shown += name(tables.allyUnits[i]);
+    }
+    shown += " |";
+    for (int i = 0; i < tables.enemyUnitCount; ++i) {
+        shown += name(tables.enemyUnits[i]);
+    }
+    return shown;
+}
+
+TEST(UnitFile, ReadsHeaderAndEntries) {
+    // Entries may be fewer than declared; an unread header byte ("2,x") is where the first
+    // entry starts; a huge declaration stops at the end of the text rather than looping on; an
+    // entry of 300 bytes keeps 255 of them, and its rest is not the next entry.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"3,2\r\nA,1\r\nB,2\r\nC,3\r\nD,4\r\nE,5\r\nF,6\r\n", "3,2: A B C | D E"},
+        {"3,2\nA,1\n\n\nB,2\n  C,3 D,4\tE,5\n", "3,2: A B C | D E"},
+        {"3,2\nA,1\nB,2\n", "3,2: A B - | - -"},
+        {"3,2\nA,1\nB,2\nC,3\nD,4\n", "3,2: A B C | D -"},
+        {"", "0,0: |"},
+        {"2,x\nA,1\nB,2\n", "2,0: x A |"},
+        {"2 ,1\nA,1\n", "2,0: - A |"},
+        {"-5,1\nA,1\n", "0,1: | A"},
+        {"2147483647,1\nA,1\n", "64,1: A" + repeat(63, " -") + " | -"},
+        {"2,0\nL,1," + std::string(296, '7') + "\nB,2,3,\n", "2,0: L B |"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(read_units(text), expected) << text;
+    }
+}
+
+TEST(UnitFile, KeepsTheTablesInBoundsWhateverTheFileDeclares) {
+    std::string text = "70,66\n";
+    std::string allies;
+    std::string enemies;
+    for (int i = 0; i < 70; ++i) {
+        text += "A" + std::to_string(i) + ",1\n";
+        allies += i < 64 ? " A" + std::to_string(i) : "";
+        enemies += i < 64 ? " E" + std::to_string(i) : "";
+    }
+    for (int i = 0; i < 66; ++i) {
+        text += "E" + std::to_string(i) + ",2\n";
+    }
+    // The six allies beyond 64 are skipped, not read as enemies.
+    EXPECT_EQ(read_units(text), "64,64:" + allies + " |" + enemies);
+}
+
+const GrowthRecord kRow = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};
+
+TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
+    const std::string row = "80,50,10,40,60,30,5,45,0,30\r\n";
+    // The leading rows read; every row after them must stay zero.
+    using Rows = std::vector<GrowthRecord>;
+    const std::vector<std::tuple<std::string, std::string, Rows>> cases = {
+        {"ten lines", repeat(10, row), Rows(10, kRow)},
+        {"sixty lines: 52 rows", repeat(60, row), Rows(52, kRow)},
+        {"LF and blank lines",
+         "1,2,3,4,5,6,7,8,9,10\n\n\n-1,+2,3,4,5,6,7,8,9,10",
+         {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {-1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}},
+        {"nine fields", "1,2,3,4,5,6,7,8,9\n" + row, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 0}, kRow}},
+        {"eleven fields", "1,2,3,4,5,6,7,8,9,10,11\n" + row, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}},
+        {"non-numeric",
+         row + "1,2,x,4,5,6,7,8,9,10\n" + row,
+         {kRow, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0}}},
+        {"beyond 32 bits",
+         "99999999999,-99999999999,3,4,5,6,7,8,9,10\n",
+         {{2147483647, -2147483647 - 1, 3, 4, 5, 6, 7, 8, 9, 10}}},
+        {"empty", "", {}},
+    };
+    for (const auto& [name, text, rows] : cases) {
+        GameTables tables{};
+        TextReader reader = reader_over_bytes(text);
+        read_growth_file(reader, tables);
+        Rows expected = rows;
+        expected.resize(kGrowthTableCapacity);
+        EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << name;
+    }
+}
+
+TEST(StartUpFiles, LoadTheSamplesAndReportWhatCannotBeOpened) {
+    GameTables tables{};
+    for (const char* path : {"/nonexistent/file.txt", "/"}) {
+        EXPECT_FALSE(load_unit_file(path, tables)) << path;
+        EXPECT_FALSE(load_growth_file(path, tables)) << path;
+    }
+    EXPECT_TRUE(load_unit_file(SORAMITO_SAMPLES_DIR "/character.txt", tables));
+    EXPECT_TRUE(load_growth_file(SORAMITO_SAMPLES_DIR "/grow.txt", tables));
+    EXPECT_EQ(summary(tables.allyUnits[0]), "アルト 2 7");
+    EXPECT_EQ(tables.growthTable[0], kRow);
+}
+
+BookFlags books(std::initializer_list<int> held) {
+    BookFlags flags{};
+    for (int b : held) {
+        flags[b] = 1;
+    }
+    return flags;
+}
+
+TEST(GrowthRates, AddTheBonusesOfTheBooksHeld) {
+    const GrowthRecord base = {80, 50, 10, 40, 70, 30, 5, 5, 0, 30};
+    const std::vector<std::tuple<const char*, BookFlags, StatRates>> cases = {
+        {"no book", books({}), {80, 50, 10, 40, 70, 30, 5, 5, 0}},
+        {"all twelve",
+         books({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}),
+         {120, 110, 60, 95, 125, 70, 15, 50, 5}},
+        {"ヘズル", books({0}), {110, 60, 10, 40, 70, 30, 5, -5, 0}},
+        {"ダイン changes 移", books({7}), {80, 55, 10, 40, 60, 60, 5, 5, 5}},
+        {"セティ and ウル", books({2, 8}), {70, 50, 20, 50, 110, 30, 5, 15, 0}},
+        {"a flag of 2 is not held",
+         BookFlags{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2},
+         {80, 50, 10, 40, 70, 30, 5, 5, 0}},
+    };
+    for (const auto& [name, held, expected] : cases) {
+        StatRates rates{};
+        compute_growth_rates(base, held, rates);
+        EXPECT_EQ(rates, expected) << name;
+    }
+    // ヘズル's +30 and -10 saturate at the ends of the 32-bit range instead of wrapping.
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    StatRates rates{};
+    compute_growth_rates({kMax, kMin, 0, 0, 0, 0, 0, kMin, 0, 0}, books({0}), rates);
+    EXPECT_EQ(rates, (StatRates{kMax, kMin + 10, 0, 0, 0, 0, 0, kMin, 0}));
+}
+
+}  // namespace

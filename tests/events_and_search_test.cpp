@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "search/position_search.h"
+#include "sim/consumption_estimate.h"
+#include "sim/event_runner.h"
+#include "worked_units.h"
+
+namespace {
+
+struct Events {
+    CombatantState attacker = worked_attacker();
+    CombatantState defender = worked_defender();
+    ConsumptionLog log{};
+};
+
+void run(Events& r, EventSwitches switches, int predict, const GrowthRates& rates = kWorkedRates,
+         int position = 1) {
+    r.log.position = position;
+    run_events(r.attacker, r.defender, r.log, predict, switches,
+               generated_table().sequences[r.log.seedIndex], rates);
+}
+
+std::vector<int> join(std::vector<int> a, const std::vector<int>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(EventRunner, CombinesEventsInOrder) {
+    const std::vector<int> battle = {3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11};
+    const std::vector<int> growth = {13, 14, 15, 16, 17, 18, 19, 20, 21};
+    const std::vector<int> growthReMove = join(growth, {22});
+    const GrowthRates& worked = kWorkedRates;
+    const GrowthRates noReMove = {80, 50, 10, 40, 60, 30, 5, 45, 0, 0};
+    const GrowthRates extremes = {100, 250, 0, -5, 0, 0, 0, 0, 0, 0};
+    // switches, prediction, rates, codes, passes
+    using Case = std::tuple<std::string, EventSwitches, int, GrowthRates, std::vector<int>,
+                            std::vector<int>>;
+    // the predicted battle's own entries show no pass
+    const std::vector<Case> cases = {
+        {"worked level-up, re-move", {0, 0, 1, 1}, 0, worked, growthReMove, {0, 4, 5}},
+        {"nothing switched on", {1, 0, 0, 0}, 0, worked, {}, {}},
+        {"re-move rate 0", {0, 0, 0, 1}, 0, noReMove, {}, {}},
+        {"rates of 100 pass, 0 never", {0, 0, 1, 0}, 0, extremes, growth, {0, 1}},
+        {"battle only", {0, 1, 0, 0}, 0, worked, battle, {4, 8, 10}},
+        {"predicted battle", {0, 1, 0, 0}, 1, worked, join(battle, battle), {15, 21}},
+        {"all three", {0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}},
+    };
+    for (const auto& [name, switches, predict, rates, codes, passed] : cases) {
+        Events r;
+        run(r, switches, predict, rates);
+        EXPECT_EQ(codes_of(r.log), codes) << name;
+        EXPECT_EQ(passed_of(r.log), passed) << name;
+        EXPECT_TRUE(unchanged_but_hp_after(worked_attacker(), r.attacker)) << name;
+        EXPECT_TRUE(unchanged_but_hp_after(worked_defender(), r.defender)) << name;
+    }
+}
+
+TEST(EventRunner, MarksThePredictedBattleAndClearsWhatALongerRunLeft) {
+    // The longer run passes every growth entry and the re-move, its last entry.
+    Events r;
+    run(r, {0, 1, 1, 1}, 1, {100, 100, 100, 100, 100, 100, 100, 100, 100, 100});
+    const std::vector<int> passed = passed_of(r.log);
+    ASSERT_TRUE(!passed.empty() && passed.back() == r.log.count - 1);
+    EXPECT_EQ(r.log.predictStart, 0);
+    EXPECT_EQ(r.log.predictEnd, 11);
+    // A later run without prediction leaves the two fields alone, and nothing of the longer log.
+    r.log.predictEnd = 77;
+    run(r, {0, 0, 1, 0}, 0, GrowthRates{});
+    EXPECT_EQ(r.log.predictEnd, 77);
+    EXPECT_EQ(r.log.count, 9);
+    EXPECT_TRUE(passed_of(r.log).empty());
+}
+
+TEST(EventRunner, NeverWritesPastTheLogOrReadsPastTheSequence) {
+    // 1 damage per hit against huge HP, and a follow-up: every group runs in full and wants far
+    // more than 256 entries, with prediction, at the last lane position.
+    Events r;
+    r.attacker = make_unit("", 1,
+                           {kSkillMeteor, kSkillBrave, kSkillCharge, kSkillMoonlight, kSkillCurse,
+                            kSkillCounter, kSkillGreatShield},
+                           {10, 100, 21, 90, 0, 10, 0, 10, 2000000000, 2000000000});
+    r.defender = with_speed(r.attacker, 5);
+    r.log.seedIndex = 63;
+    for (const int predict : {0, 1}) {
+        run(r, {1, 1, 1, 1}, predict, kWorkedRates, kLastLanePosition);
+        EXPECT_EQ(r.log.count, kLogCapacity);
+        EXPECT_TRUE(std::all_of(r.log.codes.begin(), r.log.codes.end(),
+                                [](int code) { return code >= 0 && code <= 12; }));
+        for (std::int32_t start : r.log.strikeStarts) {
+            EXPECT_TRUE(start == kNoStrikeGroup || (start >= 0 && start <= kLogCapacity)) << start;
+        }
+        EXPECT_EQ(r.attacker.hp, 2000000000);
+        EXPECT_LE(r.log.attackerHitsLanded + r.log.defenderHitsLanded, kLogCapacity);
+    }
+    EXPECT_EQ(r.log.predictEnd, kLogCapacity);
+}
+
+TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
+    // The attacker's skills and speed (the defender's is 5), the defender's skills, estimate:
+    // without skills, equal speed, 4 and 3 points faster, the defender 4 points faster without
+    // 反撃; 月光 against 大盾 and 大盾 alone, 太陽 with 呪い, 月光 with 太陽; 流星 and 勇者 with
+    // 突撃, with and without a follow-up; the worked units, with 待伏 and 大盾 too.
+    using S = std::vector<SkillIndex>;
+    const std::vector<std::tuple<S, int, S, int>> cases = {
+        {{}, 5, {}, 6},
+        {{}, 9, {}, 9},
+        {{}, 8, {}, 6},
+        {{}, 1, {}, 9},
+        {{kSkillMoonlight}, 5, {kSkillGreatShield}, 4 + 3},
+        {{}, 5, {kSkillGreatShield}, 3 + 3},
+        {{kSkillSunlight, kSkillCurse}, 5, {}, 4 + 3},
+        {{kSkillMoonlight, kSkillSunlight}, 5, {}, 4 + 3},
+        {{kSkillMeteor, kSkillBrave}, 5, {kSkillCharge}, 60 + 6},
+        {{kSkillMeteor, kSkillBrave, kSkillCharge}, 9, {}, 120 + 6},
+        {{kSkillContinue}, 10, {kSkillCounter}, 15},
+        {{kSkillContinue}, 10, {kSkillCounter, kSkillVantage, kSkillGreatShield}, 15},
+    };
+    for (const auto& c : cases) {
+        const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
+        EXPECT_EQ(estimate_battle_consumption(with_speed(with_skills({}, attackerSkills), speed),
+                                              with_speed(with_skills({}, defenderSkills), 5)),
+                  estimate)
+            << testing::PrintToString(c);
+    }
+}
+
+constexpr std::int32_t kMax = 2147483647;
+const BattleResultCondition kFalls = {kResultHpAtMost, 0, 0};
+const BattleResultCondition kAny = {kResultHpUnchanged, 0, 1};
+
+// The worked state wishing that HP, 力, 速 and 運 grow, with these switches.
+AppState& searching(EventSwitches switches, int predict = 0, BattleResultCondition enemy = kFalls) {
+    AppState& s = status_set_state();
+    s.eventSwitches = switches;
+    s.predictSwitch = predict;
+    s.enemyCondition = enemy;
+    s.levelUpWanted = {1, 1, 0, 0, 1, 0, 0, 1, 0};
+    return s;
+}
+
+std::vector<int> results(const AppState& s, std::size_t count) {
+    return std::vector<int>(s.searchResults.begin(), s.searchResults.begin() + count);
+}
+
+TEST(Search, WorkedExamples) {
+    using Case =
+        std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, std::vector<int>>;
+    const std::vector<Case> cases = {
+        {"battle", {0, 1, 0, 0}, 0, kFalls, 11, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
+        {"predicted", {0, 1, 0, 0}, 1, kFalls, 11, {5, 25, 27, 28, 33, 46, 49, 52, 55, 58, 62}},
+        {"re-move", {0, 0, 0, 1}, 0, kFalls, 11, {1, 6, 9, 13, 14, 20, 21, 24, 31, 39, 41}},
+        {"level-up", {0, 0, 1, 0}, 0, kFalls, 393, {2, 4, 30, 37, 43, 74}},
+        {"level-up after a battle", {0, 1, 1, 0}, 0, kFalls, 98, {19, 63, 83, 89, 111, 118}},
+        {"any battle", {0, 1, 0, 0}, 0, kAny, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {"only 移動", {1, 0, 0, 0}, 0, kFalls, 0, {}},
+    };
+    for (const auto& [name, switches, predict, condition, result, first] : cases) {
+        AppState& s = searching(switches, predict, condition);
+        EXPECT_EQ(search_positions(s, 0, 1), result) << name;
+        EXPECT_EQ(results(s, first.size()), first) << name;
+        EXPECT_EQ(s.ally.hp + s.enemy.hp, 80);  // both units keep their HP
+    }
+    // A level-up after any battle: the results come per battle length, not in ascending order.
+    AppState& s = searching({0, 1, 1, 0}, 0, kAny);
+    ASSERT_EQ(search_positions(s, 0, 1), 397);
+    const std::vector<int> all = results(s, 397);
+    EXPECT_FALSE(std::is_sorted(all.begin(), all.end()));
+    EXPECT_TRUE(
+        std::all_of(all.begin(), all.end(), [](int p) { return p >= 1 && p < kSearchEnd; }));
+}
+
+TEST(Search, LevelUpWishes) {
+    constexpr int kSome = 1;  // at least one position
+    const GrowthRates rate99 = {99, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const LevelUpWanted hp = {1, 0, 0, 0, 0, 0, 0, 0, 0};
+    using Case = std::tuple<std::string, GrowthRates, LevelUpWanted, bool, int>;
+    // no stat below 99
+    const std::vector<Case> cases = {
+        {"no stat wanted", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 0}, false, kSearchNoWish},
+        {"+1 on a rate of 0", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 1}, false, kSearchBadWish},
+        {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, kSearchBadWish},
+        {"+1 on 99", rate99, hp, false, kSearchNoWish},
+        {"+1 on 99 with re-move", {99, 0, 0, 0, 0, 0, 0, 0, 0, 30}, hp, true, kSome},
+        {"+1 on 130 holds everywhere", {130, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp, false, kSearchNoWish},
+    };
+    for (const auto& [name, rates, wanted, reMove, result] : cases) {
+        AppState& s = searching({0, 0, 1, reMove ? 1 : 0});
+        s.growthRates = rates;
+        s.levelUpWanted = wanted;
+        EXPECT_EQ(std::min(search_positions(s, 0, 1), kSome), result) << name;
+    }
+    // "+2" on a rate of 130: exactly the positions whose stored value is below 30.
+    AppState& s = searching({0, 0, 1, 0});
+    s.growthRates = {130, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    s.levelUpWanted = {2, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::vector<int> expected;
+    for (int p = 1; p < kSearchEnd; ++p) {
+        if (random_value(s.randomTable, 5, p) < 30) {
+            expected.push_back(p);
+        }
+    }
+    EXPECT_EQ(results(s, search_positions(s, 5, 1)), expected);
+    EXPECT_EQ(search_positions(s, 5, kSearchEnd), 0);
+}
+
+TEST(Search, BattleResultConditions) {
+    constexpr std::int32_t kSame = kResultHpUnchanged, kAtLeast = kResultHpAtLeast,
+                           kAtMost = kResultHpAtMost, kPctAtLeast = kResultPercentAtLeast,
+                           kPctAtMost = kResultPercentAtMost, kHits = kResultHitsAtLeast,
+                           kFewHits = kResultHitsAtMost;
+    // condition (1 at the end: unspecified), HP before and after, maxHp, hits received, met (1).
+    // A type outside 0..6 is no condition; a percentage of a maxHp at or below 0 is never met;
+    // the products take 64 bits.
+    const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> cases = {
+        {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}, {{7, 0, 0}, 40, 0, 60, 0, 1},
+        {{kSame, 0, 0}, 40, 40, 60, 0, 1},      {{kSame, 0, 0}, 40, 39, 60, 0, 0},
+        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1},  {{kAtMost, 0, 0}, 40, -5, 60, 0, 1},
+        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0},  {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},   {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0},
+        {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},  {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0},
+        {{kHits, 2, 0}, 40, 40, 60, 2, 1},      {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
+        {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
+    };
+    for (const auto& c : cases) {
+        const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;
+        for (const bool onAlly : {true, false}) {
+            AppState& s = status_set_state();
+            ConsumptionLog log{};
+            CombatantState& side = onAlly ? s.ally : s.enemy;
+            (onAlly ? s.allyCondition : s.enemyCondition) = condition;
+            side.hp = hpBefore;
+            side.hpAfterBattle = hpAfter;
+            side.maxHp = maxHp;
+            // The ally receives the enemy's hits, and the other way round.
+            (onAlly ? log.defenderHitsLanded : log.attackerHitsLanded) = hitsReceived;
+            EXPECT_EQ(battle_result_met(s, log), met == 1) << testing::PrintToString(c) << onAlly;
+        }
+    }
+}
+
+TEST(Search, ReMoveNeedsTheAllysGrowthRow) {
+    for (const EventSwitches switches : {EventSwitches{0, 0, 0, 1}, EventSwitches{0, 1, 0, 1}}) {
+        AppState& s = searching(switches);
+        std::strcpy(s.ally.name, "ナナシ");
+        EXPECT_EQ(search_positions(s, 0, 1), 0);
+    }
+}
+
+}  // namespace

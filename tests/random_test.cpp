@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "random/marks.h"
+#include "worked_units.h"
+
+namespace {
+
+TEST(RandomTable, ReproducesTheReferenceValues) {
+    // sequence, first position, stored values from there
+    const std::vector<std::tuple<int, int, std::vector<int>>> runs = {
+        {0, 110, {18, 93, 92, 45, 14}},  {0, 0, {4, 13, 55, 41, 47, 47, 29, 90, 54, 6}},
+        {0, 5000, {69, 72, 32, 44, 60}}, {0, 55, {87, 34, 63, 91, 52, 70, 89, 48, 38, 21}},
+        {1, 110, {78, 93, 72, 5, 34}},   {1, 0, {4, 53, 55, 61, 27, 7, 49, 90, 94, 46}},
+        {1, 5000, {49, 72, 92, 4, 20}},  {1, 55, {27, 14, 83, 51, 32, 50, 9, 28, 18, 61}},
+        {63, 110, {20, 28, 63, 52, 88}}, {63, 0, {99, 91, 0, 60, 48, 24, 38, 25, 87, 89}},
+        {63, 5000, {10, 2, 64, 16, 82}}, {63, 55, {80, 30, 67, 78, 53, 36, 48, 59, 59, 29}},
+    };
+    for (const auto& [seed, from, stored] : runs) {
+        std::vector<int> got;
+        for (int p = from; p < from + static_cast<int>(stored.size()); ++p) {
+            got.push_back(random_value(generated_table(), seed, p));
+        }
+        EXPECT_EQ(got, stored) << "sequence " << seed << " from " << from;
+    }
+}
+
+TEST(RandomTable, EveryValueIsInRange) {
+    // Past the game's 91 blocks too: they exist so that reads near the end stay inside.
+    for (int s = 0; s < kSeedCount; ++s) {
+        for (int p = 0; p < kSequenceLength; ++p) {
+            const int v = random_value(generated_table(), s, p);
+            ASSERT_TRUE(v >= 0 && v <= 99) << s << "/" << p << " = " << v;
+        }
+    }
+}
+
+TEST(DisplayValue, MapsStoredValues) {
+    EXPECT_EQ((std::vector<int>{display_value(0), display_value(1), display_value(99)}),
+              (std::vector<int>{99, 0, 98}));
+    std::vector<int> shown;
+    for (int p = 0; p < 16; ++p) {
+        shown.push_back(display_value(random_value(generated_table(), 0, p)));
+    }
+    EXPECT_EQ(shown,
+              (std::vector<int>{3, 12, 54, 40, 46, 46, 28, 89, 53, 5, 29, 32, 48, 13, 11, 76}));
+}
+
+TEST(Marks, CircleResiduesGiveFiftyTwoCircles) {
+    std::string shown;
+    for (int d = 0; d <= 99; ++d) {
+        shown += mark_of(d) == 1 ? 'o' : mark_of(d) == 0 ? 'x' : '?';
+    }
+    // ○ for the residues 0 2 5 7 8 10 11 13 16 19 21 22 24 of 25: 13 a period, 52 in all.
+    const std::string period = "oxoxxoxooxooxoxxoxxoxooxo";
+    EXPECT_EQ(shown, period + period + period + period);
+}
+
+std::vector<Mark> parse(const std::string& text) {
+    MarkArray marks{};
+    return std::vector<Mark>(marks, marks + parse_mark_pattern(text.c_str(), marks));
+}
+
+TEST(Marks, ParsesTypedText) {
+    // A trailing lead byte is skipped; 0x81 0x7E that begins inside another character is still
+    // read as ×; full-width letters and other double-byte text are skipped.
+    const std::vector<std::pair<std::string, std::vector<Mark>>> cases = {
+        {"", {}},         {"abd 123\r\n", {}},        {"abc", {1}},   {"o×xC", {1, 0, 0, 1}},
+        {"○×", {1, 0}},   {"●◎OCX", {1, 1, 1, 1, 0}}, {"o\x81", {1}}, {"\x88\x81\x7E", {0}},
+        {"ｏｘ候補", {}},
+    };
+    for (const auto& [text, marks] : cases) {
+        EXPECT_EQ(parse(text), marks) << text;
+    }
+    EXPECT_EQ(parse(std::string(5000, 'o')).size(), 499u);
+    // A double-byte mark cut at the 499th byte is not read.
+    EXPECT_TRUE(parse(std::string(498, ' ') + "\x81\x9B").empty());
+    EXPECT_EQ(parse(std::string(497, ' ') + "\x81\x9B").size(), 1u);
+}
+
+TEST(Marks, MatchesSeeds) {
+    std::vector<int> everySeed;
+    for (int s = 0; s < kSeedCount; ++s) {
+        everySeed.push_back(s);
+    }
+    // The source is compiled to Shift-JIS, so these literals are the bytes the box would hold.
+    // With no mark every sequence matches: the count is 0, but all of them are listed.
+    const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
+        {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},
+        {"", 0, everySeed},
+        {"xxxooxxxoxoxooxoxooxoooooooooooooooooooo", 0, {}},
+    };
+    for (const auto& [text, count, listed] : cases) {
+        MarkArray marks{};
+        CandidateList candidates{};
+        const int n = parse_mark_pattern(text.c_str(), marks);
+        EXPECT_EQ(match_seeds(generated_table(), marks, n, candidates), count) << text;
+        EXPECT_EQ(std::vector<int>(candidates, candidates + listed.size()), listed) << text;
+    }
+}
+
+}  // namespace
