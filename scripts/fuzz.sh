@@ -14,7 +14,7 @@ for target in pattern_fuzz unit_entry_fuzz unit_file_fuzz growth_file_fuzz scena
   findings="$build/findings/$target"
   mkdir -p "$corpus" "$findings"
   log="$build/$target.log"
-  "$build/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=30 \
+  "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=30 \
     -rss_limit_mb=2048 -artifact_prefix="$findings/" "$corpus" "$root/tests/fuzz/corpus/$target" \
     >"$log" 2>&1
   result=$?
