@@ -4,12 +4,15 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
+#include "cli/scenario.h"
 
 namespace {
 
@@ -267,6 +270,17 @@ TEST(CliScenario, AcceptsTheEndsOfEveryRange) {
     }
     EXPECT_LE(run_soramito_json("--data-dir DATA search " + path)["result"].get<int>(), 4004);
     EXPECT_GT(run_soramito_json("--data-dir DATA estimate " + path)["estimate"].get<int>(), 6);
+}
+
+// Inputs that once broke the scenario reader: each must be refused with its own error.
+TEST(CliScenario, RefusesWhatTheFuzzerFound) {
+    const std::vector<std::string> found = {
+        R"({"predictSwitch": 1e66666666666666660})",  // a number too large for a double
+    };
+    const auto state = std::make_unique<AppState>();
+    for (const std::string& text : found) {
+        EXPECT_THROW(apply_scenario_text(text, *state), CliError) << text;
+    }
 }
 
 }  // namespace
