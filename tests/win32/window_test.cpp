@@ -33,6 +33,22 @@ void pump_messages(DWORD milliseconds) {
     } while (GetTickCount() - start < milliseconds);
 }
 
+// Types text into the pattern box and dispatches messages until the timer has read it (on a
+// busy machine that may take several periods).
+void type_pattern(const std::wstring& text) {
+    HWND box = GetDlgItem(window_handles().mainWindow, IDC_MARK_EDIT);
+    SetWindowTextW(box, text.c_str());
+    wchar_t shown[kMarkTextCapacity] = {};
+    GetWindowTextW(box, shown, kMarkTextCapacity);
+    char expected[2 * kMarkTextCapacity];
+    shift_jis_from_wide(shown, expected, sizeof expected);
+    expected[kMarkTextCapacity - 1] = '\0';
+    for (int wait = 0; wait < 300 && std::strcmp(app_state().lastMarkText, expected) != 0; ++wait) {
+        pump_messages(10);
+    }
+    EXPECT_STREQ(app_state().lastMarkText, expected);
+}
+
 // A fresh working folder holding the given start-up files (nullptr: no such file).
 class WorkingFolder {
 public:
@@ -305,9 +321,7 @@ TEST_F(Program, CommandsReachTheLanes) {
 
 TEST_F(Program, FollowsTheTypedPatternAndItsCandidates) {
     AppState& state = app_state();
-    HWND box = GetDlgItem(main_window(), IDC_MARK_EDIT);
-    SetWindowTextW(box, wide("×××○○×××○×○×○○×○×○○×").c_str());
-    pump_messages(250);
+    type_pattern(wide("×××○○×××○×○×○○×○×○○×"));
     EXPECT_EQ(state.markCount, 20);
     ASSERT_EQ(state.candidateCount, 3);
     // A left click sets the upper lane, a right click the lower one, a click beside nothing.
@@ -320,8 +334,7 @@ TEST_F(Program, FollowsTheTypedPatternAndItsCandidates) {
     // Characters with no Shift-JIS form are no marks, nor is a look-alike "o".
     for (const auto& [text, marks] : std::vector<std::pair<const wchar_t*, int>>{
              {L"", 0}, {L"\x014D\x2603\xD83D\xDE00", 0}, {L"o\x2603x", 2}}) {
-        SetWindowTextW(box, text);
-        pump_messages(250);
+        type_pattern(text);
         EXPECT_EQ(state.markCount, marks) << text;
     }
 }
@@ -342,8 +355,7 @@ int pixels_of(HWND window, RECT area, COLORREF color) {
 
 TEST_F(Program, PaintsTheDrawingSteps) {
     // The candidate numbers are blue, the lane's values black, the space between them white.
-    SetWindowTextW(GetDlgItem(main_window(), IDC_MARK_EDIT), wide("×××○○×××○×○×○○×○×○○×").c_str());
-    pump_messages(250);
+    type_pattern(wide("×××○○×××○×○×○○×○×○○×"));
     EXPECT_GT(pixels_of(main_window(), {484, 473, 501, 489}, RGB(0, 0, 255)), 10);
     EXPECT_GT(pixels_of(main_window(), {69, 22, 86, 38}, RGB(0, 0, 0)), 10);
     EXPECT_EQ(pixels_of(main_window(), {600, 150, 640, 180}, RGB(255, 255, 255)), 40 * 30);
