@@ -1,87 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
-#include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "cli/arguments.h"
-#include "cli/cli.h"
 #include "cli/scenario.h"
+#include "cli_harness.h"
 
 namespace {
 
 using nlohmann::json;
-
-const std::string kSamplesDir = SORAMITO_SAMPLES_DIR;
-
-// The words of a command line: DATA is the samples folder, '' an empty argument.
-std::vector<std::string> words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> args = {"soramito-cli"};
-    for (std::string word; in >> word;) {
-        args.push_back(word == "DATA" ? kSamplesDir : word == "''" ? "" : word);
-    }
-    return args;
-}
-
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliResult run_soramito_cli(const std::string& line) {
-    const std::vector<std::string> args = words(line);
-    std::vector<const char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-json run_soramito_json(const std::string& line) {
-    const CliResult result = run_soramito_cli(line + " --json");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(result.err.empty());
-    return result.status == 0 ? json::parse(result.out) : json{};
-}
-
-// A failure is status 2, nothing on stdout and exactly one line on stderr.
-void expect_cli_failure(const std::string& line) {
-    SCOPED_TRACE(line);
-    const CliResult result = run_soramito_cli(line);
-    EXPECT_EQ(result.status, 2);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_TRUE(!result.err.empty() && result.err.find('\n') == result.err.size() - 1)
-        << result.err;
-}
-
-// A folder of its own for a test that writes files; removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        char path[] = "/tmp/soramito_test_XXXXXX";
-        path_ = mkdtemp(path);
-    }
-    ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
-        return path_ + "/" + name;
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 TEST(CliValues, ReportsStoredDisplayAndMark) {
     const json values = run_soramito_json("values --seed 0 --from 1");

@@ -1,0 +1,77 @@
+#pragma once
+
+// What the front end's tests share: running soramito-cli in this process on a command line,
+// and a folder of files of their own.
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+inline const std::string kSamplesDir = SORAMITO_SAMPLES_DIR;
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// The words of line are the arguments: DATA stands for the samples folder, '' for an empty
+// argument.
+inline CliResult run_soramito_cli(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> args = {"soramito-cli"};
+    for (std::string word; in >> word;) {
+        args.push_back(word == "DATA" ? kSamplesDir : word == "''" ? "" : word);
+    }
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+inline nlohmann::json run_soramito_json(const std::string& line) {
+    const CliResult result = run_soramito_cli(line + " --json");
+    EXPECT_EQ(result.status, 0) << line << ": " << result.err;
+    EXPECT_TRUE(result.err.empty());
+    return result.status == 0 ? nlohmann::json::parse(result.out) : nlohmann::json{};
+}
+
+// A failure is status 2, nothing on stdout and exactly one line on stderr.
+inline void expect_cli_failure(const std::string& line) {
+    SCOPED_TRACE(line);
+    const CliResult result = run_soramito_cli(line);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_TRUE(!result.err.empty() && result.err.find('\n') == result.err.size() - 1)
+        << result.err;
+}
+
+// A folder of its own for a test that writes files; removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        char path[] = "/tmp/soramito_test_XXXXXX";
+        path_ = mkdtemp(path);
+    }
+    ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+    std::string write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
+        return path_ + "/" + name;
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
