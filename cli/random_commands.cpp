@@ -58,10 +58,8 @@ CommandOutput command_values(const CommandLine& line) {
 
 CommandOutput command_identify(const CommandLine& line) {
     check_arguments(line, 1, {});
-    std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
-    if (pattern.size() >= kMarkTextCapacity) {
-        pattern.resize(kMarkTextCapacity - 1);
-    }
+    // The parse reads only the first 499 bytes, as the pattern box holds them.
+    const std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
     MarkArray marks{};
     const int markCount = parse_mark_pattern(pattern.c_str(), marks);
     // The list holds every match, also when all 64 match and the count is 0.

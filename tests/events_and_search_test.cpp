@@ -31,7 +31,7 @@ std::vector<int> join(std::vector<int> a, const std::vector<int>& b) {
     return a;
 }
 
-TEST(EventRunner, CombinesEventsInOrder) {
+TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
     const std::vector<int> battle = {3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11};
     const std::vector<int> growth = {13, 14, 15, 16, 17, 18, 19, 20, 21};
     const std::vector<int> growthReMove = join(growth, {22});
@@ -41,7 +41,7 @@ TEST(EventRunner, CombinesEventsInOrder) {
     // switches, prediction, rates, codes, passes
     using Case = std::tuple<std::string, EventSwitches, int, GrowthRates, std::vector<int>,
                             std::vector<int>>;
-    // the predicted battle's own entries show no pass
+    // Each run follows a full log of passes. The predicted battle's own entries show no pass.
     const std::vector<Case> cases = {
         {"worked level-up, re-move", {0, 0, 1, 1}, 0, worked, growthReMove, {0, 4, 5}},
         {"nothing switched on", {1, 0, 0, 0}, 0, worked, {}, {}},
@@ -49,10 +49,11 @@ TEST(EventRunner, CombinesEventsInOrder) {
         {"rates of 100 pass, 0 never", {0, 0, 1, 0}, 0, extremes, growth, {0, 1}},
         {"battle only", {0, 1, 0, 0}, 0, worked, battle, {4, 8, 10}},
         {"predicted battle", {0, 1, 0, 0}, 1, worked, join(battle, battle), {15, 21}},
-        {"all three", {0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}},
-    };
+        {"all three", {0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}}};
     for (const auto& [name, switches, predict, rates, codes, passed] : cases) {
         Events r;
+        r.log.count = kLogCapacity;
+        r.log.success.fill(1);
         run(r, switches, predict, rates);
         EXPECT_EQ(codes_of(r.log), codes) << name;
         EXPECT_EQ(passed_of(r.log), passed) << name;
@@ -61,71 +62,69 @@ TEST(EventRunner, CombinesEventsInOrder) {
     }
 }
 
-TEST(EventRunner, MarksThePredictedBattleAndClearsWhatALongerRunLeft) {
-    // The longer run passes every growth entry and the re-move, its last entry.
+TEST(EventRunner, KeepsThePredictionFieldsOfTheLastPredictedRun) {
     Events r;
-    run(r, {0, 1, 1, 1}, 1, {100, 100, 100, 100, 100, 100, 100, 100, 100, 100});
-    const std::vector<int> passed = passed_of(r.log);
-    ASSERT_TRUE(!passed.empty() && passed.back() == r.log.count - 1);
-    EXPECT_EQ(r.log.predictStart, 0);
-    EXPECT_EQ(r.log.predictEnd, 11);
-    // A later run without prediction leaves the two fields alone, and nothing of the longer log.
+    r.log.predictStart = 5;
+    run(r, {0, 1, 0, 0}, 1);
+    EXPECT_EQ(std::make_pair(r.log.predictStart, r.log.predictEnd), std::make_pair(0, 11));
     r.log.predictEnd = 77;
-    run(r, {0, 0, 1, 0}, 0, GrowthRates{});
-    EXPECT_EQ(r.log.predictEnd, 77);
-    EXPECT_EQ(r.log.count, 9);
-    EXPECT_TRUE(passed_of(r.log).empty());
+    run(r, {0, 1, 1, 0}, 0);
+    EXPECT_EQ(std::make_pair(r.log.count, r.log.predictEnd), std::make_pair(20, 77));
 }
 
-TEST(EventRunner, NeverWritesPastTheLogOrReadsPastTheSequence) {
-    // 1 damage per hit against huge HP, and a follow-up: every group runs in full and wants far
-    // more than 256 entries, with prediction, at the last lane position.
+TEST(EventRunner, StopsAtAFullLog) {
+    // 1 damage per hit against huge HP, with 流星, 勇者 and 突撃: far more than 256 entries,
+    // at the last lane position. A battle that reaches entry 256 stops there; with prediction
+    // the predicted battle fills the log, and the real one stops before its first entry, keeping
+    // the groups and hits it had not reset yet.
     Events r;
     r.attacker = make_unit("", 1,
                            {kSkillMeteor, kSkillBrave, kSkillCharge, kSkillMoonlight, kSkillCurse,
                             kSkillCounter, kSkillGreatShield},
                            {10, 100, 21, 90, 0, 10, 0, 10, 2000000000, 2000000000});
-    r.defender = with_speed(r.attacker, 5);
+    r.defender = with_figures(r.attacker, {{&CombatantState::attackSpeed, 5}});
     r.log.seedIndex = 63;
-    for (const int predict : {0, 1}) {
+    using Outcome = std::tuple<int, int, int, int, int, std::size_t>;
+    for (const auto& [predict, outcome] :
+         {std::pair{0, Outcome{256, 30, 20, 1999999980, 1999999970, 56}},
+          std::pair{1, Outcome{256, 30, 20, 2000000000, 2000000000, 0}}}) {
         run(r, {1, 1, 1, 1}, predict, kWorkedRates, kLastLanePosition);
-        EXPECT_EQ(r.log.count, kLogCapacity);
-        EXPECT_TRUE(std::all_of(r.log.codes.begin(), r.log.codes.end(),
-                                [](int code) { return code >= 0 && code <= 12; }));
-        for (std::int32_t start : r.log.strikeStarts) {
-            EXPECT_TRUE(start == kNoStrikeGroup || (start >= 0 && start <= kLogCapacity)) << start;
-        }
-        EXPECT_EQ(r.attacker.hp, 2000000000);
-        EXPECT_LE(r.log.attackerHitsLanded + r.log.defenderHitsLanded, kLogCapacity);
+        EXPECT_EQ(
+            Outcome(r.log.count, r.log.attackerHitsLanded, r.log.defenderHitsLanded,
+                    r.attacker.hpAfterBattle, r.defender.hpAfterBattle, passed_of(r.log).size()),
+            outcome);
+        EXPECT_EQ(r.log.strikeStarts, (std::array<int, 8>{6, 56, 106, 206, 156, 255, 256, 255}));
+        EXPECT_EQ(codes_of(r.log)[255], kCodeCurse);
     }
     EXPECT_EQ(r.log.predictEnd, kLogCapacity);
 }
 
 TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
     // The attacker's skills and speed (the defender's is 5), the defender's skills, estimate:
-    // without skills, equal speed, 4 and 3 points faster, the defender 4 points faster without
-    // 反撃; 月光 against 大盾 and 大盾 alone, 太陽 with 呪い, 月光 with 太陽; 流星 and 勇者 with
-    // 突撃, with and without a follow-up; the worked units, with 待伏 and 大盾 too.
+    // no skills, equal speed, 4 and 3 points faster, the defender 4 faster without 反撃; 月光
+    // against 大盾 and 大盾 alone, 太陽 with 呪い, 月光 with 太陽; 流星 and 勇者 with 突撃, with
+    // and without a follow-up; the worked units, with 待伏 and 大盾 too.
     using S = std::vector<SkillIndex>;
+    // clang-format off
     const std::vector<std::tuple<S, int, S, int>> cases = {
-        {{}, 5, {}, 6},
-        {{}, 9, {}, 9},
-        {{}, 8, {}, 6},
-        {{}, 1, {}, 9},
-        {{kSkillMoonlight}, 5, {kSkillGreatShield}, 4 + 3},
-        {{}, 5, {kSkillGreatShield}, 3 + 3},
+        {{}, 5, {}, 6}, {{}, 9, {}, 9}, {{}, 8, {}, 6}, {{}, 1, {}, 9},
+        {{kSkillMoonlight}, 5, {kSkillGreatShield}, 4 + 3}, {{}, 5, {kSkillGreatShield}, 3 + 3},
         {{kSkillSunlight, kSkillCurse}, 5, {}, 4 + 3},
         {{kSkillMoonlight, kSkillSunlight}, 5, {}, 4 + 3},
         {{kSkillMeteor, kSkillBrave}, 5, {kSkillCharge}, 60 + 6},
         {{kSkillMeteor, kSkillBrave, kSkillCharge}, 9, {}, 120 + 6},
         {{kSkillContinue}, 10, {kSkillCounter}, 15},
         {{kSkillContinue}, 10, {kSkillCounter, kSkillVantage, kSkillGreatShield}, 15},
-    };
+        {{kSkillCurse}, 5, {kSkillContinue, kSkillBrave}, 4 + 12},
+        {{kSkillMoonlight, kSkillCurse}, 5, {}, 4 + 3}};
+    // clang-format on
     for (const auto& c : cases) {
         const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
-        EXPECT_EQ(estimate_battle_consumption(with_speed(with_skills({}, attackerSkills), speed),
-                                              with_speed(with_skills({}, defenderSkills), 5)),
-                  estimate)
+        CombatantState attacker = with_skills({}, attackerSkills);
+        CombatantState defender = with_skills({}, defenderSkills);
+        attacker.attackSpeed = speed;
+        defender.attackSpeed = 5;
+        EXPECT_EQ(estimate_battle_consumption(attacker, defender), estimate)
             << testing::PrintToString(c);
     }
 }
@@ -148,65 +147,67 @@ std::vector<int> results(const AppState& s, std::size_t count) {
     return std::vector<int>(s.searchResults.begin(), s.searchResults.begin() + count);
 }
 
-TEST(Search, WorkedExamples) {
-    using Case =
-        std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, std::vector<int>>;
+TEST(Search, FindsThePositionsOfEachMode) {
+    using Case = std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, int,
+                            std::vector<int>>;
+    // switches, prediction, the enemy's condition, start, result, the first positions
     const std::vector<Case> cases = {
-        {"battle", {0, 1, 0, 0}, 0, kFalls, 11, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
-        {"predicted", {0, 1, 0, 0}, 1, kFalls, 11, {5, 25, 27, 28, 33, 46, 49, 52, 55, 58, 62}},
-        {"re-move", {0, 0, 0, 1}, 0, kFalls, 11, {1, 6, 9, 13, 14, 20, 21, 24, 31, 39, 41}},
-        {"level-up", {0, 0, 1, 0}, 0, kFalls, 393, {2, 4, 30, 37, 43, 74}},
-        {"level-up after a battle", {0, 1, 1, 0}, 0, kFalls, 98, {19, 63, 83, 89, 111, 118}},
-        {"any battle", {0, 1, 0, 0}, 0, kAny, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-        {"only 移動", {1, 0, 0, 0}, 0, kFalls, 0, {}},
-    };
-    for (const auto& [name, switches, predict, condition, result, first] : cases) {
+        {"battle", {0, 1, 0, 0}, 0, kFalls, 1, 11, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
+        {"predicted", {0, 1, 0, 0}, 1, kFalls, 1, 11, {5, 25, 27, 28, 33, 46, 49, 52, 55, 58, 62}},
+        {"re-move", {0, 0, 0, 1}, 0, kFalls, 1, 11, {1, 6, 9, 13, 14, 20, 21, 24, 31, 39, 41}},
+        {"battle, re-move", {0, 1, 0, 1}, 0, kFalls, 1, 11, {36, 39, 57, 66, 90, 96, 99, 118}},
+        {"level-up", {0, 0, 1, 0}, 0, kFalls, 1, 393, {2, 4, 30, 37, 43, 74}},
+        {"level-up, re-move", {0, 0, 1, 1}, 0, kFalls, 1, 113, {4, 30, 37, 43, 74, 94, 125}},
+        {"level-up after a battle", {0, 1, 1, 0}, 0, kFalls, 1, 98, {19, 63, 83, 89, 111, 118}},
+        {"level-up after a predicted battle", {0, 1, 1, 0}, 1, kFalls, 1, 98, {52, 72, 78, 107}},
+        {"all three", {0, 1, 1, 1}, 0, kFalls, 1, 35, {19, 63, 83, 118, 256, 887}},
+        {"any battle", {0, 1, 0, 0}, 0, kAny, 1, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {"battle near the end", {0, 1, 0, 0}, 0, kFalls, 3960, 4, {3964, 3976, 3979, 3987}},
+        {"any battle at the end", {0, 1, 0, 0}, 0, kAny, 4000, 5, {4000, 4001, 4002, 4003, 4004}},
+        {"re-move near the end", {0, 0, 0, 1}, 0, kFalls, 3990, 4, {3992, 3993, 3996, 4004}},
+        {"from 4005", {0, 0, 0, 1}, 0, kFalls, 4005, 0, {}},
+        {"only 移動", {1, 0, 0, 0}, 0, kFalls, 1, 0, {}}};
+    for (const auto& [name, switches, predict, condition, start, result, first] : cases) {
         AppState& s = searching(switches, predict, condition);
-        EXPECT_EQ(search_positions(s, 0, 1), result) << name;
+        EXPECT_EQ(search_positions(s, 0, start), result) << name;
         EXPECT_EQ(results(s, first.size()), first) << name;
-        EXPECT_EQ(s.ally.hp + s.enemy.hp, 80);  // both units keep their HP
+        EXPECT_EQ(s.ally.hp + s.enemy.hp, 80) << name;  // both units keep their HP
     }
     // A level-up after any battle: the results come per battle length, not in ascending order.
     AppState& s = searching({0, 1, 1, 0}, 0, kAny);
     ASSERT_EQ(search_positions(s, 0, 1), 397);
     const std::vector<int> all = results(s, 397);
     EXPECT_FALSE(std::is_sorted(all.begin(), all.end()));
-    EXPECT_TRUE(
-        std::all_of(all.begin(), all.end(), [](int p) { return p >= 1 && p < kSearchEnd; }));
 }
 
 TEST(Search, LevelUpWishes) {
-    constexpr int kSome = 1;  // at least one position
     const GrowthRates rate99 = {99, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const GrowthRates rate130 = {130, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    using Case = std::tuple<std::string, GrowthRates, LevelUpWanted, bool, int>;
-    // no stat below 99
+    const LevelUpWanted hp2 = {2, 0, 0, 0, 0, 0, 0, 0, 0};
+    // rates, wishes, re-move, sequence, result, first positions: "+2" on 130 wants the stored
+    // value below 30; "+1" on 130 or on 99 narrows nothing.
+    using Case =
+        std::tuple<std::string, GrowthRates, LevelUpWanted, bool, int, int, std::vector<int>>;
+    // clang-format off
     const std::vector<Case> cases = {
-        {"no stat wanted", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 0}, false, kSearchNoWish},
-        {"+1 on a rate of 0", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 1}, false, kSearchBadWish},
-        {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, kSearchBadWish},
-        {"+1 on 99", rate99, hp, false, kSearchNoWish},
-        {"+1 on 99 with re-move", {99, 0, 0, 0, 0, 0, 0, 0, 0, 30}, hp, true, kSome},
-        {"+1 on 130 holds everywhere", {130, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp, false, kSearchNoWish},
-    };
-    for (const auto& [name, rates, wanted, reMove, result] : cases) {
+        {"no stat wanted", kWorkedRates, {}, false, 0, kSearchNoWish, {}},
+        {"+1 on rate 0", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 1}, false, 0, kSearchBadWish, {}},
+        {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, 0, kSearchBadWish, {}},
+        {"+1 on 99", rate99, hp, false, 0, kSearchNoWish, {}},
+        {"+1 on 99 with re-move", {99, 0, 0, 0, 0, 0, 0, 0, 0, 30}, hp, true, 0, 1187, {4, 5, 11}},
+        {"+1 on 130", rate130, hp, false, 0, kSearchNoWish, {}},
+        {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};
+    // clang-format on
+    for (const auto& [name, rates, wanted, reMove, seed, result, first] : cases) {
         AppState& s = searching({0, 0, 1, reMove ? 1 : 0});
         s.growthRates = rates;
         s.levelUpWanted = wanted;
-        EXPECT_EQ(std::min(search_positions(s, 0, 1), kSome), result) << name;
+        s.searchResults.fill(-7);
+        EXPECT_EQ(search_positions(s, seed, 1), result) << name;
+        EXPECT_EQ(results(s, first.size()), first) << name;
+        EXPECT_EQ(s.searchResults[std::max(result, 0)], -7) << name;
     }
-    // "+2" on a rate of 130: exactly the positions whose stored value is below 30.
-    AppState& s = searching({0, 0, 1, 0});
-    s.growthRates = {130, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    s.levelUpWanted = {2, 0, 0, 0, 0, 0, 0, 0, 0};
-    std::vector<int> expected;
-    for (int p = 1; p < kSearchEnd; ++p) {
-        if (random_value(s.randomTable, 5, p) < 30) {
-            expected.push_back(p);
-        }
-    }
-    EXPECT_EQ(results(s, search_positions(s, 5, 1)), expected);
-    EXPECT_EQ(search_positions(s, 5, kSearchEnd), 0);
 }
 
 TEST(Search, BattleResultConditions) {
@@ -214,19 +215,21 @@ TEST(Search, BattleResultConditions) {
                            kAtMost = kResultHpAtMost, kPctAtLeast = kResultPercentAtLeast,
                            kPctAtMost = kResultPercentAtMost, kHits = kResultHitsAtLeast,
                            kFewHits = kResultHitsAtMost;
-    // condition (1 at the end: unspecified), HP before and after, maxHp, hits received, met (1).
-    // A type outside 0..6 is no condition; a percentage of a maxHp at or below 0 is never met;
-    // the products take 64 bits.
+    // condition (1 at the end: unspecified), HP before and after, maxHp, hits received, met (1):
+    // each type met at its bound and missed by one. A type outside 0..6 is no condition; a
+    // percentage of a maxHp at or below 0 is never met; the products take 64 bits.
     const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> cases = {
-        {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}, {{7, 0, 0}, 40, 0, 60, 0, 1},
-        {{kSame, 0, 0}, 40, 40, 60, 0, 1},      {{kSame, 0, 0}, 40, 39, 60, 0, 0},
-        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1},  {{kAtMost, 0, 0}, 40, -5, 60, 0, 1},
-        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0},  {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
-        {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},   {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0},
-        {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},  {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0},
-        {{kHits, 2, 0}, 40, 40, 60, 2, 1},      {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
-        {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
-    };
+        {{kSame, 0, 0}, 40, 40, 60, 0, 1},     {{kSame, 0, 0}, 40, 39, 60, 0, 0},
+        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1}, {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
+        {{kAtMost, 0, 0}, 40, 0, 60, 0, 1},    {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
+        {{kAtMost, 0, 0}, 40, -5, 60, 0, 1},   {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0}, {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0},  {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},
+        {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0}, {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
+        {{kHits, 2, 0}, 40, 40, 60, 2, 1},     {{kHits, 2, 0}, 40, 40, 60, 1, 0},
+        {{kFewHits, 1, 0}, 40, 40, 60, 1, 1},  {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
+        {{7, 0, 0}, 40, 0, 60, 0, 1},          {{-1, 0, 0}, 40, 0, 60, 0, 1},
+        {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}};
     for (const auto& c : cases) {
         const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;
         for (const bool onAlly : {true, false}) {
@@ -250,6 +253,51 @@ TEST(Search, ReMoveNeedsTheAllysGrowthRow) {
         std::strcpy(s.ally.name, "ナナシ");
         EXPECT_EQ(search_positions(s, 0, 1), 0);
     }
+}
+
+TEST(AppState, StartUpDefaults) {
+    // Over a state full of other bytes, so that a default left unset shows.
+    AppState& s = started_state();
+    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
+    set_lane_defaults(s);
+    set_unit_defaults(s);
+    set_condition_defaults(s);
+    std::vector<int> set;
+    for (const Lane& lane : s.lanes) {
+        set.insert(set.end(), {lane.seedIndex, lane.position});
+    }
+    for (const CombatantState& u : {s.ally, s.enemy}) {
+        set.insert(set.end(), {u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed,
+                               u.attack, u.defense, u.hp, u.maxHp, u.listIndex});
+    }
+    set.insert(set.end(), s.ally.skills.begin(), s.ally.skills.end());
+    set.insert(set.end(), s.booksHeld.begin(), s.booksHeld.end());
+    set.insert(set.end(), s.eventSwitches.begin(), s.eventSwitches.end());
+    set.insert(set.end(), s.levelUpWanted.begin(), s.levelUpWanted.end());
+    for (const BattleResultCondition& c : {s.allyCondition, s.enemyCondition}) {
+        set.insert(set.end(), {c.type, c.n, c.unspecified});
+    }
+    set.insert(set.end(), {s.predictSwitch, s.candidateCount, s.lastMarkText[0]});
+    // clang-format off
+    EXPECT_EQ(set, (std::vector<int>{
+        0, 1, 0, 1,                                         // lanes
+        10, 10, 10, 90, 10, 10, 20, 10, 40, 60, 0,          // ally
+        10, 5, 5, 40, 2, 5, 20, 10, 40, 60, 0,              // enemy
+        0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0,     // the ally's 連続
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,     // books, switches
+        1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 1,        // wanted, conditions
+        0, 0, 0}));
+    // clang-format on
+}
+
+TEST(AppState, LaneZerosBattleStaysForThePanels) {
+    // Lane 1 runs last and leaves its own HP in the units; lane 0's HP after its battle stays.
+    AppState& s = status_set_state();
+    s.eventSwitches = {0, 1, 0, 0};
+    s.lanes[1].position = 12;
+    rerun_both_lanes(s);
+    EXPECT_EQ(std::make_tuple(s.enemy.hpAfterBattle, s.laneZeroAllyHpAfter, s.laneZeroEnemyHpAfter),
+              std::make_tuple(20, 40, 0));
 }
 
 }  // namespace

@@ -10,31 +10,29 @@
 namespace {
 
 TEST(RandomTable, ReproducesTheReferenceValues) {
-    // sequence, first position, stored values from there
+    // sequence, first position, stored values from there; the rows from 5005 on are the blocks
+    // grown past the game's 91 for the reads near the end.
     const std::vector<std::tuple<int, int, std::vector<int>>> runs = {
-        {0, 110, {18, 93, 92, 45, 14}},  {0, 0, {4, 13, 55, 41, 47, 47, 29, 90, 54, 6}},
-        {0, 5000, {69, 72, 32, 44, 60}}, {0, 55, {87, 34, 63, 91, 52, 70, 89, 48, 38, 21}},
-        {1, 110, {78, 93, 72, 5, 34}},   {1, 0, {4, 53, 55, 61, 27, 7, 49, 90, 94, 46}},
-        {1, 5000, {49, 72, 92, 4, 20}},  {1, 55, {27, 14, 83, 51, 32, 50, 9, 28, 18, 61}},
-        {63, 110, {20, 28, 63, 52, 88}}, {63, 0, {99, 91, 0, 60, 48, 24, 38, 25, 87, 89}},
-        {63, 5000, {10, 2, 64, 16, 82}}, {63, 55, {80, 30, 67, 78, 53, 36, 48, 59, 59, 29}},
-    };
+        {0, 0, {4, 13, 55, 41, 47, 47, 29, 90, 54, 6}},
+        {0, 55, {87, 34, 63, 91, 52, 70, 89, 48}},
+        {0, 110, {18, 93, 92, 45, 14}},
+        {0, 5000, {69, 72, 32, 44, 60, 33, 20}},
+        {0, 5275, {4, 47, 74, 83, 73}},
+        {1, 0, {4, 53, 55, 61, 27, 7, 49, 90}},
+        {1, 55, {27, 14, 83, 51, 32, 50, 9, 28, 18, 61}},
+        {1, 110, {78, 93, 72, 5, 34}},
+        {1, 5000, {49, 72, 92, 4, 20}},
+        {63, 0, {99, 91, 0, 60, 48, 24, 38, 25}},
+        {63, 55, {80, 30, 67, 78, 53, 36, 48, 59, 59}},
+        {63, 110, {20, 28, 63, 52, 88}},
+        {63, 5000, {10, 2, 64, 16, 82, 0, 59, 46}},
+        {63, 5276, {27, 59, 0, 75}}};
     for (const auto& [seed, from, stored] : runs) {
         std::vector<int> got;
         for (int p = from; p < from + static_cast<int>(stored.size()); ++p) {
             got.push_back(random_value(generated_table(), seed, p));
         }
         EXPECT_EQ(got, stored) << "sequence " << seed << " from " << from;
-    }
-}
-
-TEST(RandomTable, EveryValueIsInRange) {
-    // Past the game's 91 blocks too: they exist so that reads near the end stay inside.
-    for (int s = 0; s < kSeedCount; ++s) {
-        for (int p = 0; p < kSequenceLength; ++p) {
-            const int v = random_value(generated_table(), s, p);
-            ASSERT_TRUE(v >= 0 && v <= 99) << s << "/" << p << " = " << v;
-        }
     }
 }
 
@@ -68,10 +66,9 @@ TEST(Marks, ParsesTypedText) {
     // A trailing lead byte is skipped; 0x81 0x7E that begins inside another character is still
     // read as ×; full-width letters and other double-byte text are skipped.
     const std::vector<std::pair<std::string, std::vector<Mark>>> cases = {
-        {"", {}},         {"abd 123\r\n", {}},        {"abc", {1}},   {"o×xC", {1, 0, 0, 1}},
-        {"○×", {1, 0}},   {"●◎OCX", {1, 1, 1, 1, 0}}, {"o\x81", {1}}, {"\x88\x81\x7E", {0}},
-        {"ｏｘ候補", {}},
-    };
+        {"", {}},        {"abd 123\r\n", {}},        {"abc", {1}},   {"o×xC", {1, 0, 0, 1}},
+        {"○×", {1, 0}},  {"●◎OCX", {1, 1, 1, 1, 0}}, {"o\x81", {1}}, {"\x88\x81\x7E", {0}},
+        {"ｏｘ候補", {}}};
     for (const auto& [text, marks] : cases) {
         EXPECT_EQ(parse(text), marks) << text;
     }
@@ -91,8 +88,8 @@ TEST(Marks, MatchesSeeds) {
     const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
         {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},
         {"", 0, everySeed},
-        {"xxxooxxxoxoxooxoxooxoooooooooooooooooooo", 0, {}},
-    };
+        {"xo", 13, {9, 11, 13, 24, 25, 30, 43, 45, 46, 47, 59, 60, 63}},
+        {"xxxooxxxoxoxooxoxooxoooooooooooooooooooo", 0, {}}};
     for (const auto& [text, count, listed] : cases) {
         MarkArray marks{};
         CandidateList candidates{};

@@ -14,20 +14,28 @@
 namespace {
 
 TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
-    // command, seed and position before, redraw, seed and position after
-    const std::vector<std::tuple<int, int, int, bool, int, int>> cases = {
-        {IDC_LANE0_FORWARD, 0, 1, true, 0, 2},       {IDC_LANE0_FORWARD, 0, 4973, false, 0, 4973},
-        {IDC_LANE0_BACK, 0, 1, false, 0, 1},         {IDC_LANE0_BACK, 5, 9, true, 5, 8},
-        {IDC_LANE0_SEED_UP, 63, 7, false, 63, 7},    {IDC_LANE0_SEED_UP, 3, 7, true, 4, 7},
-        {IDC_LANE0_SEED_DOWN, 0, 7, false, 0, 7},    {IDC_LANE0_SEED_DOWN, 3, 7, true, 2, 7},
-        {IDC_LANE1_FORWARD, 0, 4972, true, 0, 4973}, {IDC_LANE1_BACK, 0, 1, false, 0, 1},
-        {IDC_LANE1_SEED_DOWN, 1, 1, true, 0, 1},     {IDC_SEARCH, 0, 1, false, 0, 1},
-        {IDC_LANE1_SEED_UP, 62, 1, true, 63, 1},
-    };
-    for (const auto& [command, seed, position, redraw, seedAfter, positionAfter] : cases) {
+    // command, its lane, seed and position before, redraw, seed and position after
+    const std::vector<std::tuple<int, int, int, int, bool, int, int>> cases = {
+        {IDC_LANE0_FORWARD, 0, 0, 1, true, 0, 2},
+        {IDC_LANE0_FORWARD, 0, 0, 4973, false, 0, 4973},
+        {IDC_LANE0_BACK, 0, 0, 1, false, 0, 1},
+        {IDC_LANE0_BACK, 0, 5, 9, true, 5, 8},
+        {IDC_LANE0_SEED_UP, 0, 63, 7, false, 63, 7},
+        {IDC_LANE0_SEED_UP, 0, 3, 7, true, 4, 7},
+        {IDC_LANE0_SEED_DOWN, 0, 0, 7, false, 0, 7},
+        {IDC_LANE0_SEED_DOWN, 0, 3, 7, true, 2, 7},
+        {IDC_LANE1_FORWARD, 1, 0, 4972, true, 0, 4973},
+        {IDC_LANE1_BACK, 1, 0, 1, false, 0, 1},
+        {IDC_LANE1_BACK, 1, 0, 2, true, 0, 1},
+        {IDC_LANE1_SEED_DOWN, 1, 1, 1, true, 0, 1},
+        {IDC_LANE1_SEED_UP, 1, 62, 1, true, 63, 1},
+        {IDC_LANE1_SEED_UP, 1, 63, 1, false, 63, 1},
+        {IDC_SEARCH, 0, 0, 1, false, 0, 1},
+        {3999, 0, 0, 1, false, 0, 1},
+        {4008, 1, 0, 1, false, 0, 1}};
+    for (const auto& [command, lane, seed, position, redraw, seedAfter, positionAfter] : cases) {
         AppState& state = status_set_state();
         state.eventSwitches = {0, 1, 0, 0};
-        const int lane = command >= IDC_LANE1_FORWARD && command != IDC_SEARCH ? 1 : 0;
         state.lanes[lane].seedIndex = seed;
         state.lanes[lane].position = position;
         const Lane other = state.lanes[1 - lane];
@@ -50,10 +58,9 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
 TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
     // Only nine characters of the box count; a position outside 1..4973 is no jump.
     const std::vector<std::pair<const char*, int>> cases = {
-        {"12", 12},         {"25x", 25}, {" +4973", 4973},   {"000000012", 12},
-        {"0000000123", 12}, {"0", 77},   {"4974", 77},       {"-5", 77},
-        {"abc", 77},        {"", 77},    {"1234567890", 77}, {"９", 77},
-    };
+        {"12", 12},         {"1", 1},           {"25x", 25},  {" +4973", 4973}, {"000000012", 12},
+        {"0000000123", 12}, {"0", 77},          {"4974", 77}, {"-5", 77},       {"abc", 77},
+        {"", 77},           {"1234567890", 77}, {"９", 77}};
     for (const auto& [text, position] : cases) {
         AppState& state = status_set_state();
         state.lanes[1].seedIndex = 9;
@@ -92,10 +99,9 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_FALSE(refresh_seed_candidates(state, pattern.c_str()));
     // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
     const std::vector<std::tuple<int, int, int, int>> clicks = {
-        {0, 484 + 24, 473, 16}, {1, 484 + 24, 489, 16}, {0, 500, 480, 0},    {0, 501, 480, -1},
-        {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},   {0, 484 + 48, 480, 51},
-        {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1},
-    };
+        {0, 484 + 24, 473, 16}, {1, 484 + 24, 489, 16}, {0, 500, 480, 0},   {0, 501, 480, -1},
+        {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},  {0, 484 + 48, 480, 51},
+        {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1}};
     for (const auto& [lane, x, y, seed] : clicks) {
         state.lanes[lane].seedIndex = 40;
         state.lanes[lane].position = 99;
@@ -108,9 +114,9 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
     EXPECT_EQ(state.candidateCount, 0);
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
-    // 5000 characters: only what the 500-byte box holds counts.
-    EXPECT_TRUE(refresh_seed_candidates(state, std::string(5000, 'x').c_str()));
-    EXPECT_EQ(state.markCount, 499);
+    // Ten or more candidates show as "10個以上" and cannot be clicked.
+    state.candidateCount = 10;
+    EXPECT_FALSE(click_candidate(state, 0, 484, 480));
 }
 
 TEST(MainCommands, MenuOpensDialogsOnlyWhereAllowed) {
@@ -122,8 +128,7 @@ TEST(MainCommands, MenuOpensDialogsOnlyWhereAllowed) {
         {IDM_BATTLE_RESULT, D::kNone, D::kBattleResult},
         {IDM_LEVEL_UP, D::kNone, D::kLevelUp},
         {IDM_FILE, D::kNone, D::kNone},
-        {IDM_MOVE_ROUTE, D::kNone, D::kNone},
-    };
+        {IDM_MOVE_ROUTE, D::kNone, D::kNone}};
     for (const auto& [command, withoutAlly, withAlly] : cases) {
         EXPECT_EQ(dialog_for_menu(started_state(), command), withoutAlly) << command;
         EXPECT_EQ(dialog_for_menu(status_set_state(), command), withAlly) << command;
@@ -175,31 +180,22 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     EXPECT_TRUE(unchanged_but_hp_after(
         make_unit("E", 9, {kSkillCounter}, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7}), state.enemy));
     EXPECT_EQ(state.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_GT(state.lanes[0].count, 0);
-    EXPECT_GT(state.lanes[1].count, 0);
+    EXPECT_EQ(std::make_pair(state.lanes[0].count, state.lanes[1].count), std::make_pair(7, 7));
+    // An ally without a growth row (row 52 on) has no rates, books or not.
+    state.allyUnitCount = 60;
+    std::strcpy(state.allyUnits[55].name, "U55");
+    apply_status_form(state, form_for("U55", 55, -1));
+    state.booksHeld[0] = 1;
+    EXPECT_EQ(
+        std::make_tuple(state.growthRates, ally_file_rates(state), ally_book_rates(state)),
+        std::make_tuple(GrowthRates{}, StatRates{}, StatRates{30, 10, 0, 0, 0, 0, 0, -10, 0}));
     // Without units the ally stays unset and nothing runs.
     AppState& empty = started_state();
     empty.eventSwitches = {0, 1, 0, 0};
     apply_status_form(empty, form_for("", -1, -1));
     EXPECT_EQ(std::make_tuple(ally_is_set(empty), empty.enemy.name[0], empty.lanes[0].count,
-                              empty.ally.listIndex),
-              std::make_tuple(false, '\0', 0, 0));
-    EXPECT_EQ(empty.growthRates, GrowthRates{});
-}
-
-TEST(DialogForms, AllyBeyondTheGrowthFileHasNoRates) {
-    AppState& state = started_state();
-    state.allyUnitCount = 60;
-    for (int row = 0; row < 60; ++row) {
-        std::snprintf(state.allyUnits[row].name, kUnitNameCapacity, "U%d", row);
-        state.growthTable[row] =
-            row < 52 ? GrowthRecord{50, 50, 50, 50, 50, 50, 50, 50, 50, 50} : GrowthRecord{};
-    }
-    apply_status_form(state, form_for("U55", 55, -1));
-    EXPECT_EQ(state.growthRates, GrowthRates{});
-    state.booksHeld[0] = 1;
-    EXPECT_EQ(ally_file_rates(state), StatRates{});
-    EXPECT_EQ(ally_book_rates(state), (StatRates{30, 10, 0, 0, 0, 0, 0, -10, 0}));
+                              empty.ally.listIndex, empty.growthRates),
+              std::make_tuple(false, '\0', 0, 0, GrowthRates{}));
 }
 
 TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {

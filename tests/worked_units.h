@@ -34,27 +34,19 @@ inline CombatantState with_figures(
     return unit;
 }
 
-inline CombatantState with_speed(CombatantState unit, std::int32_t speed) {
-    return with_figures(unit, {{&CombatantState::attackSpeed, speed}});
-}
-
 // figures: level, technique, luck, hitRate, critRate, attackSpeed, attack, defense, hp, maxHp.
 inline CombatantState make_unit(const char* name, int factor, const std::vector<SkillIndex>& skills,
                                 const std::array<std::int32_t, 10>& f) {
-    CombatantState unit{};
-    std::strcpy(unit.name, name);
-    unit.followUpCritFactor = factor;
-    std::int32_t* const fields[] = {&unit.level,    &unit.technique,   &unit.luck,   &unit.hitRate,
-                                    &unit.critRate, &unit.attackSpeed, &unit.attack, &unit.defense,
-                                    &unit.hp,       &unit.maxHp};
-    for (int i = 0; i < 10; ++i) {
-        *fields[i] = f[i];
-    }
-    return with_skills(unit, skills);
+    CombatantState u{};
+    std::strcpy(u.name, name);
+    u.followUpCritFactor = factor;
+    std::tie(u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed, u.attack,
+             u.defense, u.hp, u.maxHp) = std::tuple_cat(f);
+    return with_skills(u, skills);
 }
 
-// The two units of the worked examples: an attacker with 連続 that is 5 points faster, and a
-// defender with 反撃; and the ally's growth row.
+// The units of the worked examples: an attacker with 連続 that is 5 points faster, a defender
+// with 反撃, and the ally's growth row.
 inline CombatantState worked_attacker() {
     return make_unit("アルト", 2, {kSkillContinue}, {10, 10, 10, 90, 10, 10, 20, 10, 40, 60});
 }
@@ -69,7 +61,6 @@ inline bool unchanged_but_hp_after(CombatantState before, const CombatantState& 
     return std::memcmp(&before, &after, sizeof before) == 0;
 }
 
-// The log's codes of entries 0 to count - 1.
 inline std::vector<int> codes_of(const ConsumptionLog& log) {
     return std::vector<int>(log.codes.begin(), log.codes.begin() + log.count);
 }
@@ -88,13 +79,12 @@ inline std::vector<int> passed_of(const ConsumptionLog& log) {
 // The state right after a successful start-up, with no unit chosen yet.
 inline AppState& started_state() {
     static AppState* state = new AppState{};
-    AppState& s = *state;
-    s = AppState{};
-    s.randomTable = generated_table();
-    set_lane_defaults(s);
-    set_unit_defaults(s);
-    set_condition_defaults(s);
-    return s;
+    *state = AppState{};
+    state->randomTable = generated_table();
+    set_lane_defaults(*state);
+    set_unit_defaults(*state);
+    set_condition_defaults(*state);
+    return *state;
 }
 
 // The same after the status dialog has set the worked units, their rates and both lanes.
