@@ -11,9 +11,10 @@
 namespace {
 
 // The source is compiled to Shift-JIS, so the literals below are the bytes the list holds.
-DrawList& draw(const AppState& state) {
+// The client area of the 800-pixel window is 784 pixels wide.
+DrawList& draw(const AppState& state, int clientWidth = 784) {
     static DrawList list;
-    build_main_window_drawing(state, list);
+    build_main_window_drawing(state, clientWidth, list);
     return list;
 }
 
@@ -163,13 +164,41 @@ TEST(Drawing, CandidatesAndSearchResults) {
     state.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
     for (int r = 0; r < 11; ++r) {
-        state.searchResults[r] = 100 + r;
+        state.searchResults[r] = 10 + r;
     }
-    const std::string ten = "100 101 102 103 104 105 106 107 108 109 ";
+    const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
     for (const auto& [count, text] : std::vector<std::pair<int, std::string>>{
-             {11, ten + "..."}, {10, ten}, {1, "100 "}, {0, ""}, {-1, ""}, {-2, ""}}) {
+             {11, ten + "..."}, {10, ten}, {1, "10 "}, {0, ""}, {-1, ""}, {-2, ""}}) {
         state.searchResultCount = count;
-        EXPECT_EQ(text_at(draw(state), 512, 316), text) << count;
+        EXPECT_EQ(row_at(draw(state), 316, 512), text + " ") << count;
+    }
+}
+
+TEST(Drawing, SearchResultsWrapInsideTheWindow) {
+    AppState& state = started_state();
+    state.searchResultCount = 11;
+    // the first result (the others follow one apart), the client width, the lines drawn
+    const std::vector<std::tuple<int, int, std::vector<std::string>>> cases = {
+        {4960, 784, {"4960 4961 4962 4963 4964 4965 ", "4966 4967 4968 4969 ..."}},
+        {995, 784, {"995 996 997 998 999 1000 1001 ", "1002 1003 1004 ..."}},
+        // Exactly at the edge still fits; the "..." wraps alone.
+        {100, 512 + 32 * 10, {"100 101 102 103 104 105 106 107 108 109 ", "..."}},
+        // However narrow the window, two positions a line, above the pattern box.
+        {4960, 100, {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
+    for (const auto& [first, width, lines] : cases) {
+        for (int r = 0; r < 11; ++r) {
+            state.searchResults[r] = first + r;
+        }
+        const DrawList& list = draw(state, width);
+        std::vector<std::string> shown;
+        for (int i = 0; i < list.count; ++i) {
+            const DrawStep& step = list.steps[i];
+            if (step.left == 512 && step.top == 316 + 16 * static_cast<int>(shown.size())) {
+                shown.emplace_back(step_text(list, step));
+                EXPECT_LE(step.left + 8 * step.textLength, std::max(width, 592)) << first;
+            }
+        }
+        EXPECT_EQ(shown, lines) << first << "/" << width;
     }
 }
 
@@ -241,6 +270,30 @@ TEST(Drawing, UnitPanels) {
               "山賊ガロ\n　Ｌｖ：10\n　ＨＰ：40\n　攻撃：20\n　守備：10\n　命中：40\n"
               "　必殺： 2\n　攻速： 5\n\n　祈り15％\n　大盾10％\n　月光5％\n　太陽5％\n"
               "　流星5％\n　勇突\n　吸呪");
+}
+
+TEST(Drawing, TheFullestWindowFitsTheList) {
+    AppState& state = status_set_state();
+    state.eventSwitches = {1, 1, 1, 1};
+    state.predictSwitch = 1;
+    for (CombatantState* unit : {&state.ally, &state.enemy}) {
+        std::memset(unit->name, '\x88', kUnitNameCapacity - 1);
+        unit->skills.fill(1);
+        unit->level = unit->hp = unit->attack = -2147483647 - 1;
+    }
+    for (Lane& lane : state.lanes) {
+        lane.count = kLogCapacity;
+        lane.codes.fill(kCodeFirstGrowth);
+        lane.predictStart = 0;
+        lane.predictEnd = 1;
+    }
+    state.levelUpWanted.fill(1);
+    state.candidateCount = 9;
+    state.searchResultCount = 11;
+    state.searchResults.fill(4999);
+    const DrawList& list = draw(state, 0);
+    EXPECT_FALSE(list.dropped);
+    EXPECT_EQ(std::string(step_text(list, list.steps[list.count - 1])), "...");
 }
 
 }  // namespace

@@ -53,13 +53,13 @@ void confirm(HWND dialog) {
     form.allyUnspecified = is_checked(dialog, kAlly.unspecifiedId);
     form.enemyUnspecified = is_checked(dialog, kEnemy.unspecifiedId);
     apply_battle_result_form(app_state(), form);
-    invalidate_main_window();
+    invalidate_owner(dialog);
     EndDialog(dialog, IDOK);
 }
 
 // Cancel stores nothing, but redraws the main window and ends with 1 all the same.
 void cancel(HWND dialog) {
-    invalidate_main_window();
+    invalidate_owner(dialog);
     EndDialog(dialog, IDOK);
 }
 

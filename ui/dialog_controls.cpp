@@ -8,7 +8,7 @@ void set_item_text(HWND dialog, int id, std::string_view shiftJis) {
 }
 
 void read_item_text(HWND dialog, int id, int maxChars, char* out, int capacity) {
-    wchar_t text[kWideTextCapacity];
+    wchar_t text[kWideTextCapacity] = L"";
     GetDlgItemTextW(dialog, id, text, std::min(maxChars + 1, kWideTextCapacity));
     shift_jis_from_wide(text, out, capacity);
 }
@@ -57,6 +57,10 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
         return TRUE;
     }
     return behaviour.command != nullptr && behaviour.command(dialog, id) ? TRUE : FALSE;
+}
+
+void invalidate_owner(HWND dialog) {
+    invalidate_window(GetWindow(dialog, GW_OWNER));
 }
 
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {

@@ -19,6 +19,9 @@ void select_entry(HWND dialog, int id, int position);
 bool is_checked(HWND dialog, int id);
 void set_checked(HWND dialog, int id, bool checked);
 
+// Redraws the window that owns the dialog: the main window.
+void invalidate_owner(HWND dialog);
+
 // Every dialog is modal, owned by the main window and built from the program's resources.
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure);
 

@@ -23,9 +23,11 @@ struct Painter {
     void add(DrawKind kind, int left, int top, int right, int bottom, const char* text,
              int length) {
         if (list.count >= kDrawStepCapacity) {
+            list.dropped = true;
             return;
         }
         const int kept = std::clamp(length, 0, kDrawTextCapacity - list.textUsed);
+        list.dropped = list.dropped || kept < length;
         std::memcpy(list.text.data() + list.textUsed, text, static_cast<std::size_t>(kept));
         list.steps[list.count++] =
             DrawStep{kind, left, top, right, bottom, font, color, pen, list.textUsed, kept};
@@ -285,24 +287,47 @@ void draw_conditions(Painter& painter, const AppState& state) {
     painter.text_in_rect(508, 212, 800, 312, text);
 }
 
-void draw_search_results(Painter& painter, const AppState& state) {
-    painter.text(464, 316, "候補：");
+// The results text is the ten positions then "...", broken into lines 16 pixels apart wherever
+// the next position with its blank, or the "...", would cross the client area's right edge. A
+// line always takes at least one piece, and the breaks are laid out for a width of at least two
+// of the widest positions, so that the lines stay above the pattern box however narrow the window.
+void draw_search_results(Painter& painter, const AppState& state, int clientWidth) {
+    constexpr int kLeft = 512;
+    constexpr int kTop = 316;
+    constexpr int kLineHeight = 16;
+    constexpr int kByteWidth = 8;
+    constexpr int kNarrowestRight = kLeft + 2 * 5 * kByteWidth;
+    painter.text(464, kTop, "候補：");
+    const int right = std::max(clientWidth, kNarrowestRight);
     char text[kTextBufferSize] = "";
+    int lineStart = 0;
+    int top = kTop;
     for (int r = 0; r < state.searchResultCount && r < kSearchResultCapacity; ++r) {
+        const int pieceStart = static_cast<int>(std::strlen(text));
         if (r == 10) {
             append(text, "...");
+        } else {
+            append(text, "%d ", state.searchResults[r]);
+        }
+        const int pieceEnd = static_cast<int>(std::strlen(text));
+        if (pieceStart > lineStart && kLeft + (pieceEnd - lineStart) * kByteWidth > right) {
+            painter.text(kLeft, top, text + lineStart, pieceStart - lineStart);
+            lineStart = pieceStart;
+            top += kLineHeight;
+        }
+        if (r == 10) {
             break;
         }
-        append(text, "%d ", state.searchResults[r]);
     }
-    painter.text(512, 316, text);
+    painter.text(kLeft, top, text + lineStart, static_cast<int>(std::strlen(text)) - lineStart);
 }
 
 }  // namespace
 
-void build_main_window_drawing(const AppState& state, DrawList& list) {
+void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list) {
     list.count = 0;
     list.textUsed = 0;
+    list.dropped = false;
     Painter painter{list};
     painter.rectangle(-1, -1, 801, 601);
     for (int k = 0; k < kLaneCount; ++k) {
@@ -311,7 +336,7 @@ void build_main_window_drawing(const AppState& state, DrawList& list) {
     draw_panels(painter, state);
     draw_candidates(painter, state);
     draw_conditions(painter, state);
-    draw_search_results(painter, state);
+    draw_search_results(painter, state, clientWidth);
 }
 
 std::string_view step_text(const DrawList& list, const DrawStep& step) {

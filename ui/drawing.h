@@ -47,8 +47,10 @@ struct DrawList {
     std::int32_t count;
     std::array<char, kDrawTextCapacity> text;
     std::int32_t textUsed;
+    bool dropped;  // a step or some of its text did not fit and is not drawn
 };
 
-void build_main_window_drawing(const AppState& state, DrawList& list);
+// clientWidth: the width of the window's client area, where the search results wrap.
+void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list);
 
 std::string_view step_text(const DrawList& list, const DrawStep& step);

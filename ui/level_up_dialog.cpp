@@ -58,7 +58,7 @@ void confirm(HWND dialog) {
         wanted[k] = selected_entry(dialog, IDC_LEVEL_FIRST_WANTED + k);
     }
     apply_level_up_form(app_state(), wanted, growthPreview);
-    invalidate_main_window();
+    invalidate_owner(dialog);
     EndDialog(dialog, IDOK);
 }
 

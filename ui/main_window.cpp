@@ -79,6 +79,17 @@ void create_child_controls(HWND window) {
     }
 }
 
+// The fonts and pens belong to the window: made at its creation, deleted at its destruction.
+void delete_drawing_objects() {
+    WindowHandles& handles = window_handles();
+    DeleteObject(handles.normalFont);
+    DeleteObject(handles.underlineFont);
+    DeleteObject(handles.blackPen);
+    DeleteObject(handles.predictPen);
+    handles.normalFont = handles.underlineFont = nullptr;
+    handles.blackPen = handles.predictPen = nullptr;
+}
+
 }  // namespace
 
 AppState& app_state() {
@@ -142,6 +153,7 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
             DestroyWindow(window);
             return 0;
         case WM_DESTROY:
+            delete_drawing_objects();
             PostQuitMessage(0);
             return 0;
         default:
@@ -202,6 +214,9 @@ int run_program(HINSTANCE instance, int showCommand) {
     return run_message_loop();
 }
 
-void invalidate_main_window() {
-    InvalidateRect(window_handles().mainWindow, nullptr, FALSE);
+void invalidate_window(HWND window) {
+    // A null window would mean every window on the desktop.
+    if (window != nullptr) {
+        InvalidateRect(window, nullptr, FALSE);
+    }
 }

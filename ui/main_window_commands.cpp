@@ -16,16 +16,16 @@ constexpr int kPositionBoxChars = 9;
 template <int N>
 void read_box(HWND box, int maxChars, char (&text)[N]) {
     static_assert(N >= 2 * kMarkTextCapacity);
-    wchar_t wide[kMarkTextCapacity];
+    wchar_t wide[kMarkTextCapacity] = L"";
     GetWindowTextW(box, wide, maxChars + 1);
     shift_jis_from_wide(wide, text, N);
 }
 
-void jump(int lane) {
+void jump(HWND window, int lane) {
     char text[2 * kMarkTextCapacity];
     read_box(window_handles().positionEdits[lane], kPositionBoxChars, text);
     if (jump_lane(app_state(), lane, text)) {
-        invalidate_main_window();
+        invalidate_window(window);
     }
 }
 
@@ -37,31 +37,31 @@ void handle_main_command(HWND window, WPARAM command) {
     const int id = command <= 0xFFFF ? static_cast<int>(command) : -1;
     if (id >= IDC_LANE0_FORWARD && id <= IDC_LANE1_SEED_DOWN) {
         if (move_lane(state, id)) {
-            invalidate_main_window();
+            invalidate_window(window);
         }
     } else if (id == IDC_SEARCH) {
         if (search_from_lane_zero(state)) {
-            invalidate_main_window();
+            invalidate_window(window);
         }
     } else if (id == IDC_LANE0_JUMP) {
-        jump(0);
+        jump(window, 0);
     } else if (id == IDC_LANE1_JUMP) {
-        jump(1);
+        jump(window, 1);
     } else {
         open_dialog(window, dialog_for_menu(state, id));
     }
 }
 
-void handle_mark_timer(HWND) {
+void handle_mark_timer(HWND window) {
     char text[2 * kMarkTextCapacity];
     read_box(window_handles().markEdit, kMarkTextCapacity - 1, text);
     if (refresh_seed_candidates(app_state(), text)) {
-        invalidate_main_window();
+        invalidate_window(window);
     }
 }
 
-void handle_candidate_click(HWND, int lane, LPARAM point) {
+void handle_candidate_click(HWND window, int lane, LPARAM point) {
     if (click_candidate(app_state(), lane, GET_X_LPARAM(point), GET_Y_LPARAM(point))) {
-        invalidate_main_window();
+        invalidate_window(window);
     }
 }

@@ -52,9 +52,17 @@ void render(HDC dc, const DrawList& list) {
 
 void paint_main_window(HWND window) {
     static DrawList list;
+    RECT client{};
+    GetClientRect(window, &client);
+    build_main_window_drawing(app_state(), client.right - client.left, list);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    build_main_window_drawing(app_state(), list);
+    // The DC gets its own font and pen back, so that ours are never left selected when the
+    // window deletes them.
+    const HGDIOBJ font = SelectObject(dc, font_object(DrawFont::kNormal));
+    const HGDIOBJ pen = SelectObject(dc, pen_object(DrawPen::kDefault));
     render(dc, list);
+    SelectObject(dc, font);
+    SelectObject(dc, pen);
     EndPaint(window, &paint);
 }

@@ -38,4 +38,5 @@ void paint_main_window(HWND window);
 void handle_main_command(HWND window, WPARAM command);
 void handle_mark_timer(HWND window);
 void handle_candidate_click(HWND window, int lane, LPARAM point);
-void invalidate_main_window();
+// Redraws the whole client area of window, without erasing it.
+void invalidate_window(HWND window);

@@ -39,7 +39,7 @@ void confirm(HWND dialog) {
     }
     apply_search_conditions(app_state(), boxes, is_checked(dialog, IDC_SEARCH_PREDICT));
     EndDialog(dialog, IDOK);
-    invalidate_main_window();
+    invalidate_owner(dialog);
 }
 
 INT_PTR CALLBACK search_conditions_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

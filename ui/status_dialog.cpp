@@ -113,12 +113,12 @@ void confirm(HWND dialog) {
     read_figures(dialog, 0, form.allyFigures);
     read_figures(dialog, kEnemy, form.enemyFigures);
     apply_status_form(app_state(), form);
-    HMENU menu = GetMenu(window_handles().mainWindow);
+    HMENU menu = GetMenu(GetWindow(dialog, GW_OWNER));
     for (const int item : kMenuItemsToEnable) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | MF_ENABLED);
     }
     EndDialog(dialog, IDOK);
-    invalidate_main_window();
+    invalidate_owner(dialog);
 }
 
 bool follow_list(HWND dialog, int id) {

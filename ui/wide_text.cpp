@@ -1,5 +1,7 @@
 #include "ui/wide_text.h"
 
+#include "data/text_reader.h"
+
 namespace {
 
 constexpr UINT kCodePage932 = 932;
@@ -8,10 +10,21 @@ constexpr UINT kCodePage932 = 932;
 
 WideText wide_from_shift_jis(std::string_view shiftJis) {
     WideText wide{};
-    if (!shiftJis.empty()) {
-        wide.length =
-            MultiByteToWideChar(kCodePage932, 0, shiftJis.data(), static_cast<int>(shiftJis.size()),
-                                wide.text, kWideTextCapacity - 1);
+    // Every character of code page 932 is one UTF-16 unit, so what fits is the text's first
+    // kWideTextCapacity - 1 characters; should a malformed pair come out longer, fewer are taken.
+    for (int characters = kWideTextCapacity - 1; characters > 0 && wide.length == 0;
+         characters /= 2) {
+        std::size_t bytes = 0;
+        for (int c = 0; c < characters && bytes < shiftJis.size(); ++c) {
+            const bool pair = is_shift_jis_lead_byte(static_cast<unsigned char>(shiftJis[bytes])) &&
+                              bytes + 1 < shiftJis.size();
+            bytes += pair ? 2 : 1;
+        }
+        if (bytes == 0) {
+            break;
+        }
+        wide.length = MultiByteToWideChar(kCodePage932, 0, shiftJis.data(), static_cast<int>(bytes),
+                                          wide.text, kWideTextCapacity - 1);
     }
     wide.text[wide.length] = L'\0';
     return wide;

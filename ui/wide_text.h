@@ -14,7 +14,8 @@ struct WideText {
     int length;
 };
 
-// Shift-JIS bytes to UTF-16 (NUL-terminated, cut to the capacity).
+// Shift-JIS bytes to UTF-16, NUL-terminated; a longer text is cut to the capacity on a
+// character boundary.
 WideText wide_from_shift_jis(std::string_view shiftJis);
 
 // UTF-16 to NUL-terminated Shift-JIS in out, which holds two bytes per character and one

@@ -303,6 +303,13 @@ TEST_F(Program, PlayersSession) {
     command(IDC_SEARCH);
     EXPECT_EQ(std::make_tuple(state.predictSwitch, state.searchResultCount, state.searchResults[2]),
               std::make_tuple(0, 11, 6));
+    // From a four-digit position the results take a second line, inside the window.
+    SetWindowTextW(GetDlgItem(main_window(), IDC_LANE0_POSITION), L"3000");
+    command(IDC_LANE0_JUMP);
+    command(IDC_SEARCH);
+    EXPECT_GT(pixels_of(main_window(), {512, 332, 784, 348}, RGB(0, 0, 0)), 10);
+    SetWindowTextW(GetDlgItem(main_window(), IDC_LANE0_POSITION), L"1");
+    command(IDC_LANE0_JUMP);
     with_dialog(IDM_LEVEL_UP, [](HWND dialog) {
         EXPECT_EQ(texts(dialog, {1000, 4100, 4106, 4000}), wide("アルト| 80%|  5%|+1|"));
         click(dialog, 2000);  // ヘズルの書, stored at once
@@ -324,6 +331,63 @@ TEST_F(Program, PlayersSession) {
         press(dialog, IDCANCEL);  // keeps what was stored
     });
     EXPECT_EQ(state.enemyCondition.n, 0);
+}
+
+// A player types figures key by key into the status dialog's boxes, three characters each.
+TEST_F(Program, FiguresAreTypedKeyByKeyAndNamesShownAsWritten) {
+    with_dialog(IDM_STATUS, [](HWND dialog) {
+        for (const auto& [id, text] : std::vector<std::pair<int, std::wstring>>{
+                 {1024, L"100"}, {1125, L"120"}, {1122, L"-10"}, {1030, L"999"}}) {
+            HWND edit = GetWindow(GetDlgItem(dialog, id), GW_CHILD);
+            SendMessageW(edit, EM_SETSEL, 0, -1);
+            for (const wchar_t c : text) {
+                SendMessageW(edit, WM_CHAR, c, 0);
+            }
+        }
+        press(dialog, IDOK);
+    });
+    AppState& state = app_state();
+    EXPECT_EQ(std::make_tuple(state.ally.hitRate, state.enemy.critRate, state.enemy.technique,
+                              state.ally.maxHp),
+              std::make_tuple(100, 120, -10, 999));
+    // A "&" in a unit's name is shown as itself, not as an underline.
+    std::strcpy(state.ally.name, "A&B");
+    for (const int menu : {IDM_BATTLE_RESULT, IDM_LEVEL_UP}) {
+        with_dialog(menu, [](HWND dialog) {
+            HWND name = GetDlgItem(dialog, 1000);
+            EXPECT_EQ(window_text(name), L"A&B");
+            EXPECT_TRUE(GetWindowLongW(name, GWL_STYLE) & SS_NOPREFIX);
+            press(dialog, IDCANCEL);
+        });
+    }
+}
+
+TEST(StartUp, WindowsLeaveNoDrawingObjectsBehind) {
+    WorkingFolder folder(kUnitFile, kGrowthFile);
+    Program::open();
+    EXPECT_EQ(Program::close(), 0);
+    // Wine counts no GDI objects (0 always); Windows does. The handles tell under both.
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 5; ++i) {
+        Program::open();
+        InvalidateRect(Program::main_window(), nullptr, FALSE);
+        pump_messages(20);
+        const HFONT font = window_handles().normalFont;
+        EXPECT_EQ(Program::close(), 0);
+        EXPECT_EQ(GetObjectType(font), 0u);  // deleted with its window
+    }
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+}
+
+TEST(WideText, CutsALongTextOnACharacterBoundary) {
+    std::string text = "a";
+    for (int i = 0; i < 2100; ++i) {
+        text += "ア";
+    }
+    const WideText wide = wide_from_shift_jis(text);
+    EXPECT_EQ(std::wstring(wide.text, wide.length),
+              L"a" + std::wstring(kWideTextCapacity - 2, Program::wide("ア")[0]));
+    EXPECT_EQ(wide_from_shift_jis("\x83\x41\x83").length, 2);  // a lead byte at the end
 }
 
 }  // namespace
