@@ -118,6 +118,7 @@ nlohmann::json run_plan_on_lane(AppState& state, const TurnPlan& plan, const Lan
     return {{"seedIndex", lane.seedIndex}, {"position", lane.position}, {"steps", steps}};
 }
 
+// The line after the positions found, or why there are none.
 std::string search_result_text(std::int32_t result) {
     if (result == 0) {
         return "候補：なし（条件を満たす位置は4004までにありません）\n";
