@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
 
@@ -90,8 +91,35 @@ void BM_LevelUpAfterPredictedBattle(benchmark::State& bench) {
     run_search(bench, *s, battles);
 }
 
+// A whole turn: the worked battle in which the enemy falls, the same battle with 予測消費 and any
+// outcome, a level-up that raises HP, 力, 速 and 運, then a re-move; over the whole range.
+void BM_FourStepPlan(benchmark::State& bench) {
+    auto s = worked_state();
+    TurnPlan plan{};
+    plan.stepCount = 4;
+    const auto step = [&](EventSwitches switches, std::int32_t predict, bool enemyFalls) {
+        s->eventSwitches = switches;
+        s->predictSwitch = predict;
+        s->enemyCondition = enemyFalls ? BattleResultCondition{kResultHpAtMost, 0, 0}
+                                       : BattleResultCondition{kResultHpUnchanged, 0, 1};
+        return plan_step_of(*s);
+    };
+    plan.steps[0] = step({0, 1, 0, 0}, 0, true);
+    plan.steps[1] = step({0, 1, 0, 0}, 1, false);
+    plan.steps[2] = step({0, 0, 1, 0}, 0, false);
+    plan.steps[3] = step({0, 0, 0, 1}, 0, false);
+    const auto results = std::make_unique<PlanSearchResults>();
+    std::int32_t result = 0;
+    for (auto _ : bench) {
+        result = search_plan(*s, plan, 0, 1, *results);
+        benchmark::DoNotOptimize(result);
+    }
+    bench.counters["results"] = result;
+}
+
 }  // namespace
 
+BENCHMARK(BM_FourStepPlan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BattleSearchNeverMet)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReMoveSearch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelUpSearch)->Unit(benchmark::kMicrosecond);

@@ -56,16 +56,21 @@ void integers(const json& value, std::array<std::int32_t, N>& out, const std::st
     }
 }
 
+using Handlers = std::map<std::string, std::function<void(const json&)>>;
+
+std::string field_path(const std::string& where, const std::string& name) {
+    return where.empty() ? name : where + "." + name;
+}
+
 // Calls the handler of each member; a member without a handler is an error.
-void members(const json& object, const std::string& where,
-             const std::map<std::string, std::function<void(const json&)>>& handlers) {
+void members(const json& object, const std::string& where, const Handlers& handlers) {
     if (!object.is_object()) {
         throw CliError("scenario field " + where + " must be an object");
     }
     for (const auto& [key, value] : object.items()) {
         const auto handler = handlers.find(key);
         if (handler == handlers.end()) {
-            throw CliError("unknown scenario field " + (where.empty() ? key : where + "." + key));
+            throw CliError("unknown scenario field " + field_path(where, key));
         }
         handler->second(value);
     }
@@ -136,9 +141,61 @@ void read_condition(const json& value, const std::string& where, BattleResultCon
               }}});
 }
 
+// The members that describe one action, at the top level (where is empty) or in a step.
+Handlers step_handlers(PlanStep& step, const std::string& where) {
+    const auto at = [where](const char* name) { return field_path(where, name); };
+    return {
+        {"ally", [&step, at](const json& v) { read_unit(v, at("ally"), step.ally); }},
+        {"enemy", [&step, at](const json& v) { read_unit(v, at("enemy"), step.enemy); }},
+        {"eventSwitches",
+         [&step, at](const json& v) {
+             integers(v, step.eventSwitches, at("eventSwitches"), kInt32Low, kInt32High);
+         }},
+        {"predictSwitch",
+         [&step, at](const json& v) { step.predictSwitch = any_int32(v, at("predictSwitch")); }},
+        {"growthRates",
+         [&step, at](const json& v) {
+             integers(v, step.growthRates, at("growthRates"), kFigureLow, kFigureHigh);
+         }},
+        {"allyCondition",
+         [&step, at](const json& v) {
+             read_condition(v, at("allyCondition"), step.allyCondition);
+         }},
+        {"enemyCondition",
+         [&step, at](const json& v) {
+             read_condition(v, at("enemyCondition"), step.enemyCondition);
+         }},
+        {"levelUpWanted",
+         [&step, at](const json& v) {
+             integers(v, step.levelUpWanted, at("levelUpWanted"), 0, 2);
+         }},
+        {"booksHeld", [&step, at](const json& v) {
+             integers(v, step.booksHeld, at("booksHeld"), kInt32Low, kInt32High);
+         }}};
+}
+
+// Each step starts as the one before it (the first as the top level) and changes what it
+// names; inside a unit or a condition, too, only the fields named change.
+void read_steps(const json& value, PlanStep step, TurnPlan& plan) {
+    if (!value.is_array() || value.empty() || value.size() > kMaxPlanSteps) {
+        throw CliError("scenario field steps must be an array of 1 to " +
+                       std::to_string(kMaxPlanSteps) + " steps");
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::string where = "steps[" + std::to_string(i) + "]";
+        members(value[i], where, step_handlers(step, where));
+        if (!plan_step_acts(step)) {
+            throw CliError("scenario field " + where +
+                           ".eventSwitches must switch on the battle, the level-up or the re-move");
+        }
+        plan.steps[i] = step;
+    }
+    plan.stepCount = static_cast<std::int32_t>(value.size());
+}
+
 }  // namespace
 
-void apply_scenario_text(const std::string& text, AppState& state) {
+void apply_scenario_text(const std::string& text, AppState& state, TurnPlan& plan) {
     json scenario;
     try {
         scenario = json::parse(text);
@@ -146,32 +203,25 @@ void apply_scenario_text(const std::string& text, AppState& state) {
         // Not only syntax: a number too large for a double is refused while parsing, too.
         throw CliError(std::string("bad JSON in the scenario: ") + error.what());
     }
-    members(scenario, "",
-            {{"ally", [&](const json& v) { read_unit(v, "ally", state.ally); }},
-             {"enemy", [&](const json& v) { read_unit(v, "enemy", state.enemy); }},
-             {"lanes", [&](const json& v) { read_lanes(v, state); }},
-             {"eventSwitches",
-              [&](const json& v) {
-                  integers(v, state.eventSwitches, "eventSwitches", kInt32Low, kInt32High);
-              }},
-             {"predictSwitch",
-              [&](const json& v) { state.predictSwitch = any_int32(v, "predictSwitch"); }},
-             {"growthRates",
-              [&](const json& v) {
-                  integers(v, state.growthRates, "growthRates", kFigureLow, kFigureHigh);
-              }},
-             {"allyCondition",
-              [&](const json& v) { read_condition(v, "allyCondition", state.allyCondition); }},
-             {"enemyCondition",
-              [&](const json& v) { read_condition(v, "enemyCondition", state.enemyCondition); }},
-             {"levelUpWanted",
-              [&](const json& v) { integers(v, state.levelUpWanted, "levelUpWanted", 0, 2); }},
-             {"booksHeld", [&](const json& v) {
-                  integers(v, state.booksHeld, "booksHeld", kInt32Low, kInt32High);
-              }}});
+    PlanStep top = plan_step_of(state);
+    const json* steps = nullptr;
+    Handlers handlers = step_handlers(top, "");
+    handlers["lanes"] = [&state](const json& v) { read_lanes(v, state); };
+    handlers["steps"] = [&steps](const json& v) { steps = &v; };
+    members(scenario, "", handlers);
+    load_plan_step(state, top);
+    plan.stepCount = 0;
+    if (steps != nullptr) {
+        read_steps(*steps, top, plan);
+    }
 }
 
-void apply_scenario_file(const std::string& path, AppState& state) {
+void apply_scenario_text(const std::string& text, AppState& state) {
+    TurnPlan ignored;
+    apply_scenario_text(text, state, ignored);
+}
+
+void apply_scenario_file(const std::string& path, AppState& state, TurnPlan& plan) {
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
         throw CliError("cannot read the scenario " + path);
@@ -180,5 +230,10 @@ void apply_scenario_file(const std::string& path, AppState& state) {
     if (file.bad()) {
         throw CliError("cannot read the scenario " + path);
     }
-    apply_scenario_text(text, state);
+    apply_scenario_text(text, state, plan);
+}
+
+void apply_scenario_file(const std::string& path, AppState& state) {
+    TurnPlan ignored;
+    apply_scenario_file(path, state, ignored);
 }

@@ -6,6 +6,7 @@
 #include "cli/cli_context.h"
 #include "cli/scenario.h"
 #include "random/marks.h"
+#include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
 
@@ -13,8 +14,9 @@ namespace {
 
 constexpr int kLaneWidth = 32;
 
-// The state the program would have after start-up and the scenario's dialogs.
-std::unique_ptr<AppState> scenario_state(const CommandLine& line) {
+// The state the program would have after start-up and the scenario's dialogs, and the
+// scenario's steps.
+std::unique_ptr<AppState> scenario_state(const CommandLine& line, TurnPlan& plan) {
     check_arguments(line, 1, {});
     auto state = std::make_unique<AppState>();
     static_cast<GameTables&>(*state) = cli_game_tables(line);
@@ -22,7 +24,7 @@ std::unique_ptr<AppState> scenario_state(const CommandLine& line) {
     set_lane_defaults(*state);
     set_unit_defaults(*state);
     set_condition_defaults(*state);
-    apply_scenario_file(line.positionals[0], *state);
+    apply_scenario_file(line.positionals[0], *state, plan);
     return state;
 }
 
@@ -67,53 +69,122 @@ std::string lane_text(const AppState& state, const Lane& lane) {
     return text;
 }
 
-std::vector<int> log_entries(const Lane& lane) {
-    return std::vector<int>(lane.codes.begin(), lane.codes.begin() + lane.count);
+// A lane's log as the run reports it, right after the run.
+nlohmann::json log_json(const AppState& state, const Lane& lane) {
+    nlohmann::json labels = nlohmann::json::array();
+    for (int i = 0; i < lane.count; ++i) {
+        labels.push_back(utf8_of(kConsumptionLabels[lane.codes[i]]));
+    }
+    return {{"seedIndex", lane.seedIndex},
+            {"position", lane.position},
+            {"count", lane.count},
+            {"codes", std::vector<int>(lane.codes.begin(), lane.codes.begin() + lane.count)},
+            {"success", std::vector<int>(lane.success.begin(), lane.success.begin() + lane.count)},
+            {"labels", labels},
+            {"predictStart", lane.predictStart},
+            {"predictEnd", lane.predictEnd},
+            {"strikeStarts", lane.strikeStarts},
+            {"attackerHitsLanded", lane.attackerHitsLanded},
+            {"defenderHitsLanded", lane.defenderHitsLanded},
+            {"allyHpAfterBattle", state.ally.hpAfterBattle},
+            {"enemyHpAfterBattle", state.enemy.hpAfterBattle}};
+}
+
+// The same in the readable form (Shift-JIS), with both units' HP before and after.
+std::string log_text(const AppState& state, const Lane& lane) {
+    char hp[160];
+    std::snprintf(hp, sizeof hp, "ＨＰ：%s %d→%d　%s %d→%d\n\n", state.ally.name, state.ally.hp,
+                  state.ally.hpAfterBattle, state.enemy.name, state.enemy.hp,
+                  state.enemy.hpAfterBattle);
+    return lane_text(state, lane) + hp;
+}
+
+// Each step as a run of its own members alone, on a fresh log at the position where the step
+// before stopped; the chain ends before a step that would start past the last lane position.
+nlohmann::json run_plan_on_lane(AppState& state, const TurnPlan& plan, const Lane& lane,
+                                std::string& text) {
+    nlohmann::json steps = nlohmann::json::array();
+    int position = lane.position;
+    for (int k = 0; k < plan.stepCount && position <= kLastLanePosition; ++k) {
+        load_plan_step(state, plan.steps[k]);
+        Lane log{};
+        log.seedIndex = lane.seedIndex;
+        log.position = position;
+        run_state_events(state, log);
+        steps.push_back(log_json(state, log));
+        text += "行動" + std::to_string(k + 1) + "\n" + log_text(state, log);
+        position += log.count;
+    }
+    return {{"seedIndex", lane.seedIndex}, {"position", lane.position}, {"steps", steps}};
+}
+
+// The line after the positions found, or why there are none.
+std::string search_result_text(std::int32_t result) {
+    if (result == 0) {
+        return "候補：なし（条件を満たす位置は4004までにありません）\n";
+    }
+    if (result == kSearchBadWish) {
+        return "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+"
+               "2が指定されています）\n";
+    }
+    if (result == kSearchNoWish) {
+        return "候補：なし（レベルアップで絞り込む能力値がありません）\n";
+    }
+    return "（" + std::to_string(result) + "個）\n";
+}
+
+CommandOutput search_plan_output(AppState& state, const TurnPlan& plan) {
+    const Lane& lane = state.lanes[0];
+    const auto results = std::make_unique<PlanSearchResults>();
+    const std::int32_t result = search_plan(state, plan, lane.seedIndex, lane.position, *results);
+    CommandOutput output;
+    output.json = {{"result", result},
+                   {"positions", nlohmann::json::array()},
+                   {"chains", nlohmann::json::array()}};
+    std::string text = result > 0 ? "候補（行動ごとの開始位置）：\n" : "";
+    for (std::int32_t i = 0; i < result; ++i) {
+        const PlanChain& chain = results->chains[i];
+        output.json["positions"].push_back(chain[0]);
+        output.json["chains"].push_back(
+            std::vector<int>(chain.begin(), chain.begin() + plan.stepCount));
+        for (int k = 0; k < plan.stepCount; ++k) {
+            text += (k == 0 ? "" : " → ") + std::to_string(chain[k]);
+        }
+        text += "\n";
+    }
+    output.text = utf8_of((text + search_result_text(result)).c_str());
+    return output;
 }
 
 }  // namespace
 
 CommandOutput command_run(const CommandLine& line) {
-    const std::unique_ptr<AppState> owner = scenario_state(line);
+    TurnPlan plan;
+    const std::unique_ptr<AppState> owner = scenario_state(line, plan);
     AppState& state = *owner;
     CommandOutput output;
     output.json = {{"lanes", nlohmann::json::array()}};
     std::string text;
-    for (int k = 0; k < kLaneCount; ++k) {
-        Lane& lane = state.lanes[k];
-        run_events(state.ally, state.enemy, lane, state.predictSwitch, state.eventSwitches,
-                   state.randomTable.sequences[lane.seedIndex], state.growthRates);
-        nlohmann::json labels = nlohmann::json::array();
-        for (int i = 0; i < lane.count; ++i) {
-            labels.push_back(utf8_of(kConsumptionLabels[lane.codes[i]]));
+    for (Lane& lane : state.lanes) {
+        if (plan.stepCount > 0) {
+            output.json["lanes"].push_back(run_plan_on_lane(state, plan, lane, text));
+            continue;
         }
-        output.json["lanes"].push_back(
-            {{"seedIndex", lane.seedIndex},
-             {"position", lane.position},
-             {"count", lane.count},
-             {"codes", log_entries(lane)},
-             {"success", std::vector<int>(lane.success.begin(), lane.success.begin() + lane.count)},
-             {"labels", labels},
-             {"predictStart", lane.predictStart},
-             {"predictEnd", lane.predictEnd},
-             {"strikeStarts", lane.strikeStarts},
-             {"attackerHitsLanded", lane.attackerHitsLanded},
-             {"defenderHitsLanded", lane.defenderHitsLanded},
-             {"allyHpAfterBattle", state.ally.hpAfterBattle},
-             {"enemyHpAfterBattle", state.enemy.hpAfterBattle}});
-        char hp[160];
-        std::snprintf(hp, sizeof hp, "ＨＰ：%s %d→%d　%s %d→%d\n\n", state.ally.name, state.ally.hp,
-                      state.ally.hpAfterBattle, state.enemy.name, state.enemy.hp,
-                      state.enemy.hpAfterBattle);
-        text += lane_text(state, lane) + hp;
+        run_state_events(state, lane);
+        output.json["lanes"].push_back(log_json(state, lane));
+        text += log_text(state, lane);
     }
     output.text = utf8_of(text.c_str());
     return output;
 }
 
 CommandOutput command_search(const CommandLine& line) {
-    const std::unique_ptr<AppState> owner = scenario_state(line);
+    TurnPlan plan;
+    const std::unique_ptr<AppState> owner = scenario_state(line, plan);
     AppState& state = *owner;
+    if (plan.stepCount > 0) {
+        return search_plan_output(state, plan);
+    }
     const Lane& lane = state.lanes[0];
     const std::int32_t result = search_positions(state, lane.seedIndex, lane.position);
     const std::vector<int> positions(state.searchResults.begin(),
@@ -126,22 +197,16 @@ CommandOutput command_search(const CommandLine& line) {
         for (int p : positions) {
             text += std::to_string(p) + " ";
         }
-        text += "\n（" + std::to_string(result) + "個）\n";
-    } else if (result == 0) {
-        text = "候補：なし（条件を満たす位置は4004までにありません）\n";
-    } else if (result == kSearchBadWish) {
-        text =
-            "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+"
-            "2が指定されています）\n";
-    } else {
-        text = "候補：なし（レベルアップで絞り込む能力値がありません）\n";
+        text += "\n";
     }
-    output.text = utf8_of(text.c_str());
+    output.text = utf8_of((text + search_result_text(result)).c_str());
     return output;
 }
 
+// The top-level units; steps are checked but play no part.
 CommandOutput command_estimate(const CommandLine& line) {
-    const std::unique_ptr<AppState> owner = scenario_state(line);
+    TurnPlan plan;
+    const std::unique_ptr<AppState> owner = scenario_state(line, plan);
     AppState& state = *owner;
     const std::int32_t estimate = estimate_battle_consumption(state.ally, state.enemy);
     CommandOutput output;

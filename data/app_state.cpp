@@ -57,13 +57,16 @@ std::int32_t ally_re_move_rate(const AppState& state) {
     return row < 0 ? 0 : state.growthTable[row][kReMoveRateIndex];
 }
 
+void run_state_events(AppState& state, ConsumptionLog& log) {
+    run_events(state.ally, state.enemy, log, state.predictSwitch, state.eventSwitches,
+               state.randomTable.sequences[log.seedIndex], state.growthRates);
+}
+
 void rerun_lane(AppState& state, int lane) {
     if (!ally_is_set(state)) {
         return;
     }
-    Lane& log = state.lanes[lane];
-    run_events(state.ally, state.enemy, log, state.predictSwitch, state.eventSwitches,
-               state.randomTable.sequences[log.seedIndex], state.growthRates);
+    run_state_events(state, state.lanes[lane]);
     if (lane == 0) {
         state.laneZeroAllyHpAfter = state.ally.hpAfterBattle;
         state.laneZeroEnemyHpAfter = state.enemy.hpAfterBattle;

@@ -75,6 +75,10 @@ bool ally_is_set(const AppState& state);
 // The re-move rate of the ally's growth row, found by name; 0 for an ally without a row.
 std::int32_t ally_re_move_rate(const AppState& state);
 
+// Runs the state's switched-on events with its units and rates into log, from the log's
+// cursor, whatever the ally's name.
+void run_state_events(AppState& state, ConsumptionLog& log);
+
 // Re-runs the events of one lane from its cursor, when an ally is set; a run of lane 0 keeps
 // its battle's HP for the panels.
 void rerun_lane(AppState& state, int lane);

@@ -1,11 +1,13 @@
 // Two units with any 32-bit figures and any skill flags, a seed, a lane position, the switches,
 // the conditions and the rates, all decoded from the input: the event runner and the search
-// run on them and must keep the log, the units and the results within their bounds.
+// run on them, and the turn-plan search on that action twice, and must keep the log, the units
+// and the results within their bounds.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
 #include "fuzz_check.h"
+#include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
 
@@ -133,6 +135,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::int32_t r = 0; r < result; ++r) {
         FUZZ_CHECK(s.searchResults[r] >= earliest && s.searchResults[r] >= kFirstLanePosition);
         FUZZ_CHECK(s.searchResults[r] < kSearchEnd);
+    }
+
+    // The same action twice in a row: every chain starts from the position on, in order, and
+    // never goes back.
+    static TurnPlan plan;
+    static PlanSearchResults found;
+    plan.stepCount = 2;
+    plan.steps[0] = plan.steps[1] = plan_step_of(s);
+    const std::int32_t planned = search_plan(s, plan, seed, position, found);
+    check_units_kept(ally, s.ally);
+    FUZZ_CHECK(planned >= kSearchNoWish && (planned >= 0) == (result >= 0));
+    for (std::int32_t r = 0; r < planned; ++r) {
+        FUZZ_CHECK(found.chains[r][0] >= position && found.chains[r][1] < kSearchEnd);
+        FUZZ_CHECK(found.chains[r][0] <= found.chains[r][1]);
+        FUZZ_CHECK(r == 0 || found.chains[r - 1][0] < found.chains[r][0]);
     }
     return 0;
 }

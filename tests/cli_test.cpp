@@ -210,4 +210,61 @@ TEST(CliScenario, RefusesANumberTooLargeForADouble) {
                  CliError);
 }
 
+const std::string kTurnPlan = kSamplesDir + "/turn-plan.json";
+
+TEST(CliPlan, RunReportsEachStepAsARunOfItsOwn) {
+    const json lane = run_soramito_json("--data-dir DATA run " + kTurnPlan)["lanes"][1];
+    EXPECT_EQ(lane["position"], 12);
+    ASSERT_EQ(lane["steps"].size(), 3u);
+    EXPECT_EQ(lane["steps"][0],
+              run_soramito_json("--data-dir DATA run " + kWorkedBattle)["lanes"][1]);
+    EXPECT_EQ(lane["steps"][1]["position"], 12 + lane["steps"][0]["count"].get<int>());
+    // A chain stops before a step that would start past the last lane position.
+    TempDir dir;
+    const std::string end = dir.write("end.json", R"({"lanes": [{"position": 4973}],
+        "eventSwitches": [0, 0, 1, 0], "steps": [{}, {}]})");
+    EXPECT_EQ(run_soramito_json("--data-dir DATA run " + end)["lanes"][0]["steps"].size(), 1u);
+    const std::string text = run_soramito_cli("--data-dir DATA run " + kTurnPlan).out;
+    EXPECT_NE(text.find("行動3\n現在の乱数　　#00: 21"), std::string::npos) << text;
+}
+
+TEST(CliPlan, SearchListsEveryResultWithItsChain) {
+    const json found = run_soramito_json("--data-dir DATA search " + kTurnPlan);
+    ASSERT_EQ(found["positions"].size(), found["result"].get<std::size_t>());
+    EXPECT_EQ(found["chains"][1], json({106, 117, 126}));
+    EXPECT_EQ(found["positions"][1], 106);
+    const std::string text = run_soramito_cli("--data-dir DATA search " + kTurnPlan).out;
+    EXPECT_NE(text.find("\n103 → 117 → 126\n106 → 117 → 126\n"), std::string::npos) << text;
+    TempDir dir;
+    const std::string bad = dir.write("bad.json", R"({"steps": [{"eventSwitches": [0,0,1,0]}]})");
+    EXPECT_EQ(run_soramito_json("--data-dir DATA search " + bad),
+              json::parse(R"({"result": -1, "positions": [], "chains": []})"));
+    EXPECT_EQ(run_soramito_json("--data-dir DATA estimate " + kTurnPlan)["estimate"], 15);
+}
+
+TEST(CliPlan, RefusesBadStepsNamingStepAndMember) {
+    std::string seventeen = "[{}";
+    for (int i = 1; i < 17; ++i) {
+        seventeen += ", {}";
+    }
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{}", "steps must"},
+        {"[]", "steps must"},
+        {seventeen + "]", "steps must"},
+        {"[{}, 3]", "steps[1] must be an object"},
+        {R"([{"lanes": []}])", "field steps[0].lanes"},
+        {R"([{}, {"ally": {"level": 10000}}])", "steps[1].ally.level must be -999 to 9999"},
+        {R"([{}, {}, {"eventSwitches": [1, 0, 0, 0]}])", "steps[2].eventSwitches must"},
+    };
+    TempDir dir;
+    for (const auto& [steps, message] : cases) {
+        const std::string path =
+            dir.write("s.json", R"({"eventSwitches": [0, 1, 0, 0], "steps": )" + steps + "}");
+        expect_cli_failure("--data-dir DATA search " + path);
+        EXPECT_NE(run_soramito_cli("--data-dir DATA estimate " + path).err.find(message),
+                  std::string::npos)
+            << steps;
+    }
+}
+
 }  // namespace

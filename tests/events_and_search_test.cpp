@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
 #include "sim/event_runner.h"
@@ -253,6 +255,80 @@ TEST(Search, ReMoveNeedsTheAllysGrowthRow) {
         std::strcpy(s.ally.name, "ナナシ");
         EXPECT_EQ(search_positions(s, 0, 1), 0);
     }
+}
+
+using Chains = std::vector<std::vector<int>>;
+const BattleResultCondition kNever = {kResultHpAtLeast, 1000, 0};
+
+PlanStep step(EventSwitches switches, BattleResultCondition enemy = kFalls, int predict = 0) {
+    return plan_step_of(searching(switches, predict, enemy));
+}
+
+std::pair<std::int32_t, Chains> search_turn(const std::vector<PlanStep>& steps, int start = 1) {
+    TurnPlan plan{static_cast<std::int32_t>(steps.size()), {}};
+    std::copy(steps.begin(), steps.end(), plan.steps.begin());
+    static const auto found = std::make_unique<PlanSearchResults>();
+    const std::int32_t result = search_plan(status_set_state(), plan, 0, start, *found);
+    Chains chains;
+    for (std::int32_t i = 0; i < result; ++i) {
+        chains.emplace_back(found->chains[i].begin(), found->chains[i].begin() + steps.size());
+    }
+    return {result, chains};
+}
+
+TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
+    // The battle from 19 uses 11 values, the level-up at 30 9, and 39 is a re-move position;
+    // the battles from 1, 5, 6 and 16 lead nowhere.
+    const Chains chains =
+        search_turn({step({0, 1, 0, 0}), step({0, 0, 1, 0}), step({0, 0, 0, 1})}).second;
+    ASSERT_FALSE(chains.empty());
+    EXPECT_EQ(chains[0], std::vector<int>({19, 30, 39}));
+    EXPECT_EQ(search_turn({step({0, 1, 0, 0}), step({0, 1, 0, 0}, kNever)}),
+              std::make_pair(0, Chains{}));
+}
+
+TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
+    // switches, enemy, prediction, start, first results. From 20 today's level-up search after
+    // a battle still finds 19 (its battle ends on the level-up at 30); a plan does not.
+    using Case = std::tuple<EventSwitches, BattleResultCondition, int, int, std::vector<int>>;
+    const std::vector<Case> cases = {
+        {{0, 1, 0, 0}, kFalls, 0, 1, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
+        {{0, 1, 0, 0}, kFalls, 1, 1, {5, 25, 27, 28, 33, 46, 49, 52, 55, 58, 62}},
+        {{0, 0, 0, 1}, kFalls, 0, 1, {1, 6, 9, 13, 14, 20, 21, 24, 31, 39, 41}},
+        {{0, 1, 0, 1}, kAny, 1, 700, {}},
+        {{0, 0, 1, 0}, kFalls, 0, 1, {2, 4, 30, 37, 43, 74}},
+        {{0, 1, 1, 0}, kFalls, 0, 1, {19, 63, 83, 89, 111, 118}},
+        {{0, 1, 1, 0}, kFalls, 0, 20, {63, 83, 89, 111, 118}},
+        {{0, 1, 1, 1}, kAny, 1, 1, {}},
+    };
+    for (const auto& [switches, enemy, predict, start, first] : cases) {
+        SCOPED_TRACE(testing::PrintToString(switches) + " from " + std::to_string(start));
+        AppState& s = searching(switches, predict, enemy);
+        std::vector<int> today = results(s, search_positions(s, 0, start));
+        std::erase_if(today, [start](int p) { return p < start; });
+        std::sort(today.begin(), today.end());
+        std::vector<int> found;
+        for (const std::vector<int>& chain :
+             search_turn({step(switches, enemy, predict)}, start).second) {
+            found.push_back(chain[0]);
+        }
+        // The battle and re-move searches stop at 11; a plan finds them all.
+        EXPECT_EQ(found.size() > today.size(), switches[kSwitchLevelUp] != 1);
+        ASSERT_GE(found.size(), std::max(first.size(), today.size()));
+        EXPECT_TRUE(std::equal(first.begin(), first.end(), found.begin()));
+        EXPECT_TRUE(std::equal(today.begin(), today.end(), found.begin()));
+    }
+}
+
+TEST(TurnPlan, AnswersTheFailureOfTheFirstStepThatCannotBeSearched) {
+    PlanStep rateZero = step({0, 0, 1, 0});
+    rateZero.levelUpWanted[8] = 1;  // 移 grows at 0 %
+    PlanStep noWish = step({0, 0, 1, 0});
+    noWish.levelUpWanted.fill(0);
+    const PlanStep never = step({0, 1, 0, 0}, kNever);
+    EXPECT_EQ(search_turn({never, rateZero}), std::make_pair(kSearchBadWish, Chains{}));
+    EXPECT_EQ(search_turn({never, rateZero}, kSearchEnd), std::make_pair(kSearchBadWish, Chains{}));
+    EXPECT_EQ(search_turn({never, noWish, rateZero}), std::make_pair(kSearchNoWish, Chains{}));
 }
 
 TEST(AppState, StartUpDefaults) {
