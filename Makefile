@@ -5,7 +5,8 @@ JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
 
-NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
+  libcli11-dev
 
 define require_packages
 	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -42,7 +43,7 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev nlohmann-json3-dev
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev nlohmann-json3-dev libcli11-dev
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	$(call require_packages,$(FUZZ_PACKAGES))

@@ -1,36 +1,59 @@
 #include "cli/arguments.h"
 
+#include <CLI/CLI.hpp>
+
 #include <charconv>
+
+namespace {
+
+// Every option but --json takes a value; each may stand anywhere on the line, before or after
+// the command, and at most once. Which command accepts which is checked by the command.
+const char* const kValueOptions[] = {"--seed",  "--from",      "--count",   "--ally",
+                                     "--books", "--tolerance", "--scenario"};
+
+}  // namespace
 
 CommandLine parse_command_line(int argc, const char* const* argv) {
     CommandLine line;
-    bool dataDirGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--json") {
-            line.json = true;
-        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            if (i + 1 >= argc) {
-                throw CliError("option " + arg + " needs a value");
-            }
-            const std::string value = argv[++i];
-            if (arg == "--data-dir") {
-                if (dataDirGiven) {
-                    throw CliError("option --data-dir is given twice");
-                }
-                dataDirGiven = true;
-                line.dataDir = value;
-            } else if (!line.options.emplace(arg, value).second) {
-                throw CliError("option " + arg + " is given twice");
-            }
-        } else if (line.command.empty()) {
-            line.command = arg;
-        } else {
-            line.positionals.push_back(arg);
-        }
+    CLI::App app;
+    app.set_help_flag("-h,--help");
+    app.set_version_flag("--version", std::string("soramito-cli ") + SORAMITO_VERSION);
+    app.fallthrough();
+    app.add_option("--data-dir", line.dataDir)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    app.add_flag("--json", line.json);
+    std::map<std::string, std::string> given;
+    for (const char* name : kValueOptions) {
+        app.add_option(name, given[name])->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     }
-    if (line.command.empty()) {
-        throw CliError("no command given (values, identify, units, growth, run, search, estimate)");
+    for (const char* command : kCommands) {
+        CLI::App* sub = app.add_subcommand(command);
+        sub->add_option("arguments", line.positionals);
+        sub->set_help_flag("-h,--help");
+    }
+    app.require_subcommand(0, 1);
+    app.allow_extras();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success&) {
+        throw;
+    } catch (const CLI::Error& error) {
+        throw CliError(error.what());
+    }
+    const std::vector<std::string> extras = app.remaining();
+    if (app.get_subcommands().empty()) {
+        if (!extras.empty()) {
+            throw CliError("unknown command \"" + extras.front() + "\"");
+        }
+        throw MissingCommand("no command given");
+    }
+    if (!extras.empty()) {
+        throw CliError("unknown option " + extras.front());
+    }
+    line.command = app.get_subcommands().front()->get_name();
+    for (const char* name : kValueOptions) {
+        if (app.count(name) != 0) {
+            line.options[name] = given[name];
+        }
     }
     return line;
 }

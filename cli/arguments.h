@@ -12,6 +12,15 @@ struct CliError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Raised when the line names no command at all: the answer is the usage.
+struct MissingCommand : CliError {
+    using CliError::CliError;
+};
+
+// The commands, in the order the usage lists them.
+inline constexpr const char* kCommands[] = {"values", "identify", "units",   "growth",
+                                            "run",    "search",   "estimate"};
+
 struct CommandLine {
     std::string dataDir = ".";
     bool json = false;
@@ -20,9 +29,12 @@ struct CommandLine {
     std::map<std::string, std::string> options;
 };
 
-// Splits the arguments; every option but --json takes a value. Options the command does not
-// know are an error.
+// Splits the arguments; every option but --json takes a value, and may stand anywhere on the
+// line, once. --help and --version end the parse with CLI::CallForHelp and CLI::CallForVersion.
 CommandLine parse_command_line(int argc, const char* const* argv);
+
+// What --help prints: the commands, their options and an example each.
+const char* usage_text();
 void check_arguments(const CommandLine& line, std::size_t positionals,
                      const std::set<std::string>& allowedOptions);
 

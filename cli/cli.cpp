@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <map>
 #include <sstream>
@@ -68,11 +70,7 @@ std::string shift_jis_of(const std::string& utf8, const std::string& what) {
 int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     try {
         const CommandLine line = parse_command_line(argc, argv);
-        const auto found = commands().find(line.command);
-        if (found == commands().end()) {
-            throw CliError("unknown command \"" + line.command + "\"");
-        }
-        const CommandOutput output = found->second(line);
+        const CommandOutput output = commands().at(line.command)(line);
         if (line.json) {
             out << output.json.dump() << '\n';
         } else {
@@ -80,6 +78,15 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         }
         out.flush();
         return 0;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return 0;
+    } catch (const CLI::Success&) {
+        out << utf8_of(usage_text());
+        return 0;
+    } catch (const MissingCommand&) {
+        err << utf8_of(usage_text());
+        return 2;
     } catch (const std::exception& error) {
         err << "soramito-cli: " << one_line(error.what()) << '\n';
         return 2;

@@ -69,8 +69,7 @@ TEST(CliTables, ReadsTheSampleFiles) {
 TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
     TempDir noGrowth;
     noGrowth.write("character.txt", "1,0\nA,1\n");
-    const std::vector<std::string> cases = {"",
-                                            "frobnicate",
+    const std::vector<std::string> cases = {"frobnicate",
                                             "values",
                                             "values --seed 0",
                                             "values --from 1",
@@ -100,6 +99,28 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
         expect_cli_failure(line);
         expect_cli_failure(line + " --json");
     }
+}
+
+TEST(CliUsage, HelpAndVersionAnswerOnStdoutAndNoCommandOnStderr) {
+    // the line, its status, whether stdout and stderr hold the usage
+    for (const auto& [line, status, onOut, onErr] :
+         std::vector<std::tuple<std::string, int, bool, bool>>{
+             {"--help", 0, true, false},
+             {"-h", 0, true, false},
+             {"values --seed 0 -h", 0, true, false},
+             {"--data-dir DATA run --help", 0, true, false},
+             {"", 2, false, true},
+             {"--json", 2, false, true}}) {
+        const CliResult result = run_soramito_cli(line);
+        const auto usage = [](const std::string& text) {
+            return text.rfind("usage: soramito-cli", 0) == 0 &&
+                   text.find("identify ×××○○×××○×○×○○×○×○○×") != std::string::npos;
+        };
+        EXPECT_EQ(std::make_tuple(result.status, usage(result.out), usage(result.err)),
+                  std::make_tuple(status, onOut, onErr))
+            << line;
+    }
+    EXPECT_EQ(run_soramito_cli("--version").out, "soramito-cli 0.1.0\n");
 }
 
 const std::string kWorkedBattle = kSamplesDir + "/worked-battle.json";

@@ -1,0 +1,37 @@
+#include "cli/arguments.h"
+
+const char* usage_text() {
+    return R"(usage: soramito-cli [--data-dir DIR] COMMAND ARGUMENTS... [--json]
+
+The random values of the 64 sequences, which sequence a run of ○/× marks comes from, and what
+a battle, a level-up and a re-move use of them. Options may stand anywhere on the line.
+
+  --data-dir DIR   where character.txt and grow.txt are read (Shift-JIS); default: here
+  --json           one JSON object instead of the readable text
+  -h, --help       this text;  --version  the version
+
+commands:
+  values --seed S --from P [--count N]
+      the stored and shown values of sequence S (0..63) from position P (0..5004), with marks
+      example: soramito-cli values --seed 0 --from 1
+  identify PATTERN [--tolerance K] [--scenario FILE]
+      the sequences that show the typed ○/× marks (○ ● ◎ o c for ○, × x for ×); with K (0..3)
+      also those within K slips; with a scenario, what its events give on each of them
+      example: soramito-cli identify ×××○○×××○×○×○○×○×○○× --tolerance 1
+  units
+      the unit and growth tables as read from character.txt and grow.txt
+      example: soramito-cli --data-dir samples units
+  growth --ally NAME [--books B,B,...]
+      an ally's growth rates with the books held (0 ヘズル ... 11 トード)
+      example: soramito-cli --data-dir samples growth --ally アルト --books 0,3
+  run SCENARIO
+      both lanes' events from their positions, entry by entry (a turn's steps one after another)
+      example: soramito-cli --data-dir samples run samples/worked-battle.json
+  search SCENARIO
+      the positions from lane 0's where the wanted outcome happens (with steps: the whole turn)
+      example: soramito-cli --data-dir samples search samples/turn-plan.json
+  estimate SCENARIO
+      how many values a battle of the scenario's units is taken to use
+      example: soramito-cli --data-dir samples estimate samples/worked-battle.json
+)";
+}
