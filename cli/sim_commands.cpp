@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
-#include "cli/scenario.h"
+#include "cli/scenario_state.h"
 #include "random/marks.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
@@ -16,14 +16,7 @@ constexpr int kLaneWidth = 32;
 // The state the program would have after start-up and the scenario's dialogs.
 std::unique_ptr<AppState> scenario_state(const CommandLine& line) {
     check_arguments(line, 1, {});
-    auto state = std::make_unique<AppState>();
-    static_cast<GameTables&>(*state) = cli_game_tables(line);
-    state->randomTable = cli_random_table();
-    set_lane_defaults(*state);
-    set_unit_defaults(*state);
-    set_condition_defaults(*state);
-    apply_scenario_file(line.positionals[0], *state);
-    return state;
+    return fresh_scenario_state(line.positionals[0], &cli_game_tables(line));
 }
 
 std::string cell(const char* text) {
@@ -81,8 +74,7 @@ CommandOutput command_run(const CommandLine& line) {
     std::string text;
     for (int k = 0; k < kLaneCount; ++k) {
         Lane& lane = state.lanes[k];
-        run_events(state.ally, state.enemy, lane, state.predictSwitch, state.eventSwitches,
-                   state.randomTable.sequences[lane.seedIndex], state.growthRates);
+        run_lane_events(state, lane);
         nlohmann::json labels = nlohmann::json::array();
         for (int i = 0; i < lane.count; ++i) {
             labels.push_back(utf8_of(kConsumptionLabels[lane.codes[i]]));
