@@ -48,7 +48,7 @@ json change_json(const NearChange& change) {
 // both units' HP after the battle when a battle was fought.
 std::string outcome_text(const AppState& state, const Lane& lane) {
     std::string text;
-    if (state.eventSwitches[1] == 1) {
+    if (state.eventSwitches[kSwitchBattle] == 1) {
         text += "敵HP " + std::to_string(state.enemy.hpAfterBattle) +
                 (state.enemy.hpAfterBattle <= 0 ? "（撃破）" : "") + "　味方HP " +
                 std::to_string(state.ally.hpAfterBattle) +
