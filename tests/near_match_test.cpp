@@ -32,26 +32,24 @@ std::vector<int> prefix_distances(int seed, const std::vector<Mark>& typed, int 
 
 // Drop the extra marks, flip the wrong ones, fill the missing positions: that must be t1..tL.
 bool changes_give_prefix(const NearMatch& match, std::vector<Mark> typed) {
+    std::vector<Mark> fixed(match.lanePosition - 1, -1);
     std::vector<Mark> prefix;
-    std::vector<Mark> fixed;
-    std::vector<bool> missing(match.lanePosition);
     for (int c = 0; c < match.changeCount; ++c) {
         const auto [kind, index] = match.changes[c];
-        if (index < 1 ||
-            index > (kind == kChangeMissing ? std::ssize(missing) - 1 : std::ssize(typed))) {
+        if (index < 1 || index > std::ssize(kind == kChangeMissing ? fixed : typed)) {
             return false;
         }
         if (kind == kChangeMissing) {
-            missing[index] = true;
+            fixed[index - 1] = shown(match.seedIndex, index);
         } else {
             typed[index - 1] = kind == kChangeWrong ? 1 - typed[index - 1] : -1;
         }
     }
     std::erase(typed, -1);
     auto next = typed.begin();
-    for (int p = 1; p < match.lanePosition; ++p) {
-        prefix.push_back(shown(match.seedIndex, p));
-        fixed.push_back(missing[p] ? prefix.back() : next == typed.end() ? -1 : *next++);
+    for (std::size_t p = 0; p < fixed.size(); ++p) {
+        fixed[p] = fixed[p] < 0 && next != typed.end() ? *next++ : fixed[p];
+        prefix.push_back(shown(match.seedIndex, static_cast<int>(p) + 1));
     }
     return fixed == prefix && next == typed.end() && match.changeCount == match.edits;
 }
@@ -76,11 +74,11 @@ TEST(NearMatch, AgreesWithEveryPrefixDistance) {
         for (int s = 0; s < kSeedCount; ++s) {
             const std::vector<int> d = prefix_distances(s, typed, n + 8);
             const int fewest = *std::min_element(d.begin(), d.end());
-            for (int length : {n, n - 1, n + 1, n - 2, n + 2, n - 3, n + 3}) {
-                if (fewest <= tolerance && length >= 0 && d[length] == fewest) {
-                    model.emplace_back(fewest, s, length + 1);
-                    break;
-                }
+            const std::vector<int> nearestFirst = {n, n - 1, n + 1, n - 2, n + 2, n - 3, n + 3};
+            const auto length = std::find_if(nearestFirst.begin(), nearestFirst.end(),
+                                             [&](int l) { return l >= 0 && d[l] == fewest; });
+            if (fewest <= tolerance) {
+                model.emplace_back(fewest, s, *length + 1);
             }
         }
         std::sort(model.begin(), model.end());
@@ -92,8 +90,7 @@ TEST(NearMatch, AgreesWithEveryPrefixDistance) {
             EXPECT_TRUE(changes_give_prefix(near[m], typed)) << text << " " << near[m].seedIndex;
         }
         EXPECT_EQ(got, model) << text;
-        EXPECT_EQ(got.empty() ? std::tuple(-1, 0, 0) : got[0], std::tuple(edits, 0, lanePosition))
-            << text;
+        EXPECT_EQ(got.empty() ? std::tuple(-1, 0, 0) : got[0], std::tuple(edits, 0, lanePosition));
     }
 }
 
