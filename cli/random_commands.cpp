@@ -1,9 +1,12 @@
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/cli_context.h"
-#include "random/marks.h"
+#include "cli/identify_advice.h"
+#include "cli/scenario_state.h"
+#include "random/near_match.h"
 
 namespace {
 
@@ -57,7 +60,17 @@ CommandOutput command_values(const CommandLine& line) {
 }
 
 CommandOutput command_identify(const CommandLine& line) {
-    check_arguments(line, 1, {});
+    check_arguments(line, 1, {"--tolerance", "--scenario"});
+    const auto tolerance = line.options.find("--tolerance");
+    const int slips =
+        tolerance == line.options.end()
+            ? -1
+            : static_cast<int>(parse_integer(tolerance->second, 0, kMaxTolerance, "--tolerance"));
+    // The outcomes depend on the scenario alone: no unit or growth file is read.
+    const auto scenarioPath = line.options.find("--scenario");
+    const std::unique_ptr<AppState> scenario =
+        scenarioPath == line.options.end() ? nullptr
+                                           : fresh_scenario_state(scenarioPath->second, nullptr);
     // The parse reads only the first 499 bytes, as the pattern box holds them.
     const std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
     MarkArray marks{};
@@ -87,6 +100,16 @@ CommandOutput command_identify(const CommandLine& line) {
     } else {
         text += "なし（一致する系列はありません）";
     }
-    output.text = utf8_of((text + "\n").c_str());
+    text += "\n";
+    if (listed >= 2) {
+        add_next_mark(markCount, candidates, listed, output.json, text);
+    }
+    if (slips >= 0) {
+        add_near_matches(marks, markCount, slips, output.json, text);
+    }
+    if (scenario != nullptr && listed > 0) {
+        add_outcomes(*scenario, markCount, candidates, listed, output.json, text);
+    }
+    output.text = utf8_of(text.c_str());
     return output;
 }

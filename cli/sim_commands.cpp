@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
-#include "cli/scenario.h"
+#include "cli/scenario_state.h"
 #include "random/marks.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
@@ -18,14 +18,7 @@ constexpr int kLaneWidth = 32;
 // scenario's steps.
 std::unique_ptr<AppState> scenario_state(const CommandLine& line, TurnPlan& plan) {
     check_arguments(line, 1, {});
-    auto state = std::make_unique<AppState>();
-    static_cast<GameTables&>(*state) = cli_game_tables(line);
-    state->randomTable = cli_random_table();
-    set_lane_defaults(*state);
-    set_unit_defaults(*state);
-    set_condition_defaults(*state);
-    apply_scenario_file(line.positionals[0], *state, plan);
-    return state;
+    return fresh_scenario_state(line.positionals[0], &cli_game_tables(line), &plan);
 }
 
 std::string cell(const char* text) {

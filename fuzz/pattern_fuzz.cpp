@@ -1,9 +1,12 @@
-// The pattern box's text, as any bytes: parse it and match it against the 64 sequences.
+// The pattern box's text, as any bytes: parse it, match it against the 64 sequences exactly and
+// within a tolerance taken from its first byte, and advise on the next mark.
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "fuzz_check.h"
-#include "random/marks.h"
+#include "random/mark_advice.h"
+#include "random/near_match.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const RandomTable* table = [] {
@@ -24,5 +27,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int c = 1; c < count; ++c) {
         FUZZ_CHECK(candidates[c - 1] < candidates[c]);
     }
+    const int matches = markCount == 0 ? kSeedCount : count;
+    NearMatchList near;
+    const int tolerance = size > 0 ? static_cast<std::int8_t>(data[0]) : 0;
+    const int nearCount = match_near(*table, marks, markCount, tolerance, near);
+    FUZZ_CHECK(nearCount >= matches && nearCount <= kSeedCount);
+    for (int m = 0; m < nearCount; ++m) {
+        const NearMatch& match = near[m];
+        // The exact matches come first, then by edits.
+        FUZZ_CHECK((m < matches) == (match.edits == 0) && match.edits <= kMaxTolerance);
+        FUZZ_CHECK(m == 0 || near[m - 1].edits <= match.edits);
+        FUZZ_CHECK(match.changeCount == match.edits);
+        FUZZ_CHECK(std::abs(match.lanePosition - 1 - markCount) <= match.edits);
+    }
+    NextMarkAdvice advice;
+    advise_next_mark(*table, markCount, candidates, matches, advice);
+    FUZZ_CHECK(advice.circleCount + advice.crossCount == matches && advice.marksToSettle >= 0);
     return 0;
 }

@@ -51,20 +51,26 @@ int parse_mark_pattern(const char* text, MarkArray& marks) {
 
 int match_seeds(const RandomTable& table, const MarkArray& marks, int markCount,
                 CandidateList& candidates) {
-    bool stillCandidate[kSeedCount];
-    std::fill(std::begin(stillCandidate), std::end(stillCandidate), true);
+    // Typed mark k stands for position k + 1: the typed marks become bits in the sequences'
+    // layout, with a mask of the positions they cover, so each sequence is a few word compares.
+    constexpr int kTypedWords = (kMaxMarks + 64) / 64;
+    std::uint64_t typed[kTypedWords] = {};
+    std::uint64_t covered[kTypedWords] = {};
+    bool onlyMarks = true;
     const int n = std::clamp(markCount, 0, kMaxMarks);
     for (int k = 0; k < n; ++k) {
-        for (int s = 0; s < kSeedCount; ++s) {
-            if (stillCandidate[s] &&
-                mark_of(display_value(random_value(table, s, k + 1))) != marks[k]) {
-                stillCandidate[s] = false;
-            }
-        }
+        const int p = k + 1;
+        typed[p / 64] |= static_cast<std::uint64_t>(marks[k] == 1) << (p % 64);
+        covered[p / 64] |= std::uint64_t{1} << (p % 64);
+        onlyMarks = onlyMarks && (marks[k] == 0 || marks[k] == 1);
     }
     int count = 0;
-    for (int s = 0; s < kSeedCount; ++s) {
-        if (stillCandidate[s]) {
+    for (int s = 0; s < kSeedCount && onlyMarks; ++s) {
+        bool same = true;
+        for (int w = 0; w < kTypedWords; ++w) {
+            same = same && ((table.markBits[s][w] ^ typed[w]) & covered[w]) == 0;
+        }
+        if (same) {
             candidates[count++] = s;
         }
     }

@@ -17,6 +17,11 @@ using CandidateList = std::int32_t[kSeedCount];
 
 Mark mark_of(int displayValue);
 
+// The mark of a sequence's value at position 0 to 5279, from the marks kept as bits.
+inline Mark mark_at(const RandomTable& table, int seedIndex, int position) {
+    return static_cast<Mark>((table.markBits[seedIndex][position / 64] >> (position % 64)) & 1);
+}
+
 // Reads at most the first 499 bytes of text (up to its NUL) and returns the number of marks.
 int parse_mark_pattern(const char* text, MarkArray& marks);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "random/marks.h"
+
 void next_block(std::span<const std::int32_t, kBlockLength> block,
                 std::span<std::int32_t, kBlockLength> next) {
     std::copy(block.begin(), block.end(), next.begin());
@@ -25,6 +27,12 @@ void generate_random_tables(RandomTable& table) {
                                                                    kBlockLength),
                        std::span<std::int32_t, kBlockLength>(sequence + (b + 1) * kBlockLength,
                                                              kBlockLength));
+        }
+        MarkBits& bits = table.markBits[s];
+        std::fill(std::begin(bits), std::end(bits), 0);
+        for (int p = 0; p < kSequenceLength; ++p) {
+            bits[p / 64] |= static_cast<std::uint64_t>(mark_of(display_value(sequence[p])))
+                            << (p % 64);
         }
     }
 }

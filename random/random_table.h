@@ -16,8 +16,14 @@ constexpr int kLastLanePosition = 4973;
 
 using Sequence = std::int32_t[kSequenceLength];
 
+// The marks of one sequence, one bit per position (bit p % 64 of word p / 64, 1 for ○), so that
+// matching typed marks compares whole words instead of testing value by value.
+constexpr int kMarkWordCount = (kSequenceLength + 63) / 64;
+using MarkBits = std::uint64_t[kMarkWordCount];
+
 struct RandomTable {
     Sequence sequences[kSeedCount];
+    MarkBits markBits[kSeedCount];
 };
 
 void next_block(std::span<const std::int32_t, kBlockLength> block,

@@ -33,7 +33,9 @@ TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
     const std::string worked = "×××○○×××○×○×○○×○×○○×";
     EXPECT_EQ(run_soramito_json("identify " + worked),
               json::parse(R"({"markCount": 20, "candidateCount": 3,
-        "candidates": [0, 16, 51], "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0]})"));
+        "candidates": [0, 16, 51], "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0],
+        "next": {"position": 21, "o": [0, 16, 51], "x": [], "marksToSettle": 0,
+                 "sameMarks": [[0, 16, 51]]}})"));
     EXPECT_NE(run_soramito_cli("identify " + worked).out.find("候補：0 16 51"), std::string::npos);
     // No mark: every sequence matches, the count is 0 but all 64 are listed.
     const json all = run_soramito_json("identify 123abd-+?一二");

@@ -1,0 +1,152 @@
+#include "cli/identify_advice.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "cli/cli_context.h"
+#include "cli/scenario_state.h"
+#include "random/mark_advice.h"
+#include "random/near_match.h"
+
+namespace {
+
+using nlohmann::json;
+
+std::string seed_list(const std::vector<int>& seeds) {
+    std::string text;
+    for (int seed : seeds) {
+        text += (text.empty() ? "" : " ") + std::to_string(seed);
+    }
+    return text.empty() ? "なし" : text;
+}
+
+std::string change_text(const NearChange& change) {
+    const std::string index = std::to_string(change.index);
+    switch (change.kind) {
+        case kChangeWrong:
+            return index + "個目が違う";
+        case kChangeExtra:
+            return index + "個目が余分";
+        default:
+            return "位置 " + index + " の印が抜け";
+    }
+}
+
+json change_json(const NearChange& change) {
+    switch (change.kind) {
+        case kChangeWrong:
+            return {{"kind", "wrong"}, {"mark", change.index}};
+        case kChangeExtra:
+            return {{"kind", "extra"}, {"mark", change.index}};
+        default:
+            return {{"kind", "missing"}, {"position", change.index}};
+    }
+}
+
+// What the player sees of one run: each value's use, in brackets when its test passed, and
+// both units' HP after the battle when a battle was fought.
+std::string outcome_text(const AppState& state, const Lane& lane) {
+    std::string text;
+    if (state.eventSwitches[kSwitchBattle] == 1) {
+        text += "敵HP " + std::to_string(state.enemy.hpAfterBattle) +
+                (state.enemy.hpAfterBattle <= 0 ? "（撃破）" : "") + "　味方HP " +
+                std::to_string(state.ally.hpAfterBattle) +
+                (state.ally.hpAfterBattle <= 0 ? "（倒れる）" : "") + "　";
+    }
+    text += "使い道";
+    for (int i = 0; i < lane.count; ++i) {
+        const std::string label = kConsumptionLabels[lane.codes[i]];
+        text += " " + (lane.success[i] == 1 ? "[" + label + "]" : label);
+    }
+    return text + (lane.count == 0 ? " なし" : "");
+}
+
+}  // namespace
+
+void add_next_mark(int markCount, const CandidateList& matches, int matchCount, json& out,
+                   std::string& text) {
+    NextMarkAdvice advice;
+    advise_next_mark(cli_random_table(), markCount, matches, matchCount, advice);
+    const std::vector<int> circle(advice.circle, advice.circle + advice.circleCount);
+    const std::vector<int> cross(advice.cross, advice.cross + advice.crossCount);
+    out["next"] = {{"position", advice.position},
+                   {"o", circle},
+                   {"x", cross},
+                   {"marksToSettle", advice.marksToSettle},
+                   {"sameMarks", json::array()}};
+    text += "次の印（位置 " + std::to_string(advice.position) + "）：○→ " + seed_list(circle) +
+            "　×→ " + seed_list(cross);
+    if (advice.marksToSettle > 0) {
+        text += "　あと " + std::to_string(advice.marksToSettle) + " 個";
+    }
+    text += "\n";
+    const std::int32_t* member = advice.groupMembers;
+    for (int g = 0; g < advice.groupCount; ++g) {
+        const std::vector<int> group(member, member + advice.groupSizes[g]);
+        member += advice.groupSizes[g];
+        out["next"]["sameMarks"].push_back(group);
+        text += "○×では見分けられない：" + seed_list(group) + "\n";
+    }
+}
+
+void add_near_matches(const MarkArray& marks, int markCount, int tolerance, json& out,
+                      std::string& text) {
+    NearMatchList near;
+    const int count = match_near(cli_random_table(), marks, markCount, tolerance, near);
+    out["near"] = json::array();
+    for (int m = 0; m < count; ++m) {
+        const NearMatch& match = near[m];
+        json::array_t changes;
+        std::string words;
+        for (int c = 0; c < match.changeCount; ++c) {
+            changes.push_back(change_json(match.changes[c]));
+            words += (c > 0 ? "、" : "") + change_text(match.changes[c]);
+        }
+        out["near"].push_back({{"seedIndex", match.seedIndex},
+                               {"edits", match.edits},
+                               {"lanePosition", match.lanePosition},
+                               {"changes", changes}});
+        text += "近い系列 " + std::to_string(match.seedIndex) + "：" +
+                (words.empty() ? "ずれなし" : words) + "（次は位置 " +
+                std::to_string(match.lanePosition) + "）\n";
+    }
+    if (count == 0) {
+        text += "近い系列：なし（ずれ " + std::to_string(tolerance) + " 個まで）\n";
+    }
+}
+
+void add_outcomes(const AppState& scenario, int markCount, const CandidateList& matches,
+                  int matchCount, json& out, std::string& text) {
+    const auto state = std::make_unique<AppState>();
+    std::vector<json> seen;
+    std::vector<std::vector<int>> seedsOf;
+    std::vector<std::string> textOf;
+    for (int m = 0; m < matchCount; ++m) {
+        *state = scenario;
+        Lane& lane = state->lanes[0];
+        lane.seedIndex = matches[m];
+        lane.position = markCount + 1;
+        run_state_events(*state, lane);
+        const json outcome = {
+            {"lanePosition", lane.position},
+            {"codes", std::vector<int>(lane.codes.begin(), lane.codes.begin() + lane.count)},
+            {"success", std::vector<int>(lane.success.begin(), lane.success.begin() + lane.count)},
+            {"allyHpAfterBattle", state->ally.hpAfterBattle},
+            {"enemyHpAfterBattle", state->enemy.hpAfterBattle}};
+        const std::size_t same = std::find(seen.begin(), seen.end(), outcome) - seen.begin();
+        if (same == seen.size()) {
+            seen.push_back(outcome);
+            seedsOf.emplace_back();
+            textOf.push_back(outcome_text(*state, lane));
+        }
+        seedsOf[same].push_back(matches[m]);
+    }
+    out["outcomes"] = json::array();
+    for (std::size_t k = 0; k < seen.size(); ++k) {
+        json outcome = seen[k];
+        outcome["seedIndexes"] = seedsOf[k];
+        out["outcomes"].push_back(outcome);
+        text += seed_list(seedsOf[k]) + "：" + textOf[k] + "\n";
+    }
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "random/mark_advice.h"
+#include "random/near_match.h"
+#include "worked_units.h"
+
+namespace {
+
+Mark shown(int seed, int position) {
+    return mark_of(display_value(random_value(generated_table(), seed, position)));
+}
+
+// The edit distance of the typed marks to every prefix t1..tL, L = 0 to last, in a full table.
+std::vector<int> prefix_distances(int seed, const std::vector<Mark>& typed, int last) {
+    std::vector<std::vector<int>> d(typed.size() + 1, std::vector<int>(last + 1));
+    for (std::size_t i = 0; i <= typed.size(); ++i) {
+        for (int j = 0; j <= last; ++j) {
+            d[i][j] = i == 0 || j == 0
+                          ? static_cast<int>(i) + j
+                          : std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                      d[i - 1][j - 1] + (typed[i - 1] != shown(seed, j))});
+        }
+    }
+    return d.back();
+}
+
+// Drop the extra marks, flip the wrong ones, fill the missing positions: that must be t1..tL.
+bool changes_give_prefix(const NearMatch& match, std::vector<Mark> typed) {
+    std::vector<Mark> fixed(match.lanePosition - 1, -1);
+    std::vector<Mark> prefix;
+    for (int c = 0; c < match.changeCount; ++c) {
+        const auto [kind, index] = match.changes[c];
+        if (index < 1 || index > std::ssize(kind == kChangeMissing ? fixed : typed)) {
+            return false;
+        }
+        if (kind == kChangeMissing) {
+            fixed[index - 1] = shown(match.seedIndex, index);
+        } else {
+            typed[index - 1] = kind == kChangeWrong ? 1 - typed[index - 1] : -1;
+        }
+    }
+    std::erase(typed, -1);
+    auto next = typed.begin();
+    for (std::size_t p = 0; p < fixed.size(); ++p) {
+        fixed[p] = fixed[p] < 0 && next != typed.end() ? *next++ : fixed[p];
+        prefix.push_back(shown(match.seedIndex, static_cast<int>(p) + 1));
+    }
+    return fixed == prefix && next == typed.end() && match.changeCount == match.edits;
+}
+
+TEST(NearMatch, AgreesWithEveryPrefixDistance) {
+    // Slips in ×××○○×××○×○×○○×○×○○× then ○, the marks of 0, 16 and 51 from position 1, with
+    // a tolerance and sequence 0's edits and lane position (-1: not near). The last is one edit
+    // from the prefixes one shorter and one longer, two from the one as long: the shorter wins.
+    const std::vector<std::tuple<std::string, int, int, int>> cases = {
+        {"xxxooxxxoxoxooxoxoox", 0, 0, 21},  {"xxxooxoxoxoxooxoxoox", 0, -1, 0},
+        {"xxxooxoxoxoxooxoxoox", 1, 1, 21},  {"xxxooxxxooxoxooxoxoox", 1, 1, 21},
+        {"xxxooxxxxoxooxoxoox", 1, 1, 21},   {"oxxooxxxoxoxooxoxoox", 3, 1, 21},
+        {"xxxooxxxoxoxooxoxooxx", 1, 1, 22}, {"xxxooxxoxoxooxoxooxx", 2, 2, 21},
+        {"xxxooxxxoxoxooxoxoo", 0, 0, 20},   {"oxxooxoxoxoxxooxoxoox", 3, 3, 21},
+        {"xxooxxxoxoxooooxoox", 2, 2, 21},   {"xxxooxxxoxoxooxoxoxo", 1, 1, 20},
+    };
+    for (const auto& [text, tolerance, edits, lanePosition] : cases) {
+        MarkArray marks{};
+        const int n = parse_mark_pattern(text.c_str(), marks);
+        const std::vector<Mark> typed(marks, marks + n);
+        std::vector<std::tuple<int, int, int>> model;
+        for (int s = 0; s < kSeedCount; ++s) {
+            const std::vector<int> d = prefix_distances(s, typed, n + 8);
+            const int fewest = *std::min_element(d.begin(), d.end());
+            const std::vector<int> nearestFirst = {n, n - 1, n + 1, n - 2, n + 2, n - 3, n + 3};
+            const auto length = std::find_if(nearestFirst.begin(), nearestFirst.end(),
+                                             [&](int l) { return l >= 0 && d[l] == fewest; });
+            if (fewest <= tolerance) {
+                model.emplace_back(fewest, s, *length + 1);
+            }
+        }
+        std::sort(model.begin(), model.end());
+        NearMatchList near;
+        const int count = match_near(generated_table(), marks, n, tolerance, near);
+        std::vector<std::tuple<int, int, int>> got;
+        for (int m = 0; m < count; ++m) {
+            got.emplace_back(near[m].edits, near[m].seedIndex, near[m].lanePosition);
+            EXPECT_TRUE(changes_give_prefix(near[m], typed)) << text << " " << near[m].seedIndex;
+        }
+        EXPECT_EQ(got, model) << text;
+        EXPECT_EQ(got.empty() ? std::tuple(-1, 0, 0) : got[0], std::tuple(edits, 0, lanePosition));
+    }
+}
+
+TEST(NextMarkAdvice, SplitsAndGroupsTheMatches) {
+    using Seeds = std::vector<int>;
+    NextMarkAdvice a;
+    advise_next_mark(generated_table(), 5, {0, 16, 18, 36, 51}, 5, a);
+    EXPECT_EQ(std::tuple(a.position, a.circleCount, Seeds(a.cross, a.cross + a.crossCount),
+                         a.marksToSettle, Seeds(a.groupSizes, a.groupSizes + a.groupCount),
+                         Seeds(a.groupMembers, a.groupMembers + 5)),
+              std::tuple(6, 0, Seeds{0, 16, 18, 36, 51}, 4, Seeds{3, 2}, Seeds{0, 16, 51, 18, 36}));
+    // With no mark all 64 match, in 14 groups of three and 11 of two.
+    CandidateList all;
+    std::iota(std::begin(all), std::end(all), 0);
+    advise_next_mark(generated_table(), 0, all, kSeedCount, a);
+    EXPECT_EQ(std::tuple(a.position, a.circleCount + a.crossCount,
+                         std::count(a.groupSizes, a.groupSizes + a.groupCount, 3),
+                         std::count(a.groupSizes, a.groupSizes + a.groupCount, 2)),
+              std::tuple(1, kSeedCount, 14, 11));
+}
+
+}  // namespace
