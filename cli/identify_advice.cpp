@@ -1,6 +1,7 @@
 #include "cli/identify_advice.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -22,15 +23,9 @@ std::string seed_list(const std::vector<int>& seeds) {
 }
 
 std::string change_text(const NearChange& change) {
-    const std::string index = std::to_string(change.index);
-    switch (change.kind) {
-        case kChangeWrong:
-            return index + "個目が違う";
-        case kChangeExtra:
-            return index + "個目が余分";
-        default:
-            return "位置 " + index + " の印が抜け";
-    }
+    char text[64];
+    std::snprintf(text, sizeof text, kChangeWords[change.kind], change.index);
+    return text;
 }
 
 json change_json(const NearChange& change) {

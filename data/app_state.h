@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "data/game_tables.h"
+#include "random/mark_advice.h"
 #include "random/marks.h"
+#include "random/near_match.h"
 #include "random/random_table.h"
 #include "sim/consumption_log.h"
 #include "sim/event_runner.h"
@@ -55,6 +57,12 @@ struct AppState : GameTables {
     std::int32_t markCount;
     CandidateList candidates;
     std::int32_t candidateCount;
+    // What the window says under the candidates: the sequences within a slip or two of marks
+    // that match none (at most six), or, when several match, what the next mark tells apart.
+    NearMatchList nearMatches;
+    std::int32_t nearCount;
+    bool adviceShown;
+    NextMarkAdvice markAdvice;
     std::array<std::int32_t, kSearchResultCapacity> searchResults;
     std::int32_t searchResultCount;
     // Both units' HP after lane 0's last battle. The battle panels show these: the units'

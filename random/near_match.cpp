@@ -93,6 +93,8 @@ void trace_changes(const RandomTable& table, const MarkArray& marks, const Band&
 
 }  // namespace
 
+const char* const kChangeWords[3] = {"%d個目が違う", "%d個目が余分", "位置 %d の印が抜け"};
+
 int match_near(const RandomTable& table, const MarkArray& marks, int markCount, int tolerance,
                NearMatchList& near) {
     const int n = std::clamp(markCount, 0, kMaxMarks);

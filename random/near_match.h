@@ -33,6 +33,9 @@ struct NearMatch {
 
 using NearMatchList = NearMatch[kSeedCount];
 
+// How a change reads to a player, a format for its index, by kind (Shift-JIS).
+extern const char* const kChangeWords[3];
+
 // Fills near with every sequence within tolerance (clamped to 0 to 3) edits of the typed marks,
 // by edits and then by sequence, and returns how many there are. A sequence's edits are the
 // fewest changes that turn the typed marks into some prefix of its marks from position 1; of the

@@ -95,7 +95,8 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     const std::string pattern = "×××○○×××○×○×○○×○×○○×";
     EXPECT_TRUE(refresh_seed_candidates(state, pattern.c_str()));
     EXPECT_EQ(state.markCount, 20);
-    EXPECT_EQ(state.candidateCount, 3);
+    EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
+              std::make_tuple(3, 0, true));
     EXPECT_FALSE(refresh_seed_candidates(state, pattern.c_str()));
     // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
     const std::vector<std::tuple<int, int, int, int>> clicks = {
@@ -111,7 +112,19 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
                   seed >= 0 ? std::make_tuple(true, seed, 21) : std::make_tuple(false, 40, 99))
             << x << "," << y;
     }
+    // One mark typed wrong: no candidate, but three near sequences, clicked like candidates on
+    // the line below, whose lane is put right behind the marks they stand for.
+    std::string slipped = pattern;
+    slipped.replace(12, 2, "○");  // the seventh mark
+    EXPECT_TRUE(refresh_seed_candidates(state, slipped.c_str()));
+    EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
+              std::make_tuple(0, 3, false));
+    EXPECT_FALSE(click_candidate(state, 1, 484 + 24 * 3, 500));
+    EXPECT_TRUE(click_candidate(state, 1, 484 + 24, 511));
+    EXPECT_EQ(std::make_pair(state.lanes[1].seedIndex, state.lanes[1].position),
+              std::make_pair(16, 21));
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
+    EXPECT_EQ(std::make_pair(state.nearCount, state.adviceShown), std::make_pair(0, false));
     EXPECT_EQ(state.candidateCount, 0);
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
     // Ten or more candidates show as "10個以上" and cannot be clicked.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/drawing.h"
+#include "ui/main_commands.h"
 #include "worked_units.h"
 
 namespace {
@@ -199,6 +200,31 @@ TEST(Drawing, SearchResultsWrapInsideTheWindow) {
             }
         }
         EXPECT_EQ(shown, lines) << first << "/" << width;
+    }
+}
+
+TEST(Drawing, NearSequencesAndNextMarkAdvice) {
+    AppState& state = status_set_state();
+    state.eventSwitches = {0, 1, 0, 0};
+    // the pattern, the lines under the candidates
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {"", {}},
+        {"×××○○×○×○×○×○○×○×○○×", {"近い：  0 16 51 ", "0：7個目が違う "}},
+        {"×××○○×××○○×○○×○×○○×", {"近い：  0 16 51 ", "0：位置 10 の印が抜け "}},
+        {"○○○○○○○○○○○○○○○○", {"近い： なし "}},
+        {"×××○○×××○×○×○○×○×○○×",
+         {"次の印：○→0 16 51 ×→なし ", "○×では見分けられない 連：0成功／16 51失敗 "}}};
+    for (const auto& [pattern, lines] : cases) {
+        refresh_seed_candidates(state, pattern.c_str());
+        const DrawList& list = draw(state);
+        std::vector<std::string> shown;
+        for (int y = 493; y <= 533; y += 20) {
+            const std::string row = row_at(list, y, 436) + row_at(list, y + 2, 436);
+            if (!row.empty()) {
+                shown.push_back(row);
+            }
+        }
+        EXPECT_EQ(shown, lines) << pattern;
     }
 }
 

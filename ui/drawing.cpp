@@ -287,39 +287,168 @@ void draw_conditions(Painter& painter, const AppState& state) {
     painter.text_in_rect(508, 212, 800, 312, text);
 }
 
-// The results text is the ten positions then "...", broken into lines 16 pixels apart wherever
-// the next position with its blank, or the "...", would cross the client area's right edge. A
-// line always takes at least one piece, and the breaks are laid out for a width of at least two
-// of the widest positions, so that the lines stay above the pattern box however narrow the window.
+// Text laid out piece by piece from (left, top), a line break wherever the next piece would
+// cross right; a line always takes at least one piece, and a piece's separator from the one
+// before it is dropped where it starts a line. 8 pixels a byte, as the font draws.
+struct FlowingText {
+    Painter& painter;
+    int left;
+    int top;
+    int lineHeight;
+    int right;
+    char line[kTextBufferSize] = "";
+
+    template <class... Args>
+    void add(const char* separator, const char* format, Args... args) {
+        char piece[kTextBufferSize];
+        std::snprintf(piece, sizeof piece, format, args...);
+        const std::size_t used = std::strlen(line);
+        const std::size_t width = used + std::strlen(separator) + std::strlen(piece);
+        if (used > 0 && left + static_cast<int>(width) * 8 > right) {
+            painter.text(left, top, line);
+            line[0] = '\0';
+            top += lineHeight;
+        }
+        append(line, "%s%s", line[0] == '\0' ? "" : separator, piece);
+    }
+    void finish() { painter.text(left, top, line); }
+};
+
+// The results text is the ten positions then "...", 16 pixels a line. The breaks are laid out
+// for a width of at least two of the widest positions, so that the lines stay above the pattern
+// box however narrow the window.
 void draw_search_results(Painter& painter, const AppState& state, int clientWidth) {
     constexpr int kLeft = 512;
-    constexpr int kTop = 316;
-    constexpr int kLineHeight = 16;
-    constexpr int kByteWidth = 8;
-    constexpr int kNarrowestRight = kLeft + 2 * 5 * kByteWidth;
-    painter.text(464, kTop, "候補：");
-    const int right = std::max(clientWidth, kNarrowestRight);
-    char text[kTextBufferSize] = "";
-    int lineStart = 0;
-    int top = kTop;
+    constexpr int kNarrowestRight = kLeft + 2 * 5 * 8;
+    painter.text(464, 316, "候補：");
+    FlowingText results{painter, kLeft, 316, 16, std::max(clientWidth, kNarrowestRight)};
     for (int r = 0; r < state.searchResultCount && r < kSearchResultCapacity; ++r) {
-        const int pieceStart = static_cast<int>(std::strlen(text));
         if (r == 10) {
-            append(text, "...");
-        } else {
-            append(text, "%d ", state.searchResults[r]);
-        }
-        const int pieceEnd = static_cast<int>(std::strlen(text));
-        if (pieceStart > lineStart && kLeft + (pieceEnd - lineStart) * kByteWidth > right) {
-            painter.text(kLeft, top, text + lineStart, pieceStart - lineStart);
-            lineStart = pieceStart;
-            top += kLineHeight;
-        }
-        if (r == 10) {
+            results.add("", "...");
             break;
         }
+        results.add("", "%d ", state.searchResults[r]);
     }
-    painter.text(kLeft, top, text + lineStart, static_cast<int>(std::strlen(text)) - lineStart);
+    results.finish();
+}
+
+// The sequences of a list, or "なし", or their count when there are more than four.
+void append_seeds(char (&text)[kTextBufferSize], const std::int32_t* seeds, int count) {
+    if (count == 0) {
+        append(text, "なし");
+    } else if (count > 4) {
+        append(text, "%d系列", count);
+    }
+    for (int i = 0; i < count && count <= 4; ++i) {
+        append(text, i == 0 ? "%d" : " %d", seeds[i]);
+    }
+}
+
+// What tells apart sequences whose marks agree: the first entry of lane 0's log, put on each of
+// them right behind the typed marks, whose test passes for some of them and fails for others.
+void add_telling_entry(FlowingText& flow, const AppState& state) {
+    const int count = std::min(state.candidateCount, kSeedCount);
+    ConsumptionLog logs[kSeedCount];
+    int shortest = kLogCapacity;
+    for (int c = 0; c < count; ++c) {
+        CombatantState ally = state.ally;
+        CombatantState enemy = state.enemy;
+        logs[c] = ConsumptionLog{};
+        logs[c].seedIndex = state.candidates[c];
+        logs[c].position = state.markCount + 1;
+        run_events(ally, enemy, logs[c], state.predictSwitch, state.eventSwitches,
+                   state.randomTable.sequences[logs[c].seedIndex], state.growthRates);
+        shortest = std::min(shortest, static_cast<int>(logs[c].count));
+    }
+    for (int m = 0; m < shortest; ++m) {
+        bool differs = false;
+        for (int c = 1; c < count; ++c) {
+            differs = differs || logs[c].success[m] != logs[0].success[m];
+        }
+        if (!differs) {
+            continue;
+        }
+        const char* shownLabel = "";
+        for (const std::uint8_t pass : {1, 0}) {
+            char seeds[kTextBufferSize] = "";
+            std::int32_t code = 0;
+            for (int c = 0; c < count; ++c) {
+                if (logs[c].success[m] == pass) {
+                    append(seeds, seeds[0] == '\0' ? "%d" : " %d", state.candidates[c]);
+                    code = logs[c].codes[m];
+                }
+            }
+            const char* label = kConsumptionLabels[code];
+            const char* word = code == kCodeHit ? (pass == 1 ? "当たる" : "外れる")
+                                                : (pass == 1 ? "成功" : "失敗");
+            char piece[kTextBufferSize] = "";
+            if (std::strcmp(label, shownLabel) != 0) {
+                append(piece, "%s：", label);
+            }
+            append(piece, "%s%s", seeds, word);
+            flow.add(pass == 1 ? " " : "／", "%s", piece);
+            shownLabel = label;
+        }
+        return;
+    }
+}
+
+// One line under the candidates, and a second where needed: the near sequences of marks that
+// match none, clickable like candidates, and the first one's slips; or, when several match,
+// which of them the next mark leaves, how many marks settle it, and what tells apart those
+// that no mark can.
+void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
+    constexpr int kLeft = 436;
+    constexpr int kTop = 493;
+    constexpr int kLineHeight = 20;
+    if (state.markCount > 0 && state.candidateCount == 0) {
+        painter.text(kLeft, kTop, "近い：");
+        if (state.nearCount == 0) {
+            painter.text(484, kTop + 2, "なし");
+            return;
+        }
+        for (int k = 0; k < std::min(state.nearCount, kSeedCount); ++k) {
+            char number[kTextBufferSize];
+            std::snprintf(number, sizeof number, "%2d", state.nearMatches[k].seedIndex);
+            painter.color = kColorBlue;
+            painter.font = DrawFont::kUnderline;
+            painter.text(484 + 24 * k, kTop + 2, number, 2);
+            painter.font = DrawFont::kNormal;
+            painter.color = kColorBlack;
+        }
+        const NearMatch& first = state.nearMatches[0];
+        FlowingText words{painter, kLeft, kTop + kLineHeight, kLineHeight, clientWidth};
+        words.add("", "%d：", first.seedIndex);
+        for (int c = 0; c < std::min(first.changeCount, kMaxTolerance); ++c) {
+            char word[kTextBufferSize];
+            std::snprintf(word, sizeof word, kChangeWords[first.changes[c].kind],
+                          first.changes[c].index);
+            words.add(c == 0 ? "" : "、", "%s", word);
+        }
+        words.finish();
+        return;
+    }
+    if (!state.adviceShown) {
+        return;
+    }
+    const NextMarkAdvice& advice = state.markAdvice;
+    FlowingText flow{painter, kLeft, kTop, kLineHeight, clientWidth};
+    char text[kTextBufferSize] = "";
+    append_seeds(text, advice.circle, advice.circleCount);
+    flow.add("", "次の印：○→%s", text);
+    text[0] = '\0';
+    append_seeds(text, advice.cross, advice.crossCount);
+    flow.add(" ", "×→%s", text);
+    if (advice.marksToSettle > 0) {
+        flow.add(" ", "あと%d個", advice.marksToSettle);
+    }
+    if (advice.groupCount > 0) {
+        flow.add(" ", "○×では見分けられない");
+        if (ally_is_set(state)) {
+            add_telling_entry(flow, state);
+        }
+    }
+    flow.finish();
 }
 
 }  // namespace
@@ -337,6 +466,7 @@ void build_main_window_drawing(const AppState& state, int clientWidth, DrawList&
     draw_candidates(painter, state);
     draw_conditions(painter, state);
     draw_search_results(painter, state, clientWidth);
+    draw_seed_hints(painter, state, clientWidth);
 }
 
 std::string_view step_text(const DrawList& list, const DrawStep& step) {

@@ -16,10 +16,13 @@ constexpr int kPositionBoxChars = 9;
 constexpr int kCandidateLeft = 484;
 constexpr int kCandidateRight = 692;
 constexpr int kCandidateTop = 473;
-constexpr int kCandidateBottom = 489;
+constexpr int kCandidateHeight = 16;
 constexpr int kCandidateCell = 24;
 constexpr int kCandidateNumberWidth = 17;
 constexpr int kMaxClickableCandidates = 9;
+// The near sequences are drawn the same way on the line below.
+constexpr int kNearTop = 495;
+constexpr int kWindowTolerance = 2;
 
 void set_lane(AppState& state, int lane, int seedIndex, int position) {
     state.lanes[lane].seedIndex = seedIndex;
@@ -99,23 +102,43 @@ bool refresh_seed_candidates(AppState& state, const char* patternText) {
     state.markCount = parse_mark_pattern(state.markText, state.marks);
     state.candidateCount =
         match_seeds(state.randomTable, state.marks, state.markCount, state.candidates);
+    state.nearCount = 0;
+    state.adviceShown = state.markCount > 0 && state.candidateCount >= 2;
+    if (state.adviceShown) {
+        advise_next_mark(state.randomTable, state.markCount, state.candidates, state.candidateCount,
+                         state.markAdvice);
+    } else if (state.markCount > 0 && state.candidateCount == 0) {
+        state.nearCount = std::min(match_near(state.randomTable, state.marks, state.markCount,
+                                              kWindowTolerance, state.nearMatches),
+                                   kMaxNearShown);
+    }
     return true;
 }
 
-bool click_candidate(AppState& state, int lane, int x, int y) {
-    if (state.candidateCount < 1 || state.candidateCount > kMaxClickableCandidates) {
-        return false;
-    }
-    if (x < kCandidateLeft || x > kCandidateRight || y < kCandidateTop || y > kCandidateBottom) {
-        return false;
+// The cell of a listed number under (x, y), on the line whose numbers are drawn at top, or -1.
+int cell_at(int x, int y, int top, int count) {
+    if (x < kCandidateLeft || x > kCandidateRight || y < top || y > top + kCandidateHeight) {
+        return -1;
     }
     const int k = (x - kCandidateLeft) / kCandidateCell;
     const int offset = (x - kCandidateLeft) % kCandidateCell;
-    if (offset >= kCandidateNumberWidth || k >= state.candidateCount) {
-        return false;
+    return offset >= kCandidateNumberWidth || k >= count ? -1 : k;
+}
+
+bool click_candidate(AppState& state, int lane, int x, int y) {
+    if (state.candidateCount >= 1 && state.candidateCount <= kMaxClickableCandidates) {
+        const int k = cell_at(x, y, kCandidateTop, state.candidateCount);
+        if (k >= 0) {
+            set_lane(state, lane, state.candidates[k], state.markCount + 1);
+            return true;
+        }
     }
-    set_lane(state, lane, state.candidates[k], state.markCount + 1);
-    return true;
+    const int k = cell_at(x, y, kNearTop, state.nearCount);
+    if (k >= 0) {
+        set_lane(state, lane, state.nearMatches[k].seedIndex, state.nearMatches[k].lanePosition);
+        return true;
+    }
+    return false;
 }
 
 MainDialog dialog_for_menu(const AppState& state, int commandId) {

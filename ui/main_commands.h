@@ -14,10 +14,15 @@ bool jump_lane(AppState& state, int lane, const char* boxText);
 // "検索": searches from lane 0 when an event is switched on and an ally is set.
 bool search_from_lane_zero(AppState& state);
 
-// The timer: the pattern box's text (Shift-JIS); only its first 499 bytes count.
+// The most near sequences the window lists.
+constexpr int kMaxNearShown = 6;
+
+// The timer: the pattern box's text (Shift-JIS); only its first 499 bytes count. Besides the
+// candidates it finds the near sequences of marks that match none, or the next-mark advice.
 bool refresh_seed_candidates(AppState& state, const char* patternText);
 
-// A button release at (x, y) on a listed candidate puts the lane just behind the typed marks.
+// A button release at (x, y) on a listed candidate puts the lane just behind the typed marks;
+// on a listed near sequence, at that sequence's lane position.
 bool click_candidate(AppState& state, int lane, int x, int y);
 
 enum class MainDialog { kNone, kStatus, kSearchConditions, kBattleResult, kLevelUp };

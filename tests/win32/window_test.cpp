@@ -259,6 +259,13 @@ TEST_F(Program, CommandsAndTypedTextReachTheStateAndThePaint) {
     EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
                               state.lanes[1].seedIndex, state.lanes[1].position),
               std::make_tuple(16, 21, 51, 21));
+    // One mark typed wrong: a left click on the first near sequence puts the upper lane on it.
+    type_pattern(wide("×××○○×○×○×○×○○×○×○○×"));
+    SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 8, 500));
+    EXPECT_EQ(std::make_pair(state.lanes[0].seedIndex, state.lanes[0].position),
+              std::make_pair(0, 21));
+    EXPECT_GT(pixels_of(main_window(), {484, 495, 501, 511}, RGB(0, 0, 255)), 10);
+    type_pattern(wide("×××○○×××○×○×○○×○×○○×"));
     // The candidate numbers are blue, the lane's values black, the space between them white.
     EXPECT_GT(pixels_of(main_window(), {484, 473, 501, 489}, RGB(0, 0, 255)), 10);
     EXPECT_GT(pixels_of(main_window(), {69, 22, 86, 38}, RGB(0, 0, 0)), 10);
