@@ -71,32 +71,20 @@ TEST(CliTables, ReadsTheSampleFiles) {
 TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
     TempDir noGrowth;
     noGrowth.write("character.txt", "1,0\nA,1\n");
-    const std::vector<std::string> cases = {"frobnicate",
-                                            "values",
-                                            "values --seed 0",
-                                            "values --from 1",
-                                            "values --seed 64 --from 1",
-                                            "values --seed -1 --from 1",
-                                            "values --seed 0 --from 5005",
-                                            "values --seed 0 --from 5000 --count 6",
-                                            "values --seed 0 --from 1 --count 0",
-                                            "values --seed 0 --from 4974",
-                                            "values --seed 1x --from 1",
-                                            "values --seed '' --from 1",
-                                            "values --seed 99999999999999999999 --from 1",
-                                            "values --seed 0 --from 1 --bogus 1",
-                                            "values --seed 0 --seed 1 --from 1",
-                                            "values --seed",
-                                            "identify",
-                                            "identify ox xo",
-                                            "identify \xF0\x9F\x98\x80",
-                                            "identify o\xFFx",
-                                            "--data-dir /nonexistent units",
-                                            "--data-dir " + noGrowth.path() + " units",
-                                            "--data-dir DATA growth",
-                                            "--data-dir DATA growth --ally アルト --books 12",
-                                            "--data-dir DATA growth --ally アルト --books 1,,2",
-                                            "--data-dir DATA growth --ally \xF0\x9F\x98\x80"};
+    // clang-format off
+    const std::vector<std::string> cases = {
+        "frobnicate", "values", "values --seed 0", "values --from 1", "values --seed 64 --from 1",
+        "values --seed -1 --from 1", "values --seed 0 --from 5005", "values --seed 0 --from 4974",
+        "values --seed 0 --from 5000 --count 6", "values --seed 0 --from 1 --count 0",
+        "values --seed 1x --from 1", "values --seed '' --from 1", "values --seed",
+        "values --seed 99999999999999999999 --from 1", "values --seed 0 --from 1 --bogus 1",
+        "values --seed 0 --seed 1 --from 1", "identify", "identify ox xo",
+        "identify \xF0\x9F\x98\x80", "identify o\xFFx", "--data-dir /nonexistent units",
+        "--data-dir " + noGrowth.path() + " units", "--data-dir DATA growth",
+        "--data-dir DATA growth --ally アルト --books 12",
+        "--data-dir DATA growth --ally アルト --books 1,,2",
+        "--data-dir DATA growth --ally \xF0\x9F\x98\x80"};
+    // clang-format on
     for (const std::string& line : cases) {
         expect_cli_failure(line);
         expect_cli_failure(line + " --json");

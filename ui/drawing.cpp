@@ -301,7 +301,11 @@ struct FlowingText {
     template <class... Args>
     void add(const char* separator, const char* format, Args... args) {
         char piece[kTextBufferSize];
-        std::snprintf(piece, sizeof piece, format, args...);
+        if constexpr (sizeof...(Args) == 0) {
+            std::snprintf(piece, sizeof piece, "%s", format);
+        } else {
+            std::snprintf(piece, sizeof piece, format, args...);
+        }
         const std::size_t used = std::strlen(line);
         const std::size_t width = used + std::strlen(separator) + std::strlen(piece);
         if (used > 0 && left + static_cast<int>(width) * 8 > right) {
