@@ -46,8 +46,12 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         }
         throw MissingCommand("no command given");
     }
-    if (!extras.empty()) {
-        throw CliError("unknown option " + extras.front());
+    // Only a word that begins with "--" is an option: a pattern such as "-ox" is an argument.
+    for (const std::string& extra : extras) {
+        if (extra.rfind("--", 0) == 0) {
+            throw CliError("unknown option " + extra);
+        }
+        line.positionals.push_back(extra);
     }
     line.command = app.get_subcommands().front()->get_name();
     for (const char* name : kValueOptions) {
