@@ -67,7 +67,7 @@ TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
         {std::string(30, '\xDF') + "\x83\x41", 30}, {a30 + "\x81\x40" "b", 30},
         {a30 + "\x9F\x40" "b", 30}, {a30 + "\xE0\x40" "b", 30}, {a30 + "\xFC\xFC" "b", 30},
         {a30 + "\xA0\x40" "b", 31}, {a30 + "\xFD\x40" "b", 31},
-        {std::string(29, 'a') + "\x9F\xFC" "b", 31}};
+        {std::string(29, 'a') + "\x9F\xFC" "b", 31}, {std::string(32, '\x83'), 30}};
     // clang-format on
     for (const auto& [name, kept] : cases) {
         EXPECT_EQ(parsed(name + ",3,1,"), name.substr(0, kept) + " 3 1") << name;
@@ -150,6 +150,18 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
         Rows expected = rows;
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
+    }
+}
+
+TEST(UnitFile, FindsAnAllyByItsExactName) {
+    GameTables tables{};
+    TextReader reader = reader_over_bytes("3,0\nA,1\nB,2\nB,3\n");
+    read_unit_file(reader, tables);
+    std::strcpy(tables.allyUnits[3].name, "C");  // beyond the rows in use
+    const std::vector<std::pair<const char*, int>> cases = {{"A", 0},  {"B", 1}, {"C", -1},
+                                                            {"a", -1}, {"", -1}, {"AB", -1}};
+    for (const auto& [name, row] : cases) {
+        EXPECT_EQ(find_ally_by_name(tables, name), row) << name;
     }
 }
 

@@ -221,16 +221,28 @@ TEST(Search, BattleResultConditions) {
     // each type met at its bound and missed by one. A type outside 0..6 is no condition; a
     // percentage of a maxHp at or below 0 is never met; the products take 64 bits.
     const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> cases = {
-        {{kSame, 0, 0}, 40, 40, 60, 0, 1},     {{kSame, 0, 0}, 40, 39, 60, 0, 0},
-        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1}, {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
-        {{kAtMost, 0, 0}, 40, 0, 60, 0, 1},    {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
-        {{kAtMost, 0, 0}, 40, -5, 60, 0, 1},   {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
-        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0}, {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},
-        {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0},  {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},
-        {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0}, {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
-        {{kHits, 2, 0}, 40, 40, 60, 2, 1},     {{kHits, 2, 0}, 40, 40, 60, 1, 0},
-        {{kFewHits, 1, 0}, 40, 40, 60, 1, 1},  {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
-        {{7, 0, 0}, 40, 0, 60, 0, 1},          {{-1, 0, 0}, 40, 0, 60, 0, 1},
+        {{kSame, 0, 0}, 40, 40, 60, 0, 1},
+        {{kSame, 0, 0}, 40, 39, 60, 0, 0},
+        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1},
+        {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
+        {{kAtMost, 0, 0}, 40, 0, 60, 0, 1},
+        {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
+        {{kAtMost, 0, 0}, 40, -5, 60, 0, 1},
+        {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0},
+        {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0},
+        {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},
+        {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0},
+        {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
+        {{kPctAtMost, 50, 0}, 60, 30, 60, 0, 1},
+        {{kPctAtLeast, 101, 0}, 100, 100, 100, 0, 0},
+        {{kHits, 2, 0}, 40, 40, 60, 2, 1},
+        {{kHits, 2, 0}, 40, 40, 60, 1, 0},
+        {{kFewHits, 1, 0}, 40, 40, 60, 1, 1},
+        {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
+        {{7, 0, 0}, 40, 0, 60, 0, 1},
+        {{-1, 0, 0}, 40, 0, 60, 0, 1},
         {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}};
     for (const auto& c : cases) {
         const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;

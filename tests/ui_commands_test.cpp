@@ -157,7 +157,7 @@ StatusForm form_for(const char* allyName, int allySelection, int enemySelection)
         std::strcpy(form.allyFigures[box], "10");
         std::strcpy(form.enemyFigures[box], "7");
     }
-    form.allySkills[kSkillContinue] = true;
+    form.allySkills[kSkillWrath] = form.allySkills[kSkillContinue] = true;
     form.enemySkills[kSkillCounter] = true;
     return form;
 }
@@ -187,7 +187,7 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     // The second "B" in the sorted list: the first row named B supplies everything.
     apply_status_form(state, form_for("B", 2, 0));
     CombatantState ally =
-        make_unit("B", 4, {kSkillContinue}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10});
+        make_unit("B", 4, {kSkillWrath, kSkillContinue}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10});
     ally.listIndex = 2;
     EXPECT_TRUE(unchanged_but_hp_after(ally, state.ally));
     EXPECT_TRUE(unchanged_but_hp_after(

@@ -97,21 +97,23 @@ TEST(Drawing, AfterStartUp) {
         EXPECT_EQ(row_at(list, y, 69), row) << y;
     }
     EXPECT_EQ(styled_at(list, 69 + 22 * 31, 22), "78k");
+    const DrawStep conditions = step_at(list, 508, 212);
+    EXPECT_EQ(std::make_pair(conditions.right, conditions.bottom), std::make_pair(800, 312));
 }
 
 TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
     AppState& state = started_state();
     Lane& lane = state.lanes[0];
-    const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9, 10,
-                                    11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 11};
+    const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9,  10,
+                                    11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 11, 9};
     std::copy(codes.begin(), codes.end(), lane.codes.begin());
     lane.count = static_cast<int>(codes.size());
     for (int passed : {1, 8, 14, 16, 25}) {
         lane.success[passed] = 1;
     }
-    // The ally's group from entry 6, the enemy's from entry 9; the last entry, a hit that
+    // The ally's group from entry 6, the enemy's from entries 9 and 27; entry 26, a hit that
     // starts no group, keeps the colour before it.
-    lane.strikeStarts = {6, 9, 255, 255, 255, 255, 255, 255};
+    lane.strikeStarts = {6, 9, 255, 27, 255, 255, 255, 255};
     const DrawList& list = draw(state);
     std::string row;
     for (int m = 0; m < lane.count; ++m) {
@@ -119,7 +121,7 @@ TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
     }
     EXPECT_EQ(row,
               "祈b 祈r_ 星b 連b 星r 連r 殺b ？b 命b_ 月r 陽r 盾r 殺r ？r 命r_ 呪r HPt_ 力t 魔t "
-              "技t 速t 守t 体t 運t 移t ♪o_ 命o ");
+              "技t 速t 守t 体t 運t 移t ♪o_ 命o 殺r ");
     EXPECT_EQ(step_at(list, 69, 114).color, kColorBlack);  // the next lane starts black
 }
 
@@ -149,6 +151,14 @@ TEST(Drawing, PredictedBattleIsAFrame) {
         // The label is centred on a frame of four entries or more.
         EXPECT_EQ(text_at(list, end * 11 + 34, 62) == "予測消費", end >= 4) << end;
     }
+    // A frame from a later start, with its label centred on it.
+    AppState& state = status_set_state();
+    state.predictSwitch = 1;
+    state.lanes[0].predictStart = 2;
+    state.lanes[0].predictEnd = state.lanes[0].count = 8;
+    const DrawList& list = draw(state);
+    EXPECT_EQ(std::make_pair(step_at(list, 113, 62).right, text_at(list, 100, 62)),
+              std::make_pair(63 + 176, std::string("予測消費")));
 }
 
 TEST(Drawing, CandidatesAndSearchResults) {
