@@ -11,9 +11,9 @@ WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 
 deps-win:
 	$(call require_packages,$(WIN_PACKAGES))
 
-$(WIN_BUILD)/CMakeCache.txt: | deps-win
+$(WIN_BUILD)/CMakeCache.txt: win.mk | deps-win
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DSORAMITO_WINEPREFIX=$(WIN_PREFIX)
+	  -DCMAKE_BUILD_TYPE=Release -DSORAMITO_WERROR=ON -DSORAMITO_WINEPREFIX=$(WIN_PREFIX)
 
 win-build: deps-win $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
