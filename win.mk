@@ -6,7 +6,7 @@ WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
   googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick zip xdotool
 
-.PHONY: deps-win win-build native-cli test-win clean-win run dist
+.PHONY: deps-win win-build native-cli test-win clean-win run pictures dist
 
 deps-win:
 	$(call require_packages,$(WIN_PACKAGES))
@@ -22,18 +22,12 @@ win-build: deps-win $(WIN_BUILD)/CMakeCache.txt
 native-cli: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target soramito-cli encoding_dump
 
-# One display and one persistent wineserver for the whole run: a server each test started
-# itself would hold ctest's output pipe open for seconds after every test. The server is
-# stopped whatever the verdicts; make sees a failure of ctest or of the comparison of the
-# command line with the native one.
+# One display and one wineserver for the whole run; make sees a failure of ctest or of the
+# comparison of the command line with the native one.
 test-win: deps-win win-build native-cli
-	SORAMITO_WINEPREFIX=$(WIN_PREFIX) xvfb-run -a -s "-screen 0 1024x768x24" sh -c '\
-	  tests/wine/prepare-prefix.sh "$$SORAMITO_WINEPREFIX" || exit 1; \
-	  export WINEPREFIX="$$SORAMITO_WINEPREFIX"; \
-	  wineserver -p && tests/wine/run-in-wine.sh cmd /c exit; \
+	SORAMITO_WINEPREFIX=$(WIN_PREFIX) tests/wine/on-virtual-display.sh sh -c '\
 	  (cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)); status=$$?; \
 	  tests/wine/compare-cli.sh $(BUILD) $(WIN_BUILD) || status=1; \
-	  wineserver -k; \
 	  exit $$status'
 
 clean-win:
@@ -42,6 +36,10 @@ clean-win:
 # Starts the program on the samples; without a display, takes a screenshot instead.
 run: win-build
 	scripts/run-windows-program.sh $(WIN_BUILD)/ui/soramito.exe $(WIN_PREFIX) build/screenshot.png
+
+# The pictures of the players' guide, taken by the program itself: docs/guide-*.png.
+pictures: win-build
+	scripts/take-pictures.sh $(WIN_BUILD) docs
 
 dist: win-build
 	rm -rf dist && mkdir -p dist/soramito
