@@ -4,7 +4,7 @@
 WIN_BUILD := build-win
 WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
-  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick zip xdotool
+  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick xdotool
 
 .PHONY: deps-win win-build native-cli test-win clean-win run pictures dist
 
@@ -41,8 +41,19 @@ run: win-build
 pictures: win-build
 	scripts/take-pictures.sh $(WIN_BUILD) docs
 
+# The players' zip: both programs; the two start-up files beside them, since the program reads
+# them from its working folder; the sample scenarios; the guide as one page, its pictures
+# inside, readable offline. Info-ZIP's zip does not flag names as UTF-8, and Windows would
+# unpack 使い方.html under a garbled name; libarchive's does, in a UTF-8 locale.
+DIST := dist/soramito
+
 dist: win-build
-	rm -rf dist && mkdir -p dist/soramito
-	cp $(WIN_BUILD)/ui/soramito.exe samples/character.txt samples/grow.txt dist/soramito/
-	cd dist && zip -qr soramito.zip soramito
+	$(call require_packages,pandoc libarchive-tools)
+	rm -rf dist && mkdir -p $(DIST)/samples
+	cp $(WIN_BUILD)/ui/soramito.exe $(WIN_BUILD)/soramito-cli.exe samples/character.txt \
+	  samples/grow.txt $(DIST)/
+	cp samples/*.json $(DIST)/samples/
+	pandoc docs/guide-ja.md --standalone --self-contained --toc --shift-heading-level-by=-1 \
+	  --resource-path=docs -V lang=ja -o $(DIST)/使い方.html
+	cd dist && LC_ALL=C.UTF-8 bsdtar --format zip -cf soramito.zip soramito
 	@echo "dist/soramito.zip"
