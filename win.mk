@@ -1,10 +1,12 @@
-# The Windows program: cross-built with MinGW-w64, tested under Wine on a virtual display.
-# Included from the Makefile, which defines JOBS and require_packages.
+# The Windows programs, the window and the command line: cross-built with MinGW-w64, tested
+# under Wine on a virtual display. Included from the Makefile, which defines JOBS, BUILD, deps
+# and require_packages.
 
 WIN_BUILD := build-win
 WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
-  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick xdotool
+  googletest nlohmann-json3-dev wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux \
+  imagemagick xdotool
 
 .PHONY: deps-win win-build native-cli test-win clean-win run pictures dist
 
