@@ -56,6 +56,6 @@ dist: win-build
 	  samples/grow.txt $(DIST)/
 	cp samples/*.json $(DIST)/samples/
 	pandoc docs/guide-ja.md --standalone --self-contained --toc --shift-heading-level-by=-1 \
-	  --resource-path=docs -V lang=ja -o $(DIST)/使い方.html
+	  --resource-path=docs -H docs/guide-ja-head.html -V lang=ja -o $(DIST)/使い方.html
 	cd dist && LC_ALL=C.UTF-8 bsdtar --format zip -cf soramito.zip soramito
 	@echo "dist/soramito.zip"
