@@ -23,11 +23,14 @@ all: test
 deps:
 	$(call require_packages,$(NATIVE_PACKAGES))
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The test builds treat warnings as errors. The native one is a Release build, the build a
+# packager or a player makes, so that a warning only optimisation brings cannot hide. A tree
+# configured by an older Makefile is configured again.
+$(BUILD)/CMakeCache.txt: Makefile | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DSORAMITO_WERROR=ON
 
-$(ASAN_BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORAMITO_SANITIZE=ON
+$(ASAN_BUILD)/CMakeCache.txt: Makefile | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORAMITO_SANITIZE=ON -DSORAMITO_WERROR=ON
 
 # The fuzz targets run briefly on their corpora; the Windows tests (win.mk) come last.
 test: test-native test-asan test-fuzz test-win
@@ -45,10 +48,10 @@ FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev nlohmann-json3-dev libcli11-dev
 
-$(FUZZ_BUILD)/CMakeCache.txt:
+$(FUZZ_BUILD)/CMakeCache.txt: Makefile
 	$(call require_packages,$(FUZZ_PACKAGES))
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DSORAMITO_FUZZ=ON
+	  -DSORAMITO_FUZZ=ON -DSORAMITO_WERROR=ON
 
 fuzz-build: $(FUZZ_BUILD)/CMakeCache.txt
 	$(call require_packages,$(FUZZ_PACKAGES))

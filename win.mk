@@ -1,33 +1,35 @@
-# The Windows program: cross-built with MinGW-w64, tested under Wine on a virtual display.
-# Included from the Makefile, which defines JOBS and require_packages.
+# The Windows programs, the window and the command line: cross-built with MinGW-w64, tested
+# under Wine on a virtual display. Included from the Makefile, which defines JOBS, BUILD, deps
+# and require_packages.
 
 WIN_BUILD := build-win
 WIN_PREFIX := $(abspath $(WIN_BUILD))/wineprefix
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
-  googletest wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux imagemagick zip xdotool
+  googletest nlohmann-json3-dev libcli11-dev wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux \
+  imagemagick xdotool
 
-.PHONY: deps-win win-build test-win clean-win run dist
+.PHONY: deps-win win-build native-cli test-win clean-win run pictures dist
 
 deps-win:
 	$(call require_packages,$(WIN_PACKAGES))
 
-$(WIN_BUILD)/CMakeCache.txt: | deps-win
+$(WIN_BUILD)/CMakeCache.txt: win.mk | deps-win
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DSORAMITO_WINEPREFIX=$(WIN_PREFIX)
+	  -DCMAKE_BUILD_TYPE=Release -DSORAMITO_WERROR=ON -DSORAMITO_WINEPREFIX=$(WIN_PREFIX)
 
 win-build: deps-win $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
-# One display and one persistent wineserver for the whole run: a server each test started
-# itself would hold ctest's output pipe open for seconds after every test. The server is
-# stopped whatever ctest's verdict, and that verdict is what make sees.
-test-win: deps-win win-build
-	SORAMITO_WINEPREFIX=$(WIN_PREFIX) xvfb-run -a -s "-screen 0 1024x768x24" sh -c '\
-	  tests/wine/prepare-prefix.sh "$$SORAMITO_WINEPREFIX" || exit 1; \
-	  export WINEPREFIX="$$SORAMITO_WINEPREFIX"; \
-	  wineserver -p && tests/wine/run-in-wine.sh cmd /c exit; \
+# What the Windows command line is compared with.
+native-cli: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target soramito-cli encoding_dump
+
+# One display and one wineserver for the whole run; make sees a failure of ctest or of the
+# comparison of the command line with the native one.
+test-win: deps-win win-build native-cli
+	SORAMITO_WINEPREFIX=$(WIN_PREFIX) tests/wine/on-virtual-display.sh sh -c '\
 	  (cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)); status=$$?; \
-	  wineserver -k; \
+	  tests/wine/compare-cli.sh $(BUILD) $(WIN_BUILD) || status=1; \
 	  exit $$status'
 
 clean-win:
@@ -37,8 +39,23 @@ clean-win:
 run: win-build
 	scripts/run-windows-program.sh $(WIN_BUILD)/ui/soramito.exe $(WIN_PREFIX) build/screenshot.png
 
+# The pictures of the players' guide, taken by the program itself: docs/guide-*.png.
+pictures: win-build
+	scripts/take-pictures.sh $(WIN_BUILD) docs
+
+# The players' zip: both programs; the two start-up files beside them, since the program reads
+# them from its working folder; the sample scenarios; the guide as one page, its pictures
+# inside, readable offline. Info-ZIP's zip does not flag names as UTF-8, and Windows would
+# unpack 使い方.html under a garbled name; libarchive's does, in a UTF-8 locale.
+DIST := dist/soramito
+
 dist: win-build
-	rm -rf dist && mkdir -p dist/soramito
-	cp $(WIN_BUILD)/ui/soramito.exe samples/character.txt samples/grow.txt dist/soramito/
-	cd dist && zip -qr soramito.zip soramito
+	$(call require_packages,pandoc libarchive-tools)
+	rm -rf dist && mkdir -p $(DIST)/samples
+	cp $(WIN_BUILD)/ui/soramito.exe $(WIN_BUILD)/soramito-cli.exe samples/character.txt \
+	  samples/grow.txt $(DIST)/
+	cp samples/*.json $(DIST)/samples/
+	pandoc docs/guide-ja.md --standalone --self-contained --toc --shift-heading-level-by=-1 \
+	  --resource-path=docs -H docs/guide-ja-head.html -V lang=ja -o $(DIST)/使い方.html
+	cd dist && LC_ALL=C.UTF-8 bsdtar --format zip -cf soramito.zip soramito
 	@echo "dist/soramito.zip"

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "cli/open_file.h"
 #include "cli/text_encoding.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
@@ -45,11 +46,11 @@ const GameTables& cli_game_tables(const CommandLine& line) {
     static GameTables tables;
     tables = GameTables{};
     const std::string units = line.dataDir + "/character.txt";
-    if (!load_unit_file(units.c_str(), tables)) {
+    if (!load_unit_file(open_file(units, "r"), tables)) {
         throw CliError("cannot read " + units);
     }
     const std::string growth = line.dataDir + "/grow.txt";
-    if (!load_growth_file(growth.c_str(), tables)) {
+    if (!load_growth_file(open_file(growth, "r"), tables)) {
         throw CliError("cannot read " + growth);
     }
     return tables;

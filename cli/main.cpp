@@ -1,7 +1,44 @@
-#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/cli.h"
+#include "cli/console_output.h"
 
-int main(int argc, char** argv) {
-    return run_cli(argc, argv, std::cout, std::cerr);
+#ifdef _WIN32
+#include "cli/utf16.h"
+#endif
+
+namespace {
+
+// The command's output is gathered whole and then written the platform's way.
+int run(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
+    write_output(OutputStream::kStandardOutput, out.str());
+    write_output(OutputStream::kStandardError, err.str());
+    return status;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide command line, so that every argument arrives whole whatever the system's code page;
+// the commands take UTF-8.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.push_back(utf8_from_utf16(argv[i]));
+    }
+    return run(arguments);
+}
+#else
+int main(int argc, char** argv) {
+    return run(std::vector<std::string>(argv, argv + argc));
+}
+#endif

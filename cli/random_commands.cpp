@@ -93,7 +93,8 @@ CommandOutput command_identify(const CommandLine& line) {
     text += "（" + std::to_string(markCount) + "個）\n候補：";
     if (candidateCount > 0) {
         for (int c = 0; c < candidateCount; ++c) {
-            text += (c > 0 ? " " : "") + std::to_string(candidates[c]);
+            text += c > 0 ? " " : "";
+            text += std::to_string(candidates[c]);
         }
     } else if (listed == kSeedCount) {
         text += "なし（64系列すべてが一致します）";

@@ -1,15 +1,14 @@
 #include "cli/scenario.h"
 
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <limits>
 #include <map>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_context.h"
+#include "cli/open_file.h"
 
 namespace {
 
@@ -222,12 +221,8 @@ void apply_scenario_text(const std::string& text, AppState& state) {
 }
 
 void apply_scenario_file(const std::string& path, AppState& state, TurnPlan& plan) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
-        throw CliError("cannot read the scenario " + path);
-    }
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) {
+    std::string text;
+    if (!read_whole_file(path, text)) {
         throw CliError("cannot read the scenario " + path);
     }
     apply_scenario_text(text, state, plan);

@@ -47,9 +47,9 @@ std::string lane_text(const AppState& state, const Lane& lane) {
             values += cell(number);
             marks += cell(mark_of(d) == 1 ? " ○" : " ×");
             if (j < lane.count) {
-                const char* label = kConsumptionLabels[lane.codes[j]];
-                uses += cell((lane.success[j] == 1 ? "[" + std::string(label) + "]"
-                                                   : " " + std::string(label))
+                const bool passed = lane.success[j] == 1;
+                uses += cell((std::string(passed ? "[" : " ") + kConsumptionLabels[lane.codes[j]] +
+                              (passed ? "]" : ""))
                                  .c_str());
             }
         }

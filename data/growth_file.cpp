@@ -22,6 +22,10 @@ void read_growth_file(TextReader& reader, GameTables& tables) {
     }
 }
 
+bool load_growth_file(std::FILE* file, GameTables& tables) {
+    return read_text_file(file, [&](TextReader& reader) { read_growth_file(reader, tables); });
+}
+
 bool load_growth_file(const char* path, GameTables& tables) {
-    return read_text_file(path, [&](TextReader& reader) { read_growth_file(reader, tables); });
+    return load_growth_file(std::fopen(path, "r"), tables);
 }

@@ -8,4 +8,6 @@
 // there too and the later rows keep their zeroes.
 void read_growth_file(TextReader& reader, GameTables& tables);
 
+// As the unit file's loaders: an opened file, which is closed, or a name.
+bool load_growth_file(std::FILE* file, GameTables& tables);
 bool load_growth_file(const char* path, GameTables& tables);

@@ -22,11 +22,10 @@ TextReader reader_over_bytes(std::string_view bytes);
 int reader_get(TextReader& reader);
 void reader_unget(TextReader& reader, int byte);
 
-// Opens a file by name for reading as text and hands it to read; false when it cannot be
-// opened or read.
+// Hands a file opened for reading as text to read and closes it; false when it could not be
+// opened (nullptr) or read.
 template <class Read>
-bool read_text_file(const char* path, Read read) {
-    std::FILE* file = std::fopen(path, "r");
+bool read_text_file(std::FILE* file, Read read) {
     if (file == nullptr) {
         return false;
     }

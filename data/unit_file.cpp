@@ -97,6 +97,10 @@ void read_unit_file(TextReader& reader, GameTables& tables) {
     }
 }
 
+bool load_unit_file(std::FILE* file, GameTables& tables) {
+    return read_text_file(file, [&](TextReader& reader) { read_unit_file(reader, tables); });
+}
+
 bool load_unit_file(const char* path, GameTables& tables) {
-    return read_text_file(path, [&](TextReader& reader) { read_unit_file(reader, tables); });
+    return load_unit_file(std::fopen(path, "r"), tables);
 }

@@ -13,5 +13,8 @@ void parse_unit_line(UnitRecord& unit, char* entry);
 // Reads the header and the ally and enemy entries into zeroed tables.
 void read_unit_file(TextReader& reader, GameTables& tables);
 
-// Opens the file by name for reading as text; false when it cannot be opened.
+// Reads a file opened for reading as text (nullptr when it could not be opened) and closes it;
+// false when it could not be opened or read.
+bool load_unit_file(std::FILE* file, GameTables& tables);
+// Opens the file by name for reading as text; false when it cannot be opened or read.
 bool load_unit_file(const char* path, GameTables& tables);

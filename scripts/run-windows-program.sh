@@ -19,16 +19,12 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 export program workdir screenshot root
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-  "$root/tests/wine/prepare-prefix.sh" "$SORAMITO_WINEPREFIX" || exit 1
-  export WINEPREFIX="$SORAMITO_WINEPREFIX"
-  wineserver -p
+"$root/tests/wine/on-virtual-display.sh" sh -c '
   (cd "$workdir" && "$root/tests/wine/run-in-wine.sh" "$program") &
   sleep 4
   "$root/scripts/play-session.sh"
   import -window root -crop 800x600+0+0 "$screenshot"
   xdotool key --clearmodifiers alt+F4
   wait
-  wineserver -k
 '
 echo "No display: the window ran on a virtual one; its picture is $screenshot"

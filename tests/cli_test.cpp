@@ -178,7 +178,8 @@ TEST(CliScenario, RefusesBadScenarios) {
         R"({"lanes": [{"position": 4974}]})", R"({"growthRates": [0,0,0,0,0,0,0,0,0,10000]})",
         R"({"allyCondition": {"n": 10000}})", R"({"predictSwitch": 1e66666666666666660})"};
     for (std::size_t i = 0; i < scenarios.size(); ++i) {
-        const std::string path = dir.write("s" + std::to_string(i) + ".json", scenarios[i]);
+        const std::string path =
+            dir.write(std::string("s") + std::to_string(i) + ".json", scenarios[i]);
         for (const std::string command : {"run", "search", "estimate"}) {
             expect_cli_failure("--data-dir DATA " + command + " " + path + " --json");
         }

@@ -34,7 +34,8 @@ Battle fight(const U& attacker, const U& defender) {
 std::string join(const std::vector<int>& values) {
     std::string text;
     for (int v : values) {
-        text += (text.empty() ? "" : " ") + (v == kNoStrikeGroup ? "." : std::to_string(v));
+        text += text.empty() ? "" : " ";
+        text += v == kNoStrikeGroup ? "." : std::to_string(v);
     }
     return text;
 }

@@ -17,8 +17,8 @@ std::string summary(const UnitRecord& unit) {
     std::string text = std::string(unit.name) + " " + std::to_string(unit.followUpCritFactor);
     for (int i = 0; i < kSkillCount; ++i) {
         if (unit.skills[i] != 0) {
-            text += " " + std::to_string(i) +
-                    (unit.skills[i] == 1 ? "" : "=" + std::to_string(unit.skills[i]));
+            text += std::string(" ") + std::to_string(i);
+            text += unit.skills[i] == 1 ? "" : std::string("=") + std::to_string(unit.skills[i]);
         }
     }
     return text;

@@ -350,10 +350,8 @@ TEST(AppState, StartUpDefaults) {
     set_lane_defaults(s);
     set_unit_defaults(s);
     set_condition_defaults(s);
-    std::vector<int> set;
-    for (const Lane& lane : s.lanes) {
-        set.insert(set.end(), {lane.seedIndex, lane.position});
-    }
+    std::vector<int> set = {s.lanes[0].seedIndex, s.lanes[0].position, s.lanes[1].seedIndex,
+                            s.lanes[1].position};
     for (const CombatantState& u : {s.ally, s.enemy}) {
         set.insert(set.end(), {u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed,
                                u.attack, u.defense, u.hp, u.maxHp, u.listIndex});

@@ -13,37 +13,12 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/win32/session.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/wide_text.h"
 
 namespace {
-
-// Dispatches the thread's messages for a while, so that timers fire and paints happen.
-void pump_messages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ASSERT_NE(message.message, static_cast<UINT>(WM_QUIT)) << "a quit message came early";
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-// Types text into the pattern box and dispatches messages until the timer has read it (on a
-// busy machine that may take several periods).
-void type_pattern(const std::wstring& text) {
-    SetWindowTextW(GetDlgItem(window_handles().mainWindow, IDC_MARK_EDIT), text.c_str());
-    char expected[2 * kMarkTextCapacity];
-    shift_jis_from_wide(text.c_str(), expected, sizeof expected);
-    for (int wait = 0; wait < 300 && std::strcmp(app_state().lastMarkText, expected) != 0; ++wait) {
-        pump_messages(10);
-    }
-    EXPECT_STREQ(app_state().lastMarkText, expected);
-}
 
 // A fresh working folder holding the given start-up files (nullptr: no such file).
 class WorkingFolder {
@@ -84,7 +59,7 @@ public:
         std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
         window_handles() = WindowHandles{};
         EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW));
-        pump_messages(50);
+        EXPECT_TRUE(pump_messages(50));
     }
     // Closes the main window the way the user does and runs the loop to its quit message, so
     // that no quit message is left for the next test; returns the loop's exit code.
@@ -103,17 +78,6 @@ public:
     static bool grayed(int item) {
         return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
     }
-    static void command(WPARAM id) { SendMessageW(main_window(), WM_COMMAND, id, 0); }
-    static void click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-    static void press(HWND dialog, int id) {
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    }
-    // A pick in a list, as the user makes it: the selection, then its notification.
-    static void choose(HWND dialog, int id, int position) {
-        SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    }
     // The texts of several items, "|" after each, to compare a dialog's boxes at once.
     static std::wstring texts(HWND dialog, std::initializer_list<int> ids) {
         std::wstring joined;
@@ -130,23 +94,9 @@ public:
         }
         return marks;
     }
-    // Runs action while script answers each dialog or message box it shows, from inside the
-    // box's own message loop (a timer started as the box is activated); the script ends the box.
-    static void with_boxes(const std::function<void()>& action, std::function<void(HWND)> script) {
-        script_ = std::move(script);
-        HHOOK hook = SetWindowsHookExW(WH_CBT, on_cbt, nullptr, GetCurrentThreadId());
-        action();
-        UnhookWindowsHookEx(hook);
-    }
     // Opens a dialog from the menu and lets script play the user inside it.
     static void with_dialog(int menuCommand, std::function<void(HWND)> script) {
-        bool shown = false;
-        with_boxes([&] { command(menuCommand); },
-                   [&](HWND dialog) {
-                       shown = true;
-                       script(dialog);
-                   });
-        EXPECT_TRUE(shown) << menuCommand;
+        EXPECT_TRUE(::with_dialog(menuCommand, std::move(script))) << menuCommand;
     }
 
 protected:
@@ -154,18 +104,6 @@ protected:
     ~Program() override { EXPECT_EQ(close(), 0); }
 
 private:
-    static LRESULT CALLBACK on_cbt(int code, WPARAM wParam, LPARAM lParam) {
-        wchar_t name[16] = {};
-        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
-        if (code == HCBT_ACTIVATE && std::wstring(name) == L"#32770") {
-            SetTimer(reinterpret_cast<HWND>(wParam), 1, 10, [](HWND box, UINT, UINT_PTR t, DWORD) {
-                KillTimer(box, t);
-                script_(box);
-            });
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline std::function<void(HWND)> script_;
     WorkingFolder folder_{kUnitFile, kGrowthFile};
 };
 
@@ -197,7 +135,7 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndReducesTheWindow) {
     for (const auto& [characterText, growText, message, allies] : cases) {
         WorkingFolder folder(characterText, growText);
         std::vector<std::wstring> boxes;  // each box's caption and text
-        Program::with_boxes(Program::open, [&](HWND box) {
+        with_boxes(Program::open, [&](HWND box) {
             boxes.push_back(Program::window_text(box) + L"|" +
                             Program::window_text(GetDlgItem(box, 0xFFFF)));
             PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -209,9 +147,9 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndReducesTheWindow) {
         EXPECT_EQ(std::make_tuple(GetWindow(window, GW_CHILD), app_state().allyUnitCount,
                                   app_state().ally.hitRate, Program::grayed(40015)),
                   std::make_tuple(HWND{}, allies, 0, false));
-        Program::command(IDM_BATTLE_RESULT);
+        command(IDM_BATTLE_RESULT);
         InvalidateRect(window, nullptr, FALSE);
-        pump_messages(50);
+        EXPECT_TRUE(pump_messages(50));
         EXPECT_EQ(Program::close(), 0);
     }
 }
@@ -250,10 +188,10 @@ TEST_F(Program, CommandsAndTypedTextReachTheStateAndThePaint) {
         std::make_tuple(state.lanes[0].seedIndex, state.lanes[1].position, state.searchResultCount),
         std::make_tuple(1, 25, 7));
     // Characters with no Shift-JIS form are no marks, nor is a look-alike "o".
-    type_pattern(L"\x014D\x2603\xD83D\xDE00o\x2603x");
+    EXPECT_TRUE(type_pattern(L"\x014D\x2603\xD83D\xDE00o\x2603x"));
     EXPECT_EQ(state.markCount, 2);
     // A left click on a candidate sets the upper lane, a right click the lower.
-    type_pattern(wide("×××○○×××○×○×○○×○×○○×"));
+    EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
     SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 480));
     SendMessageW(main_window(), WM_RBUTTONUP, 0, MAKELPARAM(484 + 48, 473));
     EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
@@ -378,7 +316,7 @@ TEST(StartUp, WindowsLeaveNoDrawingObjectsBehind) {
     for (int i = 0; i < 5; ++i) {
         Program::open();
         InvalidateRect(Program::main_window(), nullptr, FALSE);
-        pump_messages(20);
+        EXPECT_TRUE(pump_messages(20));
         const HFONT font = window_handles().normalFont;
         EXPECT_EQ(Program::close(), 0);
         EXPECT_EQ(GetObjectType(font), 0u);  // deleted with its window

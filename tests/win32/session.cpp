@@ -1,0 +1,89 @@
+#include "tests/win32/session.h"
+
+#include <cstring>
+
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+std::function<void(HWND)> boxScript;
+
+LRESULT CALLBACK on_cbt(int code, WPARAM wParam, LPARAM lParam) {
+    wchar_t name[16] = {};
+    GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
+    if (code == HCBT_ACTIVATE && std::wstring(name) == L"#32770") {
+        SetTimer(reinterpret_cast<HWND>(wParam), 1, 10, [](HWND box, UINT, UINT_PTR t, DWORD) {
+            KillTimer(box, t);
+            boxScript(box);
+        });
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+bool pump_messages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return false;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+    return true;
+}
+
+bool type_pattern(const std::wstring& text) {
+    SetWindowTextW(GetDlgItem(window_handles().mainWindow, IDC_MARK_EDIT), text.c_str());
+    char expected[2 * kMarkTextCapacity];
+    shift_jis_from_wide(text.c_str(), expected, sizeof expected);
+    for (int wait = 0; wait < 300; ++wait) {
+        if (std::strcmp(app_state().lastMarkText, expected) == 0) {
+            return true;
+        }
+        pump_messages(10);
+    }
+    return false;
+}
+
+void command(WPARAM id) {
+    SendMessageW(window_handles().mainWindow, WM_COMMAND, id, 0);
+}
+
+void click(HWND dialog, int id) {
+    SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0);
+}
+
+void press(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+void choose(HWND dialog, int id, int position) {
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void with_boxes(const std::function<void()>& action, std::function<void(HWND)> script) {
+    boxScript = std::move(script);
+    HHOOK hook = SetWindowsHookExW(WH_CBT, on_cbt, nullptr, GetCurrentThreadId());
+    action();
+    UnhookWindowsHookEx(hook);
+}
+
+bool with_dialog(int menuCommand, std::function<void(HWND)> script) {
+    bool shown = false;
+    with_boxes([&] { command(menuCommand); },
+               [&](HWND dialog) {
+                   shown = true;
+                   script(dialog);
+               });
+    return shown;
+}

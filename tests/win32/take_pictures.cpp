@@ -1,0 +1,130 @@
+// Takes the pictures of the players' guide: plays a first session in the program's own window,
+// on the start-up files of the working folder, and saves the main window and each of the four
+// dialogs as the screen shows them, as BMP files in that folder. Exits 1 when a step failed.
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "tests/win32/session.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+bool allWent = true;
+
+void check(bool went, const char* step) {
+    if (!went) {
+        std::fprintf(stderr, "take_pictures: %s failed\n", step);
+        allWent = false;
+    }
+}
+
+// The window with its frame, as it has drawn itself, in a 24-bit BMP file. Read from the
+// window's own device context, so that it does not matter when the display shows it.
+void save_picture(HWND window, const char* path) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    pump_messages(300);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = frame.right - frame.left;
+    header.biHeight = frame.bottom - frame.top;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = ((header.biWidth * 3 + 3) & ~3) * header.biHeight;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+
+    HDC drawn = GetWindowDC(window);
+    HDC memory = CreateCompatibleDC(drawn);
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(drawn, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+                                      &pixels, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const bool copied =
+        BitBlt(memory, 0, 0, header.biWidth, header.biHeight, drawn, 0, 0, SRCCOPY) != 0;
+    GdiFlush();
+    std::FILE* out = std::fopen(path, "wb");
+    const bool written = out != nullptr && std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                         std::fwrite(&header, sizeof header, 1, out) == 1 &&
+                         std::fwrite(pixels, header.biSizeImage, 1, out) == 1;
+    check(copied && written && (out == nullptr || std::fclose(out) == 0), path);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, drawn);
+}
+
+std::wstring wide(const char* shiftJis) {
+    return wide_from_shift_jis(shiftJis).text;
+}
+
+// Selects the entry of a dialog's list that reads text, as the user picks it.
+void choose_text(HWND dialog, int id, const char* shiftJis) {
+    const LRESULT found =
+        SendDlgItemMessageW(dialog, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(wide(shiftJis).c_str()));
+    check(found != CB_ERR, shiftJis);
+    choose(dialog, id, static_cast<int>(found));
+}
+
+// The dialog a menu command opens, set up by script, pictured, then confirmed.
+void picture_dialog(int menuCommand, const char* path, const std::function<void(HWND)>& script) {
+    check(with_dialog(menuCommand,
+                      [&](HWND dialog) {
+                          script(dialog);
+                          SetFocus(GetDlgItem(dialog, IDOK));
+                          save_picture(dialog, path);
+                          press(dialog, IDOK);
+                      }),
+          path);
+}
+
+}  // namespace
+
+int main() {
+    check(open_main_window(GetModuleHandleW(nullptr), SW_SHOW), "the main window");
+    HWND window = window_handles().mainWindow;
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    pump_messages(200);
+    // The marks seen in the game; the second candidate goes to the upper lane, the third to
+    // the lower one.
+    check(type_pattern(L"xxxooxxxoxoxooxoxoox"), "typing the marks");
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 480));
+    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(484 + 48 + 8, 480));
+    picture_dialog(IDM_STATUS, "guide-status.bmp", [](HWND dialog) {
+        choose_text(dialog, 1000, "アルト");
+        choose_text(dialog, 1100, "山賊ガロ");
+    });
+    // A battle, then a level-up.
+    picture_dialog(IDM_SEARCH_CONDITIONS, "guide-search-conditions.bmp", [](HWND dialog) {
+        click(dialog, 2001);
+        click(dialog, 2004);
+        click(dialog, 2002);
+    });
+    // The enemy falls: HP:残りn以下 with n 0.
+    picture_dialog(IDM_BATTLE_RESULT, "guide-battle-result.bmp", [](HWND dialog) {
+        choose(dialog, 1301, 2);
+        SetDlgItemTextW(dialog, 1058, L"0");
+        click(dialog, 2001);
+    });
+    // HP, 力, 速 and 運 must grow.
+    picture_dialog(IDM_LEVEL_UP, "guide-level-up.bmp", [](HWND dialog) {
+        for (const int stat : {2, 3, 5, 6, 8}) {
+            choose(dialog, 4000 + stat, 0);
+        }
+    });
+    command(IDC_SEARCH);
+    save_picture(window, "guide-window.bmp");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    run_message_loop();
+    return allWent ? 0 : 1;
+}
