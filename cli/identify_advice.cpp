@@ -17,7 +17,10 @@ using nlohmann::json;
 std::string seed_list(const std::vector<int>& seeds) {
     std::string text;
     for (int seed : seeds) {
-        text += (text.empty() ? "" : " ") + std::to_string(seed);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(seed);
     }
     return text.empty() ? "なし" : text;
 }
