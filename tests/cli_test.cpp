@@ -64,6 +64,11 @@ TEST(CliTables, ReadsTheSampleFiles) {
     EXPECT_EQ(run_soramito_json("--data-dir DATA growth --ally アルト --books 0,3,11"),
               json::parse(
                   R"({"row": 0, "rates": [115, 65, 15, 80, 60, 30, 5, 40, 0], "reMoveRate": 30})"));
+    EXPECT_EQ(run_soramito_cli("--data-dir DATA growth --ally アルト").out,
+              "HP: 80%  力: 50%  魔: 10%  技: 40%  速: 60%  守: 30%  体:  5%  運: 45%  移:  0%  "
+              "再行動:30%\n");
+    EXPECT_EQ(run_soramito_cli("--data-dir DATA growth --ally ナナシ").out,
+              "ナナシ: no such ally in character.txt\n");
     EXPECT_EQ(run_soramito_json("--data-dir DATA growth --ally " + std::string(40, 'a')),
               json::parse(R"({"row": -1, "rates": [0, 0, 0, 0, 0, 0, 0, 0, 0], "reMoveRate": 0})"));
 }
@@ -83,6 +88,7 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
         "--data-dir " + noGrowth.path() + " units", "--data-dir DATA growth",
         "--data-dir DATA growth --ally アルト --books 12",
         "--data-dir DATA growth --ally アルト --books 1,,2",
+        "--data-dir DATA growth --ally アルト --books 1,",
         "--data-dir DATA growth --ally \xF0\x9F\x98\x80"};
     // clang-format on
     for (const std::string& line : cases) {

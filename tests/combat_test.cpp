@@ -170,6 +170,7 @@ TEST(Combat, GroupTestsComeBeforeTheFirstStrike) {
     const U fast = speed(with_skills(tough, {kSkillContinue}), 100);
     const std::vector<std::tuple<std::string, U, std::vector<int>, int>> cases = {
         {"連続 at speed 0", speed(with_skills(tough, {kSkillContinue}), 0), {9}, 1},
+        {"連続 at speed 1", speed(with_skills(tough, {kSkillContinue}), 1), {3, 9}, 1},
         {"流星 then no 連続", with_skills(meteor, {kSkillContinue}), {2, 9}, 5},
         {"連続 with 勇者", with_skills(fast, {kSkillBrave}), {3, 9}, 4},
         {"流星 with 勇者", with_skills(meteor, {kSkillBrave}), {2, 9}, 10},

@@ -176,6 +176,11 @@ TEST(DialogForms, FigureBoxesReadThreeCharactersAndKnowTheirLists) {
     for (const auto& [box, value, position] : positions) {
         EXPECT_EQ(figure_list_position(kFigureBoxes[box], value), position) << box << "/" << value;
     }
+    std::string following;
+    for (int skill = 0; skill < kAllySkillBoxes; ++skill) {
+        following += ally_box_follows_unit(skill) ? "1" : "0";
+    }
+    EXPECT_EQ(following, "11111111010000");  // 怒り to 連続, and 突撃
 }
 
 TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {

@@ -172,6 +172,7 @@ TEST(Drawing, CandidatesAndSearchResults) {
         shown += styled_at(draw(state), 484 + 24 * c, 473) + "|";
     }
     EXPECT_EQ(shown, " 0b_| 7b_|14b_|21b_|28b_|35b_|42b_|49b_|56b_|");
+    EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
     state.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
     for (int r = 0; r < 11; ++r) {
