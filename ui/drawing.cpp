@@ -399,8 +399,8 @@ void add_telling_entry(FlowingText& flow, const AppState& state) {
 
 // One line under the candidates, and a second where needed: the near sequences of marks that
 // match none, clickable like candidates, and the first one's slips; or, when several match,
-// which of them the next mark leaves, how many marks settle it, and what tells apart those
-// that no mark can.
+// which of them the next mark leaves and how many marks settle it, or, when no mark can, what
+// tells them apart.
 void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
     constexpr int kLeft = 436;
     constexpr int kTop = 493;
@@ -446,7 +446,9 @@ void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
     if (advice.marksToSettle > 0) {
         flow.add(" ", "あと%d個", advice.marksToSettle);
     }
-    if (advice.groupCount > 0) {
+    // Only once the matches are one group of sequences whose marks always agree is there nothing
+    // more for marks to tell; then the upper lane's log may.
+    if (advice.groupCount > 0 && advice.marksToSettle == 0) {
         flow.add(" ", "○×では見分けられない");
         if (ally_is_set(state)) {
             add_telling_entry(flow, state);
