@@ -14,7 +14,7 @@ mkdir -p "$work" "$out"
 cp "$root/samples/character.txt" "$root/samples/grow.txt" "$work"
 cd "$work"
 SORAMITO_WINEPREFIX="$build/wineprefix" "$root/tests/wine/on-virtual-display.sh" \
-  "$root/tests/wine/run-in-wine.sh" "$build/tests/win32/take_pictures.exe"
+  "$root/tests/wine/run-in-wine.sh" "$build/tools/pictures/take_pictures.exe"
 for picture in *.bmp; do
   convert "$picture" -strip "$out/${picture%.bmp}.png"
   echo "$out/${picture%.bmp}.png"

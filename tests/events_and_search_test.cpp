@@ -40,19 +40,19 @@ TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
     const GrowthRates& worked = kWorkedRates;
     const GrowthRates noReMove = {80, 50, 10, 40, 60, 30, 5, 45, 0, 0};
     const GrowthRates extremes = {100, 250, 0, -5, 0, 0, 0, 0, 0, 0};
-    // switches, prediction, rates, codes, passes
-    using Case = std::tuple<std::string, EventSwitches, int, GrowthRates, std::vector<int>,
-                            std::vector<int>>;
-    // Each run follows a full log of passes. The predicted battle's own entries show no pass.
+    // switches, prediction, rates, codes, passes; each run follows a full log of passes, and the
+    // predicted battle's own entries show none.
+    using Case = std::tuple<EventSwitches, int, GrowthRates, std::vector<int>, std::vector<int>>;
+    // clang-format off
     const std::vector<Case> cases = {
-        {"worked level-up, re-move", {0, 0, 1, 1}, 0, worked, growthReMove, {0, 4, 5}},
-        {"nothing switched on", {1, 0, 0, 0}, 0, worked, {}, {}},
-        {"re-move rate 0", {0, 0, 0, 1}, 0, noReMove, {}, {}},
-        {"rates of 100 pass, 0 never", {0, 0, 1, 0}, 0, extremes, growth, {0, 1}},
-        {"battle only", {0, 1, 0, 0}, 0, worked, battle, {4, 8, 10}},
-        {"predicted battle", {0, 1, 0, 0}, 1, worked, join(battle, battle), {15, 21}},
-        {"all three", {0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}}};
-    for (const auto& [name, switches, predict, rates, codes, passed] : cases) {
+        {{0, 0, 1, 1}, 0, worked, growthReMove, {0, 4, 5}}, {{1, 0, 0, 0}, 0, worked, {}, {}},
+        {{0, 0, 0, 1}, 0, noReMove, {}, {}}, {{0, 0, 1, 0}, 0, extremes, growth, {0, 1}},
+        {{0, 1, 0, 0}, 0, worked, battle, {4, 8, 10}},
+        {{0, 1, 0, 0}, 1, worked, join(battle, battle), {15, 21}},
+        {{0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}}};
+    // clang-format on
+    for (const auto& [switches, predict, rates, codes, passed] : cases) {
+        const std::string name = testing::PrintToString(switches);
         Events r;
         r.log.count = kLogCapacity;
         r.log.success.fill(1);
@@ -75,10 +75,8 @@ TEST(EventRunner, KeepsThePredictionFieldsOfTheLastPredictedRun) {
 }
 
 TEST(EventRunner, StopsAtAFullLog) {
-    // 1 damage per hit against huge HP, with 流星, 勇者 and 突撃: far more than 256 entries,
-    // at the last lane position. A battle that reaches entry 256 stops there; with prediction
-    // the predicted battle fills the log, and the real one stops before its first entry, keeping
-    // the groups and hits it had not reset yet.
+    // Far more than 256 entries at the last lane position: the battle stops at entry 256; with
+    // prediction the real battle stops before its first entry, keeping what it had not reset.
     Events r;
     r.attacker = make_unit("", 1,
                            {kSkillMeteor, kSkillBrave, kSkillCharge, kSkillMoonlight, kSkillCurse,
@@ -102,30 +100,25 @@ TEST(EventRunner, StopsAtAFullLog) {
 }
 
 TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
-    // The attacker's skills and speed (the defender's is 5), the defender's skills, estimate:
-    // no skills, equal speed, 4 and 3 points faster, the defender 4 faster without 反撃; 月光
-    // against 大盾 and 大盾 alone, 太陽 with 呪い, 月光 with 太陽; 流星 and 勇者 with 突撃, with
-    // and without a follow-up; the worked units, with 待伏 and 大盾 too.
+    // The attacker's skills and speed (the defender's is 5), the defender's skills, estimate.
     using S = std::vector<SkillIndex>;
     // clang-format off
     const std::vector<std::tuple<S, int, S, int>> cases = {
         {{}, 5, {}, 6}, {{}, 9, {}, 9}, {{}, 8, {}, 6}, {{}, 1, {}, 9},
         {{kSkillMoonlight}, 5, {kSkillGreatShield}, 4 + 3}, {{}, 5, {kSkillGreatShield}, 3 + 3},
-        {{kSkillSunlight, kSkillCurse}, 5, {}, 4 + 3},
-        {{kSkillMoonlight, kSkillSunlight}, 5, {}, 4 + 3},
+        {{kSkillSunlight, kSkillCurse}, 5, {}, 4 + 3}, {{kSkillMoonlight, kSkillCurse}, 5, {}, 7},
+        {{kSkillMoonlight, kSkillSunlight}, 5, {}, 4 + 3}, {{kSkillContinue}, 10, {}, 15},
         {{kSkillMeteor, kSkillBrave}, 5, {kSkillCharge}, 60 + 6},
         {{kSkillMeteor, kSkillBrave, kSkillCharge}, 9, {}, 120 + 6},
-        {{kSkillContinue}, 10, {kSkillCounter}, 15},
         {{kSkillContinue}, 10, {kSkillCounter, kSkillVantage, kSkillGreatShield}, 15},
-        {{kSkillCurse}, 5, {kSkillContinue, kSkillBrave}, 4 + 12},
-        {{kSkillMoonlight, kSkillCurse}, 5, {}, 4 + 3}};
+        {{kSkillCurse}, 5, {kSkillContinue, kSkillBrave}, 4 + 12}};
     // clang-format on
     for (const auto& c : cases) {
         const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
-        CombatantState attacker = with_skills({}, attackerSkills);
-        CombatantState defender = with_skills({}, defenderSkills);
-        attacker.attackSpeed = speed;
-        defender.attackSpeed = 5;
+        const CombatantState attacker =
+            with_figures(with_skills({}, attackerSkills), {{&CombatantState::attackSpeed, speed}});
+        const CombatantState defender =
+            with_figures(with_skills({}, defenderSkills), {{&CombatantState::attackSpeed, 5}});
         EXPECT_EQ(estimate_battle_consumption(attacker, defender), estimate)
             << testing::PrintToString(c);
     }
@@ -153,6 +146,7 @@ TEST(Search, FindsThePositionsOfEachMode) {
     using Case = std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, int,
                             std::vector<int>>;
     // switches, prediction, the enemy's condition, start, result, the first positions
+    // clang-format off
     const std::vector<Case> cases = {
         {"battle", {0, 1, 0, 0}, 0, kFalls, 1, 11, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
         {"predicted", {0, 1, 0, 0}, 1, kFalls, 1, 11, {5, 25, 27, 28, 33, 46, 49, 52, 55, 58, 62}},
@@ -169,6 +163,7 @@ TEST(Search, FindsThePositionsOfEachMode) {
         {"re-move near the end", {0, 0, 0, 1}, 0, kFalls, 3990, 4, {3992, 3993, 3996, 4004}},
         {"from 4005", {0, 0, 0, 1}, 0, kFalls, 4005, 0, {}},
         {"only 移動", {1, 0, 0, 0}, 0, kFalls, 1, 0, {}}};
+    // clang-format on
     for (const auto& [name, switches, predict, condition, start, result, first] : cases) {
         AppState& s = searching(switches, predict, condition);
         EXPECT_EQ(search_positions(s, 0, start), result) << name;
@@ -217,33 +212,24 @@ TEST(Search, BattleResultConditions) {
                            kAtMost = kResultHpAtMost, kPctAtLeast = kResultPercentAtLeast,
                            kPctAtMost = kResultPercentAtMost, kHits = kResultHitsAtLeast,
                            kFewHits = kResultHitsAtMost;
-    // condition (1 at the end: unspecified), HP before and after, maxHp, hits received, met (1):
+    // condition (1 at the end: unspecified), HP before and after, maxHp, hits received, met:
     // each type met at its bound and missed by one. A type outside 0..6 is no condition; a
     // percentage of a maxHp at or below 0 is never met; the products take 64 bits.
+    // clang-format off
     const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> cases = {
-        {{kSame, 0, 0}, 40, 40, 60, 0, 1},
-        {{kSame, 0, 0}, 40, 39, 60, 0, 0},
-        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1},
-        {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
-        {{kAtMost, 0, 0}, 40, 0, 60, 0, 1},
-        {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
-        {{kAtMost, 0, 0}, 40, -5, 60, 0, 1},
-        {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
-        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0},
-        {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},
-        {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0},
-        {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},
-        {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0},
-        {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
-        {{kPctAtMost, 50, 0}, 60, 30, 60, 0, 1},
-        {{kPctAtLeast, 101, 0}, 100, 100, 100, 0, 0},
-        {{kHits, 2, 0}, 40, 40, 60, 2, 1},
-        {{kHits, 2, 0}, 40, 40, 60, 1, 0},
-        {{kFewHits, 1, 0}, 40, 40, 60, 1, 1},
-        {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
-        {{7, 0, 0}, 40, 0, 60, 0, 1},
-        {{-1, 0, 0}, 40, 0, 60, 0, 1},
+        {{kSame, 0, 0}, 40, 40, 60, 0, 1}, {{kSame, 0, 0}, 40, 39, 60, 0, 0},
+        {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1}, {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
+        {{kAtMost, 0, 0}, 40, 0, 60, 0, 1}, {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
+        {{kAtMost, 0, 0}, 40, -5, 60, 0, 1}, {{kPctAtLeast, 33, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0}, {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},
+        {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0}, {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},
+        {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0}, {{kPctAtLeast, kMax, 0}, 1, kMax, kMax, 0, 0},
+        {{kPctAtMost, 50, 0}, 60, 30, 60, 0, 1}, {{kPctAtLeast, 101, 0}, 100, 100, 100, 0, 0},
+        {{kHits, 2, 0}, 40, 40, 60, 2, 1}, {{kHits, 2, 0}, 40, 40, 60, 1, 0},
+        {{kFewHits, 1, 0}, 40, 40, 60, 1, 1}, {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
+        {{7, 0, 0}, 40, 0, 60, 0, 1}, {{-1, 0, 0}, 40, 0, 60, 0, 1},
         {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}};
+    // clang-format on
     for (const auto& c : cases) {
         const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;
         for (const bool onAlly : {true, false}) {
@@ -254,7 +240,6 @@ TEST(Search, BattleResultConditions) {
             side.hp = hpBefore;
             side.hpAfterBattle = hpAfter;
             side.maxHp = maxHp;
-            // The ally receives the enemy's hits, and the other way round.
             (onAlly ? log.defenderHitsLanded : log.attackerHitsLanded) = hitsReceived;
             EXPECT_EQ(battle_result_met(s, log), met == 1) << testing::PrintToString(c) << onAlly;
         }
@@ -300,20 +285,14 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
 }
 
 TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
-    // switches, enemy, prediction, start, first results. From 20 today's level-up search after
-    // a battle still finds 19 (its battle ends on the level-up at 30); a plan does not.
-    using Case = std::tuple<EventSwitches, BattleResultCondition, int, int, std::vector<int>>;
-    const std::vector<Case> cases = {
-        {{0, 1, 0, 0}, kFalls, 0, 1, {1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60}},
-        {{0, 1, 0, 0}, kFalls, 1, 1, {5, 25, 27, 28, 33, 46, 49, 52, 55, 58, 62}},
-        {{0, 0, 0, 1}, kFalls, 0, 1, {1, 6, 9, 13, 14, 20, 21, 24, 31, 39, 41}},
-        {{0, 1, 0, 1}, kAny, 1, 700, {}},
-        {{0, 0, 1, 0}, kFalls, 0, 1, {2, 4, 30, 37, 43, 74}},
-        {{0, 1, 1, 0}, kFalls, 0, 1, {19, 63, 83, 89, 111, 118}},
-        {{0, 1, 1, 0}, kFalls, 0, 20, {63, 83, 89, 111, 118}},
-        {{0, 1, 1, 1}, kAny, 1, 1, {}},
-    };
-    for (const auto& [switches, enemy, predict, start, first] : cases) {
+    // switches, enemy, prediction, start. From 20 today's level-up search after a battle still
+    // finds 19 (its battle ends on the level-up at 30); a plan does not.
+    using Case = std::tuple<EventSwitches, BattleResultCondition, int, int>;
+    const std::vector<Case> cases = {{{0, 1, 0, 0}, kFalls, 0, 1}, {{0, 1, 0, 0}, kFalls, 1, 1},
+                                     {{0, 0, 0, 1}, kFalls, 0, 1}, {{0, 1, 0, 1}, kAny, 1, 700},
+                                     {{0, 0, 1, 0}, kFalls, 0, 1}, {{0, 1, 1, 0}, kFalls, 0, 20},
+                                     {{0, 1, 1, 1}, kAny, 1, 1}};
+    for (const auto& [switches, enemy, predict, start] : cases) {
         SCOPED_TRACE(testing::PrintToString(switches) + " from " + std::to_string(start));
         AppState& s = searching(switches, predict, enemy);
         std::vector<int> today = results(s, search_positions(s, 0, start));
@@ -326,8 +305,7 @@ TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
         }
         // The battle and re-move searches stop at 11; a plan finds them all.
         EXPECT_EQ(found.size() > today.size(), switches[kSwitchLevelUp] != 1);
-        ASSERT_GE(found.size(), std::max(first.size(), today.size()));
-        EXPECT_TRUE(std::equal(first.begin(), first.end(), found.begin()));
+        ASSERT_GE(found.size(), today.size());
         EXPECT_TRUE(std::equal(today.begin(), today.end(), found.begin()));
     }
 }
@@ -377,7 +355,6 @@ TEST(AppState, StartUpDefaults) {
 }
 
 TEST(AppState, LaneZerosBattleStaysForThePanels) {
-    // Lane 1 runs last and leaves its own HP in the units; lane 0's HP after its battle stays.
     AppState& s = status_set_state();
     s.eventSwitches = {0, 1, 0, 0};
     s.lanes[1].position = 12;

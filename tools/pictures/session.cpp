@@ -1,4 +1,4 @@
-#include "tests/win32/session.h"
+#include "tools/pictures/session.h"
 
 #include <cstring>
 

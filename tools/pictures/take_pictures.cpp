@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "tests/win32/session.h"
+#include "tools/pictures/session.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/wide_text.h"
