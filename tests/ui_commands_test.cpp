@@ -16,23 +16,17 @@ namespace {
 TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
     // command, its lane, seed and position before, redraw, seed and position after
     const std::vector<std::tuple<int, int, int, int, bool, int, int>> cases = {
-        {IDC_LANE0_FORWARD, 0, 0, 1, true, 0, 2},
-        {IDC_LANE0_FORWARD, 0, 0, 4973, false, 0, 4973},
-        {IDC_LANE0_BACK, 0, 0, 1, false, 0, 1},
-        {IDC_LANE0_BACK, 0, 5, 9, true, 5, 8},
-        {IDC_LANE0_SEED_UP, 0, 63, 7, false, 63, 7},
-        {IDC_LANE0_SEED_UP, 0, 3, 7, true, 4, 7},
-        {IDC_LANE0_SEED_DOWN, 0, 0, 7, false, 0, 7},
-        {IDC_LANE0_SEED_DOWN, 0, 3, 7, true, 2, 7},
-        {IDC_LANE1_FORWARD, 1, 0, 4972, true, 0, 4973},
-        {IDC_LANE1_BACK, 1, 0, 1, false, 0, 1},
-        {IDC_LANE1_BACK, 1, 0, 2, true, 0, 1},
-        {IDC_LANE1_SEED_DOWN, 1, 1, 1, true, 0, 1},
-        {IDC_LANE1_SEED_UP, 1, 62, 1, true, 63, 1},
-        {IDC_LANE1_SEED_UP, 1, 63, 1, false, 63, 1},
-        {IDC_SEARCH, 0, 0, 1, false, 0, 1},
-        {3999, 0, 0, 1, false, 0, 1},
+        // clang-format off
+        {IDC_LANE0_FORWARD, 0, 0, 1, true, 0, 2}, {IDC_LANE0_FORWARD, 0, 0, 4973, false, 0, 4973},
+        {IDC_LANE0_BACK, 0, 0, 1, false, 0, 1}, {IDC_LANE0_BACK, 0, 5, 9, true, 5, 8},
+        {IDC_LANE0_SEED_UP, 0, 63, 7, false, 63, 7}, {IDC_LANE0_SEED_UP, 0, 3, 7, true, 4, 7},
+        {IDC_LANE0_SEED_DOWN, 0, 0, 7, false, 0, 7}, {IDC_LANE0_SEED_DOWN, 0, 3, 7, true, 2, 7},
+        {IDC_LANE1_FORWARD, 1, 0, 4972, true, 0, 4973}, {IDC_LANE1_BACK, 1, 0, 1, false, 0, 1},
+        {IDC_LANE1_BACK, 1, 0, 2, true, 0, 1}, {IDC_LANE1_SEED_DOWN, 1, 1, 1, true, 0, 1},
+        {IDC_LANE1_SEED_UP, 1, 62, 1, true, 63, 1}, {IDC_LANE1_SEED_UP, 1, 63, 1, false, 63, 1},
+        {IDC_SEARCH, 0, 0, 1, false, 0, 1}, {3999, 0, 0, 1, false, 0, 1},
         {4008, 1, 0, 1, false, 0, 1}};
+    // clang-format on
     for (const auto& [command, lane, seed, position, redraw, seedAfter, positionAfter] : cases) {
         AppState& state = status_set_state();
         state.eventSwitches = {0, 1, 0, 0};
