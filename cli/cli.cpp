@@ -93,3 +93,11 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return 2;
     }
 }
+
+int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    return run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
+}

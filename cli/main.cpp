@@ -13,13 +13,9 @@ namespace {
 
 // The command's output is gathered whole and then written the platform's way.
 int run(const std::vector<std::string>& arguments) {
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
     std::ostringstream out;
     std::ostringstream err;
-    const int status = run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status = run_cli(arguments, out, err);
     write_output(OutputStream::kStandardOutput, out.str());
     write_output(OutputStream::kStandardError, err.str());
     return status;

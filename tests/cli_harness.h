@@ -31,13 +31,9 @@ inline CliResult run_soramito_cli(const std::string& line) {
     for (std::string word; in >> word;) {
         args.push_back(word == "DATA" ? kSamplesDir : word == "''" ? "" : word);
     }
-    std::vector<const char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
-    }
     std::ostringstream out;
     std::ostringstream err;
-    const int status = run_cli(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status = run_cli(args, out, err);
     return {status, out.str(), err.str()};
 }
 
