@@ -1,7 +1,6 @@
 #pragma once
 
-// What the front end's tests share: running soramito-cli in this process on a command line,
-// and a folder of files of their own.
+// Running soramito-cli in this process, and a folder of files of a test's own.
 
 #include <gtest/gtest.h>
 
@@ -23,8 +22,7 @@ struct CliResult {
     std::string err;
 };
 
-// The words of line are the arguments: DATA stands for the samples folder, '' for an empty
-// argument.
+// The words of line are the arguments: DATA is the samples folder, '' an empty argument.
 inline CliResult run_soramito_cli(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> args = {"soramito-cli"};

@@ -174,43 +174,6 @@ TEST(Combat, GroupTestsComeBeforeTheFirstStrike) {
     }
 }
 
-// Whether the 殺 test of one strike passes on the first value whose display is d.
-bool crit_passes_on(const U& striker, StrikeMode mode, int d) {
-    const Sequence& sequence = generated_table().sequences[0];
-    ConsumptionLog log{};
-    log.position = 1;
-    while (display_value(sequence[log.position]) != d) {
-        ++log.position;
-    }
-    U s = striker;
-    U target = plain();
-    resolve_strike(s, target, 0, mode, log, sequence);
-    EXPECT_EQ(log.codes[0], kCodeCritical);
-    return log.success[0] != 0;
-}
-
-TEST(Combat, StrikeModesAdjustTheCriticalRate) {
-    // factor, critRate, 怒り, mode, the rate the 殺 test must use: the opening and the answer
-    // cap at 25 (100 for an answer with 怒り), the follow-up multiplies by the factor in 64 bits
-    // and caps at 100.
-    const std::vector<std::tuple<std::int32_t, std::int32_t, int, StrikeMode, int>> cases = {
-        {1, 40, 0, kModeOpening, 25},      {1, 7, 0, kModeOpening, 7},
-        {1, 0, 1, kModeOpening, 0},        {2, 10, 0, kModeFollowUp, 20},
-        {3, 40, 0, kModeFollowUp, 100},    {0, 40, 0, kModeFollowUp, 0},
-        {kMax, 40, 0, kModeFollowUp, 100}, {kMax, kMin, 0, kModeFollowUp, 0},
-        {1, 40, 0, kModeAnswer, 25},       {1, 0, 1, kModeAnswer, 100}};
-    for (const auto& c : cases) {
-        const auto& [factor, critRate, wrath, mode, rate] = c;
-        SCOPED_TRACE(testing::PrintToString(c));
-        U striker =
-            with_figures(plain(), {{&U::followUpCritFactor, factor}, {&U::critRate, critRate}});
-        striker.skills[kSkillWrath] = wrath;
-        // A rate r passes exactly the display values below r.
-        EXPECT_TRUE(rate == 0 || crit_passes_on(striker, mode, rate - 1));
-        EXPECT_TRUE(rate == 100 || !crit_passes_on(striker, mode, rate));
-    }
-}
-
 TEST(Combat, StrikeOutcomes) {
     // 月光 ignores defence and cannot miss; with attack 0 it deals the least damage, 1. Against
     // 大盾 its shield entry is logged but not tested.

@@ -60,11 +60,9 @@ TEST(NearMatch, AgreesWithEveryPrefixDistance) {
     // from the prefixes one shorter and one longer, two from the one as long: the shorter wins.
     const std::vector<std::tuple<std::string, int, int, int>> cases = {
         {"xxxooxxxoxoxooxoxoox", 0, 0, 21},  {"xxxooxoxoxoxooxoxoox", 0, -1, 0},
-        {"xxxooxoxoxoxooxoxoox", 1, 1, 21},  {"xxxooxxxooxoxooxoxoox", 1, 1, 21},
-        {"xxxooxxxxoxooxoxoox", 1, 1, 21},   {"oxxooxxxoxoxooxoxoox", 3, 1, 21},
-        {"xxxooxxxoxoxooxoxooxx", 1, 1, 22}, {"xxxooxxoxoxooxoxooxx", 2, 2, 21},
-        {"xxxooxxxoxoxooxoxoo", 0, 0, 20},   {"oxxooxoxoxoxxooxoxoox", 3, 3, 21},
-        {"xxooxxxoxoxooooxoox", 2, 2, 21},   {"xxxooxxxoxoxooxoxoxo", 1, 1, 20},
+        {"xxxooxxxooxoxooxoxoox", 1, 1, 21}, {"xxxooxxxxoxooxoxoox", 1, 1, 21},
+        {"oxxooxxxoxoxooxoxoox", 3, 1, 21},  {"xxxooxxxoxoxooxoxooxx", 1, 1, 22},
+        {"oxxooxoxoxoxxooxoxoox", 3, 3, 21}, {"xxxooxxxoxoxooxoxoxo", 1, 1, 20},
     };
     for (const auto& [text, tolerance, edits, lanePosition] : cases) {
         MarkArray marks{};

@@ -126,20 +126,13 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
 }
 
-TEST(MainCommands, MenuOpensDialogsOnlyWhereAllowed) {
-    using D = MainDialog;
-    // command, the dialog without an ally, with one
-    const std::vector<std::tuple<int, MainDialog, MainDialog>> cases = {
-        {IDM_STATUS, D::kStatus, D::kStatus},
-        {IDM_SEARCH_CONDITIONS, D::kSearchConditions, D::kSearchConditions},
-        {IDM_BATTLE_RESULT, D::kNone, D::kBattleResult},
-        {IDM_LEVEL_UP, D::kNone, D::kLevelUp},
-        {IDM_FILE, D::kNone, D::kNone},
-        {IDM_MOVE_ROUTE, D::kNone, D::kNone}};
-    for (const auto& [command, withoutAlly, withAlly] : cases) {
-        EXPECT_EQ(dialog_for_menu(started_state(), command), withoutAlly) << command;
-        EXPECT_EQ(dialog_for_menu(status_set_state(), command), withAlly) << command;
-    }
+TEST(MainCommands, MenuOpensTheConditionDialogsOnlyOnceAnAllyIsSet) {
+    EXPECT_EQ(std::make_tuple(dialog_for_menu(started_state(), IDM_LEVEL_UP),
+                              dialog_for_menu(started_state(), IDM_SEARCH_CONDITIONS),
+                              dialog_for_menu(status_set_state(), IDM_BATTLE_RESULT),
+                              dialog_for_menu(status_set_state(), IDM_MOVE_ROUTE)),
+              std::make_tuple(MainDialog::kNone, MainDialog::kSearchConditions,
+                              MainDialog::kBattleResult, MainDialog::kNone));
 }
 
 StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {

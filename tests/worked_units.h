@@ -1,7 +1,6 @@
 #pragma once
 
-// What the engine and window-logic tests share: the generated sequences, units to fight with,
-// the worked units and states, and views of a consumption log.
+// What the engine and window-logic tests share.
 
 #include <array>
 #include <cstring>
@@ -45,8 +44,7 @@ inline CombatantState make_unit(const char* name, int factor, const std::vector<
     return with_skills(u, skills);
 }
 
-// The units of the worked examples: an attacker with 連続 that is 5 points faster, a defender
-// with 反撃, and the ally's growth row.
+// The worked examples' attacker (連続, 5 points faster), defender (反撃) and the ally's rates.
 inline CombatantState worked_attacker() {
     return make_unit("アルト", 2, {kSkillContinue}, {10, 10, 10, 90, 10, 10, 20, 10, 40, 60});
 }
@@ -55,7 +53,6 @@ inline CombatantState worked_defender() {
 }
 inline const GrowthRecord kWorkedRates = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};
 
-// A simulation leaves its units as they were but for hpAfterBattle.
 inline bool unchanged_but_hp_after(CombatantState before, const CombatantState& after) {
     before.hpAfterBattle = after.hpAfterBattle;
     return std::memcmp(&before, &after, sizeof before) == 0;
