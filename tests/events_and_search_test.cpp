@@ -284,25 +284,14 @@ TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
              search_turn({step(switches, enemy, predict)}, start).second) {
             found.push_back(chain[0]);
         }
-        // The battle and re-move searches stop at 11; a plan finds them all.
         EXPECT_EQ(found.size() > today.size(), switches[kSwitchLevelUp] != 1);
         ASSERT_GE(found.size(), today.size());
         EXPECT_TRUE(std::equal(today.begin(), today.end(), found.begin()));
     }
 }
 
-TEST(TurnPlan, AnswersTheFailureOfTheFirstStepThatCannotBeSearched) {
-    PlanStep rateZero = step({0, 0, 1, 0});
-    rateZero.levelUpWanted[8] = 1;  // 移 grows at 0 %
-    PlanStep noWish = step({0, 0, 1, 0});
-    noWish.levelUpWanted.fill(0);
-    EXPECT_EQ(search_turn({step({0, 1, 0, 0}, kNever), rateZero}, kSearchEnd),
-              std::make_pair(kSearchBadWish, Chains{}));
-    EXPECT_EQ(search_turn({noWish, rateZero}), std::make_pair(kSearchNoWish, Chains{}));
-}
-
 TEST(AppState, StartUpDefaults) {
-    // Over a state full of other bytes, so that a default left unset shows.
+    // Over other bytes, so that a default left unset shows.
     AppState& s = started_state();
     std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
     set_lane_defaults(s);

@@ -100,14 +100,6 @@ TEST(NextMarkAdvice, SplitsAndGroupsTheMatches) {
                          a.marksToSettle, Seeds(a.groupSizes, a.groupSizes + a.groupCount),
                          Seeds(a.groupMembers, a.groupMembers + 5)),
               std::tuple(6, 0, Seeds{0, 16, 18, 36, 51}, 4, Seeds{3, 2}, Seeds{0, 16, 51, 18, 36}));
-    // With no mark all 64 match, in 14 groups of three and 11 of two.
-    CandidateList all;
-    std::iota(std::begin(all), std::end(all), 0);
-    advise_next_mark(generated_table(), 0, all, kSeedCount, a);
-    EXPECT_EQ(std::tuple(a.position, a.circleCount + a.crossCount,
-                         std::count(a.groupSizes, a.groupSizes + a.groupCount, 3),
-                         std::count(a.groupSizes, a.groupSizes + a.groupCount, 2)),
-              std::tuple(1, kSeedCount, 14, 11));
 }
 
 }  // namespace

@@ -33,7 +33,6 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
         state.lanes[lane].seedIndex = seed;
         state.lanes[lane].position = position;
         const Lane other = state.lanes[1 - lane];
-        // Only a lane that moved is run again (the switches changed after the last run).
         const bool moved = move_lane(state, command);
         const Lane& after = state.lanes[lane];
         EXPECT_EQ(std::make_tuple(moved, after.seedIndex, after.position, after.count > 0),
@@ -100,7 +99,6 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     for (const auto& [lane, x, y, seed] : clicks) {
         state.lanes[lane].seedIndex = 40;
         state.lanes[lane].position = 99;
-        // The lane lands right behind the 20 typed marks.
         const bool moved = click_candidate(state, lane, x, y);
         EXPECT_EQ(std::make_tuple(moved, state.lanes[lane].seedIndex, state.lanes[lane].position),
                   seed >= 0 ? std::make_tuple(true, seed, 21) : std::make_tuple(false, 40, 99))
@@ -156,7 +154,6 @@ TEST(DialogForms, FigureBoxesReadThreeCharactersAndKnowTheirLists) {
     for (const auto& [text, value] : texts) {
         EXPECT_EQ(read_figure(text), value) << text;
     }
-    // box, value, its list position
     const std::vector<std::tuple<int, int, int>> positions = {
         {0, 0, -1},    {0, 1, 0},   {0, 20, 19}, {0, 21, -1},
         {3, 100, 100}, {2, 35, -1}, {9, 80, 79}, {1, -1, -1}};
