@@ -16,9 +16,7 @@ std::unique_ptr<AppState> worked_state() {
     auto state = std::make_unique<AppState>();
     AppState& s = *state;
     generate_random_tables(s.randomTable);
-    set_lane_defaults(s);
-    set_unit_defaults(s);
-    set_condition_defaults(s);
+    set_start_up_defaults(s);
     s.allyUnitCount = 1;
     std::strcpy(s.allyUnits[0].name, "アルト");
     s.growthTable[0] = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};

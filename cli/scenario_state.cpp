@@ -10,9 +10,7 @@ std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const Ga
         static_cast<GameTables&>(*state) = *tables;
     }
     state->randomTable = cli_random_table();
-    set_lane_defaults(*state);
-    set_unit_defaults(*state);
-    set_condition_defaults(*state);
+    set_start_up_defaults(*state);
     if (plan != nullptr) {
         apply_scenario_file(path, *state, *plan);
     } else {

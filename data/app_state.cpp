@@ -48,6 +48,12 @@ void set_condition_defaults(AppState& state) {
     state.levelUpWanted.fill(1);
 }
 
+void set_start_up_defaults(AppState& state) {
+    set_lane_defaults(state);
+    set_unit_defaults(state);
+    set_condition_defaults(state);
+}
+
 bool ally_is_set(const AppState& state) {
     return state.ally.name[0] != '\0';
 }

@@ -76,6 +76,8 @@ struct AppState : GameTables {
 void set_lane_defaults(AppState& state);
 void set_unit_defaults(AppState& state);
 void set_condition_defaults(AppState& state);
+// All three at once, for a state whose files are read, or not needed, beforehand.
+void set_start_up_defaults(AppState& state);
 
 // An ally is set once the status dialog has given it a name.
 bool ally_is_set(const AppState& state);

@@ -33,9 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::unique_ptr<AppState> state = std::make_unique<AppState>();
     static TurnPlan plan;
     std::memset(static_cast<void*>(state.get()), 0, sizeof(AppState));
-    set_lane_defaults(*state);
-    set_unit_defaults(*state);
-    set_condition_defaults(*state);
+    set_start_up_defaults(*state);
     try {
         apply_scenario_text(std::string(reinterpret_cast<const char*>(data), size), *state, plan);
     } catch (const CliError&) {

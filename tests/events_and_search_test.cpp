@@ -294,9 +294,7 @@ TEST(AppState, StartUpDefaults) {
     // Over other bytes, so that a default left unset shows.
     AppState& s = started_state();
     std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
-    set_lane_defaults(s);
-    set_unit_defaults(s);
-    set_condition_defaults(s);
+    set_start_up_defaults(s);
     std::vector<int> set = {s.lanes[0].seedIndex, s.lanes[0].position, s.lanes[1].seedIndex,
                             s.lanes[1].position};
     for (const CombatantState& u : {s.ally, s.enemy}) {

@@ -78,9 +78,7 @@ inline AppState& started_state() {
     static AppState* state = new AppState{};
     *state = AppState{};
     state->randomTable = generated_table();
-    set_lane_defaults(*state);
-    set_unit_defaults(*state);
-    set_condition_defaults(*state);
+    set_start_up_defaults(*state);
     return *state;
 }
 

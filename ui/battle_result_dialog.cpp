@@ -53,18 +53,10 @@ void confirm(HWND dialog) {
     form.allyUnspecified = is_checked(dialog, kAlly.unspecifiedId);
     form.enemyUnspecified = is_checked(dialog, kEnemy.unspecifiedId);
     apply_battle_result_form(app_state(), form);
-    invalidate_owner(dialog);
-    EndDialog(dialog, IDOK);
-}
-
-// Cancel stores nothing, but redraws the main window and ends with 1 all the same.
-void cancel(HWND dialog) {
-    invalidate_owner(dialog);
-    EndDialog(dialog, IDOK);
 }
 
 INT_PTR CALLBACK battle_result_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    static constexpr DialogBehaviour kBehaviour{open, confirm, cancel, nullptr};
+    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, true};
     return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 

@@ -34,6 +34,15 @@ void set_checked(HWND dialog, int id, bool checked) {
     CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
+namespace {
+
+// Redraws the window that owns the dialog: the main window.
+void invalidate_owner(HWND dialog) {
+    invalidate_window(GetWindow(dialog, GW_OWNER));
+}
+
+}  // namespace
+
 INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
                               const DialogBehaviour& behaviour) {
     if (message == WM_INITDIALOG) {
@@ -44,23 +53,19 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
         return FALSE;
     }
     const int id = LOWORD(wParam);
-    if (id == IDOK) {
-        behaviour.confirm(dialog);
+    if (id == IDOK || (id == IDCANCEL && behaviour.cancelEndsAsOk)) {
+        if (id == IDOK) {
+            behaviour.confirm(dialog);
+        }
+        invalidate_owner(dialog);
+        EndDialog(dialog, IDOK);
         return TRUE;
     }
     if (id == IDCANCEL) {
-        if (behaviour.cancel != nullptr) {
-            behaviour.cancel(dialog);
-        } else {
-            EndDialog(dialog, IDCANCEL);
-        }
+        EndDialog(dialog, IDCANCEL);
         return TRUE;
     }
     return behaviour.command != nullptr && behaviour.command(dialog, id) ? TRUE : FALSE;
-}
-
-void invalidate_owner(HWND dialog) {
-    invalidate_window(GetWindow(dialog, GW_OWNER));
 }
 
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {

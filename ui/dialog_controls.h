@@ -19,20 +19,19 @@ void select_entry(HWND dialog, int id, int position);
 bool is_checked(HWND dialog, int id);
 void set_checked(HWND dialog, int id, bool checked);
 
-// Redraws the window that owns the dialog: the main window.
-void invalidate_owner(HWND dialog);
-
 // Every dialog is modal, owned by the main window and built from the program's resources.
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure);
 
-// What a dialog does at its opening, at OK and at Cancel (none: it ends with 2), and with the
-// other commands it handles (none: it handles no other). A command is known by the low 16
-// bits of its identifier alone, so every notification of a handled control counts.
+// What a dialog does at its opening, what its OK stores, and the other commands it handles
+// (none: it handles no other). OK then redraws the main window and ends with 1; Cancel stores
+// nothing and ends with 2, or like OK where the dialog's Cancel always did so. A command is
+// known by the low 16 bits of its identifier alone, so every notification of a handled control
+// counts.
 struct DialogBehaviour {
     void (*open)(HWND dialog);
     void (*confirm)(HWND dialog);
-    void (*cancel)(HWND dialog);
     bool (*command)(HWND dialog, int id);
+    bool cancelEndsAsOk;
 };
 
 // The body of every dialog procedure.

@@ -58,12 +58,10 @@ void confirm(HWND dialog) {
         wanted[k] = selected_entry(dialog, IDC_LEVEL_FIRST_WANTED + k);
     }
     apply_level_up_form(app_state(), wanted, growthPreview);
-    invalidate_owner(dialog);
-    EndDialog(dialog, IDOK);
 }
 
 INT_PTR CALLBACK level_up_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, follow_book};
+    static constexpr DialogBehaviour kBehaviour{open, confirm, follow_book, false};
     return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 

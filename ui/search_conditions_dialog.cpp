@@ -38,12 +38,10 @@ void confirm(HWND dialog) {
         boxes[i] = is_checked(dialog, IDC_SEARCH_FIRST_SWITCH + i);
     }
     apply_search_conditions(app_state(), boxes, is_checked(dialog, IDC_SEARCH_PREDICT));
-    EndDialog(dialog, IDOK);
-    invalidate_owner(dialog);
 }
 
 INT_PTR CALLBACK search_conditions_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, follow_battle_box};
+    static constexpr DialogBehaviour kBehaviour{open, confirm, follow_battle_box, false};
     return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 

@@ -117,8 +117,6 @@ void confirm(HWND dialog) {
     for (const int item : kMenuItemsToEnable) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | MF_ENABLED);
     }
-    EndDialog(dialog, IDOK);
-    invalidate_owner(dialog);
 }
 
 bool follow_list(HWND dialog, int id) {
@@ -133,7 +131,7 @@ bool follow_list(HWND dialog, int id) {
 }
 
 INT_PTR CALLBACK status_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    static constexpr DialogBehaviour kBehaviour{open, confirm, nullptr, follow_list};
+    static constexpr DialogBehaviour kBehaviour{open, confirm, follow_list, false};
     return handle_dialog_message(dialog, message, wParam, kBehaviour);
 }
 
