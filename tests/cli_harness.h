@@ -1,12 +1,14 @@
 #pragma once
 
-// Running soramito-cli in this process, and a folder of files of a test's own.
+// Running soramito-cli in this process, and files of a test's own.
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -51,20 +53,20 @@ inline void expect_cli_failure(const std::string& line) {
         << result.err;
 }
 
-// A folder of its own for a test that writes files; removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        char path[] = "/tmp/soramito_test_XXXXXX";
-        path_ = mkdtemp(path);
-    }
-    ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
-        return path_ + "/" + name;
-    }
-    const std::string& path() const { return path_; }
+// This process's folder for files of the tests' own, removed when they end.
+inline const std::filesystem::path& test_folder() {
+    static const struct Folder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("soramito_test_" + std::to_string(getpid()));
+        ~Folder() { std::filesystem::remove_all(path); }
+    } folder;
+    return folder.path;
+}
 
-private:
-    std::string path_;
-};
+// Writes a file there; its path.
+inline std::string test_file(const std::string& name, const std::string& bytes) {
+    const std::filesystem::path file = test_folder() / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file.string();
+}

@@ -94,8 +94,8 @@ TEST(CliTables, ReadsTheSampleFiles) {
 }
 
 TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
-    TempDir noGrowth;
-    noGrowth.write("character.txt", "1,0\nA,1\n");
+    test_file("no-growth/character.txt", "1,0\nA,1\n");
+    const std::string noGrowth = test_folder() / "no-growth";
     // clang-format off
     const std::vector<std::string> cases = {
         "frobnicate", "values", "values --seed 0", "values --from 1", "values --seed 64 --from 1",
@@ -106,7 +106,7 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
         "values --seed 0 --seed 1 --from 1", "identify", "identify ox xo",
         "identify \xF0\x9F\x98\x80", "identify o\xFFx", "identify ox --tolerance 4",
         "identify ox --tolerance -1", "identify ox --tolerance x", "identify ox --tolerance 1.0", "--data-dir /nonexistent units",
-        "--data-dir " + noGrowth.path() + " units", "--data-dir DATA growth",
+        "--data-dir " + noGrowth + " units", "--data-dir DATA growth",
         "--data-dir DATA growth --ally アルト --books 12",
         "--data-dir DATA growth --ally アルト --books 1,,2",
         "--data-dir DATA growth --ally アルト --books 1,",
@@ -155,16 +155,11 @@ TEST(CliRun, ReportsEachLaneAfterItsOwnRun) {
 }
 
 TEST(CliSearch, ReportsTheResultAndItsPositions) {
-    TempDir dir;
-    // The first scenario finds nothing, the second wants a stat whose rate is 0, the third no
-    // stat at all.
+    // The first scenario finds nothing, the second wants a stat whose rate is 0.
     const std::vector<std::pair<std::string, json>> cases = {
-        {dir.write("none.json", "{}"), json::parse(R"({"result": 0, "positions": []})")},
-        {dir.write("bad.json", R"({"eventSwitches": [0,0,1,0]})"),
+        {test_file("none.json", "{}"), json::parse(R"({"result": 0, "positions": []})")},
+        {test_file("bad.json", R"({"eventSwitches": [0,0,1,0]})"),
          json::parse(R"({"result": -1, "positions": []})")},
-        {dir.write("nowish.json", R"({"eventSwitches": [0,0,1,0], "growthRates":
-            [50,50,50,50,50,50,50,50,50,0], "levelUpWanted": [0,0,0,0,0,0,0,0,0]})"),
-         json::parse(R"({"result": -2, "positions": []})")},
         {kWorkedBattle, json::parse(R"({"result": 11, "positions": [1, 5, 6, 16, 19, 36, 38, 39,
           44, 57, 60]})")}};
     for (const auto& [scenario, found] : cases) {
@@ -179,7 +174,6 @@ TEST(CliSearch, ReportsTheResultAndItsPositions) {
 }
 
 TEST(CliScenario, RefusesBadScenarios) {
-    TempDir dir;
     const std::string longName = R"({"ally": {"name": "アイウエオカキクケコサシスセソタ"}})";
     const std::string hugeFlag =
         R"({"ally": {"skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4294967296]}})";
@@ -200,19 +194,18 @@ TEST(CliScenario, RefusesBadScenarios) {
         R"({"allyCondition": {"n": 10000}})", R"({"predictSwitch": 1e66666666666666660})"};
     for (std::size_t i = 0; i < scenarios.size(); ++i) {
         const std::string path =
-            dir.write(std::string("s") + std::to_string(i) + ".json", scenarios[i]);
+            test_file(std::string("s") + std::to_string(i) + ".json", scenarios[i]);
         for (const std::string command : {"run", "search", "estimate"}) {
             expect_cli_failure("--data-dir DATA " + command + " " + path + " --json");
         }
     }
-    expect_cli_failure("--data-dir DATA run " + dir.path() + "/missing.json");
+    expect_cli_failure("--data-dir DATA run " + (test_folder() / "missing.json").string());
     expect_cli_failure("--data-dir DATA run");
-    expect_cli_failure("--data-dir " + dir.path() + " run " + kWorkedBattle);
+    expect_cli_failure("--data-dir " + test_folder().string() + " run " + kWorkedBattle);
 }
 
 TEST(CliScenario, AcceptsTheEndsOfEveryRange) {
-    TempDir dir;
-    const std::string path = dir.write("edge.json", R"({"ally": {"name":
+    const std::string path = test_file("edge.json", R"({"ally": {"name":
         "アイウエオカキクケコサシスセソ", "level": -999, "hp": 9999, "skills": [
         -2147483648, 2147483647, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]}, "lanes": [{"seedIndex":
         63, "position": 4973}], "growthRates": [9999, -999, 0, 0, 0, 0, 0, 0, 0, 0]})");
@@ -228,8 +221,8 @@ TEST(CliPlan, RunReportsEachStepAsARunOfItsOwn) {
     EXPECT_EQ(lane["steps"][0],
               run_soramito_json("--data-dir DATA run " + kWorkedBattle)["lanes"][1]);
     EXPECT_EQ(lane["steps"][1]["position"], 12 + lane["steps"][0]["count"].get<int>());
-    TempDir dir;  // a chain stops before a step past the last lane position
-    const std::string end = dir.write("end.json", R"({"lanes": [{"position": 4973}],
+    // A chain stops before a step past the last lane position.
+    const std::string end = test_file("end.json", R"({"lanes": [{"position": 4973}],
         "eventSwitches": [0, 0, 1, 0], "steps": [{}, {}]})");
     EXPECT_EQ(run_soramito_json("--data-dir DATA run " + end)["lanes"][0]["steps"].size(), 1u);
     const std::string text = run_soramito_cli("--data-dir DATA run " + kTurnPlan).out;
@@ -243,8 +236,7 @@ TEST(CliPlan, SearchListsEveryResultWithItsChain) {
     EXPECT_EQ(found["positions"][1], 106);
     const std::string text = run_soramito_cli("--data-dir DATA search " + kTurnPlan).out;
     EXPECT_NE(text.find("\n103 → 117 → 126\n106 → 117 → 126\n"), std::string::npos) << text;
-    TempDir dir;
-    const std::string bad = dir.write("bad.json", R"({"steps": [{"eventSwitches": [0,0,1,0]}]})");
+    const std::string bad = test_file("bad.json", R"({"steps": [{"eventSwitches": [0,0,1,0]}]})");
     EXPECT_EQ(run_soramito_json("--data-dir DATA search " + bad),
               json::parse(R"({"result": -1, "positions": [], "chains": []})"));
     EXPECT_EQ(run_soramito_json("--data-dir DATA estimate " + kTurnPlan)["estimate"], 15);
@@ -262,10 +254,9 @@ TEST(CliPlan, RefusesBadStepsNamingStepAndMember) {
         {R"([{}, {"ally": {"level": 10000}}])", "steps[1].ally.level must be -999 to 9999"},
         {R"([{}, {}, {"eventSwitches": [1, 0, 0, 0]}])", "steps[2].eventSwitches must"}};
     // clang-format on
-    TempDir dir;
     for (const auto& [steps, message] : cases) {
         const std::string path =
-            dir.write("s.json", R"({"eventSwitches": [0, 1, 0, 0], "steps": )" + steps + "}");
+            test_file("s.json", R"({"eventSwitches": [0, 1, 0, 0], "steps": )" + steps + "}");
         expect_cli_failure("--data-dir DATA search " + path);
         EXPECT_NE(run_soramito_cli("--data-dir DATA estimate " + path).err.find(message),
                   std::string::npos)

@@ -40,14 +40,11 @@ std::string join(const std::vector<int>& values) {
     return text;
 }
 
-// The strike groups' first entries, attacker's and defender's slots alternating, "." unused.
-std::string starts_of(const Battle& b) {
-    return join(std::vector<int>(b.log.strikeStarts.begin(), b.log.strikeStarts.end()));
-}
-
-// "codes | entries passed | group starts | hits landed by each, HP after of each".
+// "codes | entries passed | strike groups' first entries, attacker's and defender's slots
+// alternating, "." unused | hits landed by each, HP after of each".
 std::string summary(const Battle& b) {
-    return join(codes_of(b.log)) + " | " + join(passed_of(b.log)) + " | " + starts_of(b) + " | " +
+    const std::vector<int> starts(b.log.strikeStarts.begin(), b.log.strikeStarts.end());
+    return join(codes_of(b.log)) + " | " + join(passed_of(b.log)) + " | " + join(starts) + " | " +
            join({b.log.attackerHitsLanded, b.log.defenderHitsLanded, b.attacker.hpAfterBattle,
                  b.defender.hpAfterBattle});
 }

@@ -296,29 +296,22 @@ TEST(AppState, StartUpDefaults) {
     std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
     set_start_up_defaults(s);
     std::vector<int> set = {s.lanes[0].seedIndex, s.lanes[0].position, s.lanes[1].seedIndex,
-                            s.lanes[1].position};
+                            s.lanes[1].position,  s.predictSwitch,     s.candidateCount,
+                            s.lastMarkText[0]};
     for (const CombatantState& u : {s.ally, s.enemy}) {
         set.insert(set.end(), {u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed,
                                u.attack, u.defense, u.hp, u.maxHp, u.listIndex});
     }
-    set.insert(set.end(), s.ally.skills.begin(), s.ally.skills.end());
-    set.insert(set.end(), s.booksHeld.begin(), s.booksHeld.end());
-    set.insert(set.end(), s.eventSwitches.begin(), s.eventSwitches.end());
-    set.insert(set.end(), s.levelUpWanted.begin(), s.levelUpWanted.end());
     for (const BattleResultCondition& c : {s.allyCondition, s.enemyCondition}) {
         set.insert(set.end(), {c.type, c.n, c.unspecified});
     }
-    set.insert(set.end(), {s.predictSwitch, s.candidateCount, s.lastMarkText[0]});
-    // clang-format off
-    EXPECT_EQ(set, (std::vector<int>{
-        0, 1, 0, 1,                                         // lanes
-        10, 10, 10, 90, 10, 10, 20, 10, 40, 60, 0,          // ally
-        10, 5, 5, 40, 2, 5, 20, 10, 40, 60, 0,              // enemy
-        0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0,     // the ally's 連続
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,     // books, switches
-        1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 1,        // wanted, conditions
-        0, 0, 0}));
-    // clang-format on
+    // the lanes, prediction and identification; the ally; the enemy; the conditions
+    EXPECT_EQ(set,
+              (std::vector<int>{0,  1, 0, 1,  0, 0, 0,  10, 10, 10, 90, 10, 10, 20, 10, 40, 60, 0,
+                                10, 5, 5, 40, 2, 5, 20, 10, 40, 60, 0,  0,  0,  1,  0,  0,  1}));
+    EXPECT_EQ(std::make_tuple(s.ally.skills, s.booksHeld, s.eventSwitches, s.levelUpWanted),
+              std::make_tuple(with_skills({}, {kSkillContinue}).skills, BookFlags{},
+                              EventSwitches{}, LevelUpWanted{1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(AppState, LaneZerosBattleStaysForThePanels) {

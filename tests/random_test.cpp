@@ -31,14 +31,7 @@ TEST(RandomTable, ReproducesTheReferenceValues) {
     }
 }
 
-TEST(DisplayValue, MapsStoredValues) {
-    // Sequence 63 stores a 0 at position 2.
-    EXPECT_EQ((std::vector<int>{display_value(0), display_value(1), display_value(99),
-                                display_value(random_value(generated_table(), 63, 2))}),
-              (std::vector<int>{99, 0, 98, 99}));
-}
-
-TEST(Marks, CircleResiduesGiveFiftyTwoCircles) {
+TEST(Marks, DisplayValuesAndTheirFiftyTwoCircles) {
     std::string shown;
     for (int d = 0; d <= 99; ++d) {
         shown += mark_of(d) == 1 ? 'o' : mark_of(d) == 0 ? 'x' : '?';
@@ -46,6 +39,8 @@ TEST(Marks, CircleResiduesGiveFiftyTwoCircles) {
     // ○ for the residues 0 2 5 7 8 10 11 13 16 19 21 22 24 of 25: 13 a period, 52 in all.
     const std::string period = "oxoxxoxooxooxoxxoxxoxooxo";
     EXPECT_EQ(shown, period + period + period + period);
+    EXPECT_EQ(std::make_tuple(display_value(0), display_value(1), display_value(99)),
+              std::make_tuple(99, 0, 98));
 }
 
 std::vector<Mark> parse(const std::string& text) {

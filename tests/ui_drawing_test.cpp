@@ -111,7 +111,7 @@ TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
     EXPECT_EQ(step_at(list, 69, 114).color, kColorBlack);  // the next lane starts black
 }
 
-TEST(Drawing, CandidatesAndSearchResults) {
+TEST(Drawing, Candidates) {
     AppState& state = started_state();
     state.candidateCount = 9;
     for (int c = 0; c < 9; ++c) {
@@ -125,29 +125,31 @@ TEST(Drawing, CandidatesAndSearchResults) {
     EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
     state.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
-    for (int r = 0; r < 11; ++r) {
-        state.searchResults[r] = 10 + r;
-    }
-    const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
-    for (const auto& [count, text] : std::vector<std::pair<int, std::string>>{
-             {11, ten + "..."}, {10, ten}, {1, "10 "}, {0, ""}, {-1, ""}, {-2, ""}}) {
-        state.searchResultCount = count;
-        EXPECT_EQ(row_at(draw(state), 316, 512), text + " ") << count;
-    }
 }
 
 TEST(Drawing, SearchResultsWrapInsideTheWindow) {
     AppState& state = started_state();
-    state.searchResultCount = 11;
-    // the first result (the others follow one apart), the client width, the lines drawn
-    const std::vector<std::tuple<int, int, std::vector<std::string>>> cases = {
-        {4960, 784, {"4960 4961 4962 4963 4964 4965 ", "4966 4967 4968 4969 ..."}},
-        {995, 784, {"995 996 997 998 999 1000 1001 ", "1002 1003 1004 ..."}},
+    // the result count, the first result (the others follow one apart), the client width, the
+    // lines drawn: ten at most, then "..."; nothing for no result nor for a refused search
+    const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
+    const std::vector<std::tuple<int, int, int, std::vector<std::string>>> cases = {
+        {11, 10, 784, {ten + "..."}},
+        {10, 10, 784, {ten}},
+        {1, 10, 784, {"10 "}},
+        {0, 10, 784, {""}},
+        {-1, 10, 784, {""}},
+        {-2, 10, 784, {""}},
+        {11, 4960, 784, {"4960 4961 4962 4963 4964 4965 ", "4966 4967 4968 4969 ..."}},
+        {11, 995, 784, {"995 996 997 998 999 1000 1001 ", "1002 1003 1004 ..."}},
         // Exactly at the edge still fits; the "..." wraps alone.
-        {100, 512 + 32 * 10, {"100 101 102 103 104 105 106 107 108 109 ", "..."}},
+        {11, 100, 512 + 32 * 10, {"100 101 102 103 104 105 106 107 108 109 ", "..."}},
         // However narrow the window, two positions a line, above the pattern box.
-        {4960, 100, {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
-    for (const auto& [first, width, lines] : cases) {
+        {11,
+         4960,
+         100,
+         {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
+    for (const auto& [count, first, width, lines] : cases) {
+        state.searchResultCount = count;
         for (int r = 0; r < 11; ++r) {
             state.searchResults[r] = first + r;
         }

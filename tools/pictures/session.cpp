@@ -24,6 +24,10 @@ LRESULT CALLBACK on_cbt(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+std::wstring wide(const char* shiftJis) {
+    return wide_from_shift_jis(shiftJis).text;
+}
+
 bool pump_messages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {

@@ -8,6 +8,10 @@
 #include <functional>
 #include <string>
 
+// A Shift-JIS text of the program's (a literal of a source compiled to Shift-JIS) as the
+// window shows it.
+std::wstring wide(const char* shiftJis);
+
 // Dispatches the thread's messages for a while, so that timers fire and paints happen; false
 // when a quit message came (it is not dispatched).
 bool pump_messages(DWORD milliseconds);

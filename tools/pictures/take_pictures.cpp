@@ -9,7 +9,6 @@
 #include "tools/pictures/session.h"
 #include "ui/program.h"
 #include "ui/resource.h"
-#include "ui/wide_text.h"
 
 namespace {
 
@@ -61,10 +60,6 @@ void save_picture(HWND window, const char* path) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(window, drawn);
-}
-
-std::wstring wide(const char* shiftJis) {
-    return wide_from_shift_jis(shiftJis).text;
 }
 
 // Selects the entry of a dialog's list that reads text, as the user picks it.
