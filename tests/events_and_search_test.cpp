@@ -290,37 +290,4 @@ TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
     }
 }
 
-TEST(AppState, StartUpDefaults) {
-    // Over other bytes, so that a default left unset shows.
-    AppState& s = started_state();
-    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
-    set_start_up_defaults(s);
-    std::vector<int> set = {s.lanes[0].seedIndex, s.lanes[0].position, s.lanes[1].seedIndex,
-                            s.lanes[1].position,  s.predictSwitch,     s.candidateCount,
-                            s.lastMarkText[0]};
-    for (const CombatantState& u : {s.ally, s.enemy}) {
-        set.insert(set.end(), {u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed,
-                               u.attack, u.defense, u.hp, u.maxHp, u.listIndex});
-    }
-    for (const BattleResultCondition& c : {s.allyCondition, s.enemyCondition}) {
-        set.insert(set.end(), {c.type, c.n, c.unspecified});
-    }
-    // the lanes, prediction and identification; the ally; the enemy; the conditions
-    EXPECT_EQ(set,
-              (std::vector<int>{0,  1, 0, 1,  0, 0, 0,  10, 10, 10, 90, 10, 10, 20, 10, 40, 60, 0,
-                                10, 5, 5, 40, 2, 5, 20, 10, 40, 60, 0,  0,  0,  1,  0,  0,  1}));
-    EXPECT_EQ(std::make_tuple(s.ally.skills, s.booksHeld, s.eventSwitches, s.levelUpWanted),
-              std::make_tuple(with_skills({}, {kSkillContinue}).skills, BookFlags{},
-                              EventSwitches{}, LevelUpWanted{1, 1, 1, 1, 1, 1, 1, 1, 1}));
-}
-
-TEST(AppState, LaneZerosBattleStaysForThePanels) {
-    AppState& s = status_set_state();
-    s.eventSwitches = {0, 1, 0, 0};
-    s.lanes[1].position = 12;
-    rerun_both_lanes(s);
-    EXPECT_EQ(std::make_tuple(s.enemy.hpAfterBattle, s.laneZeroAllyHpAfter, s.laneZeroEnemyHpAfter),
-              std::make_tuple(20, 40, 0));
-}
-
 }  // namespace

@@ -22,8 +22,7 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
         {IDC_LANE0_SEED_UP, 0, 63, 7, false, 63, 7}, {IDC_LANE0_SEED_UP, 0, 3, 7, true, 4, 7},
         {IDC_LANE0_SEED_DOWN, 0, 0, 7, false, 0, 7}, {IDC_LANE0_SEED_DOWN, 0, 3, 7, true, 2, 7},
         {IDC_LANE1_FORWARD, 1, 0, 4972, true, 0, 4973}, {IDC_LANE1_BACK, 1, 0, 1, false, 0, 1},
-        {IDC_LANE1_BACK, 1, 0, 2, true, 0, 1}, {IDC_LANE1_SEED_DOWN, 1, 1, 1, true, 0, 1},
-        {IDC_LANE1_SEED_UP, 1, 62, 1, true, 63, 1}, {IDC_LANE1_SEED_UP, 1, 63, 1, false, 63, 1},
+        {IDC_LANE1_SEED_DOWN, 1, 1, 1, true, 0, 1}, {IDC_LANE1_SEED_UP, 1, 63, 1, false, 63, 1},
         {IDC_SEARCH, 0, 0, 1, false, 0, 1}, {3999, 0, 0, 1, false, 0, 1},
         {4008, 1, 0, 1, false, 0, 1}};
     // clang-format on
@@ -87,9 +86,9 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     AppState& state = status_set_state();
     const std::string pattern = "×××○○×××○×○×○○×○×○○×";
     EXPECT_TRUE(refresh_seed_candidates(state, pattern.c_str()));
-    EXPECT_EQ(state.markCount, 20);
-    EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
-              std::make_tuple(3, 0, true));
+    EXPECT_EQ(
+        std::make_tuple(state.markCount, state.candidateCount, state.nearCount, state.adviceShown),
+        std::make_tuple(20, 3, 0, true));
     EXPECT_FALSE(refresh_seed_candidates(state, pattern.c_str()));
     // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
     const std::vector<std::tuple<int, int, int, int>> clicks = {
@@ -116,8 +115,8 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_EQ(std::make_pair(state.lanes[1].seedIndex, state.lanes[1].position),
               std::make_pair(16, 21));
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
-    EXPECT_EQ(std::make_pair(state.nearCount, state.adviceShown), std::make_pair(0, false));
-    EXPECT_EQ(state.candidateCount, 0);
+    EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
+              std::make_tuple(0, 0, false));
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
     // Ten or more candidates show as "10個以上" and cannot be clicked.
     state.candidateCount = 10;
@@ -202,21 +201,18 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
 
 TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     AppState& state = status_set_state();
+    // Prediction only with a battle; the lanes run again.
     apply_search_conditions(state, {false, false, true, false}, true);
-    EXPECT_EQ(state.eventSwitches, (EventSwitches{0, 0, 1, 0}));
-    EXPECT_EQ(state.predictSwitch, 0);
-    EXPECT_EQ(state.lanes[1].count, 9);
+    EXPECT_EQ(std::make_tuple(state.eventSwitches, state.predictSwitch, state.lanes[1].count),
+              std::make_tuple(EventSwitches{0, 0, 1, 0}, 0, 9));
     apply_search_conditions(state, {true, true, false, false}, true);
-    EXPECT_EQ(state.predictSwitch, 1);
-    EXPECT_EQ(state.lanes[0].predictEnd, 11);
-    BattleResultForm result{5, -1, "123", "-7", false, true};
-    apply_battle_result_form(state, result);
-    EXPECT_EQ(
-        std::tie(state.allyCondition.type, state.allyCondition.n, state.allyCondition.unspecified),
-        std::make_tuple(5, 123, std::uint8_t{0}));
-    EXPECT_EQ(std::tie(state.enemyCondition.type, state.enemyCondition.n,
-                       state.enemyCondition.unspecified),
-              std::make_tuple(-1, -7, std::uint8_t{1}));
+    EXPECT_EQ(std::make_pair(state.predictSwitch, state.lanes[0].predictEnd),
+              std::make_pair(1, 11));
+    apply_battle_result_form(state, {5, -1, "123", "-7", false, true});
+    const auto& [ally, enemy] = std::tie(state.allyCondition, state.enemyCondition);
+    EXPECT_EQ(std::make_tuple(ally.type, ally.n, ally.unspecified, enemy.type, enemy.n,
+                              enemy.unspecified),
+              std::make_tuple(5, 123, std::uint8_t{0}, -1, -7, std::uint8_t{1}));
     state.booksHeld[2] = 1;
     state.booksHeld[8] = 1;
     apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, 0}, ally_book_rates(state));
