@@ -29,7 +29,8 @@ TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
         "candidates": [0, 16, 51], "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0],
         "next": {"position": 21, "o": [0, 16, 51], "x": [], "marksToSettle": 0,
                  "sameMarks": [[0, 16, 51]]}})"));
-    EXPECT_NE(run_soramito_cli("identify " + worked).out.find("候補：0 16 51"), std::string::npos);
+    EXPECT_NE(run_soramito_cli("identify " + worked).out.find("候補：0 16 51\n"),
+              std::string::npos);
     // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O".
     EXPECT_EQ(run_soramito_json("identify 三")["marks"], json({1}));
 }
@@ -144,6 +145,12 @@ TEST(CliRun, ReportsEachLaneAfterItsOwnRun) {
     const std::string text = run_soramito_cli("--data-dir DATA run " + kWorkedBattle).out;
     EXPECT_NE(text.find("○×法： ×  ×  ×  ○  ○  × "), std::string::npos) << text;
     EXPECT_NE(text.find("使い道： 連  連  殺  ？ [命]"), std::string::npos) << text;
+    // With 予測消費 the readable form names the predicted battle's entries.
+    json predicted = json::parse(std::ifstream(kWorkedBattle));
+    predicted["predictSwitch"] = 1;
+    const std::string path = test_file("predicted.json", predicted.dump());
+    EXPECT_NE(run_soramito_cli("--data-dir DATA run " + path).out.find("予測消費：0～10番目\n"),
+              std::string::npos);
 }
 
 TEST(CliSearch, ReportsTheResultAndItsPositions) {
@@ -235,10 +242,7 @@ TEST(CliPlan, SearchListsEveryResultWithItsChain) {
 }
 
 TEST(CliPlan, RefusesBadStepsNamingStepAndMember) {
-    std::string seventeen = "[{}";
-    for (int i = 1; i < 17; ++i) {
-        seventeen += ", {}";
-    }
+    const std::string seventeen = "[{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{}";
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"{}", "steps must"}, {"[]", "steps must"}, {seventeen + "]", "steps must"},

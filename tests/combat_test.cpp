@@ -20,8 +20,7 @@ struct Battle {
     ConsumptionLog log;
 };
 
-// Runs one battle on sequence 0 from position 1 with an empty log; the units must come out as
-// they went in, but for hpAfterBattle.
+// One battle on sequence 0 from position 1; the units must keep all but hpAfterBattle.
 Battle fight(const U& attacker, const U& defender) {
     Battle b{attacker, defender, {}};
     b.log.position = 1;
@@ -57,8 +56,7 @@ TEST(Combat, Battles) {
     const U a = worked_attacker();
     const U d = worked_defender();
     const U hits = with_figures(a, {{&U::hitRate, 100}});
-    // Slow exchanges of 1-damage strikes between units of 200 HP, where only the critical rate
-    // of each strike type tells the modes apart.
+    // Slow exchanges of 1-damage strikes, where only each strike type's critical rate tells.
     const U slow = with_figures(plain(), {{&U::attack, 1}, {&U::hp, 200}, {&U::maxHp, 200}});
     const U counter = with_skills(slow, {kSkillCounter});
     const U fastCrit = with_figures(slow, {{&U::followUpCritFactor, 3}, {&U::attackSpeed, 14}});
@@ -149,8 +147,7 @@ TEST(Combat, StrikeOutcomes) {
         {"大盾 blocks: no 命 entry", hits, shield, {8, 9, 10}, false, 40, 40}};
     for (const auto& [name, strikerBefore, targetBefore, codes, connected, targetHp, strikerHp] :
          cases) {
-        U striker = strikerBefore;
-        U target = targetBefore;
+        auto [striker, target] = std::pair(strikerBefore, targetBefore);
         ConsumptionLog log{};
         log.position = 100;
         const StrikeOutcome outcome =

@@ -12,15 +12,15 @@
 
 namespace {
 
-// The entry parsed into a zeroed record, as "name factor skill skill ..." (a flag other than 0
-// or 1 shows as "skill=flag"); the record must keep its other fields 0.
+// "name factor skill ..." ("skill=flag" for a flag not 1) of the entry parsed into a zeroed
+// record, which must keep its other fields 0.
 std::string parsed(std::string entry) {
     UnitRecord unit{};
     parse_unit_line(unit, entry.data());
     UnitRecord filled{};
     std::memcpy(filled.name, unit.name, sizeof unit.name);
-    filled.followUpCritFactor = unit.followUpCritFactor;
-    filled.skills = unit.skills;
+    std::tie(filled.followUpCritFactor, filled.skills) =
+        std::tie(unit.followUpCritFactor, unit.skills);
     std::string text = std::string(unit.name) + " " + std::to_string(unit.followUpCritFactor);
     for (int i = 0; i < kSkillCount; ++i) {
         if (unit.skills[i] != 0) {
@@ -159,8 +159,7 @@ BookFlags books(std::initializer_list<int> held) {
 
 TEST(GrowthRates, AddTheBonusesOfTheBooksHeld) {
     const GrowthRecord base = {80, 50, 10, 40, 70, 30, 5, 5, 0, 30};
-    // No book; all twelve; ヘズル; ダイン, the only one to change 移; セティ and ウル; flags of 2
-    // are not held.
+    // No book; all twelve; ヘズル; ダイン, alone to change 移; セティ and ウル; flags of 2: none.
     // clang-format off
     const std::vector<std::pair<BookFlags, StatRates>> cases = {
         {books({}), {80, 50, 10, 40, 70, 30, 5, 5, 0}},

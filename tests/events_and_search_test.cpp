@@ -125,10 +125,8 @@ const BattleResultCondition kAny = {kResultHpUnchanged, 0, 1};
 // The worked state wishing that HP, 力, 速 and 運 grow, with these switches.
 AppState& searching(EventSwitches switches, int predict = 0, BattleResultCondition enemy = kFalls) {
     AppState& s = status_set_state();
-    s.eventSwitches = switches;
-    s.predictSwitch = predict;
-    s.enemyCondition = enemy;
-    s.levelUpWanted = {1, 1, 0, 0, 1, 0, 0, 1, 0};
+    std::tie(s.eventSwitches, s.predictSwitch, s.enemyCondition, s.levelUpWanted) =
+        std::tuple(switches, predict, enemy, LevelUpWanted{1, 1, 0, 0, 1, 0, 0, 1, 0});
     return s;
 }
 
@@ -183,12 +181,12 @@ TEST(Search, LevelUpWishes) {
         {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, 0, kSearchBadWish, {}},
         {"+1 on 99 with re-move", {99, 0, 0, 0, 0, 0, 0, 0, 0, 30}, hp, true, 0, 1187, {4, 5, 11}},
         {"+1 on 130", rate130, hp, false, 0, kSearchNoWish, {}},
+        {"+1 on 100", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp, false, 0, kSearchNoWish, {}},
         {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};
     // clang-format on
     for (const auto& [name, rates, wanted, reMove, seed, result, first] : cases) {
         AppState& s = searching({0, 0, 1, reMove ? 1 : 0});
-        s.growthRates = rates;
-        s.levelUpWanted = wanted;
+        std::tie(s.growthRates, s.levelUpWanted) = std::tie(rates, wanted);
         s.searchResults.fill(-7);
         EXPECT_EQ(search_positions(s, seed, 1), result) << name;
         EXPECT_EQ(results(s, first.size()), first) << name;
@@ -226,9 +224,7 @@ TEST(Search, BattleResultConditions) {
             ConsumptionLog log{};
             CombatantState& side = onAlly ? s.ally : s.enemy;
             (onAlly ? s.allyCondition : s.enemyCondition) = condition;
-            side.hp = hpBefore;
-            side.hpAfterBattle = hpAfter;
-            side.maxHp = maxHp;
+            std::tie(side.hp, side.hpAfterBattle, side.maxHp) = std::tie(hpBefore, hpAfter, maxHp);
             (onAlly ? log.defenderHitsLanded : log.attackerHitsLanded) = hitsReceived;
             EXPECT_EQ(battle_result_met(s, log), met == 1) << testing::PrintToString(c) << onAlly;
         }
@@ -255,8 +251,7 @@ std::pair<std::int32_t, Chains> search_turn(const std::vector<PlanStep>& steps, 
 }
 
 TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
-    // The battle from 19 uses 11 values, the level-up at 30 9, and 39 is a re-move position;
-    // the battles from 1, 5, 6 and 16 lead nowhere.
+    // The battle from 19 uses 11 values, the level-up at 30 9; the battles from 1 to 16 fail.
     const Chains chains =
         search_turn({step({0, 1, 0, 0}), step({0, 0, 1, 0}), step({0, 0, 0, 1})}).second;
     ASSERT_FALSE(chains.empty());
@@ -279,15 +274,37 @@ TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
         std::vector<int> today = results(s, search_positions(s, 0, start));
         std::erase_if(today, [start](int p) { return p < start; });
         std::sort(today.begin(), today.end());
-        std::vector<int> found;
-        for (const std::vector<int>& chain :
-             search_turn({step(switches, enemy, predict)}, start).second) {
-            found.push_back(chain[0]);
-        }
+        const Chains found = search_turn({step(switches, enemy, predict)}, start).second;
         EXPECT_EQ(found.size() > today.size(), switches[kSwitchLevelUp] != 1);
         ASSERT_GE(found.size(), today.size());
-        EXPECT_TRUE(std::equal(today.begin(), today.end(), found.begin()));
+        for (std::size_t i = 0; i < today.size(); ++i) {
+            EXPECT_EQ(found[i][0], today[i]) << i;
+        }
     }
+}
+
+TEST(AppState, StartUpDefaults) {
+    // Over other bytes, so that a default left unset shows.
+    AppState& s = started_state();
+    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
+    set_start_up_defaults(s);
+    std::vector<int> set = {s.lanes[0].seedIndex, s.lanes[0].position, s.lanes[1].seedIndex,
+                            s.lanes[1].position,  s.predictSwitch,     s.candidateCount,
+                            s.lastMarkText[0]};
+    for (const CombatantState& u : {s.ally, s.enemy}) {
+        set.insert(set.end(), {u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed,
+                               u.attack, u.defense, u.hp, u.maxHp, u.listIndex});
+    }
+    for (const BattleResultCondition& c : {s.allyCondition, s.enemyCondition}) {
+        set.insert(set.end(), {c.type, c.n, c.unspecified});
+    }
+    // the lanes, prediction and identification; the ally; the enemy; the conditions
+    EXPECT_EQ(set,
+              (std::vector<int>{0,  1, 0, 1,  0, 0, 0,  10, 10, 10, 90, 10, 10, 20, 10, 40, 60, 0,
+                                10, 5, 5, 40, 2, 5, 20, 10, 40, 60, 0,  0,  0,  1,  0,  0,  1}));
+    EXPECT_EQ(std::make_tuple(s.ally.skills, s.booksHeld, s.eventSwitches, s.levelUpWanted),
+              std::make_tuple(with_skills({}, {kSkillContinue}).skills, BookFlags{},
+                              EventSwitches{}, LevelUpWanted{1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 }  // namespace

@@ -11,19 +11,17 @@
 
 namespace {
 
-Mark shown(int seed, int position) {
-    return mark_of(display_value(random_value(generated_table(), seed, position)));
-}
-
 // The edit distance of the typed marks to every prefix t1..tL, L = 0 to last, in a full table.
 std::vector<int> prefix_distances(int seed, const std::vector<Mark>& typed, int last) {
+    const auto shown = [seed](int p) {
+        return mark_of(display_value(random_value(generated_table(), seed, p)));
+    };
     std::vector<std::vector<int>> d(typed.size() + 1, std::vector<int>(last + 1));
     for (std::size_t i = 0; i <= typed.size(); ++i) {
         for (int j = 0; j <= last; ++j) {
-            d[i][j] = i == 0 || j == 0
-                          ? static_cast<int>(i) + j
-                          : std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
-                                      d[i - 1][j - 1] + (typed[i - 1] != shown(seed, j))});
+            d[i][j] = i == 0 || j == 0 ? static_cast<int>(i) + j
+                                       : std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                                   d[i - 1][j - 1] + (typed[i - 1] != shown(j))});
         }
     }
     return d.back();

@@ -10,8 +10,7 @@
 namespace {
 
 TEST(RandomTable, ReproducesTheReferenceValues) {
-    // sequence, first position, stored values from there; the rows from 5005 on are the blocks
-    // grown past the game's 91 for the reads near the end.
+    // sequence, first position, stored values from there; from 5005 on, the grown blocks
     const std::vector<std::tuple<int, int, std::vector<int>>> runs = {
         // clang-format off
         {0, 0, {4, 13, 55, 41, 47, 47, 29, 90, 54, 6}}, {0, 55, {87, 34, 63, 91, 52, 70, 89, 48}},
@@ -68,7 +67,6 @@ TEST(Marks, MatchesSeeds) {
     for (int s = 0; s < kSeedCount; ++s) {
         everySeed.push_back(s);
     }
-    // The source is compiled to Shift-JIS, so these literals are the bytes the box would hold.
     // With no mark every sequence matches: the count is 0, but all of them are listed.
     const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
         {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},

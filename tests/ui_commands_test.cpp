@@ -29,8 +29,8 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
     for (const auto& [command, lane, seed, position, redraw, seedAfter, positionAfter] : cases) {
         AppState& state = status_set_state();
         state.eventSwitches = {0, 1, 0, 0};
-        state.lanes[lane].seedIndex = seed;
-        state.lanes[lane].position = position;
+        std::tie(state.lanes[lane].seedIndex, state.lanes[lane].position) =
+            std::tie(seed, position);
         const Lane other = state.lanes[1 - lane];
         const bool moved = move_lane(state, command);
         const Lane& after = state.lanes[lane];
@@ -43,8 +43,7 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
     AppState& fresh = started_state();
     fresh.eventSwitches = {0, 1, 0, 0};
     EXPECT_TRUE(move_lane(fresh, IDC_LANE0_FORWARD));
-    EXPECT_EQ(fresh.lanes[0].position, 2);
-    EXPECT_EQ(fresh.lanes[0].count, 0);
+    EXPECT_EQ(std::make_pair(fresh.lanes[0].position, fresh.lanes[0].count), std::make_pair(2, 0));
 }
 
 TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
@@ -55,8 +54,7 @@ TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
         {"", 77},           {"1234567890", 77}, {"９", 77}};
     for (const auto& [text, position] : cases) {
         AppState& state = status_set_state();
-        state.lanes[1].seedIndex = 9;
-        state.lanes[1].position = 77;
+        std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(9, 77);
         const bool moved = jump_lane(state, 1, text);
         EXPECT_EQ(std::make_tuple(moved, state.lanes[1].position, state.lanes[1].seedIndex),
                   std::make_tuple(position != 77, position, 9))
@@ -73,9 +71,8 @@ TEST(MainCommands, SearchNeedsASwitchAndAnAlly) {
         {true, {0, 0, 0, 1}, true, 11}};
     for (const auto& [allySet, switches, searched, count] : cases) {
         AppState& state = allySet ? status_set_state() : started_state();
-        state.eventSwitches = switches;
-        state.searchResultCount = 7;
-        state.lanes[0].position = 6;
+        std::tie(state.eventSwitches, state.searchResultCount, state.lanes[0].position) =
+            std::tuple(switches, 7, 6);
         EXPECT_EQ(search_from_lane_zero(state), searched);
         EXPECT_EQ(state.searchResultCount, count);
         EXPECT_EQ(state.searchResults[0], count == 11 ? 6 : 0);  // from lane 0's position
@@ -96,8 +93,7 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
         {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},  {0, 484 + 48, 480, 51},
         {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1}};
     for (const auto& [lane, x, y, seed] : clicks) {
-        state.lanes[lane].seedIndex = 40;
-        state.lanes[lane].position = 99;
+        std::tie(state.lanes[lane].seedIndex, state.lanes[lane].position) = std::pair(40, 99);
         const bool moved = click_candidate(state, lane, x, y);
         EXPECT_EQ(std::make_tuple(moved, state.lanes[lane].seedIndex, state.lanes[lane].position),
                   seed >= 0 ? std::make_tuple(true, seed, 21) : std::make_tuple(false, 40, 99))
@@ -135,8 +131,7 @@ TEST(MainCommands, MenuOpensTheConditionDialogsOnlyOnceAnAllyIsSet) {
 StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {
     StatusForm form{};
     std::strcpy(form.allyName, allyName);
-    form.allySelection = allySelection;
-    form.enemySelection = enemySelection;
+    std::tie(form.allySelection, form.enemySelection) = std::tie(allySelection, enemySelection);
     for (int box = 0; box < kFigureBoxCount; ++box) {
         std::strcpy(form.allyFigures[box], "10");
         std::strcpy(form.enemyFigures[box], "7");
@@ -213,8 +208,7 @@ TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     EXPECT_EQ(std::make_tuple(ally.type, ally.n, ally.unspecified, enemy.type, enemy.n,
                               enemy.unspecified),
               std::make_tuple(5, 123, std::uint8_t{0}, -1, -7, std::uint8_t{1}));
-    state.booksHeld[2] = 1;
-    state.booksHeld[8] = 1;
+    state.booksHeld[2] = state.booksHeld[8] = 1;
     apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, 0}, ally_book_rates(state));
     EXPECT_EQ(state.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
     EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 0}));

@@ -37,8 +37,7 @@ std::string text_at(const DrawList& list, int x, int y) {
     return step.textLength < 0 ? "(none)" : std::string(step_text(list, step));
 }
 
-// The same with its colour, b(lue), r(ed), t(eal), o(range) or k (black), and _ when
-// underlined.
+// The same with its colour (b, r, t, o, or k for black), and _ when underlined.
 std::string styled_at(const DrawList& list, int x, int y) {
     const DrawStep step = step_at(list, x, y);
     const std::map<std::uint32_t, std::string> colours = {{kColorBlue, "b"},
@@ -64,8 +63,7 @@ std::string row_at(const DrawList& list, int y, int left) {
 
 TEST(Drawing, AfterStartUp) {
     AppState& state = started_state();
-    state.lanes[1].seedIndex = 63;
-    state.lanes[1].position = 4973;
+    std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(63, 4973);
     const DrawList& list = draw(state);
     // The headings; no log and no unit panels yet.
     EXPECT_EQ(std::make_tuple(text_at(list, 2, 94), text_at(list, 69, 62), text_at(list, 0, 192),
@@ -77,8 +75,6 @@ TEST(Drawing, AfterStartUp) {
               "52 36 16 78 ");
     EXPECT_EQ(row_at(list, 42, 69),
               "× × × ○ ○ × × × ○ × ○ × ○ ○ × ○ × ○ ○ × ○ ○ × ○ ○ × × × ○ ○ ○ × ");
-    const DrawStep conditions = step_at(list, 508, 212);
-    EXPECT_EQ(std::make_pair(conditions.right, conditions.bottom), std::make_pair(800, 312));
 }
 
 TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
@@ -103,6 +99,19 @@ TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
               "祈b 祈r_ 星b 連b 星r 連r 殺b ？b 命b_ 月r 陽r 盾r 殺r ？r 命r_ 呪r HPt_ 力t 魔t "
               "技t 速t 守t 体t 運t 移t ♪o_ 命o 殺r ");
     EXPECT_EQ(step_at(list, 69, 114).color, kColorBlack);  // the next lane starts black
+}
+
+TEST(Drawing, PredictedBattleIsAFrameWithItsLabel) {
+    // Lane 0's entries 2 to 7, framed in the predicted battle's pen and labelled at its middle.
+    AppState& state = status_set_state();
+    Lane& lane = state.lanes[0];
+    std::tie(state.predictSwitch, lane.predictStart, lane.predictEnd, lane.count) =
+        std::tuple(1, 2, 8, 8);
+    const DrawList& list = draw(state);
+    const DrawStep frame = step_at(list, 113, 62);
+    EXPECT_EQ(
+        std::make_tuple(frame.kind, frame.right, frame.bottom, frame.pen, text_at(list, 100, 62)),
+        std::make_tuple(DrawKind::kRectangle, 239, 78, DrawPen::kPredict, std::string("予測消費")));
 }
 
 TEST(Drawing, Candidates) {
@@ -167,7 +176,6 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"", {}},
         {"×××○○×○×○×○×○○×○×○○×", {"近い：  0 16 51 ", "0：7個目が違う "}},
-        {"×××○○×××○○×○○×○×○○×", {"近い：  0 16 51 ", "0：位置 10 の印が抜け "}},
         {"○○○○○○○○○○○○○○○○", {"近い： なし "}},
         {"○", {"次の印：○→12系列 ×→22系列 あと6個 "}},
         {"×××○○×××○×○×○○×○×○○×",
@@ -207,11 +215,9 @@ TEST(Drawing, ConditionText) {
     // clang-format on
     for (const auto& [switches, predict, ally, enemy, wanted, text] : cases) {
         AppState& state = status_set_state();
-        state.eventSwitches = switches;
-        state.predictSwitch = predict;
-        state.allyCondition = ally;
-        state.enemyCondition = enemy;
-        state.levelUpWanted = wanted;
+        std::tie(state.eventSwitches, state.predictSwitch, state.allyCondition,
+                 state.enemyCondition, state.levelUpWanted) =
+            std::tie(switches, predict, ally, enemy, wanted);
         EXPECT_EQ(text_at(draw(state), 508, 212), text);
     }
     // Without an ally there is no re-move rate to show.
@@ -221,19 +227,16 @@ TEST(Drawing, ConditionText) {
 }
 
 TEST(Drawing, UnitPanels) {
-    // The panels show lane 0's battle, where the enemy falls, not lane 1's from 12, where it
-    // keeps 20; the skills added afterwards are only shown.
+    // Lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20; skills shown only.
     AppState& state = status_set_state();
-    state.eventSwitches = {0, 1, 0, 0};
-    state.lanes[1].position = 12;
+    std::tie(state.eventSwitches, state.lanes[1].position) =
+        std::pair(EventSwitches{0, 1, 0, 0}, 12);
     rerun_both_lanes(state);
-    for (SkillIndex s : {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison}) {
-        state.ally.skills[s] = 1;
-    }
-    for (SkillIndex s : {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
-                         kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse}) {
-        state.enemy.skills[s] = 1;
-    }
+    state.ally = with_skills(
+        state.ally, {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
+    state.enemy = with_skills(state.enemy,
+                              {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
+                               kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
     const DrawList& list = draw(state);
     EXPECT_EQ(text_at(list, 0, 192),
               "アルト\n　Ｌｖ：10\n　ＨＰ：40→40\n　攻撃：20\n　守備：10\n　命中：90\n"
@@ -249,8 +252,7 @@ TEST(Drawing, UnitPanels) {
 
 TEST(Drawing, TheFullestWindowFitsTheList) {
     AppState& state = status_set_state();
-    state.eventSwitches = {1, 1, 1, 1};
-    state.predictSwitch = 1;
+    std::tie(state.eventSwitches, state.predictSwitch) = std::pair(EventSwitches{1, 1, 1, 1}, 1);
     for (CombatantState* unit : {&state.ally, &state.enemy}) {
         std::memset(unit->name, '\x88', kUnitNameCapacity - 1);
         unit->skills.fill(1);
@@ -259,12 +261,10 @@ TEST(Drawing, TheFullestWindowFitsTheList) {
     for (Lane& lane : state.lanes) {
         lane.count = kLogCapacity;
         lane.codes.fill(kCodeFirstGrowth);
-        lane.predictStart = 0;
-        lane.predictEnd = 1;
+        std::tie(lane.predictStart, lane.predictEnd) = std::pair(0, 1);
     }
     state.levelUpWanted.fill(1);
-    state.candidateCount = 9;
-    state.searchResultCount = 11;
+    std::tie(state.candidateCount, state.searchResultCount) = std::pair(9, 11);
     state.searchResults.fill(4999);
     const DrawList& list = draw(state, 0);
     EXPECT_FALSE(list.dropped);

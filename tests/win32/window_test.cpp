@@ -21,28 +21,24 @@
 namespace {
 
 // A fresh working folder holding the given start-up files (nullptr: no such file).
-class WorkingFolder {
-public:
+struct WorkingFolder {
     WorkingFolder(const char* characterText, const char* growText) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("soramito-" + std::to_string(GetCurrentProcessId()));
-        std::filesystem::create_directories(path_);
+        std::filesystem::create_directories(path);
         for (const auto& [name, text] :
              {std::pair{"character.txt", characterText}, std::pair{"grow.txt", growText}}) {
             if (text != nullptr) {
-                std::ofstream(path_ / name, std::ios::binary) << text;
+                std::ofstream(path / name, std::ios::binary) << text;
             }
         }
-        SetCurrentDirectoryW(path_.c_str());
+        SetCurrentDirectoryW(path.c_str());
     }
     ~WorkingFolder() {
         SetCurrentDirectoryW(std::filesystem::temp_directory_path().c_str());
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-
-private:
-    std::filesystem::path path_;
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("soramito-" + std::to_string(GetCurrentProcessId()));
 };
 
 const char* const kUnitFile =
@@ -68,8 +64,7 @@ HWND main_window() {
     return window_handles().mainWindow;
 }
 
-// The program started from the zeroed state a new process has; closing it the way the user
-// does runs the loop to its quit message, whose exit code is returned.
+// The program from a new process's zeroed state; closing it as the user does returns its exit code.
 void open() {
     std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
     window_handles() = WindowHandles{};
@@ -87,16 +82,13 @@ bool grayed(int item) {
 }
 
 // The program on the worked units: アルト (連続, factor 2) against 山賊ガロ (反撃).
-class Program : public ::testing::Test {
-protected:
+struct Program : ::testing::Test {
     Program() { open(); }
     ~Program() override { EXPECT_EQ(close(), 0); }
     static void dialog(int menuCommand, std::function<void(HWND)> script) {
         EXPECT_TRUE(with_dialog(menuCommand, std::move(script))) << menuCommand;
     }
-
-private:
-    WorkingFolder folder_{kUnitFile, kGrowthFile};
+    WorkingFolder folder{kUnitFile, kGrowthFile};  // made before the program opens
 };
 
 TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
@@ -207,8 +199,7 @@ TEST_F(Program, PlayersSession) {
         press(box, IDCANCEL);  // keeps what was stored
     });
     EXPECT_EQ(state.enemyCondition.n, 0);
-    // Figures typed key by key keep three characters a box; a "&" in a name is shown as itself,
-    // not as an underline.
+    // Figures typed key by key keep three characters a box; a name's "&" is no underline.
     dialog(IDM_STATUS, [](HWND box) {
         for (const auto& [id, text] : std::vector<std::pair<int, std::wstring>>{
                  {1024, L"100"}, {1125, L"120"}, {1122, L"-10"}, {1030, L"999"}}) {
