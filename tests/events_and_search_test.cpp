@@ -171,7 +171,7 @@ TEST(Search, LevelUpWishes) {
     const LevelUpWanted hp = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp2 = {2, 0, 0, 0, 0, 0, 0, 0, 0};
     // rates, wishes, re-move, sequence, result, first positions: "+2" on 130 wants the stored
-    // value below 30; "+1" on 130 or on 99 narrows nothing.
+    // value below 30, on 100 below 0; "+1" on 130 or on 99 narrows nothing.
     using Case =
         std::tuple<std::string, GrowthRates, LevelUpWanted, bool, int, int, std::vector<int>>;
     // clang-format off
@@ -181,7 +181,7 @@ TEST(Search, LevelUpWishes) {
         {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, 0, kSearchBadWish, {}},
         {"+1 on 99 with re-move", {99, 0, 0, 0, 0, 0, 0, 0, 0, 30}, hp, true, 0, 1187, {4, 5, 11}},
         {"+1 on 130", rate130, hp, false, 0, kSearchNoWish, {}},
-        {"+1 on 100", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp, false, 0, kSearchNoWish, {}},
+        {"+2 on 100", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp2, false, 0, 0, {}},
         {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};
     // clang-format on
     for (const auto& [name, rates, wanted, reMove, seed, result, first] : cases) {

@@ -137,7 +137,7 @@ StatusForm form_for(const char* allyName, int allySelection, int enemySelection)
         std::strcpy(form.enemyFigures[box], "7");
     }
     form.allySkills[kSkillWrath] = form.allySkills[kSkillContinue] = true;
-    form.enemySkills[kSkillCounter] = true;
+    form.enemySkills[kSkillWrath] = form.enemySkills[kSkillCounter] = true;
     return form;
 }
 
@@ -174,7 +174,8 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     ally.listIndex = 2;
     EXPECT_TRUE(unchanged_but_hp_after(ally, state.ally));
     EXPECT_TRUE(unchanged_but_hp_after(
-        make_unit("E", 9, {kSkillCounter}, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7}), state.enemy));
+        make_unit("E", 9, {kSkillWrath, kSkillCounter}, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7}),
+        state.enemy));
     EXPECT_EQ(state.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(std::make_pair(state.lanes[0].count, state.lanes[1].count), std::make_pair(7, 7));
     // An ally without a growth row (row 52 on) has no rates, books or not.
