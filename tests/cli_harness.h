@@ -20,8 +20,7 @@ inline const std::string kSamplesDir = SORAMITO_SAMPLES_DIR;
 
 struct CliResult {
     int status;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 // The words of line are the arguments: DATA is the samples folder, '' an empty argument.
@@ -45,12 +44,10 @@ inline nlohmann::json run_soramito_json(const std::string& line) {
 
 // A failure is status 2, nothing on stdout and exactly one line on stderr.
 inline void expect_cli_failure(const std::string& line) {
-    SCOPED_TRACE(line);
-    const CliResult result = run_soramito_cli(line);
-    EXPECT_EQ(result.status, 2);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_TRUE(!result.err.empty() && result.err.find('\n') == result.err.size() - 1)
-        << result.err;
+    const CliResult r = run_soramito_cli(line);
+    EXPECT_TRUE(r.status == 2 && r.out.empty() && !r.err.empty() &&
+                r.err.find('\n') == r.err.size() - 1)
+        << line << ": " << r.status << " " << r.out << r.err;
 }
 
 // This process's folder for files of the tests' own, removed when they end.

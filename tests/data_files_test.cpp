@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
-#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -53,9 +53,8 @@ TEST(UnitFile, ParsesOneEntry) {
 TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
     const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     const std::string a30(30, 'a');
-    // Byte 31 of kana16 would be the first half of タ: cut to 30. With one ASCII byte in front,
-    // byte 31 is the second half of ソ: keep 31. A trailing lead byte of a name that fits stays.
-    // Half-width katakana (0xA1 to 0xDF) are single bytes; 0x81 to 0x9F and 0xE0 to 0xFC lead.
+    // Byte 31 of kana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
+    // name's last lead byte stays. 0xA1 to 0xDF are single bytes; 0x81-0x9F and 0xE0-0xFC lead.
     // clang-format off
     const std::vector<std::pair<std::string, std::size_t>> cases = {
         {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kana16, 30}, {"a" + kana16, 31},
@@ -96,9 +95,8 @@ std::string read_units(const std::string& text) {
 }
 
 TEST(UnitFile, ReadsHeaderAndEntries) {
-    // Entries may be fewer than declared; an unread header byte ("2,x") is where the first
-    // entry starts; a huge declaration stops at the end of the text; an entry of 300 bytes keeps
-    // 255 of them, and its rest is not the next entry.
+    // Entries may be fewer than declared; an unread header byte ("2,x") starts the first; a huge
+    // declaration stops at the text's end; of a 300-byte entry 255 stay, the rest is no entry.
     const std::vector<std::pair<std::string, std::string>> cases = {
         // clang-format off
         {"3,2\r\nA,1\r\nB,2\r\nC,3\r\nD,4\r\nE,5\r\nF,6\r\n", "3,2: A B C | D E"},
@@ -144,11 +142,6 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
     }
 }
 
-TEST(StartUpFiles, AFolderOpensButCannotBeRead) {
-    GameTables tables{};
-    EXPECT_FALSE(load_unit_file("/", tables) || load_growth_file("/", tables));
-}
-
 BookFlags books(std::initializer_list<int> held) {
     BookFlags flags{};
     for (int b : held) {
@@ -175,11 +168,9 @@ TEST(GrowthRates, AddTheBonusesOfTheBooksHeld) {
         EXPECT_EQ(rates, expected) << testing::PrintToString(held);
     }
     // ヘズル's +30 and -10 saturate at the ends of the 32-bit range instead of wrapping.
-    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     StatRates rates{};
-    compute_growth_rates({kMax, kMin, 0, 0, 0, 0, 0, kMin, 0, 0}, books({0}), rates);
-    EXPECT_EQ(rates, (StatRates{kMax, kMin + 10, 0, 0, 0, 0, 0, kMin, 0}));
+    compute_growth_rates({INT32_MAX, INT32_MIN, 0, 0, 0, 0, 0, INT32_MIN, 0, 0}, books({0}), rates);
+    EXPECT_EQ(rates, (StatRates{INT32_MAX, INT32_MIN + 10, 0, 0, 0, 0, 0, INT32_MIN, 0}));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <tuple>
 #include <vector>
 
-#include "random/mark_advice.h"
 #include "random/near_match.h"
 #include "worked_units.h"
 
@@ -63,16 +62,6 @@ TEST(NearMatch, AgreesWithEveryPrefixDistance) {
         EXPECT_EQ(got, model) << text;
         EXPECT_EQ(got.empty() ? std::tuple(-1, 0, 0) : got[0], std::tuple(edits, 0, lanePosition));
     }
-}
-
-TEST(NextMarkAdvice, SplitsAndGroupsTheMatches) {
-    using Seeds = std::vector<int>;
-    NextMarkAdvice a;
-    advise_next_mark(generated_table(), 5, {0, 16, 18, 36, 51}, 5, a);
-    EXPECT_EQ(std::tuple(a.position, a.circleCount, Seeds(a.cross, a.cross + a.crossCount),
-                         a.marksToSettle, Seeds(a.groupSizes, a.groupSizes + a.groupCount),
-                         Seeds(a.groupMembers, a.groupMembers + 5)),
-              std::tuple(6, 0, Seeds{0, 16, 18, 36, 51}, 4, Seeds{3, 2}, Seeds{0, 16, 51, 18, 36}));
 }
 
 }  // namespace

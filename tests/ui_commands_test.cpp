@@ -62,7 +62,7 @@ TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
     }
 }
 
-TEST(MainCommands, SearchNeedsASwitchAndAnAlly) {
+TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
     // ally set, switches, whether it searched, the result count (7: left as it was)
     const std::vector<std::tuple<bool, EventSwitches, bool, int>> cases = {
         {false, {0, 1, 0, 0}, false, 7},
@@ -77,6 +77,13 @@ TEST(MainCommands, SearchNeedsASwitchAndAnAlly) {
         EXPECT_EQ(state.searchResultCount, count);
         EXPECT_EQ(state.searchResults[0], count == 11 ? 6 : 0);  // from lane 0's position
     }
+    // The level-up and battle-result dialogs need an ally too.
+    EXPECT_EQ(std::make_tuple(dialog_for_menu(started_state(), IDM_LEVEL_UP),
+                              dialog_for_menu(started_state(), IDM_SEARCH_CONDITIONS),
+                              dialog_for_menu(status_set_state(), IDM_BATTLE_RESULT),
+                              dialog_for_menu(status_set_state(), IDM_MOVE_ROUTE)),
+              std::make_tuple(MainDialog::kNone, MainDialog::kSearchConditions,
+                              MainDialog::kBattleResult, MainDialog::kNone));
 }
 
 TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
@@ -117,15 +124,6 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     // Ten or more candidates show as "10個以上" and cannot be clicked.
     state.candidateCount = 10;
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
-}
-
-TEST(MainCommands, MenuOpensTheConditionDialogsOnlyOnceAnAllyIsSet) {
-    EXPECT_EQ(std::make_tuple(dialog_for_menu(started_state(), IDM_LEVEL_UP),
-                              dialog_for_menu(started_state(), IDM_SEARCH_CONDITIONS),
-                              dialog_for_menu(status_set_state(), IDM_BATTLE_RESULT),
-                              dialog_for_menu(status_set_state(), IDM_MOVE_ROUTE)),
-              std::make_tuple(MainDialog::kNone, MainDialog::kSearchConditions,
-                              MainDialog::kBattleResult, MainDialog::kNone));
 }
 
 StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -117,14 +118,12 @@ TEST(Drawing, PredictedBattleIsAFrameWithItsLabel) {
 TEST(Drawing, Candidates) {
     AppState& state = started_state();
     state.candidateCount = 9;
-    for (int c = 0; c < 9; ++c) {
-        state.candidates[c] = c * 7;
-    }
+    std::iota(state.candidates, state.candidates + 9, 8);
     std::string shown;
     for (int c = 0; c < 9; ++c) {
         shown += styled_at(draw(state), 484 + 24 * c, 473) + "|";
     }
-    EXPECT_EQ(shown, " 0b_| 7b_|14b_|21b_|28b_|35b_|42b_|49b_|56b_|");
+    EXPECT_EQ(shown, " 8b_| 9b_|10b_|11b_|12b_|13b_|14b_|15b_|16b_|");
     EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
     state.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
@@ -197,9 +196,8 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
 TEST(Drawing, ConditionText) {
     const BattleResultCondition none = {0, 0, 1};
     const LevelUpWanted noWish = {};
-    // switches, prediction, the ally's and enemy's conditions, wanted stats, text. A type
-    // outside the list (9) adds no piece; +1 and +2 alike name the stat; the re-move line comes
-    // last, without a line feed.
+    // switches, prediction, conditions, wanted stats, text: a type outside the list (9) adds no
+    // piece; +1 and +2 alike name the stat; the re-move line comes last, without a line feed.
     using Case = std::tuple<EventSwitches, int, BattleResultCondition, BattleResultCondition,
                             LevelUpWanted, std::string>;
     // clang-format off
