@@ -178,7 +178,9 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
         {"○○○○○○○○○○○○○○○○", {"近い： なし "}},
         {"○", {"次の印：○→12系列 ×→22系列 あと6個 "}},
         {"×××○○×××○×○×○○×○×○○×",
-         {"次の印：○→0 16 51 ×→なし ", "○×では見分けられない 連：0成功／16 51失敗 "}}};
+         {"次の印：○→0 16 51 ×→なし ", "○×では見分けられない 連：0成功／16 51失敗 "}},
+        {"×××○○×××○×○×○○×",
+         {"次の印：○→0 16 51 ×→なし ", "○×では見分けられない 命：0 51当たる ", "16外れる "}}};
     for (const auto& [pattern, lines] : cases) {
         refresh_seed_candidates(state, pattern.c_str());
         const DrawList& list = draw(state);
