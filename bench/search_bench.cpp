@@ -100,7 +100,7 @@ void BM_FourStepPlan(benchmark::State& bench) {
         s->predictSwitch = predict;
         s->enemyCondition = enemyFalls ? BattleResultCondition{kResultHpAtMost, 0, 0}
                                        : BattleResultCondition{kResultHpUnchanged, 0, 1};
-        return plan_step_of(*s);
+        return static_cast<const Action&>(*s);
     };
     plan.steps[0] = step({0, 1, 0, 0}, 0, true);
     plan.steps[1] = step({0, 1, 0, 0}, 1, false);

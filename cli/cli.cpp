@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
-#include "cli/open_file.h"
-#include "cli/text_encoding.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
+#include "text/open_file.h"
+#include "text/text_encoding.h"
 
 namespace {
 

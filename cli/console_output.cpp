@@ -3,7 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "cli/utf16.h"
+#include "text/utf16.h"
 
 namespace {
 

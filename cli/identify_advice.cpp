@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "cli/cli_context.h"
-#include "cli/scenario_state.h"
 #include "random/mark_advice.h"
 #include "random/near_match.h"
+#include "state/telling_apart.h"
 
 namespace {
 
@@ -44,13 +44,14 @@ json change_json(const NearChange& change) {
 
 // What the player sees of one run: each value's use, in brackets when its test passed, and
 // both units' HP after the battle when a battle was fought.
-std::string outcome_text(const AppState& state, const Lane& lane) {
+std::string outcome_text(const Action& action, const SequenceRun& run) {
+    const Lane& lane = run.log;
     std::string text;
-    if (state.eventSwitches[kSwitchBattle] == 1) {
-        text += "敵HP " + std::to_string(state.enemy.hpAfterBattle) +
-                (state.enemy.hpAfterBattle <= 0 ? "（撃破）" : "") + "　味方HP " +
-                std::to_string(state.ally.hpAfterBattle) +
-                (state.ally.hpAfterBattle <= 0 ? "（倒れる）" : "") + "　";
+    if (action.eventSwitches[kSwitchBattle] == 1) {
+        text += "敵HP " + std::to_string(run.enemyHpAfterBattle) +
+                (run.enemyHpAfterBattle <= 0 ? "（撃破）" : "") + "　味方HP " +
+                std::to_string(run.allyHpAfterBattle) +
+                (run.allyHpAfterBattle <= 0 ? "（倒れる）" : "") + "　";
     }
     text += "使い道";
     for (int i = 0; i < lane.count; ++i) {
@@ -114,29 +115,27 @@ void add_near_matches(const MarkArray& marks, int markCount, int tolerance, json
     }
 }
 
-void add_outcomes(const AppState& scenario, int markCount, const CandidateList& matches,
+void add_outcomes(const Action& scenario, int markCount, const CandidateList& matches,
                   int matchCount, json& out, std::string& text) {
-    const auto state = std::make_unique<AppState>();
+    const auto runs = std::make_unique<SequenceRuns>();
+    run_on_sequences(scenario, cli_random_table(), matches, matchCount, markCount + 1, *runs);
     std::vector<json> seen;
     std::vector<std::vector<int>> seedsOf;
     std::vector<std::string> textOf;
     for (int m = 0; m < matchCount; ++m) {
-        *state = scenario;
-        Lane& lane = state->lanes[0];
-        lane.seedIndex = matches[m];
-        lane.position = markCount + 1;
-        run_state_events(*state, lane);
+        const SequenceRun& run = (*runs)[m];
+        const Lane& lane = run.log;
         const json outcome = {
             {"lanePosition", lane.position},
             {"codes", std::vector<int>(lane.codes.begin(), lane.codes.begin() + lane.count)},
             {"success", std::vector<int>(lane.success.begin(), lane.success.begin() + lane.count)},
-            {"allyHpAfterBattle", state->ally.hpAfterBattle},
-            {"enemyHpAfterBattle", state->enemy.hpAfterBattle}};
+            {"allyHpAfterBattle", run.allyHpAfterBattle},
+            {"enemyHpAfterBattle", run.enemyHpAfterBattle}};
         const std::size_t same = std::find(seen.begin(), seen.end(), outcome) - seen.begin();
         if (same == seen.size()) {
             seen.push_back(outcome);
             seedsOf.emplace_back();
-            textOf.push_back(outcome_text(*state, lane));
+            textOf.push_back(outcome_text(scenario, run));
         }
         seedsOf[same].push_back(matches[m]);
     }

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
 
 // What identify adds to its candidates. Each adds its member to json and its lines, in
 // Shift-JIS, to text. matches are the sequences that show the typed marks, ascending.
@@ -19,5 +19,5 @@ void add_near_matches(const MarkArray& marks, int markCount, int tolerance, nloh
 
 // What the scenario's events give on lane 0 right behind the typed marks, run from the scenario
 // state once per match, and which matches give the same.
-void add_outcomes(const AppState& scenario, int markCount, const CandidateList& matches,
+void add_outcomes(const Action& scenario, int markCount, const CandidateList& matches,
                   int matchCount, nlohmann::json& out, std::string& text);

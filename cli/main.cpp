@@ -6,7 +6,7 @@
 #include "cli/console_output.h"
 
 #ifdef _WIN32
-#include "cli/utf16.h"
+#include "text/utf16.h"
 #endif
 
 namespace {

@@ -1,20 +1,22 @@
 #include "cli/scenario_state.h"
 
 #include "cli/cli_context.h"
-#include "cli/scenario.h"
+#include "text/open_file.h"
+#include "text/text_encoding.h"
 
-std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables,
-                                               TurnPlan* plan) {
+const TextCodec kCliCodec{utf8_to_shift_jis, shift_jis_to_utf8};
+
+std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables) {
     auto state = std::make_unique<AppState>();
     if (tables != nullptr) {
         static_cast<GameTables&>(*state) = *tables;
     }
     state->randomTable = cli_random_table();
     set_start_up_defaults(*state);
-    if (plan != nullptr) {
-        apply_scenario_file(path, *state, *plan);
-    } else {
-        apply_scenario_file(path, *state);
+    std::string text;
+    if (!read_whole_file(path, text)) {
+        throw CliError("cannot read the scenario " + path);
     }
+    read_scenario(text, kCliCodec, *state);
     return state;
 }

@@ -3,12 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
+#include "state/scenario_file.h"
 
-#include "data/turn_plan.h"
+// The conversions the command line reads and writes scenarios with.
+extern const TextCodec kCliCodec;
 
-// The state the program would have after start-up and the scenario's dialogs. tables is what
-// the start-up files gave, or null for a command that reads none of them; the scenario's steps
-// go to plan, or are checked and dropped when plan is null.
-std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables,
-                                               TurnPlan* plan = nullptr);
+// The state the program would have after start-up and the scenario's dialogs, the scenario's
+// steps in its plan. tables is what the start-up files gave, or null for a command that reads
+// none of them.
+std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables);

@@ -14,11 +14,10 @@ namespace {
 
 constexpr int kLaneWidth = 32;
 
-// The state the program would have after start-up and the scenario's dialogs, and the
-// scenario's steps.
-std::unique_ptr<AppState> scenario_state(const CommandLine& line, TurnPlan& plan) {
+// The state the program would have after start-up and the scenario's dialogs.
+std::unique_ptr<AppState> scenario_state(const CommandLine& line) {
     check_arguments(line, 1, {});
-    return fresh_scenario_state(line.positionals[0], &cli_game_tables(line), &plan);
+    return fresh_scenario_state(line.positionals[0], &cli_game_tables(line));
 }
 
 std::string cell(const char* text) {
@@ -99,7 +98,7 @@ nlohmann::json run_plan_on_lane(AppState& state, const TurnPlan& plan, const Lan
     nlohmann::json steps = nlohmann::json::array();
     int position = lane.position;
     for (int k = 0; k < plan.stepCount && position <= kLastLanePosition; ++k) {
-        load_plan_step(state, plan.steps[k]);
+        static_cast<Action&>(state) = plan.steps[k];
         Lane log{};
         log.seedIndex = lane.seedIndex;
         log.position = position;
@@ -152,9 +151,9 @@ CommandOutput search_plan_output(AppState& state, const TurnPlan& plan) {
 }  // namespace
 
 CommandOutput command_run(const CommandLine& line) {
-    TurnPlan plan;
-    const std::unique_ptr<AppState> owner = scenario_state(line, plan);
+    const std::unique_ptr<AppState> owner = scenario_state(line);
     AppState& state = *owner;
+    const TurnPlan plan = state.plan;
     CommandOutput output;
     output.json = {{"lanes", nlohmann::json::array()}};
     std::string text;
@@ -172,11 +171,10 @@ CommandOutput command_run(const CommandLine& line) {
 }
 
 CommandOutput command_search(const CommandLine& line) {
-    TurnPlan plan;
-    const std::unique_ptr<AppState> owner = scenario_state(line, plan);
+    const std::unique_ptr<AppState> owner = scenario_state(line);
     AppState& state = *owner;
-    if (plan.stepCount > 0) {
-        return search_plan_output(state, plan);
+    if (state.plan.stepCount > 0) {
+        return search_plan_output(state, state.plan);
     }
     const Lane& lane = state.lanes[0];
     const std::int32_t result = search_positions(state, lane.seedIndex, lane.position);
@@ -198,8 +196,7 @@ CommandOutput command_search(const CommandLine& line) {
 
 // The top-level units; steps are checked but play no part.
 CommandOutput command_estimate(const CommandLine& line) {
-    TurnPlan plan;
-    const std::unique_ptr<AppState> owner = scenario_state(line, plan);
+    const std::unique_ptr<AppState> owner = scenario_state(line);
     AppState& state = *owner;
     const std::int32_t estimate = estimate_battle_consumption(state.ally, state.enemy);
     CommandOutput output;

@@ -1,18 +1,18 @@
-// The command line's scenario reader, on JSON of any shape and size: either it refuses the
-// text with its one kind of error, or what it stores, at the top level and in every step,
-// lies within the ranges it promises.
+// The scenario reader, on JSON of any shape and size: either it refuses the text with its one
+// kind of error, leaving the state as it was, or what it stores, at the top level and in every
+// step, lies within the ranges it promises, and what the writer makes of that reads back alike.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 
-#include "cli/arguments.h"
-#include "cli/scenario.h"
 #include "fuzz_check.h"
+#include "state/scenario_file.h"
+#include "text/text_encoding.h"
 
 namespace {
 
-void check_step(const PlanStep& step) {
+void check_step(const Action& step) {
     for (const CombatantState* unit : {&step.ally, &step.enemy}) {
         FUZZ_CHECK(std::memchr(unit->name, '\0', sizeof unit->name) != nullptr);
         FUZZ_CHECK(unit->level >= -999 && unit->level <= 9999);
@@ -27,27 +27,36 @@ void check_step(const PlanStep& step) {
     FUZZ_CHECK(step.allyCondition.unspecified <= 1 && step.enemyCondition.unspecified <= 1);
 }
 
+const TextCodec kCodec{utf8_to_shift_jis, shift_jis_to_utf8};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static std::unique_ptr<AppState> state = std::make_unique<AppState>();
-    static TurnPlan plan;
+    static std::unique_ptr<AppState> before = std::make_unique<AppState>();
     std::memset(static_cast<void*>(state.get()), 0, sizeof(AppState));
     set_start_up_defaults(*state);
+    *before = *state;
     try {
-        apply_scenario_text(std::string(reinterpret_cast<const char*>(data), size), *state, plan);
-    } catch (const CliError&) {
+        read_scenario(std::string(reinterpret_cast<const char*>(data), size), kCodec, *state);
+    } catch (const ScenarioError&) {
+        FUZZ_CHECK(std::memcmp(static_cast<void*>(state.get()), static_cast<void*>(before.get()),
+                               sizeof(AppState)) == 0);
         return 0;
     }
     for (const Lane& lane : state->lanes) {
         FUZZ_CHECK(lane.seedIndex >= 0 && lane.seedIndex < kSeedCount);
         FUZZ_CHECK(lane.position >= kFirstLanePosition && lane.position <= kLastLanePosition);
     }
-    check_step(plan_step_of(*state));
+    check_step(*state);
+    const TurnPlan& plan = state->plan;
     FUZZ_CHECK(plan.stepCount >= 0 && plan.stepCount <= kMaxPlanSteps);
     for (int k = 0; k < plan.stepCount; ++k) {
         check_step(plan.steps[k]);
-        FUZZ_CHECK(plan_step_acts(plan.steps[k]));
+        FUZZ_CHECK(action_acts(plan.steps[k]));
     }
+    const std::string written = write_scenario(*state, kCodec);
+    read_scenario(written, kCodec, *before);
+    FUZZ_CHECK(write_scenario(*before, kCodec) == written);
     return 0;
 }

@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static TurnPlan plan;
     static PlanSearchResults found;
     plan.stepCount = 2;
-    plan.steps[0] = plan.steps[1] = plan_step_of(s);
+    plan.steps[0] = plan.steps[1] = s;
     const std::int32_t planned = search_plan(s, plan, seed, position, found);
     check_units_kept(ally, s.ally);
     FUZZ_CHECK(planned >= kSearchNoWish && (planned >= 0) == (result >= 0));

@@ -11,7 +11,6 @@ struct StepMemo {
     bool holds[kSearchEnd];
     std::int16_t spent[kSearchEnd];
 };
-StepMemo stepMemo;
 
 bool battle_first(SearchMode mode) {
     return mode == SearchMode::kBattle || mode == SearchMode::kLevelUpAfterBattle;
@@ -19,7 +18,8 @@ bool battle_first(SearchMode mode) {
 
 // Tests the step loaded into the state at p; the run of its events from p, which the test of
 // a battle reads and which gives what the step spends, is made only when needed.
-void test_step_at(AppState& state, const PositionTest& test, ConsumptionLog& log, int p) {
+void test_step_at(AppState& state, const PositionTest& test, ConsumptionLog& log, int p,
+                  StepMemo& stepMemo) {
     const Sequence& sequence = state.randomTable.sequences[log.seedIndex];
     log.position = p;
     if (battle_first(test.mode)) {
@@ -55,15 +55,15 @@ void test_step_at(AppState& state, const PositionTest& test, ConsumptionLog& log
 std::int32_t search_plan(AppState& state, const TurnPlan& plan, int seedIndex, int startPosition,
                          PlanSearchResults& results) {
     const int stepCount = std::clamp(plan.stepCount, 0, kMaxPlanSteps);
-    const PlanStep saved = plan_step_of(state);
+    const Action saved = state;
     PositionTest tests[kMaxPlanSteps];
     results.result = 0;
     for (int k = 0; k < stepCount && results.result == 0; ++k) {
-        load_plan_step(state, plan.steps[k]);
+        static_cast<Action&>(state) = plan.steps[k];
         results.result = prepare_position_test(state, tests[k]);
     }
     if (results.result != 0) {
-        load_plan_step(state, saved);
+        static_cast<Action&>(state) = saved;
         return results.result;
     }
     std::int32_t alive = 0;
@@ -73,10 +73,11 @@ std::int32_t search_plan(AppState& state, const TurnPlan& plan, int seedIndex, i
     }
     ConsumptionLog log{};
     log.seedIndex = seedIndex;
+    StepMemo stepMemo;
     // Step by step, so that each step's members are loaded once and the chains that share a
     // start position share its test.
     for (int k = 0; k < stepCount; ++k) {
-        load_plan_step(state, plan.steps[k]);
+        static_cast<Action&>(state) = plan.steps[k];
         std::fill(std::begin(stepMemo.tested), std::end(stepMemo.tested), false);
         std::int32_t kept = 0;
         for (std::int32_t i = 0; i < alive; ++i) {
@@ -85,7 +86,7 @@ std::int32_t search_plan(AppState& state, const TurnPlan& plan, int seedIndex, i
                 continue;
             }
             if (!stepMemo.tested[p]) {
-                test_step_at(state, tests[k], log, p);
+                test_step_at(state, tests[k], log, p, stepMemo);
             }
             if (stepMemo.holds[p]) {
                 results.chains[kept] = results.chains[i];
@@ -97,7 +98,7 @@ std::int32_t search_plan(AppState& state, const TurnPlan& plan, int seedIndex, i
         }
         alive = kept;
     }
-    load_plan_step(state, saved);
+    static_cast<Action&>(state) = saved;
     results.result = alive;
     return alive;
 }

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "data/turn_plan.h"
 #include "search/position_tests.h"
+#include "state/app_state.h"
 
 // The start position of each step of a plan, from the first on.
 using PlanChain = std::array<std::int32_t, kMaxPlanSteps>;

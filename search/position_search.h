@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "data/app_state.h"
 #include "search/position_tests.h"
+#include "state/app_state.h"
 
 constexpr int kShortSearchLimit = 11;
 

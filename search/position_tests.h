@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
 
 constexpr int kSearchEnd = 4005;             // positions scanned stop before this one
 constexpr std::int32_t kSearchBadWish = -1;  // a wanted stat that cannot grow as wished

@@ -232,11 +232,11 @@ TEST(Search, BattleResultConditions) {
 using Chains = std::vector<std::vector<int>>;
 const BattleResultCondition kNever = {kResultHpAtLeast, 1000, 0};
 
-PlanStep step(EventSwitches switches, BattleResultCondition enemy = kFalls, int predict = 0) {
-    return plan_step_of(searching(switches, predict, enemy));
+Action step(EventSwitches switches, BattleResultCondition enemy = kFalls, int predict = 0) {
+    return searching(switches, predict, enemy);
 }
 
-std::pair<std::int32_t, Chains> search_turn(const std::vector<PlanStep>& steps, int start = 1,
+std::pair<std::int32_t, Chains> search_turn(const std::vector<Action>& steps, int start = 1,
                                             int seed = 0) {
     TurnPlan plan{static_cast<std::int32_t>(steps.size()), {}};
     std::copy(steps.begin(), steps.end(), plan.steps.begin());

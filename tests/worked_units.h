@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
 
 // The generated sequences, built once for the whole test binary.
 inline const RandomTable& generated_table() {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
 
 // What the four dialogs do to the state, as plain functions over what their controls hold.
 // The Win32 side reads the controls into these forms and shows what these functions give.

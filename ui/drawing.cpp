@@ -1,65 +1,13 @@
 #include "ui/drawing.h"
 
-#include <algorithm>
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
-
 #include "data/names.h"
+#include "ui/painter.h"
+#include "ui/seed_hints.h"
 
 namespace {
 
 constexpr int kLaneColumns = 32;
 constexpr int kPanelBufferSize = 2048;
-constexpr int kTextBufferSize = 512;
-
-// The device context's state while the list is built: what a text step is drawn with.
-struct Painter {
-    DrawList& list;
-    DrawFont font = DrawFont::kNormal;
-    std::uint32_t color = kColorBlack;
-    DrawPen pen = DrawPen::kDefault;
-
-    void add(DrawKind kind, int left, int top, int right, int bottom, const char* text,
-             int length) {
-        if (list.count >= kDrawStepCapacity) {
-            list.dropped = true;
-            return;
-        }
-        const int kept = std::clamp(length, 0, kDrawTextCapacity - list.textUsed);
-        list.dropped = list.dropped || kept < length;
-        std::memcpy(list.text.data() + list.textUsed, text, static_cast<std::size_t>(kept));
-        list.steps[list.count++] =
-            DrawStep{kind, left, top, right, bottom, font, color, pen, list.textUsed, kept};
-        list.textUsed += kept;
-    }
-    void text(int x, int y, const char* bytes, int length) {
-        add(DrawKind::kText, x, y, x, y, bytes, length);
-    }
-    void text(int x, int y, const char* bytes) {
-        text(x, y, bytes, static_cast<int>(std::strlen(bytes)));
-    }
-    void text_in_rect(int left, int top, int right, int bottom, const char* bytes) {
-        add(DrawKind::kTextInRect, left, top, right, bottom, bytes,
-            static_cast<int>(std::strlen(bytes)));
-    }
-    void rectangle(int left, int top, int right, int bottom) {
-        add(DrawKind::kRectangle, left, top, right, bottom, "", 0);
-    }
-};
-
-// Bounded formatting at the end of a fixed buffer, as the texts are built piece by piece.
-template <std::size_t N>
-void append(char (&buffer)[N], const char* format, ...) {
-    const std::size_t used = std::strlen(buffer);
-    if (used + 1 >= N) {
-        return;
-    }
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer + used, N - used, format, args);
-    va_end(args);
-}
 
 std::uint32_t code_color(std::int32_t code, int entry, const Lane& lane, std::uint32_t current) {
     switch (code) {
@@ -287,37 +235,6 @@ void draw_conditions(Painter& painter, const AppState& state) {
     painter.text_in_rect(508, 212, 800, 312, text);
 }
 
-// Text laid out piece by piece from (left, top), a line break wherever the next piece would
-// cross right; a line always takes at least one piece, and a piece's separator from the one
-// before it is dropped where it starts a line. 8 pixels a byte, as the font draws.
-struct FlowingText {
-    Painter& painter;
-    int left;
-    int top;
-    int lineHeight;
-    int right;
-    char line[kTextBufferSize] = "";
-
-    template <class... Args>
-    void add(const char* separator, const char* format, Args... args) {
-        char piece[kTextBufferSize];
-        if constexpr (sizeof...(Args) == 0) {
-            std::snprintf(piece, sizeof piece, "%s", format);
-        } else {
-            std::snprintf(piece, sizeof piece, format, args...);
-        }
-        const std::size_t used = std::strlen(line);
-        const std::size_t width = used + std::strlen(separator) + std::strlen(piece);
-        if (used > 0 && left + static_cast<int>(width) * 8 > right) {
-            painter.text(left, top, line);
-            line[0] = '\0';
-            top += lineHeight;
-        }
-        append(line, "%s%s", line[0] == '\0' ? "" : separator, piece);
-    }
-    void finish() { painter.text(left, top, line); }
-};
-
 // The results text is the ten positions then "...", 16 pixels a line. The breaks are laid out
 // for a width of at least two of the widest positions, so that the lines stay above the pattern
 // box however narrow the window.
@@ -334,127 +251,6 @@ void draw_search_results(Painter& painter, const AppState& state, int clientWidt
         results.add("", "%d ", state.searchResults[r]);
     }
     results.finish();
-}
-
-// The sequences of a list, or "なし", or their count when there are more than four.
-void append_seeds(char (&text)[kTextBufferSize], const std::int32_t* seeds, int count) {
-    if (count == 0) {
-        append(text, "なし");
-    } else if (count > 4) {
-        append(text, "%d系列", count);
-    }
-    for (int i = 0; i < count && count <= 4; ++i) {
-        append(text, i == 0 ? "%d" : " %d", seeds[i]);
-    }
-}
-
-// What tells apart sequences whose marks agree: the first entry of lane 0's log, put on each of
-// them right behind the typed marks, whose test passes for some of them and fails for others.
-void add_telling_entry(FlowingText& flow, const AppState& state) {
-    const int count = std::min(state.candidateCount, kSeedCount);
-    ConsumptionLog logs[kSeedCount];
-    int shortest = kLogCapacity;
-    for (int c = 0; c < count; ++c) {
-        CombatantState ally = state.ally;
-        CombatantState enemy = state.enemy;
-        logs[c] = ConsumptionLog{};
-        logs[c].seedIndex = state.candidates[c];
-        logs[c].position = state.markCount + 1;
-        run_events(ally, enemy, logs[c], state.predictSwitch, state.eventSwitches,
-                   state.randomTable.sequences[logs[c].seedIndex], state.growthRates);
-        shortest = std::min(shortest, static_cast<int>(logs[c].count));
-    }
-    for (int m = 0; m < shortest; ++m) {
-        bool differs = false;
-        for (int c = 1; c < count; ++c) {
-            differs = differs || logs[c].success[m] != logs[0].success[m];
-        }
-        if (!differs) {
-            continue;
-        }
-        const char* shownLabel = "";
-        for (const std::uint8_t pass : {1, 0}) {
-            char seeds[kTextBufferSize] = "";
-            std::int32_t code = 0;
-            for (int c = 0; c < count; ++c) {
-                if (logs[c].success[m] == pass) {
-                    append(seeds, seeds[0] == '\0' ? "%d" : " %d", state.candidates[c]);
-                    code = logs[c].codes[m];
-                }
-            }
-            const char* label = kConsumptionLabels[code];
-            const char* word = code == kCodeHit ? (pass == 1 ? "当たる" : "外れる")
-                                                : (pass == 1 ? "成功" : "失敗");
-            char piece[kTextBufferSize] = "";
-            if (std::strcmp(label, shownLabel) != 0) {
-                append(piece, "%s：", label);
-            }
-            append(piece, "%s%s", seeds, word);
-            flow.add(pass == 1 ? " " : "／", "%s", piece);
-            shownLabel = label;
-        }
-        return;
-    }
-}
-
-// One line under the candidates, and a second where needed: the near sequences of marks that
-// match none, clickable like candidates, and the first one's slips; or, when several match,
-// which of them the next mark leaves and how many marks settle it, or, when no mark can, what
-// tells them apart.
-void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
-    constexpr int kLeft = 436;
-    constexpr int kTop = 493;
-    constexpr int kLineHeight = 20;
-    if (state.markCount > 0 && state.candidateCount == 0) {
-        painter.text(kLeft, kTop, "近い：");
-        if (state.nearCount == 0) {
-            painter.text(484, kTop + 2, "なし");
-            return;
-        }
-        for (int k = 0; k < std::min(state.nearCount, kSeedCount); ++k) {
-            char number[kTextBufferSize];
-            std::snprintf(number, sizeof number, "%2d", state.nearMatches[k].seedIndex);
-            painter.color = kColorBlue;
-            painter.font = DrawFont::kUnderline;
-            painter.text(484 + 24 * k, kTop + 2, number, 2);
-            painter.font = DrawFont::kNormal;
-            painter.color = kColorBlack;
-        }
-        const NearMatch& first = state.nearMatches[0];
-        FlowingText words{painter, kLeft, kTop + kLineHeight, kLineHeight, clientWidth};
-        words.add("", "%d：", first.seedIndex);
-        for (int c = 0; c < std::min(first.changeCount, kMaxTolerance); ++c) {
-            char word[kTextBufferSize];
-            std::snprintf(word, sizeof word, kChangeWords[first.changes[c].kind],
-                          first.changes[c].index);
-            words.add(c == 0 ? "" : "、", "%s", word);
-        }
-        words.finish();
-        return;
-    }
-    if (!state.adviceShown) {
-        return;
-    }
-    const NextMarkAdvice& advice = state.markAdvice;
-    FlowingText flow{painter, kLeft, kTop, kLineHeight, clientWidth};
-    char text[kTextBufferSize] = "";
-    append_seeds(text, advice.circle, advice.circleCount);
-    flow.add("", "次の印：○→%s", text);
-    text[0] = '\0';
-    append_seeds(text, advice.cross, advice.crossCount);
-    flow.add(" ", "×→%s", text);
-    if (advice.marksToSettle > 0) {
-        flow.add(" ", "あと%d個", advice.marksToSettle);
-    }
-    // Only once the matches are one group of sequences whose marks always agree is there nothing
-    // more for marks to tell; then the upper lane's log may.
-    if (advice.groupCount > 0 && advice.marksToSettle == 0) {
-        flow.add(" ", "○×では見分けられない");
-        if (ally_is_set(state)) {
-            add_telling_entry(flow, state);
-        }
-    }
-    flow.finish();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
 
 // What the main window's paint draws, as a list of steps in drawing order. Each step carries
 // the font, text colour and pen that are selected when it is drawn, so the GDI routine that

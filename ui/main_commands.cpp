@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kPositionBoxChars = 9;
-
 // Candidate k is drawn as a two-character number at x = 484 + 24k, y = 473; the first 17
 // pixels of each 24-pixel cell are the number.
 constexpr int kCandidateLeft = 484;
@@ -112,6 +110,7 @@ bool refresh_seed_candidates(AppState& state, const char* patternText) {
                                               kWindowTolerance, state.nearMatches),
                                    kMaxNearShown);
     }
+    refresh_telling_entry(state);
     return true;
 }
 

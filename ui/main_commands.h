@@ -1,6 +1,14 @@
 #pragma once
 
-#include "data/app_state.h"
+#include "state/app_state.h"
+#include "ui/resource.h"
+
+// The position box is read into a 10-byte buffer: at most 9 characters count.
+constexpr int kPositionBoxChars = 9;
+
+// The 条件 items that need a unit: grayed until a status is confirmed.
+inline constexpr int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE,
+                                             IDM_BATTLE_RESULT, IDM_LEVEL_UP};
 
 // What the main window's commands, timer and clicks do to the state. Each returns whether the
 // window must be redrawn; the Win32 side reads the boxes' texts and does the redraw.

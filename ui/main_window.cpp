@@ -4,6 +4,7 @@
 
 #include "data/growth_file.h"
 #include "data/unit_file.h"
+#include "ui/main_commands.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/wide_text.h"
@@ -43,9 +44,6 @@ const ChildControl kChildControls[] = {
     {IDC_LANE1_POSITION, true, "", 380, 92, 40, 22},
     {IDC_SEARCH, false, "検索", 460, 292, 40, 20},
 };
-
-const int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE, IDM_BATTLE_RESULT,
-                                  IDM_LEVEL_UP};
 
 HFONT create_font(bool underline) {
     const WideText face = wide_from_shift_jis(kFontFace);

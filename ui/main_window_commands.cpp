@@ -9,9 +9,6 @@
 
 namespace {
 
-// The position box is read into a 10-byte buffer: at most 9 characters count.
-constexpr int kPositionBoxChars = 9;
-
 // Reads at most maxChars characters of a box as NUL-terminated Shift-JIS.
 template <int N>
 void read_box(HWND box, int maxChars, char (&text)[N]) {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "data/app_state.h"
+#include "state/app_state.h"
 
 // The window and drawing handles, kept beside the portable state record.
 struct WindowHandles {

@@ -14,8 +14,6 @@ namespace {
 constexpr int kEnemy = IDC_STATUS_ENEMY_OFFSET;
 constexpr int kNameChars = 255;
 constexpr int kFigureChars = 3;
-const int kMenuItemsToEnable[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE, IDM_BATTLE_RESULT,
-                                  IDM_LEVEL_UP};
 
 void show_factor(HWND dialog, int labelId, const UnitRecord& unit) {
     char text[32];
@@ -114,7 +112,7 @@ void confirm(HWND dialog) {
     read_figures(dialog, kEnemy, form.enemyFigures);
     apply_status_form(app_state(), form);
     HMENU menu = GetMenu(GetWindow(dialog, GW_OWNER));
-    for (const int item : kMenuItemsToEnable) {
+    for (const int item : kItemsNeedingAUnit) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | MF_ENABLED);
     }
 }

@@ -9,48 +9,22 @@
 #include "random/near_match.h"
 #include "random/random_table.h"
 #include "sim/consumption_log.h"
-#include "sim/event_runner.h"
-#include "sim/growth_rates.h"
+#include "state/action.h"
+#include "state/telling_apart.h"
+#include "state/turn_plan.h"
 
 constexpr int kLaneCount = 2;
 constexpr int kSearchResultCapacity = 5005;
 
 using Lane = ConsumptionLog;
 
-// The battle outcome a search wants for one side.
-enum BattleResultType : std::int32_t {
-    kResultHpUnchanged = 0,     // HP:現在の値
-    kResultHpAtLeast = 1,       // HP:残りn以上
-    kResultHpAtMost = 2,        // HP:残りn以下
-    kResultPercentAtLeast = 3,  // HP:残りn%以上
-    kResultPercentAtMost = 4,   // HP:残りn%以下
-    kResultHitsAtLeast = 5,     // 攻撃をn回以上受ける
-    kResultHitsAtMost = 6,      // 攻撃をn回以下受ける
-};
-
-struct BattleResultCondition {
-    std::int32_t type;
-    std::int32_t n;
-    std::uint8_t unspecified;  // 1: "指定しない", no condition on this side
-};
-
-// Per stat: 0 no wish, 1 must grow ("+1"), 2 must grow by two ("+2").
-using LevelUpWanted = std::array<std::int32_t, kStatCount>;
-
 // Everything the program knows, in one record that lives for the whole run. The unit and
-// growth tables come first (GameTables), as the start-up files fill them.
-struct AppState : GameTables {
+// growth tables come first (GameTables), as the start-up files fill them; the current action
+// (Action) is what the dialogs set.
+struct AppState : GameTables, Action {
     RandomTable randomTable;
     std::array<Lane, kLaneCount> lanes;
-    CombatantState ally;
-    CombatantState enemy;
-    EventSwitches eventSwitches;
-    std::int32_t predictSwitch;
-    BattleResultCondition allyCondition;
-    BattleResultCondition enemyCondition;
-    BookFlags booksHeld;
-    LevelUpWanted levelUpWanted;
-    GrowthRates growthRates;
+    TurnPlan plan;
     MarkTextBuffer markText;
     MarkTextBuffer lastMarkText;
     MarkArray marks;
@@ -63,6 +37,9 @@ struct AppState : GameTables {
     std::int32_t nearCount;
     bool adviceShown;
     NextMarkAdvice markAdvice;
+    // Once no mark can tell the matches apart: the first entry of lane 0's log, run on each of
+    // them right behind the marks, that does.
+    TellingEntry tellingEntry;
     std::array<std::int32_t, kSearchResultCapacity> searchResults;
     std::int32_t searchResultCount;
     // Both units' HP after lane 0's last battle. The battle panels show these: the units'
@@ -92,4 +69,10 @@ void run_state_events(AppState& state, ConsumptionLog& log);
 // Re-runs the events of one lane from its cursor, when an ally is set; a run of lane 0 keeps
 // its battle's HP for the panels.
 void rerun_lane(AppState& state, int lane);
+
+// Finds tellingEntry afresh, after the marks or the action changed: only when an ally is set and
+// the matches are one group of sequences whose marks always agree.
+void refresh_telling_entry(AppState& state);
+
+// After the action changed: both lanes, then what their events tell apart.
 void rerun_both_lanes(AppState& state);

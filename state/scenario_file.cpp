@@ -1,5 +1,6 @@
-#include "cli/scenario.h"
+#include "state/scenario_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -7,12 +8,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/cli_context.h"
-#include "cli/open_file.h"
-
 namespace {
 
 using nlohmann::json;
+using nlohmann::ordered_json;
 
 constexpr std::int64_t kFigureLow = -999;
 constexpr std::int64_t kFigureHigh = 9999;
@@ -22,15 +21,15 @@ constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
 std::int32_t integer(const json& value, std::int64_t low, std::int64_t high,
                      const std::string& field) {
     if (!value.is_number_integer()) {
-        throw CliError("scenario field " + field + " must be an integer");
+        throw ScenarioError("scenario field " + field + " must be an integer");
     }
     // Non-negative numbers arrive unsigned and may exceed the signed 64-bit range.
     const bool tooLarge = value.is_number_unsigned()
                               ? value.get<std::uint64_t>() > static_cast<std::uint64_t>(high)
                               : value.get<std::int64_t>() > high;
     if (tooLarge || value.get<std::int64_t>() < low) {
-        throw CliError("scenario field " + field + " must be " + std::to_string(low) + " to " +
-                       std::to_string(high));
+        throw ScenarioError("scenario field " + field + " must be " + std::to_string(low) + " to " +
+                            std::to_string(high));
     }
     return static_cast<std::int32_t>(value.get<std::int64_t>());
 }
@@ -47,8 +46,8 @@ template <std::size_t N>
 void integers(const json& value, std::array<std::int32_t, N>& out, const std::string& field,
               std::int64_t low, std::int64_t high) {
     if (!value.is_array() || value.size() != N) {
-        throw CliError("scenario field " + field + " must be an array of " + std::to_string(N) +
-                       " integers");
+        throw ScenarioError("scenario field " + field + " must be an array of " +
+                            std::to_string(N) + " integers");
     }
     for (std::size_t i = 0; i < N; ++i) {
         out[i] = integer(value[i], low, high, field + "[" + std::to_string(i) + "]");
@@ -64,18 +63,19 @@ std::string field_path(const std::string& where, const std::string& name) {
 // Calls the handler of each member; a member without a handler is an error.
 void members(const json& object, const std::string& where, const Handlers& handlers) {
     if (!object.is_object()) {
-        throw CliError("scenario field " + where + " must be an object");
+        throw ScenarioError("scenario field " + where + " must be an object");
     }
     for (const auto& [key, value] : object.items()) {
         const auto handler = handlers.find(key);
         if (handler == handlers.end()) {
-            throw CliError("unknown scenario field " + field_path(where, key));
+            throw ScenarioError("unknown scenario field " + field_path(where, key));
         }
         handler->second(value);
     }
 }
 
-void read_unit(const json& object, const std::string& where, CombatantState& unit) {
+void read_unit(const json& object, const std::string& where, const TextCodec& codec,
+               CombatantState& unit) {
     const auto field = [&](std::int32_t& member, const char* name) {
         return std::pair<std::string, std::function<void(const json&)>>{
             name,
@@ -85,12 +85,15 @@ void read_unit(const json& object, const std::string& where, CombatantState& uni
             {{"name",
               [&](const json& v) {
                   if (!v.is_string()) {
-                      throw CliError("scenario field " + where + ".name must be a string");
+                      throw ScenarioError("scenario field " + where + ".name must be a string");
                   }
-                  const std::string name = shift_jis_of(v.get<std::string>(), where + ".name");
+                  std::string name;
+                  if (!codec.toShiftJis(v.get<std::string>(), name)) {
+                      throw ScenarioError(where + ".name has no Shift-JIS form");
+                  }
                   if (name.size() >= sizeof unit.name || name.find('\0') != std::string::npos) {
-                      throw CliError("scenario field " + where +
-                                     ".name is longer than 31 bytes in Shift-JIS");
+                      throw ScenarioError("scenario field " + where +
+                                          ".name is longer than 31 bytes in Shift-JIS");
                   }
                   std::memset(unit.name, 0, sizeof unit.name);
                   std::memcpy(unit.name, name.data(), name.size());
@@ -112,13 +115,13 @@ void read_unit(const json& object, const std::string& where, CombatantState& uni
              field(unit.maxHp, "maxHp")});
 }
 
-void read_lanes(const json& value, AppState& state) {
+void read_lanes(const json& value, std::array<Lane, kLaneCount>& lanes) {
     if (!value.is_array() || value.size() > kLaneCount) {
-        throw CliError("scenario field lanes must be an array of at most 2 lanes");
+        throw ScenarioError("scenario field lanes must be an array of at most 2 lanes");
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::string where = "lanes[" + std::to_string(i) + "]";
-        Lane& lane = state.lanes[i];
+        Lane& lane = lanes[i];
         members(value[i], where,
                 {{"seedIndex",
                   [&](const json& v) {
@@ -141,11 +144,13 @@ void read_condition(const json& value, const std::string& where, BattleResultCon
 }
 
 // The members that describe one action, at the top level (where is empty) or in a step.
-Handlers step_handlers(PlanStep& step, const std::string& where) {
+Handlers step_handlers(Action& step, const std::string& where, const TextCodec& codec) {
     const auto at = [where](const char* name) { return field_path(where, name); };
     return {
-        {"ally", [&step, at](const json& v) { read_unit(v, at("ally"), step.ally); }},
-        {"enemy", [&step, at](const json& v) { read_unit(v, at("enemy"), step.enemy); }},
+        {"ally",
+         [&step, at, &codec](const json& v) { read_unit(v, at("ally"), codec, step.ally); }},
+        {"enemy",
+         [&step, at, &codec](const json& v) { read_unit(v, at("enemy"), codec, step.enemy); }},
         {"eventSwitches",
          [&step, at](const json& v) {
              integers(v, step.eventSwitches, at("eventSwitches"), kInt32Low, kInt32High);
@@ -175,60 +180,110 @@ Handlers step_handlers(PlanStep& step, const std::string& where) {
 
 // Each step starts as the one before it (the first as the top level) and changes what it
 // names; inside a unit or a condition, too, only the fields named change.
-void read_steps(const json& value, PlanStep step, TurnPlan& plan) {
+void read_steps(const json& value, Action step, const TextCodec& codec, TurnPlan& plan) {
     if (!value.is_array() || value.empty() || value.size() > kMaxPlanSteps) {
-        throw CliError("scenario field steps must be an array of 1 to " +
-                       std::to_string(kMaxPlanSteps) + " steps");
+        throw ScenarioError("scenario field steps must be an array of 1 to " +
+                            std::to_string(kMaxPlanSteps) + " steps");
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::string where = "steps[" + std::to_string(i) + "]";
-        members(value[i], where, step_handlers(step, where));
-        if (!plan_step_acts(step)) {
-            throw CliError("scenario field " + where +
-                           ".eventSwitches must switch on the battle, the level-up or the re-move");
+        members(value[i], where, step_handlers(step, where, codec));
+        if (!action_acts(step)) {
+            throw ScenarioError(
+                "scenario field " + where +
+                ".eventSwitches must switch on the battle, the level-up or the re-move");
         }
         plan.steps[i] = step;
     }
     plan.stepCount = static_cast<std::int32_t>(value.size());
 }
 
+// The row of the unit list the status dialog shows a unit at: the first of its name, else 0.
+void show_units_at_their_rows(const GameTables& tables, Action& action) {
+    action.ally.listIndex = std::max(find_ally_by_name(tables, action.ally.name), 0);
+    action.enemy.listIndex = 0;
+    for (int row = std::min(tables.enemyUnitCount, kUnitTableCapacity) - 1; row >= 0; --row) {
+        if (std::strcmp(tables.enemyUnits[row].name, action.enemy.name) == 0) {
+            action.enemy.listIndex = row;
+        }
+    }
+}
+
+ordered_json unit_json(const CombatantState& unit, const TextCodec& codec) {
+    return {{"name", codec.toUtf8({unit.name, strnlen(unit.name, sizeof unit.name)})},
+            {"followUpCritFactor", unit.followUpCritFactor},
+            {"skills", unit.skills},
+            {"level", unit.level},
+            {"technique", unit.technique},
+            {"luck", unit.luck},
+            {"hitRate", unit.hitRate},
+            {"critRate", unit.critRate},
+            {"attackSpeed", unit.attackSpeed},
+            {"attack", unit.attack},
+            {"defense", unit.defense},
+            {"hp", unit.hp},
+            {"maxHp", unit.maxHp}};
+}
+
+ordered_json condition_json(const BattleResultCondition& condition) {
+    return {{"type", condition.type}, {"n", condition.n}, {"unspecified", condition.unspecified}};
+}
+
+ordered_json action_json(const Action& action, const TextCodec& codec) {
+    return {{"ally", unit_json(action.ally, codec)},
+            {"enemy", unit_json(action.enemy, codec)},
+            {"eventSwitches", action.eventSwitches},
+            {"predictSwitch", action.predictSwitch},
+            {"growthRates", action.growthRates},
+            {"allyCondition", condition_json(action.allyCondition)},
+            {"enemyCondition", condition_json(action.enemyCondition)},
+            {"levelUpWanted", action.levelUpWanted},
+            {"booksHeld", action.booksHeld}};
+}
+
 }  // namespace
 
-void apply_scenario_text(const std::string& text, AppState& state, TurnPlan& plan) {
+void read_scenario(const std::string& text, const TextCodec& codec, AppState& state) {
     json scenario;
     try {
         scenario = json::parse(text);
     } catch (const json::exception& error) {
         // Not only syntax: a number too large for a double is refused while parsing, too.
-        throw CliError(std::string("bad JSON in the scenario: ") + error.what());
+        throw ScenarioError(std::string("bad JSON in the scenario: ") + error.what());
     }
-    PlanStep top = plan_step_of(state);
+    // Read into copies, so that a refused scenario leaves the state as it was.
+    Action top = state;
+    std::array<Lane, kLaneCount> lanes = state.lanes;
     const json* steps = nullptr;
-    Handlers handlers = step_handlers(top, "");
-    handlers["lanes"] = [&state](const json& v) { read_lanes(v, state); };
+    Handlers handlers = step_handlers(top, "", codec);
+    handlers["lanes"] = [&lanes](const json& v) { read_lanes(v, lanes); };
     handlers["steps"] = [&steps](const json& v) { steps = &v; };
     members(scenario, "", handlers);
-    load_plan_step(state, top);
-    plan.stepCount = 0;
+    TurnPlan plan{};
     if (steps != nullptr) {
-        read_steps(*steps, top, plan);
+        read_steps(*steps, top, codec, plan);
     }
-}
-
-void apply_scenario_text(const std::string& text, AppState& state) {
-    TurnPlan ignored;
-    apply_scenario_text(text, state, ignored);
-}
-
-void apply_scenario_file(const std::string& path, AppState& state, TurnPlan& plan) {
-    std::string text;
-    if (!read_whole_file(path, text)) {
-        throw CliError("cannot read the scenario " + path);
+    show_units_at_their_rows(state, top);
+    for (int k = 0; k < plan.stepCount; ++k) {
+        show_units_at_their_rows(state, plan.steps[k]);
     }
-    apply_scenario_text(text, state, plan);
+    static_cast<Action&>(state) = top;
+    for (int k = 0; k < kLaneCount; ++k) {
+        state.lanes[k].seedIndex = lanes[k].seedIndex;
+        state.lanes[k].position = lanes[k].position;
+    }
+    state.plan = plan;
 }
 
-void apply_scenario_file(const std::string& path, AppState& state) {
-    TurnPlan ignored;
-    apply_scenario_file(path, state, ignored);
+std::string write_scenario(const AppState& state, const TextCodec& codec) {
+    ordered_json scenario = action_json(state, codec);
+    scenario["lanes"] = ordered_json::array();
+    for (const Lane& lane : state.lanes) {
+        scenario["lanes"].push_back({{"seedIndex", lane.seedIndex}, {"position", lane.position}});
+    }
+    const int stepCount = std::clamp(state.plan.stepCount, 0, kMaxPlanSteps);
+    for (int k = 0; k < stepCount; ++k) {
+        scenario["steps"].push_back(action_json(state.plan.steps[k], codec));
+    }
+    return scenario.dump(2) + "\n";
 }

@@ -1,7 +1,7 @@
-#include "cli/open_file.h"
+#include "text/open_file.h"
 
 #ifdef _WIN32
-#include "cli/utf16.h"
+#include "text/utf16.h"
 
 std::FILE* open_file(const std::string& utf8Path, const char* mode) {
     return _wfopen(utf16_from_utf8(utf8Path).c_str(), utf16_from_utf8(mode).c_str());

@@ -4,9 +4,9 @@
 // characters that Windows maps only as look-alikes have a Shift-JIS form of their own.
 #include <windows.h>
 
-#include "cli/text_encoding.h"
-#include "cli/utf16.h"
 #include "data/text_reader.h"
+#include "text/text_encoding.h"
+#include "text/utf16.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
-#include "data/app_state.h"
+#include "state/app_state.h"
+
+#include <memory>
 
 void set_lane_defaults(AppState& state) {
     for (Lane& lane : state.lanes) {
@@ -46,6 +48,7 @@ void set_condition_defaults(AppState& state) {
     state.allyCondition = BattleResultCondition{kResultHpUnchanged, 0, 1};
     state.enemyCondition = BattleResultCondition{kResultHpUnchanged, 0, 1};
     state.levelUpWanted.fill(1);
+    state.plan.stepCount = 0;
 }
 
 void set_start_up_defaults(AppState& state) {
@@ -82,4 +85,19 @@ void rerun_lane(AppState& state, int lane) {
 void rerun_both_lanes(AppState& state) {
     rerun_lane(state, 0);
     rerun_lane(state, 1);
+    refresh_telling_entry(state);
+}
+
+void refresh_telling_entry(AppState& state) {
+    const NextMarkAdvice& advice = state.markAdvice;
+    state.tellingEntry.entry = -1;
+    if (!state.adviceShown || advice.groupCount == 0 || advice.marksToSettle != 0 ||
+        !ally_is_set(state)) {
+        return;
+    }
+    // 64 logs: too large for the stack of the window's thread to spare lightly.
+    const auto runs = std::make_unique<SequenceRuns>();
+    run_on_sequences(state, state.randomTable, state.candidates, state.candidateCount,
+                     state.markCount + 1, *runs);
+    find_telling_entry(*runs, state.candidateCount, state.tellingEntry);
 }

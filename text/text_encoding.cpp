@@ -1,4 +1,4 @@
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 
 #include <iconv.h>
 
