@@ -18,10 +18,11 @@ struct Battle {
     ConsumptionLog log;
 };
 
-// One battle on sequence 0 from position 1; the units must keep all but hpAfterBattle.
-Battle fight(const U& attacker, const U& defender) {
+// One battle on sequence 0 from position 1, or another; the units must keep all but
+// hpAfterBattle.
+Battle fight(const U& attacker, const U& defender, int position = 1) {
     Battle b{attacker, defender, {}};
-    b.log.position = 1;
+    b.log.position = position;
     simulate_battle(b.attacker, b.defender, b.log, generated_table().sequences[0]);
     EXPECT_TRUE(unchanged_but_hp_after(attacker, b.attacker));
     EXPECT_TRUE(unchanged_but_hp_after(defender, b.defender));
@@ -60,6 +61,8 @@ TEST(Combat, Battles) {
     const U fastCrit = with_figures(slow, {{&U::followUpCritFactor, 3}, {&U::attackSpeed, 14}});
     const U sun = with_figures(with_skills(a, {kSkillSunlight}),
                                {{&U::technique, 100}, {&U::hp, 30}, {&U::attackSpeed, 5}});
+    const U noCounter = make_unit("", 1, {}, {10, 5, 5, 40, 2, 5, 20, 10, 40, 60});
+    const U vantage = with_skills(d, {kSkillVantage});
     const std::vector<std::tuple<std::string, U, U, std::string>> cases = {
         {"worked example 1", a, d,
          "3 3 9 10 11 9 10 11 9 10 11 | 4 8 10 | 2 5 8 . . . . . | 2 0 40 0"},
@@ -79,13 +82,37 @@ TEST(Combat, Battles) {
                       {{&U::followUpCritFactor, 2}, {&U::critRate, 1}}),
          with_skills(counter, {kSkillVantage}),
          "9 10 11 9 10 11 9 10 11 | 2 3 5 8 | 3 0 6 . . . . . | 2 1 199 198"},
+        // Without 反撃 the defender never strikes, however fast, and 待伏 alone opens nothing.
+        {"a faster defender without 反撃", plain(),
+         with_figures(noCounter, {{&U::attackSpeed, 20}}),
+         "9 10 11 | 2 | 0 . . . . . . . | 1 0 40 30"},
+        {"a faster defender with 反撃", plain(), with_figures(d, {{&U::attackSpeed, 20}}),
+         "9 10 11 9 10 11 9 10 11 | 2 5 8 | 0 3 . 6 . . . . | 1 2 20 30"},
+        {"待伏 without 反撃", plain(),
+         with_figures(with_skills(noCounter, {kSkillVantage}), {{&U::attackSpeed, 10}}),
+         "9 10 11 | 2 | 0 . . . . . . . | 1 0 40 30"},
+        // A 待伏 opening's critical rate stops at 25 like the attacker's opening, 怒り or not.
+        {"a 待伏 opening with 怒り", plain(),
+         with_skills(with_figures(vantage, {{&U::attackSpeed, 10}}), {kSkillWrath}),
+         "9 10 11 9 10 11 | 5 | 3 0 . . . . . . | 1 0 40 30"},
+        // 祈り's rate is 3 x luck: 12, the first value, passes against 15 and fails against 12.
         {"祈り keeps the attacker alive",
-         with_figures(with_skills(a, {kSkillPrayer}), {{&U::luck, 40}, {&U::hp, 10}}),
+         with_figures(with_skills(a, {kSkillPrayer}), {{&U::luck, 5}, {&U::hp, 10}}),
          with_figures(d, {{&U::hitRate, 100}, {&U::attack, 50}}),
          "0 3 3 9 10 11 9 10 11 9 10 11 | 0 5 8 11 | 3 6 9 . . . . . | 2 1 10 20"},
+        {"祈り failed: the attacker falls",
+         with_figures(with_skills(a, {kSkillPrayer}), {{&U::luck, 4}, {&U::hp, 10}}),
+         with_figures(d, {{&U::hitRate, 100}, {&U::attack, 50}}),
+         "0 3 3 9 10 11 9 10 11 | 5 8 | 3 6 . . . . . . | 1 1 0 30"},
         {"祈り keeps the defender alive", with_figures(a, {{&U::hitRate, 100}, {&U::attack, 60}}),
-         with_figures(with_skills(d, {kSkillPrayer}), {{&U::luck, 40}, {&U::hp, 5}}),
+         with_figures(with_skills(d, {kSkillPrayer}), {{&U::luck, 5}, {&U::hp, 5}}),
          "1 3 3 9 10 11 9 10 11 9 10 11 | 0 5 8 11 | 3 6 9 . . . . . | 2 1 30 5"},
+        {"祈り failed: the defender falls", with_figures(a, {{&U::hitRate, 100}, {&U::attack, 60}}),
+         with_figures(with_skills(d, {kSkillPrayer}), {{&U::luck, 4}, {&U::hp, 5}}),
+         "1 3 3 9 10 11 | 5 | 3 . . . . . . . | 1 0 40 0"},
+        // A group whose 流星 passed tests no 連続; the next group's 流星 fails, and 連続 is tested.
+        {"流星 then 連続", with_figures(with_skills(a, {kSkillMeteor}), {{&U::technique, 13}}), d,
+         "2 2 3 9 10 11 9 10 11 9 10 11 9 10 11 | 0 5 8 11 14 | 3 . . . . . . . | 4 0 40 0"},
         {"突撃 on the defender", a, with_figures(with_skills(d, {kSkillCharge}), {{&U::hp, 200}}),
          "3 3 3 3 9 10 11 9 10 11 9 10 11 9 10 11 9 10 11 9 10 11 | 6 9 12 15 21 | "
          "4 7 10 16 13 . 19 . | 4 1 30 160"},
@@ -121,6 +148,10 @@ TEST(Combat, Battles) {
     for (const auto& [name, attacker, defender, expected] : cases) {
         EXPECT_EQ(summary(fight(attacker, defender)), expected) << name;
     }
+    // From position 6 the opening's critical test meets 28: it fails, since a rate of 30 stops
+    // at 25.
+    EXPECT_EQ(summary(fight(with_figures(plain(), {{&U::critRate, 30}}), noCounter, 6)),
+              "9 10 11 9 10 11 | 2 5 | 0 . 3 . . . . . | 2 0 40 20");
 }
 
 TEST(Combat, StrikeOutcomes) {
@@ -134,7 +165,9 @@ TEST(Combat, StrikeOutcomes) {
     const U sunCursed = with_figures(with_skills(sun, {kSkillCurse}), {{&U::luck, -100}});
     const U cursed = with_figures(with_skills(hits, {kSkillCurse}),
                                   {{&U::luck, -100}, {&U::hp, 5}, {&U::attack, 30}});
-    const U shield = with_figures(with_skills(plain(), {kSkillGreatShield}), {{&U::level, 100}});
+    // The block test reads the value before its entry, 73: a level of 74 blocks, 73 does not.
+    const U shield = with_figures(with_skills(plain(), {kSkillGreatShield}), {{&U::level, 74}});
+    const U shieldAtBound = with_figures(shield, {{&U::level, 73}});
     // codes, connected, target's and striker's HP after
     using Case = std::tuple<std::string, U, U, std::vector<int>, bool, int, int>;
     const std::vector<Case> cases = {
@@ -142,7 +175,8 @@ TEST(Combat, StrikeOutcomes) {
         {"太陽 heals up to maxHp", sun, plain(), {7, 9, 10}, true, 30, 60},
         {"呪い bars 太陽", sunCursed, plain(), {9, 10, 11, 12}, true, 30, 45},
         {"呪い takes the striker below 0", cursed, plain(), {9, 10, 11, 12}, true, 20, -15},
-        {"大盾 blocks: no 命 entry", hits, shield, {8, 9, 10}, false, 40, 40}};
+        {"大盾 blocks: no 命 entry", hits, shield, {8, 9, 10}, false, 40, 40},
+        {"大盾 at the value itself: no block", hits, shieldAtBound, {8, 9, 10, 11}, true, 30, 40}};
     for (const auto& [name, strikerBefore, targetBefore, codes, connected, targetHp, strikerHp] :
          cases) {
         auto [striker, target] = std::pair(strikerBefore, targetBefore);

@@ -162,6 +162,11 @@ TEST(Search, FindsThePositionsOfEachMode) {
     AppState& s = searching({0, 1, 1, 0}, 0, kAny);
     EXPECT_EQ(search_positions(s, 0, 1), 397);
     EXPECT_FALSE(std::is_sorted(s.searchResults.begin(), s.searchResults.begin() + 397));
+    // Wanting HP alone, 15 is a level-up position and the battle from 4 ends right there; but 15
+    // is the window itself (e = 15), so no battle is tried before it.
+    s.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(search_positions(s, 0, 1), 3129);
+    EXPECT_EQ(results(s, 4), (std::vector<int>{7, 10, 9, 12}));
 }
 
 TEST(Search, LevelUpWishes) {
@@ -209,7 +214,8 @@ TEST(Search, BattleResultConditions) {
         {{kPctAtLeast, 34, 0}, 3, 1, 3, 0, 0}, {{kPctAtMost, 34, 0}, 3, 1, 3, 0, 1},
         {{kPctAtMost, 33, 0}, 3, 1, 3, 0, 0}, {{kPctAtMost, 100, 0}, 3, 0, 0, 0, 0},
         {{kPctAtLeast, 0, 0}, 3, 1, -5, 0, 0}, {{kPctAtLeast, INT32_MAX, 0}, 1, INT32_MAX, INT32_MAX, 0, 0},
-        {{kPctAtMost, 50, 0}, 60, 30, 60, 0, 1}, {{kPctAtLeast, 101, 0}, 100, 100, 100, 0, 0},
+        {{kPctAtMost, 50, 0}, 60, 30, 60, 0, 1}, {{kPctAtLeast, 50, 0}, 60, 30, 60, 0, 1},
+        {{kPctAtLeast, 101, 0}, 100, 100, 100, 0, 0},
         {{kHits, 2, 0}, 40, 40, 60, 2, 1}, {{kHits, 2, 0}, 40, 40, 60, 1, 0},
         {{kFewHits, 1, 0}, 40, 40, 60, 1, 1}, {{kFewHits, 1, 0}, 40, 40, 60, 2, 0},
         {{7, 0, 0}, 40, 0, 60, 0, 1}, {{-1, 0, 0}, 40, 0, 60, 0, 1},
@@ -260,6 +266,15 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
               std::make_pair(0, Chains{}));
 }
 
+TEST(TurnPlan, EveryStepStartsBelow4005) {
+    // A re-move, then a level-up raising HP, on sequence 12: both hold from 3998, 4003 and 4004,
+    // but from 4004 the level-up would start at 4005.
+    Action levelUp = step({0, 0, 1, 0});
+    levelUp.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(search_turn({step({0, 0, 0, 1}), levelUp}, 3990, 12),
+              std::make_pair(2, Chains{{3998, 3999}, {4003, 4004}}));
+}
+
 TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
     // switches, enemy, prediction, start. From 20 today's level-up search after a battle still
     // finds 19 (its battle ends on the level-up at 30); a plan does not.
@@ -290,23 +305,10 @@ TEST(AppState, StartUpDefaults) {
     AppState& s = started_state();
     std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
     set_start_up_defaults(s);
-    std::vector<int> set = {s.lanes[0].seedIndex, s.lanes[0].position, s.lanes[1].seedIndex,
-                            s.lanes[1].position,  s.predictSwitch,     s.candidateCount,
-                            s.lastMarkText[0]};
-    for (const CombatantState& u : {s.ally, s.enemy}) {
-        set.insert(set.end(), {u.level, u.technique, u.luck, u.hitRate, u.critRate, u.attackSpeed,
-                               u.attack, u.defense, u.hp, u.maxHp, u.listIndex});
-    }
-    for (const BattleResultCondition& c : {s.allyCondition, s.enemyCondition}) {
-        set.insert(set.end(), {c.type, c.n, c.unspecified});
-    }
-    // the lanes, prediction and identification; the ally; the enemy; the conditions
-    EXPECT_EQ(set,
-              (std::vector<int>{0,  1, 0, 1,  0, 0, 0,  10, 10, 10, 90, 10, 10, 20, 10, 40, 60, 0,
-                                10, 5, 5, 40, 2, 5, 20, 10, 40, 60, 0,  0,  0,  1,  0,  0,  1}));
-    EXPECT_EQ(std::make_tuple(s.ally.skills, s.booksHeld, s.eventSwitches, s.levelUpWanted),
-              std::make_tuple(with_skills({}, {kSkillContinue}).skills, BookFlags{},
-                              EventSwitches{}, LevelUpWanted{1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(std::make_tuple(s.lanes[1].position, s.ally.hitRate, s.enemy.critRate,
+                              int{s.enemyCondition.unspecified}, s.levelUpWanted[8],
+                              s.eventSwitches[kSwitchBattle], s.plan.stepCount),
+              std::make_tuple(1, 90, 2, 1, 1, 0, 0));
 }
 
 }  // namespace
