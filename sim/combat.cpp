@@ -93,7 +93,7 @@ int build_strike_order(const CombatantState& attacker, const CombatantState& def
     int count = 0;
     for (int r = 0; r < repeats; ++r) {
         for (int i = 0; i < length; ++i) {
-            groups[count++] = StrikeGroup{exchange[i], 1};
+            groups[count++].type = exchange[i];
         }
     }
     return count;
