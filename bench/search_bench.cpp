@@ -90,22 +90,28 @@ void BM_LevelUpAfterPredictedBattle(benchmark::State& bench) {
 }
 
 // A whole turn: the worked battle in which the enemy falls, the same battle with 予測消費 and any
-// outcome, a level-up that raises HP, 力, 速 and 運, then a re-move; over the whole range.
-void BM_FourStepPlan(benchmark::State& bench) {
-    auto s = worked_state();
+// outcome, a level-up that raises HP, 力, 速 and 運, then a re-move.
+TurnPlan four_step_plan(AppState& s) {
     TurnPlan plan{};
     plan.stepCount = 4;
     const auto step = [&](EventSwitches switches, std::int32_t predict, bool enemyFalls) {
-        s->eventSwitches = switches;
-        s->predictSwitch = predict;
-        s->enemyCondition = enemyFalls ? BattleResultCondition{kResultHpAtMost, 0, 0}
-                                       : BattleResultCondition{kResultHpUnchanged, 0, 1};
-        return static_cast<const Action&>(*s);
+        s.eventSwitches = switches;
+        s.predictSwitch = predict;
+        s.enemyCondition = enemyFalls ? BattleResultCondition{kResultHpAtMost, 0, 0}
+                                      : BattleResultCondition{kResultHpUnchanged, 0, 1};
+        return static_cast<const Action&>(s);
     };
     plan.steps[0] = step({0, 1, 0, 0}, 0, true);
     plan.steps[1] = step({0, 1, 0, 0}, 1, false);
     plan.steps[2] = step({0, 0, 1, 0}, 0, false);
     plan.steps[3] = step({0, 0, 0, 1}, 0, false);
+    return plan;
+}
+
+// Over the whole range of sequence 0.
+void BM_FourStepPlan(benchmark::State& bench) {
+    auto s = worked_state();
+    const TurnPlan plan = four_step_plan(*s);
     const auto results = std::make_unique<PlanSearchResults>();
     std::int32_t result = 0;
     for (auto _ : bench) {
@@ -115,9 +121,37 @@ void BM_FourStepPlan(benchmark::State& bench) {
     bench.counters["results"] = result;
 }
 
+// The positions that hold on each of 0, 16 and 51, the sequences that 20 marks of sequence 0
+// leave, over the whole range.
+void run_common(benchmark::State& bench, AppState& s, const TurnPlan& plan) {
+    const std::int32_t seeds[] = {0, 16, 51};
+    const auto work = std::make_unique<PlanSearchResults>();
+    std::int32_t positions[kSearchEnd];
+    std::int32_t result = 0;
+    for (auto _ : bench) {
+        result = search_common(s, plan, seeds, 3, 1, *work, positions);
+        benchmark::DoNotOptimize(result);
+    }
+    bench.counters["results"] = result;
+}
+
+void BM_CommonBattle(benchmark::State& bench) {
+    auto s = worked_state();
+    s->eventSwitches = {0, 1, 0, 0};
+    s->enemyCondition = {kResultHpAtMost, 0, 0};
+    run_common(bench, *s, TurnPlan{});
+}
+
+void BM_CommonFourStepPlan(benchmark::State& bench) {
+    auto s = worked_state();
+    run_common(bench, *s, four_step_plan(*s));
+}
+
 }  // namespace
 
 BENCHMARK(BM_FourStepPlan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommonBattle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommonFourStepPlan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BattleSearchNeverMet)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReMoveSearch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelUpSearch)->Unit(benchmark::kMicrosecond);

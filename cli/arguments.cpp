@@ -8,8 +8,8 @@ namespace {
 
 // Every option but --json takes a value; each may stand anywhere on the line, before or after
 // the command, and at most once. Which command accepts which is checked by the command.
-const char* const kValueOptions[] = {"--seed",  "--from",      "--count",   "--ally",
-                                     "--books", "--tolerance", "--scenario"};
+const char* const kValueOptions[] = {"--seed",  "--from",      "--count",    "--ally",
+                                     "--books", "--tolerance", "--scenario", "--marks"};
 
 }  // namespace
 

@@ -71,8 +71,8 @@ CommandOutput command_identify(const CommandLine& line) {
     const std::unique_ptr<AppState> scenario =
         scenarioPath == line.options.end() ? nullptr
                                            : fresh_scenario_state(scenarioPath->second, nullptr);
-    // The parse reads only the first 499 bytes, as the pattern box holds them.
     const std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
+    check_mark_text_length(pattern.size(), "the pattern");
     MarkArray marks{};
     const int markCount = parse_mark_pattern(pattern.c_str(), marks);
     // The list holds every match, also when all 64 match and the count is 0.

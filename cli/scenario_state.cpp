@@ -6,7 +6,8 @@
 
 const TextCodec kCliCodec{utf8_to_shift_jis, shift_jis_to_utf8};
 
-std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables) {
+std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables,
+                                               bool* hasMarks) {
     auto state = std::make_unique<AppState>();
     if (tables != nullptr) {
         static_cast<GameTables&>(*state) = *tables;
@@ -17,6 +18,9 @@ std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const Ga
     if (!read_whole_file(path, text)) {
         throw CliError("cannot read the scenario " + path);
     }
-    read_scenario(text, kCliCodec, *state);
+    const bool marks = read_scenario(text, kCliCodec, *state);
+    if (hasMarks != nullptr) {
+        *hasMarks = marks;
+    }
     return state;
 }

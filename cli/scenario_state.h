@@ -10,6 +10,8 @@
 extern const TextCodec kCliCodec;
 
 // The state the program would have after start-up and the scenario's dialogs, the scenario's
-// steps in its plan. tables is what the start-up files gave, or null for a command that reads
-// none of them.
-std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables);
+// steps in its plan and its marks in markText. tables is what the start-up files gave, or null
+// for a command that reads none of them; hasMarks, if given, tells whether the scenario holds
+// marks.
+std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables,
+                                               bool* hasMarks = nullptr);

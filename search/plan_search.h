@@ -22,3 +22,12 @@ struct PlanSearchResults {
 // wishes cannot be searched. The state's step members are left as they were.
 std::int32_t search_plan(AppState& state, const TurnPlan& plan, int seedIndex, int startPosition,
                          PlanSearchResults& results);
+
+// The positions from startPosition on (below kSearchEnd), ascending, at which the plan holds on
+// every one of seedCount sequences: on each, its own chain from the position holds step by step
+// as search_plan finds it. A plan without steps stands for the state's own action alone. A
+// position is tested on a sequence only while it has held on every sequence before. Returns
+// how many positions it wrote, or -1/-2 as search_plan; work is its scratch.
+std::int32_t search_common(AppState& state, const TurnPlan& plan, const std::int32_t* seeds,
+                           int seedCount, int startPosition, PlanSearchResults& work,
+                           std::int32_t* positions);

@@ -42,6 +42,13 @@ struct AppState : GameTables, Action {
     TellingEntry tellingEntry;
     std::array<std::int32_t, kSearchResultCapacity> searchResults;
     std::int32_t searchResultCount;
+    // The last search's positions that hold whichever of the sequences the marks match it is;
+    // only when they were two or more and lane 0 stood on one of them.
+    bool commonShown;
+    std::int32_t commonSequenceCount;
+    CandidateList commonSequences;
+    std::int32_t commonCount;
+    std::array<std::int32_t, kSearchResultCapacity> commonPositions;
     // Both units' HP after lane 0's last battle. The battle panels show these: the units'
     // hpAfterBattle belong to whichever lane or search simulated last.
     std::int32_t laneZeroAllyHpAfter;

@@ -8,6 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "data/text_reader.h"
+
 namespace {
 
 using nlohmann::json;
@@ -198,6 +200,32 @@ void read_steps(const json& value, Action step, const TextCodec& codec, TurnPlan
     plan.stepCount = static_cast<std::int32_t>(value.size());
 }
 
+// The pattern box's text, at most the 499 bytes the box is read with.
+void read_marks(const json& value, const TextCodec& codec, MarkTextBuffer& markText) {
+    if (!value.is_string()) {
+        throw ScenarioError("scenario field marks must be a string");
+    }
+    std::string marks;
+    if (!codec.toShiftJis(value.get<std::string>(), marks)) {
+        throw ScenarioError("scenario field marks has no Shift-JIS form");
+    }
+    check_mark_text_length(marks.size(), "scenario field marks");
+    std::memcpy(markText, marks.data(), marks.size());
+}
+
+// The length of the first length bytes of text, less a lead byte whose pair they cut.
+std::size_t whole_characters(const char* text, std::size_t length) {
+    std::size_t whole = 0;
+    while (whole < length) {
+        const bool pair = is_shift_jis_lead_byte(static_cast<unsigned char>(text[whole]));
+        if (pair && whole + 1 >= length) {
+            break;
+        }
+        whole += pair ? 2 : 1;
+    }
+    return whole;
+}
+
 // The row of the unit list the status dialog shows a unit at: the first of its name, else 0.
 void show_units_at_their_rows(const GameTables& tables, Action& action) {
     action.ally.listIndex = std::max(find_ally_by_name(tables, action.ally.name), 0);
@@ -243,7 +271,14 @@ ordered_json action_json(const Action& action, const TextCodec& codec) {
 
 }  // namespace
 
-void read_scenario(const std::string& text, const TextCodec& codec, AppState& state) {
+void check_mark_text_length(std::size_t bytes, const std::string& what) {
+    if (bytes > static_cast<std::size_t>(kMarkTextCapacity - 1)) {
+        throw ScenarioError(what + " is " + std::to_string(bytes) +
+                            " bytes in Shift-JIS, longer than the 499 bytes that are read");
+    }
+}
+
+bool read_scenario(const std::string& text, const TextCodec& codec, AppState& state) {
     json scenario;
     try {
         scenario = json::parse(text);
@@ -255,13 +290,19 @@ void read_scenario(const std::string& text, const TextCodec& codec, AppState& st
     Action top = state;
     std::array<Lane, kLaneCount> lanes = state.lanes;
     const json* steps = nullptr;
+    const json* marks = nullptr;
     Handlers handlers = step_handlers(top, "", codec);
     handlers["lanes"] = [&lanes](const json& v) { read_lanes(v, lanes); };
+    handlers["marks"] = [&marks](const json& v) { marks = &v; };
     handlers["steps"] = [&steps](const json& v) { steps = &v; };
     members(scenario, "", handlers);
     TurnPlan plan{};
     if (steps != nullptr) {
         read_steps(*steps, top, codec, plan);
+    }
+    MarkTextBuffer markText{};
+    if (marks != nullptr) {
+        read_marks(*marks, codec, markText);
     }
     show_units_at_their_rows(state, top);
     for (int k = 0; k < plan.stepCount; ++k) {
@@ -273,6 +314,10 @@ void read_scenario(const std::string& text, const TextCodec& codec, AppState& st
         state.lanes[k].position = lanes[k].position;
     }
     state.plan = plan;
+    if (marks != nullptr) {
+        std::memcpy(state.markText, markText, sizeof markText);
+    }
+    return marks != nullptr;
 }
 
 std::string write_scenario(const AppState& state, const TextCodec& codec) {
@@ -281,6 +326,9 @@ std::string write_scenario(const AppState& state, const TextCodec& codec) {
     for (const Lane& lane : state.lanes) {
         scenario["lanes"].push_back({{"seedIndex", lane.seedIndex}, {"position", lane.position}});
     }
+    const std::size_t markLength = strnlen(state.markText, kMarkTextCapacity - 1);
+    scenario["marks"] =
+        codec.toUtf8({state.markText, whole_characters(state.markText, markLength)});
     const int stepCount = std::clamp(state.plan.stepCount, 0, kMaxPlanSteps);
     for (int k = 0; k < stepCount; ++k) {
         scenario["steps"].push_back(action_json(state.plan.steps[k], codec));

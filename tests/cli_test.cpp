@@ -176,6 +176,28 @@ TEST(CliSearch, ReportsTheResultAndItsPositions) {
               "候補：なし（条件を満たす位置は4004までにありません）\n");
 }
 
+TEST(CliSearch, AddsThePositionsCommonToTheSequencesOfTheMarks) {
+    const std::string search = "--data-dir DATA search " + kWorkedBattle + " --marks ";
+    EXPECT_EQ(run_soramito_json(search + "×××○○×××○×○×○○×○×○○×")["common"]["sequences"],
+              json({0, 16, 51}));
+    EXPECT_NE(run_soramito_cli(search + "×××○○×××○×○×○○×○×○○×").out.find("\nどれでも：38 44 96 "),
+              std::string::npos);
+    // Marks that match none, or every sequence: nothing to search.
+    for (const std::string marks : {"ooooooooooooooooooooooooo", "''"}) {
+        EXPECT_EQ(run_soramito_json(search + marks)["common"],
+                  json::parse(R"({"sequences": [], "positions": []})"));
+    }
+    // 499 bytes are read, 500 refused: as --marks, as the member and as identify's pattern.
+    EXPECT_EQ(run_soramito_json("identify " + std::string(499, 'x'))["markCount"], 499);
+    const std::string member =
+        test_file("marks.json", R"({"marks": ")" + std::string(500, 'x') + "\"}");
+    for (const std::string& line :
+         {search + std::string(500, 'x'), "identify " + std::string(500, 'o'),
+          "--data-dir DATA run " + member}) {
+        expect_cli_failure(line);
+    }
+}
+
 TEST(CliScenario, RefusesBadScenarios) {
     const std::string longName = R"({"ally": {"name": "アイウエオカキクケコサシスセソタ"}})";
     const std::string hugeFlag =

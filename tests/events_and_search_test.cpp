@@ -266,6 +266,22 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
               std::make_pair(0, Chains{}));
 }
 
+TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
+    // The worked battle, where the enemy falls, holds on sequence 0 from 1, 5, 6, ..., but on 16
+    // and 51 as well only from 38 on.
+    static std::int32_t positions[kSearchEnd];
+    static const auto work = std::make_unique<PlanSearchResults>();
+    const std::int32_t three[] = {0, 16, 51};
+    EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 3, 1, *work, positions),
+              248);
+    EXPECT_EQ(positions[0], 38);
+    // The battle, then a re-move: 21 holds on 18 alone, 3 on 36 alone.
+    const TurnPlan plan{2, {step({0, 1, 0, 0}), step({0, 0, 0, 1})}};
+    const std::int32_t two[] = {18, 36};
+    EXPECT_EQ(search_common(status_set_state(), plan, two, 2, 1, *work, positions), 33);
+    EXPECT_EQ(std::vector<int>(positions, positions + 4), (std::vector<int>{2, 217, 368, 501}));
+}
+
 TEST(TurnPlan, EveryStepStartsBelow4005) {
     // A re-move, then a level-up raising HP, on sequence 12: both hold from 3998, 4003 and 4004,
     // but from 4004 the level-up would start at 4005.

@@ -235,22 +235,40 @@ void draw_conditions(Painter& painter, const AppState& state) {
     painter.text_in_rect(508, 212, 800, 312, text);
 }
 
-// The results text is the ten positions then "...", 16 pixels a line. The breaks are laid out
-// for a width of at least two of the widest positions, so that the lines stay above the pattern
-// box however narrow the window.
-void draw_search_results(Painter& painter, const AppState& state, int clientWidth) {
-    constexpr int kLeft = 512;
-    constexpr int kNarrowestRight = kLeft + 2 * 5 * 8;
-    painter.text(464, 316, "候補：");
-    FlowingText results{painter, kLeft, 316, 16, std::max(clientWidth, kNarrowestRight)};
-    for (int r = 0; r < state.searchResultCount && r < kSearchResultCapacity; ++r) {
+// The first ten positions of a list then "...", 16 pixels a line from (left, top), each line
+// starting at left; returns the top of the last line. The breaks are laid out for a width of at
+// least two of the widest positions, so that the lines stay above the pattern box however narrow
+// the window.
+int draw_positions(Painter& painter, int left, int top, const std::int32_t* positions, int count,
+                   int clientWidth) {
+    FlowingText flow{painter, left, top, 16, std::max(clientWidth, left + 2 * 5 * 8)};
+    for (int r = 0; r < count && r < kSearchResultCapacity; ++r) {
         if (r == 10) {
-            results.add("", "...");
+            flow.add("", "...");
             break;
         }
-        results.add("", "%d ", state.searchResults[r]);
+        flow.add("", "%d ", positions[r]);
     }
-    results.finish();
+    flow.finish();
+    return flow.top;
+}
+
+// The last search's positions; under them, where the marks leave several sequences, those that
+// hold on every one of them.
+void draw_search_results(Painter& painter, const AppState& state, int clientWidth) {
+    painter.text(464, 316, "候補：");
+    const int last = draw_positions(painter, 512, 316, state.searchResults.data(),
+                                    state.searchResultCount, clientWidth);
+    if (!state.commonShown) {
+        return;
+    }
+    painter.text(464, last + 16, "どれでも：");
+    if (state.commonCount <= 0) {
+        painter.text(544, last + 16, "なし");
+        return;
+    }
+    draw_positions(painter, 544, last + 16, state.commonPositions.data(), state.commonCount,
+                   clientWidth);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "data/text_reader.h"
+#include "search/plan_search.h"
 #include "search/position_search.h"
 #include "ui/resource.h"
 
@@ -26,6 +28,23 @@ void set_lane(AppState& state, int lane, int seedIndex, int position) {
     state.lanes[lane].seedIndex = seedIndex;
     state.lanes[lane].position = position;
     rerun_lane(state, lane);
+}
+
+// When the marks leave two or more sequences and lane 0 follows one of them: the positions that
+// hold on each of them, from lane 0's on.
+void search_common_positions(AppState& state) {
+    const int count = std::clamp(state.candidateCount, 0, kSeedCount);
+    const std::int32_t* begin = state.candidates;
+    const std::int32_t* end = begin + count;
+    state.commonShown = count >= 2 && std::find(begin, end, state.lanes[0].seedIndex) != end;
+    if (!state.commonShown) {
+        return;
+    }
+    state.commonSequenceCount = count;
+    std::copy(begin, end, state.commonSequences);
+    const auto work = std::make_unique<PlanSearchResults>();
+    state.commonCount = search_common(state, state.plan, state.candidates, count,
+                                      state.lanes[0].position, *work, state.commonPositions.data());
 }
 
 }  // namespace
@@ -87,6 +106,7 @@ bool search_from_lane_zero(AppState& state) {
     }
     state.searchResultCount =
         search_positions(state, state.lanes[0].seedIndex, state.lanes[0].position);
+    search_common_positions(state);
     return true;
 }
 

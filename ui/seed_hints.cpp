@@ -94,6 +94,11 @@ void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
     // more for marks to tell; then the upper lane's log may.
     if (advice.groupCount > 0 && advice.marksToSettle == 0) {
         flow.add(" ", "○×では見分けられない");
+        // In two pieces, so that a break between them keeps the lines within the window.
+        if (ally_is_set(state) && action_acts(state)) {
+            flow.add("", "（検索で「どれでも」");
+            flow.add("", "の位置が出ます）");
+        }
         add_telling_entry(flow, state.tellingEntry);
     }
     flow.finish();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tools/pictures/session.h"
+#include "ui/drawing.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/wide_text.h"
@@ -75,6 +76,20 @@ void open() {
 int close() {
     PostMessageW(main_window(), WM_CLOSE, 0, 0);
     return run_message_loop();
+}
+
+// The text drawn right after the first drawn text that is label.
+std::wstring drawn_after(const std::wstring& label) {
+    static DrawList list;
+    RECT client{};
+    GetClientRect(main_window(), &client);
+    build_main_window_drawing(app_state(), client.right, list);
+    for (int i = 0; i + 1 < list.count; ++i) {
+        if (wide_from_shift_jis(step_text(list, list.steps[i])).text == label) {
+            return wide_from_shift_jis(step_text(list, list.steps[i + 1])).text;
+        }
+    }
+    return L"(none)";
 }
 
 bool grayed(int item) {
@@ -185,6 +200,12 @@ TEST_F(Program, PlayersSession) {
     command(IDC_SEARCH);
     EXPECT_EQ(std::make_tuple(state.predictSwitch, state.searchResultCount, state.searchResults[2]),
               std::make_tuple(0, 11, 6));
+    // Marks that leave 0, 16 and 51, lane 0 on 0 right behind them: the positions that hold on
+    // all three are drawn under the results.
+    EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
+    SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 8, 480));
+    command(IDC_SEARCH);
+    EXPECT_EQ(drawn_after(wide("どれでも：")).substr(0, 3), L"38 ");
     dialog(IDM_LEVEL_UP, [](HWND box) {
         EXPECT_EQ(texts(box, {1000, 4100, 4000}), wide("アルト| 80%|+1|"));
         click(box, 2000);  // ヘズルの書, stored at once
