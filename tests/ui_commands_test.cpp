@@ -202,6 +202,7 @@ TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     apply_search_conditions(state, {true, true, false, false}, true);
     EXPECT_EQ(std::make_pair(state.predictSwitch, state.lanes[0].predictEnd),
               std::make_pair(1, 11));
+    state.enemyCondition.unspecified = 0;
     apply_battle_result_form(state, {5, -1, "123", "-7", false, true});
     const auto& [ally, enemy] = std::tie(state.allyCondition, state.enemyCondition);
     EXPECT_EQ(std::make_tuple(ally.type, ally.n, ally.unspecified, enemy.type, enemy.n,

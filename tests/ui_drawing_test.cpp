@@ -103,16 +103,17 @@ TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
 }
 
 TEST(Drawing, PredictedBattleIsAFrameWithItsLabel) {
-    // Lane 0's entries 2 to 7, framed in the predicted battle's pen and labelled at its middle.
+    // Lane 0's entries 2 to 5, framed in the predicted battle's pen and, being four, labelled at
+    // its middle.
     AppState& state = status_set_state();
     Lane& lane = state.lanes[0];
     std::tie(state.predictSwitch, lane.predictStart, lane.predictEnd, lane.count) =
-        std::tuple(1, 2, 8, 8);
+        std::tuple(1, 2, 6, 6);
     const DrawList& list = draw(state);
     const DrawStep frame = step_at(list, 113, 62);
     EXPECT_EQ(
-        std::make_tuple(frame.kind, frame.right, frame.bottom, frame.pen, text_at(list, 100, 62)),
-        std::make_tuple(DrawKind::kRectangle, 239, 78, DrawPen::kPredict, std::string("予測消費")));
+        std::make_tuple(frame.kind, frame.right, frame.bottom, frame.pen, text_at(list, 78, 62)),
+        std::make_tuple(DrawKind::kRectangle, 195, 78, DrawPen::kPredict, std::string("予測消費")));
 }
 
 TEST(Drawing, Candidates) {
