@@ -18,9 +18,14 @@ if [ -n "${DISPLAY:-}" ]; then
   cd "$workdir" && exec "$root/tests/wine/run-in-wine.sh" "$program"
 fi
 
-export program workdir screenshot root
+# The played session starts afresh, with an empty %APPDATA% of its own; Wine takes that only from
+# a parent Windows process.
+rm -rf "$workdir/appdata" && mkdir -p "$workdir/appdata"
+appdata_win="Z:$(printf %s "$workdir/appdata" | tr / '\\')"
+program_win="Z:$(printf %s "$program" | tr / '\\')"
+export program workdir screenshot root appdata_win program_win
 "$root/tests/wine/on-virtual-display.sh" sh -c '
-  (cd "$workdir" && "$root/tests/wine/run-in-wine.sh" "$program") &
+  (cd "$workdir" && "$root/tests/wine/run-in-wine.sh" cmd /c "set APPDATA=$appdata_win&& $program_win") &
   sleep 4
   "$root/scripts/play-session.sh"
   import -window root -crop 800x600+0+0 "$screenshot"

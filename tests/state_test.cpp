@@ -26,6 +26,7 @@ TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
     s.booksHeld = {1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1};
     s.growthRates = {-999, 9999, 0, 1, 2, 3, 4, 5, 6, 7};
     s.enemy.skills[kSkillPrayer] = -3;
+    std::strcpy(s.markText, "○×\x81");  // the box's text cut inside a character
     s.plan.stepCount = 2;
     s.plan.steps[0] = s;
     s.plan.steps[1] = s;
@@ -41,8 +42,9 @@ TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
     EXPECT_EQ(write_scenario(read, kCodec), written);
     EXPECT_EQ(std::make_tuple(read.lanes[1].seedIndex, read.lanes[1].position, read.enemy.skills[1],
                               read.plan.stepCount, read.plan.steps[1].enemy.hp,
-                              std::string(read.plan.steps[1].enemy.name), read.ally.listIndex),
-              std::make_tuple(63, 4973, -3, 2, 34, std::string("山賊"), 1));
+                              std::string(read.plan.steps[1].enemy.name), read.ally.listIndex,
+                              std::string(read.markText)),
+              std::make_tuple(63, 4973, -3, 2, 34, std::string("山賊"), 1, std::string("○×")));
     // The file speaks UTF-8.
     EXPECT_NE(written.find("\"name\": \"" + shift_jis_to_utf8("アルト") + "\""), std::string::npos);
 }

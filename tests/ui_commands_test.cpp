@@ -209,7 +209,10 @@ TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
                               enemy.unspecified),
               std::make_tuple(5, 123, std::uint8_t{0}, -1, -7, std::uint8_t{1}));
     state.booksHeld[2] = state.booksHeld[8] = 1;
+    // Its OK re-runs both lanes with the rates it stores.
+    std::tie(state.eventSwitches, state.lanes[1].count) = std::pair(EventSwitches{0, 0, 1, 0}, 0);
     apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, 0}, ally_book_rates(state));
+    EXPECT_EQ(state.lanes[1].count, 9);
     EXPECT_EQ(state.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
     EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 0}));
 }

@@ -125,5 +125,5 @@ StatRates ally_book_rates(const AppState& state) {
 void apply_level_up_form(AppState& state, const LevelUpWanted& wanted, const StatRates& preview) {
     state.levelUpWanted = wanted;
     std::copy(preview.begin(), preview.end(), state.growthRates.begin());
-    refresh_telling_entry(state);
+    rerun_both_lanes(state);
 }

@@ -63,5 +63,6 @@ void apply_battle_result_form(AppState& state, const BattleResultForm& form);
 StatRates ally_file_rates(const AppState& state);
 StatRates ally_book_rates(const AppState& state);
 
-// The level-up dialog's OK: the wanted gains and the previewed rates.
+// The level-up dialog's OK: the wanted gains and the previewed rates, then both lanes re-run with
+// those rates.
 void apply_level_up_form(AppState& state, const LevelUpWanted& wanted, const StatRates& preview);

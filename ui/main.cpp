@@ -1,7 +1,16 @@
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <string>
+
 #include "ui/program.h"
 
+// soramito.exe FILE.json opens that session: Explorer's "open with" passes the file so.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return run_program(instance, showCommand);
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::wstring file = arguments != nullptr && count >= 2 ? arguments[1] : L"";
+    LocalFree(arguments);
+    return run_program(instance, showCommand, file);
 }

@@ -2,17 +2,19 @@
 
 #include <commctrl.h>
 
+#include <shellapi.h>
+
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "ui/main_commands.h"
 #include "ui/program.h"
 #include "ui/resource.h"
+#include "ui/session_files.h"
 #include "ui/wide_text.h"
 
 namespace {
 
 constexpr char kClassName[] = "template";
-constexpr char kTitle[] = "ソラミト  ver 0.00a";
 constexpr char kFontFace[] = "ＭＳ ゴシック";
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
@@ -100,7 +102,7 @@ WindowHandles& window_handles() {
     return handles;
 }
 
-void create_main_window_contents(HWND window) {
+void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     AppState& state = app_state();
     WindowHandles& handles = window_handles();
     handles.normalFont = create_font(false);
@@ -122,21 +124,36 @@ void create_main_window_contents(HWND window) {
     SetTimer(window, IDT_MARK_POLL, kMarkPollMilliseconds, nullptr);
     set_condition_defaults(state);
     handles.mainMenu = GetMenu(window);
-    for (const int item : kItemsNeedingAUnit) {
-        EnableMenuItem(handles.mainMenu, item, MF_BYCOMMAND | MF_GRAYED);
-    }
+    enable_unit_items(window, false);
+    DragAcceptFiles(window, TRUE);
+    open_start_up_session(window, fileToOpen);
 }
 
 LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            create_main_window_contents(window);
+            create_main_window_contents(
+                window, *static_cast<const std::wstring*>(
+                            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
             return 0;
         case WM_PAINT:
             paint_main_window(window);
             return 0;
         case WM_COMMAND:
-            handle_main_command(window, wParam);
+            if (!handle_file_command(window, static_cast<int>(wParam))) {
+                handle_main_command(window, wParam);
+            }
+            return 0;
+        case WM_DROPFILES:
+            open_dropped_file(window, reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case kShowStartUpMessage:
+            show_start_up_message(window);
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) {
+                save_last_session();
+            }
             return 0;
         case WM_TIMER:
             handle_mark_timer(window);
@@ -148,7 +165,9 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
             handle_candidate_click(window, 1, lParam);
             return 0;
         case WM_CLOSE:
-            DestroyWindow(window);
+            if (close_session(window)) {
+                DestroyWindow(window);
+            }
             return 0;
         case WM_DESTROY:
             delete_drawing_objects();
@@ -159,7 +178,7 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
     }
 }
 
-bool open_main_window(HINSTANCE instance, int showCommand) {
+bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen) {
     WindowHandles& handles = window_handles();
     handles.instance = instance;
     // Buttons and edit boxes take the visual styles of Common Controls 6 (see the manifest).
@@ -182,10 +201,12 @@ bool open_main_window(HINSTANCE instance, int showCommand) {
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
-    const WideText title = wide_from_shift_jis(kTitle);
+    handles.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    reset_session_file();
+    const WideText title = wide_from_shift_jis(kWindowTitle);
     HWND window = CreateWindowExW(0, className.text, title.text, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, nullptr,
-                                  instance, nullptr);
+                                  instance, const_cast<std::wstring*>(&fileToOpen));
     if (window == nullptr) {
         return false;
     }
@@ -199,17 +220,29 @@ int run_message_loop() {
     MSG message{};
     BOOL result;
     while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0 && result != -1) {
+        const WindowHandles& handles = window_handles();
+        if (handles.accelerators != nullptr &&
+            TranslateAcceleratorW(handles.mainWindow, handles.accelerators, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
 
-int run_program(HINSTANCE instance, int showCommand) {
-    if (!open_main_window(instance, showCommand)) {
+int run_program(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen) {
+    if (!open_main_window(instance, showCommand, fileToOpen)) {
         return 0;
     }
     return run_message_loop();
+}
+
+void enable_unit_items(HWND window, bool enabled) {
+    HMENU menu = GetMenu(window);
+    for (const int item : kItemsNeedingAUnit) {
+        EnableMenuItem(menu, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    }
 }
 
 void invalidate_window(HWND window) {

@@ -2,7 +2,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "state/app_state.h"
+
+// The main window's title while no file is open (Shift-JIS).
+constexpr char kWindowTitle[] = "ソラミト  ver 0.00a";
+
+// Posted at the end of the start-up: what went wrong is said once the window is up.
+constexpr UINT kShowStartUpMessage = WM_APP + 1;
 
 // The window and drawing handles, kept beside the portable state record.
 struct WindowHandles {
@@ -11,6 +19,7 @@ struct WindowHandles {
     HMENU mainMenu;
     HWND markEdit;
     HWND positionEdits[kLaneCount];
+    HACCEL accelerators;
     HFONT normalFont;
     HFONT underlineFont;
     HPEN blackPen;
@@ -21,22 +30,26 @@ struct WindowHandles {
 AppState& app_state();
 WindowHandles& window_handles();
 
-// Registers the class "template", creates and shows the main window; false when either fails.
-bool open_main_window(HINSTANCE instance, int showCommand);
+// Registers the class "template", creates and shows the main window, with the session file to
+// open (none when empty); false when either fails.
+bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen = L"");
 
-// The message loop; returns the exit code of the quit message.
+// The message loop, with the ファイル menu's keys; returns the exit code of the quit message.
 int run_message_loop();
 
 // The entry's work: open the window and run the loop (0 when the window cannot be opened).
-int run_program(HINSTANCE instance, int showCommand);
+int run_program(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen);
 
 LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The parts of the window procedure.
-void create_main_window_contents(HWND window);
+void create_main_window_contents(HWND window, const std::wstring& fileToOpen);
 void paint_main_window(HWND window);
 void handle_main_command(HWND window, WPARAM command);
 void handle_mark_timer(HWND window);
 void handle_candidate_click(HWND window, int lane, LPARAM point);
 // Redraws the whole client area of window, without erasing it.
 void invalidate_window(HWND window);
+
+// The 条件 items that need a unit: enabled once a status is set, grayed without one.
+void enable_unit_items(HWND window, bool enabled);

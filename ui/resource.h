@@ -3,12 +3,17 @@
 // Resources and control identifiers of the program; read by the resource compiler as well.
 
 #define IDR_MAIN_MENU 101
+#define IDR_ACCELERATORS 106
 #define IDD_STATUS 102
 #define IDD_SEARCH_CONDITIONS 103
 #define IDD_BATTLE_RESULT 104
 #define IDD_LEVEL_UP 105
 
-#define IDM_FILE 40002
+#define IDM_FILE_NEW 40020
+#define IDM_FILE_OPEN 40021
+#define IDM_FILE_SAVE 40022
+#define IDM_FILE_SAVE_AS 40023
+#define IDM_FILE_EXIT 40024
 #define IDM_STATUS 40003
 #define IDM_SEARCH_CONDITIONS 40008
 #define IDM_MOVE_ROUTE 40013

@@ -111,10 +111,7 @@ void confirm(HWND dialog) {
     read_figures(dialog, 0, form.allyFigures);
     read_figures(dialog, kEnemy, form.enemyFigures);
     apply_status_form(app_state(), form);
-    HMENU menu = GetMenu(GetWindow(dialog, GW_OWNER));
-    for (const int item : kItemsNeedingAUnit) {
-        EnableMenuItem(menu, item, MF_BYCOMMAND | MF_ENABLED);
-    }
+    enable_unit_items(GetWindow(dialog, GW_OWNER), true);
 }
 
 bool follow_list(HWND dialog, int id) {

@@ -1,7 +1,7 @@
 # cmake -DEXE=path.exe -DOBJDUMP=objdump -P check_imports.cmake
 cmake_minimum_required(VERSION 3.25)
 # Fails when the exe imports a DLL outside the set every Windows install has.
-set(allowed kernel32.dll user32.dll gdi32.dll msvcrt.dll comctl32.dll)
+set(allowed kernel32.dll user32.dll gdi32.dll msvcrt.dll comctl32.dll comdlg32.dll shell32.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${EXE}
   OUTPUT_VARIABLE dump RESULT_VARIABLE rc ERROR_VARIABLE err)

@@ -17,14 +17,19 @@
 #include "ui/drawing.h"
 #include "ui/program.h"
 #include "ui/resource.h"
+#include "ui/session_files.h"
 #include "ui/wide_text.h"
 
 namespace {
 
-// A fresh working folder holding the given start-up files (nullptr: no such file).
+// A fresh working folder holding the given start-up files (nullptr: no such file), and an empty
+// %APPDATA% of its own below it.
 struct WorkingFolder {
     WorkingFolder(const char* characterText, const char* growText) {
-        std::filesystem::create_directories(path);
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);  // left by a run that was cut short
+        std::filesystem::create_directories(appData / "Soramito");
+        SetEnvironmentVariableW(L"APPDATA", appData.c_str());
         for (const auto& [name, text] :
              {std::pair{"character.txt", characterText}, std::pair{"grow.txt", growText}}) {
             if (text != nullptr) {
@@ -40,7 +45,14 @@ struct WorkingFolder {
     }
     const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                        ("soramito-" + std::to_string(GetCurrentProcessId()));
+    const std::filesystem::path appData = path / "appdata";
+    const std::filesystem::path lastSession = appData / "Soramito" / "last-session.json";
 };
+
+std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 const char* const kUnitFile =
     "2,2\r\nアルト,2,7,\r\nミナト,3,0,\r\n山賊ガロ,1,15,\r\n山賊,0,15,\r\n";
@@ -76,6 +88,20 @@ void open() {
 int close() {
     PostMessageW(main_window(), WM_CLOSE, 0, 0);
     return run_message_loop();
+}
+
+// Everything the window draws, where and in which font and colour.
+std::string drawing() {
+    static DrawList list;
+    build_main_window_drawing(app_state(), 784, list);
+    std::string all;
+    for (int i = 0; i < list.count; ++i) {
+        const DrawStep& s = list.steps[i];
+        all += std::to_string(s.left) + "," + std::to_string(s.top) + "," +
+               std::to_string(static_cast<int>(s.font)) + "," + std::to_string(s.color) + ":" +
+               std::string(step_text(list, s)) + "|";
+    }
+    return all;
 }
 
 // The text drawn right after the first drawn text that is label.
@@ -243,6 +269,86 @@ TEST_F(Program, PlayersSession) {
             press(box, IDCANCEL);
         });
     }
+}
+
+// The worked battle on sequence 0 at 21, behind the marks that leave 0, 16 and 51.
+const char8_t kSession[] =
+    u8R"({"ally": {"name": "アルト", "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0],
+    "followUpCritFactor": 2}, "enemy": {"name": "山賊ガロ",
+    "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1]}, "eventSwitches": [0, 1, 0, 0],
+    "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 30], "lanes": [{"position": 21}],
+    "marks": "×××○○×××○×○×○○×○×○○×"})";
+
+TEST_F(Program, SessionsAreSavedOpenedAndKept) {
+    const std::filesystem::path path = folder.path / "s.json";
+    std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kSession);
+    // Opened as if its status had been confirmed; saved after a change, renewed, opened again.
+    EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
+    command(IDC_LANE0_FORWARD);
+    EXPECT_TRUE(session_changed());
+    command(IDM_FILE_SAVE);
+    const std::string saved = drawing();
+    EXPECT_EQ(std::make_tuple(session_changed(), grayed(IDM_LEVEL_UP), app_state().candidateCount),
+              std::make_tuple(false, false, 3));
+    command(IDM_FILE_NEW);
+    EXPECT_EQ(std::make_tuple(window_text(main_window()), grayed(IDM_LEVEL_UP), open_file_path()),
+              std::make_tuple(wide("ソラミト  ver 0.00a"), true, std::wstring()));
+    EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
+    EXPECT_EQ(drawing(), saved);
+    EXPECT_EQ(window_text(main_window()), wide("s.json - ソラミト  ver 0.00a"));
+    // A refused file changes nothing, and the message names the file and the member.
+    std::ofstream(folder.path / "bad.json", std::ios::binary) << R"({"lanes": [{"position": 0}]})";
+    std::wstring message;
+    with_boxes([&] { open_session_file(main_window(), (folder.path / "bad.json").wstring()); },
+               [&](HWND box) {
+                   message = window_text(GetDlgItem(box, 0xFFFF));
+                   PostMessageW(box, WM_COMMAND, IDOK, 0);
+               });
+    EXPECT_NE(message.find(L"bad.json"), std::wstring::npos) << message;
+    EXPECT_NE(message.find(L"lanes[0].position"), std::wstring::npos) << message;
+    EXPECT_EQ(drawing(), saved);
+    // A save that cannot replace the file (another program holds it; as root under Wine no
+    // folder is read-only) says so and leaves the file as it was.
+    command(IDC_LANE0_FORWARD);
+    const std::string before = read_file(path);
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    message.clear();
+    with_boxes([] { command(IDM_FILE_SAVE); },
+               [&](HWND box) {
+                   message = window_text(GetDlgItem(box, 0xFFFF));
+                   PostMessageW(box, WM_COMMAND, IDOK, 0);
+               });
+    CloseHandle(held);
+    EXPECT_EQ(read_file(path), before);
+    EXPECT_EQ(message.rfind(L"保存できません：" + path.wstring(), 0), 0u) << message;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 5);
+    command(IDM_FILE_SAVE);  // once the file is free
+    EXPECT_NE(read_file(path), before);
+}
+
+TEST_F(Program, TheLastSessionComesBackAndABadOneIsKeptAside) {
+    const std::filesystem::path path = folder.path / "s.json";
+    std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kSession);
+    EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
+    const std::string shown = drawing();
+    EXPECT_EQ(close(), 0);
+    open();
+    EXPECT_EQ(std::make_tuple(drawing(), window_text(main_window()), grayed(IDM_LEVEL_UP)),
+              std::make_tuple(shown, wide("ソラミト  ver 0.00a"), false));
+    EXPECT_EQ(close(), 0);
+    std::ofstream(folder.lastSession, std::ios::binary) << "{bad";
+    std::ofstream(folder.appData / "Soramito" / "last-session.bad.json") << "older";
+    std::wstring message;
+    with_boxes(open, [&](HWND box) {
+        message = window_text(GetDlgItem(box, 0xFFFF));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(read_file(folder.appData / "Soramito" / "last-session.bad.json"), "{bad");
+    EXPECT_EQ(std::make_tuple(std::filesystem::exists(folder.lastSession), ally_is_set(app_state()),
+                              grayed(IDM_LEVEL_UP),
+                              message.find(L"last-session.bad.json") != std::wstring::npos),
+              std::make_tuple(false, false, true, true));
 }
 
 }  // namespace

@@ -86,6 +86,12 @@ void picture_dialog(int menuCommand, const char* path, const std::function<void(
 }  // namespace
 
 int main() {
+    // An empty %APPDATA% of its own, below the working folder: no last session of another run
+    // comes back, and this one's stays here.
+    wchar_t appData[MAX_PATH] = L"";
+    GetFullPathNameW(L"appdata", MAX_PATH, appData, nullptr);
+    CreateDirectoryW(appData, nullptr);
+    SetEnvironmentVariableW(L"APPDATA", appData);
     check(open_main_window(GetModuleHandleW(nullptr), SW_SHOW), "the main window");
     HWND window = window_handles().mainWindow;
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

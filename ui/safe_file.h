@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Files the window reads and writes, by their wide names.
+
+// The system's words for an error code, on one line.
+std::wstring system_reason(DWORD error);
+
+// The whole file as bytes; false, with the system's reason, when it cannot be read.
+bool read_file_bytes(const std::wstring& path, std::string& bytes, std::wstring& why);
+
+// Writes bytes to path so that the file is never left half written: into a new file in the same
+// folder, flushed to the disk, which then takes path's place in one step. False, with the
+// system's reason, when a step fails; path is then as it was.
+bool write_file_safely(const std::wstring& path, const std::string& bytes, std::wstring& why);
+
+// The last part of a path: the file's own name.
+std::wstring file_name_of(const std::wstring& path);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The session in files: the ファイル menu, a file given on the command line or dropped on the
+// window, and the last session, kept in %APPDATA% between runs.
+
+// A new main window has no file open, and no session to keep until its start-up succeeds.
+void reset_session_file();
+
+// At the end of a successful start-up: the last session back, then the file to open, if any.
+// What went wrong is said once the window is up (show_start_up_message).
+void open_start_up_session(HWND window, const std::wstring& fileToOpen);
+void show_start_up_message(HWND window);
+
+// 新規, 開く…, 上書き保存, 名前を付けて保存… and 終了; false for any other command.
+bool handle_file_command(HWND window, int id);
+
+// Opens the file as 開く… does; false, having said why, when it cannot be opened.
+bool open_session_file(HWND window, const std::wstring& path);
+
+// A .json file dropped on the window opens.
+void open_dropped_file(HWND window, HDROP drop);
+
+// WM_CLOSE: false when the player keeps the window open after being asked about unsaved changes;
+// otherwise the last session is written.
+bool close_session(HWND window);
+
+// Writes the last session, as Windows shuts down or the window closes.
+void save_last_session();
+
+// The file the window has open (empty for none), and whether the session differs from it.
+const std::wstring& open_file_path();
+bool session_changed();
