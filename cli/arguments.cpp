@@ -6,8 +6,8 @@
 
 namespace {
 
-// Every option but --json takes a value; each may stand anywhere on the line, before or after
-// the command, and at most once. Which command accepts which is checked by the command.
+// Every option but --json and --details takes a value; each may stand anywhere on the line, before
+// or after the command, and at most once. Which command accepts which is checked by the command.
 const char* const kValueOptions[] = {"--seed",  "--from",      "--count",    "--ally",
                                      "--books", "--tolerance", "--scenario", "--marks"};
 
@@ -21,6 +21,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     app.fallthrough();
     app.add_option("--data-dir", line.dataDir)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     app.add_flag("--json", line.json);
+    bool details = false;
+    app.add_flag("--details", details);
     std::map<std::string, std::string> given;
     for (const char* name : kValueOptions) {
         app.add_option(name, given[name])->multi_option_policy(CLI::MultiOptionPolicy::Throw);
@@ -54,6 +56,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         line.positionals.push_back(extra);
     }
     line.command = app.get_subcommands().front()->get_name();
+    // A flag of one command alone; the command checks it as it checks its options.
+    if (details) {
+        line.options["--details"] = "";
+    }
     for (const char* name : kValueOptions) {
         if (app.count(name) != 0) {
             line.options[name] = given[name];

@@ -29,8 +29,9 @@ struct CommandLine {
     std::map<std::string, std::string> options;
 };
 
-// Splits the arguments; every option but --json takes a value, and may stand anywhere on the
-// line, once. --help and --version end the parse with CLI::CallForHelp and CLI::CallForVersion.
+// Splits the arguments; every option but --json and --details takes a value, and may stand anywhere
+// on the line, once. --help and --version end the parse with CLI::CallForHelp and
+// CLI::CallForVersion.
 CommandLine parse_command_line(int argc, const char* const* argv);
 
 // What --help prints: the commands, their options and an example each.

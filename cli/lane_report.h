@@ -4,22 +4,21 @@
 
 #include <nlohmann/json.hpp>
 
+#include "state/action_runs.h"
 #include "state/app_state.h"
 
 // What run reports of a lane: as the window draws it, and its log as JSON.
 
 // One lane in rows of 32 columns: the values, their marks, and each log entry's label under the
 // value it used, in brackets when its test passed (Shift-JIS).
-std::string lane_text(const AppState& state, const Lane& lane);
+std::string lane_text(const RandomTable& table, const Action& action, const Lane& lane);
 
-// A lane's log as the run reports it, right after the run, with both units' HP after its battle.
-nlohmann::json log_json(const AppState& state, const Lane& lane);
+// A lane's log as the run reports it, with both units' HP after its battle.
+nlohmann::json log_json(const SequenceRun& run);
 
 // The same in the readable form (Shift-JIS), with both units' HP before and after.
-std::string log_text(const AppState& state, const Lane& lane);
+std::string log_text(const RandomTable& table, const Action& action, const SequenceRun& run);
 
-// Each step of the plan as a run of its own members alone, on a fresh log at the position where
-// the step before stopped; the chain ends before a step that would start past the last lane
-// position. The state's action is left as the last step run.
-nlohmann::json run_plan_on_lane(AppState& state, const TurnPlan& plan, const Lane& lane,
-                                std::string& text);
+// The state's plan as lane 0 runs it from the lane's position, each step reported as a run of
+// its own.
+nlohmann::json run_plan_on_lane(const AppState& state, const Lane& lane, std::string& text);

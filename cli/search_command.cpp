@@ -9,6 +9,7 @@
 #include "cli/scenario_state.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
+#include "state/outcome.h"
 
 namespace {
 
@@ -27,7 +28,9 @@ std::string search_result_text(std::int32_t result) {
     return "（" + std::to_string(result) + "個）\n";
 }
 
-CommandOutput search_plan_output(AppState& state, const TurnPlan& plan) {
+// The positions found go to positions as well, for their details.
+CommandOutput search_plan_output(AppState& state, const TurnPlan& plan,
+                                 std::vector<int>& positions) {
     const Lane& lane = state.lanes[0];
     const auto results = std::make_unique<PlanSearchResults>();
     const std::int32_t result = search_plan(state, plan, lane.seedIndex, lane.position, *results);
@@ -39,6 +42,7 @@ CommandOutput search_plan_output(AppState& state, const TurnPlan& plan) {
     for (std::int32_t i = 0; i < result; ++i) {
         const PlanChain& chain = results->chains[i];
         output.json["positions"].push_back(chain[0]);
+        positions.push_back(chain[0]);
         output.json["chains"].push_back(
             std::vector<int>(chain.begin(), chain.begin() + plan.stepCount));
         for (int k = 0; k < plan.stepCount; ++k) {
@@ -50,11 +54,11 @@ CommandOutput search_plan_output(AppState& state, const TurnPlan& plan) {
     return output;
 }
 
-CommandOutput search_output(AppState& state) {
+CommandOutput search_output(AppState& state, std::vector<int>& positions) {
     const Lane& lane = state.lanes[0];
     const std::int32_t result = search_positions(state, lane.seedIndex, lane.position);
-    const std::vector<int> positions(state.searchResults.begin(),
-                                     state.searchResults.begin() + std::max(result, 0));
+    positions.assign(state.searchResults.begin(),
+                     state.searchResults.begin() + std::max(result, 0));
     CommandOutput output;
     output.json = {{"result", result}, {"positions", positions}};
     std::string text;
@@ -89,10 +93,42 @@ void add_common(AppState& state, CommandOutput& output) {
     output.text += utf8_of((text + (positions.empty() ? "なし\n" : "\n")).c_str());
 }
 
+// For each position, what to spend from lane 0's and what run reports of lane 0 standing there:
+// the action of the scenario as it was read, or each step of its plan.
+void add_details(const AppState& state, const Action& scenario, const std::vector<int>& positions,
+                 CommandOutput& output) {
+    const Lane& lane = state.lanes[0];
+    output.json["details"] = nlohmann::json::array();
+    std::string text = positions.empty() ? "" : "詳細：\n";
+    for (const int p : positions) {
+        nlohmann::json detail = {{"position", p}, {"spend", p - lane.position}};
+        std::string words;
+        if (state.plan.stepCount > 0) {
+            PlanRuns runs;
+            const int ran = run_plan_chain(state.plan, state.randomTable, lane.seedIndex, p, runs);
+            detail["steps"] = nlohmann::json::array();
+            for (int k = 0; k < ran; ++k) {
+                detail["steps"].push_back(log_json(runs[k]));
+                words.append(k == 0 ? "" : "／").append(std::to_string(k + 1)).append(") ");
+                words.append(std::to_string(runs[k].log.position)).append(" ");
+                words.append(outcome_words(outcome_of(state.plan.steps[k], runs[k])));
+            }
+        } else {
+            const SequenceRun run = run_action_at(scenario, state.randomTable, lane.seedIndex, p);
+            detail["lane"] = log_json(run);
+            words = outcome_words(outcome_of(scenario, run));
+        }
+        output.json["details"].push_back(detail);
+        text.append("位置 ").append(std::to_string(p)).append("（消費 ");
+        text.append(std::to_string(p - lane.position)).append("）：").append(words).append("\n");
+    }
+    output.text += utf8_of(text.c_str());
+}
+
 }  // namespace
 
 CommandOutput command_search(const CommandLine& line) {
-    check_arguments(line, 1, {"--marks"});
+    check_arguments(line, 1, {"--marks", "--details"});
     bool hasMarks = false;
     const std::unique_ptr<AppState> owner =
         fresh_scenario_state(line.positionals[0], &cli_game_tables(line), &hasMarks);
@@ -105,10 +141,17 @@ CommandOutput command_search(const CommandLine& line) {
         std::memcpy(state.markText, pattern.data(), pattern.size());
         hasMarks = true;
     }
-    CommandOutput output =
-        state.plan.stepCount > 0 ? search_plan_output(state, state.plan) : search_output(state);
+    const Action scenario = state;  // as read: the search leaves its last battle's HP behind
+    std::vector<int> positions;
+    CommandOutput output = state.plan.stepCount > 0
+                               ? search_plan_output(state, state.plan, positions)
+                               : search_output(state, positions);
     if (hasMarks) {
         add_common(state, output);
+    }
+    if (line.options.count("--details") != 0) {
+        static_cast<Action&>(state) = scenario;
+        add_details(state, scenario, positions, output);
     }
     return output;
 }

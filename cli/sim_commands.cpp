@@ -18,19 +18,19 @@ std::unique_ptr<AppState> scenario_state(const CommandLine& line) {
 
 CommandOutput command_run(const CommandLine& line) {
     const std::unique_ptr<AppState> owner = scenario_state(line);
-    AppState& state = *owner;
-    const TurnPlan plan = state.plan;
+    const AppState& state = *owner;
     CommandOutput output;
     output.json = {{"lanes", nlohmann::json::array()}};
     std::string text;
-    for (Lane& lane : state.lanes) {
-        if (plan.stepCount > 0) {
-            output.json["lanes"].push_back(run_plan_on_lane(state, plan, lane, text));
+    for (const Lane& lane : state.lanes) {
+        if (state.plan.stepCount > 0) {
+            output.json["lanes"].push_back(run_plan_on_lane(state, lane, text));
             continue;
         }
-        run_state_events(state, lane);
-        output.json["lanes"].push_back(log_json(state, lane));
-        text += log_text(state, lane);
+        const SequenceRun run =
+            run_action_at(state, state.randomTable, lane.seedIndex, lane.position);
+        output.json["lanes"].push_back(log_json(run));
+        text += log_text(state.randomTable, state, run);
     }
     output.text = utf8_of(text.c_str());
     return output;

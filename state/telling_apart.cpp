@@ -2,22 +2,6 @@
 
 #include <algorithm>
 
-void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,
-                      int count, int position, SequenceRuns& runs) {
-    for (int c = 0; c < std::min(count, kSeedCount); ++c) {
-        CombatantState ally = action.ally;
-        CombatantState enemy = action.enemy;
-        SequenceRun& run = runs[c];
-        run.log = ConsumptionLog{};
-        run.log.seedIndex = seeds[c];
-        run.log.position = position;
-        run_events(ally, enemy, run.log, action.predictSwitch, action.eventSwitches,
-                   table.sequences[seeds[c]], action.growthRates);
-        run.allyHpAfterBattle = ally.hpAfterBattle;
-        run.enemyHpAfterBattle = enemy.hpAfterBattle;
-    }
-}
-
 void find_telling_entry(const SequenceRuns& runs, int count, TellingEntry& telling) {
     count = std::clamp(count, 0, kSeedCount);
     telling.entry = -1;

@@ -1,26 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include "random/marks.h"
-#include "random/random_table.h"
-#include "sim/consumption_log.h"
-#include "state/action.h"
-
-// What an action gives on one sequence from one position: its log and both units' HP after
-// its battle.
-struct SequenceRun {
-    ConsumptionLog log;
-    std::int32_t allyHpAfterBattle;
-    std::int32_t enemyHpAfterBattle;
-};
-using SequenceRuns = std::array<SequenceRun, kSeedCount>;
-
-// Runs the action's events as lane 0 would, once on each of count sequences (at most 64), each
-// from position.
-void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,
-                      int count, int position, SequenceRuns& runs);
+#include "state/action_runs.h"
 
 enum TellingSide { kTellingPasses = 0, kTellingFails = 1 };
 

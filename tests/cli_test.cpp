@@ -299,4 +299,40 @@ TEST(CliPlan, RefusesBadStepsNamingStepAndMember) {
     }
 }
 
+TEST(CliSearch, DetailsTellWhatToSpendAndWhatHappensThere) {
+    json lane30 = json::parse(std::ifstream(kSamplesDir + "/level-up-search.json"));
+    lane30["lanes"] = json::parse(R"([{"seedIndex": 0, "position": 30}])");
+    const std::string levelUp = test_file("lane30.json", lane30.dump());
+    // scenario, detail: its position and spend, then lane 0's count, both HP after and the hits,
+    // or where each step starts and what it spends. The battle before the level-up at 30
+    // starts at 19, 11 values before lane 0.
+    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {kWorkedBattle, 2, "6 5: 11 30 0 2/1"},
+        {levelUp, 0, "19 -11: 20 40 0 2/0"},
+        {kTurnPlan, 1, "106 105: 106+11 117+9 126+9"}};
+    for (const auto& [scenario, index, expected] : cases) {
+        const json found = run_soramito_json("--data-dir DATA search " + scenario + " --details");
+        const json& detail = found["details"][index];
+        std::string got = detail["position"].dump();
+        got.append(" ").append(detail["spend"].dump()).append(":");
+        if (detail.contains("lane")) {
+            const json& lane = detail["lane"];
+            for (const char* member : {"count", "allyHpAfterBattle", "enemyHpAfterBattle"}) {
+                got.append(" ").append(lane[member].dump());
+            }
+            got.append(" ").append(lane["attackerHitsLanded"].dump()).append("/");
+            got.append(lane["defenderHitsLanded"].dump());
+        }
+        for (const json& step : detail.value("steps", json::array())) {
+            got.append(" ").append(step["position"].dump()).append("+");
+            got.append(step["count"].dump());
+        }
+        EXPECT_EQ(got, expected) << scenario;
+        EXPECT_EQ(found["details"].size(), found["positions"].size()) << scenario;
+    }
+    EXPECT_NE(run_soramito_cli("--data-dir DATA search " + levelUp + " --details")
+                  .out.find("位置 19（消費 -11）：味方40 敵0 命中2/0 成長HP 力 速 運\n"),
+              std::string::npos);
+}
+
 }  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "random/random_table.h"
+#include "sim/consumption_log.h"
+#include "state/turn_plan.h"
+
+// What an action gives on one sequence from one position: its log and both units' HP after
+// its battle.
+struct SequenceRun {
+    ConsumptionLog log;
+    std::int32_t allyHpAfterBattle;
+    std::int32_t enemyHpAfterBattle;
+};
+using SequenceRuns = std::array<SequenceRun, kSeedCount>;
+
+// The action's events, as lane 0 would run them on sequence seedIndex from position.
+SequenceRun run_action_at(const Action& action, const RandomTable& table, int seedIndex,
+                          int position);
+
+// Runs the action's events as lane 0 would, once on each of count sequences (at most 64), each
+// from position.
+void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,
+                      int count, int position, SequenceRuns& runs);
+
+// The plan's steps as lane 0 runs them on sequence seedIndex from position: each step a run of
+// its own members from where the step before stopped. The chain ends before a step that would
+// start past the last lane position; returns how many steps ran.
+using PlanRuns = std::array<SequenceRun, kMaxPlanSteps>;
+int run_plan_chain(const TurnPlan& plan, const RandomTable& table, int seedIndex, int position,
+                   PlanRuns& runs);
