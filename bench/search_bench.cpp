@@ -7,6 +7,8 @@
 #include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
+#include "ui/main_commands.h"
+#include "ui/result_table.h"
 
 namespace {
 
@@ -147,8 +149,26 @@ void BM_CommonFourStepPlan(benchmark::State& bench) {
     run_common(bench, *s, four_step_plan(*s));
 }
 
+// The table of 検索結果 over the whole range: the worked battle with any outcome holds everywhere,
+// 4004 rows, each with its battle run again for its columns.
+void BM_ResultTable(benchmark::State& bench) {
+    auto s = worked_state();
+    s->eventSwitches = {0, 1, 0, 1};
+    s->enemyCondition = {kResultHpUnchanged, 0, 1};
+    s->growthRates[kReMoveRateIndex] = 100;
+    s->growthTable[0][kReMoveRateIndex] = 100;
+    search_from_lane_zero(*s);
+    ResultTable table;
+    for (auto _ : bench) {
+        fill_results_table(*s, table);
+        benchmark::DoNotOptimize(table.order.data());
+    }
+    bench.counters["rows"] = static_cast<double>(table.order.size());
+}
+
 }  // namespace
 
+BENCHMARK(BM_ResultTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FourStepPlan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommonBattle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommonFourStepPlan)->Unit(benchmark::kMillisecond);

@@ -44,6 +44,8 @@ struct UnitRecord {
     std::int32_t hp;
     std::int32_t maxHp;
     std::int32_t hpAfterBattle;
+
+    bool operator==(const UnitRecord&) const = default;
 };
 
 using CombatantState = UnitRecord;

@@ -20,11 +20,11 @@ BattleOutcome simulate_at(AppState& state, ConsumptionLog& log, int seedIndex, i
 }
 
 std::int32_t search_battles(AppState& state, const PositionTest& test, int seedIndex,
-                            int startPosition) {
+                            int startPosition, int limit) {
     const Sequence& sequence = state.randomTable.sequences[seedIndex];
     ConsumptionLog log{};
     std::int32_t found = 0;
-    for (int p = startPosition; p < kSearchEnd && found < kShortSearchLimit; ++p) {
+    for (int p = startPosition; p < kSearchEnd && found < limit; ++p) {
         if (battle_holds_at(test, sequence, p, simulate_at(state, log, seedIndex, p))) {
             state.searchResults[found++] = p;
         }
@@ -33,10 +33,10 @@ std::int32_t search_battles(AppState& state, const PositionTest& test, int seedI
 }
 
 std::int32_t search_re_moves(AppState& state, const PositionTest& test, int seedIndex,
-                             int startPosition) {
+                             int startPosition, int limit) {
     const Sequence& sequence = state.randomTable.sequences[seedIndex];
     std::int32_t found = 0;
-    for (int p = startPosition; p < kSearchEnd && found < kShortSearchLimit; ++p) {
+    for (int p = startPosition; p < kSearchEnd && found < limit; ++p) {
         if (re_move_at(test, sequence, p)) {
             state.searchResults[found++] = p;
         }
@@ -81,7 +81,7 @@ std::int32_t search_battles_before_level_ups(AppState& state, const PositionTest
 
 }  // namespace
 
-std::int32_t search_positions(AppState& state, int seedIndex, int startPosition) {
+std::int32_t search_positions(AppState& state, int seedIndex, int startPosition, int limit) {
     PositionTest test;
     const std::int32_t failure = prepare_position_test(state, test);
     if (failure != 0) {
@@ -92,9 +92,9 @@ std::int32_t search_positions(AppState& state, int seedIndex, int startPosition)
         case SearchMode::kNothing:
             return 0;
         case SearchMode::kReMove:
-            return search_re_moves(state, test, seedIndex, start);
+            return search_re_moves(state, test, seedIndex, start, limit);
         case SearchMode::kBattle:
-            return search_battles(state, test, seedIndex, start);
+            return search_battles(state, test, seedIndex, start, limit);
         case SearchMode::kLevelUp:
         case SearchMode::kLevelUpAfterBattle:
             break;

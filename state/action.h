@@ -22,6 +22,8 @@ struct BattleResultCondition {
     std::int32_t type;
     std::int32_t n;
     std::uint8_t unspecified;  // 1: "指定しない", no condition on this side
+
+    bool operator==(const BattleResultCondition&) const = default;
 };
 
 // Per stat: 0 no wish, 1 must grow ("+1"), 2 must grow by two ("+2").
@@ -39,7 +41,13 @@ struct Action {
     LevelUpWanted levelUpWanted;
     BookFlags booksHeld;
     GrowthRates growthRates;
+
+    bool operator==(const Action&) const = default;
 };
+
+// Whether two actions describe the same, whatever battle their units were last in and wherever
+// the status dialog's lists showed them.
+bool same_action(Action a, Action b);
 
 // An action does something only with 戦闘, レベルアップ or 再行動 on; 移動 alone uses no value.
 inline bool action_acts(const Action& action) {

@@ -18,6 +18,15 @@ constexpr int kSearchResultCapacity = 5005;
 
 using Lane = ConsumptionLog;
 
+// What the window's last search was made with: its results hold only while these stay.
+struct SearchBasis {
+    bool made;
+    std::int32_t seedIndex;
+    Action action;
+    TurnPlan plan;
+    MarkTextBuffer marks;
+};
+
 // Everything the program knows, in one record that lives for the whole run. The unit and
 // growth tables come first (GameTables), as the start-up files fill them; the current action
 // (Action) is what the dialogs set.
@@ -49,6 +58,7 @@ struct AppState : GameTables, Action {
     CandidateList commonSequences;
     std::int32_t commonCount;
     std::array<std::int32_t, kSearchResultCapacity> commonPositions;
+    SearchBasis searchBasis;
     // Both units' HP after lane 0's last battle. The battle panels show these: the units'
     // hpAfterBattle belong to whichever lane or search simulated last.
     std::int32_t laneZeroAllyHpAfter;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "ui/dialog_forms.h"
 #include "ui/main_commands.h"
 #include "ui/resource.h"
+#include "ui/result_table.h"
 #include "worked_units.h"
 
 namespace {
@@ -63,19 +65,20 @@ TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
 }
 
 TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
-    // ally set, switches, whether it searched, the result count (7: left as it was)
+    // ally set, switches, whether it searched, the result count (7: left as it was): the window
+    // searches the whole range, where the command line stops at 11
     const std::vector<std::tuple<bool, EventSwitches, bool, int>> cases = {
         {false, {0, 1, 0, 0}, false, 7},
         {true, {0, 0, 0, 0}, false, 7},
         {true, {1, 0, 0, 0}, true, 0},
-        {true, {0, 0, 0, 1}, true, 11}};
+        {true, {0, 0, 0, 1}, true, 1201}};
     for (const auto& [allySet, switches, searched, count] : cases) {
         AppState& state = allySet ? status_set_state() : started_state();
         std::tie(state.eventSwitches, state.searchResultCount, state.lanes[0].position) =
             std::tuple(switches, 7, 6);
         EXPECT_EQ(search_from_lane_zero(state), searched);
         EXPECT_EQ(state.searchResultCount, count);
-        EXPECT_EQ(state.searchResults[0], count == 11 ? 6 : 0);  // from lane 0's position
+        EXPECT_EQ(state.searchResults[0], count == 1201 ? 6 : 0);  // from lane 0's position
     }
     // The level-up and battle-result dialogs need an ally too.
     EXPECT_EQ(std::make_tuple(dialog_for_menu(started_state(), IDM_LEVEL_UP),
@@ -215,6 +218,55 @@ TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     EXPECT_EQ(state.lanes[1].count, 9);
     EXPECT_EQ(state.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
     EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 0}));
+}
+
+// The worked battle with any outcome, searched from 3995: every position to 4004 is a result.
+AppState& searched_from_3995() {
+    AppState& state = status_set_state();
+    state.eventSwitches = {0, 1, 0, 0};
+    state.enemyCondition = {kResultHpUnchanged, 0, 1};
+    state.lanes[0].position = 3995;
+    search_from_lane_zero(state);
+    return state;
+}
+
+TEST(ResultTable, SortsAndCopiesTheWholeRange) {
+    AppState& state = searched_from_3995();
+    ResultTable table;
+    fill_results_table(state, table);
+    ASSERT_EQ(table.order.size(), 10u);
+    // By 敵HP, then reversed; equal rows keep the search's order.
+    std::string order;
+    for (const int column : {3, 3}) {
+        sort_table(table, column);
+        for (int r = 0; r < 10; ++r) {
+            order += cell_text(table, r, 0, 3995).substr(2) + " ";
+        }
+    }
+    EXPECT_EQ(order, "96 95 97 98 99 00 02 03 04 01 01 95 97 98 99 00 02 03 04 96 ");
+    EXPECT_EQ(table_tsv(table, {0, 9}, 3990),
+              "位置\t消費\t味方HP\t敵HP\t命中\r\n4001\t11\t40\t30\t1/0\r\n"
+              "3996\t6\t40\t10\t1/0\r\n");
+    const std::string csv = table_csv(table, 3995);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "位置,消費,味方HP,敵HP,命中\r");
+}
+
+TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
+    // A move of lane 0's position alone leaves the results as they are.
+    const std::vector<std::pair<std::string, std::function<void(AppState&)>>> changes = {
+        {"lane 0's position", [](AppState& s) { put_lane_at(s, 0, 12); }},
+        {"lane 1", [](AppState& s) { move_lane(s, IDC_LANE1_SEED_UP); }},
+        {"lane 0's sequence", [](AppState& s) { move_lane(s, IDC_LANE0_SEED_UP); }},
+        {"the status", [](AppState& s) { s.enemy.hp = 41; }},
+        {"the conditions", [](AppState& s) { s.enemyCondition.n = 1; }},
+        {"the plan", [](AppState& s) { s.plan.stepCount = 1; }},
+        {"the marks", [](AppState& s) { refresh_seed_candidates(s, "o"); }}};
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        AppState& state = searched_from_3995();
+        EXPECT_FALSE(search_results_stale(state));
+        changes[i].second(state);
+        EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/drawing.h"
 
 #include "data/names.h"
+#include "ui/main_commands.h"
 #include "ui/painter.h"
 #include "ui/seed_hints.h"
 
@@ -240,7 +241,7 @@ void draw_conditions(Painter& painter, const AppState& state) {
 // least two of the widest positions, so that the lines stay above the pattern box however narrow
 // the window.
 int draw_positions(Painter& painter, int left, int top, const std::int32_t* positions, int count,
-                   int clientWidth) {
+                   int clientWidth, bool stale = false) {
     FlowingText flow{painter, left, top, 16, std::max(clientWidth, left + 2 * 5 * 8)};
     for (int r = 0; r < count && r < kSearchResultCapacity; ++r) {
         if (r == 10) {
@@ -249,16 +250,20 @@ int draw_positions(Painter& painter, int left, int top, const std::int32_t* posi
         }
         flow.add("", "%d ", positions[r]);
     }
+    if (stale) {
+        flow.add("", "（条件が変わりました）");
+    }
     flow.finish();
     return flow.top;
 }
 
-// The last search's positions; under them, where the marks leave several sequences, those that
-// hold on every one of them.
+// The last search's positions, and whether they still hold; under them, where the marks leave
+// several sequences, those that hold on every one of them.
 void draw_search_results(Painter& painter, const AppState& state, int clientWidth) {
     painter.text(464, 316, "候補：");
-    const int last = draw_positions(painter, 512, 316, state.searchResults.data(),
-                                    state.searchResultCount, clientWidth);
+    const int last =
+        draw_positions(painter, 512, 316, state.searchResults.data(), state.searchResultCount,
+                       clientWidth, search_results_stale(state));
     if (!state.commonShown) {
         return;
     }

@@ -87,15 +87,18 @@ bool move_lane(AppState& state, int commandId) {
     return true;
 }
 
-bool jump_lane(AppState& state, int lane, const char* boxText) {
-    char text[kPositionBoxChars + 1] = {};
-    std::strncpy(text, boxText, kPositionBoxChars);
-    const std::int32_t position = text_to_long(text);
+bool put_lane_at(AppState& state, int lane, std::int32_t position) {
     if (position < kFirstLanePosition || position > kLastLanePosition) {
         return false;
     }
     set_lane(state, lane, state.lanes[lane].seedIndex, position);
     return true;
+}
+
+bool jump_lane(AppState& state, int lane, const char* boxText) {
+    char text[kPositionBoxChars + 1] = {};
+    std::strncpy(text, boxText, kPositionBoxChars);
+    return put_lane_at(state, lane, text_to_long(text));
 }
 
 bool search_from_lane_zero(AppState& state) {
@@ -104,10 +107,32 @@ bool search_from_lane_zero(AppState& state) {
     if (!anySwitch || !ally_is_set(state)) {
         return false;
     }
+    const Action action = state;
     state.searchResultCount =
-        search_positions(state, state.lanes[0].seedIndex, state.lanes[0].position);
+        search_positions(state, state.lanes[0].seedIndex, state.lanes[0].position, kSearchEnd);
     search_common_positions(state);
+    static_cast<Action&>(state) = action;
+    SearchBasis& basis = state.searchBasis;
+    basis.made = true;
+    basis.seedIndex = state.lanes[0].seedIndex;
+    basis.action = action;
+    basis.plan = state.plan;
+    std::memcpy(basis.marks, state.markText, sizeof basis.marks);
     return true;
+}
+
+bool search_results_stale(const AppState& state) {
+    const SearchBasis& basis = state.searchBasis;
+    if (!basis.made) {
+        return false;
+    }
+    bool samePlan = basis.plan.stepCount == state.plan.stepCount;
+    for (int k = 0; samePlan && k < std::clamp(state.plan.stepCount, 0, kMaxPlanSteps); ++k) {
+        samePlan = same_action(basis.plan.steps[k], state.plan.steps[k]);
+    }
+    return !samePlan || basis.seedIndex != state.lanes[0].seedIndex ||
+           !same_action(basis.action, state) ||
+           std::strncmp(basis.marks, state.markText, kMarkTextCapacity) != 0;
 }
 
 bool refresh_seed_candidates(AppState& state, const char* patternText) {

@@ -16,11 +16,20 @@ inline constexpr int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROU
 // The lane buttons 4000 to 4007: one position forward or back, the next or previous seed.
 bool move_lane(AppState& state, int commandId);
 
+// Puts a lane at a position of its sequence and runs it; false outside the lane positions.
+bool put_lane_at(AppState& state, int lane, std::int32_t position);
+
 // "移動": the position box's text (Shift-JIS, at most 9 characters) read as atol reads it.
 bool jump_lane(AppState& state, int lane, const char* boxText);
 
-// "検索": searches from lane 0 when an event is switched on and an ally is set.
+// "検索": searches from lane 0 when an event is switched on and an ally is set: over the whole
+// range, for the table of results (the window's line shows the first ten), and what it was made
+// with.
 bool search_from_lane_zero(AppState& state);
+
+// Whether lane 0's sequence, the status, the conditions, the plan or the marks changed since the
+// last search, so that its results no longer hold; a move of lane 0 alone changes nothing.
+bool search_results_stale(const AppState& state);
 
 // The most near sequences the window lists.
 constexpr int kMaxNearShown = 6;

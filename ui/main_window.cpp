@@ -9,6 +9,7 @@
 #include "ui/main_commands.h"
 #include "ui/program.h"
 #include "ui/resource.h"
+#include "ui/results_window.h"
 #include "ui/session_files.h"
 #include "ui/wide_text.h"
 
@@ -45,6 +46,7 @@ const ChildControl kChildControls[] = {
     {IDC_LANE1_JUMP, false, "移動", 424, 93, 40, 20},
     {IDC_LANE1_POSITION, true, "", 380, 92, 40, 22},
     {IDC_SEARCH, false, "検索", 460, 292, 40, 20},
+    {IDC_RESULTS, false, "一覧", 505, 292, 40, 20},
 };
 
 HFONT create_font(bool underline) {
@@ -250,4 +252,6 @@ void invalidate_window(HWND window) {
     if (window != nullptr) {
         InvalidateRect(window, nullptr, FALSE);
     }
+    // What changed the main window may have made the results stale or moved lane 0.
+    follow_main_window();
 }

@@ -5,6 +5,7 @@
 #include "ui/main_commands.h"
 #include "ui/program.h"
 #include "ui/resource.h"
+#include "ui/results_window.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -38,8 +39,11 @@ void handle_main_command(HWND window, WPARAM command) {
         }
     } else if (id == IDC_SEARCH) {
         if (search_from_lane_zero(state)) {
+            refill_results_window();
             invalidate_window(window);
         }
+    } else if (id == IDC_RESULTS) {
+        show_results_window(window);
     } else if (id == IDC_LANE0_JUMP) {
         jump(window, 0);
     } else if (id == IDC_LANE1_JUMP) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -225,13 +227,30 @@ TEST_F(Program, PlayersSession) {
     });
     command(IDC_SEARCH);
     EXPECT_EQ(std::make_tuple(state.predictSwitch, state.searchResultCount, state.searchResults[2]),
-              std::make_tuple(0, 11, 6));
+              std::make_tuple(0, 1044, 6));  // the whole range, for the table
     // Marks that leave 0, 16 and 51, lane 0 on 0 right behind them: the positions that hold on
     // all three are drawn under the results.
     EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
     SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 8, 480));
     command(IDC_SEARCH);
     EXPECT_EQ(drawn_after(wide("どれでも：")).substr(0, 3), L"38 ");
+    // 一覧 lists every result; a double-click on the third row puts lane 0 there, which leaves
+    // the results as they are, unlike a change of lane 0's sequence.
+    command(IDC_RESULTS);
+    HWND results = FindWindowW(L"SoramitoResults", nullptr);
+    HWND list = GetDlgItem(results, 101);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ListView_GetItemCount(list), state.searchResultCount);
+    RECT row{};
+    ListView_GetItemRect(list, 2, &row, LVIR_BOUNDS);
+    const LPARAM point = MAKELPARAM(row.left + 8, (row.top + row.bottom) / 2);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
+    }
+    EXPECT_EQ(state.lanes[0].position, state.searchResults[2]);
+    EXPECT_EQ(window_text(results), wide("検索結果"));
+    command(IDC_LANE0_SEED_UP);
+    EXPECT_EQ(window_text(results), wide("検索結果（条件が変わりました）"));
     dialog(IDM_LEVEL_UP, [](HWND box) {
         EXPECT_EQ(texts(box, {1000, 4100, 4000}), wide("アルト| 80%|+1|"));
         click(box, 2000);  // ヘズルの書, stored at once

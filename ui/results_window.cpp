@@ -1,0 +1,306 @@
+#include "ui/results_window.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ui/main_commands.h"
+#include "ui/program.h"
+#include "ui/result_table.h"
+#include "ui/safe_file.h"
+#include "ui/session.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"SoramitoResults";
+constexpr int kTabsId = 100;
+constexpr int kListId = 101;
+constexpr int kSaveId = 102;
+constexpr int kTabsHeight = 26;
+constexpr int kButtonHeight = 24;
+constexpr int kButtonWidth = 80;
+
+struct ResultsWindow {
+    HWND window;
+    HWND tabs;
+    HWND list;
+    HWND save;
+    ResultTable tables[2];  // 結果, どれでも
+    int shown;
+    bool hasCommon;
+};
+
+ResultsWindow& results() {
+    static ResultsWindow r;
+    return r;
+}
+
+ResultTable& shown_table() {
+    return results().tables[results().shown];
+}
+
+std::wstring wide(const std::string& shiftJis) {
+    return wide_from_shift_jis(shiftJis).text;
+}
+
+int lane_position() {
+    return app_state().lanes[0].position;
+}
+
+void show_title() {
+    const std::string title =
+        search_results_stale(app_state()) ? "検索結果（条件が変わりました）" : "検索結果";
+    SetWindowTextW(results().window, wide(title).c_str());
+}
+
+// The shown table's columns and row count; the list asks for each cell as it draws it.
+void show_table() {
+    ResultsWindow& r = results();
+    const ResultTable& table = shown_table();
+    ListView_DeleteAllItems(r.list);
+    while (ListView_DeleteColumn(r.list, 0)) {
+    }
+    for (int c = 0; c < static_cast<int>(table.columns.size()); ++c) {
+        std::wstring title = wide(column_title(table, c));
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = title.data();
+        const ColumnKind kind = table.columns[static_cast<std::size_t>(c)].kind;
+        column.cx = kind == ColumnKind::kPart     ? 220
+                    : kind == ColumnKind::kChain  ? 140
+                    : kind == ColumnKind::kGrowth ? 120
+                                                  : 60;
+        column.iSubItem = c;
+        ListView_InsertColumn(r.list, c, &column);
+    }
+    ListView_SetItemCountEx(r.list, static_cast<int>(table.order.size()), 0);
+}
+
+void show_tabs() {
+    ResultsWindow& r = results();
+    TabCtrl_DeleteAllItems(r.tabs);
+    const char* const names[] = {"結果", "どれでも"};
+    for (int t = 0; t < (r.hasCommon ? 2 : 1); ++t) {
+        std::wstring name = wide(names[t]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = name.data();
+        TabCtrl_InsertItem(r.tabs, t, &item);
+    }
+    TabCtrl_SetCurSel(r.tabs, r.shown);
+}
+
+void lay_out(int width, int height) {
+    ResultsWindow& r = results();
+    MoveWindow(r.tabs, 0, 0, width, kTabsHeight, TRUE);
+    MoveWindow(r.list, 0, kTabsHeight, width, height - kTabsHeight - kButtonHeight - 8, TRUE);
+    MoveWindow(r.save, width - kButtonWidth - 4, height - kButtonHeight - 4, kButtonWidth,
+               kButtonHeight, TRUE);
+}
+
+void copy_rows() {
+    ResultsWindow& r = results();
+    std::vector<int> rows;
+    for (int i = ListView_GetNextItem(r.list, -1, LVNI_SELECTED); i >= 0;
+         i = ListView_GetNextItem(r.list, i, LVNI_SELECTED)) {
+        rows.push_back(i);
+    }
+    const std::wstring text = wide(table_tsv(shown_table(), rows, lane_position()));
+    if (!OpenClipboard(r.window)) {
+        return;
+    }
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+// The shown table as CSV in UTF-8 with a byte order mark, so that a spreadsheet reads the
+// Japanese; written as safely as a session.
+void save_table() {
+    ResultsWindow& r = results();
+    wchar_t name[MAX_PATH] = L"results.csv";
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = r.window;
+    dialog.lpstrFilter = L"CSV (*.csv)\0*.csv\0";
+    dialog.lpstrFile = name;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = L"csv";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) {
+        return;
+    }
+    const std::string csv =
+        "\xEF\xBB\xBF" + kWindowCodec.toUtf8(table_csv(shown_table(), lane_position()));
+    std::wstring why;
+    if (!write_file_safely(name, csv, why)) {
+        MessageBoxW(r.window, (L"保存できません：" + std::wstring(name) + L"\n" + why).c_str(), L"",
+                    MB_OK | MB_ICONERROR);
+    }
+}
+
+// A double-click or Enter on a row puts lane 0 at its position.
+void act_on_row(int shownRow) {
+    const ResultTable& table = shown_table();
+    if (shownRow < 0 || shownRow >= static_cast<int>(table.order.size())) {
+        return;
+    }
+    const std::int32_t row = table.order[static_cast<std::size_t>(shownRow)];
+    if (put_lane_at(app_state(), 0, table.positions[static_cast<std::size_t>(row)])) {
+        invalidate_window(window_handles().mainWindow);
+    }
+}
+
+LRESULT on_notify(const NMHDR& header) {
+    ResultsWindow& r = results();
+    if (header.hwndFrom == r.tabs && header.code == TCN_SELCHANGE) {
+        r.shown = TabCtrl_GetCurSel(r.tabs) == 1 ? 1 : 0;
+        show_table();
+        return 0;
+    }
+    if (header.hwndFrom != r.list) {
+        return 0;
+    }
+    switch (header.code) {
+        case LVN_GETDISPINFOW: {
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
+            const ResultTable& table = shown_table();
+            if ((item.mask & LVIF_TEXT) != 0 && item.iItem >= 0 &&
+                item.iItem < static_cast<int>(table.order.size()) && item.cchTextMax > 0) {
+                const std::wstring text =
+                    wide(cell_text(table, item.iItem, item.iSubItem, lane_position()));
+                lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+            }
+            return 0;
+        }
+        case LVN_COLUMNCLICK:
+            sort_table(shown_table(), reinterpret_cast<const NMLISTVIEW*>(&header)->iSubItem);
+            InvalidateRect(r.list, nullptr, TRUE);
+            return 0;
+        case LVN_ITEMACTIVATE:
+            act_on_row(reinterpret_cast<const NMITEMACTIVATE*>(&header)->iItem);
+            return 0;
+        case LVN_KEYDOWN:
+            if (reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey == 'C' &&
+                GetKeyState(VK_CONTROL) < 0) {
+                copy_rows();
+            }
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            lay_out(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_NOTIFY:
+            return on_notify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kSaveId) {
+                save_table();
+            }
+            return 0;
+        case WM_CLOSE:
+            // Hidden, not destroyed: it opens again where the player left it.
+            ShowWindow(window, SW_HIDE);
+            return 0;
+        case WM_DESTROY:
+            results().window = nullptr;
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+HWND child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id) {
+    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   window_handles().instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
+    return control;
+}
+
+bool create_results_window(HWND owner) {
+    ResultsWindow& r = results();
+    const HINSTANCE instance = window_handles().instance;
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = results_procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = static_cast<HCURSOR>(
+        LoadImageW(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    r.window = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                               CW_USEDEFAULT, 640, 420, owner, nullptr, instance, nullptr);
+    if (r.window == nullptr) {
+        return false;
+    }
+    r.tabs = child(r.window, WC_TABCONTROLW, L"", 0, kTabsId);
+    r.list =
+        child(r.window, WC_LISTVIEWW, L"",
+              WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, kListId);
+    ListView_SetExtendedListViewStyle(r.list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    r.save = child(r.window, L"Button", wide("保存…").c_str(), WS_TABSTOP, kSaveId);
+    RECT client{};
+    GetClientRect(r.window, &client);
+    lay_out(client.right, client.bottom);
+    return true;
+}
+
+}  // namespace
+
+void show_results_window(HWND owner) {
+    ResultsWindow& r = results();
+    if (r.window == nullptr && !create_results_window(owner)) {
+        return;
+    }
+    show_tabs();
+    show_table();
+    show_title();
+    ShowWindow(r.window, SW_SHOW);
+    SetForegroundWindow(r.window);
+}
+
+void refill_results_window() {
+    ResultsWindow& r = results();
+    const AppState& state = app_state();
+    fill_results_table(state, r.tables[0]);
+    fill_common_table(state, r.tables[1]);
+    r.hasCommon = state.commonShown;
+    r.shown = r.hasCommon ? r.shown : 0;
+    if (r.window != nullptr) {
+        show_tabs();
+        show_table();
+        show_title();
+    }
+}
+
+void follow_main_window() {
+    const ResultsWindow& r = results();
+    if (r.window != nullptr) {
+        show_title();
+        InvalidateRect(r.list, nullptr, FALSE);
+    }
+}
