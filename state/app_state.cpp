@@ -71,8 +71,48 @@ void run_state_events(AppState& state, ConsumptionLog& log) {
                state.randomTable.sequences[log.seedIndex], state.growthRates);
 }
 
+namespace {
+
+// The plan's chain as one log: each step's entries after the one before, as many as fit.
+void run_lane_plan(AppState& state, int lane) {
+    Lane& log = state.lanes[lane];
+    LaneSteps& steps = state.laneSteps[lane];
+    PlanRuns runs;
+    steps.count = run_plan_chain(state.plan, state.randomTable, log.seedIndex, log.position, runs);
+    log.success.fill(0);
+    log.count = 0;
+    for (int k = 0; k < steps.count; ++k) {
+        const Lane& step = runs[k].log;
+        StepSpan& span = steps.spans[k];
+        span.start = log.count;
+        for (int i = 0; i < step.count && log.count < kLogCapacity; ++i, ++log.count) {
+            log.codes[log.count] = step.codes[i];
+            log.success[log.count] = step.success[i];
+        }
+        span.end = log.count;
+        span.predictSwitch = state.plan.steps[k].predictSwitch;
+        span.predictStart = span.start + step.predictStart;
+        span.predictEnd = span.start + step.predictEnd;
+        for (int slot = 0; slot < kStrikeStartSlots; ++slot) {
+            const std::int32_t first = step.strikeStarts[slot];
+            span.strikeStarts[slot] = first == kNoStrikeGroup ? first : span.start + first;
+        }
+    }
+    if (lane == 0 && steps.count > 0) {
+        state.laneZeroAllyHpAfter = runs[0].allyHpAfterBattle;
+        state.laneZeroEnemyHpAfter = runs[0].enemyHpAfterBattle;
+    }
+}
+
+}  // namespace
+
 void rerun_lane(AppState& state, int lane) {
     if (!ally_is_set(state)) {
+        return;
+    }
+    state.laneSteps[lane].count = 0;
+    if (state.plan.stepCount > 0) {
+        run_lane_plan(state, lane);
         return;
     }
     run_state_events(state, state.lanes[lane]);

@@ -18,6 +18,24 @@ constexpr int kSearchResultCapacity = 5005;
 
 using Lane = ConsumptionLog;
 
+// One action's entries within a lane's log, as a plan's chain fills it: where a step's entries
+// begin and end, and, counted from the lane's first entry too, its predicted battle and the
+// first entries of its strike groups (kNoStrikeGroup where a group is missing).
+struct StepSpan {
+    std::int32_t start;
+    std::int32_t end;
+    std::int32_t predictSwitch;
+    std::int32_t predictStart;
+    std::int32_t predictEnd;
+    std::array<std::int32_t, kStrikeStartSlots> strikeStarts;
+};
+
+// A lane's log while a plan is in use: the steps one after another (none without a plan).
+struct LaneSteps {
+    std::int32_t count;
+    std::array<StepSpan, kMaxPlanSteps> spans;
+};
+
 // What the window's last search was made with: its results hold only while these stay.
 struct SearchBasis {
     bool made;
@@ -34,6 +52,7 @@ struct AppState : GameTables, Action {
     RandomTable randomTable;
     std::array<Lane, kLaneCount> lanes;
     TurnPlan plan;
+    std::array<LaneSteps, kLaneCount> laneSteps;
     MarkTextBuffer markText;
     MarkTextBuffer lastMarkText;
     MarkArray marks;
@@ -83,8 +102,9 @@ std::int32_t ally_re_move_rate(const AppState& state);
 // cursor, whatever the ally's name.
 void run_state_events(AppState& state, ConsumptionLog& log);
 
-// Re-runs the events of one lane from its cursor, when an ally is set; a run of lane 0 keeps
-// its battle's HP for the panels.
+// Re-runs the events of one lane from its cursor, when an ally is set: the state's action, or,
+// while a plan is in use, its steps one after another. A run of lane 0 keeps its battle's HP
+// (the first step's) for the panels.
 void rerun_lane(AppState& state, int lane);
 
 // Finds tellingEntry afresh, after the marks or the action changed: only when an ally is set and

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,8 +11,10 @@
 #include "data/unit_file.h"
 #include "ui/dialog_forms.h"
 #include "ui/main_commands.h"
+#include "ui/plan_steps.h"
 #include "ui/resource.h"
 #include "ui/result_table.h"
+#include "ui/session.h"
 #include "worked_units.h"
 
 namespace {
@@ -267,6 +271,53 @@ TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
         changes[i].second(state);
         EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
     }
+}
+
+TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
+    AppState& state = status_set_state();
+    state.eventSwitches = {0, 1, 0, 0};
+    state.enemyCondition = {kResultHpAtMost, 0, 0};
+    // button, selected before, the plan's lines, the step selected after
+    const auto lines = [&state] {
+        std::string all;
+        for (int k = 0; k < state.plan.stepCount; ++k) {
+            all += plan_step_line(state.plan.steps[k], k + 1) + "|";
+        }
+        return all;
+    };
+    using B = PlanButton;
+    EXPECT_EQ(press_plan_button(state, B::kAdd, -1).selected, 0);
+    state.eventSwitches = {0, 0, 1, 1};
+    state.levelUpWanted = {1, 1, 0, 0, 1, 0, 0, 0, 0};
+    press_plan_button(state, B::kAdd, 0);
+    EXPECT_EQ(lines(), "1 戦闘 アルト→山賊ガロ 敵HP:0↓|2 レベルアップ HP力速 再行動|");
+    EXPECT_EQ(state.lanes[0].count, 11 + 9 + 1);  // the lanes show the chain
+    EXPECT_EQ(press_plan_button(state, B::kUp, 1).selected, 0);
+    EXPECT_EQ(press_plan_button(state, B::kDown, 1).changed, false);  // already the last
+    state.eventSwitches = {1, 0, 0, 0};  // 移動 alone acts on nothing: no step of it
+    EXPECT_EQ(std::make_pair(press_plan_button(state, B::kReplace, 0).changed,
+                             press_plan_button(state, B::kAdd, 0).changed),
+              std::make_pair(false, false));
+    EXPECT_TRUE(press_plan_button(state, B::kRecall, 1).changed);
+    EXPECT_EQ(state.eventSwitches, (EventSwitches{0, 1, 0, 0}));
+    state.predictSwitch = 1;
+    press_plan_button(state, B::kReplace, 1);
+    EXPECT_EQ(lines(), "1 レベルアップ HP力速 再行動|2 戦闘 アルト→山賊ガロ 敵HP:0↓ 予測消費|");
+    EXPECT_EQ(press_plan_button(state, B::kDelete, 1).selected, 0);
+    for (int k = 0; k < 20; ++k) {
+        press_plan_button(state, B::kAdd, 0);
+    }
+    EXPECT_EQ(state.plan.stepCount, 16);
+    EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
+    EXPECT_EQ(std::make_pair(state.plan.stepCount, state.laneSteps[0].count), std::make_pair(0, 0));
+}
+
+TEST(PlanSteps, TheWindowSearchesThePlanAsTheCommandLineDoes) {
+    AppState& state = started_state();
+    std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
+    open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
+    ASSERT_TRUE(search_from_lane_zero(state));
+    EXPECT_EQ(state.searchResultCount, 178);
 }
 
 }  // namespace

@@ -116,6 +116,23 @@ TEST(Drawing, PredictedBattleIsAFrameWithItsLabel) {
         std::make_tuple(DrawKind::kRectangle, 195, 78, DrawPen::kPredict, std::string("予測消費")));
 }
 
+TEST(Drawing, APlanShowsItsStepsOneAfterAnother) {
+    // The worked battle uses 11 values; the level-up's first label follows it, behind a mark.
+    AppState& state = status_set_state();
+    state.plan.stepCount = 2;
+    state.plan.steps[0] = state;
+    state.plan.steps[0].eventSwitches = {0, 1, 0, 0};
+    state.plan.steps[1] = state;
+    state.plan.steps[1].eventSwitches = {0, 0, 1, 0};
+    rerun_both_lanes(state);
+    const DrawList& list = draw(state);
+    const DrawStep mark = step_at(list, 66 + 22 * 11, 60);
+    EXPECT_EQ(std::make_tuple(mark.kind, mark.right, mark.bottom, styled_at(list, 69 + 22 * 10, 62),
+                              styled_at(list, 69 + 22 * 11, 62)),
+              std::make_tuple(DrawKind::kRectangle, 67 + 22 * 11, 80, std::string("命b_"),
+                              std::string("HPt_")));
+}
+
 TEST(Drawing, Candidates) {
     AppState& state = started_state();
     state.candidateCount = 9;

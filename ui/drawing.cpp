@@ -10,7 +10,8 @@ namespace {
 constexpr int kLaneColumns = 32;
 constexpr int kPanelBufferSize = 2048;
 
-std::uint32_t code_color(std::int32_t code, int entry, const Lane& lane, std::uint32_t current) {
+std::uint32_t code_color(std::int32_t code, int entry, const StepSpan& span,
+                         std::uint32_t current) {
     switch (code) {
         case kCodeAttackerPrayer:
         case kCodeAttackerMeteor:
@@ -35,16 +36,48 @@ std::uint32_t code_color(std::int32_t code, int entry, const Lane& lane, std::ui
     // the group keeps it.
     std::uint32_t color = current;
     for (int slot = 0; slot < kStrikeStartSlots; slot += 2) {
-        if (entry == lane.strikeStarts[slot]) {
+        if (entry == span.strikeStarts[slot]) {
             color = kColorBlue;
         }
     }
     for (int slot = 1; slot < kStrikeStartSlots; slot += 2) {
-        if (entry == lane.strikeStarts[slot]) {
+        if (entry == span.strikeStarts[slot]) {
             color = kColorRed;
         }
     }
     return color;
+}
+
+// The labels of one action's entries under the values they used, from the line y: while its
+// predicted battle is shown, a frame (and, from four entries on, a label) stands in for that
+// battle's own entries.
+void draw_span(Painter& painter, const Lane& lane, const StepSpan& span, int y) {
+    int first = span.start;
+    if (span.predictSwitch == 1) {
+        const std::int64_t s = span.predictStart;
+        const std::int64_t e = span.predictEnd;
+        first = span.predictEnd;
+        if (e - s >= 1) {
+            painter.pen = DrawPen::kPredict;
+            painter.rectangle(static_cast<int>(69 + 22 * s), y, static_cast<int>(63 + 22 * e),
+                              y + 16);
+            painter.pen = DrawPen::kBlack;
+        }
+        if (e - s >= 4) {
+            painter.color = kColorPredict;
+            painter.text(static_cast<int>(22 * span.start + (e - s) * 11 + 34), y, "予測消費");
+        }
+    }
+    const int end = std::clamp(span.end, 0, kLogCapacity);
+    for (int m = std::max(first, 0); m < end; ++m) {
+        const std::int32_t code = lane.codes[m];
+        if (code < 0 || code >= kConsumptionCodeCount) {
+            continue;
+        }
+        painter.color = code_color(code, m, span, painter.color);
+        painter.font = lane.success[m] == 1 ? DrawFont::kUnderline : DrawFont::kNormal;
+        painter.text(69 + 22 * m, y, kConsumptionLabels[code], 2);
+    }
 }
 
 void draw_lane(Painter& painter, const AppState& state, int k) {
@@ -66,31 +99,21 @@ void draw_lane(Painter& painter, const AppState& state, int k) {
     painter.text(5, y0 + 20, "○×法：");
     painter.text(5, y0 + 40, "使い道：");
 
-    int first = 0;
-    if (state.predictSwitch == 1) {
-        const std::int64_t s = lane.predictStart;
-        const std::int64_t e = lane.predictEnd;
-        first = lane.predictEnd;
-        if (e - s >= 1) {
-            painter.pen = DrawPen::kPredict;
-            painter.rectangle(static_cast<int>(69 + 22 * s), y0 + 40, static_cast<int>(63 + 22 * e),
-                              y0 + 56);
-            painter.pen = DrawPen::kBlack;
-        }
-        if (e - s >= 4) {
-            painter.color = kColorPredict;
-            painter.text(static_cast<int>((e - s) * 11 + 34), y0 + 40, "予測消費");
-        }
+    const LaneSteps& steps = state.laneSteps[k];
+    if (steps.count <= 0) {
+        draw_span(painter, lane,
+                  StepSpan{0, lane.count, state.predictSwitch, lane.predictStart, lane.predictEnd,
+                           lane.strikeStarts},
+                  y0 + 40);
     }
-    const int count = std::clamp(lane.count, 0, kLogCapacity);
-    for (int m = std::max(first, 0); m < count; ++m) {
-        const std::int32_t code = lane.codes[m];
-        if (code < 0 || code >= kConsumptionCodeCount) {
-            continue;
+    // A plan's steps one after another, each later one behind a thin mark where it begins.
+    for (int s = 0; s < std::min(steps.count, kMaxPlanSteps); ++s) {
+        const StepSpan& span = steps.spans[s];
+        if (s > 0) {
+            painter.pen = DrawPen::kBlack;
+            painter.rectangle(66 + 22 * span.start, y0 + 38, 67 + 22 * span.start, y0 + 58);
         }
-        painter.color = code_color(code, m, lane, painter.color);
-        painter.font = lane.success[m] == 1 ? DrawFont::kUnderline : DrawFont::kNormal;
-        painter.text(69 + 22 * m, y0 + 40, kConsumptionLabels[code], 2);
+        draw_span(painter, lane, span, y0 + 40);
     }
     painter.font = DrawFont::kNormal;
     painter.color = kColorBlack;

@@ -47,6 +47,17 @@ void search_common_positions(AppState& state) {
                                       state.lanes[0].position, *work, state.commonPositions.data());
 }
 
+// The plan's results: where each chain begins.
+std::int32_t search_plan_from_lane_zero(AppState& state) {
+    const auto found = std::make_unique<PlanSearchResults>();
+    const std::int32_t result =
+        search_plan(state, state.plan, state.lanes[0].seedIndex, state.lanes[0].position, *found);
+    for (std::int32_t i = 0; i < result; ++i) {
+        state.searchResults[static_cast<std::size_t>(i)] = found->chains[i][0];
+    }
+    return result;
+}
+
 }  // namespace
 
 bool move_lane(AppState& state, int commandId) {
@@ -104,12 +115,14 @@ bool jump_lane(AppState& state, int lane, const char* boxText) {
 bool search_from_lane_zero(AppState& state) {
     const bool anySwitch = std::any_of(state.eventSwitches.begin(), state.eventSwitches.end(),
                                        [](std::int32_t s) { return s == 1; });
-    if (!anySwitch || !ally_is_set(state)) {
+    const bool planInUse = state.plan.stepCount > 0;
+    if ((!anySwitch && !planInUse) || !ally_is_set(state)) {
         return false;
     }
     const Action action = state;
-    state.searchResultCount =
-        search_positions(state, state.lanes[0].seedIndex, state.lanes[0].position, kSearchEnd);
+    state.searchResultCount = planInUse ? search_plan_from_lane_zero(state)
+                                        : search_positions(state, state.lanes[0].seedIndex,
+                                                           state.lanes[0].position, kSearchEnd);
     search_common_positions(state);
     static_cast<Action&>(state) = action;
     SearchBasis& basis = state.searchBasis;

@@ -8,7 +8,7 @@ constexpr int kPositionBoxChars = 9;
 
 // The 条件 items that need a unit: grayed until a status is confirmed.
 inline constexpr int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE,
-                                             IDM_BATTLE_RESULT, IDM_LEVEL_UP};
+                                             IDM_BATTLE_RESULT, IDM_LEVEL_UP, IDM_PLAN};
 
 // What the main window's commands, timer and clicks do to the state. Each returns whether the
 // window must be redrawn; the Win32 side reads the boxes' texts and does the redraw.
@@ -22,9 +22,9 @@ bool put_lane_at(AppState& state, int lane, std::int32_t position);
 // "移動": the position box's text (Shift-JIS, at most 9 characters) read as atol reads it.
 bool jump_lane(AppState& state, int lane, const char* boxText);
 
-// "検索": searches from lane 0 when an event is switched on and an ally is set: over the whole
-// range, for the table of results (the window's line shows the first ten), and what it was made
-// with.
+// "検索": searches from lane 0 when an event is switched on, or a plan is in use, and an ally is
+// set: the action's search, or the plan's, over the whole range for the table of results (the
+// window's line shows the first ten); and what it was made with.
 bool search_from_lane_zero(AppState& state);
 
 // Whether lane 0's sequence, the status, the conditions, the plan or the marks changed since the

@@ -7,6 +7,7 @@
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "ui/main_commands.h"
+#include "ui/plan_window.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/results_window.h"
@@ -252,6 +253,8 @@ void invalidate_window(HWND window) {
     if (window != nullptr) {
         InvalidateRect(window, nullptr, FALSE);
     }
-    // What changed the main window may have made the results stale or moved lane 0.
+    // What changed the main window may have made the results stale, moved lane 0 or, opening a
+    // session, brought another plan.
     follow_main_window();
+    show_plan_steps();
 }

@@ -3,6 +3,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/main_commands.h"
+#include "ui/plan_window.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/results_window.h"
@@ -44,6 +45,10 @@ void handle_main_command(HWND window, WPARAM command) {
         }
     } else if (id == IDC_RESULTS) {
         show_results_window(window);
+    } else if (id == IDM_PLAN) {
+        if (ally_is_set(state)) {
+            show_plan_window(window);
+        }
     } else if (id == IDC_LANE0_JUMP) {
         jump(window, 0);
     } else if (id == IDC_LANE1_JUMP) {

@@ -106,13 +106,13 @@ std::string drawing() {
     return all;
 }
 
-// The text drawn right after the first drawn text that is label.
+// The text drawn right after the last drawn text that is label.
 std::wstring drawn_after(const std::wstring& label) {
     static DrawList list;
     RECT client{};
     GetClientRect(main_window(), &client);
     build_main_window_drawing(app_state(), client.right, list);
-    for (int i = 0; i + 1 < list.count; ++i) {
+    for (int i = list.count - 2; i >= 0; --i) {
         if (wide_from_shift_jis(step_text(list, list.steps[i])).text == label) {
             return wide_from_shift_jis(step_text(list, list.steps[i + 1])).text;
         }
@@ -368,6 +368,12 @@ TEST_F(Program, TheLastSessionComesBackAndABadOneIsKeptAside) {
                               grayed(IDM_LEVEL_UP),
                               message.find(L"last-session.bad.json") != std::wstring::npos),
               std::make_tuple(false, false, true, true));
+}
+
+TEST_F(Program, APlanFileIsOpenedAndSearched) {
+    EXPECT_TRUE(open_session_file(main_window(), SORAMITO_SAMPLES_DIR L"/turn-plan.json"));
+    command(IDC_SEARCH);
+    EXPECT_EQ(drawn_after(wide("候補：")).substr(0, 4), L"103 ");
 }
 
 }  // namespace

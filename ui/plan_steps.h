@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "state/app_state.h"
+
+// What the buttons of the 手順 window do to the plan and the current status and conditions.
+
+enum class PlanButton {
+    kAdd,      // 追加: the current status and conditions as a new last step
+    kReplace,  // 置き換え: the selected step becomes the current status and conditions
+    kRecall,   // 呼び出す: the current status and conditions become the selected step
+    kDelete,   // 削除
+    kUp,       // 上へ
+    kDown,     // 下へ
+    kClear,    // 全部消す
+};
+
+struct PlanEdit {
+    bool changed;
+    int selected;  // the step the list selects afterwards, -1 for none
+
+    bool operator==(const PlanEdit&) const = default;
+};
+
+// A button pressed with the step selected (-1 for none). A step must switch on a battle, a
+// level-up or a re-move, and a plan holds 16 at most: what would break either does nothing.
+// Each change re-runs both lanes.
+PlanEdit press_plan_button(AppState& state, PlanButton button, int selected);
+
+// One step as the list shows it (Shift-JIS): "1 戦闘 アルト→山賊ガロ 敵HP:0↓", "3 レベルアップ
+// HP力速".
+std::string plan_step_line(const Action& step, int number);

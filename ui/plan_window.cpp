@@ -1,0 +1,163 @@
+#include "ui/plan_window.h"
+
+#include <string>
+
+#include "ui/plan_steps.h"
+#include "ui/program.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"SoramitoPlan";
+constexpr int kListId = 100;
+constexpr int kFirstButtonId = 101;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 24;
+
+struct ButtonSpec {
+    PlanButton button;
+    const char* text;
+};
+
+const ButtonSpec kButtons[] = {
+    {PlanButton::kAdd, "追加"},        {PlanButton::kReplace, "置き換え"},
+    {PlanButton::kRecall, "呼び出す"}, {PlanButton::kDelete, "削除"},
+    {PlanButton::kUp, "上へ"},         {PlanButton::kDown, "下へ"},
+    {PlanButton::kClear, "全部消す"}};
+
+struct PlanWindow {
+    HWND window;
+    HWND list;
+};
+
+PlanWindow& plan_window() {
+    static PlanWindow w;
+    return w;
+}
+
+void fill_list(int selected) {
+    const PlanWindow& w = plan_window();
+    const AppState& state = app_state();
+    SendMessageW(w.list, LB_RESETCONTENT, 0, 0);
+    for (int k = 0; k < state.plan.stepCount && k < kMaxPlanSteps; ++k) {
+        SendMessageW(w.list, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(
+                         wide_from_shift_jis(plan_step_line(state.plan.steps[k], k + 1)).text));
+    }
+    SendMessageW(w.list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void press(int index) {
+    AppState& state = app_state();
+    const PlanButton button = kButtons[index].button;
+    const int selected = static_cast<int>(SendMessageW(plan_window().list, LB_GETCURSEL, 0, 0));
+    const PlanEdit edit = press_plan_button(state, button, selected);
+    if (edit.changed) {
+        fill_list(edit.selected);
+        invalidate_window(window_handles().mainWindow);
+        return;
+    }
+    // Why a new step was not taken.
+    const bool writes = button == PlanButton::kAdd || button == PlanButton::kReplace;
+    const char* why = !writes ? nullptr
+                      : !action_acts(state)
+                          ? "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください"
+                      : button == PlanButton::kAdd ? "手順は16個までです"
+                                                   : nullptr;
+    if (why != nullptr) {
+        MessageBoxW(plan_window().window, wide_from_shift_jis(why).text, L"", MB_OK);
+    }
+}
+
+void lay_out(int width, int height) {
+    const PlanWindow& w = plan_window();
+    MoveWindow(w.list, 4, 4, width - kButtonWidth - 16, height - 8, TRUE);
+    for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
+        MoveWindow(GetDlgItem(w.window, kFirstButtonId + b), width - kButtonWidth - 4,
+                   4 + b * (kButtonHeight + 4), kButtonWidth, kButtonHeight, TRUE);
+    }
+}
+
+LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            lay_out(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_COMMAND: {
+            const int index = LOWORD(wParam) - kFirstButtonId;
+            if (index >= 0 && index < static_cast<int>(std::size(kButtons)) &&
+                HIWORD(wParam) == BN_CLICKED) {
+                press(index);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            // Hidden, not destroyed: it opens again where the player left it.
+            ShowWindow(window, SW_HIDE);
+            return 0;
+        case WM_DESTROY:
+            plan_window().window = nullptr;
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+HWND child(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int id) {
+    HWND control = CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
+                                   0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   window_handles().instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
+    return control;
+}
+
+bool create_plan_window(HWND owner) {
+    PlanWindow& w = plan_window();
+    const HINSTANCE instance = window_handles().instance;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = plan_procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = static_cast<HCURSOR>(
+        LoadImageW(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    w.window =
+        CreateWindowExW(0, kClassName, wide_from_shift_jis("手順").text, WS_OVERLAPPEDWINDOW,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 480, 280, owner, nullptr, instance, nullptr);
+    if (w.window == nullptr) {
+        return false;
+    }
+    w.list = child(w.window, L"ListBox", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, kListId);
+    for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
+        child(w.window, L"Button", wide_from_shift_jis(kButtons[b].text).text, WS_TABSTOP,
+              kFirstButtonId + b);
+    }
+    RECT client{};
+    GetClientRect(w.window, &client);
+    lay_out(client.right, client.bottom);
+    return true;
+}
+
+}  // namespace
+
+void show_plan_window(HWND owner) {
+    PlanWindow& w = plan_window();
+    if (w.window == nullptr && !create_plan_window(owner)) {
+        return;
+    }
+    fill_list(-1);
+    ShowWindow(w.window, SW_SHOW);
+    SetForegroundWindow(w.window);
+}
+
+void show_plan_steps() {
+    const PlanWindow& w = plan_window();
+    if (w.window != nullptr) {
+        fill_list(static_cast<int>(SendMessageW(w.list, LB_GETCURSEL, 0, 0)));
+    }
+}
