@@ -54,6 +54,7 @@ dist: win-build
 	rm -rf dist && mkdir -p $(DIST)/samples
 	cp $(WIN_BUILD)/ui/soramito.exe $(WIN_BUILD)/soramito-cli.exe samples/character.txt \
 	  samples/grow.txt $(DIST)/
+	x86_64-w64-mingw32-strip $(DIST)/soramito.exe $(DIST)/soramito-cli.exe
 	cp samples/*.json $(DIST)/samples/
 	pandoc docs/guide-ja.md --standalone --self-contained --toc --shift-heading-level-by=-1 \
 	  --resource-path=docs -H docs/guide-ja-head.html -V lang=ja -o $(DIST)/使い方.html

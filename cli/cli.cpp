@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "data/file_problems.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "text/open_file.h"
@@ -56,6 +57,19 @@ const GameTables& cli_game_tables(const CommandLine& line) {
     return tables;
 }
 
+std::string start_up_warnings(const CommandLine& line) {
+    std::string lines;
+    for (const auto& [name, growthFile] :
+         {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
+        const std::string words =
+            start_up_file_warning(open_file(line.dataDir + "/" + name, "r"), name, growthFile);
+        if (!words.empty()) {
+            lines.append(utf8_of(words.c_str())).append("\n");
+        }
+    }
+    return lines;
+}
+
 std::string utf8_of(const char* shiftJis) {
     return shift_jis_to_utf8(shiftJis);
 }
@@ -78,6 +92,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
             out << output.text;
         }
         out.flush();
+        err << output.warnings;
         return 0;
     } catch (const CLI::CallForVersion& version) {
         out << version.what() << '\n';

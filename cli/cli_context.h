@@ -12,12 +12,16 @@
 struct CommandOutput {
     nlohmann::json json;
     std::string text;
+    std::string warnings;  // UTF-8 lines for stderr, where the command still succeeds
 };
 
 const RandomTable& cli_random_table();
 
 // Reads character.txt, then grow.txt, from the data folder, as the program does at start-up.
 const GameTables& cli_game_tables(const CommandLine& line);
+
+// What reading those two files lost, one line each, as the window says it at start-up.
+std::string start_up_warnings(const CommandLine& line);
 
 std::string utf8_of(const char* shiftJis);
 // Converts a UTF-8 argument or field to Shift-JIS, or raises an error naming it.

@@ -74,6 +74,9 @@ nlohmann::json log_json(const SequenceRun& run) {
 }
 
 std::string log_text(const RandomTable& table, const Action& action, const SequenceRun& run) {
+    if (action.eventSwitches[kSwitchBattle] != 1) {
+        return lane_text(table, action, run.log) + "\n";
+    }
     char hp[160];
     std::snprintf(hp, sizeof hp, "ＨＰ：%s %d→%d　%s %d→%d\n\n", action.ally.name, action.ally.hp,
                   run.allyHpAfterBattle, action.enemy.name, action.enemy.hp,

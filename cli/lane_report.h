@@ -16,7 +16,8 @@ std::string lane_text(const RandomTable& table, const Action& action, const Lane
 // A lane's log as the run reports it, with both units' HP after its battle.
 nlohmann::json log_json(const SequenceRun& run);
 
-// The same in the readable form (Shift-JIS), with both units' HP before and after.
+// The same in the readable form (Shift-JIS), with both units' HP before and after its battle,
+// where it has one.
 std::string log_text(const RandomTable& table, const Action& action, const SequenceRun& run);
 
 // The state's plan as lane 0 runs it from the lane's position, each step reported as a run of

@@ -82,6 +82,7 @@ CommandOutput command_units(const CommandLine& line) {
         text += cells;
     }
     output.text = utf8_of(text.c_str());
+    output.warnings = start_up_warnings(line);
     return output;
 }
 
@@ -115,5 +116,6 @@ CommandOutput command_growth(const CommandLine& line) {
         text += utf8_of("再行動:") + std::to_string(reMoveRate) + "%\n";
     }
     output.text = text;
+    output.warnings = start_up_warnings(line);
     return output;
 }

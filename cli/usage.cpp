@@ -6,7 +6,8 @@ const char* usage_text() {
 The random values of the 64 sequences, which sequence a run of ○/× marks comes from, and what
 a battle, a level-up and a re-move use of them. Options may stand anywhere on the line.
 
-  --data-dir DIR   where character.txt and grow.txt are read (Shift-JIS); default: here
+  --data-dir DIR   where character.txt and grow.txt are read (Shift-JIS); default: the
+                   current folder (in the zip, the program's own folder holds them)
   --json           one JSON object instead of the readable text
   -h, --help       this text;  --version  the version
 
@@ -20,18 +21,20 @@ commands:
       example: soramito-cli identify ×××○○×××○×○×○○×○×○○× --tolerance 1
   units
       the unit and growth tables as read from character.txt and grow.txt
-      example: soramito-cli --data-dir samples units
+      example: soramito-cli units
   growth --ally NAME [--books B,B,...]
       an ally's growth rates with the books held (0 ヘズル ... 11 トード)
-      example: soramito-cli --data-dir samples growth --ally アルト --books 0,3
+      example: soramito-cli growth --ally アルト --books 0,3
   run SCENARIO
       both lanes' events from their positions, entry by entry (a turn's steps one after another)
-      example: soramito-cli --data-dir samples run samples/worked-battle.json
-  search SCENARIO
-      the positions from lane 0's where the wanted outcome happens (with steps: the whole turn)
-      example: soramito-cli --data-dir samples search samples/turn-plan.json
+      example: soramito-cli run samples/worked-battle.json
+  search SCENARIO [--marks PATTERN] [--details]
+      the positions from lane 0's where the wanted outcome happens (with steps: the whole turn);
+      with marks also those that hold on every sequence they match; with --details what to spend
+      and what happens at each
+      example: soramito-cli search samples/turn-plan.json --details
   estimate SCENARIO
       how many values a battle of the scenario's units is taken to use
-      example: soramito-cli --data-dir samples estimate samples/worked-battle.json
+      example: soramito-cli estimate samples/worked-battle.json
 )";
 }

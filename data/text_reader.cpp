@@ -99,21 +99,26 @@ bool scan_literal(TextReader& reader, char expected) {
     return false;
 }
 
-bool scan_word(TextReader& reader, char* word, std::size_t capacity) {
+bool scan_word(TextReader& reader, char* word, std::size_t capacity, std::size_t* runLength) {
     skip_space(reader);
     int byte = reader_get(reader);
     if (byte == kEndOfText) {
         return false;
     }
     std::size_t length = 0;
+    std::size_t run = 0;
     while (byte != kEndOfText && !is_scan_space(byte)) {
         if (length + 1 < capacity) {
             word[length++] = static_cast<char>(byte);
         }
+        ++run;
         byte = reader_get(reader);
     }
     reader_unget(reader, byte);
     word[length] = '\0';
+    if (runLength != nullptr) {
+        *runLength = run;
+    }
     return true;
 }
 

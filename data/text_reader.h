@@ -48,8 +48,10 @@ bool scan_int(TextReader& reader, std::int32_t& value);
 bool scan_literal(TextReader& reader, char expected);
 
 // "%s": skips white space, then reads one run of other bytes; the first capacity - 1 of them
-// are kept, NUL-terminated, and the rest of the run is skipped. False at the end of the text.
-bool scan_word(TextReader& reader, char* word, std::size_t capacity);
+// are kept, NUL-terminated, and the rest of the run is skipped (runLength, if given, is the whole
+// run's). False at the end of the text.
+bool scan_word(TextReader& reader, char* word, std::size_t capacity,
+               std::size_t* runLength = nullptr);
 
 // The first byte of a double-byte Shift-JIS character.
 bool is_shift_jis_lead_byte(unsigned char byte);

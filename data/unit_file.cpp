@@ -43,15 +43,35 @@ void set_skills_from_list(UnitRecord& unit, const char* list) {
     }
 }
 
+// What reading one entry lost, if anything: its rest, or the end of its name.
+void note_entry(const char* entry, std::size_t start, std::size_t run, FileProblem* problem) {
+    if (problem == nullptr || problem->kind != FileProblemKind::kNone) {
+        return;
+    }
+    const std::size_t name = std::strcspn(entry, ",");
+    if (run >= kUnitEntryCapacity) {
+        *problem = {FileProblemKind::kEntryCut, start, static_cast<std::int32_t>(run)};
+    } else if (name > kMaxNameBytes) {
+        *problem = {FileProblemKind::kNameCut, start, static_cast<std::int32_t>(name)};
+    }
+}
+
 // Reads one entry per declared unit; rows past the table are read and dropped so that the
-// entries after them still line up. Returns false once the text has ended.
+// entries after them still line up. Returns false once the text has ended. read counts the
+// entries read.
 bool read_unit_entries(TextReader& reader, std::int32_t declared,
-                       std::array<UnitRecord, kUnitTableCapacity>& rows) {
+                       std::array<UnitRecord, kUnitTableCapacity>& rows, std::int32_t& read,
+                       FileProblem* problem) {
     char entry[kUnitEntryCapacity];
     for (std::int32_t i = 0; i < declared; ++i) {
-        if (!scan_word(reader, entry, sizeof entry)) {
+        skip_space(reader);
+        const std::size_t start = reader.offset;
+        std::size_t run = 0;
+        if (!scan_word(reader, entry, sizeof entry, &run)) {
             return false;
         }
+        ++read;
+        note_entry(entry, start, run, problem);
         if (i < kUnitTableCapacity) {
             parse_unit_line(rows[i], entry);
         }
@@ -82,18 +102,23 @@ void parse_unit_line(UnitRecord& unit, char* entry) {
     }
 }
 
-void read_unit_file(TextReader& reader, GameTables& tables) {
+void read_unit_file(TextReader& reader, GameTables& tables, FileProblem* problem) {
     std::int32_t allies = 0;
     std::int32_t enemies = 0;
     if (scan_int(reader, allies) && scan_literal(reader, ',') && scan_int(reader, enemies)) {
         skip_space(reader);
+    } else if (problem != nullptr) {
+        *problem = {FileProblemKind::kNotANumber, reader.offset, 0};
     }
     allies = std::max(allies, 0);
     enemies = std::max(enemies, 0);
     tables.allyUnitCount = std::min(allies, kUnitTableCapacity);
     tables.enemyUnitCount = std::min(enemies, kUnitTableCapacity);
-    if (read_unit_entries(reader, allies, tables.allyUnits)) {
-        read_unit_entries(reader, enemies, tables.enemyUnits);
+    std::int32_t read = 0;
+    const bool allRead = read_unit_entries(reader, allies, tables.allyUnits, read, problem) &&
+                         read_unit_entries(reader, enemies, tables.enemyUnits, read, problem);
+    if (!allRead && problem != nullptr && problem->kind == FileProblemKind::kNone) {
+        *problem = {FileProblemKind::kFewerEntries, reader.offset, read};
     }
 }
 

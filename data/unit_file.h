@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/file_problems.h"
 #include "data/game_tables.h"
 #include "data/text_reader.h"
 
@@ -10,8 +11,9 @@ constexpr int kUnitEntryCapacity = 256;
 // entry is used as scratch space. Flags are only set, never cleared.
 void parse_unit_line(UnitRecord& unit, char* entry);
 
-// Reads the header and the ally and enemy entries into zeroed tables.
-void read_unit_file(TextReader& reader, GameTables& tables);
+// Reads the header and the ally and enemy entries into zeroed tables. problem, if given, gets the
+// first entry cut or name cut, or where the text ended before the entries did (reading bytes).
+void read_unit_file(TextReader& reader, GameTables& tables, FileProblem* problem = nullptr);
 
 // Reads a file opened for reading as text (nullptr when it could not be opened) and closes it;
 // false when it could not be opened or read.

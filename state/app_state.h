@@ -57,6 +57,7 @@ struct AppState : GameTables, Action {
     MarkTextBuffer lastMarkText;
     MarkArray marks;
     std::int32_t markCount;
+    bool markTextCut;  // the pattern box holds more than the 499 bytes read
     CandidateList candidates;
     std::int32_t candidateCount;
     // What the window says under the candidates: the sequences within a slip or two of marks

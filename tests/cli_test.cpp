@@ -94,6 +94,21 @@ TEST(CliTables, ReadsTheSampleFiles) {
               json::parse(R"({"row": -1, "rates": [0, 0, 0, 0, 0, 0, 0, 0, 0], "reMoveRate": 0})"));
 }
 
+TEST(CliTables, SayOnStandardErrorWhatTheFilesLost) {
+    std::ifstream samples(kSamplesDir + "/grow.txt", std::ios::binary);
+    std::string rows(std::istreambuf_iterator<char>(samples), {});
+    rows.insert(rows.find('\n'), ",11");
+    test_file("eleven/grow.txt", rows);
+    test_file("eleven/character.txt", "1,0\nA,2,\n");
+    const CliResult r =
+        run_soramito_cli("--data-dir " + (test_folder() / "eleven").string() + " units");
+    EXPECT_EQ(
+        std::make_tuple(r.status, r.out.substr(0, 9), r.err),
+        std::make_tuple(
+            0, std::string("味方 1\n"),
+            std::string("grow.txt 1行目：数が11個あります。2行目から後は読めませんでした\n")));
+}
+
 TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
     test_file("no-growth/character.txt", "1,0\nA,1\n");
     test_file("a-folder/character.txt/inside", "");  // a folder where the file should be
@@ -153,6 +168,10 @@ TEST(CliRun, ReportsEachLaneAfterItsOwnRun) {
     const std::string text = run_soramito_cli("--data-dir DATA run " + kWorkedBattle).out;
     EXPECT_NE(text.find("○×法： ×  ×  ×  ○  ○  × "), std::string::npos) << text;
     EXPECT_NE(text.find("使い道： 連  連  殺  ？ [命]"), std::string::npos) << text;
+    // Without a battle there is no HP to tell.
+    const std::string levelUp = test_file("level-up.json", R"({"eventSwitches": [0, 0, 1, 0]})");
+    EXPECT_EQ(run_soramito_cli("--data-dir DATA run " + levelUp).out.find("ＨＰ："),
+              std::string::npos);
     // With 予測消費 the readable form names the predicted battle's entries.
     json predicted = json::parse(std::ifstream(kWorkedBattle));
     predicted["predictSwitch"] = 1;

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "data/file_problems.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "sim/growth_rates.h"
@@ -139,6 +140,35 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
         Rows expected = rows;
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
+    }
+}
+
+TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
+    const std::string row = "80,50,10,40,60,30,5,45,0,30\r\n";
+    const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
+    // clang-format off
+    const std::vector<std::tuple<bool, std::string, std::string>> cases = {
+        {true, repeat(52, row), ""},
+        {true, row + "1,2,3,4,5,6,7,8,9,10,11\n" + repeat(50, row),
+         "grow.txt 2行目：数が11個あります。3行目から後は読めませんでした"},
+        {true, row + "1,2,x,4,5,6,7,8,9,10\n" + repeat(50, row),
+         "grow.txt 2行目：「x」は数ではありません。ここから後は読めませんでした"},
+        {true, "1,2,3,4,5,6,7,8,9\n" + repeat(51, row),
+         "grow.txt 1行目：数が9個しかありません。足りない分は0です"},
+        {true, repeat(2, row), "grow.txt：2行しかありません。3行目から後の成長率は0です"},
+        {false, "2,0\nアルト,2,7,\nミナト,3,\n", ""},
+        {false, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
+         "character.txt 3行目：名前が32バイトあります。31バイトまでで切りました"},
+        {false, "1,1\nA,2," + std::string(300, '7') + "\nB,1,\n",
+         "character.txt 2行目：項目が304バイトあります。256バイト目から後は読み捨てました"},
+        {false, "2,1\nA,2,\nB,1,\n",
+         "character.txt：3個目の項目がありません。そこから後のユニットは空のままです"}};
+    // clang-format on
+    for (const auto& [growthFile, text, words] : cases) {
+        const FileProblem problem = growthFile ? check_growth_text(text) : check_unit_text(text);
+        EXPECT_EQ(file_problem_words(growthFile ? "grow.txt" : "character.txt", text, problem),
+                  words)
+            << text.substr(0, 40);
     }
 }
 

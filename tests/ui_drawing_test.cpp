@@ -138,10 +138,11 @@ TEST(Drawing, Candidates) {
     state.candidateCount = 9;
     std::iota(state.candidates, state.candidates + 9, 8);
     std::string shown;
+    // A one-digit number stands right in its two columns, underlined alone.
     for (int c = 0; c < 9; ++c) {
-        shown += styled_at(draw(state), 484 + 24 * c, 473) + "|";
+        shown += styled_at(draw(state), 484 + 24 * c + (c < 2 ? 8 : 0), 473) + "|";
     }
-    EXPECT_EQ(shown, " 8b_| 9b_|10b_|11b_|12b_|13b_|14b_|15b_|16b_|");
+    EXPECT_EQ(shown, "8b_|9b_|10b_|11b_|12b_|13b_|14b_|15b_|16b_|");
     EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
     state.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
@@ -192,7 +193,7 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
     // the pattern, the lines under the candidates
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"", {}},
-        {"×××○○×○×○×○×○○×○×○○×", {"近い：  0 16 51 ", "0：7個目が違う "}},
+        {"×××○○×○×○×○×○○×○×○○×", {"近い： 0 16 51 ", "0：7個目が違う "}},
         {"○○○○○○○○○○○○○○○○", {"近い： なし "}},
         {"○", {"次の印：○→12系列 ×→22系列 あと6個 "}},
         {"×××○○×××○×○×○○×○×○○×",
@@ -212,6 +213,26 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
             }
         }
         EXPECT_EQ(shown, lines) << pattern;
+    }
+    // Over the pattern box, how many marks count, and when the box holds more than is read.
+    refresh_seed_candidates(state, "xx ox");
+    EXPECT_EQ(text_at(draw(state), 500, 432), "4個");
+    refresh_seed_candidates(state, std::string(300, 'o').append(std::string(200, 'x')).c_str());
+    EXPECT_EQ(text_at(draw(state), 500, 432), "499個まで読みます");
+    refresh_seed_candidates(state, "×××○○×××○×○×○○×");
+    // Over the pattern box, how many marks count, and when the box holds more than is read.
+    refresh_seed_candidates(state, "xx ox");
+    EXPECT_EQ(text_at(draw(state), 500, 432), "4個");
+    refresh_seed_candidates(state, std::string(300, 'o').append(std::string(200, 'x')).c_str());
+    EXPECT_EQ(text_at(draw(state), 500, 432), "499個まで読みます");
+    refresh_seed_candidates(state, "×××○○×××○×○×○○×");
+    // However narrow the window, a line that starts with the failing side keeps its "／".
+    for (int width = 560; width <= 1000; width += 4) {
+        std::string all;
+        for (int y = 493; y <= 613; y += 20) {
+            all += row_at(draw(state, width), y, 436);
+        }
+        EXPECT_NE(all.find("／16外れる"), std::string::npos) << width;
     }
 }
 

@@ -189,6 +189,13 @@ void draw_panels(Painter& painter, const AppState& state) {
 
 void draw_candidates(Painter& painter, const AppState& state) {
     painter.text(436, 451, "cx検索：");
+    // Over the pattern box: how many marks count, once anything is typed.
+    if (state.markText[0] != '\0' || state.markTextCut) {
+        char count[kTextBufferSize];
+        std::snprintf(count, sizeof count, state.markTextCut ? "%d個まで読みます" : "%d個",
+                      state.markCount);
+        painter.text(500, 432, count);
+    }
     painter.text(436, 471, "候補：");
     if (state.candidateCount == 0) {
         painter.text(484, 473, "なし");
@@ -199,13 +206,7 @@ void draw_candidates(Painter& painter, const AppState& state) {
         return;
     }
     for (int c = 0; c < state.candidateCount && c < kSeedCount; ++c) {
-        char number[kTextBufferSize];
-        std::snprintf(number, sizeof number, "%2d", state.candidates[c]);
-        painter.color = kColorBlue;
-        painter.font = DrawFont::kUnderline;
-        painter.text(484 + 24 * c, 473, number, 2);
-        painter.font = DrawFont::kNormal;
-        painter.color = kColorBlack;
+        draw_sequence_number(painter, 484 + 24 * c, 473, state.candidates[c]);
     }
 }
 

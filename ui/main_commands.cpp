@@ -151,8 +151,11 @@ bool search_results_stale(const AppState& state) {
 bool refresh_seed_candidates(AppState& state, const char* patternText) {
     std::memset(state.markText, 0, sizeof state.markText);
     std::strncpy(state.markText, patternText, kMarkTextCapacity - 1);
+    const bool cut = std::strlen(patternText) > kMarkTextCapacity - 1;
+    const bool cutChanged = cut != state.markTextCut;
+    state.markTextCut = cut;
     if (std::strncmp(state.markText, state.lastMarkText, kMarkTextCapacity) == 0) {
-        return false;
+        return cutChanged;
     }
     std::memcpy(state.lastMarkText, state.markText, kMarkTextCapacity);
     state.markCount = parse_mark_pattern(state.markText, state.marks);

@@ -34,8 +34,9 @@ bool search_results_stale(const AppState& state);
 // The most near sequences the window lists.
 constexpr int kMaxNearShown = 6;
 
-// The timer: the pattern box's text (Shift-JIS); only its first 499 bytes count. Besides the
-// candidates it finds the near sequences of marks that match none, or the next-mark advice.
+// The timer: the pattern box's text (Shift-JIS); only its first 499 bytes count, and whether it
+// holds more is kept. Besides the candidates it finds the near sequences of marks that match
+// none, or the next-mark advice.
 bool refresh_seed_candidates(AppState& state, const char* patternText);
 
 // A button release at (x, y) on a listed candidate puts the lane just behind the typed marks;

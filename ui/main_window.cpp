@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "data/file_problems.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "ui/main_commands.h"
@@ -121,6 +122,14 @@ void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     if (!load_growth_file("grow.txt", state)) {
         report_start_up_failure(window, "成長率を読み込めません＞＜");
         return;
+    }
+    // What the two files lost as they were read, said once the window is up.
+    for (const auto& [name, growthFile] :
+         {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
+        const std::string words = start_up_file_warning(std::fopen(name, "r"), name, growthFile);
+        if (!words.empty()) {
+            say_after_start_up(wide_from_shift_jis(words).text);
+        }
     }
     set_unit_defaults(state);
     create_child_controls(window);

@@ -14,14 +14,14 @@ namespace {
 // Reads at most maxChars characters of a box as NUL-terminated Shift-JIS.
 template <int N>
 void read_box(HWND box, int maxChars, char (&text)[N]) {
-    static_assert(N >= 2 * kMarkTextCapacity);
-    wchar_t wide[kMarkTextCapacity] = L"";
+    static_assert(N >= 2 * kMarkTextCapacity + 1);
+    wchar_t wide[kMarkTextCapacity + 1] = L"";
     GetWindowTextW(box, wide, maxChars + 1);
     shift_jis_from_wide(wide, text, N);
 }
 
 void jump(HWND window, int lane) {
-    char text[2 * kMarkTextCapacity];
+    char text[2 * kMarkTextCapacity + 1];
     read_box(window_handles().positionEdits[lane], kPositionBoxChars, text);
     if (jump_lane(app_state(), lane, text)) {
         invalidate_window(window);
@@ -59,8 +59,9 @@ void handle_main_command(HWND window, WPARAM command) {
 }
 
 void handle_mark_timer(HWND window) {
-    char text[2 * kMarkTextCapacity];
-    read_box(window_handles().markEdit, kMarkTextCapacity - 1, text);
+    // One character more than counts, so that a text longer than is read shows.
+    char text[2 * kMarkTextCapacity + 1];
+    read_box(window_handles().markEdit, kMarkTextCapacity, text);
     if (refresh_seed_candidates(app_state(), text)) {
         invalidate_window(window);
     }

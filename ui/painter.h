@@ -89,3 +89,15 @@ struct FlowingText {
     }
     void finish() { painter.text(left, top, line); }
 };
+
+// A sequence's number, clickable: blue and underlined, right-aligned in two columns from x; the
+// underline under the digits alone.
+inline void draw_sequence_number(Painter& painter, int x, int y, std::int32_t seedIndex) {
+    char number[kTextBufferSize];
+    const int length = std::snprintf(number, sizeof number, "%d", seedIndex);
+    painter.color = kColorBlue;
+    painter.font = DrawFont::kUnderline;
+    painter.text(length == 1 ? x + 8 : x, y, number, std::clamp(length, 0, 2));
+    painter.font = DrawFont::kNormal;
+    painter.color = kColorBlack;
+}

@@ -38,7 +38,8 @@ void add_telling_entry(FlowingText& flow, const TellingEntry& telling) {
             append(piece, "%s：", label);
         }
         append(piece, "%s%s", seeds, word);
-        flow.add(passes ? " " : "／", "%s", piece);
+        // The "／" is part of the failing side's piece, so that a line break keeps it.
+        flow.add(passes ? " " : "", passes ? "%s" : "／%s", piece);
         shownLabel = label;
     }
 }
@@ -56,13 +57,7 @@ void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
             return;
         }
         for (int k = 0; k < std::min(state.nearCount, kSeedCount); ++k) {
-            char number[kTextBufferSize];
-            std::snprintf(number, sizeof number, "%2d", state.nearMatches[k].seedIndex);
-            painter.color = kColorBlue;
-            painter.font = DrawFont::kUnderline;
-            painter.text(484 + 24 * k, kTop + 2, number, 2);
-            painter.font = DrawFont::kNormal;
-            painter.color = kColorBlack;
+            draw_sequence_number(painter, 484 + 24 * k, kTop + 2, state.nearMatches[k].seedIndex);
         }
         const NearMatch& first = state.nearMatches[0];
         FlowingText words{painter, kLeft, kTop + kLineHeight, kLineHeight, clientWidth};

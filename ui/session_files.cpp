@@ -168,6 +168,11 @@ void reset_session_file() {
     session_file() = SessionFile{};
 }
 
+void say_after_start_up(const std::wstring& words) {
+    std::wstring& message = session_file().startUpMessage;
+    message.append(message.empty() ? L"" : L"\n").append(words);
+}
+
 void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
     SessionFile& file = session_file();
     file.ready = true;
@@ -180,10 +185,10 @@ void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
             // Kept for the player to look at, never deleted; an older one gives way.
             MoveFileExW(last.c_str(), last_session_path(L".bad.json").c_str(),
                         MOVEFILE_REPLACE_EXISTING);
-            file.startUpMessage =
+            say_after_start_up(
                 L"前回のセッションを読めないため、新しく始めます。"
                 L"読めなかったファイルは last-session.bad.json として残しました。\n" +
-                why;
+                why);
         }
     }
     if (!fileToOpen.empty()) {
@@ -192,7 +197,7 @@ void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
             file.savedText = session_text(app_state());
             show_session(window);
         } else {
-            file.startUpMessage = L"開けません：" + fileToOpen + L"\n" + why;
+            say_after_start_up(L"開けません：" + fileToOpen + L"\n" + why);
         }
     }
     if (!file.startUpMessage.empty()) {

@@ -10,6 +10,9 @@
 // A new main window has no file open, and no session to keep until its start-up succeeds.
 void reset_session_file();
 
+// Something the start-up has to say, said with the rest once the window is up.
+void say_after_start_up(const std::wstring& words);
+
 // At the end of a successful start-up: the last session back, then the file to open, if any.
 // What went wrong is said once the window is up (show_start_up_message).
 void open_start_up_session(HWND window, const std::wstring& fileToOpen);
