@@ -11,7 +11,7 @@ out=$(realpath "$2")
 work="$build/pictures"
 rm -rf "$work"
 mkdir -p "$work" "$out"
-cp "$root/samples/character.txt" "$root/samples/grow.txt" "$work"
+cp "$root/samples/character.txt" "$root/samples/grow.txt" "$root/samples/turn-plan.json" "$work"
 cd "$work"
 SORAMITO_WINEPREFIX="$build/wineprefix" "$root/tests/wine/on-virtual-display.sh" \
   "$root/tests/wine/run-in-wine.sh" "$build/tools/pictures/take_pictures.exe"

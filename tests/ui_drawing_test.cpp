@@ -78,6 +78,27 @@ TEST(Drawing, AfterStartUp) {
               "× × × ○ ○ × × × ○ × ○ × ○ ○ × ○ × ○ ○ × ○ ○ × ○ ○ × × × ○ ○ ○ × ");
 }
 
+TEST(Drawing, ScalesWithTheScreensResolution) {
+    // dpi: the heading, the first two values and the frame's corner, then the fonts' height and
+    // the pens' width, all × dpi / 96, rounded half away from zero.
+    const std::vector<std::pair<int, std::string>> cases = {{96, "2,2 69,22 91,22 -1,-1 16 1"},
+                                                            {120, "3,3 86,28 114,28 -1,-1 20 1"},
+                                                            {144, "3,3 104,33 137,33 -2,-2 24 2"},
+                                                            {192, "4,4 138,44 182,44 -2,-2 32 2"}};
+    for (const auto& [dpi, expected] : cases) {
+        DrawList& list = draw(started_state());
+        scale_drawing(list, dpi);
+        std::string got;
+        for (const int i : {2, 3, 5}) {
+            got +=
+                std::to_string(list.steps[i].left) + "," + std::to_string(list.steps[i].top) + " ";
+        }
+        got += std::to_string(list.steps[0].left) + "," + std::to_string(list.steps[0].top) + " " +
+               std::to_string(list.fontHeight) + " " + std::to_string(list.penWidth);
+        EXPECT_EQ(got, expected) << dpi;
+    }
+}
+
 TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
     AppState& state = started_state();
     Lane& lane = state.lanes[0];

@@ -302,10 +302,26 @@ void draw_search_results(Painter& painter, const AppState& state, int clientWidt
 
 }  // namespace
 
+int scale_to_dpi(int value, int dpi) {
+    const std::int64_t scaled = std::int64_t{value} * dpi;
+    return static_cast<int>((scaled >= 0 ? scaled + kBaseDpi / 2 : scaled - kBaseDpi / 2) /
+                            kBaseDpi);
+}
+
+int scale_from_dpi(int value, int dpi) {
+    if (dpi <= 0) {
+        return value;
+    }
+    const std::int64_t scaled = std::int64_t{value} * kBaseDpi;
+    return static_cast<int>((scaled >= 0 ? scaled + dpi / 2 : scaled - dpi / 2) / dpi);
+}
+
 void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list) {
     list.count = 0;
     list.textUsed = 0;
     list.dropped = false;
+    list.fontHeight = 16;
+    list.penWidth = 1;
     Painter painter{list};
     painter.rectangle(-1, -1, 801, 601);
     for (int k = 0; k < kLaneCount; ++k) {
@@ -316,6 +332,17 @@ void build_main_window_drawing(const AppState& state, int clientWidth, DrawList&
     draw_conditions(painter, state);
     draw_search_results(painter, state, clientWidth);
     draw_seed_hints(painter, state, clientWidth);
+}
+
+void scale_drawing(DrawList& list, int dpi) {
+    for (int i = 0; i < list.count; ++i) {
+        DrawStep& step = list.steps[i];
+        for (std::int32_t* coordinate : {&step.left, &step.top, &step.right, &step.bottom}) {
+            *coordinate = scale_to_dpi(*coordinate, dpi);
+        }
+    }
+    list.fontHeight = scale_to_dpi(list.fontHeight, dpi);
+    list.penWidth = scale_to_dpi(list.penWidth, dpi);
 }
 
 std::string_view step_text(const DrawList& list, const DrawStep& step) {

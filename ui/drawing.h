@@ -47,10 +47,22 @@ struct DrawList {
     std::int32_t count;
     std::array<char, kDrawTextCapacity> text;
     std::int32_t textUsed;
-    bool dropped;  // a step or some of its text did not fit and is not drawn
+    bool dropped;             // a step or some of its text did not fit and is not drawn
+    std::int32_t fontHeight;  // of both fonts, in pixels
+    std::int32_t penWidth;
 };
 
-// clientWidth: the width of the window's client area, where the search results wrap.
+// The layout is made for 96 dpi; at another it is scaled by dpi / 96.
+constexpr int kBaseDpi = 96;
+
+// value × dpi / 96, rounded half away from zero; and back, value × 96 / dpi, so rounded.
+int scale_to_dpi(int value, int dpi);
+int scale_from_dpi(int value, int dpi);
+
+// clientWidth: the width of the window's client area at 96 dpi, where the texts wrap.
 void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list);
+
+// Every coordinate, the fonts' height and the pens' width of a list made for 96 dpi, for dpi.
+void scale_drawing(DrawList& list, int dpi);
 
 std::string_view step_text(const DrawList& list, const DrawStep& step);

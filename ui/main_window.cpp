@@ -7,6 +7,8 @@
 #include "data/file_problems.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
+#include "ui/dpi.h"
+#include "ui/drawing.h"
 #include "ui/main_commands.h"
 #include "ui/plan_window.h"
 #include "ui/program.h"
@@ -51,11 +53,27 @@ const ChildControl kChildControls[] = {
     {IDC_RESULTS, false, "一覧", 505, 292, 40, 20},
 };
 
-HFONT create_font(bool underline) {
+HFONT create_font(bool underline, int dpi) {
     const WideText face = wide_from_shift_jis(kFontFace);
-    return CreateFontW(16, 0, 0, 0, FW_DONTCARE, FALSE, underline ? TRUE : FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face.text);
+    return CreateFontW(scale_to_dpi(16, dpi), 0, 0, 0, FW_DONTCARE, FALSE, underline ? TRUE : FALSE,
+                       FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.text);
+}
+
+// The fonts and pens at the window's DPI.
+void create_drawing_objects(int dpi) {
+    WindowHandles& handles = window_handles();
+    handles.dpi = dpi;
+    handles.normalFont = create_font(false, dpi);
+    handles.underlineFont = create_font(true, dpi);
+    handles.blackPen = CreatePen(PS_SOLID, scale_to_dpi(1, dpi), RGB(0, 0, 0));
+    handles.predictPen = CreatePen(PS_SOLID, scale_to_dpi(1, dpi), RGB(200, 200, 255));
+}
+
+// Where each child control stands at dpi: its 96-dpi rectangle scaled.
+RECT child_rectangle(const ChildControl& control, int dpi) {
+    return RECT{scale_to_dpi(control.x, dpi), scale_to_dpi(control.y, dpi),
+                scale_to_dpi(control.width, dpi), scale_to_dpi(control.height, dpi)};
 }
 
 void report_start_up_failure(HWND window, const char* message) {
@@ -69,8 +87,9 @@ void create_child_controls(HWND window) {
         const WideText text = wide_from_shift_jis(control.text);
         const DWORD style = control.edit ? WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL
                                          : WS_CHILD | WS_VISIBLE;
+        const RECT at = child_rectangle(control, handles.dpi);
         HWND child = CreateWindowExW(0, control.edit ? L"EDIT" : L"Button", text.text, style,
-                                     control.x, control.y, control.width, control.height, window,
+                                     at.left, at.top, at.right, at.bottom, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                      handles.instance, nullptr);
         if (control.id == IDC_MARK_EDIT) {
@@ -94,6 +113,30 @@ void delete_drawing_objects() {
     handles.blackPen = handles.predictPen = nullptr;
 }
 
+// The window at a new DPI: where Windows suggests, its fonts, pens and controls made for it.
+void follow_dpi(HWND window, int dpi, const RECT& suggested) {
+    delete_drawing_objects();
+    create_drawing_objects(dpi);
+    for (const ChildControl& control : kChildControls) {
+        const RECT at = child_rectangle(control, dpi);
+        SetWindowPos(GetDlgItem(window, control.id), nullptr, at.left, at.top, at.right, at.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    invalidate_window(window);
+}
+
+// The window's size at dpi: its client area today's at 96 dpi, scaled; at 96 dpi exactly 800 by
+// 600, as it always was.
+SIZE main_window_size(int dpi) {
+    const SIZE frame96 = window_size_for_client(0, 0, WS_OVERLAPPEDWINDOW, kBaseDpi);
+    const int clientWidth = kWindowWidth - frame96.cx;
+    const int clientHeight = kWindowHeight - frame96.cy;
+    return window_size_for_client(scale_to_dpi(clientWidth, dpi), scale_to_dpi(clientHeight, dpi),
+                                  WS_OVERLAPPEDWINDOW, dpi);
+}
+
 }  // namespace
 
 AppState& app_state() {
@@ -109,10 +152,7 @@ WindowHandles& window_handles() {
 void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     AppState& state = app_state();
     WindowHandles& handles = window_handles();
-    handles.normalFont = create_font(false);
-    handles.underlineFont = create_font(true);
-    handles.blackPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    handles.predictPen = CreatePen(PS_SOLID, 1, RGB(200, 200, 255));
+    create_drawing_objects(window_dpi(window));
     set_lane_defaults(state);
     generate_random_tables(state.randomTable);
     if (!load_unit_file("character.txt", state)) {
@@ -181,6 +221,9 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
                 DestroyWindow(window);
             }
             return 0;
+        case WM_DPICHANGED:
+            follow_dpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             delete_drawing_objects();
             PostQuitMessage(0);
@@ -216,12 +259,17 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     handles.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     reset_session_file();
     const WideText title = wide_from_shift_jis(kWindowTitle);
+    const SIZE size = main_window_size(system_dpi());
     HWND window = CreateWindowExW(0, className.text, title.text, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, nullptr,
-                                  instance, const_cast<std::wstring*>(&fileToOpen));
+                                  CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
+                                  const_cast<std::wstring*>(&fileToOpen));
     if (window == nullptr) {
         return false;
     }
+    // Made on a monitor of another DPI than the system's: the size for that one.
+    const SIZE shown = main_window_size(window_dpi(window));
+    SetWindowPos(window, nullptr, 0, 0, shown.cx, shown.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     handles.mainWindow = window;
     ShowWindow(window, showCommand);
     UpdateWindow(window);

@@ -2,6 +2,7 @@
 #include <windowsx.h>
 
 #include "ui/dialogs.h"
+#include "ui/drawing.h"
 #include "ui/main_commands.h"
 #include "ui/plan_window.h"
 #include "ui/program.h"
@@ -68,7 +69,10 @@ void handle_mark_timer(HWND window) {
 }
 
 void handle_candidate_click(HWND window, int lane, LPARAM point) {
-    if (click_candidate(app_state(), lane, GET_X_LPARAM(point), GET_Y_LPARAM(point))) {
+    // The click areas are laid out at 96 dpi, as the drawing is.
+    const int dpi = window_handles().dpi;
+    if (click_candidate(app_state(), lane, scale_from_dpi(GET_X_LPARAM(point), dpi),
+                        scale_from_dpi(GET_Y_LPARAM(point), dpi))) {
         invalidate_window(window);
     }
 }

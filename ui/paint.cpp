@@ -54,7 +54,10 @@ void paint_main_window(HWND window) {
     static DrawList list;
     RECT client{};
     GetClientRect(window, &client);
-    build_main_window_drawing(app_state(), client.right - client.left, list);
+    // Laid out at 96 dpi, then scaled to the window's, for which its fonts and pens were made.
+    const int dpi = window_handles().dpi;
+    build_main_window_drawing(app_state(), scale_from_dpi(client.right - client.left, dpi), list);
+    scale_drawing(list, dpi);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     // The DC gets its own font and pen back, so that ours are never left selected when the

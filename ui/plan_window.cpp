@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/dpi.h"
+#include "ui/drawing.h"
 #include "ui/plan_steps.h"
 #include "ui/program.h"
 #include "ui/wide_text.h"
@@ -27,6 +29,7 @@ const ButtonSpec kButtons[] = {
 
 struct PlanWindow {
     HWND window;
+    int dpi;
     HWND list;
 };
 
@@ -71,10 +74,11 @@ void press(int index) {
 
 void lay_out(int width, int height) {
     const PlanWindow& w = plan_window();
-    MoveWindow(w.list, 4, 4, width - kButtonWidth - 16, height - 8, TRUE);
+    const auto at = [&w](int value) { return scale_to_dpi(value, w.dpi); };
+    MoveWindow(w.list, at(4), at(4), width - at(kButtonWidth) - at(16), height - at(8), TRUE);
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
-        MoveWindow(GetDlgItem(w.window, kFirstButtonId + b), width - kButtonWidth - 4,
-                   4 + b * (kButtonHeight + 4), kButtonWidth, kButtonHeight, TRUE);
+        MoveWindow(GetDlgItem(w.window, kFirstButtonId + b), width - at(kButtonWidth) - at(4),
+                   at(4 + b * (kButtonHeight + 4)), at(kButtonWidth), at(kButtonHeight), TRUE);
     }
 }
 
@@ -83,6 +87,13 @@ LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_SIZE:
             lay_out(LOWORD(lParam), HIWORD(lParam));
             return 0;
+        case WM_DPICHANGED: {
+            plan_window().dpi = HIWORD(wParam);
+            const RECT& at = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         case WM_COMMAND: {
             const int index = LOWORD(wParam) - kFirstButtonId;
             if (index >= 0 && index < static_cast<int>(std::size(kButtons)) &&
@@ -126,9 +137,10 @@ bool create_plan_window(HWND owner) {
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
-    w.window =
-        CreateWindowExW(0, kClassName, wide_from_shift_jis("手順").text, WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, 480, 280, owner, nullptr, instance, nullptr);
+    w.dpi = window_dpi(owner);
+    w.window = CreateWindowExW(0, kClassName, wide_from_shift_jis("手順").text, WS_OVERLAPPEDWINDOW,
+                               CW_USEDEFAULT, CW_USEDEFAULT, scale_to_dpi(480, w.dpi),
+                               scale_to_dpi(280, w.dpi), owner, nullptr, instance, nullptr);
     if (w.window == nullptr) {
         return false;
     }

@@ -24,6 +24,7 @@ struct WindowHandles {
     HFONT underlineFont;
     HPEN blackPen;
     HPEN predictPen;
+    int dpi;  // the fonts' and pens'
 };
 
 // The one state of the program and its handles, in static storage for the whole run.

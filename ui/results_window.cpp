@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/dpi.h"
+#include "ui/drawing.h"
 #include "ui/main_commands.h"
 #include "ui/program.h"
 #include "ui/result_table.h"
@@ -26,6 +28,7 @@ constexpr int kButtonWidth = 80;
 
 struct ResultsWindow {
     HWND window;
+    int dpi;
     HWND tabs;
     HWND list;
     HWND save;
@@ -70,10 +73,11 @@ void show_table() {
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = title.data();
         const ColumnKind kind = table.columns[static_cast<std::size_t>(c)].kind;
-        column.cx = kind == ColumnKind::kPart     ? 220
-                    : kind == ColumnKind::kChain  ? 140
-                    : kind == ColumnKind::kGrowth ? 120
-                                                  : 60;
+        const int width = kind == ColumnKind::kPart     ? 220
+                          : kind == ColumnKind::kChain  ? 140
+                          : kind == ColumnKind::kGrowth ? 160
+                                                        : 60;
+        column.cx = scale_to_dpi(width, r.dpi);
         column.iSubItem = c;
         ListView_InsertColumn(r.list, c, &column);
     }
@@ -96,10 +100,12 @@ void show_tabs() {
 
 void lay_out(int width, int height) {
     ResultsWindow& r = results();
-    MoveWindow(r.tabs, 0, 0, width, kTabsHeight, TRUE);
-    MoveWindow(r.list, 0, kTabsHeight, width, height - kTabsHeight - kButtonHeight - 8, TRUE);
-    MoveWindow(r.save, width - kButtonWidth - 4, height - kButtonHeight - 4, kButtonWidth,
-               kButtonHeight, TRUE);
+    const auto at = [&r](int value) { return scale_to_dpi(value, r.dpi); };
+    MoveWindow(r.tabs, 0, 0, width, at(kTabsHeight), TRUE);
+    MoveWindow(r.list, 0, at(kTabsHeight), width,
+               height - at(kTabsHeight) - at(kButtonHeight) - at(8), TRUE);
+    MoveWindow(r.save, width - at(kButtonWidth) - at(4), height - at(kButtonHeight) - at(4),
+               at(kButtonWidth), at(kButtonHeight), TRUE);
 }
 
 void copy_rows() {
@@ -207,6 +213,14 @@ LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPA
         case WM_SIZE:
             lay_out(LOWORD(lParam), HIWORD(lParam));
             return 0;
+        case WM_DPICHANGED: {
+            results().dpi = HIWORD(wParam);
+            const RECT& at = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            show_table();
+            return 0;
+        }
         case WM_NOTIFY:
             return on_notify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_COMMAND:
@@ -252,8 +266,10 @@ bool create_results_window(HWND owner) {
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
+    r.dpi = window_dpi(owner);
     r.window = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                               CW_USEDEFAULT, 640, 420, owner, nullptr, instance, nullptr);
+                               CW_USEDEFAULT, scale_to_dpi(640, r.dpi), scale_to_dpi(420, r.dpi),
+                               owner, nullptr, instance, nullptr);
     if (r.window == nullptr) {
         return false;
     }

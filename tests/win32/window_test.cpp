@@ -58,7 +58,15 @@ std::string read_file(const std::filesystem::path& path) {
 
 const char* const kUnitFile =
     "2,2\r\nアルト,2,7,\r\nミナト,3,0,\r\n山賊ガロ,1,15,\r\n山賊,0,15,\r\n";
-const char* const kGrowthFile = "80,50,10,40,60,30,5,45,0,30\r\n55,90,40,70,70,90,60,35,0,20\r\n";
+// アルト's and ミナト's rows, then the 50 rows a whole file has besides.
+const std::string kGrowthRows = [] {
+    std::string rows = "80,50,10,40,60,30,5,45,0,30\r\n55,90,40,70,70,90,60,35,0,20\r\n";
+    for (int row = 2; row < 52; ++row) {
+        rows += "0,0,0,0,0,0,0,0,0,0\r\n";
+    }
+    return rows;
+}();
+const char* const kGrowthFile = kGrowthRows.c_str();
 
 std::wstring window_text(HWND window) {
     wchar_t text[4096] = {};
@@ -163,6 +171,13 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
 }
 
 TEST_F(Program, CommandsAndTypedTextReachTheStateAndThePaint) {
+    // At 96 dpi the window is 800 by 600, as it always was.
+    RECT frame{}, client{};
+    GetWindowRect(main_window(), &frame);
+    GetClientRect(main_window(), &client);
+    EXPECT_EQ(std::make_tuple(frame.right - frame.left, frame.bottom - frame.top, client.right,
+                              client.bottom),
+              std::make_tuple(800, 600, 792, 554));
     EXPECT_EQ(std::make_tuple(window_text(main_window()),
                               window_text(GetDlgItem(main_window(), IDC_SEARCH)),
                               grayed(IDM_STATUS), grayed(IDM_SEARCH_CONDITIONS)),

@@ -11,7 +11,7 @@ if [ $# -eq 0 ] || [ -z "${SORAMITO_WINEPREFIX:-}" ]; then
 fi
 here=$(cd "$(dirname "$0")" && pwd)
 export here SORAMITO_WINEPREFIX
-exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+exec xvfb-run -a -s "-screen 0 2048x1536x24" sh -c '
   "$here/prepare-prefix.sh" "$SORAMITO_WINEPREFIX" || exit 1
   export WINEPREFIX="$SORAMITO_WINEPREFIX"
   wineserver -p && "$here/run-in-wine.sh" cmd /c exit

@@ -9,6 +9,7 @@
 #include "tools/pictures/session.h"
 #include "ui/program.h"
 #include "ui/resource.h"
+#include "ui/session_files.h"
 
 namespace {
 
@@ -125,6 +126,23 @@ int main() {
     });
     command(IDC_SEARCH);
     save_picture(window, "guide-window.bmp");
+    // 一覧: the table of every result, beside the main window.
+    command(IDC_RESULTS);
+    HWND results = FindWindowW(L"SoramitoResults", nullptr);
+    check(results != nullptr, "the results window");
+    SetWindowPos(results, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    save_picture(results, "guide-results.bmp");
+    ShowWindow(results, SW_HIDE);
+    // The sample turn plan: its steps, and the lanes that show them one after another.
+    check(open_session_file(window, L"turn-plan.json"), "opening the turn plan");
+    command(IDM_PLAN);
+    HWND plan = FindWindowW(L"SoramitoPlan", nullptr);
+    check(plan != nullptr, "the plan window");
+    SetWindowPos(plan, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    save_picture(plan, "guide-plan.bmp");
+    ShowWindow(plan, SW_HIDE);
+    command(IDC_SEARCH);
+    save_picture(window, "guide-plan-window.bmp");
     PostMessageW(window, WM_CLOSE, 0, 0);
     run_message_loop();
     return allWent ? 0 : 1;
