@@ -58,11 +58,12 @@ const GameTables& cli_game_tables(const CommandLine& line) {
 }
 
 std::string start_up_warnings(const CommandLine& line) {
+    const int allies = cli_game_tables(line).allyUnitCount;
     std::string lines;
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
-        const std::string words =
-            start_up_file_warning(open_file(line.dataDir + "/" + name, "r"), name, growthFile);
+        const std::string words = start_up_file_warning(open_file(line.dataDir + "/" + name, "r"),
+                                                        name, growthFile, allies);
         if (!words.empty()) {
             lines.append(utf8_of(words.c_str())).append("\n");
         }

@@ -33,20 +33,28 @@ std::string character_at(std::string_view text, std::size_t offset) {
 
 }  // namespace
 
-FileProblem check_growth_text(std::string_view text) {
+namespace {
+
+template <class Read>
+FileProblem check_text(std::string_view text, Read read) {
     TextReader reader = reader_over_bytes(text);
     GameTables scratch{};
     FileProblem problem{};
-    read_growth_file(reader, scratch, &problem);
+    read(reader, scratch, &problem);
     return problem;
 }
 
+}  // namespace
+
+FileProblem check_growth_text(std::string_view text, int allies) {
+    const FileProblem problem = check_text(text, read_growth_file);
+    const bool enoughLines = problem.kind == FileProblemKind::kFewerLines &&
+                             problem.count >= std::min(allies, kGrowthFileRecords);
+    return enoughLines ? FileProblem{} : problem;
+}
+
 FileProblem check_unit_text(std::string_view text) {
-    TextReader reader = reader_over_bytes(text);
-    GameTables scratch{};
-    FileProblem problem{};
-    read_unit_file(reader, scratch, &problem);
-    return problem;
+    return check_text(text, read_unit_file);
 }
 
 std::string file_problem_words(const char* fileName, std::string_view text,
@@ -95,7 +103,8 @@ std::string file_problem_words(const char* fileName, std::string_view text,
     return words;
 }
 
-std::string start_up_file_warning(std::FILE* file, const char* fileName, bool growthFile) {
+std::string start_up_file_warning(std::FILE* file, const char* fileName, bool growthFile,
+                                  int allies) {
     if (file == nullptr) {
         return "";
     }
@@ -107,6 +116,7 @@ std::string start_up_file_warning(std::FILE* file, const char* fileName, bool gr
         text.append(block, got);
     }
     std::fclose(file);
-    const FileProblem problem = growthFile ? check_growth_text(text) : check_unit_text(text);
+    const FileProblem problem =
+        growthFile ? check_growth_text(text, allies) : check_unit_text(text);
     return file_problem_words(fileName, text, problem);
 }

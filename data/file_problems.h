@@ -26,8 +26,9 @@ struct FileProblem {
                          // of the entry or the name
 };
 
-// How reading a text the way the program reads grow.txt, or character.txt, goes wrong first.
-FileProblem check_growth_text(std::string_view text);
+// How reading a text the way the program reads grow.txt, or character.txt, goes wrong first. A
+// growth file needs a line for each of the allies only.
+FileProblem check_growth_text(std::string_view text, int allies);
 FileProblem check_unit_text(std::string_view text);
 
 // The player's words for a problem (Shift-JIS), "" for none: the file, the line and what was
@@ -36,5 +37,7 @@ std::string file_problem_words(const char* fileName, std::string_view text,
                                const FileProblem& problem);
 
 // Reads an opened start-up file again, as text, and closes it: what its reading lost, in the
-// player's words ("" when nothing was lost or the file cannot be read).
-std::string start_up_file_warning(std::FILE* file, const char* fileName, bool growthFile);
+// player's words ("" when nothing was lost or the file cannot be read). allies: those the unit
+// file gave, for the growth file.
+std::string start_up_file_warning(std::FILE* file, const char* fileName, bool growthFile,
+                                  int allies);

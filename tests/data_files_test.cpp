@@ -156,6 +156,7 @@ TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
         {true, "1,2,3,4,5,6,7,8,9\n" + repeat(51, row),
          "grow.txt 1行目：数が9個しかありません。足りない分は0です"},
         {true, repeat(2, row), "grow.txt：2行しかありません。3行目から後の成長率は0です"},
+        {true, repeat(3, row), ""},  // three allies need no more
         {false, "2,0\nアルト,2,7,\nミナト,3,\n", ""},
         {false, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
          "character.txt 3行目：名前が32バイトあります。31バイトまでで切りました"},
@@ -165,7 +166,7 @@ TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
          "character.txt：3個目の項目がありません。そこから後のユニットは空のままです"}};
     // clang-format on
     for (const auto& [growthFile, text, words] : cases) {
-        const FileProblem problem = growthFile ? check_growth_text(text) : check_unit_text(text);
+        const FileProblem problem = growthFile ? check_growth_text(text, 3) : check_unit_text(text);
         EXPECT_EQ(file_problem_words(growthFile ? "grow.txt" : "character.txt", text, problem),
                   words)
             << text.substr(0, 40);

@@ -166,7 +166,8 @@ void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     // What the two files lost as they were read, said once the window is up.
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
-        const std::string words = start_up_file_warning(std::fopen(name, "r"), name, growthFile);
+        const std::string words =
+            start_up_file_warning(std::fopen(name, "r"), name, growthFile, state.allyUnitCount);
         if (!words.empty()) {
             say_after_start_up(wide_from_shift_jis(words).text);
         }

@@ -6,6 +6,7 @@
 #include "ui/drawing.h"
 #include "ui/plan_steps.h"
 #include "ui/program.h"
+#include "ui/tool_window.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -83,17 +84,13 @@ void lay_out(int width, int height) {
 }
 
 LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handle_tool_window_message(window, message, wParam, lParam, plan_window().dpi)) {
+        return 0;
+    }
     switch (message) {
         case WM_SIZE:
             lay_out(LOWORD(lParam), HIWORD(lParam));
             return 0;
-        case WM_DPICHANGED: {
-            plan_window().dpi = HIWORD(wParam);
-            const RECT& at = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            return 0;
-        }
         case WM_COMMAND: {
             const int index = LOWORD(wParam) - kFirstButtonId;
             if (index >= 0 && index < static_cast<int>(std::size(kButtons)) &&
@@ -102,10 +99,6 @@ LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM
             }
             return 0;
         }
-        case WM_CLOSE:
-            // Hidden, not destroyed: it opens again where the player left it.
-            ShowWindow(window, SW_HIDE);
-            return 0;
         case WM_DESTROY:
             plan_window().window = nullptr;
             return 0;
@@ -114,40 +107,19 @@ LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-HWND child(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int id) {
-    HWND control = CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                                   0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   window_handles().instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
-    return control;
-}
-
 bool create_plan_window(HWND owner) {
     PlanWindow& w = plan_window();
-    const HINSTANCE instance = window_handles().instance;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = plan_procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = static_cast<HCURSOR>(
-        LoadImageW(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
-    }
     w.dpi = window_dpi(owner);
-    w.window = CreateWindowExW(0, kClassName, wide_from_shift_jis("手順").text, WS_OVERLAPPEDWINDOW,
-                               CW_USEDEFAULT, CW_USEDEFAULT, scale_to_dpi(480, w.dpi),
-                               scale_to_dpi(280, w.dpi), owner, nullptr, instance, nullptr);
+    w.window = create_tool_window(owner, kClassName, plan_procedure,
+                                  wide_from_shift_jis("手順").text, 480, 280, w.dpi);
     if (w.window == nullptr) {
         return false;
     }
-    w.list = child(w.window, L"ListBox", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, kListId);
+    w.list =
+        create_tool_child(w.window, L"ListBox", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, kListId);
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
-        child(w.window, L"Button", wide_from_shift_jis(kButtons[b].text).text, WS_TABSTOP,
-              kFirstButtonId + b);
+        create_tool_child(w.window, L"Button", wide_from_shift_jis(kButtons[b].text).text,
+                          WS_TABSTOP, kFirstButtonId + b);
     }
     RECT client{};
     GetClientRect(w.window, &client);

@@ -1,7 +1,6 @@
 #include "ui/results_window.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <cstring>
 #include <string>
@@ -14,6 +13,7 @@
 #include "ui/result_table.h"
 #include "ui/safe_file.h"
 #include "ui/session.h"
+#include "ui/tool_window.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -135,23 +135,15 @@ void copy_rows() {
 // Japanese; written as safely as a session.
 void save_table() {
     ResultsWindow& r = results();
-    wchar_t name[MAX_PATH] = L"results.csv";
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = r.window;
-    dialog.lpstrFilter = L"CSV (*.csv)\0*.csv\0";
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = L"csv";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) {
+    std::wstring name = L"results.csv";
+    if (!ask_file_name(r.window, true, L"CSV (*.csv)\0*.csv\0", L"csv", name)) {
         return;
     }
     const std::string csv =
         "\xEF\xBB\xBF" + kWindowCodec.toUtf8(table_csv(shown_table(), lane_position()));
     std::wstring why;
     if (!write_file_safely(name, csv, why)) {
-        MessageBoxW(r.window, (L"保存できません：" + std::wstring(name) + L"\n" + why).c_str(), L"",
+        MessageBoxW(r.window, (L"保存できません：" + name + L"\n" + why).c_str(), L"",
                     MB_OK | MB_ICONERROR);
     }
 }
@@ -209,28 +201,22 @@ LRESULT on_notify(const NMHDR& header) {
 }
 
 LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handle_tool_window_message(window, message, wParam, lParam, results().dpi)) {
+        if (message == WM_DPICHANGED) {
+            show_table();  // the columns' widths
+        }
+        return 0;
+    }
     switch (message) {
         case WM_SIZE:
             lay_out(LOWORD(lParam), HIWORD(lParam));
             return 0;
-        case WM_DPICHANGED: {
-            results().dpi = HIWORD(wParam);
-            const RECT& at = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            show_table();
-            return 0;
-        }
         case WM_NOTIFY:
             return on_notify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_COMMAND:
             if (LOWORD(wParam) == kSaveId) {
                 save_table();
             }
-            return 0;
-        case WM_CLOSE:
-            // Hidden, not destroyed: it opens again where the player left it.
-            ShowWindow(window, SW_HIDE);
             return 0;
         case WM_DESTROY:
             results().window = nullptr;
@@ -240,45 +226,22 @@ LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPA
     }
 }
 
-HWND child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id) {
-    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   window_handles().instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
-    return control;
-}
-
 bool create_results_window(HWND owner) {
     ResultsWindow& r = results();
-    const HINSTANCE instance = window_handles().instance;
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = results_procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = static_cast<HCURSOR>(
-        LoadImageW(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
-    }
     r.dpi = window_dpi(owner);
-    r.window = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                               CW_USEDEFAULT, scale_to_dpi(640, r.dpi), scale_to_dpi(420, r.dpi),
-                               owner, nullptr, instance, nullptr);
+    r.window = create_tool_window(owner, kClassName, results_procedure, L"", 640, 420, r.dpi);
     if (r.window == nullptr) {
         return false;
     }
-    r.tabs = child(r.window, WC_TABCONTROLW, L"", 0, kTabsId);
-    r.list =
-        child(r.window, WC_LISTVIEWW, L"",
-              WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, kListId);
+    r.tabs = create_tool_child(r.window, WC_TABCONTROLW, L"", 0, kTabsId);
+    r.list = create_tool_child(
+        r.window, WC_LISTVIEWW, L"",
+        WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, kListId);
     ListView_SetExtendedListViewStyle(r.list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    r.save = child(r.window, L"Button", wide("保存…").c_str(), WS_TABSTOP, kSaveId);
+    r.save = create_tool_child(r.window, L"Button", wide("保存…"), WS_TABSTOP, kSaveId);
     RECT client{};
     GetClientRect(r.window, &client);
     lay_out(client.right, client.bottom);

@@ -1,5 +1,7 @@
 #include "ui/safe_file.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
 
 namespace {
@@ -88,6 +90,27 @@ bool write_file_safely(const std::wstring& path, const std::string& bytes, std::
         DeleteFileW(temporary);
         return false;
     }
+    return true;
+}
+
+bool ask_file_name(HWND owner, bool save, const wchar_t* filter, const wchar_t* extension,
+                   std::wstring& name) {
+    wchar_t chosen[MAX_PATH] = L"";
+    lstrcpynW(chosen, name.c_str(), MAX_PATH);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = chosen;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = extension;
+    // The start-up files are read from the working folder: the dialog must not move it.
+    dialog.Flags =
+        OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) {
+        return false;
+    }
+    name = chosen;
     return true;
 }
 

@@ -17,5 +17,11 @@ bool read_file_bytes(const std::wstring& path, std::string& bytes, std::wstring&
 // system's reason, when a step fails; path is then as it was.
 bool write_file_safely(const std::wstring& path, const std::string& bytes, std::wstring& why);
 
+// Asks for a file's name with the common dialog, starting from name: one to open, or one to save
+// to (asking before it replaces a file), with one filter ("label\0pattern\0") and the extension
+// a name without one gets. False when the player cancels.
+bool ask_file_name(HWND owner, bool save, const wchar_t* filter, const wchar_t* extension,
+                   std::wstring& name);
+
 // The last part of a path: the file's own name.
 std::wstring file_name_of(const std::wstring& path);

@@ -1,6 +1,5 @@
 #include "ui/session_files.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include "text/utf16.h"
@@ -94,18 +93,8 @@ bool save_to(HWND window, const std::wstring& path) {
 
 bool save_as(HWND window) {
     const std::wstring& path = session_file().path;
-    wchar_t name[MAX_PATH] = L"";
-    lstrcpynW(name, path.empty() ? L"session.json" : path.c_str(), MAX_PATH);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window;
-    dialog.lpstrFilter = kJsonFilter;
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = L"json";
-    // The start-up files are read from the working folder: the dialog must not move it.
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    return GetSaveFileNameW(&dialog) && save_to(window, name);
+    std::wstring name = path.empty() ? L"session.json" : path;
+    return ask_file_name(window, true, kJsonFilter, L"json", name) && save_to(window, name);
 }
 
 bool save(HWND window) {
@@ -131,18 +120,8 @@ bool may_leave(HWND window) {
 }
 
 void open_with_dialog(HWND window) {
-    if (!may_leave(window)) {
-        return;
-    }
-    wchar_t name[MAX_PATH] = L"";
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window;
-    dialog.lpstrFilter = kJsonFilter;
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialog)) {
+    std::wstring name;
+    if (may_leave(window) && ask_file_name(window, false, kJsonFilter, L"json", name)) {
         open_session_file(window, name);
     }
 }

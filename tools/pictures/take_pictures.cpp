@@ -84,6 +84,16 @@ void picture_dialog(int menuCommand, const char* path, const std::function<void(
           path);
 }
 
+// A window beside the main one, opened by a command: pictured at the screen's corner, then hidden.
+void picture_tool_window(int menuCommand, const wchar_t* className, const char* path) {
+    command(menuCommand);
+    HWND window = FindWindowW(className, nullptr);
+    check(window != nullptr, path);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    save_picture(window, path);
+    ShowWindow(window, SW_HIDE);
+}
+
 }  // namespace
 
 int main() {
@@ -126,21 +136,11 @@ int main() {
     });
     command(IDC_SEARCH);
     save_picture(window, "guide-window.bmp");
-    // 一覧: the table of every result, beside the main window.
-    command(IDC_RESULTS);
-    HWND results = FindWindowW(L"SoramitoResults", nullptr);
-    check(results != nullptr, "the results window");
-    SetWindowPos(results, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    save_picture(results, "guide-results.bmp");
-    ShowWindow(results, SW_HIDE);
+    // 一覧: the table of every result.
+    picture_tool_window(IDC_RESULTS, L"SoramitoResults", "guide-results.bmp");
     // The sample turn plan: its steps, and the lanes that show them one after another.
     check(open_session_file(window, L"turn-plan.json"), "opening the turn plan");
-    command(IDM_PLAN);
-    HWND plan = FindWindowW(L"SoramitoPlan", nullptr);
-    check(plan != nullptr, "the plan window");
-    SetWindowPos(plan, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    save_picture(plan, "guide-plan.bmp");
-    ShowWindow(plan, SW_HIDE);
+    picture_tool_window(IDM_PLAN, L"SoramitoPlan", "guide-plan.bmp");
     command(IDC_SEARCH);
     save_picture(window, "guide-plan-window.bmp");
     PostMessageW(window, WM_CLOSE, 0, 0);
