@@ -69,6 +69,10 @@ TEST(CliIdentify, TellsTheMatchesApartByAScenario) {
               std::string::npos);
     const json none = run_soramito_json("identify ooooooooooooooooooooooooo" + scenario);
     EXPECT_FALSE(none.contains("outcomes") || none.contains("next"));
+    // With nothing switched on nothing is used, whichever the sequence.
+    const std::string idle = " --scenario " + test_file("idle.json", "{}");
+    EXPECT_NE(run_soramito_cli("identify ×××○○×××○×○" + idle).out.find("0 16 51：使い道 なし\n"),
+              std::string::npos);
 }
 
 TEST(CliTables, ReadsTheSampleFiles) {

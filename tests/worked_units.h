@@ -62,12 +62,13 @@ inline std::vector<int> codes_of(const ConsumptionLog& log) {
     return std::vector<int>(log.codes.begin(), log.codes.begin() + log.count);
 }
 
-// Every entry marked passed, over the whole log: a pass left past count is a fault too.
+// Every entry marked passed, over the whole log: a pass left past count is a fault too, and so
+// is a mark other than 1 (it is listed negated).
 inline std::vector<int> passed_of(const ConsumptionLog& log) {
     std::vector<int> passed;
     for (int i = 0; i < kLogCapacity; ++i) {
         if (log.success[i] != 0) {
-            passed.push_back(i);
+            passed.push_back(log.success[i] == 1 ? i : -i - 1);
         }
     }
     return passed;
