@@ -183,6 +183,8 @@ TEST(Search, LevelUpWishes) {
         {"+1 on rate 0", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 1}, false, 0, kSearchBadWish, {}},
         {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, 0, kSearchBadWish, {}},
         {"+1 on 99 with re-move", {99, 0, 0, 0, 0, 0, 0, 0, 0, 30}, hp, true, 0, 1187, {4, 5, 11}},
+        {"+1 on 99 alone: the bound is 99", {99, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp, false, 0,
+         kSearchNoWish, {}},
         {"+1 on 130", rate130, hp, false, 0, kSearchNoWish, {}},
         {"+2 on 100", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp2, false, 0, 0, {}},
         {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};

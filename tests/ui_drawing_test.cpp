@@ -300,6 +300,9 @@ TEST(Drawing, UnitPanels) {
                               {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
                                kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
     const DrawList& list = draw(state);
+    const DrawStep ally = step_at(list, 0, 192);
+    EXPECT_EQ(std::make_tuple(ally.kind, ally.right, ally.bottom),
+              std::make_tuple(DrawKind::kTextInRect, 120, 640));
     EXPECT_EQ(text_at(list, 0, 192),
               "アルト\n　Ｌｖ：10\n　ＨＰ：40→40\n　攻撃：20\n　守備：10\n　命中：90\n"
               "　必殺：10\n　攻速：10\n\n　連続10％\n　怒待\n　無眠");
