@@ -5,6 +5,7 @@
 #include "text/utf16.h"
 #include "ui/main_commands.h"
 #include "ui/program.h"
+#include "ui/results_window.h"
 #include "ui/safe_file.h"
 #include "ui/session.h"
 #include "ui/wide_text.h"
@@ -48,12 +49,13 @@ void show_title(HWND window) {
 }
 
 // After the state became another session: the pattern box shows its marks, the items that need
-// a unit follow its ally, the title its file.
+// a unit follow its ally, the title its file, and the table of results has none yet.
 void show_session(HWND window) {
     const AppState& state = app_state();
     SetWindowTextW(window_handles().markEdit, wide_from_shift_jis(state.markText).text);
     enable_unit_items(window, ally_is_set(state));
     show_title(window);
+    refill_results_window();
     invalidate_window(window);
 }
 
