@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <sys/wait.h>
 
 #include "cli_harness.h"
 
@@ -29,8 +32,8 @@ TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
         "candidates": [0, 16, 51], "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0],
         "next": {"position": 21, "o": [0, 16, 51], "x": [], "marksToSettle": 0,
                  "sameMarks": [[0, 16, 51]]}})"));
-    EXPECT_NE(run_soramito_cli("identify " + worked).out.find("候補：0 16 51\n"),
-              std::string::npos);
+    EXPECT_EQ(run_soramito_cli("identify " + worked).out.substr(0, 86),
+              "○×：×××○○×××○×○×○○×○×○○×（20個）\n候補：0 16 51\n");
     // The next mark tells 0 16 51 from 18 36, each group the same ever after; two alike matches
     // are advised on too.
     EXPECT_EQ(run_soramito_json("identify xxxooxxx")["next"],
@@ -51,6 +54,8 @@ TEST(CliIdentify, ListsNearSequencesWithTheirChanges) {
         run_soramito_cli(slips + "3").out.find("0：2個目が違う、位置 9 の印が抜け、15個目が余分"),
         std::string::npos);
     EXPECT_EQ(run_soramito_json(slips + "2").at("near"), json::array());
+    EXPECT_NE(run_soramito_cli(slips + "2").out.find("近い系列：なし（ずれ 2 個まで）\n"),
+              std::string::npos);
 }
 
 TEST(CliIdentify, TellsTheMatchesApartByAScenario) {
@@ -69,9 +74,14 @@ TEST(CliIdentify, TellsTheMatchesApartByAScenario) {
               std::string::npos);
     const json none = run_soramito_json("identify ooooooooooooooooooooooooo" + scenario);
     EXPECT_FALSE(none.contains("outcomes") || none.contains("next"));
-    // With nothing switched on nothing is used, whichever the sequence.
+    // With nothing switched on nothing is used, whichever the sequence; an ally at 0 HP falls.
     const std::string idle = " --scenario " + test_file("idle.json", "{}");
     EXPECT_NE(run_soramito_cli("identify ×××○○×××○×○" + idle).out.find("0 16 51：使い道 なし\n"),
+              std::string::npos);
+    const std::string falls = " --scenario " + test_file("falls.json", R"({"eventSwitches":
+        [0, 1, 0, 0], "ally": {"hp": 1}, "enemy": {"hitRate": 100, "attack": 99,
+        "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1]}})");
+    EXPECT_NE(run_soramito_cli("identify ×××○○×××○×○" + falls).out.find("味方HP 0（倒れる）"),
               std::string::npos);
 }
 
@@ -137,6 +147,22 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLine) {
     for (const std::string& line : cases) {
         expect_cli_failure(line);
         expect_cli_failure(line + " --json");
+    }
+}
+
+TEST(CliProgram, WritesWhatACommandPrintsToStdoutAndAFailureToStderr) {
+    const std::string out = test_file("out", ""), err = test_file("err", "");
+    // the arguments, the exit status, what stdout and stderr got
+    const std::vector<std::tuple<std::string, int, bool, bool>> cases = {
+        {"values --seed 0 --from 1 --count 1", 0, true, false}, {"frobnicate", 2, false, true}};
+    for (const auto& [arguments, status, printed, complained] : cases) {
+        const std::string line =
+            std::string(SORAMITO_CLI_PROGRAM) + " " + arguments + " >" + out + " 2>" + err;
+        const int result = std::system(line.c_str());
+        EXPECT_EQ(std::make_tuple(WEXITSTATUS(result), std::filesystem::file_size(out) > 0,
+                                  std::filesystem::file_size(err) > 0),
+                  std::make_tuple(status, printed, complained))
+            << arguments;
     }
 }
 

@@ -148,9 +148,9 @@ TEST(Combat, Battles) {
     for (const auto& [name, attacker, defender, expected] : cases) {
         EXPECT_EQ(summary(fight(attacker, defender)), expected) << name;
     }
-    // From position 6 the opening's critical test meets 28: it fails, since a rate of 30 stops
+    // From position 41 the opening's critical test meets 25: it fails, since a rate of 30 stops
     // at 25.
-    EXPECT_EQ(summary(fight(with_figures(plain(), {{&U::critRate, 30}}), noCounter, 6)),
+    EXPECT_EQ(summary(fight(with_figures(plain(), {{&U::critRate, 30}}), noCounter, 41)),
               "9 10 11 9 10 11 | 2 5 | 0 . 3 . . . . . | 2 0 40 20");
 }
 

@@ -88,7 +88,7 @@ void apply_status_form(AppState& state, const StatusForm& form) {
 
 void apply_search_conditions(AppState& state, const std::array<bool, 4>& eventBoxes,
                              bool predictBox) {
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < eventBoxes.size(); ++i) {
         state.eventSwitches[i] = eventBoxes[i] ? 1 : 0;
     }
     // A check mark left in the disabled box stores nothing.
