@@ -183,6 +183,10 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
         state.enemy));
     EXPECT_EQ(state.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(std::make_pair(state.lanes[0].count, state.lanes[1].count), std::make_pair(7, 7));
+    // The first row is a growth row too.
+    state.growthTable[0] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+    apply_status_form(state, form_for("A", 0, 0));
+    EXPECT_EQ(state.growthRates[0], 9);
     // An ally without a growth row (row 52 on) has no rates, books or not.
     state.allyUnitCount = 60;
     std::strcpy(state.allyUnits[55].name, "U55");
