@@ -266,6 +266,9 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
               std::make_pair(std::vector<int>{19, 30, 39}, std::vector<int>{3964, 3975, 3984}));
     EXPECT_EQ(search_turn({step({0, 1, 0, 0}), step({0, 1, 0, 0}, kNever)}),
               std::make_pair(0, Chains{}));
+    // Two re-moves in a row: the first holds at 1 already, but the second then fails at 2.
+    const auto [twice, pairs] = search_turn({step({0, 0, 0, 1}), step({0, 0, 0, 1})});
+    EXPECT_EQ(std::make_pair(twice, pairs[0]), std::make_pair(355, std::vector<int>{13, 14}));
 }
 
 TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
