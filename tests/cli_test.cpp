@@ -21,7 +21,7 @@ TEST(CliValues, ReportsStoredDisplayAndMark) {
               json::parse(R"({"position": 4, "stored": 47, "display": 46, "mark": 1})"));
     EXPECT_EQ(run_soramito_json("values --seed 63 --from 5000 --count 5")["values"][4]["position"],
               5004);
-    EXPECT_NE(run_soramito_cli("values --seed 0 --from 1 --count 4").out.find("× × × ○"),
+    EXPECT_NE(run_soramito_cli("values --seed 0 --from 1 --count 4").out.find("○×法：× × × ○ \n"),
               std::string::npos);
 }
 
@@ -199,14 +199,28 @@ TEST(CliRun, ReportsEachLaneAfterItsOwnRun) {
     EXPECT_NE(text.find("○×法： ×  ×  ×  ○  ○  × "), std::string::npos) << text;
     EXPECT_NE(text.find("使い道： 連  連  殺  ？ [命]"), std::string::npos) << text;
     // Without a battle there is no HP to tell.
-    const std::string levelUp = test_file("level-up.json", R"({"eventSwitches": [0, 0, 1, 0]})");
-    EXPECT_EQ(run_soramito_cli("--data-dir DATA run " + levelUp).out.find("ＨＰ："),
-              std::string::npos);
+    const std::string levelUp =
+        test_file("level-up.json", R"({"eventSwitches": [0, 0, 1, 0], "predictSwitch": 1})");
+    const std::string levelUpText = run_soramito_cli("--data-dir DATA run " + levelUp).out;
+    EXPECT_EQ(levelUpText.find("ＨＰ："), std::string::npos);
+    EXPECT_EQ(levelUpText.find("予測消費"), std::string::npos);
     // With 予測消費 the readable form names the predicted battle's entries.
     json predicted = json::parse(std::ifstream(kWorkedBattle));
     predicted["predictSwitch"] = 1;
     const std::string path = test_file("predicted.json", predicted.dump());
     EXPECT_NE(run_soramito_cli("--data-dir DATA run " + path).out.find("予測消費：0～10番目\n"),
+              std::string::npos);
+    // A log longer than a row goes on in a second row, as far as the log goes.
+    json longLog = json::parse(std::ifstream(kWorkedBattle));
+    longLog["ally"]["skills"] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    longLog["enemy"]["skills"] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0};
+    longLog["ally"]["attackSpeed"] = 20;
+    for (const char* unit : {"ally", "enemy"}) {
+        longLog[unit]["hp"] = longLog[unit]["maxHp"] = 999;
+    }
+    longLog["eventSwitches"] = {1, 1, 1, 1};
+    EXPECT_NE(run_soramito_cli("--data-dir DATA run " + test_file("long.json", longLog.dump()))
+                  .out.find("乱数値： 91  49 \n○×法： ○  ○ \n使い道： 移  ♪ \n"),
               std::string::npos);
 }
 

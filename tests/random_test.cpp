@@ -71,6 +71,8 @@ TEST(Marks, MatchesSeeds) {
         {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},
         {"", 0, everySeed},
         {"xo", 13, {9, 11, 13, 24, 25, 30, 43, 45, 46, 47, 59, 60, 63}},
+        // 70 marks of sequence 1: a ○ at 64 begins the second word
+        {"oxoxxxxxxxoooxooooxxoxxxoxooxoxooxoxxooxxooxxxxoooxxooxoooxoooxooooxoo", 3, {1, 32, 49}},
         {"xxxooxxxoxoxooxoxooxoooooooooooooooooooo", 0, {}}};
     for (const auto& [text, count, listed] : cases) {
         MarkArray marks{};

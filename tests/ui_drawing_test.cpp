@@ -207,6 +207,14 @@ TEST(Drawing, SearchResultsWrapInsideTheWindow) {
         }
         EXPECT_EQ(shown, lines) << first << "/" << width;
     }
+    // Under them, when the marks leave several sequences: those that hold on all, or "なし".
+    state.searchResultCount = 1;
+    state.commonShown = true;
+    for (const auto& [count, row] : {std::pair{0, "どれでも： なし "}, {2, "どれでも： 3 4  "}}) {
+        state.commonCount = count;
+        state.commonPositions = {3, 4};
+        EXPECT_EQ(row_at(draw(state), 332, 464), row);
+    }
 }
 
 TEST(Drawing, NearSequencesAndNextMarkAdvice) {
@@ -236,12 +244,6 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
         }
         EXPECT_EQ(shown, lines) << pattern;
     }
-    // Over the pattern box, how many marks count, and when the box holds more than is read.
-    refresh_seed_candidates(state, "xx ox");
-    EXPECT_EQ(text_at(draw(state), 500, 432), "4個");
-    refresh_seed_candidates(state, std::string(300, 'o').append(std::string(200, 'x')).c_str());
-    EXPECT_EQ(text_at(draw(state), 500, 432), "499個まで読みます");
-    refresh_seed_candidates(state, "×××○○×××○×○×○○×");
     // Over the pattern box, how many marks count, and when the box holds more than is read.
     refresh_seed_candidates(state, "xx ox");
     EXPECT_EQ(text_at(draw(state), 500, 432), "4個");
