@@ -46,10 +46,6 @@ ResultTable& shown_table() {
     return results().tables[results().shown];
 }
 
-std::wstring wide(const std::string& shiftJis) {
-    return wide_from_shift_jis(shiftJis).text;
-}
-
 int lane_position() {
     return app_state().lanes[0].position;
 }
@@ -57,7 +53,7 @@ int lane_position() {
 void show_title() {
     const std::string title =
         search_results_stale(app_state()) ? "検索結果（条件が変わりました）" : "検索結果";
-    SetWindowTextW(results().window, wide(title).c_str());
+    SetWindowTextW(results().window, wide_string_from_shift_jis(title).c_str());
 }
 
 // The shown table's columns and row count; the list asks for each cell as it draws it.
@@ -68,7 +64,7 @@ void show_table() {
     while (ListView_DeleteColumn(r.list, 0)) {
     }
     for (int c = 0; c < static_cast<int>(table.columns.size()); ++c) {
-        std::wstring title = wide(column_title(table, c));
+        std::wstring title = wide_string_from_shift_jis(column_title(table, c));
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = title.data();
@@ -89,7 +85,7 @@ void show_tabs() {
     TabCtrl_DeleteAllItems(r.tabs);
     const char* const names[] = {"結果", "どれでも"};
     for (int t = 0; t < (r.hasCommon ? 2 : 1); ++t) {
-        std::wstring name = wide(names[t]);
+        std::wstring name = wide_string_from_shift_jis(names[t]);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = name.data();
@@ -115,7 +111,8 @@ void copy_rows() {
          i = ListView_GetNextItem(r.list, i, LVNI_SELECTED)) {
         rows.push_back(i);
     }
-    const std::wstring text = wide(table_tsv(shown_table(), rows, lane_position()));
+    const std::wstring text =
+        wide_string_from_shift_jis(table_tsv(shown_table(), rows, lane_position()));
     if (!OpenClipboard(r.window)) {
         return;
     }
@@ -176,8 +173,8 @@ LRESULT on_notify(const NMHDR& header) {
             const ResultTable& table = shown_table();
             if ((item.mask & LVIF_TEXT) != 0 && item.iItem >= 0 &&
                 item.iItem < static_cast<int>(table.order.size()) && item.cchTextMax > 0) {
-                const std::wstring text =
-                    wide(cell_text(table, item.iItem, item.iSubItem, lane_position()));
+                const std::wstring text = wide_string_from_shift_jis(
+                    cell_text(table, item.iItem, item.iSubItem, lane_position()));
                 lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
             }
             return 0;
@@ -241,7 +238,8 @@ bool create_results_window(HWND owner) {
         r.window, WC_LISTVIEWW, L"",
         WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, kListId);
     ListView_SetExtendedListViewStyle(r.list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    r.save = create_tool_child(r.window, L"Button", wide("保存…"), WS_TABSTOP, kSaveId);
+    r.save = create_tool_child(r.window, L"Button", wide_string_from_shift_jis("保存…"), WS_TABSTOP,
+                               kSaveId);
     RECT client{};
     GetClientRect(r.window, &client);
     lay_out(client.right, client.bottom);

@@ -30,6 +30,14 @@ WideText wide_from_shift_jis(std::string_view shiftJis) {
     return wide;
 }
 
+std::wstring wide_string_from_shift_jis(std::string_view shiftJis) {
+    const int bytes = static_cast<int>(shiftJis.size());
+    const int length = MultiByteToWideChar(kCodePage932, 0, shiftJis.data(), bytes, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(kCodePage932, 0, shiftJis.data(), bytes, wide.data(), length);
+    return wide;
+}
+
 void shift_jis_from_wide(const wchar_t* text, char* out, int capacity) {
     // No best fit: a character without a Shift-JIS form must not turn into a look-alike
     // letter (an "o" would read as a mark).

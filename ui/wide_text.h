@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include <windows.h>
@@ -17,6 +18,9 @@ struct WideText {
 // Shift-JIS bytes to UTF-16, NUL-terminated; a longer text is cut to the capacity on a
 // character boundary.
 WideText wide_from_shift_jis(std::string_view shiftJis);
+
+// The same for a text of any length, such as a whole table copied to the clipboard.
+std::wstring wide_string_from_shift_jis(std::string_view shiftJis);
 
 // UTF-16 to NUL-terminated Shift-JIS in out, which holds two bytes per character and one
 // more; characters without a Shift-JIS form become "?".

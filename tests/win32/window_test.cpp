@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -256,6 +257,20 @@ TEST_F(Program, PlayersSession) {
     HWND list = GetDlgItem(results, 101);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListView_GetItemCount(list), state.searchResultCount);
+    // Ctrl+C with no row selected copies the header and every row.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(list, WM_KEYDOWN, 'C', 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    ASSERT_TRUE(OpenClipboard(results));
+    const HANDLE memory = GetClipboardData(CF_UNICODETEXT);
+    const std::wstring copied = static_cast<const wchar_t*>(GlobalLock(memory));
+    GlobalUnlock(memory);
+    CloseClipboard();
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), L'\n'), state.searchResultCount + 1);
     RECT row{};
     ListView_GetItemRect(list, 2, &row, LVIR_BOUNDS);
     const LPARAM point = MAKELPARAM(row.left + 8, (row.top + row.bottom) / 2);

@@ -25,7 +25,7 @@ LRESULT CALLBACK on_cbt(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 std::wstring wide(const char* shiftJis) {
-    return wide_from_shift_jis(shiftJis).text;
+    return wide_string_from_shift_jis(shiftJis);
 }
 
 bool pump_messages(DWORD milliseconds) {
