@@ -138,6 +138,17 @@ void new_session(HWND window) {
     show_session(window);
 }
 
+// The file becomes the window's session; false, with why, when it cannot be read as one.
+bool open_as_session(HWND window, const std::wstring& path, std::wstring& why) {
+    if (!load_session(path, why)) {
+        return false;
+    }
+    session_file().path = path;
+    session_file().savedText = session_text(app_state());
+    show_session(window);
+    return true;
+}
+
 bool is_json_name(const std::wstring& path) {
     return path.size() >= 5 &&
            CompareStringOrdinal(path.c_str() + path.size() - 5, 5, L".json", 5, TRUE) == CSTR_EQUAL;
@@ -172,14 +183,8 @@ void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
                 why);
         }
     }
-    if (!fileToOpen.empty()) {
-        if (load_session(fileToOpen, why)) {
-            file.path = fileToOpen;
-            file.savedText = session_text(app_state());
-            show_session(window);
-        } else {
-            say_after_start_up(L"開けません：" + fileToOpen + L"\n" + why);
-        }
+    if (!fileToOpen.empty() && !open_as_session(window, fileToOpen, why)) {
+        say_after_start_up(L"開けません：" + fileToOpen + L"\n" + why);
     }
     if (!file.startUpMessage.empty()) {
         PostMessageW(window, kShowStartUpMessage, 0, 0);
@@ -218,13 +223,10 @@ bool handle_file_command(HWND window, int id) {
 
 bool open_session_file(HWND window, const std::wstring& path) {
     std::wstring why;
-    if (!load_session(path, why)) {
+    if (!open_as_session(window, path, why)) {
         say(window, L"開けません：" + path + L"\n" + why, MB_OK | MB_ICONERROR);
         return false;
     }
-    session_file().path = path;
-    session_file().savedText = session_text(app_state());
-    show_session(window);
     return true;
 }
 
