@@ -302,6 +302,8 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
     EXPECT_EQ(std::make_pair(press_plan_button(state, B::kReplace, 0).changed,
                              press_plan_button(state, B::kAdd, 0).changed),
               std::make_pair(false, false));
+    EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal,
+                 "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください");
     EXPECT_TRUE(press_plan_button(state, B::kRecall, 1).changed);
     EXPECT_EQ(state.eventSwitches, (EventSwitches{0, 1, 0, 0}));
     state.predictSwitch = 1;
@@ -312,6 +314,7 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
         press_plan_button(state, B::kAdd, 0);
     }
     EXPECT_EQ(state.plan.stepCount, 16);
+    EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal, "手順は16個までです");
     EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
     EXPECT_EQ(std::make_pair(state.plan.stepCount, state.laneSteps[0].count), std::make_pair(0, 0));
 }

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr char kNoEventChosen[] = "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください";
+
 std::string condition_words(const BattleResultCondition& condition, const char* side) {
     static const char* const kForms[] = {"HP保",     "HP:%d↑", "HP:%d↓", "HP:%d%%↑",
                                          "HP:%d%%↓", "被:%d↑", "被:%d↓"};
@@ -28,14 +30,20 @@ PlanEdit press_plan_button(AppState& state, PlanButton button, int selected) {
     PlanEdit edit{false, onStep ? selected : -1};
     switch (button) {
         case PlanButton::kAdd:
-            if (count < kMaxPlanSteps && action_acts(state)) {
+            if (!action_acts(state)) {
+                edit.refusal = kNoEventChosen;
+            } else if (count >= kMaxPlanSteps) {
+                edit.refusal = "手順は16個までです";
+            } else {
                 plan.steps[count] = state;
                 plan.stepCount = count + 1;
                 edit = {true, count};
             }
             break;
         case PlanButton::kReplace:
-            if (onStep && action_acts(state)) {
+            if (!action_acts(state)) {
+                edit.refusal = kNoEventChosen;
+            } else if (onStep) {
                 plan.steps[selected] = state;
                 edit.changed = true;
             }

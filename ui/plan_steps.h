@@ -18,14 +18,15 @@ enum class PlanButton {
 
 struct PlanEdit {
     bool changed;
-    int selected;  // the step the list selects afterwards, -1 for none
+    int selected;                   // the step the list selects afterwards, -1 for none
+    const char* refusal = nullptr;  // why a step was not written, for the player (Shift-JIS)
 
     bool operator==(const PlanEdit&) const = default;
 };
 
 // A button pressed with the step selected (-1 for none). A step must switch on a battle, a
-// level-up or a re-move, and a plan holds 16 at most: what would break either does nothing.
-// Each change re-runs both lanes.
+// level-up or a re-move, and a plan holds 16 at most: what would break either does nothing and
+// says why. Each change re-runs both lanes.
 PlanEdit press_plan_button(AppState& state, PlanButton button, int selected);
 
 // One step as the list shows it (Shift-JIS): "1 戦闘 アルト→山賊ガロ 敵HP:0↓", "3 レベルアップ

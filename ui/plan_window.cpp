@@ -59,17 +59,8 @@ void press(int index) {
     if (edit.changed) {
         fill_list(edit.selected);
         invalidate_window(window_handles().mainWindow);
-        return;
-    }
-    // Why a new step was not taken.
-    const bool writes = button == PlanButton::kAdd || button == PlanButton::kReplace;
-    const char* why = !writes ? nullptr
-                      : !action_acts(state)
-                          ? "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください"
-                      : button == PlanButton::kAdd ? "手順は16個までです"
-                                                   : nullptr;
-    if (why != nullptr) {
-        MessageBoxW(plan_window().window, wide_from_shift_jis(why).text, L"", MB_OK);
+    } else if (edit.refusal != nullptr) {
+        MessageBoxW(plan_window().window, wide_from_shift_jis(edit.refusal).text, L"", MB_OK);
     }
 }
 
