@@ -151,7 +151,6 @@ WindowHandles& window_handles() {
 
 void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     AppState& state = app_state();
-    WindowHandles& handles = window_handles();
     create_drawing_objects(window_dpi(window));
     set_lane_defaults(state);
     generate_random_tables(state.randomTable);
@@ -176,7 +175,6 @@ void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     create_child_controls(window);
     SetTimer(window, IDT_MARK_POLL, kMarkPollMilliseconds, nullptr);
     set_condition_defaults(state);
-    handles.mainMenu = GetMenu(window);
     enable_unit_items(window, false);
     DragAcceptFiles(window, TRUE);
     open_start_up_session(window, fileToOpen);

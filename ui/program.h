@@ -16,7 +16,6 @@ constexpr UINT kShowStartUpMessage = WM_APP + 1;
 struct WindowHandles {
     HINSTANCE instance;
     HWND mainWindow;
-    HMENU mainMenu;
     HWND markEdit;
     HWND positionEdits[kLaneCount];
     HACCEL accelerators;
