@@ -2,9 +2,7 @@
 
 #include "cli/cli_context.h"
 #include "text/open_file.h"
-#include "text/text_encoding.h"
-
-const TextCodec kCliCodec{utf8_to_shift_jis, shift_jis_to_utf8};
+#include "text/scenario_codec.h"
 
 std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables,
                                                bool* hasMarks) {
@@ -18,7 +16,7 @@ std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const Ga
     if (!read_whole_file(path, text)) {
         throw CliError("cannot read the scenario " + path);
     }
-    const bool marks = read_scenario(text, kCliCodec, *state);
+    const bool marks = read_scenario(text, kScenarioCodec, *state);
     if (hasMarks != nullptr) {
         *hasMarks = marks;
     }

@@ -6,9 +6,6 @@
 #include "state/app_state.h"
 #include "state/scenario_file.h"
 
-// The conversions the command line reads and writes scenarios with.
-extern const TextCodec kCliCodec;
-
 // The state the program would have after start-up and the scenario's dialogs, the scenario's
 // steps in its plan and its marks in markText. tables is what the start-up files gave, or null
 // for a command that reads none of them; hasMarks, if given, tells whether the scenario holds

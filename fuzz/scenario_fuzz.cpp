@@ -8,7 +8,7 @@
 
 #include "fuzz_check.h"
 #include "state/scenario_file.h"
-#include "text/text_encoding.h"
+#include "text/scenario_codec.h"
 
 namespace {
 
@@ -27,8 +27,6 @@ void check_step(const Action& step) {
     FUZZ_CHECK(step.allyCondition.unspecified <= 1 && step.enemyCondition.unspecified <= 1);
 }
 
-const TextCodec kCodec{utf8_to_shift_jis, shift_jis_to_utf8};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -38,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     set_start_up_defaults(*state);
     *before = *state;
     try {
-        read_scenario(std::string(reinterpret_cast<const char*>(data), size), kCodec, *state);
+        read_scenario(std::string(reinterpret_cast<const char*>(data), size), kScenarioCodec,
+                      *state);
     } catch (const ScenarioError&) {
         FUZZ_CHECK(std::memcmp(static_cast<void*>(state.get()), static_cast<void*>(before.get()),
                                sizeof(AppState)) == 0);
@@ -55,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check_step(plan.steps[k]);
         FUZZ_CHECK(action_acts(plan.steps[k]));
     }
-    const std::string written = write_scenario(*state, kCodec);
-    read_scenario(written, kCodec, *before);
-    FUZZ_CHECK(write_scenario(*before, kCodec) == written);
+    const std::string written = write_scenario(*state, kScenarioCodec);
+    read_scenario(written, kScenarioCodec, *before);
+    FUZZ_CHECK(write_scenario(*before, kScenarioCodec) == written);
     return 0;
 }

@@ -6,12 +6,10 @@
 #include <tuple>
 
 #include "state/scenario_file.h"
-#include "text/text_encoding.h"
+#include "text/scenario_codec.h"
 #include "worked_units.h"
 
 namespace {
-
-const TextCodec kCodec{utf8_to_shift_jis, shift_jis_to_utf8};
 
 TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
     AppState& s = status_set_state();
@@ -33,13 +31,13 @@ TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
     s.plan.steps[1].eventSwitches = {0, 0, 1, 0};
     std::strcpy(s.plan.steps[1].enemy.name, "山賊");
     s.plan.steps[1].enemy.hp = 34;
-    const std::string written = write_scenario(s, kCodec);
+    const std::string written = write_scenario(s, kScenarioCodec);
 
     AppState& read = started_state();
     read.allyUnitCount = 2;
     std::strcpy(read.allyUnits[1].name, "アルト");
-    read_scenario(written, kCodec, read);
-    EXPECT_EQ(write_scenario(read, kCodec), written);
+    read_scenario(written, kScenarioCodec, read);
+    EXPECT_EQ(write_scenario(read, kScenarioCodec), written);
     EXPECT_EQ(std::make_tuple(read.lanes[1].seedIndex, read.lanes[1].position, read.enemy.skills[1],
                               read.plan.stepCount, read.plan.steps[1].enemy.hp,
                               std::string(read.plan.steps[1].enemy.name), read.ally.listIndex,
@@ -54,7 +52,7 @@ TEST(ScenarioFile, ARefusedScenarioChangesNothing) {
     std::tie(s.lanes[0].seedIndex, s.lanes[0].position) = std::pair(7, 9);
     const std::string text = R"({"lanes": [{"seedIndex": 3, "position": 5}],
         "eventSwitches": [0, 1, 0, 0], "steps": [{}, {"ally": {"level": 10000}}]})";
-    EXPECT_THROW(read_scenario(text, kCodec, s), ScenarioError);
+    EXPECT_THROW(read_scenario(text, kScenarioCodec, s), ScenarioError);
     EXPECT_EQ(std::make_tuple(s.lanes[0].seedIndex, s.lanes[0].position,
                               s.eventSwitches[kSwitchBattle], s.plan.stepCount),
               std::make_tuple(7, 9, 0, 0));

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "text/text_encoding.h"
 #include "ui/dpi.h"
 #include "ui/drawing.h"
 #include "ui/main_commands.h"
 #include "ui/program.h"
 #include "ui/result_table.h"
 #include "ui/safe_file.h"
-#include "ui/session.h"
 #include "ui/tool_window.h"
 #include "ui/wide_text.h"
 
@@ -137,7 +137,7 @@ void save_table() {
         return;
     }
     const std::string csv =
-        "\xEF\xBB\xBF" + kWindowCodec.toUtf8(table_csv(shown_table(), lane_position()));
+        "\xEF\xBB\xBF" + shift_jis_to_utf8(table_csv(shown_table(), lane_position()));
     std::wstring why;
     if (!write_file_safely(name, csv, why)) {
         MessageBoxW(r.window, (L"保存できません：" + name + L"\n" + why).c_str(), L"",

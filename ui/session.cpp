@@ -3,10 +3,8 @@
 #include <cstring>
 #include <memory>
 
-#include "text/text_encoding.h"
+#include "text/scenario_codec.h"
 #include "ui/main_commands.h"
-
-const TextCodec kWindowCodec{utf8_to_shift_jis, shift_jis_to_utf8};
 
 void start_new_session(AppState& state) {
     // The state record is too large for the stack.
@@ -20,7 +18,7 @@ void start_new_session(AppState& state) {
 void open_session(AppState& state, const std::string& text) {
     const auto opened = std::make_unique<AppState>(state);
     start_new_session(*opened);
-    read_scenario(text, kWindowCodec, *opened);
+    read_scenario(text, kScenarioCodec, *opened);
     MarkTextBuffer marks;
     std::memcpy(marks, opened->markText, sizeof marks);
     refresh_seed_candidates(*opened, marks);
@@ -29,5 +27,5 @@ void open_session(AppState& state, const std::string& text) {
 }
 
 std::string session_text(const AppState& state) {
-    return write_scenario(state, kWindowCodec);
+    return write_scenario(state, kScenarioCodec);
 }

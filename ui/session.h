@@ -5,10 +5,6 @@
 #include "state/app_state.h"
 #include "state/scenario_file.h"
 
-// The window's session file is the command line's scenario: both are read and written by the
-// state layer, with the same conversions.
-extern const TextCodec kWindowCodec;
-
 // A fresh session, as the window starts without one: the start-up defaults, no unit chosen, no
 // marks and no results. The start-up tables and the sequences stay.
 void start_new_session(AppState& state);
