@@ -126,6 +126,18 @@ bool is_shift_jis_lead_byte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+std::size_t whole_characters(const char* text, std::size_t length) {
+    std::size_t whole = 0;
+    while (whole < length) {
+        const bool pair = is_shift_jis_lead_byte(static_cast<unsigned char>(text[whole]));
+        if (pair && whole + 1 >= length) {
+            break;
+        }
+        whole += pair ? 2 : 1;
+    }
+    return whole;
+}
+
 std::int32_t text_to_long(const char* text) {
     std::size_t i = 0;
     while (is_scan_space(static_cast<unsigned char>(text[i]))) {

@@ -56,5 +56,9 @@ bool scan_word(TextReader& reader, char* word, std::size_t capacity,
 // The first byte of a double-byte Shift-JIS character.
 bool is_shift_jis_lead_byte(unsigned char byte);
 
+// How many of the first length bytes of a Shift-JIS text are whole characters: all of them, or
+// one fewer where the last one opens a double-byte character that they cut.
+std::size_t whole_characters(const char* text, std::size_t length);
+
 // The C library's atol on a NUL-terminated text, clamped to the 32-bit range.
 std::int32_t text_to_long(const char* text);

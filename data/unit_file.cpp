@@ -10,21 +10,7 @@ constexpr std::size_t kMaxNameBytes = kUnitNameCapacity - 1;
 // A name that does not fit is cut to 31 bytes, or to 30 where the 31st byte would open a
 // double-byte character, so that no half character is left at the end.
 std::size_t fitted_name_length(const char* name, std::size_t length) {
-    if (length <= kMaxNameBytes) {
-        return length;
-    }
-    std::size_t i = 0;
-    while (i < kMaxNameBytes) {
-        if (is_shift_jis_lead_byte(static_cast<unsigned char>(name[i]))) {
-            if (i + 1 >= kMaxNameBytes) {
-                return i;
-            }
-            i += 2;
-        } else {
-            i += 1;
-        }
-    }
-    return kMaxNameBytes;
+    return length <= kMaxNameBytes ? length : whole_characters(name, kMaxNameBytes);
 }
 
 // Every item of the list is ended by a comma and read as atol reads it (which stops at that

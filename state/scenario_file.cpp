@@ -213,19 +213,6 @@ void read_marks(const json& value, const TextCodec& codec, MarkTextBuffer& markT
     std::memcpy(markText, marks.data(), marks.size());
 }
 
-// The length of the first length bytes of text, less a lead byte whose pair they cut.
-std::size_t whole_characters(const char* text, std::size_t length) {
-    std::size_t whole = 0;
-    while (whole < length) {
-        const bool pair = is_shift_jis_lead_byte(static_cast<unsigned char>(text[whole]));
-        if (pair && whole + 1 >= length) {
-            break;
-        }
-        whole += pair ? 2 : 1;
-    }
-    return whole;
-}
-
 // The row of the unit list the status dialog shows a unit at: the first of its name, else 0.
 void show_units_at_their_rows(const GameTables& tables, Action& action) {
     action.ally.listIndex = std::max(find_ally_by_name(tables, action.ally.name), 0);
