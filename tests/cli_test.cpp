@@ -23,6 +23,10 @@ TEST(CliValues, ReportsStoredDisplayAndMark) {
               5004);
     EXPECT_NE(run_soramito_cli("values --seed 0 --from 1 --count 4").out.find("○×法：× × × ○ \n"),
               std::string::npos);
+    // 32 values a row.
+    EXPECT_NE(run_soramito_cli("values --seed 0 --from 1 --count 36")
+                  .out.find("× ○ ○ ○ × \n現在の乱数　　#00: 33\n"),
+              std::string::npos);
 }
 
 TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
@@ -40,6 +44,8 @@ TEST(CliIdentify, ParsesAndMatchesLikeThePatternBox) {
               json::parse(R"({"position": 9, "o": [0, 16, 51], "x": [18, 36], "marksToSettle": 1,
                   "sameMarks": [[0, 16, 51], [18, 36]]})"));
     EXPECT_TRUE(run_soramito_json("identify xxxooxxxx").contains("next"));
+    EXPECT_NE(run_soramito_cli("identify ''").out.find("候補：なし（64系列すべてが一致します）\n"),
+              std::string::npos);
     // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O".
     EXPECT_EQ(run_soramito_json("identify 三")["marks"], json({1}));
 }
@@ -70,7 +76,8 @@ TEST(CliIdentify, TellsTheMatchesApartByAScenario) {
         "enemyHpAfterBattle": 0, "codes": [3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11],
         "success": [0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1]})"));
     // From position 12 the enemy keeps 20; with no match there is nothing to run.
-    EXPECT_NE(run_soramito_cli("identify ×××○○×××○×○" + scenario).out.find("0 16 51：敵HP 20"),
+    EXPECT_NE(run_soramito_cli("identify ×××○○×××○×○" + scenario)
+                  .out.find("0 16 51：敵HP 20　味方HP 40　使い道 連 連 殺 ？ [命] 殺"),
               std::string::npos);
     const json none = run_soramito_json("identify ooooooooooooooooooooooooo" + scenario);
     EXPECT_FALSE(none.contains("outcomes") || none.contains("next"));
