@@ -16,7 +16,7 @@
 #include <tuple>
 #include <vector>
 
-#include "tools/pictures/session.h"
+#include "tests/win32/program_fixture.h"
 #include "ui/drawing.h"
 #include "ui/program.h"
 #include "ui/resource.h"
@@ -24,124 +24,6 @@
 #include "ui/wide_text.h"
 
 namespace {
-
-// A fresh working folder holding the given start-up files (nullptr: no such file), and an empty
-// %APPDATA% of its own below it.
-struct WorkingFolder {
-    WorkingFolder(const char* characterText, const char* growText) {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);  // left by a run that was cut short
-        std::filesystem::create_directories(appData / "Soramito");
-        SetEnvironmentVariableW(L"APPDATA", appData.c_str());
-        for (const auto& [name, text] :
-             {std::pair{"character.txt", characterText}, std::pair{"grow.txt", growText}}) {
-            if (text != nullptr) {
-                std::ofstream(path / name, std::ios::binary) << text;
-            }
-        }
-        SetCurrentDirectoryW(path.c_str());
-    }
-    ~WorkingFolder() {
-        SetCurrentDirectoryW(std::filesystem::temp_directory_path().c_str());
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("soramito-" + std::to_string(GetCurrentProcessId()));
-    const std::filesystem::path appData = path / "appdata";
-    const std::filesystem::path lastSession = appData / "Soramito" / "last-session.json";
-};
-
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-const char* const kUnitFile =
-    "2,2\r\nアルト,2,7,\r\nミナト,3,0,\r\n山賊ガロ,1,15,\r\n山賊,0,15,\r\n";
-// アルト's and ミナト's rows, then the 50 rows a whole file has besides.
-const std::string kGrowthRows = [] {
-    std::string rows = "80,50,10,40,60,30,5,45,0,30\r\n55,90,40,70,70,90,60,35,0,20\r\n";
-    for (int row = 2; row < 52; ++row) {
-        rows += "0,0,0,0,0,0,0,0,0,0\r\n";
-    }
-    return rows;
-}();
-const char* const kGrowthFile = kGrowthRows.c_str();
-
-std::wstring window_text(HWND window) {
-    wchar_t text[4096] = {};
-    GetWindowTextW(window, text, 4096);
-    return text;
-}
-
-// The texts of several items of a dialog, "|" after each.
-std::wstring texts(HWND dialog, std::initializer_list<int> ids) {
-    std::wstring joined;
-    for (int id : ids) {
-        joined += window_text(GetDlgItem(dialog, id)) + L"|";
-    }
-    return joined;
-}
-
-HWND main_window() {
-    return window_handles().mainWindow;
-}
-
-// The program from a new process's zeroed state; closing it as the user does returns its exit code.
-void open() {
-    std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
-    window_handles() = WindowHandles{};
-    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW));
-    EXPECT_TRUE(pump_messages(50));
-}
-
-int close() {
-    PostMessageW(main_window(), WM_CLOSE, 0, 0);
-    return run_message_loop();
-}
-
-// Everything the window draws, where and in which font and colour.
-std::string drawing() {
-    static DrawList list;
-    build_main_window_drawing(app_state(), 784, list);
-    std::string all;
-    for (int i = 0; i < list.count; ++i) {
-        const DrawStep& s = list.steps[i];
-        all += std::to_string(s.left) + "," + std::to_string(s.top) + "," +
-               std::to_string(static_cast<int>(s.font)) + "," + std::to_string(s.color) + ":" +
-               std::string(step_text(list, s)) + "|";
-    }
-    return all;
-}
-
-// The text drawn right after the last drawn text that is label.
-std::wstring drawn_after(const std::wstring& label) {
-    static DrawList list;
-    RECT client{};
-    GetClientRect(main_window(), &client);
-    build_main_window_drawing(app_state(), client.right, list);
-    for (int i = list.count - 2; i >= 0; --i) {
-        if (wide_from_shift_jis(step_text(list, list.steps[i])).text == label) {
-            return wide_from_shift_jis(step_text(list, list.steps[i + 1])).text;
-        }
-    }
-    return L"(none)";
-}
-
-bool grayed(int item) {
-    return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
-}
-
-// The program on the worked units: アルト (連続, factor 2) against 山賊ガロ (反撃).
-struct Program : ::testing::Test {
-    Program() { open(); }
-    ~Program() override { EXPECT_EQ(close(), 0); }
-    static void dialog(int menuCommand, std::function<void(HWND)> script) {
-        EXPECT_TRUE(with_dialog(menuCommand, std::move(script))) << menuCommand;
-    }
-    WorkingFolder folder{kUnitFile, kGrowthFile};  // made before the program opens
-};
 
 TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
     // character.txt, grow.txt, the message, the allies read
@@ -151,7 +33,7 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
     for (const auto& [characterText, growText, message, allies] : cases) {
         WorkingFolder folder(characterText, growText);
         std::wstring box;  // its caption and text
-        with_boxes(open, [&](HWND shown) {
+        with_boxes(open_program, [&](HWND shown) {
             box = window_text(shown) + L"|" + window_text(GetDlgItem(shown, 0xFFFF));
             PostMessageW(shown, WM_COMMAND, IDOK, 0);
         });
@@ -162,7 +44,7 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
             std::make_tuple(L"|" + wide(message), HWND{}, allies, 0, false));
         // Wine counts no GDI objects; the font's handle tells whether they were deleted.
         const HFONT font = window_handles().normalFont;
-        EXPECT_EQ(close(), 0);
+        EXPECT_EQ(close_program(), 0);
         EXPECT_EQ(GetObjectType(font), 0u);
     }
     const WideText cut = wide_from_shift_jis("a" + std::string(2 * 2100, '\x83'));  // 2100 ャ
@@ -381,15 +263,15 @@ TEST_F(Program, TheLastSessionComesBackAndABadOneIsKeptAside) {
     std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kSession);
     EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
     const std::string shown = drawing();
-    EXPECT_EQ(close(), 0);
-    open();
+    EXPECT_EQ(close_program(), 0);
+    open_program();
     EXPECT_EQ(std::make_tuple(drawing(), window_text(main_window()), grayed(IDM_LEVEL_UP)),
               std::make_tuple(shown, wide("ソラミト  ver 0.00a"), false));
-    EXPECT_EQ(close(), 0);
+    EXPECT_EQ(close_program(), 0);
     std::ofstream(folder.lastSession, std::ios::binary) << "{bad";
     std::ofstream(folder.appData / "Soramito" / "last-session.bad.json") << "older";
     std::wstring message;
-    with_boxes(open, [&](HWND box) {
+    with_boxes(open_program, [&](HWND box) {
         message = window_text(GetDlgItem(box, 0xFFFF));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });

@@ -1,0 +1,107 @@
+#include "tests/win32/program_fixture.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "ui/drawing.h"
+#include "ui/program.h"
+#include "ui/wide_text.h"
+
+WorkingFolder::WorkingFolder(const char* characterText, const char* growText) {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);  // left by a run that was cut short
+    std::filesystem::create_directories(appData / "Soramito");
+    SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+    for (const auto& [name, text] :
+         {std::pair{"character.txt", characterText}, std::pair{"grow.txt", growText}}) {
+        if (text != nullptr) {
+            std::ofstream(path / name, std::ios::binary) << text;
+        }
+    }
+    SetCurrentDirectoryW(path.c_str());
+}
+
+WorkingFolder::~WorkingFolder() {
+    SetCurrentDirectoryW(std::filesystem::temp_directory_path().c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const char* const kUnitFile =
+    "2,2\r\nアルト,2,7,\r\nミナト,3,0,\r\n山賊ガロ,1,15,\r\n山賊,0,15,\r\n";
+namespace {
+// アルト's and ミナト's rows, then the 50 rows a whole file has besides.
+const std::string kGrowthRows = [] {
+    std::string rows = "80,50,10,40,60,30,5,45,0,30\r\n55,90,40,70,70,90,60,35,0,20\r\n";
+    for (int row = 2; row < 52; ++row) {
+        rows += "0,0,0,0,0,0,0,0,0,0\r\n";
+    }
+    return rows;
+}();
+}  // namespace
+const char* const kGrowthFile = kGrowthRows.c_str();
+
+std::wstring window_text(HWND window) {
+    wchar_t text[4096] = {};
+    GetWindowTextW(window, text, 4096);
+    return text;
+}
+
+std::wstring texts(HWND dialog, std::initializer_list<int> ids) {
+    std::wstring joined;
+    for (int id : ids) {
+        joined += window_text(GetDlgItem(dialog, id)) + L"|";
+    }
+    return joined;
+}
+
+HWND main_window() {
+    return window_handles().mainWindow;
+}
+
+void open_program() {
+    std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
+    window_handles() = WindowHandles{};
+    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW));
+    EXPECT_TRUE(pump_messages(50));
+}
+
+int close_program() {
+    PostMessageW(main_window(), WM_CLOSE, 0, 0);
+    return run_message_loop();
+}
+
+std::string drawing() {
+    static DrawList list;
+    build_main_window_drawing(app_state(), 784, list);
+    std::string all;
+    for (int i = 0; i < list.count; ++i) {
+        const DrawStep& s = list.steps[i];
+        all += std::to_string(s.left) + "," + std::to_string(s.top) + "," +
+               std::to_string(static_cast<int>(s.font)) + "," + std::to_string(s.color) + ":" +
+               std::string(step_text(list, s)) + "|";
+    }
+    return all;
+}
+
+std::wstring drawn_after(const std::wstring& label) {
+    static DrawList list;
+    RECT client{};
+    GetClientRect(main_window(), &client);
+    build_main_window_drawing(app_state(), client.right, list);
+    for (int i = list.count - 2; i >= 0; --i) {
+        if (wide_from_shift_jis(step_text(list, list.steps[i])).text == label) {
+            return wide_from_shift_jis(step_text(list, list.steps[i + 1])).text;
+        }
+    }
+    return L"(none)";
+}
+
+bool grayed(int item) {
+    return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
+}

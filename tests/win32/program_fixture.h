@@ -1,0 +1,63 @@
+#pragma once
+
+// What the Win32 tests share: a working folder with the start-up files, the program opened and
+// closed in this process, and ways to read back what the window shows.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "tools/pictures/session.h"
+
+// A fresh working folder holding the given start-up files (nullptr: no such file), and an empty
+// %APPDATA% of its own below it.
+struct WorkingFolder {
+    WorkingFolder(const char* characterText, const char* growText);
+    ~WorkingFolder();
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("soramito-" + std::to_string(GetCurrentProcessId()));
+    const std::filesystem::path appData = path / "appdata";
+    const std::filesystem::path lastSession = appData / "Soramito" / "last-session.json";
+};
+
+std::string read_file(const std::filesystem::path& path);
+
+// アルト (連続, factor 2) and ミナト (怒り, factor 3) against 山賊ガロ and 山賊 (反撃), with
+// アルト's and ミナト's growth rows.
+extern const char* const kUnitFile;
+extern const char* const kGrowthFile;
+
+std::wstring window_text(HWND window);
+
+// The texts of several items of a dialog, "|" after each.
+std::wstring texts(HWND dialog, std::initializer_list<int> ids);
+
+HWND main_window();
+
+// The program from a new process's zeroed state; closing it as the user does returns its exit
+// code.
+void open_program();
+int close_program();
+
+// Everything the window draws, where and in which font and colour.
+std::string drawing();
+
+// The text drawn right after the last drawn text that is label.
+std::wstring drawn_after(const std::wstring& label);
+
+bool grayed(int item);
+
+// The program on the worked units, opened in a working folder of its own.
+struct Program : ::testing::Test {
+    Program() { open_program(); }
+    ~Program() override { EXPECT_EQ(close_program(), 0); }
+    static void dialog(int menuCommand, std::function<void(HWND)> script) {
+        EXPECT_TRUE(with_dialog(menuCommand, std::move(script))) << menuCommand;
+    }
+    WorkingFolder folder{kUnitFile, kGrowthFile};  // made before the program opens
+};
