@@ -19,19 +19,55 @@ constexpr std::int64_t kFigureLow = -999;
 constexpr std::int64_t kFigureHigh = 9999;
 constexpr std::int64_t kInt32Low = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
+// What a message shows of a value found where another was wanted.
+constexpr std::size_t kWrittenCharacters = 24;
+
+[[noreturn]] void refuse(ScenarioFault fault, const std::string& message) {
+    throw ScenarioError(std::move(fault), message);
+}
+
+// A value as the file holds it, in a few characters: a scalar's JSON text, cut on a character
+// boundary, or the brackets of an array or object.
+std::string written(const json& value) {
+    if (value.is_array()) {
+        return "[...]";
+    }
+    if (value.is_object()) {
+        return "{...}";
+    }
+    const std::string text = value.dump(-1, ' ', false, json::error_handler_t::replace);
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+        if (starts && ++characters > kWrittenCharacters) {
+            return text.substr(0, at) + "...";
+        }
+    }
+    return text;
+}
 
 std::int32_t integer(const json& value, std::int64_t low, std::int64_t high,
                      const std::string& field) {
     if (!value.is_number_integer()) {
-        throw ScenarioError("scenario field " + field + " must be an integer");
+        refuse({.kind = ScenarioFaultKind::kNotAnInteger,
+                .member = field,
+                .low = low,
+                .high = high,
+                .written = written(value)},
+               "scenario field " + field + " must be an integer");
     }
     // Non-negative numbers arrive unsigned and may exceed the signed 64-bit range.
     const bool tooLarge = value.is_number_unsigned()
                               ? value.get<std::uint64_t>() > static_cast<std::uint64_t>(high)
                               : value.get<std::int64_t>() > high;
     if (tooLarge || value.get<std::int64_t>() < low) {
-        throw ScenarioError("scenario field " + field + " must be " + std::to_string(low) + " to " +
-                            std::to_string(high));
+        refuse({.kind = ScenarioFaultKind::kOutOfRange,
+                .member = field,
+                .low = low,
+                .high = high,
+                .written = written(value)},
+               "scenario field " + field + " must be " + std::to_string(low) + " to " +
+                   std::to_string(high));
     }
     return static_cast<std::int32_t>(value.get<std::int64_t>());
 }
@@ -44,12 +80,26 @@ std::int32_t any_int32(const json& value, const std::string& field) {
     return integer(value, kInt32Low, kInt32High, field);
 }
 
+// An array of low to high elements was wanted.
+ScenarioFault array_fault(const json& value, const std::string& field, std::int64_t low,
+                          std::int64_t high) {
+    ScenarioFault fault{
+        .kind = ScenarioFaultKind::kWrongArrayLength, .member = field, .low = low, .high = high};
+    if (value.is_array()) {
+        fault.size = static_cast<std::int64_t>(value.size());
+    } else {
+        fault.written = written(value);
+    }
+    return fault;
+}
+
 template <std::size_t N>
 void integers(const json& value, std::array<std::int32_t, N>& out, const std::string& field,
               std::int64_t low, std::int64_t high) {
     if (!value.is_array() || value.size() != N) {
-        throw ScenarioError("scenario field " + field + " must be an array of " +
-                            std::to_string(N) + " integers");
+        refuse(
+            array_fault(value, field, N, N),
+            "scenario field " + field + " must be an array of " + std::to_string(N) + " integers");
     }
     for (std::size_t i = 0; i < N; ++i) {
         out[i] = integer(value[i], low, high, field + "[" + std::to_string(i) + "]");
@@ -65,12 +115,15 @@ std::string field_path(const std::string& where, const std::string& name) {
 // Calls the handler of each member; a member without a handler is an error.
 void members(const json& object, const std::string& where, const Handlers& handlers) {
     if (!object.is_object()) {
-        throw ScenarioError("scenario field " + where + " must be an object");
+        refuse(
+            {.kind = ScenarioFaultKind::kNotAnObject, .member = where, .written = written(object)},
+            "scenario field " + where + " must be an object");
     }
     for (const auto& [key, value] : object.items()) {
         const auto handler = handlers.find(key);
         if (handler == handlers.end()) {
-            throw ScenarioError("unknown scenario field " + field_path(where, key));
+            refuse({.kind = ScenarioFaultKind::kUnknownMember, .member = field_path(where, key)},
+                   "unknown scenario field " + field_path(where, key));
         }
         handler->second(value);
     }
@@ -86,16 +139,30 @@ void read_unit(const json& object, const std::string& where, const TextCodec& co
     members(object, where,
             {{"name",
               [&](const json& v) {
+                  const std::string member = where + ".name";
                   if (!v.is_string()) {
-                      throw ScenarioError("scenario field " + where + ".name must be a string");
+                      refuse({.kind = ScenarioFaultKind::kNotAString,
+                              .member = member,
+                              .written = written(v)},
+                             "scenario field " + member + " must be a string");
                   }
                   std::string name;
                   if (!codec.toShiftJis(v.get<std::string>(), name)) {
-                      throw ScenarioError(where + ".name has no Shift-JIS form");
+                      refuse({.kind = ScenarioFaultKind::kNoShiftJisForm, .member = member},
+                             member + " has no Shift-JIS form");
                   }
-                  if (name.size() >= sizeof unit.name || name.find('\0') != std::string::npos) {
-                      throw ScenarioError("scenario field " + where +
-                                          ".name is longer than 31 bytes in Shift-JIS");
+                  const std::int64_t most = sizeof unit.name - 1;
+                  const std::string tooLong =
+                      "scenario field " + member + " is longer than 31 bytes in Shift-JIS";
+                  if (name.size() > sizeof unit.name - 1) {
+                      refuse({.kind = ScenarioFaultKind::kTooLong,
+                              .member = member,
+                              .high = most,
+                              .size = static_cast<std::int64_t>(name.size())},
+                             tooLong);
+                  }
+                  if (name.find('\0') != std::string::npos) {
+                      refuse({.kind = ScenarioFaultKind::kNulInName, .member = member}, tooLong);
                   }
                   std::memset(unit.name, 0, sizeof unit.name);
                   std::memcpy(unit.name, name.data(), name.size());
@@ -119,7 +186,8 @@ void read_unit(const json& object, const std::string& where, const TextCodec& co
 
 void read_lanes(const json& value, std::array<Lane, kLaneCount>& lanes) {
     if (!value.is_array() || value.size() > kLaneCount) {
-        throw ScenarioError("scenario field lanes must be an array of at most 2 lanes");
+        refuse(array_fault(value, "lanes", 0, kLaneCount),
+               "scenario field lanes must be an array of at most 2 lanes");
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::string where = "lanes[" + std::to_string(i) + "]";
@@ -184,32 +252,50 @@ Handlers step_handlers(Action& step, const std::string& where, const TextCodec& 
 // names; inside a unit or a condition, too, only the fields named change.
 void read_steps(const json& value, Action step, const TextCodec& codec, TurnPlan& plan) {
     if (!value.is_array() || value.empty() || value.size() > kMaxPlanSteps) {
-        throw ScenarioError("scenario field steps must be an array of 1 to " +
-                            std::to_string(kMaxPlanSteps) + " steps");
+        refuse(array_fault(value, "steps", 1, kMaxPlanSteps),
+               "scenario field steps must be an array of 1 to " + std::to_string(kMaxPlanSteps) +
+                   " steps");
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::string where = "steps[" + std::to_string(i) + "]";
         members(value[i], where, step_handlers(step, where, codec));
         if (!action_acts(step)) {
-            throw ScenarioError(
-                "scenario field " + where +
-                ".eventSwitches must switch on the battle, the level-up or the re-move");
+            const std::string member = where + ".eventSwitches";
+            refuse({.kind = ScenarioFaultKind::kNoEvent, .member = member},
+                   "scenario field " + member +
+                       " must switch on the battle, the level-up or the re-move");
         }
         plan.steps[i] = step;
     }
     plan.stepCount = static_cast<std::int32_t>(value.size());
 }
 
+// A pattern, member or option, at most the 499 bytes the pattern box is read with.
+void check_mark_bytes(std::size_t bytes, const std::string& member, const std::string& what) {
+    const std::int64_t most = kMarkTextCapacity - 1;
+    if (bytes > static_cast<std::size_t>(most)) {
+        refuse({.kind = ScenarioFaultKind::kTooLong,
+                .member = member,
+                .high = most,
+                .size = static_cast<std::int64_t>(bytes)},
+               what + " is " + std::to_string(bytes) +
+                   " bytes in Shift-JIS, longer than the 499 bytes that are read");
+    }
+}
+
 // The pattern box's text, at most the 499 bytes the box is read with.
 void read_marks(const json& value, const TextCodec& codec, MarkTextBuffer& markText) {
     if (!value.is_string()) {
-        throw ScenarioError("scenario field marks must be a string");
+        refuse(
+            {.kind = ScenarioFaultKind::kNotAString, .member = "marks", .written = written(value)},
+            "scenario field marks must be a string");
     }
     std::string marks;
     if (!codec.toShiftJis(value.get<std::string>(), marks)) {
-        throw ScenarioError("scenario field marks has no Shift-JIS form");
+        refuse({.kind = ScenarioFaultKind::kNoShiftJisForm, .member = "marks"},
+               "scenario field marks has no Shift-JIS form");
     }
-    check_mark_text_length(marks.size(), "scenario field marks");
+    check_mark_bytes(marks.size(), "marks", "scenario field marks");
     std::memcpy(markText, marks.data(), marks.size());
 }
 
@@ -256,22 +342,38 @@ ordered_json action_json(const Action& action, const TextCodec& codec) {
             {"booksHeld", action.booksHeld}};
 }
 
+// The line and character at which the parser stopped, having read byte bytes (counted from 1).
+ScenarioFault where_reading_stopped(const std::string& text, std::size_t byte) {
+    ScenarioFault fault{.kind = ScenarioFaultKind::kBadJson, .line = 1};
+    const std::size_t read = std::min(byte, text.size());
+    for (std::size_t at = 0; at < read; ++at) {
+        if (text[at] == '\n') {
+            ++fault.line;
+            fault.column = 0;
+        } else if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) {
+            ++fault.column;
+        }
+    }
+    fault.column = std::max(fault.column, 1);
+    return fault;
+}
+
 }  // namespace
 
 void check_mark_text_length(std::size_t bytes, const std::string& what) {
-    if (bytes > static_cast<std::size_t>(kMarkTextCapacity - 1)) {
-        throw ScenarioError(what + " is " + std::to_string(bytes) +
-                            " bytes in Shift-JIS, longer than the 499 bytes that are read");
-    }
+    check_mark_bytes(bytes, what, what);
 }
 
 bool read_scenario(const std::string& text, const TextCodec& codec, AppState& state) {
     json scenario;
     try {
         scenario = json::parse(text);
+    } catch (const json::parse_error& error) {
+        refuse(where_reading_stopped(text, error.byte),
+               std::string("bad JSON in the scenario: ") + error.what());
     } catch (const json::exception& error) {
-        // Not only syntax: a number too large for a double is refused while parsing, too.
-        throw ScenarioError(std::string("bad JSON in the scenario: ") + error.what());
+        // A number too large for a double is refused while parsing, too, with no place given.
+        refuse({}, std::string("bad JSON in the scenario: ") + error.what());
     }
     // Read into copies, so that a refused scenario leaves the state as it was.
     Action top = state;

@@ -1,14 +1,44 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "state/app_state.h"
 
-// A scenario the reader refuses; the message names the member at fault.
+// What is wrong with a refused scenario, as data, for each front end to say in its own words.
+enum class ScenarioFaultKind {
+    kBadJson,           // no JSON: line and column say where the reading stopped (0: unknown)
+    kNotAnObject,       // the member (empty: the whole file) must be an object
+    kUnknownMember,     // no such member there
+    kNotAnInteger,      // an integer from low to high is allowed
+    kOutOfRange,        // the same, and written holds the integer
+    kWrongArrayLength,  // an array of low to high elements; size: the elements written
+    kNotAString,
+    kNoShiftJisForm,  // the text holds a character that Shift-JIS lacks
+    kTooLong,         // at most high bytes in Shift-JIS; size: the bytes written
+    kNulInName,       // a unit's name holds a NUL, which would end it early
+    kNoEvent,         // a step's switches turn on no battle, level-up or re-move
+};
+
+struct ScenarioFault {
+    ScenarioFaultKind kind = ScenarioFaultKind::kBadJson;
+    std::string member{};  // its path, "lanes[0].position", "steps[1].ally.name"
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+    std::int64_t size = -1;  // -1 where it does not apply
+    std::string written{};   // the value found, as short JSON text in UTF-8; empty for none
+    int line = 0;
+    int column = 0;  // in characters
+};
+
+// A scenario the reader refuses: the fault, and the one English line of the command line, which
+// names the member at fault.
 struct ScenarioError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    ScenarioError(ScenarioFault why, const std::string& message)
+        : std::runtime_error(message), fault(std::move(why)) {}
+    ScenarioFault fault;
 };
 
 // Refuses a pattern longer than the 499 bytes the pattern box is read with, naming what: the
