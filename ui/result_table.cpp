@@ -129,26 +129,50 @@ std::string csv_field(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string table_text(const ResultTable& table, const std::vector<int>& shownRows,
-                       int lanePosition, const char* separator, bool csv) {
-    const auto field = [csv](const std::string& text) { return csv ? csv_field(text) : text; };
-    std::string text;
-    const int columnCount = static_cast<int>(table.columns.size());
-    for (int c = 0; c < columnCount; ++c) {
-        text.append(c == 0 ? "" : separator).append(field(column_title(table, c)));
+// The fields of a column in a spreadsheet: 命中 as two integers, since a spreadsheet reads "2/1"
+// as the date 2月1日; every other column as the table shows it.
+void append_fields(std::vector<std::string>& fields, const ResultTable& table, int shownRow,
+                   int column, int lanePosition) {
+    if (table.columns[static_cast<std::size_t>(column)].kind != ColumnKind::kHits) {
+        fields.push_back(shownRow < 0 ? column_title(table, column)
+                                      : cell_text(table, shownRow, column, lanePosition));
+        return;
+    }
+    if (shownRow < 0) {
+        fields.insert(fields.end(), {"味方命中", "敵命中"});
+        return;
+    }
+    const ActionOutcome& outcome =
+        table.outcomes[static_cast<std::size_t>(table.order[static_cast<std::size_t>(shownRow)])];
+    for (const std::int32_t hits : {outcome.allyHits, outcome.enemyHits}) {
+        fields.push_back(outcome.battle ? std::to_string(hits) : "");
+    }
+}
+
+// The header (shown row -1) or a row, its fields joined.
+void append_line(std::string& text, const ResultTable& table, int shownRow, int lanePosition,
+                 const char* separator, bool csv) {
+    std::vector<std::string> fields;
+    for (int c = 0; c < static_cast<int>(table.columns.size()); ++c) {
+        append_fields(fields, table, shownRow, c, lanePosition);
+    }
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        text.append(f == 0 ? "" : separator).append(csv ? csv_field(fields[f]) : fields[f]);
     }
     text.append("\r\n");
+}
+
+std::string table_text(const ResultTable& table, const std::vector<int>& shownRows,
+                       int lanePosition, const char* separator, bool csv) {
+    std::string text;
+    append_line(text, table, -1, lanePosition, separator, csv);
     std::vector<int> rows = shownRows;
     if (rows.empty()) {
         rows.resize(table.order.size());
         std::iota(rows.begin(), rows.end(), 0);
     }
     for (const int r : rows) {
-        for (int c = 0; c < columnCount; ++c) {
-            text.append(c == 0 ? "" : separator)
-                .append(field(cell_text(table, r, c, lanePosition)));
-        }
-        text.append("\r\n");
+        append_line(text, table, r, lanePosition, separator, csv);
     }
     return text;
 }

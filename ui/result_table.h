@@ -56,9 +56,11 @@ std::string cell_text(const ResultTable& table, int shownRow, int column, int la
 void sort_table(ResultTable& table, int column);
 
 // The header and the given shown rows, all of them when none is given, as tab-separated text
-// ready for a spreadsheet.
+// ready for a spreadsheet. There, 命中 is two columns of integers, 味方命中 and 敵命中, and every
+// number a plain integer.
 std::string table_tsv(const ResultTable& table, const std::vector<int>& shownRows,
                       int lanePosition);
 
-// The whole table as comma-separated values, quoted where a field needs it.
+// The whole table as comma-separated values, the columns as in table_tsv, quoted where a field
+// needs it.
 std::string table_csv(const ResultTable& table, int lanePosition);
