@@ -10,10 +10,12 @@
 #include "ui/dpi.h"
 #include "ui/drawing.h"
 #include "ui/main_commands.h"
+#include "ui/message_box.h"
 #include "ui/plan_window.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/results_window.h"
+#include "ui/session.h"
 #include "ui/session_files.h"
 #include "ui/wide_text.h"
 
@@ -77,8 +79,7 @@ RECT child_rectangle(const ChildControl& control, int dpi) {
 }
 
 void report_start_up_failure(HWND window, const char* message) {
-    const WideText text = wide_from_shift_jis(message);
-    MessageBoxW(window, text.text, L"", MB_OK);
+    say(window, wide_from_shift_jis(message).text, MB_OK);
 }
 
 void create_child_controls(HWND window) {
@@ -204,10 +205,15 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
         case WM_ENDSESSION:
             if (wParam) {
                 save_last_session();
+                remove_run_marker();
             }
             return 0;
         case WM_TIMER:
-            handle_mark_timer(window);
+            if (wParam == IDT_LAST_SESSION) {
+                keep_last_session();
+            } else {
+                handle_mark_timer(window);
+            }
             return 0;
         case WM_LBUTTONUP:
             handle_candidate_click(window, 0, lParam);
@@ -225,6 +231,7 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
             return 0;
         case WM_DESTROY:
             delete_drawing_objects();
+            remove_run_marker();
             PostQuitMessage(0);
             return 0;
         default:
@@ -257,11 +264,11 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     }
     handles.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     reset_session_file();
-    const WideText title = wide_from_shift_jis(kWindowTitle);
     const SIZE size = main_window_size(system_dpi());
-    HWND window = CreateWindowExW(0, className.text, title.text, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
-                                  const_cast<std::wstring*>(&fileToOpen));
+    HWND window =
+        CreateWindowExW(0, className.text, window_title(L"", false).c_str(), WS_OVERLAPPEDWINDOW,
+                        CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
+                        const_cast<std::wstring*>(&fileToOpen));
     if (window == nullptr) {
         return false;
     }
@@ -313,4 +320,5 @@ void invalidate_window(HWND window) {
     // session, brought another plan.
     follow_main_window();
     show_plan_steps();
+    show_session_title();
 }

@@ -4,6 +4,7 @@
 
 #include "ui/dpi.h"
 #include "ui/drawing.h"
+#include "ui/message_box.h"
 #include "ui/plan_steps.h"
 #include "ui/program.h"
 #include "ui/tool_window.h"
@@ -60,7 +61,7 @@ void press(int index) {
         fill_list(edit.selected);
         invalidate_window(window_handles().mainWindow);
     } else if (edit.refusal != nullptr) {
-        MessageBoxW(plan_window().window, wide_from_shift_jis(edit.refusal).text, L"", MB_OK);
+        say(plan_window().window, wide_from_shift_jis(edit.refusal).text, MB_OK);
     }
 }
 

@@ -6,9 +6,6 @@
 
 #include "state/app_state.h"
 
-// The main window's title while no file is open (Shift-JIS).
-constexpr char kWindowTitle[] = "ソラミト  ver 0.00a";
-
 // Posted at the end of the start-up: what went wrong is said once the window is up.
 constexpr UINT kShowStartUpMessage = WM_APP + 1;
 

@@ -10,6 +10,7 @@
 #include "ui/dpi.h"
 #include "ui/drawing.h"
 #include "ui/main_commands.h"
+#include "ui/message_box.h"
 #include "ui/program.h"
 #include "ui/result_table.h"
 #include "ui/safe_file.h"
@@ -140,8 +141,7 @@ void save_table() {
         "\xEF\xBB\xBF" + shift_jis_to_utf8(table_csv(shown_table(), lane_position()));
     std::wstring why;
     if (!write_file_safely(name, csv, why)) {
-        MessageBoxW(r.window, (L"保存できません：" + name + L"\n" + why).c_str(), L"",
-                    MB_OK | MB_ICONERROR);
+        say(r.window, L"保存できません：" + name + L"\n" + why, MB_OK | MB_ICONERROR);
     }
 }
 

@@ -16,3 +16,34 @@ void open_session(AppState& state, const std::string& text);
 
 // The session as it stands, as the window saves it.
 std::string session_text(const AppState& state);
+
+// The text of the session that 新規 would make of this state.
+std::string new_session_text(const AppState& state);
+
+// What the window measures the session against, to tell the player about unsaved work.
+struct SessionBaseline {
+    bool fileOpen = false;
+    std::string text;       // the session as restored at start, opened, saved or made by 新規
+    std::string freshText;  // what 新規 gives
+};
+
+// Changed: the session differs from its baseline (the title's "*").
+bool session_changed(const SessionBaseline& baseline, const std::string& current);
+
+enum class Leaving {
+    kClosing,    // the window closes
+    kReplacing,  // 新規, 開く or a dropped file puts another session in its place
+};
+
+// Whether leaving the session first asks to save it. With a file open: when it changed. With
+// none, closing keeps it as the last session and never asks, while replacing asks whenever it
+// is not what 新規 gives: a session restored at start is the player's work too.
+bool asks_to_save(const SessionBaseline& baseline, const std::string& current, Leaving leaving);
+
+// The question, naming the file, or 無題 when none is open (fileName empty).
+std::wstring save_question(const std::wstring& fileName);
+
+// The main window's title: "*turn-plan.json - ソラミト  ver 0.00a" for a changed file, "*無題 -
+// ソラミト  ver 0.00a" for a changed session without one, and without the "*" when unchanged,
+// just "ソラミト  ver 0.00a" with no file open.
+std::wstring window_title(const std::wstring& fileName, bool changed);

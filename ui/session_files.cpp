@@ -2,22 +2,27 @@
 
 #include <shellapi.h>
 
-#include "text/utf16.h"
 #include "ui/main_commands.h"
+#include "ui/message_box.h"
 #include "ui/program.h"
 #include "ui/results_window.h"
+#include "ui/run_marker.h"
 #include "ui/safe_file.h"
+#include "ui/scenario_fault_words.h"
 #include "ui/session.h"
 #include "ui/wide_text.h"
 
 namespace {
 
-// The file the window has open, with its text as last read or written, and what the start-up
-// has to say once the window is up.
+// The file the window has open, what the session is measured against, what the last session
+// holds, and what the start-up has to say once the window is up.
 struct SessionFile {
     bool ready;  // the start-up files were read: only then is there a session to keep
     std::wstring path;
-    std::string savedText;
+    SessionBaseline baseline;
+    std::string lastWritten;  // the last session as this run last wrote it
+    bool ownsMarker;          // this run wrote the marker, and removes it as it ends
+    RunMarker marker;
     std::wstring startUpMessage;
 };
 
@@ -27,25 +32,61 @@ SessionFile& session_file() {
 }
 
 constexpr wchar_t kJsonFilter[] = L"JSON (*.json)\0*.json\0";
+constexpr UINT kLastSessionMilliseconds = 1000;
 
-// %APPDATA%\Soramito\last-session<suffix>; empty without %APPDATA%.
-std::wstring last_session_path(const wchar_t* suffix) {
+// %APPDATA%\Soramito\<name>; empty without %APPDATA%.
+std::wstring kept_file_path(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = L"";
     const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {
         return L"";
     }
-    return std::wstring(folder) + L"\\Soramito\\last-session" + suffix;
+    return std::wstring(folder) + L"\\Soramito\\" + name;
 }
 
-int say(HWND window, const std::wstring& text, UINT style) {
-    return MessageBoxW(window, text.c_str(), L"", style);
+bool file_exists(const std::wstring& path) {
+    return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Writes one of the files kept in %APPDATA%\Soramito, making the folder first.
+bool write_kept_file(const wchar_t* name, const std::string& text) {
+    const std::wstring path = kept_file_path(name);
+    if (path.empty()) {
+        return false;
+    }
+    CreateDirectoryW(path.substr(0, path.size() - file_name_of(path).size()).c_str(), nullptr);
+    std::wstring why;
+    return write_file_safely(path, text, why);
+}
+
+void write_last_session(const std::string& text) {
+    if (session_file().ready && write_kept_file(L"last-session.json", text)) {
+        session_file().lastWritten = text;
+    }
+}
+
+// What is saved is what the pattern box shows, not what the timer read last.
+std::string current_session_text() {
+    handle_mark_timer(window_handles().mainWindow);
+    return session_text(app_state());
+}
+
+std::wstring window_text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 void show_title(HWND window) {
-    const std::wstring& path = session_file().path;
-    const std::wstring title = wide_from_shift_jis(kWindowTitle).text;
-    SetWindowTextW(window, (path.empty() ? title : file_name_of(path) + L" - " + title).c_str());
+    const SessionFile& file = session_file();
+    const std::wstring title =
+        window_title(file.baseline.fileOpen ? file_name_of(file.path) : L"",
+                     session_changed(file.baseline, session_text(app_state())));
+    // Set only when it changes: the title is refreshed after every change to the session.
+    if (window_text_of(window) != title) {
+        SetWindowTextW(window, title.c_str());
+    }
 }
 
 // After the state became another session: the pattern box shows its marks, the items that need
@@ -59,25 +100,28 @@ void show_session(HWND window) {
     invalidate_window(window);
 }
 
-// The session in a file, or why it is none.
-bool load_session(const std::wstring& path, std::wstring& why) {
-    std::string bytes;
-    if (!read_file_bytes(path, bytes, why)) {
-        return false;
-    }
+// The session now stands as it is in path (none: no file open) and is measured against that.
+void take_as_baseline(const std::wstring& path, const std::string& text) {
+    SessionFile& file = session_file();
+    file.path = path;
+    file.baseline.fileOpen = !path.empty();
+    file.baseline.text = text;
+}
+
+// The session in bytes, or why it is none in the player's words.
+bool read_session(const std::string& bytes, std::wstring& why) {
     try {
         open_session(app_state(), bytes);
     } catch (const ScenarioError& error) {
-        why = utf16_from_utf8(error.what());
+        why = wide_string_from_shift_jis(scenario_fault_words(error.fault));
         return false;
     }
     return true;
 }
 
-// What is saved is what the pattern box shows, not what the timer read last.
-std::string current_session_text() {
-    handle_mark_timer(window_handles().mainWindow);
-    return session_text(app_state());
+bool load_session(const std::wstring& path, std::wstring& why) {
+    std::string bytes;
+    return read_file_bytes(path, bytes, why) && read_session(bytes, why);
 }
 
 bool save_to(HWND window, const std::wstring& path) {
@@ -87,8 +131,7 @@ bool save_to(HWND window, const std::wstring& path) {
         say(window, L"保存できません：" + path + L"\n" + why, MB_OK | MB_ICONERROR);
         return false;
     }
-    session_file().path = path;
-    session_file().savedText = text;
+    take_as_baseline(path, text);
     show_title(window);
     return true;
 }
@@ -104,37 +147,43 @@ bool save(HWND window) {
     return path.empty() ? save_as(window) : save_to(window, path);
 }
 
-// Whether the open file's session may be left: nothing is unsaved, or the player saved it or
-// chose to drop the changes.
-bool may_leave(HWND window) {
-    if (!session_changed()) {
-        return true;
+enum class LeaveAnswer { kLeave, kLeaveUnsaved, kStay };
+
+// Whether the session may be left: nothing to ask about, or the player saved it (はい; without
+// a file through 名前を付けて保存, whose cancel cancels the whole step) or dropped the changes.
+LeaveAnswer ask_before_leaving(HWND window, Leaving leaving) {
+    const SessionFile& file = session_file();
+    if (!asks_to_save(file.baseline, current_session_text(), leaving)) {
+        return LeaveAnswer::kLeave;
     }
-    const std::wstring question = file_name_of(session_file().path) + L" への変更を保存しますか？";
-    switch (say(window, question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    const std::wstring name = file.baseline.fileOpen ? file_name_of(file.path) : L"";
+    switch (say(window, save_question(name), MB_YESNOCANCEL | MB_ICONQUESTION)) {
         case IDYES:
-            return save(window);
+            return save(window) ? LeaveAnswer::kLeave : LeaveAnswer::kStay;
         case IDNO:
-            return true;
+            return LeaveAnswer::kLeaveUnsaved;
         default:
-            return false;
+            return LeaveAnswer::kStay;
     }
+}
+
+bool may_replace(HWND window) {
+    return ask_before_leaving(window, Leaving::kReplacing) != LeaveAnswer::kStay;
 }
 
 void open_with_dialog(HWND window) {
     std::wstring name;
-    if (may_leave(window) && ask_file_name(window, false, kJsonFilter, L"json", name)) {
+    if (may_replace(window) && ask_file_name(window, false, kJsonFilter, L"json", name)) {
         open_session_file(window, name);
     }
 }
 
 void new_session(HWND window) {
-    if (!may_leave(window)) {
+    if (!may_replace(window)) {
         return;
     }
     start_new_session(app_state());
-    session_file().path.clear();
-    session_file().savedText.clear();
+    take_as_baseline(L"", session_file().baseline.freshText);
     show_session(window);
 }
 
@@ -143,8 +192,7 @@ bool open_as_session(HWND window, const std::wstring& path, std::wstring& why) {
     if (!load_session(path, why)) {
         return false;
     }
-    session_file().path = path;
-    session_file().savedText = session_text(app_state());
+    take_as_baseline(path, session_text(app_state()));
     show_session(window);
     return true;
 }
@@ -152,6 +200,81 @@ bool open_as_session(HWND window, const std::wstring& path, std::wstring& why) {
 bool is_json_name(const std::wstring& path) {
     return path.size() >= 5 &&
            CompareStringOrdinal(path.c_str() + path.size() - 5, 5, L".json", 5, TRUE) == CSTR_EQUAL;
+}
+
+std::uint64_t creation_time(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+        return 0;
+    }
+    return (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+}
+
+// Whether the process that wrote the marker still runs: the same id, born at the same time.
+bool process_runs(const RunMarker& marker) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, marker.processId);
+    if (process == nullptr) {
+        // One we may not look at runs, all the same.
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    DWORD exitCode = 0;
+    const bool runs = GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE &&
+                      creation_time(process) == marker.creationTime;
+    CloseHandle(process);
+    return runs;
+}
+
+MarkerFound find_marker() {
+    const std::wstring path = kept_file_path(L"running");
+    std::string text;
+    std::wstring why;
+    if (!file_exists(path)) {
+        return MarkerFound::kNone;
+    }
+    RunMarker marker{};
+    const bool read = read_file_bytes(path, text, why) && read_run_marker(text, marker);
+    return read && process_runs(marker) ? MarkerFound::kOwnerRuns : MarkerFound::kOwnerGone;
+}
+
+void take_marker() {
+    SessionFile& file = session_file();
+    file.marker = {GetCurrentProcessId(), creation_time(GetCurrentProcess())};
+    file.ownsMarker = write_kept_file(L"running", run_marker_text(file.marker));
+}
+
+// The last session back, unless the player would rather not after a run that did not end
+// cleanly; one that cannot be read is set aside, never deleted (an older one gives way).
+void restore_last_session(HWND window) {
+    const std::wstring last = kept_file_path(L"last-session.json");
+    const std::wstring aside = kept_file_path(L"last-session.bad.json");
+    const bool kept = file_exists(last);
+    const StartUpPlan plan = plan_start_up(find_marker(), kept);
+    const bool declined =
+        plan.askFirst && say(window, L"前回は正しく終了しませんでした。前回の状態を開きますか？",
+                             MB_YESNO | MB_ICONQUESTION) == IDNO;
+    if (plan.takeMarker) {
+        take_marker();
+    }
+    if (!kept) {
+        return;
+    }
+    std::string bytes;
+    std::wstring why;
+    if (declined) {
+        MoveFileExW(last.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
+        return;
+    }
+    if (!read_file_bytes(last, bytes, why)) {
+        why = L"ファイルを読み出せません。";
+    } else if (read_session(bytes, why)) {
+        return;
+    }
+    MoveFileExW(last.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
+    say_after_start_up(
+        L"前回のセッションを読めないため、新しく始めます。"
+        L"読めなかったファイルは %APPDATA%\\Soramito に次の名前で残しました。\n"
+        L"last-session.bad.json\n" +
+        why);
 }
 
 }  // namespace
@@ -168,24 +291,18 @@ void say_after_start_up(const std::wstring& words) {
 void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
     SessionFile& file = session_file();
     file.ready = true;
-    const std::wstring last = last_session_path(L".json");
+    file.baseline.freshText = new_session_text(app_state());
+    restore_last_session(window);
+    // What the start leaves needs no writing: the last session, or a fresh one, which an absent
+    // last session gives too.
+    file.lastWritten = session_text(app_state());
+    take_as_baseline(L"", file.lastWritten);
+    show_session(window);
     std::wstring why;
-    if (!last.empty() && GetFileAttributesW(last.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        if (load_session(last, why)) {
-            show_session(window);
-        } else {
-            // Kept for the player to look at, never deleted; an older one gives way.
-            MoveFileExW(last.c_str(), last_session_path(L".bad.json").c_str(),
-                        MOVEFILE_REPLACE_EXISTING);
-            say_after_start_up(
-                L"前回のセッションを読めないため、新しく始めます。"
-                L"読めなかったファイルは last-session.bad.json として残しました。\n" +
-                why);
-        }
-    }
     if (!fileToOpen.empty() && !open_as_session(window, fileToOpen, why)) {
         say_after_start_up(L"開けません：" + fileToOpen + L"\n" + why);
     }
+    SetTimer(window, IDT_LAST_SESSION, kLastSessionMilliseconds, nullptr);
     if (!file.startUpMessage.empty()) {
         PostMessageW(window, kShowStartUpMessage, 0, 0);
     }
@@ -237,27 +354,59 @@ void open_dropped_file(HWND window, HDROP drop) {
         path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
     }
     DragFinish(drop);
-    if (is_json_name(path) && may_leave(window)) {
+    if (is_json_name(path) && may_replace(window)) {
         open_session_file(window, path);
     }
 }
 
 bool close_session(HWND window) {
-    if (!may_leave(window)) {
-        return false;
+    switch (ask_before_leaving(window, Leaving::kClosing)) {
+        case LeaveAnswer::kStay:
+            return false;
+        case LeaveAnswer::kLeaveUnsaved:
+            // The changes dropped must not come back at the next start.
+            write_last_session(session_file().baseline.text);
+            return true;
+        case LeaveAnswer::kLeave:
+            break;
     }
     save_last_session();
     return true;
 }
 
 void save_last_session() {
-    const std::wstring path = last_session_path(L".json");
-    if (!session_file().ready || path.empty()) {
+    write_last_session(current_session_text());
+}
+
+void keep_last_session() {
+    const SessionFile& file = session_file();
+    if (file.ready && session_text(app_state()) != file.lastWritten) {
+        save_last_session();
+    }
+}
+
+void remove_run_marker() {
+    SessionFile& file = session_file();
+    if (!file.ownsMarker) {
         return;
     }
-    CreateDirectoryW(path.substr(0, path.size() - file_name_of(path).size()).c_str(), nullptr);
+    // Only while it is still this run's: a copy started after this one ended may own it now.
+    const std::wstring path = kept_file_path(L"running");
+    std::string text;
     std::wstring why;
-    write_file_safely(path, current_session_text(), why);
+    RunMarker marker{};
+    if (read_file_bytes(path, text, why) && read_run_marker(text, marker) &&
+        marker.processId == file.marker.processId &&
+        marker.creationTime == file.marker.creationTime) {
+        DeleteFileW(path.c_str());
+    }
+    file.ownsMarker = false;
+}
+
+void show_session_title() {
+    if (session_file().ready) {
+        show_title(window_handles().mainWindow);
+    }
 }
 
 const std::wstring& open_file_path() {
@@ -265,5 +414,5 @@ const std::wstring& open_file_path() {
 }
 
 bool session_changed() {
-    return !session_file().path.empty() && current_session_text() != session_file().savedText;
+    return session_changed(session_file().baseline, current_session_text());
 }

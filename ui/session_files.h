@@ -28,12 +28,25 @@ bool open_session_file(HWND window, const std::wstring& path);
 void open_dropped_file(HWND window, HDROP drop);
 
 // WM_CLOSE: false when the player keeps the window open after being asked about unsaved changes;
-// otherwise the last session is written.
+// otherwise the last session is written: the file as last saved when the player dropped its
+// changes, else the session as it stands.
 bool close_session(HWND window);
 
 // Writes the last session, as Windows shuts down or the window closes.
 void save_last_session();
 
-// The file the window has open (empty for none), and whether the session differs from it.
+// The one-second timer: writes the last session when it changed since last written, so that a
+// crash loses at most a second of work.
+void keep_last_session();
+
+// At a clean exit and at the end of the Windows session: removes the marker of a run, if this
+// run wrote it and it is still this run's.
+void remove_run_marker();
+
+// Keeps the title on the file and whether the session changed since it was opened or saved.
+void show_session_title();
+
+// The file the window has open (empty for none), and whether the session differs from what it
+// was opened, saved, restored at start or made by 新規 as.
 const std::wstring& open_file_path();
 bool session_changed();

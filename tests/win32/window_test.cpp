@@ -41,7 +41,7 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
         EXPECT_EQ(
             std::make_tuple(box, GetWindow(main_window(), GW_CHILD), app_state().allyUnitCount,
                             app_state().ally.hitRate, grayed(IDM_LEVEL_UP)),
-            std::make_tuple(L"|" + wide(message), HWND{}, allies, 0, false));
+            std::make_tuple(L"ソラミト|" + wide(message), HWND{}, allies, 0, false));
         // Wine counts no GDI objects; the font's handle tells whether they were deleted.
         const HFONT font = window_handles().normalFont;
         EXPECT_EQ(close_program(), 0);

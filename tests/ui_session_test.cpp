@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "ui/main_commands.h"
+#include "ui/result_table.h"
+#include "ui/run_marker.h"
+#include "ui/scenario_fault_words.h"
+#include "ui/session.h"
+#include "worked_units.h"
+
+namespace {
+
+TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheTitleSays) {
+    // file open, baseline, what 新規 gives, the session now: changed, asks on closing, asks on
+    // 新規 / 開く / a drop
+    const std::vector<std::tuple<bool, const char*, const char*, const char*, bool, bool, bool>>
+        cases = {{true, "saved", "fresh", "saved", false, false, false},
+                 {true, "saved", "fresh", "moved", true, true, true},
+                 {true, "fresh", "fresh", "fresh", false, false, false},
+                 {false, "fresh", "fresh", "fresh", false, false, false},
+                 // Restored at start: unchanged, yet the player's work.
+                 {false, "restored", "fresh", "restored", false, false, true},
+                 {false, "restored", "fresh", "moved", true, false, true},
+                 {false, "restored", "fresh", "fresh", true, false, false}};
+    for (const auto& [fileOpen, baseline, fresh, now, changed, closing, replacing] : cases) {
+        const SessionBaseline b{fileOpen, baseline, fresh};
+        EXPECT_EQ(std::make_tuple(session_changed(b, now), asks_to_save(b, now, Leaving::kClosing),
+                                  asks_to_save(b, now, Leaving::kReplacing)),
+                  std::make_tuple(changed, closing, replacing))
+            << fileOpen << " " << baseline << " " << now;
+    }
+    const std::vector<std::tuple<std::wstring, bool, std::wstring>> titles = {
+        {L"turn-plan.json", true, L"*turn-plan.json - ソラミト  ver 0.00a"},
+        {L"turn-plan.json", false, L"turn-plan.json - ソラミト  ver 0.00a"},
+        {L"", true, L"*無題 - ソラミト  ver 0.00a"},
+        {L"", false, L"ソラミト  ver 0.00a"}};
+    for (const auto& [name, changed, title] : titles) {
+        EXPECT_EQ(window_title(name, changed), title);
+    }
+    EXPECT_EQ(save_question(L"turn-plan.json"), L"turn-plan.json への変更を保存しますか？");
+    EXPECT_EQ(save_question(L""), L"無題 への変更を保存しますか？");
+    // What 新規 gives is the window as it starts.
+    EXPECT_EQ(new_session_text(status_set_state()), session_text(started_state()));
+}
+
+TEST(ScenarioFaultWords, SayEveryKindInJapanese) {
+    using K = ScenarioFaultKind;
+    // clang-format off
+    const std::vector<std::pair<ScenarioFault, std::string>> cases = {
+        {{.kind = K::kBadJson, .line = 3, .column = 14},
+         "JSON として読めません（3 行目の 14 文字目で、書き方が正しくありません）"},
+        {{.kind = K::kBadJson}, "JSON として読めません（扱えないほど大きな数があります）"},
+        {{.kind = K::kNotAnObject, .written = "[...]"},
+         "ファイル全体は { } で囲んだ JSON のオブジェクトにしてください（[...] が書かれています）"},
+        {{.kind = K::kNotAnObject, .member = "steps[1]", .written = "3"},
+         "steps[1] は { } で囲んだ JSON のオブジェクトにしてください（3 が書かれています）"},
+        {{.kind = K::kUnknownMember, .member = "ally.lvl"},
+         "ally.lvl という項目はありません。項目の名前を確かめてください"},
+        {{.kind = K::kOutOfRange, .member = "lanes[0].position", .low = 1, .high = 4973, .written = "0"},
+         "lanes[0].position は 1 から 4973 までの整数にしてください（0 が書かれています）"},
+        {{.kind = K::kNotAnInteger, .member = "ally.hp", .low = -999, .high = 9999, .written = "\"40\""},
+         "ally.hp は -999 から 9999 までの整数にしてください（\"40\" が書かれています）"},
+        {{.kind = K::kWrongArrayLength, .member = "ally.skills", .low = 16, .high = 16, .size = 3},
+         "ally.skills は値を 16 個並べた [ ] の配列にしてください（3 個あります）"},
+        {{.kind = K::kWrongArrayLength, .member = "lanes", .low = 0, .high = 2, .written = "{...}"},
+         "lanes は値を 2 個まで並べた [ ] の配列にしてください（{...} が書かれています）"},
+        {{.kind = K::kWrongArrayLength, .member = "steps", .low = 1, .high = 16, .size = 0},
+         "steps は値を 1 から 16 個まで並べた [ ] の配列にしてください（0 個あります）"},
+        {{.kind = K::kNotAString, .member = "marks", .written = "true"},
+         "marks は \" \" で囲んだ文字列にしてください（true が書かれています）"},
+        {{.kind = K::kNoShiftJisForm, .member = "enemy.name"},
+         "enemy.name に Shift-JIS で書けない文字があります（絵文字などは使えません）"},
+        {{.kind = K::kTooLong, .member = "ally.name", .high = 31, .size = 33},
+         "ally.name は Shift-JIS で 31 バイトまでにしてください（33 バイトあります。全角の文字は 2 バイトです）"},
+        {{.kind = K::kNulInName, .member = "steps[0].ally.name"},
+         "steps[0].ally.name に NUL 文字（\\u0000）は使えません"},
+        {{.kind = K::kNoEvent, .member = "steps[2].eventSwitches"},
+         "steps[2].eventSwitches では、戦闘・レベルアップ・再行動のどれかを 1 にしてください"},
+        // The file's UTF-8, and a character that Shift-JIS lacks.
+        {{.kind = K::kUnknownMember, .member = "\xE5\x90\x8D\xF0\x9F\x98\x80"},
+         "名? という項目はありません。項目の名前を確かめてください"}};
+    // clang-format on
+    for (const auto& [fault, words] : cases) {
+        EXPECT_EQ(scenario_fault_words(fault), words) << fault.member;
+    }
+}
+
+TEST(RunMarker, TellsWhetherTheRunBeforeEndedCleanly) {
+    EXPECT_EQ(run_marker_text({4242, 133525000000000001}), "4242 133525000000000001\r\n");
+    RunMarker read{};
+    EXPECT_TRUE(read_run_marker("4 18446744073709551615\r\n", read));
+    EXPECT_EQ(std::make_pair(read.processId, read.creationTime),
+              std::make_pair(4u, 18446744073709551615u));
+    for (const char* text : {"", "4242", "4242 1", "4242 1\r\n\r\n", " 4242 1\r\n", "-4 1\r\n",
+                             "4294967296 1\r\n", "4242  1\r\n", "4242 x\r\n"}) {
+        EXPECT_FALSE(read_run_marker(text, read)) << text;
+    }
+    // marker, last session kept: ask first, take the marker
+    const std::vector<std::tuple<MarkerFound, bool, bool, bool>> cases = {
+        {MarkerFound::kNone, true, false, true},
+        {MarkerFound::kNone, false, false, true},
+        {MarkerFound::kOwnerGone, true, true, true},
+        {MarkerFound::kOwnerGone, false, false, true},
+        {MarkerFound::kOwnerRuns, true, false, false}};
+    for (const auto& [found, kept, ask, take] : cases) {
+        const StartUpPlan plan = plan_start_up(found, kept);
+        EXPECT_EQ(std::make_pair(plan.askFirst, plan.takeMarker), std::make_pair(ask, take))
+            << static_cast<int>(found) << kept;
+    }
+}
+
+TEST(ResultTable, TheCsvHoldsPlainIntegers) {
+    // A battle, its level-up raising HP and the re-move, searched from 3995: the first result
+    // is a battle 14 values before the lane.
+    AppState& state = status_set_state();
+    state.eventSwitches = {0, 1, 1, 1};
+    state.enemyCondition = {kResultHpUnchanged, 0, 1};
+    state.levelUpWanted.fill(0);
+    state.levelUpWanted[0] = 1;
+    state.lanes[0].position = 3995;
+    search_from_lane_zero(state);
+    ResultTable table;
+    fill_results_table(state, table);
+    const std::string csv = table_csv(table, 3995);
+    EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
+              "位置,消費,味方HP,敵HP,味方命中,敵命中,成長,再行動\r\n"
+              "3981,-14,30,20,2,1,HP 力 運,○\r\n");
+    // The table itself keeps "2/1".
+    EXPECT_EQ(cell_text(table, 0, 4, 3995), "2/1");
+}
+
+}  // namespace

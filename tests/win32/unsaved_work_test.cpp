@@ -1,0 +1,162 @@
+// Nothing a player did is lost: the save question, the title's "*", the last session kept as the
+// player works, the marker of a run that did not end cleanly, and messages in Japanese.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "tests/win32/program_fixture.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/session_files.h"
+
+namespace {
+
+const std::wstring kTitle = L"ソラミト  ver 0.00a";
+
+// A box shown while action runs, answered with a click on button: its caption and its text,
+// "(none)" when no box showed.
+std::wstring answer_box(const std::function<void()>& action, int button) {
+    std::wstring box = L"(none)";
+    with_boxes(action, [&](HWND shown) {
+        box = window_text(shown) + L"|" + window_text(GetDlgItem(shown, 0xFFFF));
+        click(shown, button);
+    });
+    return box;
+}
+
+void write(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The position of lane 0 in a session's text.
+bool at_position(const std::string& session, int position) {
+    return session.find("\"position\": " + std::to_string(position) + "\n") != std::string::npos;
+}
+
+TEST_F(Program, ClosingAsksAboutAChangedFileAndEachAnswerDoesWhatItSays) {
+    const std::filesystem::path path = folder.path / "s.json";
+    write(path, R"({"lanes": [{"position": 21}]})");
+    ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
+    EXPECT_EQ(window_text(main_window()), L"s.json - " + kTitle);
+    command(IDC_LANE0_FORWARD);
+    EXPECT_EQ(window_text(main_window()), L"*s.json - " + kTitle);
+    // キャンセル keeps the window and the change.
+    const std::wstring question = L"ソラミト|s.json への変更を保存しますか？";
+    EXPECT_EQ(answer_box([] { SendMessageW(main_window(), WM_CLOSE, 0, 0); }, IDCANCEL), question);
+    EXPECT_EQ(std::make_tuple(IsWindow(main_window()), app_state().lanes[0].position),
+              std::make_tuple(TRUE, 22));
+    // いいえ: the next start has the file as last saved, not the change dropped.
+    int exitCode = -1;
+    EXPECT_EQ(answer_box([&] { exitCode = close_program(); }, IDNO), question);
+    EXPECT_EQ(exitCode, 0);
+    open_program();
+    EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, window_text(main_window())),
+              std::make_tuple(21, kTitle));
+    // はい saves the file, and the last session is what was saved.
+    ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
+    command(IDC_LANE0_FORWARD);
+    EXPECT_EQ(answer_box([&] { exitCode = close_program(); }, IDYES), question);
+    EXPECT_EQ(std::make_tuple(exitCode, at_position(read_file(path), 22),
+                              read_file(folder.lastSession) == read_file(path)),
+              std::make_tuple(0, true, true));
+    open_program();  // for the fixture to close
+}
+
+TEST_F(Program, NewAsksAboutWorkWithNoFileOpen) {
+    // The window as it starts is what 新規 gives: nothing to ask.
+    EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDYES), L"(none)");
+    command(IDC_LANE0_FORWARD);
+    EXPECT_EQ(window_text(main_window()), L"*無題 - " + kTitle);
+    // はい with no file asks for a name; cancelling that cancels 新規.
+    std::vector<std::wstring> boxes;
+    with_boxes([] { command(IDM_FILE_NEW); },
+               [&](HWND shown) {
+                   boxes.push_back(window_text(GetDlgItem(shown, 0xFFFF)));
+                   if (GetDlgItem(shown, IDYES) != nullptr) {
+                       click(shown, IDYES);
+                   } else {
+                       PostMessageW(shown, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                   }
+               });
+    EXPECT_EQ(std::make_tuple(boxes.size(), boxes.empty() ? L"" : boxes[0],
+                              app_state().lanes[0].position),
+              std::make_tuple(std::size_t{2}, std::wstring(L"無題 への変更を保存しますか？"), 2));
+    EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDNO),
+              L"ソラミト|無題 への変更を保存しますか？");
+    EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, window_text(main_window())),
+              std::make_tuple(1, kTitle));
+}
+
+TEST_F(Program, TheLastSessionIsWrittenWithinASecondOfAChange) {
+    command(IDC_LANE0_FORWARD);
+    command(IDC_LANE0_FORWARD);
+    const DWORD start = GetTickCount();
+    while (!at_position(read_file(folder.lastSession), 3) && GetTickCount() - start < 3000) {
+        pump_messages(50);
+    }
+    EXPECT_TRUE(at_position(read_file(folder.lastSession), 3));
+    EXPECT_LT(GetTickCount() - start, 2000u);  // a second, with room for a busy machine
+}
+
+std::uint64_t own_creation_time() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    return (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+}
+
+TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
+    const std::string own = std::to_string(GetCurrentProcessId());
+    const std::string born = std::to_string(own_creation_time());
+    const std::wstring question =
+        L"ソラミト|前回は正しく終了しませんでした。前回の状態を開きますか？";
+    // the marker found, the answer, the box, lane 0 after the start, the session set aside, the
+    // marker left after closing
+    const std::vector<std::tuple<std::string, int, std::wstring, int, bool, bool>> cases = {
+        {"4294967292 1\r\n", IDNO, question, 1, true, false},            // no such process
+        {own + " 1\r\n", IDYES, question, 21, false, false},             // an id used again
+        {"garbled", IDNO, question, 1, true, false},                     // a marker cut short
+        {own + " " + born + "\r\n", IDNO, L"(none)", 21, false, true}};  // a copy running
+    for (const auto& [marker, answer, box, position, setAside, markerLeft] : cases) {
+        WorkingFolder folder(kUnitFile, kGrowthFile);
+        const std::filesystem::path running = folder.appData / "Soramito" / "running";
+        const std::string session = R"({"lanes": [{"position": 21}]})";
+        write(running, marker);
+        write(folder.lastSession, session);
+        EXPECT_EQ(answer_box(open_program, answer), box) << marker;
+        const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
+        EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, read_file(aside) == session),
+                  std::make_tuple(position, setAside))
+            << marker;
+        // This run's marker, or the running copy's left as it was.
+        EXPECT_EQ(read_file(running), own + " " + born + "\r\n") << marker;
+        EXPECT_EQ(close_program(), 0);
+        EXPECT_EQ(std::filesystem::exists(running), markerLeft) << marker;
+    }
+}
+
+TEST_F(Program, ARefusedFileIsToldInJapanese) {
+    const std::filesystem::path path = folder.path / "bad.json";
+    write(path, R"({"lanes": [{"position": 0}]})");
+    EXPECT_EQ(answer_box([&] { open_session_file(main_window(), path.wstring()); }, IDOK),
+              L"ソラミト|開けません：" + path.wstring() +
+                  L"\nlanes[0].position は 1 から 4973 までの整数にしてください（0 "
+                  L"が書かれています）");
+    // A last session that cannot be read: the folder, the name it is kept under on a line of its
+    // own, and why.
+    EXPECT_EQ(close_program(), 0);
+    write(folder.lastSession, "{bad");
+    EXPECT_EQ(answer_box(open_program, IDOK),
+              L"ソラミト|前回のセッションを読めないため、新しく始めます。読めなかったファイルは "
+              L"%APPDATA%\\Soramito "
+              L"に次の名前で残しました。\nlast-session.bad.json\nJSON として読めません（1 行目の 2 "
+              L"文字目で、書き方が正しくありません）");
+}
+
+}  // namespace
