@@ -255,6 +255,10 @@ TEST(ResultTable, SortsAndCopiesTheWholeRange) {
     EXPECT_EQ(table_tsv(table, {0, 9}, 3990),
               "位置\t消費\t味方HP\t敵HP\t味方命中\t敵命中\r\n4001\t11\t40\t30\t1\t0\r\n"
               "3996\t6\t40\t10\t1\t0\r\n");
+    // The same columns in the CSV, every number a plain integer.
+    const std::string csv = table_csv(table, 3995);
+    EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
+              "位置,消費,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
 }
 
 TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
