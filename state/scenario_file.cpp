@@ -154,7 +154,7 @@ void read_unit(const json& object, const std::string& where, const TextCodec& co
                   const std::int64_t most = sizeof unit.name - 1;
                   const std::string tooLong =
                       "scenario field " + member + " is longer than 31 bytes in Shift-JIS";
-                  if (name.size() > sizeof unit.name - 1) {
+                  if (static_cast<std::int64_t>(name.size()) > most) {
                       refuse({.kind = ScenarioFaultKind::kTooLong,
                               .member = member,
                               .high = most,

@@ -15,6 +15,7 @@
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/results_window.h"
+#include "ui/run_marker_file.h"
 #include "ui/session.h"
 #include "ui/session_files.h"
 #include "ui/wide_text.h"

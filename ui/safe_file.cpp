@@ -114,6 +114,29 @@ bool ask_file_name(HWND owner, bool save, const wchar_t* filter, const wchar_t* 
     return true;
 }
 
+std::wstring kept_file_path(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = L"";
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return L"";
+    }
+    return std::wstring(folder) + L"\\Soramito\\" + name;
+}
+
+bool write_kept_file(const wchar_t* name, const std::string& bytes) {
+    const std::wstring path = kept_file_path(name);
+    if (path.empty()) {
+        return false;
+    }
+    CreateDirectoryW(path.substr(0, path.size() - file_name_of(path).size()).c_str(), nullptr);
+    std::wstring why;
+    return write_file_safely(path, bytes, why);
+}
+
+bool file_exists(const std::wstring& path) {
+    return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::wstring file_name_of(const std::wstring& path) {
     const std::size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? path : path.substr(slash + 1);

@@ -23,5 +23,13 @@ bool write_file_safely(const std::wstring& path, const std::string& bytes, std::
 bool ask_file_name(HWND owner, bool save, const wchar_t* filter, const wchar_t* extension,
                    std::wstring& name);
 
+// The files the window keeps between runs: %APPDATA%\Soramito\<name>, empty without %APPDATA%.
+std::wstring kept_file_path(const wchar_t* name);
+
+// Writes one of them safely, making the folder first; false when it could not be written.
+bool write_kept_file(const wchar_t* name, const std::string& bytes);
+
+bool file_exists(const std::wstring& path);
+
 // The last part of a path: the file's own name.
 std::wstring file_name_of(const std::wstring& path);

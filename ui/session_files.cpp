@@ -6,7 +6,7 @@
 #include "ui/message_box.h"
 #include "ui/program.h"
 #include "ui/results_window.h"
-#include "ui/run_marker.h"
+#include "ui/run_marker_file.h"
 #include "ui/safe_file.h"
 #include "ui/scenario_fault_words.h"
 #include "ui/session.h"
@@ -21,8 +21,6 @@ struct SessionFile {
     std::wstring path;
     SessionBaseline baseline;
     std::string lastWritten;  // the last session as this run last wrote it
-    bool ownsMarker;          // this run wrote the marker, and removes it as it ends
-    RunMarker marker;
     std::wstring startUpMessage;
 };
 
@@ -33,31 +31,6 @@ SessionFile& session_file() {
 
 constexpr wchar_t kJsonFilter[] = L"JSON (*.json)\0*.json\0";
 constexpr UINT kLastSessionMilliseconds = 1000;
-
-// %APPDATA%\Soramito\<name>; empty without %APPDATA%.
-std::wstring kept_file_path(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = L"";
-    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return L"";
-    }
-    return std::wstring(folder) + L"\\Soramito\\" + name;
-}
-
-bool file_exists(const std::wstring& path) {
-    return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Writes one of the files kept in %APPDATA%\Soramito, making the folder first.
-bool write_kept_file(const wchar_t* name, const std::string& text) {
-    const std::wstring path = kept_file_path(name);
-    if (path.empty()) {
-        return false;
-    }
-    CreateDirectoryW(path.substr(0, path.size() - file_name_of(path).size()).c_str(), nullptr);
-    std::wstring why;
-    return write_file_safely(path, text, why);
-}
 
 void write_last_session(const std::string& text) {
     if (session_file().ready && write_kept_file(L"last-session.json", text)) {
@@ -202,68 +175,28 @@ bool is_json_name(const std::wstring& path) {
            CompareStringOrdinal(path.c_str() + path.size() - 5, 5, L".json", 5, TRUE) == CSTR_EQUAL;
 }
 
-std::uint64_t creation_time(HANDLE process) {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) {
-        return 0;
-    }
-    return (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
-}
-
-// Whether the process that wrote the marker still runs: the same id, born at the same time.
-bool process_runs(const RunMarker& marker) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, marker.processId);
-    if (process == nullptr) {
-        // One we may not look at runs, all the same.
-        return GetLastError() == ERROR_ACCESS_DENIED;
-    }
-    DWORD exitCode = 0;
-    const bool runs = GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE &&
-                      creation_time(process) == marker.creationTime;
-    CloseHandle(process);
-    return runs;
-}
-
-MarkerFound find_marker() {
-    const std::wstring path = kept_file_path(L"running");
-    std::string text;
-    std::wstring why;
-    if (!file_exists(path)) {
-        return MarkerFound::kNone;
-    }
-    RunMarker marker{};
-    const bool read = read_file_bytes(path, text, why) && read_run_marker(text, marker);
-    return read && process_runs(marker) ? MarkerFound::kOwnerRuns : MarkerFound::kOwnerGone;
-}
-
-void take_marker() {
-    SessionFile& file = session_file();
-    file.marker = {GetCurrentProcessId(), creation_time(GetCurrentProcess())};
-    file.ownsMarker = write_kept_file(L"running", run_marker_text(file.marker));
-}
-
 // The last session back, unless the player would rather not after a run that did not end
 // cleanly; one that cannot be read is set aside, never deleted (an older one gives way).
 void restore_last_session(HWND window) {
     const std::wstring last = kept_file_path(L"last-session.json");
     const std::wstring aside = kept_file_path(L"last-session.bad.json");
     const bool kept = file_exists(last);
-    const StartUpPlan plan = plan_start_up(find_marker(), kept);
+    const StartUpPlan plan = plan_start_up(find_run_marker(), kept);
     const bool declined =
         plan.askFirst && say(window, L"前回は正しく終了しませんでした。前回の状態を開きますか？",
                              MB_YESNO | MB_ICONQUESTION) == IDNO;
     if (plan.takeMarker) {
-        take_marker();
+        take_run_marker();
     }
     if (!kept) {
         return;
     }
-    std::string bytes;
-    std::wstring why;
     if (declined) {
         MoveFileExW(last.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
         return;
     }
+    std::string bytes;
+    std::wstring why;
     if (!read_file_bytes(last, bytes, why)) {
         why = L"ファイルを読み出せません。";
     } else if (read_session(bytes, why)) {
@@ -383,24 +316,6 @@ void keep_last_session() {
     if (file.ready && session_text(app_state()) != file.lastWritten) {
         save_last_session();
     }
-}
-
-void remove_run_marker() {
-    SessionFile& file = session_file();
-    if (!file.ownsMarker) {
-        return;
-    }
-    // Only while it is still this run's: a copy started after this one ended may own it now.
-    const std::wstring path = kept_file_path(L"running");
-    std::string text;
-    std::wstring why;
-    RunMarker marker{};
-    if (read_file_bytes(path, text, why) && read_run_marker(text, marker) &&
-        marker.processId == file.marker.processId &&
-        marker.creationTime == file.marker.creationTime) {
-        DeleteFileW(path.c_str());
-    }
-    file.ownsMarker = false;
 }
 
 void show_session_title() {

@@ -39,10 +39,6 @@ void save_last_session();
 // crash loses at most a second of work.
 void keep_last_session();
 
-// At a clean exit and at the end of the Windows session: removes the marker of a run, if this
-// run wrote it and it is still this run's.
-void remove_run_marker();
-
 // Keeps the title on the file and whether the session changed since it was opened or saved.
 void show_session_title();
 
