@@ -8,7 +8,7 @@ WIN_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 
   googletest nlohmann-json3-dev libcli11-dev wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine util-linux \
   imagemagick xdotool
 
-.PHONY: deps-win win-build native-cli test-win clean-win run pictures dist
+.PHONY: deps-win win-build native-cli test-win monkey clean-win run pictures dist
 
 deps-win:
 	$(call require_packages,$(WIN_PACKAGES))
@@ -24,13 +24,23 @@ win-build: deps-win $(WIN_BUILD)/CMakeCache.txt
 native-cli: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target soramito-cli
 
-# One display and one wineserver for the whole run; make sees a failure of ctest or of the
-# comparison of the command line with the native one.
+# One display and one wineserver for the whole run; make sees a failure of ctest, of the
+# comparison of the command line with the native one, or of a short monkey.
 test-win: deps-win win-build native-cli
 	SORAMITO_WINEPREFIX=$(WIN_PREFIX) tests/wine/on-virtual-display.sh sh -c '\
 	  (cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)); status=$$?; \
 	  tests/wine/compare-cli.sh $(BUILD) $(WIN_BUILD) || status=1; \
+	  scripts/monkey.sh $(WIN_BUILD) $(BUILD) 30 $(MONKEY_SEED) || status=1; \
 	  exit $$status'
+
+# The program played with random input for MONKEY_SECONDS (default 300) from MONKEY_SEED
+# (default: a new one, printed).
+MONKEY_SECONDS ?= 300
+MONKEY_SEED ?=
+
+monkey: deps-win win-build native-cli
+	SORAMITO_WINEPREFIX=$(WIN_PREFIX) tests/wine/on-virtual-display.sh \
+	  scripts/monkey.sh $(WIN_BUILD) $(BUILD) $(MONKEY_SECONDS) $(MONKEY_SEED)
 
 clean-win:
 	rm -rf $(WIN_BUILD)

@@ -26,6 +26,9 @@ for face in Tahoma "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック"
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAGothic /f >/dev/null 2>&1
 done
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# A program that crashes ends with its exception code and a backtrace on stderr, instead of
+# waiting for somebody to close the debugger's window.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 if [ -n "${SORAMITO_DPI:-}" ]; then
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$SORAMITO_DPI" /f \
     >/dev/null 2>&1
