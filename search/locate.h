@@ -34,6 +34,8 @@ struct LocatedPosition {
     std::int32_t position;
     std::int32_t offset;  // position less lane 0's
     std::int32_t next;    // position plus the values the action used: where the game stands now
+
+    bool operator==(const LocatedPosition&) const = default;
 };
 
 // The sequences to look in: those the marks of markText (the pattern box's text) match exactly,
