@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "search/locate.h"
 #include "text/open_file.h"
 #include "text/scenario_codec.h"
+#include "ui/locate_form.h"
 
 namespace {
 
@@ -40,6 +42,22 @@ void BM_LocateBattle(benchmark::State& bench) {
     bench.counters["found"] = static_cast<double>(total);
 }
 
+// The same as the window's 探す: the boxes read, the marks of the pattern box matched, the
+// nearest 200 kept and their lines made.
+void BM_LocateDialog(benchmark::State& bench) {
+    const auto state = worked_battle();
+    std::strcpy(state->markText, "×××○○×××○×○×○○×○×○○×");
+    const LocateForm form{"40", "0", false, {}, kReMoveNotSeen};
+    std::size_t total = 0;
+    for (auto _ : bench) {
+        const LocateAnswer answer = locate_from_form(*state, form);
+        total = answer.total;
+        benchmark::DoNotOptimize(answer.lines.data());
+    }
+    bench.counters["found"] = static_cast<double>(total);
+}
+
 }  // namespace
 
 BENCHMARK(BM_LocateBattle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LocateDialog)->Unit(benchmark::kMillisecond);
