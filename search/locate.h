@@ -11,11 +11,13 @@
 
 // What the player saw the action do in the game, each part only where it was seen.
 struct Observations {
-    std::optional<std::int32_t> allyHp;  // the HP each side kept after the battle
+    // The HP each side kept after the battle.
+    std::optional<std::int32_t> allyHp;
     std::optional<std::int32_t> enemyHp;
-    std::optional<std::uint32_t>
-        grown;  // bit k: level-up entry k (HP 力 魔 技 速 守 体 運 移) passed
-    std::optional<bool> reMove;  // the unit could move again
+    // Bit k: whether level-up entry k (HP 力 魔 技 速 守 体 運 移) passed.
+    std::optional<std::uint32_t> grown;
+    // Whether the unit could move again.
+    std::optional<bool> reMove;
 };
 
 inline bool anything_seen(const Observations& seen) {
