@@ -30,9 +30,8 @@ constexpr SeenOption kSeenOptions[] = {
 std::uint32_t parse_grown(const std::string& list) {
     const std::vector<std::int64_t> flags = parse_integer_list(list, 0, 1, "--grown");
     if (flags.size() != static_cast<std::size_t>(kStatCount)) {
-        throw CliError(
-            "--grown must be nine 0 or 1 separated by commas (HP 力 魔 技 速 守 体 運 移), got \"" +
-            list + "\"");
+        throw CliError("--grown must be nine 0 or 1 separated by commas (" +
+                       utf8_of("HP 力 魔 技 速 守 体 運 移") + "), got \"" + list + "\"");
     }
     std::uint32_t grown = 0;
     for (int k = 0; k < kStatCount; ++k) {

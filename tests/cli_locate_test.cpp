@@ -98,6 +98,10 @@ TEST(CliLocate, RefusesWhatWasSeenWithoutItsEventAndBadValuesNamingThem) {
         {all + " --enemy-hp 0 --seed 1", "--seed"}, {"--enemy-hp 0", "argument"},
         {(test_folder() / "missing.json").string() + " --enemy-hp 0", "missing.json"}};
     // clang-format on
+    // The stats' names in the message are UTF-8, as everything the command prints.
+    EXPECT_NE(
+        run_soramito_cli("locate " + all + " --grown 1").err.find("(HP 力 魔 技 速 守 体 運 移)"),
+        std::string::npos);
     for (const auto& [line, named] : cases) {
         expect_cli_failure("locate " + line);
         EXPECT_NE(run_soramito_cli("locate " + line + " --json").err.find(named), std::string::npos)
