@@ -46,8 +46,9 @@ enum class LocateProblem { kNone, kNothingSeen, kAllyHpBox, kEnemyHpBox };
 
 struct LocateAnswer {
     LocateProblem problem;
-    std::size_t total;                   // the positions found
-    std::vector<LocatedPosition> found;  // the nearest of them, one for each line but the last
+    std::size_t total;  // the positions found
+    // The nearest of them: found[i] is line i; when there are more, a last line says how many.
+    std::vector<LocatedPosition> found;
     std::vector<std::string> lines;
 };
 
