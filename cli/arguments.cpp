@@ -2,14 +2,16 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
 
 // Every option but --json and --details takes a value; each may stand anywhere on the line, before
 // or after the command, and at most once. Which command accepts which is checked by the command.
-const char* const kValueOptions[] = {"--seed",  "--from",      "--count",    "--ally",
-                                     "--books", "--tolerance", "--scenario", "--marks"};
+const char* const kValueOptions[] = {"--seed",    "--from",      "--count",    "--ally",
+                                     "--books",   "--tolerance", "--scenario", "--marks",
+                                     "--ally-hp", "--enemy-hp",  "--grown",    "--re-move"};
 
 }  // namespace
 
@@ -95,4 +97,16 @@ std::int64_t parse_integer(const std::string& text, std::int64_t low, std::int64
                        ", got " + text);
     }
     return value;
+}
+
+std::vector<std::int64_t> parse_integer_list(const std::string& list, std::int64_t low,
+                                             std::int64_t high, const std::string& what) {
+    std::vector<std::int64_t> values;
+    std::size_t start = 0;
+    while (start <= list.size() && !list.empty()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        values.push_back(parse_integer(list.substr(start, comma - start), low, high, what));
+        start = comma + 1;
+    }
+    return values;
 }

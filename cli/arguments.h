@@ -18,8 +18,8 @@ struct MissingCommand : CliError {
 };
 
 // The commands, in the order the usage lists them.
-inline constexpr const char* kCommands[] = {"values", "identify", "units",   "growth",
-                                            "run",    "search",   "estimate"};
+inline constexpr const char* kCommands[] = {"values", "identify", "units",    "growth",
+                                            "run",    "search",   "estimate", "locate"};
 
 struct CommandLine {
     std::string dataDir = ".";
@@ -42,3 +42,8 @@ void check_arguments(const CommandLine& line, std::size_t positionals,
 // A whole decimal integer within [low, high], else an error naming what.
 std::int64_t parse_integer(const std::string& text, std::int64_t low, std::int64_t high,
                            const std::string& what);
+
+// Whole decimal integers separated by commas, each within [low, high], else an error naming
+// what; an empty text is an empty list.
+std::vector<std::int64_t> parse_integer_list(const std::string& list, std::int64_t low,
+                                             std::int64_t high, const std::string& what);

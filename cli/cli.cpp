@@ -27,7 +27,7 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"values", command_values},     {"identify", command_identify}, {"units", command_units},
         {"growth", command_growth},     {"run", command_run},           {"search", command_search},
-        {"estimate", command_estimate},
+        {"estimate", command_estimate}, {"locate", command_locate},
     };
     return table;
 }

@@ -34,3 +34,4 @@ CommandOutput command_growth(const CommandLine& line);
 CommandOutput command_run(const CommandLine& line);
 CommandOutput command_search(const CommandLine& line);
 CommandOutput command_estimate(const CommandLine& line);
+CommandOutput command_locate(const CommandLine& line);

@@ -32,7 +32,7 @@ std::string lane_text(const RandomTable& table, const Action& action, const Lane
         std::string uses = "使い道：";
         for (int j = row; j < columns && j < row + kLaneWidth; ++j) {
             const int d = display_value(random_value(table, lane.seedIndex, lane.position + j));
-            char number[8];
+            char number[16];
             std::snprintf(number, sizeof number, " %02d", d);
             values += cell(number);
             marks += cell(mark_of(d) == 1 ? " ○" : " ×");

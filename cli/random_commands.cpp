@@ -46,7 +46,7 @@ CommandOutput command_values(const CommandLine& line) {
             const Mark mark = mark_of(display);
             output.json["values"].push_back(
                 {{"position", from + j}, {"stored", stored}, {"display", display}, {"mark", mark}});
-            char cell[8];
+            char cell[16];
             std::snprintf(cell, sizeof cell, "%02d ", display);
             values += cell;
             marks += std::string(mark_text(mark)) + " ";

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/arguments.h"
 #include "state/app_state.h"
 #include "state/scenario_file.h"
 
@@ -12,3 +13,7 @@
 // marks.
 std::unique_ptr<AppState> fresh_scenario_state(const std::string& path, const GameTables* tables,
                                                bool* hasMarks = nullptr);
+
+// --marks, when given, in place of the scenario's marks (refused past 499 bytes in Shift-JIS, as
+// identify refuses a pattern); whether it was given.
+bool take_marks_option(const CommandLine& line, AppState& state);

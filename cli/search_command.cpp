@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -133,14 +132,7 @@ CommandOutput command_search(const CommandLine& line) {
     const std::unique_ptr<AppState> owner =
         fresh_scenario_state(line.positionals[0], &cli_game_tables(line), &hasMarks);
     AppState& state = *owner;
-    const auto marks = line.options.find("--marks");
-    if (marks != line.options.end()) {
-        const std::string pattern = shift_jis_of(marks->second, "--marks");
-        check_mark_text_length(pattern.size(), "--marks");
-        std::memset(state.markText, 0, sizeof state.markText);
-        std::memcpy(state.markText, pattern.data(), pattern.size());
-        hasMarks = true;
-    }
+    hasMarks = take_marks_option(line, state) || hasMarks;
     const Action scenario = state;  // as read: the search leaves its last battle's HP behind
     std::vector<int> positions;
     CommandOutput output = state.plan.stepCount > 0

@@ -47,11 +47,8 @@ std::string unit_lines(const std::array<UnitRecord, kUnitTableCapacity>& units, 
 
 BookFlags parse_books(const std::string& list) {
     BookFlags books{};
-    std::size_t start = 0;
-    while (start <= list.size() && !list.empty()) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        books[parse_integer(list.substr(start, comma - start), 0, kBookCount - 1, "--books")] = 1;
-        start = comma + 1;
+    for (const std::int64_t book : parse_integer_list(list, 0, kBookCount - 1, "--books")) {
+        books[book] = 1;
     }
     return books;
 }

@@ -36,5 +36,10 @@ commands:
   estimate SCENARIO
       how many values a battle of the scenario's units is taken to use
       example: soramito-cli estimate samples/worked-battle.json
+  locate SCENARIO [--ally-hp N] [--enemy-hp N] [--grown LIST] [--re-move 0|1] [--marks PATTERN]
+      where the game may stand after the scenario's action did what was seen: the HP each
+      side kept (0..9999), which stats grew (nine 0/1, HP 力 魔 技 速 守 体 運 移), whether the
+      unit moved again; on the marks' sequences, else lane 0's; nearest to lane 0 first
+      example: soramito-cli locate samples/worked-battle.json --ally-hp 40 --enemy-hp 10
 )";
 }

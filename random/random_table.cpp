@@ -40,7 +40,3 @@ void generate_random_tables(RandomTable& table) {
 int random_value(const RandomTable& table, int seedIndex, int position) {
     return table.sequences[seedIndex][position];
 }
-
-int display_value(int stored) {
-    return stored == 0 ? 99 : stored - 1;
-}

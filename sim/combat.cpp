@@ -1,6 +1,7 @@
 #include "sim/combat.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -134,8 +135,8 @@ bool count_strikes(const CombatantState& attacker, const CombatantState& defende
 }
 
 // The battle up to its end, or up to the entry that no longer fits the log.
-void fight(CombatantState& attacker, CombatantState& defender, ConsumptionLog& log,
-           const Sequence& sequence) {
+[[gnu::flatten]] void fight(CombatantState& attacker, CombatantState& defender, ConsumptionLog& log,
+                            const Sequence& sequence) {
     int attackerPrayer = 0;
     int defenderPrayer = 0;
     if (has_skill(attacker, kSkillPrayer)) {
@@ -280,7 +281,11 @@ void simulate_battle(CombatantState& attacker, CombatantState& defender, Consump
                      const Sequence& sequence) {
     const std::int32_t attackerHp = attacker.hp;
     const std::int32_t defenderHp = defender.hp;
-    log.success.fill(0);
+    // In quarters: one clear of all 256 bytes compiles to a string instruction whose start-up
+    // costs as much as a short battle's strikes, and a search runs thousands of battles.
+    for (int quarter = 0; quarter < kLogCapacity; quarter += kLogCapacity / 4) {
+        std::memset(&log.success[quarter], 0, kLogCapacity / 4);
+    }
     fight(attacker, defender, log, sequence);
     attacker.hpAfterBattle = attacker.hp;
     defender.hpAfterBattle = defender.hp;

@@ -4,16 +4,21 @@
 
 SequenceRun run_action_at(const Action& action, const RandomTable& table, int seedIndex,
                           int position) {
+    SequenceRun run{};
+    run_action_into(action, table, seedIndex, position, run);
+    return run;
+}
+
+void run_action_into(const Action& action, const RandomTable& table, int seedIndex, int position,
+                     SequenceRun& run) {
     CombatantState ally = action.ally;
     CombatantState enemy = action.enemy;
-    SequenceRun run{};
     run.log.seedIndex = seedIndex;
     run.log.position = position;
     run_events(ally, enemy, run.log, action.predictSwitch, action.eventSwitches,
                table.sequences[seedIndex], action.growthRates);
     run.allyHpAfterBattle = ally.hpAfterBattle;
     run.enemyHpAfterBattle = enemy.hpAfterBattle;
-    return run;
 }
 
 void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,
@@ -26,9 +31,8 @@ void run_on_sequences(const Action& action, const RandomTable& table, const std:
 int run_plan_chain(const TurnPlan& plan, const RandomTable& table, int seedIndex, int position,
                    PlanRuns& runs) {
     int ran = 0;
-    for (int k = 0; k < std::clamp(plan.stepCount, 0, kMaxPlanSteps) &&
-                    position <= kLastLanePosition;
-         ++k) {
+    for (int k = 0;
+         k < std::clamp(plan.stepCount, 0, kMaxPlanSteps) && position <= kLastLanePosition; ++k) {
         runs[k] = run_action_at(plan.steps[k], table, seedIndex, position);
         position += runs[k].log.count;
         ran = k + 1;

@@ -20,6 +20,13 @@ using SequenceRuns = std::array<SequenceRun, kSeedCount>;
 SequenceRun run_action_at(const Action& action, const RandomTable& table, int seedIndex,
                           int position);
 
+// The same into a run the caller keeps, so that a scan of thousands of positions fills one record
+// instead of a fresh one each time. The log is rebuilt as the event runner rebuilds it: what the
+// action writes is exactly as above, and the fields it does not write (a battle's strike groups
+// and hits, when it has no battle) keep what the last run left.
+void run_action_into(const Action& action, const RandomTable& table, int seedIndex, int position,
+                     SequenceRun& run);
+
 // Runs the action's events as lane 0 would, once on each of count sequences (at most 64), each
 // from position.
 void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,

@@ -62,6 +62,9 @@ compare values --seed 64 --from 1 --json
 compare --data-dir 'サンプル' units --json
 compare --data-dir 'サンプル データ' units --json
 compare run 'サンプル データ/missing.json' --json
+compare locate samples/level-up-search.json --ally-hp 40 --enemy-hp 10 --grown 0,1,0,0,0,0,0,0,0
+compare locate samples/worked-battle.json --enemy-hp 0 --marks "$pattern" --json
+compare locate samples/worked-battle.json --grown 1,1,0,0,0,0,0,0,0
 
 if [ "$failures" -ne 0 ]; then
   echo "soramito-cli.exe: $failures of $commands commands differ from the native CLI"

@@ -1,0 +1,63 @@
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "search/locate.h"
+#include "text/open_file.h"
+#include "text/scenario_codec.h"
+#include "ui/locate_form.h"
+
+namespace {
+
+// The worked battle of the samples: its ally with 連続 against its enemy with 反撃, lane 0 at
+// position 1 of sequence 0.
+std::unique_ptr<AppState> worked_battle() {
+    auto state = std::make_unique<AppState>();
+    generate_random_tables(state->randomTable);
+    set_start_up_defaults(*state);
+    std::string text;
+    read_whole_file(std::string(SORAMITO_SAMPLES_DIR) + "/worked-battle.json", text);
+    read_scenario(text, kScenarioCodec, *state);
+    return state;
+}
+
+// Where the game may stand after the worked battle left the ally at 40 and the enemy at 0, on
+// each of 0, 16 and 51, the sequences that 20 marks of sequence 0 leave, over the whole range.
+void BM_LocateBattle(benchmark::State& bench) {
+    const auto state = worked_battle();
+    const std::int32_t seeds[] = {0, 16, 51};
+    Observations seen{};
+    seen.allyHp = 40;
+    seen.enemyHp = 0;
+    std::vector<LocatedPosition> found(std::size(seeds) * kLastLanePosition);
+    std::size_t total = 0;
+    for (auto _ : bench) {
+        total = locate_positions(*state, state->randomTable, seeds, state->lanes[0].position, seen,
+                                 found);
+        benchmark::DoNotOptimize(found.data());
+    }
+    bench.counters["found"] = static_cast<double>(total);
+}
+
+// The same as the window's 探す: the boxes read, the marks of the pattern box matched, the
+// nearest 200 kept and their lines made.
+void BM_LocateDialog(benchmark::State& bench) {
+    const auto state = worked_battle();
+    std::strcpy(state->markText, "×××○○×××○×○×○○×○×○○×");
+    const LocateForm form{"40", "0", false, {}, kReMoveNotSeen};
+    std::size_t total = 0;
+    for (auto _ : bench) {
+        const LocateAnswer answer = locate_from_form(*state, form);
+        total = answer.total;
+        benchmark::DoNotOptimize(answer.lines.data());
+    }
+    bench.counters["found"] = static_cast<double>(total);
+}
+
+}  // namespace
+
+BENCHMARK(BM_LocateBattle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LocateDialog)->Unit(benchmark::kMillisecond);

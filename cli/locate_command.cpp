@@ -1,0 +1,135 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/cli_context.h"
+#include "cli/scenario_state.h"
+#include "search/locate.h"
+
+namespace {
+
+constexpr std::int64_t kMostHpSeen = 9999;
+constexpr std::size_t kReadableLines = 20;
+
+// The four options of what was seen, each with the event of the scenario it is about.
+struct SeenOption {
+    const char* name;
+    Observed what;
+    const char* needs;
+};
+constexpr SeenOption kSeenOptions[] = {
+    {"--ally-hp", Observed::kAllyHp, "the battle switched on (eventSwitches[1] = 1)"},
+    {"--enemy-hp", Observed::kEnemyHp, "the battle switched on (eventSwitches[1] = 1)"},
+    {"--grown", Observed::kGrown, "the level-up switched on (eventSwitches[2] = 1)"},
+    {"--re-move", Observed::kReMove,
+     "the re-move switched on (eventSwitches[3] = 1) and a re-move rate other than 0 "
+     "(growthRates[9])"},
+};
+
+// Nine 0/1 in stat order, as bits.
+std::uint32_t parse_grown(const std::string& list) {
+    const std::vector<std::int64_t> flags = parse_integer_list(list, 0, 1, "--grown");
+    if (flags.size() != static_cast<std::size_t>(kStatCount)) {
+        throw CliError("--grown must be nine 0 or 1 separated by commas (" +
+                       utf8_of("HP 力 魔 技 速 守 体 運 移") + "), got \"" + list + "\"");
+    }
+    std::uint32_t grown = 0;
+    for (int k = 0; k < kStatCount; ++k) {
+        grown |= static_cast<std::uint32_t>(flags[k]) << k;
+    }
+    return grown;
+}
+
+Observations read_observations(const CommandLine& line, const Action& action) {
+    Observations seen;
+    for (const SeenOption& option : kSeenOptions) {
+        const auto given = line.options.find(option.name);
+        if (given == line.options.end()) {
+            continue;
+        }
+        const std::string& value = given->second;
+        switch (option.what) {
+            case Observed::kAllyHp:
+                seen.allyHp =
+                    static_cast<std::int32_t>(parse_integer(value, 0, kMostHpSeen, option.name));
+                break;
+            case Observed::kEnemyHp:
+                seen.enemyHp =
+                    static_cast<std::int32_t>(parse_integer(value, 0, kMostHpSeen, option.name));
+                break;
+            case Observed::kGrown:
+                seen.grown = parse_grown(value);
+                break;
+            case Observed::kReMove:
+                seen.reMove = parse_integer(value, 0, 1, option.name) == 1;
+                break;
+        }
+        if (!action_shows(action, option.what)) {
+            throw CliError(std::string(option.name) + " needs " + option.needs);
+        }
+    }
+    if (!anything_seen(seen)) {
+        throw CliError("locate needs at least one of --ally-hp, --enemy-hp, --grown and --re-move");
+    }
+    return seen;
+}
+
+nlohmann::json found_json(const LocatedPosition& at) {
+    return {{"seedIndex", at.seedIndex},
+            {"position", at.position},
+            {"offset", at.offset},
+            {"next", at.next}};
+}
+
+// "#16: 45（+3）→ 今は 62" (Shift-JIS).
+std::string found_line(const LocatedPosition& at) {
+    std::string line = "#";
+    line.append(std::to_string(at.seedIndex)).append(": ").append(std::to_string(at.position));
+    line.append("（").append(offset_words(at.offset)).append("）→ 今は ");
+    return line.append(std::to_string(at.next)).append("\n");
+}
+
+}  // namespace
+
+// Reads no start-up file: what an action gives depends on the scenario alone.
+CommandOutput command_locate(const CommandLine& line) {
+    check_arguments(line, 1, {"--ally-hp", "--enemy-hp", "--grown", "--re-move", "--marks"});
+    const std::unique_ptr<AppState> owner = fresh_scenario_state(line.positionals[0], nullptr);
+    AppState& state = *owner;
+    if (state.plan.stepCount > 0) {
+        throw CliError("locate takes a scenario without steps: one action, not a turn plan");
+    }
+    const Observations seen = read_observations(line, state);
+    take_marks_option(line, state);
+    const Lane& lane = state.lanes[0];
+    const LocateSequences sequences =
+        locate_sequences(state.randomTable, state.markText, lane.seedIndex);
+    const std::span<const std::int32_t> seeds(sequences.seeds, sequences.count);
+    std::vector<LocatedPosition> found(seeds.size() * kLastLanePosition);
+    found.resize(locate_positions(state, state.randomTable, seeds, lane.position, seen, found));
+
+    CommandOutput output;
+    output.json = {{"sequences", std::vector<std::int32_t>(seeds.begin(), seeds.end())},
+                   {"from", lane.position},
+                   {"found", nlohmann::json::array()}};
+    std::string text = "探した列：";
+    for (std::size_t i = 0; i < seeds.size(); ++i) {
+        text.append(i == 0 ? "" : " ").append(std::to_string(seeds[i]));
+    }
+    text += sequences.byMarks ? "（○×に合う列）\n" : "（上のレーンの列）\n";
+    text += "起きたことに合う位置：";
+    text += found.empty() ? "なし\n"
+                          : std::to_string(found.size()) + "個（上のレーンの位置 " +
+                                std::to_string(lane.position) + " から近い順）\n";
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        output.json["found"].push_back(found_json(found[i]));
+        if (i < kReadableLines) {
+            text += found_line(found[i]);
+        }
+    }
+    if (found.size() > kReadableLines) {
+        text += "…ほか " + std::to_string(found.size() - kReadableLines) + "個\n";
+    }
+    output.text = utf8_of(text.c_str());
+    return output;
+}
