@@ -36,5 +36,9 @@ commands:
   estimate SCENARIO
       how many values a battle of the scenario's units is taken to use
       example: soramito-cli estimate samples/worked-battle.json
+  advance SCENARIO
+      after doing what lane 0 shows: lane 0 past the values it used, the new HP, Lv and grown
+      figures; with --json the scenario after it, its record (history) one entry longer
+      example: soramito-cli advance samples/worked-battle.json
 )";
 }

@@ -23,15 +23,17 @@ constexpr std::uint32_t kDefense = 1u << 7;
 // Which of those a grown stat may change, by stat: 力 and 魔 the attack, 技 and 運 hit and
 // critical, 速 and 体 (a heavy weapon's weight) the attack speed, 守 the defence. HP changes only
 // HP and MAX, which 実行 updates itself, and 移 no figure at all.
-constexpr std::uint32_t kMayChange[kStatCount] = {0,
-                                                  kAttack,
-                                                  kAttack,
-                                                  kHitRate | kCritRate,
-                                                  kAttackSpeed,
-                                                  kDefense,
-                                                  kAttackSpeed,
-                                                  kHitRate | kCritRate,
-                                                  0};
+constexpr std::uint32_t kMayChange[kStatCount] = {
+    0,                     // HP
+    kAttack,               // 力
+    kAttack,               // 魔
+    kHitRate | kCritRate,  // 技
+    kAttackSpeed,          // 速
+    kDefense,              // 守
+    kAttackSpeed,          // 体
+    kHitRate | kCritRate,  // 運
+    0,                     // 移
+};
 
 using Figures = std::array<std::int64_t, kFigureCount>;
 
@@ -43,12 +45,16 @@ Figures figures_of(const CombatantState& unit) {
     return figures;
 }
 
-std::int64_t& figure(Figures& figures, std::int32_t CombatantState::*field) {
+int figure_index(std::int32_t CombatantState::*field) {
     int i = 0;
     while (kUnitFigures[i].field != field) {
         ++i;
     }
-    return figures[i];
+    return i;
+}
+
+std::int64_t& figure(Figures& figures, std::int32_t CombatantState::*field) {
+    return figures[figure_index(field)];
 }
 
 // The action's outcome in each unit's figures, in 64 bits: the battle's HPs, then the level-up.
@@ -78,10 +84,23 @@ void list_changes(bool ally, const Figures& before, const Figures& after, Advanc
     }
 }
 
-// The first change that leaves the range a session file holds; kNone when none does.
-AdvanceRefusal check_changes(AdvanceReport& report) {
-    for (int c = 0; c < report.changeCount; ++c) {
-        const FigureChange& change = report.changes[c];
+// The first figure that leaves the range a session file holds; kNone when none does. The
+// record keeps the battle's HPs as the battle left them, before a level-up adds to the ally's.
+AdvanceRefusal check_figures(AdvanceReport& report) {
+    const HistoryEntry& entry = report.entry;
+    const int hp = figure_index(&CombatantState::hp);
+    std::array<FigureChange, 2 * kFigureCount + 2> checked;
+    int count = 0;
+    if (entry.hasAllyHp) {
+        checked[count++] = FigureChange{true, hp, entry.allyHp[0], entry.allyHp[1]};
+    }
+    if (entry.hasEnemyHp) {
+        checked[count++] = FigureChange{false, hp, entry.enemyHp[0], entry.enemyHp[1]};
+    }
+    std::copy_n(report.changes.begin(), report.changeCount, checked.begin() + count);
+    count += report.changeCount;
+    for (int c = 0; c < count; ++c) {
+        const FigureChange& change = checked[c];
         if (change.after > kFigureHigh || change.after < kFigureLow) {
             report.refusedFigure = change;
             return change.after > kFigureHigh ? AdvanceRefusal::kFigureTooHigh
@@ -166,7 +185,7 @@ AdvanceReport advance_past_action(AppState& state) {
     } else if (report.positionAfter > kLastLanePosition) {
         report.refusal = AdvanceRefusal::kPastLastPosition;
     } else {
-        report.refusal = check_changes(report);
+        report.refusal = check_figures(report);
     }
     if (report.refusal != AdvanceRefusal::kNone) {
         return report;

@@ -103,6 +103,19 @@ TEST(Advance, ReportsEveryFigureThatChangedInTheStatusDialogsOrder) {
               std::make_tuple(std::array{40, 40}, std::array{40, 20}, 0b10001001u, false));
 }
 
+// An ally at 40 HP whose first strike always connects and fells the worked enemy, and whose curse
+// then always costs it its whole attack.
+CombatantState cursed_ally(std::int32_t attack) {
+    CombatantState ally = with_figures(with_skills(CombatantState{}, {kSkillCurse}),
+                                       {{&CombatantState::luck, -999},
+                                        {&CombatantState::hitRate, 100},
+                                        {&CombatantState::attack, attack},
+                                        {&CombatantState::attackSpeed, 10},
+                                        {&CombatantState::hp, 40}});
+    std::strcpy(ally.name, "アルト");
+    return ally;
+}
+
 TEST(Advance, RefusesWithAReasonAndChangesNothing) {
     struct Case {
         const char* what;
@@ -150,18 +163,16 @@ TEST(Advance, RefusesWithAReasonAndChangesNothing) {
              s.ally.hp = 9999;
          },
          AdvanceRefusal::kFigureTooHigh, "味方のHPが10000になり9999を超えるため実行できません"},
-        // The first strike connects and kills; the curse then costs the ally 9999.
-        {"HP below -999",
-         [](AppState& s) {
-             s.ally = with_figures(with_skills(CombatantState{}, {kSkillCurse}),
-                                   {{&CombatantState::luck, -999},
-                                    {&CombatantState::hitRate, 100},
-                                    {&CombatantState::attack, 9999},
-                                    {&CombatantState::attackSpeed, 10},
-                                    {&CombatantState::hp, 40}});
-             std::strcpy(s.ally.name, "アルト");
-         },
+        {"HP below -999", [](AppState& s) { s.ally = cursed_ally(9999); },
          AdvanceRefusal::kFigureTooLow, "味方のHPが-9959になり-999を下回るため実行できません"},
+        // The curse leaves -1000 and the level-up's HP -999, but the record keeps the battle's.
+        {"HP below -999 in the record",
+         [](AppState& s) {
+             s.ally = cursed_ally(1040);
+             s.eventSwitches = {0, 1, 1, 0};
+             s.growthRates[0] = 100;
+         },
+         AdvanceRefusal::kFigureTooLow, "味方のHPが-1000になり-999を下回るため実行できません"},
     };
     for (const Case& c : cases) {
         AppState& s = worked_state({0, 1, 0, 0});
