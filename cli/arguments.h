@@ -18,8 +18,8 @@ struct MissingCommand : CliError {
 };
 
 // The commands, in the order the usage lists them.
-inline constexpr const char* kCommands[] = {"values", "identify", "units",    "growth",
-                                            "run",    "search",   "estimate", "locate"};
+inline constexpr const char* kCommands[] = {"values", "identify", "units",   "growth", "run",
+                                            "search", "estimate", "advance", "locate"};
 
 struct CommandLine {
     std::string dataDir = ".";

@@ -27,7 +27,7 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"values", command_values},     {"identify", command_identify}, {"units", command_units},
         {"growth", command_growth},     {"run", command_run},           {"search", command_search},
-        {"estimate", command_estimate}, {"locate", command_locate},
+        {"estimate", command_estimate}, {"advance", command_advance},   {"locate", command_locate},
     };
     return table;
 }
@@ -88,7 +88,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         const CommandLine line = parse_command_line(argc, argv);
         const CommandOutput output = commands().at(line.command)(line);
         if (line.json) {
-            out << output.json.dump() << '\n';
+            out << (output.jsonText.empty() ? output.json.dump() + '\n' : output.jsonText);
         } else {
             out << output.text;
         }

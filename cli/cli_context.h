@@ -11,6 +11,7 @@
 // What a command prints: the JSON object, or the readable text.
 struct CommandOutput {
     nlohmann::json json;
+    std::string jsonText;  // when not empty, the object as it stands, printed instead of json
     std::string text;
     std::string warnings;  // UTF-8 lines for stderr, where the command still succeeds
 };
@@ -34,4 +35,5 @@ CommandOutput command_growth(const CommandLine& line);
 CommandOutput command_run(const CommandLine& line);
 CommandOutput command_search(const CommandLine& line);
 CommandOutput command_estimate(const CommandLine& line);
+CommandOutput command_advance(const CommandLine& line);
 CommandOutput command_locate(const CommandLine& line);

@@ -36,6 +36,10 @@ commands:
   estimate SCENARIO
       how many values a battle of the scenario's units is taken to use
       example: soramito-cli estimate samples/worked-battle.json
+  advance SCENARIO
+      after doing what lane 0 shows: lane 0 past the values it used, the new HP, Lv and grown
+      figures; with --json the scenario after it, its record (history) one entry longer
+      example: soramito-cli advance samples/worked-battle.json
   locate SCENARIO [--ally-hp N] [--enemy-hp N] [--grown LIST] [--re-move 0|1] [--marks PATTERN]
       where the game may stand after the scenario's action did what was seen: the HP each
       side kept (0..9999), which stats grew (nine 0/1, HP 力 魔 技 速 守 体 運 移), whether the

@@ -1,12 +1,15 @@
 // The scenario reader, on JSON of any shape and size: either it refuses the text with its one
-// kind of error, leaving the state as it was, or what it stores, at the top level and in every
-// step, lies within the ranges it promises, and what the writer makes of that reads back alike.
+// kind of error, leaving the state as it was, or what it stores, at the top level, in every
+// step and in the record, lies within the ranges it promises, and what the writer makes of that
+// reads back alike. 実行 on what was read either refuses, changing nothing, or leaves a session
+// that reads back too.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "fuzz_check.h"
+#include "state/advance.h"
 #include "state/scenario_file.h"
 #include "text/scenario_codec.h"
 
@@ -54,8 +57,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check_step(plan.steps[k]);
         FUZZ_CHECK(action_acts(plan.steps[k]));
     }
+    const History& history = state->history;
+    FUZZ_CHECK(history.count >= 0 && history.count <= kHistoryCapacity);
+    for (int i = 0; i < history.count; ++i) {
+        const HistoryEntry& entry = history.entries[i];
+        FUZZ_CHECK(entry.position >= kFirstLanePosition && entry.position <= kLastLanePosition);
+        FUZZ_CHECK(entry.count >= 0 && entry.count <= kLogCapacity && entry.grown < 512u);
+    }
     const std::string written = write_scenario(*state, kScenarioCodec);
     read_scenario(written, kScenarioCodec, *before);
     FUZZ_CHECK(write_scenario(*before, kScenarioCodec) == written);
+
+    *before = *state;
+    if (advance_past_action(*state).refusal != AdvanceRefusal::kNone) {
+        FUZZ_CHECK(std::memcmp(static_cast<void*>(state.get()), static_cast<void*>(before.get()),
+                               sizeof(AppState)) == 0);
+        return 0;
+    }
+    bool readsBack = true;
+    try {
+        read_scenario(write_scenario(*state, kScenarioCodec), kScenarioCodec, *before);
+    } catch (const ScenarioError&) {
+        readsBack = false;
+    }
+    FUZZ_CHECK(readsBack);
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "random/random_table.h"
 #include "sim/consumption_log.h"
 #include "state/action.h"
+#include "state/history.h"
 #include "state/telling_apart.h"
 #include "state/turn_plan.h"
 
@@ -53,6 +54,7 @@ struct AppState : GameTables, Action {
     std::array<Lane, kLaneCount> lanes;
     TurnPlan plan;
     std::array<LaneSteps, kLaneCount> laneSteps;
+    History history;  // each 実行, kept in the session
     MarkTextBuffer markText;
     MarkTextBuffer lastMarkText;
     MarkArray marks;

@@ -33,16 +33,21 @@ std::string hits_words(const ActionOutcome& outcome) {
                : "";
 }
 
+std::string stat_words(std::uint32_t stats) {
+    std::string words;
+    for (int k = 0; k < kStatCount; ++k) {
+        if ((stats >> k) & 1u) {
+            words.append(words.empty() ? "" : " ").append(kStatNames[k]);
+        }
+    }
+    return words;
+}
+
 std::string growth_words(const ActionOutcome& outcome) {
     if (!outcome.levelUp) {
         return "";
     }
-    std::string words;
-    for (int k = 0; k < kStatCount; ++k) {
-        if ((outcome.grown >> k) & 1u) {
-            words.append(words.empty() ? "" : " ").append(kStatNames[k]);
-        }
-    }
+    const std::string words = stat_words(outcome.grown);
     return words.empty() ? "なし" : words;
 }
 

@@ -21,6 +21,9 @@ struct ActionOutcome {
 
 ActionOutcome outcome_of(const Action& action, const SequenceRun& run);
 
+// The stats whose bit is set, in stat order (Shift-JIS): "HP 力 速", or empty.
+std::string stat_words(std::uint32_t stats);
+
 // The pieces of an outcome, in Shift-JIS, each empty where the action had no such event.
 std::string hp_words(const ActionOutcome& outcome, bool ally);  // "40"
 std::string hits_words(const ActionOutcome& outcome);           // "2/0": the ally's, the enemy's

@@ -5,9 +5,11 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <memory>
 
 #include <nlohmann/json.hpp>
 
+#include "data/names.h"
 #include "data/text_reader.h"
 
 namespace {
@@ -131,57 +133,50 @@ void members(const json& object, const std::string& where, const Handlers& handl
 
 void read_unit(const json& object, const std::string& where, const TextCodec& codec,
                CombatantState& unit) {
-    const auto field = [&](std::int32_t& member, const char* name) {
-        return std::pair<std::string, std::function<void(const json&)>>{
-            name,
-            [&member, where, name](const json& v) { member = figure(v, where + "." + name); }};
-    };
-    members(object, where,
-            {{"name",
-              [&](const json& v) {
-                  const std::string member = where + ".name";
-                  if (!v.is_string()) {
-                      refuse({.kind = ScenarioFaultKind::kNotAString,
-                              .member = member,
-                              .written = written(v)},
-                             "scenario field " + member + " must be a string");
-                  }
-                  std::string name;
-                  if (!codec.toShiftJis(v.get<std::string>(), name)) {
-                      refuse({.kind = ScenarioFaultKind::kNoShiftJisForm, .member = member},
-                             member + " has no Shift-JIS form");
-                  }
-                  const std::int64_t most = sizeof unit.name - 1;
-                  const std::string tooLong =
-                      "scenario field " + member + " is longer than 31 bytes in Shift-JIS";
-                  if (static_cast<std::int64_t>(name.size()) > most) {
-                      refuse({.kind = ScenarioFaultKind::kTooLong,
-                              .member = member,
-                              .high = most,
-                              .size = static_cast<std::int64_t>(name.size())},
-                             tooLong);
-                  }
-                  if (name.find('\0') != std::string::npos) {
-                      refuse({.kind = ScenarioFaultKind::kNulInName, .member = member}, tooLong);
-                  }
-                  std::memset(unit.name, 0, sizeof unit.name);
-                  std::memcpy(unit.name, name.data(), name.size());
-              }},
-             {"skills",
-              [&](const json& v) {
-                  integers(v, unit.skills, where + ".skills", kInt32Low, kInt32High);
-              }},
-             field(unit.followUpCritFactor, "followUpCritFactor"),
-             field(unit.level, "level"),
-             field(unit.technique, "technique"),
-             field(unit.luck, "luck"),
-             field(unit.hitRate, "hitRate"),
-             field(unit.critRate, "critRate"),
-             field(unit.attackSpeed, "attackSpeed"),
-             field(unit.attack, "attack"),
-             field(unit.defense, "defense"),
-             field(unit.hp, "hp"),
-             field(unit.maxHp, "maxHp")});
+    Handlers handlers = {
+        {"name",
+         [&](const json& v) {
+             const std::string member = where + ".name";
+             if (!v.is_string()) {
+                 refuse({.kind = ScenarioFaultKind::kNotAString,
+                         .member = member,
+                         .written = written(v)},
+                        "scenario field " + member + " must be a string");
+             }
+             std::string name;
+             if (!codec.toShiftJis(v.get<std::string>(), name)) {
+                 refuse({.kind = ScenarioFaultKind::kNoShiftJisForm, .member = member},
+                        member + " has no Shift-JIS form");
+             }
+             const std::int64_t most = sizeof unit.name - 1;
+             const std::string tooLong =
+                 "scenario field " + member + " is longer than 31 bytes in Shift-JIS";
+             if (static_cast<std::int64_t>(name.size()) > most) {
+                 refuse({.kind = ScenarioFaultKind::kTooLong,
+                         .member = member,
+                         .high = most,
+                         .size = static_cast<std::int64_t>(name.size())},
+                        tooLong);
+             }
+             if (name.find('\0') != std::string::npos) {
+                 refuse({.kind = ScenarioFaultKind::kNulInName, .member = member}, tooLong);
+             }
+             std::memset(unit.name, 0, sizeof unit.name);
+             std::memcpy(unit.name, name.data(), name.size());
+         }},
+        {"skills",
+         [&](const json& v) {
+             integers(v, unit.skills, where + ".skills", kInt32Low, kInt32High);
+         }},
+        {"followUpCritFactor", [&](const json& v) {
+             unit.followUpCritFactor = figure(v, where + ".followUpCritFactor");
+         }}};
+    for (const UnitFigure& f : kUnitFigures) {
+        handlers[f.key] = [&unit, &f, &where](const json& v) {
+            unit.*f.field = figure(v, where + "." + f.key);
+        };
+    }
+    members(object, where, handlers);
 }
 
 void read_lanes(const json& value, std::array<Lane, kLaneCount>& lanes) {
@@ -299,6 +294,86 @@ void read_marks(const json& value, const TextCodec& codec, MarkTextBuffer& markT
     std::memcpy(markText, marks.data(), marks.size());
 }
 
+// One 実行 of the record: where lane 0 stood and the count are always there, the rest where it
+// applied.
+HistoryEntry read_history_entry(const json& value, const std::string& where) {
+    HistoryEntry entry{};
+    std::array<std::int32_t, kStatCount> grown{};
+    const auto at = [&where](const char* name) { return where + "." + name; };
+    members(
+        value, where,
+        {{"seedIndex",
+          [&](const json& v) { entry.seedIndex = integer(v, 0, kSeedCount - 1, at("seedIndex")); }},
+         {"position",
+          [&](const json& v) {
+              entry.position = integer(v, kFirstLanePosition, kLastLanePosition, at("position"));
+          }},
+         {"count", [&](const json& v) { entry.count = integer(v, 0, kLogCapacity, at("count")); }},
+         {"allyHp",
+          [&](const json& v) {
+              integers(v, entry.allyHp, at("allyHp"), kFigureLow, kFigureHigh);
+              entry.hasAllyHp = true;
+          }},
+         {"enemyHp",
+          [&](const json& v) {
+              integers(v, entry.enemyHp, at("enemyHp"), kFigureLow, kFigureHigh);
+              entry.hasEnemyHp = true;
+          }},
+         {"grown",
+          [&](const json& v) {
+              integers(v, grown, at("grown"), 0, 1);
+              entry.hasGrown = true;
+          }},
+         {"reMove", [&](const json& v) {
+              entry.reMove = integer(v, 0, 1, at("reMove")) == 1;
+              entry.hasReMove = true;
+          }}});
+    for (const char* name : {"seedIndex", "position", "count"}) {
+        if (!value.contains(name)) {
+            refuse({.kind = ScenarioFaultKind::kMissingMember, .member = at(name)},
+                   "scenario field " + at(name) + " is missing");
+        }
+    }
+    for (int k = 0; k < kStatCount; ++k) {
+        entry.grown |= static_cast<std::uint32_t>(grown[k]) << k;
+    }
+    return entry;
+}
+
+void read_history(const json& value, History& history) {
+    if (!value.is_array() || value.size() > kHistoryCapacity) {
+        refuse(array_fault(value, "history", 0, kHistoryCapacity),
+               "scenario field history must be an array of at most " +
+                   std::to_string(kHistoryCapacity) + " entries");
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        history.entries[i] = read_history_entry(value[i], "history[" + std::to_string(i) + "]");
+    }
+    history.count = static_cast<std::int32_t>(value.size());
+}
+
+ordered_json history_entry_json(const HistoryEntry& entry) {
+    ordered_json object = {
+        {"seedIndex", entry.seedIndex}, {"position", entry.position}, {"count", entry.count}};
+    if (entry.hasAllyHp) {
+        object["allyHp"] = entry.allyHp;
+    }
+    if (entry.hasEnemyHp) {
+        object["enemyHp"] = entry.enemyHp;
+    }
+    if (entry.hasGrown) {
+        std::array<int, kStatCount> grown;
+        for (int k = 0; k < kStatCount; ++k) {
+            grown[k] = (entry.grown >> k) & 1u;
+        }
+        object["grown"] = grown;
+    }
+    if (entry.hasReMove) {
+        object["reMove"] = entry.reMove ? 1 : 0;
+    }
+    return object;
+}
+
 // The row of the unit list the status dialog shows a unit at: the first of its name, else 0.
 void show_units_at_their_rows(const GameTables& tables, Action& action) {
     action.ally.listIndex = std::max(find_ally_by_name(tables, action.ally.name), 0);
@@ -311,19 +386,14 @@ void show_units_at_their_rows(const GameTables& tables, Action& action) {
 }
 
 ordered_json unit_json(const CombatantState& unit, const TextCodec& codec) {
-    return {{"name", codec.toUtf8({unit.name, strnlen(unit.name, sizeof unit.name)})},
-            {"followUpCritFactor", unit.followUpCritFactor},
-            {"skills", unit.skills},
-            {"level", unit.level},
-            {"technique", unit.technique},
-            {"luck", unit.luck},
-            {"hitRate", unit.hitRate},
-            {"critRate", unit.critRate},
-            {"attackSpeed", unit.attackSpeed},
-            {"attack", unit.attack},
-            {"defense", unit.defense},
-            {"hp", unit.hp},
-            {"maxHp", unit.maxHp}};
+    ordered_json object = {
+        {"name", codec.toUtf8({unit.name, strnlen(unit.name, sizeof unit.name)})},
+        {"followUpCritFactor", unit.followUpCritFactor},
+        {"skills", unit.skills}};
+    for (const UnitFigure& f : kUnitFigures) {
+        object[f.key] = unit.*f.field;
+    }
+    return object;
 }
 
 ordered_json condition_json(const BattleResultCondition& condition) {
@@ -380,8 +450,11 @@ bool read_scenario(const std::string& text, const TextCodec& codec, AppState& st
     std::array<Lane, kLaneCount> lanes = state.lanes;
     const json* steps = nullptr;
     const json* marks = nullptr;
+    // A thousand entries: too large for the stack of the window's thread to spare lightly.
+    const auto history = std::make_unique<History>();
     Handlers handlers = step_handlers(top, "", codec);
     handlers["lanes"] = [&lanes](const json& v) { read_lanes(v, lanes); };
+    handlers["history"] = [&history](const json& v) { read_history(v, *history); };
     handlers["marks"] = [&marks](const json& v) { marks = &v; };
     handlers["steps"] = [&steps](const json& v) { steps = &v; };
     members(scenario, "", handlers);
@@ -403,6 +476,7 @@ bool read_scenario(const std::string& text, const TextCodec& codec, AppState& st
         state.lanes[k].position = lanes[k].position;
     }
     state.plan = plan;
+    state.history = *history;
     if (marks != nullptr) {
         std::memcpy(state.markText, markText, sizeof markText);
     }
@@ -421,6 +495,10 @@ std::string write_scenario(const AppState& state, const TextCodec& codec) {
     const int stepCount = std::clamp(state.plan.stepCount, 0, kMaxPlanSteps);
     for (int k = 0; k < stepCount; ++k) {
         scenario["steps"].push_back(action_json(state.plan.steps[k], codec));
+    }
+    const int historyCount = std::clamp(state.history.count, 0, kHistoryCapacity);
+    for (int i = 0; i < historyCount; ++i) {
+        scenario["history"].push_back(history_entry_json(state.history.entries[i]));
     }
     return scenario.dump(2) + "\n";
 }

@@ -20,6 +20,7 @@ enum class ScenarioFaultKind {
     kTooLong,         // at most high bytes in Shift-JIS; size: the bytes written
     kNulInName,       // a unit's name holds a NUL, which would end it early
     kNoEvent,         // a step's switches turn on no battle, level-up or re-move
+    kMissingMember,   // a member that must be there is not
 };
 
 struct ScenarioFault {
@@ -54,15 +55,16 @@ struct TextCodec {
 };
 
 // Reads a scenario (what the dialogs and lane commands would have set) over the state, which
-// already holds the start-up defaults and the two tables. Every member is optional; unknown
-// members, wrong types and values out of range raise a ScenarioError naming the field, and then
-// nothing of the state has changed. The steps, each read over the one before it (the first over
-// the top level), go to the state's plan (no step without them); the marks, the pattern box's
-// text, to markText. A unit named in the file is shown at its row of the unit list. Returns
-// whether the scenario holds marks.
+// already holds the start-up defaults and the two tables. Every member is optional (but an entry
+// of the record names its lane's sequence, position and count); unknown members, wrong types and
+// values out of range raise a ScenarioError naming the field, and then nothing of the state has
+// changed. The steps, each read over the one before it (the first over the top level), go to the
+// state's plan (no step without them); the record of each 実行 to history (empty without it); the
+// marks, the pattern box's text, to markText. A unit named in the file is shown at its row of the
+// unit list. Returns whether the scenario holds marks.
 bool read_scenario(const std::string& text, const TextCodec& codec, AppState& state);
 
 // The state as a scenario that reads back to the same state: both units whole, both lanes, the
-// switches, conditions, wishes, books and rates, the marks, and the plan's steps when it has any.
-// The marks are cut after their last whole character.
+// switches, conditions, wishes, books and rates, the marks, and the plan's steps and the record
+// of each 実行 when they have any. The marks are cut after their last whole character.
 std::string write_scenario(const AppState& state, const TextCodec& codec);

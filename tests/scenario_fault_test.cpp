@@ -54,7 +54,10 @@ TEST(ScenarioFault, SaysMemberKindBoundsAndValue) {
         {R"({"marks": ")" + std::string(500, 'o') + "\"}", kind(K::kTooLong) + "marks 0..499 500  0:0"},
         {R"({"ally": {"name": "a\u0000b"}})", kind(K::kNulInName) + "ally.name 0..0 -1  0:0"},
         {R"({"steps": [{"eventSwitches": [0, 1, 0, 0]}, {"eventSwitches": [1, 0, 0, 0]}]})",
-         kind(K::kNoEvent) + "steps[1].eventSwitches 0..0 -1  0:0"}};
+         kind(K::kNoEvent) + "steps[1].eventSwitches 0..0 -1  0:0"},
+        {R"({"history": [{"seedIndex": 0, "count": 1}]})",
+         kind(K::kMissingMember) + "history[0].position 0..0 -1  0:0"},
+        {R"({"history": {}})", kind(K::kWrongArrayLength) + "history 0..1000 -1 {...} 0:0"}};
     // clang-format on
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(fault_line(text), expected) << text;

@@ -78,6 +78,8 @@ TEST(ScenarioFaultWords, SayEveryKindInJapanese) {
          "steps[0].ally.name に NUL 文字（\\u0000）は使えません"},
         {{.kind = K::kNoEvent, .member = "steps[2].eventSwitches"},
          "steps[2].eventSwitches では、戦闘・レベルアップ・再行動のどれかを 1 にしてください"},
+        {{.kind = K::kMissingMember, .member = "history[0].count"},
+         "history[0].count がありません。この項目は省けません"},
         // The file's UTF-8, and a character that Shift-JIS lacks.
         {{.kind = K::kUnknownMember, .member = "\xE5\x90\x8D\xF0\x9F\x98\x80"},
          "名? という項目はありません。項目の名前を確かめてください"}};

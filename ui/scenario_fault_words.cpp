@@ -82,6 +82,8 @@ std::string scenario_fault_words(const ScenarioFault& fault) {
             return member + " に NUL 文字（\\u0000）は使えません";
         case ScenarioFaultKind::kNoEvent:
             return member + " では、戦闘・レベルアップ・再行動のどれかを 1 にしてください";
+        case ScenarioFaultKind::kMissingMember:
+            return member + " がありません。この項目は省けません";
     }
     return member;
 }

@@ -55,6 +55,9 @@ for scenario in worked-battle level-up-search turn-plan; do
   compare --data-dir samples run "samples/$scenario.json" --json
 done
 compare --data-dir samples run samples/turn-plan.json
+compare --data-dir samples advance samples/level-up-search.json
+compare --data-dir samples advance samples/level-up-search.json --json
+compare --data-dir samples advance samples/turn-plan.json
 compare --data-dir samples units
 compare --data-dir samples search 'サンプル データ/worked-battle.json' --json
 compare --data-dir samples growth --ally アルト --books 0,3,11 --json

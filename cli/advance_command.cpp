@@ -1,0 +1,101 @@
+#include <memory>
+#include <string>
+
+#include "cli/cli_context.h"
+#include "cli/scenario_state.h"
+#include "state/advance.h"
+#include "text/scenario_codec.h"
+
+namespace {
+
+std::string refusal_message(const AdvanceReport& report) {
+    const FigureChange& figure = report.refusedFigure;
+    const std::string named = std::string(figure.ally ? "ally." : "enemy.") +
+                              kUnitFigures[figure.figure].key + " would be " +
+                              std::to_string(figure.after);
+    switch (report.refusal) {
+        case AdvanceRefusal::kNone:
+            break;
+        case AdvanceRefusal::kNoAlly:
+            return "advance needs an ally: the scenario's ally.name is empty";
+        case AdvanceRefusal::kNothingUsed:
+            return "advance needs eventSwitches with the battle, the level-up or the re-move "
+                   "on: nothing else uses a value";
+        case AdvanceRefusal::kFullLog:
+            return "advance cannot follow an action that fills the log's 256 entries: they are "
+                   "not all that it uses";
+        case AdvanceRefusal::kPastLastPosition:
+            return "advance would move lane 0 from " + std::to_string(report.entry.position) +
+                   " to " + std::to_string(report.positionAfter) + ", past 4973";
+        case AdvanceRefusal::kFigureTooHigh:
+            return "advance refused: " + named + ", above 9999";
+        case AdvanceRefusal::kFigureTooLow:
+            return "advance refused: " + named + ", below -999, which no scenario holds";
+    }
+    return "";
+}
+
+// "味方 アルト：Lv 10 → 11　HP 40 → 41", one line for each unit with a figure that changed.
+std::string changes_text(const AppState& state, const AdvanceReport& report) {
+    std::string text;
+    for (const bool ally : {true, false}) {
+        std::string figures;
+        for (int c = 0; c < report.changeCount; ++c) {
+            const FigureChange& change = report.changes[c];
+            if (change.ally == ally) {
+                figures.append(figures.empty() ? "" : "　")
+                    .append(kUnitFigures[change.figure].label)
+                    .append(" ")
+                    .append(std::to_string(change.before))
+                    .append(" → ")
+                    .append(std::to_string(change.after));
+            }
+        }
+        if (!figures.empty()) {
+            const char* name = ally ? state.ally.name : state.enemy.name;
+            text.append(ally ? "味方" : "敵")
+                .append(name[0] == '\0' ? "" : " ")
+                .append(name)
+                .append("：" + figures + "\n");
+        }
+    }
+    return text;
+}
+
+std::string report_text(const AppState& state, const AdvanceReport& report) {
+    const HistoryEntry& entry = report.entry;
+    std::string text = "位置 " + std::to_string(entry.position) + " → " +
+                       std::to_string(report.positionAfter) + "（" + std::to_string(entry.count) +
+                       "個）\n" + changes_text(state, report);
+    for (const auto& [label, words] : {std::pair{"成長：", growth_words(report.outcome)},
+                                       std::pair{"再行動：", re_move_words(report.outcome)},
+                                       std::pair{"", figures_to_check_line(entry.grown)}}) {
+        if (!words.empty()) {
+            text.append(label).append(words).append("\n");
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+// 実行 on the scenario: the scenario after it, as the window would save its session.
+CommandOutput command_advance(const CommandLine& line) {
+    check_arguments(line, 1, {});
+    const std::unique_ptr<AppState> owner =
+        fresh_scenario_state(line.positionals[0], &cli_game_tables(line));
+    AppState& state = *owner;
+    if (state.plan.stepCount > 0) {
+        throw CliError(
+            "advance takes no scenario with steps: a plan is advanced step by step "
+            "in the window");
+    }
+    const AdvanceReport report = advance_past_action(state);
+    if (report.refusal != AdvanceRefusal::kNone) {
+        throw CliError(refusal_message(report));
+    }
+    CommandOutput output;
+    output.jsonText = write_scenario(state, kScenarioCodec);
+    output.text = utf8_of(report_text(state, report).c_str());
+    return output;
+}

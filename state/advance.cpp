@@ -1,0 +1,257 @@
+#include "state/advance.h"
+
+#include <algorithm>
+
+namespace {
+
+// The range a scenario file holds a figure in: a session that leaves it could not be read back.
+constexpr std::int64_t kFigureLow = -999;
+constexpr std::int64_t kFigureHigh = 9999;
+
+constexpr int kStatHp = 0;
+constexpr int kStatTechnique = 3;
+constexpr int kStatLuck = 7;
+
+// Bits over kUnitFigures: 命中 必殺 攻速 攻撃 防御, the figures that come of weapons and formulas
+// the program does not know.
+constexpr std::uint32_t kHitRate = 1u << 3;
+constexpr std::uint32_t kCritRate = 1u << 4;
+constexpr std::uint32_t kAttackSpeed = 1u << 5;
+constexpr std::uint32_t kAttack = 1u << 6;
+constexpr std::uint32_t kDefense = 1u << 7;
+
+// Which of those a grown stat may change, by stat: 力 and 魔 the attack, 技 and 運 hit and
+// critical, 速 and 体 (a heavy weapon's weight) the attack speed, 守 the defence. HP changes only
+// HP and MAX, which 実行 updates itself, and 移 no figure at all.
+constexpr std::uint32_t kMayChange[kStatCount] = {
+    0,                     // HP
+    kAttack,               // 力
+    kAttack,               // 魔
+    kHitRate | kCritRate,  // 技
+    kAttackSpeed,          // 速
+    kDefense,              // 守
+    kAttackSpeed,          // 体
+    kHitRate | kCritRate,  // 運
+    0,                     // 移
+};
+
+using Figures = std::array<std::int64_t, kFigureCount>;
+
+Figures figures_of(const CombatantState& unit) {
+    Figures figures;
+    for (int i = 0; i < kFigureCount; ++i) {
+        figures[i] = unit.*kUnitFigures[i].field;
+    }
+    return figures;
+}
+
+int figure_index(std::int32_t CombatantState::*field) {
+    int i = 0;
+    while (kUnitFigures[i].field != field) {
+        ++i;
+    }
+    return i;
+}
+
+std::int64_t& figure(Figures& figures, std::int32_t CombatantState::*field) {
+    return figures[figure_index(field)];
+}
+
+// The action's outcome in each unit's figures, in 64 bits: the battle's HPs, then the level-up.
+void apply_outcome(const ActionOutcome& outcome, Figures& ally, Figures& enemy) {
+    if (outcome.battle) {
+        figure(ally, &CombatantState::hp) = outcome.allyHp;
+        figure(enemy, &CombatantState::hp) = outcome.enemyHp;
+    }
+    if (!outcome.levelUp) {
+        return;
+    }
+    const auto grew = [&outcome](int stat) { return ((outcome.grown >> stat) & 1u) != 0; };
+    figure(ally, &CombatantState::level) += 1;
+    if (grew(kStatHp)) {
+        figure(ally, &CombatantState::hp) += 1;
+        figure(ally, &CombatantState::maxHp) += 1;
+    }
+    figure(ally, &CombatantState::technique) += grew(kStatTechnique) ? 1 : 0;
+    figure(ally, &CombatantState::luck) += grew(kStatLuck) ? 1 : 0;
+}
+
+void list_changes(bool ally, const Figures& before, const Figures& after, AdvanceReport& report) {
+    for (int i = 0; i < kFigureCount; ++i) {
+        if (before[i] != after[i]) {
+            report.changes[report.changeCount++] = FigureChange{ally, i, before[i], after[i]};
+        }
+    }
+}
+
+// The first figure that leaves the range a session file holds; kNone when none does. The
+// record keeps the battle's HPs as the battle left them, before a level-up adds to the ally's.
+AdvanceRefusal check_figures(AdvanceReport& report) {
+    const HistoryEntry& entry = report.entry;
+    const int hp = figure_index(&CombatantState::hp);
+    std::array<FigureChange, 2 * kFigureCount + 2> checked;
+    int count = 0;
+    if (entry.hasAllyHp) {
+        checked[count++] = FigureChange{true, hp, entry.allyHp[0], entry.allyHp[1]};
+    }
+    if (entry.hasEnemyHp) {
+        checked[count++] = FigureChange{false, hp, entry.enemyHp[0], entry.enemyHp[1]};
+    }
+    std::copy_n(report.changes.begin(), report.changeCount, checked.begin() + count);
+    count += report.changeCount;
+    for (int c = 0; c < count; ++c) {
+        const FigureChange& change = checked[c];
+        if (change.after > kFigureHigh || change.after < kFigureLow) {
+            report.refusedFigure = change;
+            return change.after > kFigureHigh ? AdvanceRefusal::kFigureTooHigh
+                                              : AdvanceRefusal::kFigureTooLow;
+        }
+    }
+    return AdvanceRefusal::kNone;
+}
+
+CombatantState with_figures(CombatantState unit, const Figures& figures) {
+    for (int i = 0; i < kFigureCount; ++i) {
+        unit.*kUnitFigures[i].field = static_cast<std::int32_t>(figures[i]);
+    }
+    return unit;
+}
+
+// A unit that is the acting unit as it was before the action takes its outcome; where the status
+// dialog lists it and its last battle stay its own.
+void carry(const CombatantState& before, const CombatantState& after, CombatantState& unit) {
+    if (same_unit(unit, before)) {
+        unit = with_figures(unit, figures_of(after));
+    }
+}
+
+HistoryEntry entry_of(const Action& action, const Lane& lane, const SequenceRun& run,
+                      const ActionOutcome& outcome) {
+    HistoryEntry entry{};
+    entry.seedIndex = lane.seedIndex;
+    entry.position = lane.position;
+    entry.count = run.log.count;
+    entry.hasAllyHp = entry.hasEnemyHp = outcome.battle;
+    if (outcome.battle) {
+        entry.allyHp = {action.ally.hp, outcome.allyHp};
+        entry.enemyHp = {action.enemy.hp, outcome.enemyHp};
+    }
+    entry.hasGrown = outcome.levelUp;
+    entry.grown = outcome.levelUp ? outcome.grown : 0;
+    entry.hasReMove = outcome.reMoveTested;
+    entry.reMove = outcome.reMoveTested && outcome.reMove;
+    return entry;
+}
+
+const Action& action_shown(const AppState& state) {
+    return state.plan.stepCount > 0 ? state.plan.steps[0] : static_cast<const Action&>(state);
+}
+
+}  // namespace
+
+bool advance_available(const AppState& state) {
+    return ally_is_set(state) && action_acts(action_shown(state));
+}
+
+AdvanceReport advance_past_action(AppState& state) {
+    AdvanceReport report{};
+    const Lane& lane = state.lanes[0];
+    report.entry.seedIndex = lane.seedIndex;
+    report.entry.position = lane.position;
+    report.positionAfter = lane.position;
+    if (!ally_is_set(state)) {
+        report.refusal = AdvanceRefusal::kNoAlly;
+        return report;
+    }
+    const Action action = action_shown(state);
+    if (!action_acts(action)) {
+        report.refusal = AdvanceRefusal::kNothingUsed;
+        return report;
+    }
+    const SequenceRun run = run_action_at(action, state.randomTable, lane.seedIndex, lane.position);
+    const ActionOutcome outcome = outcome_of(action, run);
+    report.outcome = outcome;
+    report.entry = entry_of(action, lane, run, outcome);
+    report.positionAfter = lane.position + run.log.count;
+    const Figures allyBefore = figures_of(action.ally);
+    const Figures enemyBefore = figures_of(action.enemy);
+    Figures allyAfter = allyBefore;
+    Figures enemyAfter = enemyBefore;
+    apply_outcome(outcome, allyAfter, enemyAfter);
+    list_changes(true, allyBefore, allyAfter, report);
+    list_changes(false, enemyBefore, enemyAfter, report);
+    if (log_is_full(run.log)) {
+        report.refusal = AdvanceRefusal::kFullLog;
+    } else if (report.positionAfter > kLastLanePosition) {
+        report.refusal = AdvanceRefusal::kPastLastPosition;
+    } else {
+        report.refusal = check_figures(report);
+    }
+    if (report.refusal != AdvanceRefusal::kNone) {
+        return report;
+    }
+
+    const CombatantState ally = with_figures(action.ally, allyAfter);
+    const CombatantState enemy = with_figures(action.enemy, enemyAfter);
+    TurnPlan& plan = state.plan;
+    if (plan.stepCount > 0) {
+        std::copy(plan.steps.begin() + 1, plan.steps.begin() + plan.stepCount, plan.steps.begin());
+        --plan.stepCount;
+    }
+    for (int k = 0; k < plan.stepCount; ++k) {
+        carry(action.ally, ally, plan.steps[k].ally);
+        carry(action.enemy, enemy, plan.steps[k].enemy);
+    }
+    carry(action.ally, ally, state.ally);
+    carry(action.enemy, enemy, state.enemy);
+    state.lanes[0].position = report.positionAfter;
+    append_history(state.history, report.entry);
+    rerun_both_lanes(state);
+    return report;
+}
+
+std::string figures_to_check_line(std::uint32_t grown) {
+    std::uint32_t stats = 0;
+    std::uint32_t figures = 0;
+    for (int k = 0; k < kStatCount; ++k) {
+        if (((grown >> k) & 1u) != 0 && kMayChange[k] != 0) {
+            stats |= 1u << k;
+            figures |= kMayChange[k];
+        }
+    }
+    if (stats == 0) {
+        return "";
+    }
+    std::string named;
+    for (int i = 0; i < kFigureCount; ++i) {
+        if (((figures >> i) & 1u) != 0) {
+            named.append(named.empty() ? "" : "・").append(kUnitFigures[i].label);
+        }
+    }
+    return stat_words(stats) + " が上がりました：" + named + "を確かめてください";
+}
+
+std::string refusal_words(const AdvanceReport& report) {
+    const FigureChange& figure = report.refusedFigure;
+    const std::string named = std::string(figure.ally ? "味方" : "敵") + "の" +
+                              kUnitFigures[figure.figure].label + "が" +
+                              std::to_string(figure.after) + "になり";
+    switch (report.refusal) {
+        case AdvanceRefusal::kNone:
+            return "";
+        case AdvanceRefusal::kNoAlly:
+            return "ステータスで味方を決めてから実行してください";
+        case AdvanceRefusal::kNothingUsed:
+            return "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください";
+        case AdvanceRefusal::kFullLog:
+            return "乱数を256個以上使う行動は、使った数が分からないため実行できません";
+        case AdvanceRefusal::kPastLastPosition:
+            return "位置が" + std::to_string(report.positionAfter) +
+                   "になり4973を越えるため実行できません";
+        case AdvanceRefusal::kFigureTooHigh:
+            return named + "9999を超えるため実行できません";
+        case AdvanceRefusal::kFigureTooLow:
+            return named + "-999を下回るため実行できません";
+    }
+    return "";
+}
