@@ -210,25 +210,28 @@ AdvanceReport advance_past_action(AppState& state) {
     return report;
 }
 
+// The figures are named as the grown stats bring them up, in stat order: 力 and 速 give
+// "攻撃・攻速".
 std::string figures_to_check_line(std::uint32_t grown) {
     std::uint32_t stats = 0;
-    std::uint32_t figures = 0;
+    std::uint32_t named = 0;
+    std::string figures;
     for (int k = 0; k < kStatCount; ++k) {
-        if (((grown >> k) & 1u) != 0 && kMayChange[k] != 0) {
-            stats |= 1u << k;
-            figures |= kMayChange[k];
+        if (((grown >> k) & 1u) == 0 || kMayChange[k] == 0) {
+            continue;
         }
+        stats |= 1u << k;
+        for (int i = 0; i < kFigureCount; ++i) {
+            if (((kMayChange[k] & ~named) >> i & 1u) != 0) {
+                figures.append(figures.empty() ? "" : "・").append(kUnitFigures[i].label);
+            }
+        }
+        named |= kMayChange[k];
     }
     if (stats == 0) {
         return "";
     }
-    std::string named;
-    for (int i = 0; i < kFigureCount; ++i) {
-        if (((figures >> i) & 1u) != 0) {
-            named.append(named.empty() ? "" : "・").append(kUnitFigures[i].label);
-        }
-    }
-    return stat_words(stats) + " が上がりました：" + named + "を確かめてください";
+    return stat_words(stats) + " が上がりました：" + figures + "を確かめてください";
 }
 
 std::string refusal_words(const AdvanceReport& report) {

@@ -54,7 +54,7 @@ bool advance_available(const AppState& state);
 AdvanceReport advance_past_action(AppState& state);
 
 // After a level-up, the line that names the grown stats that may change figures the program
-// does not compute (Shift-JIS): "力 速 が上がりました：攻速・攻撃を確かめてください"; empty
+// does not compute (Shift-JIS): "力 速 が上がりました：攻撃・攻速を確かめてください"; empty
 // when none of them grew.
 std::string figures_to_check_line(std::uint32_t grown);
 

@@ -235,7 +235,7 @@ TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
     EXPECT_EQ(std::make_tuple(last.positionAfter, s.plan.stepCount, after, s.ally.level,
                               figures_to_check_line(last.entry.grown)),
               std::make_tuple(30, 0, std::vector<std::int64_t>{13, 13, 39, 39}, 10,
-                              std::string("力 魔 技 守 が上がりました：命中・必殺・攻撃・防御を確"
+                              std::string("力 魔 技 守 が上がりました：攻撃・命中・必殺・防御を確"
                                           "かめてください")));
     EXPECT_EQ(s.history.count, 3);
 }
@@ -243,14 +243,14 @@ TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
 TEST(Advance, NamesTheFiguresAGrownStatMayChange) {
     // bits: HP 力 魔 技 速 守 体 運 移
     const std::vector<std::pair<std::uint32_t, std::string>> cases = {
-        {0b000010010, "力 速 が上がりました：攻速・攻撃を確かめてください"},
+        {0b000010010, "力 速 が上がりました：攻撃・攻速を確かめてください"},
         {0b010001000, "技 運 が上がりました：命中・必殺を確かめてください"},
         {0b000100100, "魔 守 が上がりました：攻撃・防御を確かめてください"},
         {0b001000001, "体 が上がりました：攻速を確かめてください"},
         {0b100000001, ""},
         {0, ""},
         {0b111111111,
-         "力 魔 技 速 守 体 運 が上がりました：命中・必殺・攻速・攻撃・防御を確かめてください"},
+         "力 魔 技 速 守 体 運 が上がりました：攻撃・命中・必殺・攻速・防御を確かめてください"},
     };
     for (const auto& [grown, line] : cases) {
         EXPECT_EQ(figures_to_check_line(grown), line) << grown;
