@@ -14,6 +14,9 @@ void open_dialog(HWND owner, MainDialog dialog) {
         case MainDialog::kLevelUp:
             open_level_up_dialog(owner);
             break;
+        case MainDialog::kHappened:
+            open_happened_dialog(owner);
+            break;
         case MainDialog::kNone:
             break;
     }

@@ -9,5 +9,6 @@ void open_status_dialog(HWND owner);
 void open_search_conditions_dialog(HWND owner);
 void open_battle_result_dialog(HWND owner);
 void open_level_up_dialog(HWND owner);
+void open_happened_dialog(HWND owner);
 
 void open_dialog(HWND owner, MainDialog dialog);

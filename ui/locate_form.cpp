@@ -21,6 +21,15 @@ bool read_seen_hp(const std::string& text, std::optional<std::int32_t>& seen) {
 
 }  // namespace
 
+bool happened_available(const AppState& state) {
+    return ally_is_set(state) && state.plan.stepCount == 0;
+}
+
+LocateControls locate_controls(const Action& action) {
+    return {action_shows(action, Observed::kAllyHp), action_shows(action, Observed::kGrown),
+            action_shows(action, Observed::kReMove)};
+}
+
 HpBoxReading read_hp_box(const char* text) {
     constexpr HpBoxReading kRefused{HpBox::kRefused, 0};
     const auto* c = reinterpret_cast<const unsigned char*>(text);
@@ -62,6 +71,7 @@ std::vector<std::string> located_lines(std::span<const LocatedPosition> found, s
 
 LocateAnswer locate_from_form(const AppState& state, const LocateForm& form) {
     LocateAnswer answer{};
+    answer.action = state;
     Observations seen;
     if (action_shows(state, Observed::kAllyHp) && !read_seen_hp(form.allyHp, seen.allyHp)) {
         answer.problem = LocateProblem::kAllyHpBox;
@@ -98,6 +108,14 @@ LocateAnswer locate_from_form(const AppState& state, const LocateForm& form) {
     return answer;
 }
 
+std::string located_count_words(const LocateAnswer& answer) {
+    if (answer.problem != LocateProblem::kNone) {
+        return "";
+    }
+    return "見つかった位置：" +
+           (answer.total == 0 ? std::string("なし") : std::to_string(answer.total) + "個");
+}
+
 const char* locate_problem_text(LocateProblem problem) {
     switch (problem) {
         case LocateProblem::kNothingSeen:
@@ -106,6 +124,46 @@ const char* locate_problem_text(LocateProblem problem) {
         case LocateProblem::kEnemyHpBox:
             return "0から9999までの整数を入れてください。";
         case LocateProblem::kNone:
+            break;
+    }
+    return "";
+}
+
+LocatedAdvance advance_from_located(AppState& state, const LocateAnswer& answer, int line) {
+    LocatedAdvance advance{};
+    if (line < 0 || static_cast<std::size_t>(line) >= answer.found.size()) {
+        advance.refusal = LocatedRefusal::kNoLine;
+        return advance;
+    }
+    if (state.plan.stepCount > 0 || !same_action(answer.action, state)) {
+        advance.refusal = LocatedRefusal::kChanged;
+        return advance;
+    }
+    // 実行 acts from lane 0's cursor; a refusal leaves the lane's log as it was, so putting the
+    // cursor back is all there is to undo.
+    Lane& lane = state.lanes[0];
+    const std::int32_t seedIndex = lane.seedIndex;
+    const std::int32_t position = lane.position;
+    lane.seedIndex = answer.found[static_cast<std::size_t>(line)].seedIndex;
+    lane.position = answer.found[static_cast<std::size_t>(line)].position;
+    advance.report = advance_past_action(state);
+    if (advance.report.refusal != AdvanceRefusal::kNone) {
+        lane.seedIndex = seedIndex;
+        lane.position = position;
+        advance.refusal = LocatedRefusal::kAdvance;
+    }
+    return advance;
+}
+
+std::string located_refusal_words(const LocatedAdvance& advance) {
+    switch (advance.refusal) {
+        case LocatedRefusal::kNoLine:
+            return "位置を選んでください";
+        case LocatedRefusal::kChanged:
+            return "探したあとで条件か手順が変わりました。もう一度探してください";
+        case LocatedRefusal::kAdvance:
+            return refusal_words(advance.report);
+        case LocatedRefusal::kNone:
             break;
     }
     return "";

@@ -8,10 +8,25 @@
 #include <vector>
 
 #include "search/locate.h"
+#include "state/advance.h"
 #include "state/app_state.h"
 
-// The 起きたこと dialog without its Win32 side: what its boxes say was seen, 探す, and the lines
-// of its list. The dialog reads its controls into a LocateForm and shows the answer.
+// The 起きたこと dialog without its Win32 side: what its boxes say was seen, 探す, the lines of
+// its list and its OK. The dialog reads its controls into a LocateForm and shows the answer.
+
+// Whether 起きたこと can open: an ally is set and no plan is in use, since what it finds is where
+// the current action ran.
+bool happened_available(const AppState& state);
+
+// Which of the dialog's controls can say something of the action: the HP boxes a battle's, the
+// level-up boxes a level-up's, the 再行動 combo a re-move's whose rate is not 0. The others are
+// grey.
+struct LocateControls {
+    bool hpBoxes;
+    bool levelUp;
+    bool reMove;
+};
+LocateControls locate_controls(const Action& action);
 
 enum class HpBox { kEmpty, kNumber, kRefused };
 struct HpBoxReading {
@@ -46,6 +61,7 @@ enum class LocateProblem { kNone, kNothingSeen, kAllyHpBox, kEnemyHpBox };
 
 struct LocateAnswer {
     LocateProblem problem;
+    Action action;      // what was searched: the lines hold only while the state's action stays it
     std::size_t total;  // the positions found
     // The nearest of them: found[i] is line i; when there are more, a last line says how many.
     std::vector<LocatedPosition> found;
@@ -58,6 +74,31 @@ struct LocateAnswer {
 // seen, is the answer's problem, and nothing is searched.
 LocateAnswer locate_from_form(const AppState& state, const LocateForm& form);
 
+// The line under the list (Shift-JIS): "見つかった位置：21個", or "見つかった位置：なし"; empty
+// when nothing was searched.
+std::string located_count_words(const LocateAnswer& answer);
+
 // What the dialog says of a problem (Shift-JIS): the balloon on a refused HP box, or the message
 // for nothing seen.
 const char* locate_problem_text(LocateProblem problem);
+
+// Why the dialog's OK did nothing.
+enum class LocatedRefusal {
+    kNone,
+    kNoLine,   // no position chosen (nothing, or the last line that counts the others)
+    kChanged,  // the action changed, or a plan came into use, since 探す
+    kAdvance,  // 実行 refused it: the report says why
+};
+
+struct LocatedAdvance {
+    LocatedRefusal refusal;
+    AdvanceReport report;  // 実行's, when it was tried
+};
+
+// The dialog's OK on line `line` of the answer's list (-1 when none is chosen): lane 0 is put on
+// that position and 実行 runs there, so that lane 0 goes to where the game stands now and the
+// units take what the action gave there, with a record entry. Any refusal changes nothing.
+LocatedAdvance advance_from_located(AppState& state, const LocateAnswer& answer, int line);
+
+// Why the OK did nothing, as the dialog says it (Shift-JIS); empty when it did not refuse.
+std::string located_refusal_words(const LocatedAdvance& advance);

@@ -7,6 +7,7 @@
 #include "data/text_reader.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
+#include "ui/locate_form.h"
 #include "ui/resource.h"
 
 namespace {
@@ -211,6 +212,8 @@ MainDialog dialog_for_menu(const AppState& state, int commandId) {
             return ally_is_set(state) ? MainDialog::kBattleResult : MainDialog::kNone;
         case IDM_LEVEL_UP:
             return ally_is_set(state) ? MainDialog::kLevelUp : MainDialog::kNone;
+        case IDM_HAPPENED:
+            return happened_available(state) ? MainDialog::kHappened : MainDialog::kNone;
         default:
             return MainDialog::kNone;
     }

@@ -43,7 +43,7 @@ bool refresh_seed_candidates(AppState& state, const char* patternText);
 // on a listed near sequence, at that sequence's lane position.
 bool click_candidate(AppState& state, int lane, int x, int y);
 
-enum class MainDialog { kNone, kStatus, kSearchConditions, kBattleResult, kLevelUp };
+enum class MainDialog { kNone, kStatus, kSearchConditions, kBattleResult, kLevelUp, kHappened };
 
 // The dialog a menu command opens, if any.
 MainDialog dialog_for_menu(const AppState& state, int commandId);

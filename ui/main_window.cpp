@@ -9,6 +9,7 @@
 #include "data/unit_file.h"
 #include "ui/dpi.h"
 #include "ui/drawing.h"
+#include "ui/locate_form.h"
 #include "ui/main_commands.h"
 #include "ui/message_box.h"
 #include "ui/plan_window.h"
@@ -193,8 +194,9 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
             paint_main_window(window);
             return 0;
         case WM_COMMAND:
-            if (!handle_file_command(window, static_cast<int>(wParam))) {
-                handle_main_command(window, wParam);
+            // A menu item or a button says 0, a key 1; the edit boxes' notifications do nothing.
+            if (HIWORD(wParam) <= 1 && !handle_file_command(window, LOWORD(wParam))) {
+                handle_main_command(window, LOWORD(wParam));
             }
             return 0;
         case WM_DROPFILES:
@@ -316,6 +318,9 @@ void invalidate_window(HWND window) {
     // A null window would mean every window on the desktop.
     if (window != nullptr) {
         InvalidateRect(window, nullptr, FALSE);
+        // 起きたこと follows the ally and the plan, which dialogs, sessions and 手順 change.
+        EnableMenuItem(GetMenu(window), IDM_HAPPENED,
+                       MF_BYCOMMAND | (happened_available(app_state()) ? MF_ENABLED : MF_GRAYED));
     }
     // What changed the main window may have made the results stale, moved lane 0 or, opening a
     // session, brought another plan.

@@ -1,0 +1,178 @@
+// 起きたこと as a player uses it: Ctrl+K pressed, what was seen typed, 探す, a line chosen, OK.
+// What the search finds and what OK does to the state are tested natively; these prove the glue.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "tests/win32/program_fixture.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/session_files.h"
+
+namespace {
+
+// ミナト (怒り) against 山賊 (反撃), with figures of their own; the battle and the re-move on, lane
+// 0 at 30 of sequence 16 behind the marks that leave 0, 16 and 51. Lane 0 shows the ally at 30 and
+// the enemy at 0; the game left them at 22 and 14.
+const char8_t kSession[] =
+    u8R"({"ally": {"name": "ミナト", "followUpCritFactor": 3,
+    "skills": [1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0], "level": 7, "technique": 12, "luck": 8,
+    "hitRate": 85, "critRate": 15, "attackSpeed": 12, "attack": 18, "defense": 6, "hp": 30,
+    "maxHp": 34}, "enemy": {"name": "山賊", "followUpCritFactor": 0,
+    "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1], "level": 5, "technique": 4, "luck": 2,
+    "hitRate": 70, "critRate": 3, "attackSpeed": 6, "attack": 14, "defense": 4, "hp": 28,
+    "maxHp": 28}, "eventSwitches": [0, 1, 0, 1],
+    "growthRates": [55, 90, 40, 70, 70, 90, 60, 35, 0, 20],
+    "lanes": [{"seedIndex": 16, "position": 30}], "marks": "×××○○×××○×○×○○×○×○○×"})";
+
+void set_control_key(bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+// The balloons shown on edit boxes, with their texts.
+struct Balloons {
+    Balloons() : hook(SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId())) {}
+    ~Balloons() { UnhookWindowsHookEx(hook); }
+    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
+        const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent.message == EM_SHOWBALLOONTIP) {
+            shown.emplace_back(GetDlgCtrlID(sent.hwnd),
+                               reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline std::vector<std::pair<int, std::wstring>> shown;
+    HHOOK hook;
+};
+
+// Presses Ctrl+K as the player does, the key going through the program's keys with the control
+// key down, and lets script play the player in the dialog it opens. The message boxes the dialog
+// shows are answered with OK, and their texts kept in said. False when no dialog opened.
+bool with_ctrl_k(const std::function<void(HWND)>& script, std::vector<std::wstring>& said) {
+    bool shown = false;
+    with_boxes(
+        [] {
+            set_control_key(true);
+            MSG key{main_window(), WM_KEYDOWN, 'K', 0x00250001, GetTickCount(), {}};
+            TranslateAcceleratorW(main_window(), window_handles().accelerators, &key);
+            set_control_key(false);
+        },
+        [&](HWND box) {
+            if (window_text(box) == L"ソラミト") {
+                said.push_back(window_text(GetDlgItem(box, 0xFFFF)));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+            } else if (!shown) {  // not again as it comes back after a message box
+                shown = true;
+                set_control_key(false);
+                script(box);
+            }
+        });
+    return shown;
+}
+
+// Types text into a box over what it holds, key by key.
+void type(HWND dialog, int id, const std::wstring& text) {
+    HWND box = GetDlgItem(dialog, id);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    for (const wchar_t c : text) {
+        SendMessageW(box, WM_CHAR, c, 0);
+    }
+}
+
+std::wstring list_line(HWND dialog, int line) {
+    wchar_t text[256] = L"";
+    SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETTEXT, static_cast<WPARAM>(line),
+                        reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+int list_count(HWND dialog) {
+    return static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCOUNT, 0, 0));
+}
+
+bool enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
+int default_button(HWND dialog) {
+    return LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0));
+}
+
+// soramito-cli locate on the session with --ally-hp 22 --enemy-hp 14 finds 1902 positions, the
+// nearest #16: 29 (-1) → 39; advance from 29 of 16 leaves lane 0 at 39, the ally at 22 and the
+// enemy at 14.
+TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere) {
+    std::vector<std::wstring> said;
+    EXPECT_TRUE(grayed(IDM_HAPPENED));
+    EXPECT_FALSE(with_ctrl_k([](HWND) {}, said));
+    const std::filesystem::path path = folder.path / "s.json";
+    std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kSession);
+    ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
+    EXPECT_FALSE(grayed(IDM_HAPPENED));
+    Balloons balloons;
+    const bool shown = with_ctrl_k(
+        [](HWND box) {
+            EXPECT_EQ(std::make_tuple(window_text(box), GetWindow(box, GW_OWNER)),
+                      std::make_tuple(wide("起きたこと"), main_window()));
+            // No level-up: its boxes are grey; the battle's and the re-move's are not.
+            EXPECT_EQ(std::make_tuple(enabled(box, IDC_HAPPENED_ALLY_HP),
+                                      enabled(box, IDC_HAPPENED_ENEMY_HP),
+                                      enabled(box, IDC_HAPPENED_LEVEL_UP),
+                                      enabled(box, IDC_HAPPENED_FIRST_GROWN),
+                                      enabled(box, IDC_HAPPENED_RE_MOVE),
+                                      window_text(GetDlgItem(box, IDC_HAPPENED_RE_MOVE))),
+                      std::make_tuple(true, true, false, false, true, wide("見ていない")));
+            click(box, IDC_HAPPENED_SEARCH);  // nothing seen
+            type(box, IDC_HAPPENED_ALLY_HP, L"22a");
+            click(box, IDC_HAPPENED_SEARCH);  // a balloon, and nothing searched
+            EXPECT_EQ(std::make_tuple(list_count(box), default_button(box)),
+                      std::make_tuple(0, IDC_HAPPENED_SEARCH));
+            type(box, IDC_HAPPENED_ALLY_HP, L"22");
+            SendDlgItemMessageW(box, IDC_HAPPENED_ENEMY_HP, WM_SETTEXT, 0,
+                                reinterpret_cast<LPARAM>(L"14"));
+            click(box, IDC_HAPPENED_SEARCH);
+            EXPECT_EQ(std::make_tuple(list_count(box), list_line(box, 0), list_line(box, 200),
+                                      window_text(GetDlgItem(box, IDC_HAPPENED_COUNT))),
+                      std::make_tuple(201, L"-1  #16: 29 " + wide("→") + L" 39",
+                                      wide("ほか 1702 件"), wide("見つかった位置：1902個")));
+            click(box, IDOK);  // no line chosen: the dialog stays
+            // In the list Enter is OK.
+            SetFocus(GetDlgItem(box, IDC_HAPPENED_FOUND));
+            EXPECT_EQ(default_button(box), IDOK);
+            SendDlgItemMessageW(box, IDC_HAPPENED_FOUND, LB_SETCURSEL, 0, 0);
+            SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_HAPPENED_FOUND, LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(box, IDC_HAPPENED_FOUND)));
+            click(box, IDOK);
+        },
+        said);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(said,
+              (std::vector<std::wstring>{
+                  wide("見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。"),
+                  wide("位置を選んでください")}));
+    EXPECT_EQ(balloons.shown,
+              (std::vector<std::pair<int, std::wstring>>{
+                  {IDC_HAPPENED_ALLY_HP, wide("0から9999までの整数を入れてください。")}}));
+    const AppState& state = app_state();
+    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.hp,
+                              state.enemy.hp, state.history.count),
+              std::make_tuple(16, 39, 22, 14, 1));
+    // A plan in use greys the item.
+    ASSERT_TRUE(open_session_file(main_window(), SORAMITO_SAMPLES_DIR L"/turn-plan.json"));
+    EXPECT_TRUE(grayed(IDM_HAPPENED));
+}
+
+}  // namespace
