@@ -1,5 +1,5 @@
 // Takes the pictures of the players' guide: plays a first session in the program's own window,
-// on the start-up files of the working folder, and saves the main window and each of the four
+// on the start-up files of the working folder, and saves the main window and each of its
 // dialogs as the screen shows them, as BMP files in that folder. Exits 1 when a step failed.
 
 #include <windows.h>
@@ -138,6 +138,18 @@ int main() {
     save_picture(window, "guide-window.bmp");
     // 一覧: the table of every result.
     picture_tool_window(IDC_RESULTS, L"SoramitoResults", "guide-results.bmp");
+    // 起きたこと: where the upper lane showed the ally at 30 and the enemy at 20, the game left
+    // them at 40 and 10, and HP, 技 and 運 grew; the nearest position chosen.
+    picture_dialog(IDM_HAPPENED, "guide-happened.bmp", [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_HAPPENED_ALLY_HP, L"40");
+        SetDlgItemTextW(dialog, IDC_HAPPENED_ENEMY_HP, L"10");
+        click(dialog, IDC_HAPPENED_LEVEL_UP);
+        for (const int stat : {0, 3, 7}) {
+            click(dialog, IDC_HAPPENED_FIRST_GROWN + stat);
+        }
+        click(dialog, IDC_HAPPENED_SEARCH);
+        SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_SETCURSEL, 0, 0);
+    });
     // The sample turn plan: its steps, and the lanes that show them one after another.
     check(open_session_file(window, L"turn-plan.json"), "opening the turn plan");
     picture_tool_window(IDM_PLAN, L"SoramitoPlan", "guide-plan.bmp");
