@@ -1,7 +1,7 @@
 #!/bin/sh
 # Takes the pictures of the players' guide with the program itself, under Wine on a virtual
 # display: take_pictures plays a first session on the sample files and saves the main window
-# and the four dialogs, which become PNG files without time stamps, so that a picture file
+# and its dialogs, which become PNG files without time stamps, so that a picture file
 # changes only when what it shows does.
 # usage: take-pictures.sh WINDOWS_BUILD OUTPUT_FOLDER
 set -eu
