@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
-#include "data/text_reader.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
+#include "ui/number_boxes.h"
 #include "ui/resource.h"
 
 namespace {
@@ -106,10 +107,9 @@ bool put_lane_at(AppState& state, int lane, std::int32_t position) {
     return true;
 }
 
-bool jump_lane(AppState& state, int lane, const char* boxText) {
-    char text[kPositionBoxChars + 1] = {};
-    std::strncpy(text, boxText, kPositionBoxChars);
-    return put_lane_at(state, lane, text_to_long(text));
+bool jump_lane(AppState& state, int lane, std::string_view boxText) {
+    const std::optional<std::int32_t> position = read_lane_position(boxText);
+    return position.has_value() && put_lane_at(state, lane, *position);
 }
 
 bool search_from_lane_zero(AppState& state) {

@@ -191,8 +191,9 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
             paint_main_window(window);
             return 0;
         case WM_COMMAND:
-            if (!handle_file_command(window, static_cast<int>(wParam))) {
-                handle_main_command(window, wParam);
+            // A menu item or a button says 0, a key 1; the edit boxes' notifications do nothing.
+            if (HIWORD(wParam) <= 1 && !handle_file_command(window, LOWORD(wParam))) {
+                handle_main_command(window, LOWORD(wParam));
             }
             return 0;
         case WM_DROPFILES:
@@ -275,17 +276,21 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     return true;
 }
 
+void process_message(MSG& message) {
+    const WindowHandles& handles = window_handles();
+    if (handles.accelerators != nullptr &&
+        TranslateAcceleratorW(handles.mainWindow, handles.accelerators, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int run_message_loop() {
     MSG message{};
     BOOL result;
     while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0 && result != -1) {
-        const WindowHandles& handles = window_handles();
-        if (handles.accelerators != nullptr &&
-            TranslateAcceleratorW(handles.mainWindow, handles.accelerators, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        process_message(message);
     }
     return static_cast<int>(message.wParam);
 }

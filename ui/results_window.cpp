@@ -145,8 +145,10 @@ void save_table() {
     }
 }
 
-// A double-click or Enter on a row puts lane 0 at its position.
-void act_on_row(int shownRow) {
+// A double-click or Enter puts lane 0 at the position of the row that has the focus and is
+// selected; the notification of Enter may name another row.
+void act_on_row() {
+    const int shownRow = ListView_GetNextItem(results().list, -1, LVNI_FOCUSED | LVNI_SELECTED);
     const ResultTable& table = shown_table();
     if (shownRow < 0 || shownRow >= static_cast<int>(table.order.size())) {
         return;
@@ -184,7 +186,7 @@ LRESULT on_notify(const NMHDR& header) {
             InvalidateRect(r.list, nullptr, TRUE);
             return 0;
         case LVN_ITEMACTIVATE:
-            act_on_row(reinterpret_cast<const NMITEMACTIVATE*>(&header)->iItem);
+            act_on_row();
             return 0;
         case LVN_KEYDOWN:
             if (reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey == 'C' &&

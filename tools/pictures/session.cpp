@@ -36,12 +36,42 @@ bool pump_messages(DWORD milliseconds) {
             if (message.message == WM_QUIT) {
                 return false;
             }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            process_message(message);
         }
         Sleep(10);
     } while (GetTickCount() - start < milliseconds);
     return true;
+}
+
+void press_key(UINT key, unsigned modifiers) {
+    BYTE before[256] = {};
+    GetKeyboardState(before);
+    BYTE held[256];
+    std::memcpy(held, before, sizeof held);
+    for (const auto& [modifier, keys] : {std::pair{kKeyCtrl, std::pair{VK_CONTROL, VK_LCONTROL}},
+                                         std::pair{kKeyShift, std::pair{VK_SHIFT, VK_LSHIFT}},
+                                         std::pair{kKeyAlt, std::pair{VK_MENU, VK_LMENU}}}) {
+        const BYTE state = (modifiers & modifier) != 0 ? 0x80 : 0;
+        held[keys.first] = held[keys.second] = state;
+    }
+    SetKeyboardState(held);
+    HWND target = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
+    // With Alt held, a key arrives as a system key with the context bit set.
+    const bool alt = (modifiers & kKeyAlt) != 0;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    const LPARAM context = alt ? LPARAM{1} << 29 : 0;
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | scan | context);
+    pump_messages(0);
+    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scan | context | (LPARAM{3} << 30));
+    pump_messages(0);
+    SetKeyboardState(before);
+}
+
+void type_text(const std::wstring& text) {
+    for (const wchar_t c : text) {
+        PostMessageW(GetFocus(), WM_CHAR, c, 1);
+    }
+    pump_messages(0);
 }
 
 bool type_pattern(const std::wstring& text) {
