@@ -43,6 +43,12 @@ bool refresh_seed_candidates(AppState& state, const char* patternText);
 // on a listed near sequence, at that sequence's lane position.
 bool click_candidate(AppState& state, int lane, int x, int y);
 
+// The commands IDM_LANE0_ENTRY + n - 1 (Ctrl+n) and IDM_LANE1_ENTRY + n - 1 (Ctrl+Shift+n), n
+// from 1 to 9: the lane on the n-th entry of the candidates' line, the candidates or, when none
+// match, the near sequences, as a click on it does. False past the line's last entry, and for
+// any other command.
+bool put_lane_on_entry(AppState& state, int commandId);
+
 enum class MainDialog { kNone, kStatus, kSearchConditions, kBattleResult, kLevelUp };
 
 // The dialog a menu command opens, if any.

@@ -55,6 +55,8 @@ void handle_main_command(HWND window, int id) {
         jump(window, 0);
     } else if (id == IDC_LANE1_JUMP) {
         jump(window, 1);
+    } else if (put_lane_on_entry(state, id)) {
+        invalidate_window(window);
     } else {
         open_dialog(window, dialog_for_menu(state, id));
     }

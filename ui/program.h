@@ -19,6 +19,7 @@ struct WindowHandles {
     HWND markEdit;
     HWND positionEdits[kLaneCount];
     HACCEL accelerators;
+    HWND focusedControl;  // has the focus, or had it when the window went inactive
     HFONT normalFont;
     HFONT underlineFont;
     HPEN blackPen;

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,14 +17,14 @@
 
 namespace {
 
-// The worked battle on sequence 0 at 21, behind the marks that leave 0, 16 and 51; lane 1 on 5 at
-// 100.
+// The worked battle, lane 0 on sequence 17 at 30 and lane 1 on 5 at 100, and the marks that leave
+// 0, 16 and 51.
 const char8_t kSession[] =
     u8R"({"ally": {"name": "アルト", "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0],
     "followUpCritFactor": 2}, "enemy": {"name": "山賊ガロ",
     "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1]}, "eventSwitches": [0, 1, 0, 0],
     "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 30],
-    "lanes": [{"position": 21}, {"seedIndex": 5, "position": 100}],
+    "lanes": [{"seedIndex": 17, "position": 30}, {"seedIndex": 5, "position": 100}],
     "marks": "×××○○×××○×○×○○×○×○○×"})";
 
 HWND tool_window(const wchar_t* className) {
@@ -90,9 +88,32 @@ const std::map<int, std::wstring>& expected_effects() {
         {IDM_BATTLE_RESULT, wide("box:戦闘結果条件;")},
         {IDM_LEVEL_UP, wide("box:レベルアップ条件;")},
         {IDM_PLAN, L"plan;"},
+        {IDC_SEARCH, L"search;"},
         {IDC_RESULTS, L"results;"},
+        {IDC_LANE0_BACK, L"lanes:17/29 5/100;"},
+        {IDC_LANE0_FORWARD, L"lanes:17/31 5/100;"},
+        {IDC_LANE0_SEED_UP, L"lanes:18/30 5/100;"},
+        {IDC_LANE0_SEED_DOWN, L"lanes:16/30 5/100;"},
+        {IDC_LANE1_BACK, L"lanes:17/30 5/99;"},
+        {IDC_LANE1_FORWARD, L"lanes:17/30 5/101;"},
+        {IDC_LANE1_SEED_UP, L"lanes:17/30 6/100;"},
+        {IDC_LANE1_SEED_DOWN, L"lanes:17/30 4/100;"},
+        // The candidates 0, 16 and 51, right behind the 20 marks; nothing past them.
+        {IDM_LANE0_ENTRY, L"lanes:0/21 5/100;"},
+        {IDM_LANE0_ENTRY + 1, L"lanes:16/21 5/100;"},
+        {IDM_LANE0_ENTRY + 2, L"lanes:51/21 5/100;"},
+        {IDM_LANE1_ENTRY, L"lanes:17/30 0/21;"},
+        {IDM_LANE1_ENTRY + 1, L"lanes:17/30 16/21;"},
+        {IDM_LANE1_ENTRY + 2, L"lanes:17/30 51/21;"},
     };
-    return effects;
+    static const std::map<int, std::wstring> withPastTheLast = [] {
+        std::map<int, std::wstring> all = effects;
+        for (int n = 3; n < 9; ++n) {
+            all[IDM_LANE0_ENTRY + n] = all[IDM_LANE1_ENTRY + n] = L"";
+        }
+        return all;
+    }();
+    return withPastTheLast;
 }
 
 void expect_effect(int id, const std::wstring& effect, const std::string& how) {
@@ -146,43 +167,6 @@ TEST_F(Program, EveryKeyOfTheProgramReachesItsCommand) {
         expect_effect(key.cmd, effect_of([&key, modifiers] { press_key(key.key, modifiers); }),
                       "key " + std::to_string(key.key) + "+" + std::to_string(modifiers));
     }
-}
-
-// A click of the left button at a point of a control.
-void click_at(HWND control, POINT at) {
-    const LPARAM point = MAKELPARAM(at.x, at.y);
-    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageW(control, WM_LBUTTONUP, 0, point);
-}
-
-POINT middle(const RECT& r) {
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-std::wstring cell(HWND list, int row) {
-    wchar_t text[32] = L"";
-    ListView_GetItemText(list, row, 0, text, 32);
-    return text;
-}
-
-TEST_F(Program, EnterInTheResultsTakesTheRowThatIsSelected) {
-    start_over();
-    command(IDC_SEARCH);
-    command(IDC_RESULTS);
-    HWND list = GetDlgItem(tool_window(L"SoramitoResults"), 101);
-    // Sorted by 位置, then the other way round.
-    RECT title{};
-    Header_GetItemRect(ListView_GetHeader(list), 0, &title);
-    for (int click = 0; click < 2; ++click) {
-        click_at(ListView_GetHeader(list), middle(title));
-    }
-    EXPECT_GT(std::stoi(cell(list, 0)), std::stoi(cell(list, 1)));
-    RECT row{};
-    ListView_GetItemRect(list, 2, &row, LVIR_BOUNDS);
-    click_at(list, middle(row));
-    SetFocus(list);
-    press_key(VK_RETURN);
-    EXPECT_EQ(app_state().lanes[0].position, std::stoi(cell(list, 2)));
 }
 
 TEST(Exit, EndsTheProgramWithTheCodeOfAMenuAndOfAKey) {

@@ -65,15 +65,26 @@ HWND main_window() {
 }
 
 void open_program() {
+    open_program_with({});
+}
+
+void open_program_with(const std::filesystem::path& file) {
     std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
     window_handles() = WindowHandles{};
-    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW));
+    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW, file.wstring()));
     EXPECT_TRUE(pump_messages(50));
 }
 
 int close_program() {
     PostMessageW(main_window(), WM_CLOSE, 0, 0);
     return run_message_loop();
+}
+
+int close_program_without_saving() {
+    int exitCode = -1;
+    with_boxes([&exitCode] { exitCode = close_program(); },
+               [](HWND box) { PostMessageW(box, WM_COMMAND, IDNO, 0); });
+    return exitCode;
 }
 
 std::string drawing() {

@@ -39,10 +39,13 @@ std::wstring texts(HWND dialog, std::initializer_list<int> ids);
 
 HWND main_window();
 
-// The program from a new process's zeroed state; closing it as the user does returns its exit
-// code.
+// The program from a new process's zeroed state, also with a session file to open as from the
+// command line; closing it as the user does returns its exit code.
 void open_program();
+void open_program_with(const std::filesystem::path& file);
 int close_program();
+// The same, answering "not saved" should the session differ from its file.
+int close_program_without_saving();
 
 // Everything the window draws, where and in which font and colour.
 std::string drawing();

@@ -1,6 +1,7 @@
 #include "tools/pictures/session.h"
 
 #include <cstring>
+#include <utility>
 
 #include "ui/program.h"
 #include "ui/resource.h"
@@ -48,23 +49,36 @@ void press_key(UINT key, unsigned modifiers) {
     GetKeyboardState(before);
     BYTE held[256];
     std::memcpy(held, before, sizeof held);
-    for (const auto& [modifier, keys] : {std::pair{kKeyCtrl, std::pair{VK_CONTROL, VK_LCONTROL}},
-                                         std::pair{kKeyShift, std::pair{VK_SHIFT, VK_LSHIFT}},
-                                         std::pair{kKeyAlt, std::pair{VK_MENU, VK_LMENU}}}) {
-        const BYTE state = (modifiers & modifier) != 0 ? 0x80 : 0;
-        held[keys.first] = held[keys.second] = state;
-    }
-    SetKeyboardState(held);
     HWND target = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
-    // With Alt held, a key arrives as a system key with the context bit set.
+    // With Alt down a key arrives as a system key, with the context bit set.
     const bool alt = (modifiers & kKeyAlt) != 0;
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    const LPARAM context = alt ? LPARAM{1} << 29 : 0;
-    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | scan | context);
-    pump_messages(0);
-    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scan | context | (LPARAM{3} << 30));
-    pump_messages(0);
+    const auto post = [target, alt](UINT virtualKey, bool down) {
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+        const LPARAM context = alt ? LPARAM{1} << 29 : 0;
+        const UINT message = alt    ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP)
+                             : down ? WM_KEYDOWN
+                                    : WM_KEYUP;
+        PostMessageW(target, message, virtualKey,
+                     1 | scan | context | (down ? 0 : LPARAM{3} << 30));
+        pump_messages(0);
+    };
+    const std::pair<unsigned, UINT> modifierKeys[] = {
+        {kKeyCtrl, VK_CONTROL}, {kKeyShift, VK_SHIFT}, {kKeyAlt, VK_MENU}};
+    for (const auto& [modifier, virtualKey] : modifierKeys) {
+        if ((modifiers & modifier) != 0) {
+            held[virtualKey] = 0x80;
+            SetKeyboardState(held);
+            post(virtualKey, true);
+        }
+    }
+    post(key, true);
+    for (const auto& [modifier, virtualKey] : modifierKeys) {
+        if ((modifiers & modifier) != 0) {
+            post(virtualKey, false);
+        }
+    }
     SetKeyboardState(before);
+    post(key, false);
 }
 
 void type_text(const std::wstring& text) {

@@ -19,10 +19,10 @@ std::wstring wide(const char* shiftJis);
 // handled).
 bool pump_messages(DWORD milliseconds);
 
-// Presses a key and lets it go, as the keyboard does: the modifiers (kKeyCtrl…) held down in
-// the keyboard
-// state, the key's down and up messages posted to the window that has the focus (or the active
-// one) and handled by the program's message loop.
+// Presses a key as the keyboard does: the modifiers (kKeyCtrl…) go down and stay down in the
+// keyboard state, the key goes down, the modifiers go up before the key, as a quick hand lets
+// them go. Each key's messages are posted to the window that has the focus (or the active one)
+// and handled by the program's message loop.
 void press_key(UINT key, unsigned modifiers = 0);
 
 // Types text into the control that has the focus, a character message each.
