@@ -27,22 +27,6 @@ namespace {
 
 const std::filesystem::path kSamples = SORAMITO_SAMPLES_DIR;
 
-// The balloons the program puts on its boxes: the box and the text, "|" after each.
-struct Balloons {
-    Balloons() : hook(SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId())) {}
-    ~Balloons() { UnhookWindowsHookEx(hook); }
-    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
-        const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && sent.message == EM_SHOWBALLOONTIP) {
-            shown.emplace_back(sent.hwnd,
-                               reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText);
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline std::vector<std::pair<HWND, std::wstring>> shown;
-    HHOOK hook;
-};
-
 // The edit box a figure box types into.
 HWND edit_of(HWND dialog, int id) {
     HWND box = GetDlgItem(dialog, id);
@@ -147,7 +131,7 @@ TEST(KeptInput, AUnitListSelectsItsNameExactly) {
 }
 
 TEST_F(Program, FiguresAreReadWholeAndOutOfRangeOnesAreRefused) {
-    Balloons balloons;
+    SentMessages balloons(EM_SHOWBALLOONTIP);
     // Lv 25, HP 85 and MAX 90 are in no list, 1000 has four digits, １２ full-width digits.
     dialog(IDM_STATUS, [](HWND box) {
         const std::pair<int, const wchar_t*> typed[] = {{1021, L"25"},           {1029, L"85"},
@@ -163,8 +147,8 @@ TEST_F(Program, FiguresAreReadWholeAndOutOfRangeOnesAreRefused) {
         retype(box, 1127, L"-999");
         press(box, IDOK);
     });
-    ASSERT_EQ(Balloons::shown.size(), 1u);
-    EXPECT_EQ(Balloons::shown[0].second, wide("-999から9999までの数を入れてください"));
+    ASSERT_EQ(SentMessages::seen.size(), 1u);
+    EXPECT_EQ(SentMessages::seen[0].text, wide("-999から9999までの数を入れてください"));
     std::wstring shown;
     dialog(IDM_STATUS, [&shown](HWND box) {
         shown = texts(box, {1021, 1029, 1030, 1024, 1022, 1127});
@@ -180,32 +164,9 @@ TEST_F(Program, FiguresAreReadWholeAndOutOfRangeOnesAreRefused) {
         retype(box, 1058, L"\xFF15x");
         press(box, IDOK);
     });
-    EXPECT_EQ(Balloons::shown.size(), 2u);
+    EXPECT_EQ(SentMessages::seen.size(), 2u);
     EXPECT_EQ(std::make_pair(app_state().allyCondition.n, app_state().enemyCondition.n),
               std::make_pair(1000, 5));
-}
-
-TEST_F(Program, APositionBoxTakesAWholeLanePositionOrSaysSo) {
-    Balloons balloons;
-    HWND box = GetDlgItem(main_window(), IDC_LANE0_POSITION);
-    // text, lane 0's position after 移動, whether a balloon came
-    const std::vector<std::tuple<std::wstring, int, bool>> cases = {
-        {L"12abc", 1, true}, {L"", 1, true}, {L"\xFF11\xFF12", 12, false}};
-    for (const auto& [text, position, balloon] : cases) {
-        SetFocus(box);
-        SendMessageW(box, EM_SETSEL, 0, -1);
-        SendMessageW(box, WM_CLEAR, 0, 0);
-        type_text(text);
-        Balloons::shown.clear();
-        click(main_window(), IDC_LANE0_JUMP);
-        EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, !Balloons::shown.empty()),
-                  std::make_tuple(position, balloon))
-            << text.size();
-        if (balloon) {
-            EXPECT_EQ(Balloons::shown.back(),
-                      std::make_pair(box, wide("1から4973までの数を入れてください")));
-        }
-    }
 }
 
 }  // namespace

@@ -41,30 +41,6 @@ struct Battle : ::testing::Test {
     const std::filesystem::path path = folder.path / "battle.json";
 };
 
-// Counts the times the menu is asked to open from the keyboard (Alt or F10 alone), and shuts it
-// again at once, so that the test goes on.
-struct MenuOpenings {
-    MenuOpenings()
-        : hook(SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId())) {
-        count = 0;
-    }
-    ~MenuOpenings() { UnhookWindowsHookEx(hook); }
-    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
-        const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && sent.message == WM_SYSCOMMAND &&
-            (sent.wParam & 0xFFF0) == SC_KEYMENU) {
-            ++count;
-            SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
-                KillTimer(nullptr, timer);
-                EndMenu();
-            });
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline int count = 0;
-    HHOOK hook;
-};
-
 int focused_id() {
     return GetDlgCtrlID(GetFocus());
 }
@@ -102,14 +78,15 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
               std::make_tuple(0, 21));
     EXPECT_EQ(drawn_after(wide("候補：")), L"36 38 39 44 57 60 63 66 69 73 ...");
     // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
-    MenuOpenings menu;
+    SentMessages menu(WM_SYSCOMMAND);
     press_key(VK_RIGHT, kKeyAlt);
-    EXPECT_EQ(std::make_tuple(state.lanes[0].position, focused_id(), MenuOpenings::count),
-              std::make_tuple(22, IDC_MARK_EDIT, 0));
+    EXPECT_EQ(std::make_tuple(state.lanes[0].position, focused_id(), SentMessages::seen.size()),
+              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
 }
 
 TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
     const AppState& state = app_state();
+    SentMessages balloons(EM_SHOWBALLOONTIP);
     // box, text, lane 0's and lane 1's positions after Enter
     const std::vector<std::tuple<int, std::wstring, int, int>> cases = {
         {IDC_LANE1_POSITION, L"300", 1, 300},
@@ -125,6 +102,10 @@ TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
                   std::make_tuple(lane0, lane1))
             << text.size();
     }
+    // "12abc" is no position: a balloon on the box says so.
+    ASSERT_EQ(SentMessages::seen.size(), 1u);
+    EXPECT_EQ(SentMessages::seen[0].window, GetDlgItem(main_window(), IDC_LANE0_POSITION));
+    EXPECT_EQ(SentMessages::seen[0].text, wide("1から4973までの数を入れてください"));
     // On a focused button Enter presses it.
     SetFocus(GetDlgItem(main_window(), IDC_LANE1_FORWARD));
     press_key(VK_RETURN);

@@ -1,5 +1,7 @@
 #include "tests/win32/program_fixture.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <fstream>
 
@@ -115,4 +117,35 @@ std::wstring drawn_after(const std::wstring& label) {
 
 bool grayed(int item) {
     return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
+}
+
+namespace {
+
+LRESULT CALLBACK record_sent(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent.message == SentMessages::watched) {
+        const bool balloon = sent.message == EM_SHOWBALLOONTIP;
+        SentMessages::seen.push_back(
+            {sent.hwnd, sent.wParam,
+             balloon ? reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText : L""});
+        if (sent.message == WM_SYSCOMMAND && (sent.wParam & 0xFFF0) == SC_KEYMENU) {
+            SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+                KillTimer(nullptr, timer);
+                EndMenu();
+            });
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+SentMessages::SentMessages(UINT kind)
+    : hook(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId())) {
+    watched = kind;
+    seen.clear();
+}
+
+SentMessages::~SentMessages() {
+    UnhookWindowsHookEx(hook);
 }
