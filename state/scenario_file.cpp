@@ -374,17 +374,6 @@ ordered_json history_entry_json(const HistoryEntry& entry) {
     return object;
 }
 
-// The row of the unit list the status dialog shows a unit at: the first of its name, else 0.
-void show_units_at_their_rows(const GameTables& tables, Action& action) {
-    action.ally.listIndex = std::max(find_ally_by_name(tables, action.ally.name), 0);
-    action.enemy.listIndex = 0;
-    for (int row = std::min(tables.enemyUnitCount, kUnitTableCapacity) - 1; row >= 0; --row) {
-        if (std::strcmp(tables.enemyUnits[row].name, action.enemy.name) == 0) {
-            action.enemy.listIndex = row;
-        }
-    }
-}
-
 ordered_json unit_json(const CombatantState& unit, const TextCodec& codec) {
     ordered_json object = {
         {"name", codec.toUtf8({unit.name, strnlen(unit.name, sizeof unit.name)})},
@@ -465,10 +454,6 @@ bool read_scenario(const std::string& text, const TextCodec& codec, AppState& st
     MarkTextBuffer markText{};
     if (marks != nullptr) {
         read_marks(*marks, codec, markText);
-    }
-    show_units_at_their_rows(state, top);
-    for (int k = 0; k < plan.stepCount; ++k) {
-        show_units_at_their_rows(state, plan.steps[k]);
     }
     static_cast<Action&>(state) = top;
     for (int k = 0; k < kLaneCount; ++k) {

@@ -60,8 +60,7 @@ struct TextCodec {
 // values out of range raise a ScenarioError naming the field, and then nothing of the state has
 // changed. The steps, each read over the one before it (the first over the top level), go to the
 // state's plan (no step without them); the record of each 実行 to history (empty without it); the
-// marks, the pattern box's text, to markText. A unit named in the file is shown at its row of the
-// unit list. Returns whether the scenario holds marks.
+// marks, the pattern box's text, to markText. Returns whether the scenario holds marks.
 bool read_scenario(const std::string& text, const TextCodec& codec, AppState& state);
 
 // The state as a scenario that reads back to the same state: both units whole, both lanes, the

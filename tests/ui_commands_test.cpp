@@ -52,12 +52,15 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
     EXPECT_EQ(std::make_pair(fresh.lanes[0].position, fresh.lanes[0].count), std::make_pair(2, 0));
 }
 
-TEST(MainCommands, JumpReadsThePositionBoxLikeAtol) {
-    // Only nine characters of the box count; a position outside 1..4973 is no jump.
+TEST(MainCommands, JumpTakesAWholeLanePositionOnly) {
+    // The whole box counts, full-width digits too; anything but a whole number from 1 to 4973
+    // moves nothing.
     const std::vector<std::pair<const char*, int>> cases = {
-        {"12", 12},         {"1", 1},           {"25x", 25},  {" +4973", 4973}, {"000000012", 12},
-        {"0000000123", 12}, {"0", 77},          {"4974", 77}, {"-5", 77},       {"abc", 77},
-        {"", 77},           {"1234567890", 77}, {"９", 77}};
+        {"12", 12},     {"1", 1},     {" +4973 ", 4973},  {"0000000123", 123},
+        {"１２", 12},   {"1２", 12},  {"12abc", 77},      {"3.5", 77},
+        {"0", 77},      {"4974", 77}, {"99999", 77},      {"-5", 77},
+        {"abc", 77},    {"", 77},     {"+", 77},          {"1 2", 77},
+        {"１２ａ", 77}, {"\x82", 77}, {"99999999999", 77}};
     for (const auto& [text, position] : cases) {
         AppState& state = status_set_state();
         std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(9, 77);
@@ -135,35 +138,13 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
 
 StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {
     StatusForm form{};
-    std::strcpy(form.allyName, allyName);
+    form.allyName = allyName;
     std::tie(form.allySelection, form.enemySelection) = std::tie(allySelection, enemySelection);
-    for (int box = 0; box < kFigureBoxCount; ++box) {
-        std::strcpy(form.allyFigures[box], "10");
-        std::strcpy(form.enemyFigures[box], "7");
-    }
+    form.allyFigures.fill("10");
+    form.enemyFigures.fill("7");
     form.allySkills[kSkillWrath] = form.allySkills[kSkillContinue] = true;
     form.enemySkills[kSkillWrath] = form.enemySkills[kSkillCounter] = true;
     return form;
-}
-
-TEST(DialogForms, FigureBoxesReadThreeCharactersAndKnowTheirLists) {
-    const std::vector<std::pair<const char*, int>> texts = {{"12a", 12},   {"abc", 0}, {"-5", -5},
-                                                            {"9999", 999}, {"", 0},    {" 7", 7},
-                                                            {"１２", 0},   {"+8x", 8}};
-    for (const auto& [text, value] : texts) {
-        EXPECT_EQ(read_figure(text), value) << text;
-    }
-    const std::vector<std::tuple<int, int, int>> positions = {
-        {0, 0, -1},    {0, 1, 0},   {0, 20, 19}, {0, 21, -1},
-        {3, 100, 100}, {2, 35, -1}, {9, 80, 79}, {1, -1, -1}};
-    for (const auto& [box, value, position] : positions) {
-        EXPECT_EQ(figure_list_position(kFigureBoxes[box], value), position) << box << "/" << value;
-    }
-    std::string following;
-    for (int skill = 0; skill < kAllySkillBoxes; ++skill) {
-        following += ally_box_follows_unit(skill) ? "1" : "0";
-    }
-    EXPECT_EQ(following, "11111111010000");  // 怒り to 連続, and 突撃
 }
 
 TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
@@ -195,6 +176,14 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     EXPECT_EQ(
         std::make_tuple(state.growthRates, ally_file_rates(state), ally_book_rates(state)),
         std::make_tuple(GrowthRates{}, StatRates{}, StatRates{30, 10, 0, 0, 0, 0, 0, -10, 0}));
+    // An ally whose name is in no row keeps its name, factor and rates.
+    state.growthRates = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    std::strcpy(state.ally.name, "Z");
+    state.ally.followUpCritFactor = 8;
+    apply_status_form(state, form_for("", -1, -1));
+    EXPECT_EQ(std::make_tuple(std::string(state.ally.name), state.ally.followUpCritFactor,
+                              state.growthRates[9], state.ally.level),
+              std::make_tuple(std::string("Z"), 8, 5, 10));
     // Without units the ally stays unset and nothing runs.
     AppState& empty = started_state();
     empty.eventSwitches = {0, 1, 0, 0};
@@ -207,25 +196,27 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
 TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     AppState& state = status_set_state();
     // Prediction only with a battle; the lanes run again.
-    apply_search_conditions(state, {false, false, true, false}, true);
+    apply_search_conditions(state, {{false, false, true, false}, true});
     EXPECT_EQ(std::make_tuple(state.eventSwitches, state.predictSwitch, state.lanes[1].count),
               std::make_tuple(EventSwitches{0, 0, 1, 0}, 0, 9));
-    apply_search_conditions(state, {true, true, false, false}, true);
+    apply_search_conditions(state, {{true, true, false, false}, true});
     EXPECT_EQ(std::make_pair(state.predictSwitch, state.lanes[0].predictEnd),
               std::make_pair(1, 11));
-    state.enemyCondition.unspecified = 0;
-    apply_battle_result_form(state, {5, -1, "123", "-7", false, true});
+    // A list with nothing selected keeps its type.
+    std::tie(state.enemyCondition.type, state.enemyCondition.unspecified) = std::pair(4, 0);
+    apply_battle_result_form(state, {5, -1, "1234", "-7", false, true});
     const auto& [ally, enemy] = std::tie(state.allyCondition, state.enemyCondition);
     EXPECT_EQ(std::make_tuple(ally.type, ally.n, ally.unspecified, enemy.type, enemy.n,
                               enemy.unspecified),
-              std::make_tuple(5, 123, std::uint8_t{0}, -1, -7, std::uint8_t{1}));
+              std::make_tuple(5, 1234, std::uint8_t{0}, 4, -7, std::uint8_t{1}));
     state.booksHeld[2] = state.booksHeld[8] = 1;
     // Its OK re-runs both lanes with the rates it stores.
     std::tie(state.eventSwitches, state.lanes[1].count) = std::pair(EventSwitches{0, 0, 1, 0}, 0);
-    apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, 0}, ally_book_rates(state));
+    state.levelUpWanted[8] = 2;
+    apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, -1}, ally_book_rates(state));
     EXPECT_EQ(state.lanes[1].count, 9);
     EXPECT_EQ(state.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
-    EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 2}));
 }
 
 // The worked battle with any outcome, searched from 3995: every position to 4004 is a result.

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ui/dialog_forms.h"
 #include "ui/locate_form.h"
 #include "ui/main_commands.h"
 #include "worked_units.h"
@@ -12,7 +13,7 @@
 namespace {
 
 TEST(HappenedDialog, GreysTheControlsOfWhatTheActionDoesNotHave) {
-    // switches, the re-move rate; the HP boxes, the level-up boxes, the 再行動 combo
+    // switches, the re-move rate; the HP boxes, レベルアップを見た, the 再行動 combo
     using Case = std::tuple<EventSwitches, std::int32_t, bool, bool, bool>;
     const std::vector<Case> cases = {
         {{0, 1, 1, 1}, 30, true, true, true},     {{0, 1, 0, 0}, 30, true, false, false},
@@ -24,11 +25,34 @@ TEST(HappenedDialog, GreysTheControlsOfWhatTheActionDoesNotHave) {
         AppState& state = status_set_state();
         state.eventSwitches = switches;
         state.growthRates[kReMoveRateIndex] = rate;
-        const LocateControls controls = locate_controls(state);
-        EXPECT_EQ(std::make_tuple(controls.hpBoxes, controls.levelUp, controls.reMove),
-                  std::make_tuple(hpBoxes, levelUp, reMove))
+        const DialogView view = happened_view(state);
+        const auto enabled = [&view](int id) { return control_in(view, id).enabled; };
+        EXPECT_EQ(std::make_tuple(enabled(IDC_HAPPENED_ALLY_HP), enabled(IDC_HAPPENED_ENEMY_HP),
+                                  enabled(IDC_HAPPENED_LEVEL_UP), enabled(IDC_HAPPENED_RE_MOVE)),
+                  std::make_tuple(hpBoxes, hpBoxes, levelUp, reMove))
             << switches[1] << switches[2] << switches[3] << " " << rate;
+        // The grown stats wait for レベルアップを見た.
+        for (int k = 0; k < kStatCount; ++k) {
+            EXPECT_FALSE(enabled(IDC_HAPPENED_FIRST_GROWN + k)) << k;
+        }
     }
+}
+
+TEST(HappenedDialog, ReadsWhatItsBoxesSayWasSeen) {
+    DialogView shown = happened_view(status_set_state());
+    EXPECT_EQ(control_in(shown, IDC_HAPPENED_RE_MOVE).text, "見ていない");
+    for (ControlView& control : shown) {
+        const int id = control.id;
+        control.text = id == IDC_HAPPENED_ALLY_HP    ? "22"
+                       : id == IDC_HAPPENED_ENEMY_HP ? "１４"
+                                                     : "";
+        control.checked = id == IDC_HAPPENED_LEVEL_UP || id == IDC_HAPPENED_FIRST_GROWN + 3;
+        control.selection = id == IDC_HAPPENED_RE_MOVE ? kReMoveDidNot : -1;
+    }
+    const LocateForm form = happened_form(shown);
+    EXPECT_EQ(std::make_tuple(form.allyHp, form.enemyHp, form.levelUpSeen, form.grown[3],
+                              form.grown[2], form.reMove),
+              std::make_tuple("22", "１４", true, true, false, 2));
 }
 
 TEST(HappenedDialog, OpensOnlyWithAnAllyAndNoPlan) {

@@ -1,29 +1,19 @@
 #include "ui/dialog_controls.h"
 
+#include <commctrl.h>
+
 #include "ui/program.h"
 #include "ui/wide_text.h"
 
 void set_item_text(HWND dialog, int id, std::string_view shiftJis) {
-    SetDlgItemTextW(dialog, id, wide_from_shift_jis(shiftJis).text);
+    SetDlgItemTextW(dialog, id, wide_string_from_shift_jis(shiftJis).c_str());
 }
 
-void read_item_text(HWND dialog, int id, int maxChars, char* out, int capacity) {
-    wchar_t text[kWideTextCapacity] = L"";
-    GetDlgItemTextW(dialog, id, text, std::min(maxChars + 1, kWideTextCapacity));
-    shift_jis_from_wide(text, out, capacity);
-}
-
-void add_list_entry(HWND dialog, int id, std::string_view shiftJis) {
-    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(wide_from_shift_jis(shiftJis).text));
-}
-
-int selected_entry(HWND dialog, int id) {
-    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
-void select_entry(HWND dialog, int id, int position) {
-    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+std::string window_text_shift_jis(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return shift_jis_string_from_wide(text);
 }
 
 bool is_checked(HWND dialog, int id) {
@@ -32,6 +22,91 @@ bool is_checked(HWND dialog, int id) {
 
 void set_checked(HWND dialog, int id, bool checked) {
     CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+namespace {
+
+bool is_list(const ControlView& control) {
+    return control.kind == ControlKind::kList || control.kind == ControlKind::kFigureList;
+}
+
+// The first entry of a combo box that reads exactly text (CB_FINDSTRINGEXACT ignores case).
+int entry_reading(HWND list, const std::wstring& text) {
+    const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1,
+                           L'\0');
+        entry.resize(static_cast<std::size_t>(
+            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
+        if (entry == text) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void show_list(HWND list, const ControlView& control) {
+    for (const std::string& entry : control.entries) {
+        SendMessageW(list, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(wide_string_from_shift_jis(entry).c_str()));
+    }
+    const std::wstring text = wide_string_from_shift_jis(control.text);
+    const int found = text.empty() ? -1 : entry_reading(list, text);
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(found >= 0 ? found : control.selection),
+                 0);
+    if (found < 0 && control.kind == ControlKind::kFigureList) {
+        SetWindowTextW(list, text.c_str());
+    }
+}
+
+}  // namespace
+
+void show_controls(HWND dialog, const DialogView& view) {
+    for (const ControlView& control : view) {
+        HWND item = GetDlgItem(dialog, control.id);
+        if (is_list(control)) {
+            show_list(item, control);
+        } else if (control.kind == ControlKind::kCheck) {
+            set_checked(dialog, control.id, control.checked);
+        } else {
+            set_item_text(dialog, control.id, control.text);
+        }
+        EnableWindow(item, control.enabled ? TRUE : FALSE);
+    }
+}
+
+void read_controls(HWND dialog, DialogView& view) {
+    for (ControlView& control : view) {
+        HWND item = GetDlgItem(dialog, control.id);
+        control.text = window_text_shift_jis(item);
+        control.selection =
+            is_list(control) ? static_cast<int>(SendMessageW(item, CB_GETCURSEL, 0, 0)) : -1;
+        control.checked = control.kind == ControlKind::kCheck && is_checked(dialog, control.id);
+        control.enabled = IsWindowEnabled(item) != FALSE;
+    }
+}
+
+void point_out_box(HWND box, std::string_view shiftJisMessage) {
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof combo;
+    HWND edit = GetComboBoxInfo(box, &combo) && combo.hwndItem != nullptr ? combo.hwndItem : box;
+    HWND parent = GetParent(box);
+    wchar_t parentClass[16] = L"";
+    GetClassNameW(parent, parentClass, 16);
+    if (std::wstring_view(parentClass) == L"#32770") {
+        // A dialog moves its focus itself, and with it its default button.
+        SendMessageW(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+    } else {
+        SetFocus(edit);
+    }
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    const std::wstring message = wide_string_from_shift_jis(shiftJisMessage);
+    EDITBALLOONTIP balloon{};
+    balloon.cbStruct = sizeof balloon;
+    balloon.pszTitle = L"";
+    balloon.pszText = message.c_str();
+    balloon.ttiIcon = TTI_NONE;
+    SendMessageW(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&balloon));
 }
 
 namespace {
@@ -54,8 +129,8 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
     }
     const int id = LOWORD(wParam);
     if (id == IDOK || (id == IDCANCEL && behaviour.cancelEndsAsOk)) {
-        if (id == IDOK) {
-            behaviour.confirm(dialog);
+        if (id == IDOK && !behaviour.confirm(dialog)) {
+            return TRUE;
         }
         invalidate_owner(dialog);
         EndDialog(dialog, IDOK);
@@ -65,7 +140,8 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
         EndDialog(dialog, IDCANCEL);
         return TRUE;
     }
-    return behaviour.command != nullptr && behaviour.command(dialog, id) ? TRUE : FALSE;
+    return behaviour.command != nullptr && behaviour.command(dialog, id, HIWORD(wParam)) ? TRUE
+                                                                                         : FALSE;
 }
 
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {

@@ -3,31 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
-#include "data/text_reader.h"
+#include "ui/number_boxes.h"
 
 namespace {
-
-constexpr int kFigureChars = 3;
-
-// Copies at most the first three characters of a Shift-JIS text, a double-byte one whole.
-void first_characters(const char* text, char (&out)[kFigureTextCapacity]) {
-    int length = 0;
-    for (int chars = 0; chars < kFigureChars && text[length] != '\0'; ++chars) {
-        const bool doubleByte = is_shift_jis_lead_byte(static_cast<unsigned char>(text[length]));
-        length += doubleByte && text[length + 1] != '\0' ? 2 : 1;
-    }
-    std::memcpy(out, text, static_cast<std::size_t>(length));
-    out[length] = '\0';
-}
 
 void copy_name(char (&to)[kUnitNameCapacity], const char* from) {
     std::strncpy(to, from, kUnitNameCapacity - 1);
     to[kUnitNameCapacity - 1] = '\0';
 }
 
-void read_figures(CombatantState& unit, const FigureText (&texts)[kFigureBoxCount]) {
+void read_figures(CombatantState& unit, const std::array<std::string, kFigureBoxCount>& texts) {
     for (int i = 0; i < kFigureBoxCount; ++i) {
-        unit.*kFigureBoxes[i].field = read_figure(texts[i]);
+        unit.*kFigureBoxes[i].field = read_number_box(texts[static_cast<std::size_t>(i)]);
     }
 }
 
@@ -41,22 +28,14 @@ const FigureBox kFigureBoxes[kFigureBoxCount] = {
     {&CombatantState::hp, 1, 80},        {&CombatantState::maxHp, 1, 80},
 };
 
-std::int32_t read_figure(const char* text) {
-    char kept[kFigureTextCapacity];
-    first_characters(text, kept);
-    return text_to_long(kept);
-}
-
-int figure_list_position(const FigureBox& box, std::int32_t value) {
-    return value < box.first || value > box.last ? -1 : value - box.first;
-}
-
 bool ally_box_follows_unit(int skill) {
     return skill <= kSkillContinue || skill == kSkillCharge;
 }
 
 void apply_status_form(AppState& state, const StatusForm& form) {
-    const int allyRow = find_ally_by_name(state, form.allyName);
+    // With nothing chosen no row is looked up: an empty name may be a row's too.
+    const int allyRow =
+        form.allySelection >= 0 ? find_ally_by_name(state, form.allyName.c_str()) : -1;
     if (allyRow >= 0) {
         copy_name(state.ally.name, state.allyUnits[allyRow].name);
         state.ally.followUpCritFactor = state.allyUnits[allyRow].followUpCritFactor;
@@ -81,26 +60,30 @@ void apply_status_form(AppState& state, const StatusForm& form) {
     read_figures(state.enemy, form.enemyFigures);
 
     // The growth file's rates, without the books: the level-up dialog applies those again.
-    const int growthRow = find_ally_by_name(state, state.ally.name);
-    state.growthRates = growthRow >= 0 ? state.growthTable[growthRow] : GrowthRates{};
+    if (allyRow >= 0) {
+        state.growthRates = state.growthTable[allyRow];
+    }
     rerun_both_lanes(state);
 }
 
-void apply_search_conditions(AppState& state, const std::array<bool, 4>& eventBoxes,
-                             bool predictBox) {
-    for (std::size_t i = 0; i < eventBoxes.size(); ++i) {
-        state.eventSwitches[i] = eventBoxes[i] ? 1 : 0;
+void apply_search_conditions(AppState& state, const SearchConditionsForm& form) {
+    for (std::size_t i = 0; i < form.eventBoxes.size(); ++i) {
+        state.eventSwitches[i] = form.eventBoxes[i] ? 1 : 0;
     }
     // A check mark left in the disabled box stores nothing.
-    state.predictSwitch = predictBox && state.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
+    state.predictSwitch = form.predictBox && state.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
     rerun_both_lanes(state);
 }
 
 void apply_battle_result_form(AppState& state, const BattleResultForm& form) {
-    state.allyCondition.type = form.allyType;
-    state.enemyCondition.type = form.enemyType;
-    state.allyCondition.n = read_figure(form.allyN);
-    state.enemyCondition.n = read_figure(form.enemyN);
+    for (const auto& [condition, type] : {std::pair{&state.allyCondition, form.allyType},
+                                          std::pair{&state.enemyCondition, form.enemyType}}) {
+        if (type >= 0) {
+            condition->type = type;
+        }
+    }
+    state.allyCondition.n = read_number_box(form.allyN);
+    state.enemyCondition.n = read_number_box(form.enemyN);
     state.allyCondition.unspecified = form.allyUnspecified ? 1 : 0;
     state.enemyCondition.unspecified = form.enemyUnspecified ? 1 : 0;
 }
@@ -123,7 +106,11 @@ StatRates ally_book_rates(const AppState& state) {
 }
 
 void apply_level_up_form(AppState& state, const LevelUpWanted& wanted, const StatRates& preview) {
-    state.levelUpWanted = wanted;
+    for (int k = 0; k < kStatCount; ++k) {
+        if (wanted[k] >= 0) {
+            state.levelUpWanted[k] = wanted[k];
+        }
+    }
     std::copy(preview.begin(), preview.end(), state.growthRates.begin());
     rerun_both_lanes(state);
 }

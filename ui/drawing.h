@@ -55,6 +55,10 @@ struct DrawList {
 // The layout is made for 96 dpi; at another it is scaled by dpi / 96.
 constexpr int kBaseDpi = 96;
 
+// Where the lanes end: the lower lane's 使い道 row, and the line between two steps of a plan
+// (96 dpi, client coordinates).
+constexpr int kLanesBottom = 172;
+
 // value × dpi / 96, rounded half away from zero; and back, value × 96 / dpi, so rounded.
 int scale_to_dpi(int value, int dpi);
 int scale_from_dpi(int value, int dpi);

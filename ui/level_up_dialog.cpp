@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <cstdio>
-
 #include "ui/dialog_controls.h"
 #include "ui/dialog_forms.h"
 #include "ui/dialogs.h"
@@ -10,37 +8,17 @@
 
 namespace {
 
-const char* const kWantedEntries[] = {"0", "+1", "+2"};
-
 // The book-adjusted rates shown and stored at OK; every opening computes them afresh.
 StatRates growthPreview;
 
-void show_rates(HWND dialog, const StatRates& rates) {
-    for (int k = 0; k < kStatCount; ++k) {
-        char text[256];
-        std::snprintf(text, sizeof text, "%3d%%", rates[k]);
-        set_item_text(dialog, IDC_LEVEL_FIRST_RATE + k, text);
-    }
-}
-
 void open(HWND dialog) {
     const AppState& state = app_state();
-    set_item_text(dialog, IDC_LEVEL_ALLY_NAME, state.ally.name);
-    show_rates(dialog, ally_file_rates(state));
-    for (int i = 0; i < kBookCount; ++i) {
-        set_checked(dialog, IDC_LEVEL_FIRST_BOOK + i, state.booksHeld[i] == 1);
-    }
-    for (int k = 0; k < kStatCount; ++k) {
-        for (const char* entry : kWantedEntries) {
-            add_list_entry(dialog, IDC_LEVEL_FIRST_WANTED + k, entry);
-        }
-        select_entry(dialog, IDC_LEVEL_FIRST_WANTED + k, state.levelUpWanted[k]);
-    }
+    show_controls(dialog, level_up_view(state));
     growthPreview = ally_book_rates(state);
 }
 
 // A book click is stored at once, whatever the dialog's end.
-bool follow_book(HWND dialog, int id) {
+bool follow_book(HWND dialog, int id, int) {
     const int book = id - IDC_LEVEL_FIRST_BOOK;
     if (book < 0 || book >= kBookCount) {
         return false;
@@ -48,16 +26,15 @@ bool follow_book(HWND dialog, int id) {
     AppState& state = app_state();
     state.booksHeld[book] = is_checked(dialog, IDC_LEVEL_FIRST_BOOK + book) ? 1 : 0;
     growthPreview = ally_book_rates(state);
-    show_rates(dialog, growthPreview);
+    show_controls(dialog, level_up_rate_labels(growthPreview));
     return true;
 }
 
-void confirm(HWND dialog) {
-    LevelUpWanted wanted{};
-    for (int k = 0; k < kStatCount; ++k) {
-        wanted[k] = selected_entry(dialog, IDC_LEVEL_FIRST_WANTED + k);
-    }
-    apply_level_up_form(app_state(), wanted, growthPreview);
+bool confirm(HWND dialog) {
+    DialogView shown = level_up_view(app_state());
+    read_controls(dialog, shown);
+    apply_level_up_form(app_state(), level_up_form(shown), growthPreview);
+    return true;
 }
 
 INT_PTR CALLBACK level_up_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -25,11 +25,6 @@ bool happened_available(const AppState& state) {
     return ally_is_set(state) && state.plan.stepCount == 0;
 }
 
-LocateControls locate_controls(const Action& action) {
-    return {action_shows(action, Observed::kAllyHp), action_shows(action, Observed::kGrown),
-            action_shows(action, Observed::kReMove)};
-}
-
 HpBoxReading read_hp_box(const char* text) {
     constexpr HpBoxReading kRefused{HpBox::kRefused, 0};
     const auto* c = reinterpret_cast<const unsigned char*>(text);

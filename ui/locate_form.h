@@ -18,16 +18,6 @@
 // the current action ran.
 bool happened_available(const AppState& state);
 
-// Which of the dialog's controls can say something of the action: the HP boxes a battle's, the
-// level-up boxes a level-up's, the 再行動 combo a re-move's whose rate is not 0. The others are
-// grey.
-struct LocateControls {
-    bool hpBoxes;
-    bool levelUp;
-    bool reMove;
-};
-LocateControls locate_controls(const Action& action);
-
 enum class HpBox { kEmpty, kNumber, kRefused };
 struct HpBoxReading {
     HpBox box;

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <utility>
 
-#include "data/text_reader.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
 #include "ui/locate_form.h"
+#include "ui/number_boxes.h"
 #include "ui/resource.h"
 
 namespace {
@@ -107,10 +109,9 @@ bool put_lane_at(AppState& state, int lane, std::int32_t position) {
     return true;
 }
 
-bool jump_lane(AppState& state, int lane, const char* boxText) {
-    char text[kPositionBoxChars + 1] = {};
-    std::strncpy(text, boxText, kPositionBoxChars);
-    return put_lane_at(state, lane, text_to_long(text));
+bool jump_lane(AppState& state, int lane, std::string_view boxText) {
+    const std::optional<std::int32_t> position = read_lane_position(boxText);
+    return position.has_value() && put_lane_at(state, lane, *position);
 }
 
 bool search_from_lane_zero(AppState& state) {
@@ -176,6 +177,8 @@ bool refresh_seed_candidates(AppState& state, const char* patternText) {
     return true;
 }
 
+namespace {
+
 // The cell of a listed number under (x, y), on the line whose numbers are drawn at top, or -1.
 int cell_at(int x, int y, int top, int count) {
     if (x < kCandidateLeft || x > kCandidateRight || y < top || y > top + kCandidateHeight) {
@@ -186,18 +189,42 @@ int cell_at(int x, int y, int top, int count) {
     return offset >= kCandidateNumberWidth || k >= count ? -1 : k;
 }
 
-bool click_candidate(AppState& state, int lane, int x, int y) {
-    if (state.candidateCount >= 1 && state.candidateCount <= kMaxClickableCandidates) {
-        const int k = cell_at(x, y, kCandidateTop, state.candidateCount);
-        if (k >= 0) {
-            set_lane(state, lane, state.candidates[k], state.markCount + 1);
-            return true;
+bool candidates_clickable(const AppState& state) {
+    return state.candidateCount >= 1 && state.candidateCount <= kMaxClickableCandidates;
+}
+
+// Puts the lane on entry k of the candidates' line: a candidate right behind the marks, a near
+// sequence at its lane position; false past the line's last entry.
+bool take_entry(AppState& state, int lane, int k) {
+    if (candidates_clickable(state)) {
+        if (k < 0 || k >= state.candidateCount) {
+            return false;
         }
-    }
-    const int k = cell_at(x, y, kNearTop, state.nearCount);
-    if (k >= 0) {
-        set_lane(state, lane, state.nearMatches[k].seedIndex, state.nearMatches[k].lanePosition);
+        set_lane(state, lane, state.candidates[k], state.markCount + 1);
         return true;
+    }
+    if (k < 0 || k >= std::min(state.nearCount, kMaxNearShown)) {
+        return false;
+    }
+    set_lane(state, lane, state.nearMatches[k].seedIndex, state.nearMatches[k].lanePosition);
+    return true;
+}
+
+}  // namespace
+
+bool click_candidate(AppState& state, int lane, int x, int y) {
+    const bool onCandidates = candidates_clickable(state);
+    return take_entry(state, lane,
+                      onCandidates ? cell_at(x, y, kCandidateTop, state.candidateCount)
+                                   : cell_at(x, y, kNearTop, state.nearCount));
+}
+
+bool put_lane_on_entry(AppState& state, int commandId) {
+    for (const auto& [lane, first] :
+         {std::pair{0, IDM_LANE0_ENTRY}, std::pair{1, IDM_LANE1_ENTRY}}) {
+        if (commandId >= first && commandId < first + kMaxClickableCandidates) {
+            return take_entry(state, lane, commandId - first);
+        }
     }
     return false;
 }

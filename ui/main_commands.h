@@ -1,10 +1,9 @@
 #pragma once
 
+#include <string_view>
+
 #include "state/app_state.h"
 #include "ui/resource.h"
-
-// The position box is read into a 10-byte buffer: at most 9 characters count.
-constexpr int kPositionBoxChars = 9;
 
 // The 条件 items that need a unit: grayed until a status is confirmed.
 inline constexpr int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE,
@@ -19,8 +18,9 @@ bool move_lane(AppState& state, int commandId);
 // Puts a lane at a position of its sequence and runs it; false outside the lane positions.
 bool put_lane_at(AppState& state, int lane, std::int32_t position);
 
-// "移動": the position box's text (Shift-JIS, at most 9 characters) read as atol reads it.
-bool jump_lane(AppState& state, int lane, const char* boxText);
+// "移動": the position box's whole text (Shift-JIS) as a lane position; false, moving nothing,
+// when it is not a whole number from 1 to 4973.
+bool jump_lane(AppState& state, int lane, std::string_view boxText);
 
 // "検索": searches from lane 0 when an event is switched on, or a plan is in use, and an ally is
 // set: the action's search, or the plan's, over the whole range for the table of results (the
@@ -42,6 +42,12 @@ bool refresh_seed_candidates(AppState& state, const char* patternText);
 // A button release at (x, y) on a listed candidate puts the lane just behind the typed marks;
 // on a listed near sequence, at that sequence's lane position.
 bool click_candidate(AppState& state, int lane, int x, int y);
+
+// The commands IDM_LANE0_ENTRY + n - 1 (Ctrl+n) and IDM_LANE1_ENTRY + n - 1 (Ctrl+Shift+n), n
+// from 1 to 9: the lane on the n-th entry of the candidates' line, the candidates or, when none
+// match, the near sequences, as a click on it does. False past the line's last entry, and for
+// any other command.
+bool put_lane_on_entry(AppState& state, int commandId);
 
 enum class MainDialog { kNone, kStatus, kSearchConditions, kBattleResult, kLevelUp, kHappened };
 

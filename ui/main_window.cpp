@@ -9,6 +9,7 @@
 #include "data/unit_file.h"
 #include "ui/dpi.h"
 #include "ui/drawing.h"
+#include "ui/keyboard.h"
 #include "ui/locate_form.h"
 #include "ui/main_commands.h"
 #include "ui/message_box.h"
@@ -19,6 +20,7 @@
 #include "ui/run_marker_file.h"
 #include "ui/session.h"
 #include "ui/session_files.h"
+#include "ui/tool_window.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -39,22 +41,24 @@ struct ChildControl {
     int height;
 };
 
+// In the order Tab moves through them: the reading order, lane 0's buttons and box, lane 1's,
+// the search's buttons, then the pattern box.
 const ChildControl kChildControls[] = {
     {IDC_LANE0_BACK, false, "←", 200, 0, 25, 20},
     {IDC_LANE0_FORWARD, false, "→", 230, 0, 25, 20},
     {IDC_LANE0_SEED_UP, false, "↑", 300, 0, 20, 20},
     {IDC_LANE0_SEED_DOWN, false, "↓", 325, 0, 20, 20},
-    {IDC_MARK_EDIT, true, "", 500, 450, 200, 22},
-    {IDC_LANE0_JUMP, false, "移動", 424, 1, 40, 20},
     {IDC_LANE0_POSITION, true, "", 380, 0, 40, 22},
+    {IDC_LANE0_JUMP, false, "移動", 424, 1, 40, 20},
     {IDC_LANE1_BACK, false, "←", 200, 92, 25, 20},
     {IDC_LANE1_FORWARD, false, "→", 230, 92, 25, 20},
     {IDC_LANE1_SEED_UP, false, "↑", 300, 92, 20, 20},
     {IDC_LANE1_SEED_DOWN, false, "↓", 325, 92, 20, 20},
-    {IDC_LANE1_JUMP, false, "移動", 424, 93, 40, 20},
     {IDC_LANE1_POSITION, true, "", 380, 92, 40, 22},
+    {IDC_LANE1_JUMP, false, "移動", 424, 93, 40, 20},
     {IDC_SEARCH, false, "検索", 460, 292, 40, 20},
     {IDC_RESULTS, false, "一覧", 505, 292, 40, 20},
+    {IDC_MARK_EDIT, true, "", 500, 450, 200, 22},
 };
 
 HFONT create_font(bool underline, int dpi) {
@@ -84,12 +88,21 @@ void report_start_up_failure(HWND window, const char* message) {
     say(window, wide_from_shift_jis(message).text, MB_OK);
 }
 
+// The edit boxes show their text in the window's font.
+void set_edit_fonts() {
+    const WindowHandles& handles = window_handles();
+    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(handles.normalFont), TRUE);
+    }
+}
+
 void create_child_controls(HWND window) {
     WindowHandles& handles = window_handles();
     for (const ChildControl& control : kChildControls) {
         const WideText text = wide_from_shift_jis(control.text);
-        const DWORD style = control.edit ? WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL
-                                         : WS_CHILD | WS_VISIBLE;
+        const DWORD style = control.edit
+                                ? WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL
+                                : WS_CHILD | WS_VISIBLE | WS_TABSTOP;
         const RECT at = child_rectangle(control, handles.dpi);
         HWND child = CreateWindowExW(0, control.edit ? L"EDIT" : L"Button", text.text, style,
                                      at.left, at.top, at.right, at.bottom, window,
@@ -103,23 +116,28 @@ void create_child_controls(HWND window) {
             handles.positionEdits[1] = child;
         }
     }
+    set_edit_fonts();
+    // The first thing a player types is the marks.
+    handles.focusedControl = handles.markEdit;
+    // The focused control shows its focus from the start, keyboard or mouse.
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 // The fonts and pens belong to the window: made at its creation, deleted at its destruction.
-void delete_drawing_objects() {
-    WindowHandles& handles = window_handles();
+void delete_drawing_objects(const WindowHandles& handles) {
     DeleteObject(handles.normalFont);
     DeleteObject(handles.underlineFont);
     DeleteObject(handles.blackPen);
     DeleteObject(handles.predictPen);
-    handles.normalFont = handles.underlineFont = nullptr;
-    handles.blackPen = handles.predictPen = nullptr;
 }
 
-// The window at a new DPI: where Windows suggests, its fonts, pens and controls made for it.
+// The window at a new DPI: where Windows suggests, its fonts, pens and controls made for it. The
+// old fonts go once the edit boxes hold the new one.
 void follow_dpi(HWND window, int dpi, const RECT& suggested) {
-    delete_drawing_objects();
+    const WindowHandles old = window_handles();
     create_drawing_objects(dpi);
+    set_edit_fonts();
+    delete_drawing_objects(old);
     for (const ChildControl& control : kChildControls) {
         const RECT at = child_rectangle(control, dpi);
         SetWindowPos(GetDlgItem(window, control.id), nullptr, at.left, at.top, at.right, at.bottom,
@@ -130,6 +148,25 @@ void follow_dpi(HWND window, int dpi, const RECT& suggested) {
     invalidate_window(window);
 }
 
+// What Enter does, as a dialog's default button: in a 移動 box its 移動, on a button that
+// button; elsewhere, in the pattern box for one, nothing.
+LRESULT enter_command() {
+    const WindowHandles& handles = window_handles();
+    HWND focus = GetFocus();
+    for (int lane = 0; lane < kLaneCount; ++lane) {
+        if (focus == handles.positionEdits[lane]) {
+            return MAKELRESULT(lane == 0 ? IDC_LANE0_JUMP : IDC_LANE1_JUMP, DC_HASDEFID);
+        }
+    }
+    wchar_t className[16] = L"";
+    GetClassNameW(focus, className, 16);
+    if (focus != nullptr && GetParent(focus) == handles.mainWindow &&
+        lstrcmpiW(className, L"Button") == 0) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    }
+    return 0;
+}
+
 // The window's size at dpi: its client area today's at 96 dpi, scaled; at 96 dpi exactly 800 by
 // 600, as it always was.
 SIZE main_window_size(int dpi) {
@@ -138,6 +175,12 @@ SIZE main_window_size(int dpi) {
     const int clientHeight = kWindowHeight - frame96.cy;
     return window_size_for_client(scale_to_dpi(clientWidth, dpi), scale_to_dpi(clientHeight, dpi),
                                   WS_OVERLAPPEDWINDOW, dpi);
+}
+
+// 起きたこと follows the ally and the plan, which dialogs, sessions and 手順 change.
+void enable_happened_item(HWND window) {
+    EnableMenuItem(GetMenu(window), IDM_HAPPENED,
+                   MF_BYCOMMAND | (happened_available(app_state()) ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace
@@ -232,11 +275,25 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
         case WM_DPICHANGED:
             follow_dpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_DESTROY:
-            delete_drawing_objects();
+        case WM_DESTROY: {
+            WindowHandles& handles = window_handles();
+            delete_drawing_objects(handles);
+            handles.normalFont = handles.underlineFont = nullptr;
+            handles.blackPen = handles.predictPen = nullptr;
+            DestroyAcceleratorTable(handles.accelerators);
+            handles.accelerators = nullptr;
             remove_run_marker();
             PostQuitMessage(0);
             return 0;
+        }
+        case DM_GETDEFID:
+            return enter_command();
+        case WM_ACTIVATE:
+        case WM_SETFOCUS:
+            if (keep_control_focus(window, message, wParam, window_handles().focusedControl)) {
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -265,7 +322,7 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
-    handles.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    handles.accelerators = create_key_table();
     reset_session_file();
     const SIZE size = main_window_size(system_dpi());
     HWND window =
@@ -280,22 +337,37 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     SetWindowPos(window, nullptr, 0, 0, shown.cx, shown.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     handles.mainWindow = window;
+    show_keys_in_menu(GetMenu(window));
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return true;
+}
+
+void process_message(MSG& message) {
+    const WindowHandles& handles = window_handles();
+    if (handles.accelerators != nullptr && !key_for_edit_box(message) &&
+        TranslateAcceleratorW(handles.mainWindow, handles.accelerators, &message)) {
+        if (message.message == WM_SYSKEYDOWN) {
+            // Alt went down with a key of ours: the default handling must see that key, or it
+            // takes Alt for pressed alone and opens the menu as Alt goes up.
+            DefWindowProcW(message.hwnd, message.message, message.wParam, message.lParam);
+        }
+        return;
+    }
+    // Tab, Shift+Tab and Enter move and act as in a dialog.
+    if ((handles.mainWindow != nullptr && IsDialogMessageW(handles.mainWindow, &message)) ||
+        handle_tool_window_keys(message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 int run_message_loop() {
     MSG message{};
     BOOL result;
     while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0 && result != -1) {
-        const WindowHandles& handles = window_handles();
-        if (handles.accelerators != nullptr &&
-            TranslateAcceleratorW(handles.mainWindow, handles.accelerators, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        process_message(message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -312,15 +384,14 @@ void enable_unit_items(HWND window, bool enabled) {
     for (const int item : kItemsNeedingAUnit) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
+    enable_happened_item(window);
 }
 
 void invalidate_window(HWND window) {
     // A null window would mean every window on the desktop.
     if (window != nullptr) {
         InvalidateRect(window, nullptr, FALSE);
-        // 起きたこと follows the ally and the plan, which dialogs, sessions and 手順 change.
-        EnableMenuItem(GetMenu(window), IDM_HAPPENED,
-                       MF_BYCOMMAND | (happened_available(app_state()) ? MF_ENABLED : MF_GRAYED));
+        enable_happened_item(window);
     }
     // What changed the main window may have made the results stale, moved lane 0 or, opening a
     // session, brought another plan.

@@ -1,9 +1,11 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "ui/dialog_controls.h"
 #include "ui/dialogs.h"
 #include "ui/drawing.h"
 #include "ui/main_commands.h"
+#include "ui/number_boxes.h"
 #include "ui/plan_window.h"
 #include "ui/program.h"
 #include "ui/resource.h"
@@ -22,19 +24,18 @@ void read_box(HWND box, int maxChars, char (&text)[N]) {
 }
 
 void jump(HWND window, int lane) {
-    char text[2 * kMarkTextCapacity + 1];
-    read_box(window_handles().positionEdits[lane], kPositionBoxChars, text);
-    if (jump_lane(app_state(), lane, text)) {
+    HWND box = window_handles().positionEdits[lane];
+    if (jump_lane(app_state(), lane, window_text_shift_jis(box))) {
         invalidate_window(window);
+    } else {
+        point_out_box(box, kLanePositionMessage);
     }
 }
 
 }  // namespace
 
-void handle_main_command(HWND window, WPARAM command) {
+void handle_main_command(HWND window, int id) {
     AppState& state = app_state();
-    // The whole word parameter counts, so that notifications of the edit boxes do nothing.
-    const int id = command <= 0xFFFF ? static_cast<int>(command) : -1;
     if (id >= IDC_LANE0_FORWARD && id <= IDC_LANE1_SEED_DOWN) {
         if (move_lane(state, id)) {
             invalidate_window(window);
@@ -54,6 +55,8 @@ void handle_main_command(HWND window, WPARAM command) {
         jump(window, 0);
     } else if (id == IDC_LANE1_JUMP) {
         jump(window, 1);
+    } else if (put_lane_on_entry(state, id)) {
+        invalidate_window(window);
     } else {
         open_dialog(window, dialog_for_menu(state, id));
     }

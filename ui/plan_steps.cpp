@@ -23,6 +23,10 @@ std::string condition_words(const BattleResultCondition& condition, const char* 
 
 }  // namespace
 
+bool plan_button_needs_step(PlanButton button) {
+    return button != PlanButton::kAdd && button != PlanButton::kClear;
+}
+
 PlanEdit press_plan_button(AppState& state, PlanButton button, int selected) {
     TurnPlan& plan = state.plan;
     const int count = std::clamp(plan.stepCount, 0, kMaxPlanSteps);

@@ -16,6 +16,9 @@ enum class PlanButton {
     kClear,    // 全部消す
 };
 
+// Whether a button acts on the selected step, so that it is grey while no step is selected.
+bool plan_button_needs_step(PlanButton button);
+
 struct PlanEdit {
     bool changed;
     int selected;                   // the step the list selects afterwards, -1 for none

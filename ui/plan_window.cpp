@@ -40,6 +40,19 @@ PlanWindow& plan_window() {
     return w;
 }
 
+int selected_step() {
+    return static_cast<int>(SendMessageW(plan_window().list, LB_GETCURSEL, 0, 0));
+}
+
+// The buttons that act on a step are grey while none is selected.
+void enable_buttons() {
+    const bool onStep = selected_step() >= 0;
+    for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
+        EnableWindow(GetDlgItem(plan_window().window, kFirstButtonId + b),
+                     !plan_button_needs_step(kButtons[b].button) || onStep ? TRUE : FALSE);
+    }
+}
+
 void fill_list(int selected) {
     const PlanWindow& w = plan_window();
     const AppState& state = app_state();
@@ -50,13 +63,25 @@ void fill_list(int selected) {
                          wide_from_shift_jis(plan_step_line(state.plan.steps[k], k + 1)).text));
     }
     SendMessageW(w.list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    enable_buttons();
+}
+
+// 全部消す asks first, when there is anything to clear.
+bool clear_confirmed() {
+    if (app_state().plan.stepCount <= 0) {
+        return true;
+    }
+    return say(plan_window().window, wide_from_shift_jis("手順をすべて消しますか？").text,
+               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 void press(int index) {
     AppState& state = app_state();
     const PlanButton button = kButtons[index].button;
-    const int selected = static_cast<int>(SendMessageW(plan_window().list, LB_GETCURSEL, 0, 0));
-    const PlanEdit edit = press_plan_button(state, button, selected);
+    if (button == PlanButton::kClear && !clear_confirmed()) {
+        return;
+    }
+    const PlanEdit edit = press_plan_button(state, button, selected_step());
     if (edit.changed) {
         fill_list(edit.selected);
         invalidate_window(window_handles().mainWindow);
@@ -84,6 +109,10 @@ LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM
             lay_out(LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_COMMAND: {
+            if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE) {
+                enable_buttons();
+                return 0;
+            }
             const int index = LOWORD(wParam) - kFirstButtonId;
             if (index >= 0 && index < static_cast<int>(std::size(kButtons)) &&
                 HIWORD(wParam) == BN_CLICKED) {
@@ -102,13 +131,14 @@ LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM
 bool create_plan_window(HWND owner) {
     PlanWindow& w = plan_window();
     w.dpi = window_dpi(owner);
-    w.window = create_tool_window(owner, kClassName, plan_procedure,
-                                  wide_from_shift_jis("手順").text, 480, 280, w.dpi);
+    w.window =
+        create_tool_window(owner, kClassName, plan_procedure, wide_from_shift_jis("手順").text, 480,
+                           280, w.dpi, Align::kBottom);
     if (w.window == nullptr) {
         return false;
     }
-    w.list =
-        create_tool_child(w.window, L"ListBox", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, kListId);
+    w.list = create_tool_child(w.window, L"ListBox", L"",
+                               WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, kListId);
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
         create_tool_child(w.window, L"Button", wide_from_shift_jis(kButtons[b].text).text,
                           WS_TABSTOP, kFirstButtonId + b);
@@ -132,8 +162,7 @@ void show_plan_window(HWND owner) {
 }
 
 void show_plan_steps() {
-    const PlanWindow& w = plan_window();
-    if (w.window != nullptr) {
-        fill_list(static_cast<int>(SendMessageW(w.list, LB_GETCURSEL, 0, 0)));
+    if (plan_window().window != nullptr) {
+        fill_list(selected_step());
     }
 }

@@ -16,6 +16,7 @@ struct WindowHandles {
     HWND markEdit;
     HWND positionEdits[kLaneCount];
     HACCEL accelerators;
+    HWND focusedControl;  // has the focus, or had it when the window went inactive
     HFONT normalFont;
     HFONT underlineFont;
     HPEN blackPen;
@@ -31,7 +32,11 @@ WindowHandles& window_handles();
 // open (none when empty); false when either fails.
 bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen = L"");
 
-// The message loop, with the ファイル menu's keys; returns the exit code of the quit message.
+// One message as the message loop handles it: a key of the program's becomes its command, any
+// other message is translated and dispatched.
+void process_message(MSG& message);
+
+// The message loop; returns the exit code of the quit message.
 int run_message_loop();
 
 // The entry's work: open the window and run the loop (0 when the window cannot be opened).
@@ -42,7 +47,8 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam,
 // The parts of the window procedure.
 void create_main_window_contents(HWND window, const std::wstring& fileToOpen);
 void paint_main_window(HWND window);
-void handle_main_command(HWND window, WPARAM command);
+// A menu item's, a button's or a key's command (a notification of an edit box is none).
+void handle_main_command(HWND window, int id);
 void handle_mark_timer(HWND window);
 void handle_candidate_click(HWND window, int lane, LPARAM point);
 // Redraws the whole client area of window, without erasing it.

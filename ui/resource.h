@@ -3,7 +3,6 @@
 // Resources and control identifiers of the program; read by the resource compiler as well.
 
 #define IDR_MAIN_MENU 101
-#define IDR_ACCELERATORS 106
 #define IDD_STATUS 102
 #define IDD_SEARCH_CONDITIONS 103
 #define IDD_BATTLE_RESULT 104
@@ -22,6 +21,9 @@
 #define IDM_LEVEL_UP 40015
 #define IDM_PLAN 40016
 #define IDM_HAPPENED 40033
+// Lane 0 (lane 1) on the n-th entry of the candidates' line: IDM_LANE0_ENTRY + n - 1.
+#define IDM_LANE0_ENTRY 40040
+#define IDM_LANE1_ENTRY 40050
 
 #define IDC_LANE0_FORWARD 4000
 #define IDC_LANE0_BACK 4001

@@ -66,11 +66,6 @@ std::string outcome_on(const AppState& state, int seedIndex, std::int32_t p) {
     return words;
 }
 
-bool numeric(ColumnKind kind) {
-    return kind == ColumnKind::kPosition || kind == ColumnKind::kSpend ||
-           kind == ColumnKind::kAllyHp || kind == ColumnKind::kEnemyHp;
-}
-
 std::int64_t number_of(const ResultTable& table, int row, const ResultColumn& column) {
     const std::size_t r = static_cast<std::size_t>(row);
     switch (column.kind) {
@@ -179,6 +174,11 @@ std::string table_text(const ResultTable& table, const std::vector<int>& shownRo
 
 }  // namespace
 
+bool numeric_column(ColumnKind kind) {
+    return kind == ColumnKind::kPosition || kind == ColumnKind::kSpend ||
+           kind == ColumnKind::kAllyHp || kind == ColumnKind::kEnemyHp;
+}
+
 void fill_results_table(const AppState& state, ResultTable& table) {
     const SearchBasis& basis = state.searchBasis;
     const int stepCount = std::clamp(basis.plan.stepCount, 0, kMaxPlanSteps);
@@ -243,9 +243,9 @@ void sort_table(ResultTable& table, int column) {
     std::iota(rows.begin(), rows.end(), 0);
     // Each row's key once; ties keep the search's order.
     std::vector<std::int64_t> numbers(rows.size());
-    std::vector<std::string> texts(numeric(c.kind) ? 0 : rows.size());
+    std::vector<std::string> texts(numeric_column(c.kind) ? 0 : rows.size());
     for (const std::int32_t r : rows) {
-        if (numeric(c.kind)) {
+        if (numeric_column(c.kind)) {
             numbers[static_cast<std::size_t>(r)] = number_of(table, r, c);
         } else {
             texts[static_cast<std::size_t>(r)] = row_text(table, r, column, 0);
@@ -253,7 +253,7 @@ void sort_table(ResultTable& table, int column) {
     }
     const auto before = [&](std::int32_t a, std::int32_t b) {
         const std::size_t i = static_cast<std::size_t>(a), j = static_cast<std::size_t>(b);
-        return numeric(c.kind) ? numbers[i] < numbers[j] : texts[i] < texts[j];
+        return numeric_column(c.kind) ? numbers[i] < numbers[j] : texts[i] < texts[j];
     };
     std::stable_sort(rows.begin(), rows.end(), [&](std::int32_t a, std::int32_t b) {
         return table.descending ? before(b, a) : before(a, b);

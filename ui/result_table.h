@@ -22,6 +22,9 @@ enum class ColumnKind {
     kPart,      // the outcome of one step of a plan, or on one sequence, in a few words
 };
 
+// Whether a column holds numbers: they sort as numbers and stand right-aligned.
+bool numeric_column(ColumnKind kind);
+
 struct ResultColumn {
     ColumnKind kind;
     int part;  // kPart: the step or the sequence

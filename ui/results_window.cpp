@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ constexpr wchar_t kClassName[] = L"SoramitoResults";
 constexpr int kTabsId = 100;
 constexpr int kListId = 101;
 constexpr int kSaveId = 102;
+constexpr int kCountId = 103;
+// The list's first column is an empty one of no width: a list draws the text of its first column
+// to the left whatever it is told, and the numbers stand to the right.
+constexpr int kFirstColumn = 1;
 constexpr int kTabsHeight = 26;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonWidth = 80;
@@ -33,6 +38,7 @@ struct ResultsWindow {
     HWND tabs;
     HWND list;
     HWND save;
+    HWND count;
     ResultTable tables[2];  // 結果, どれでも
     int shown;
     bool hasCommon;
@@ -57,6 +63,42 @@ void show_title() {
     SetWindowTextW(results().window, wide_string_from_shift_jis(title).c_str());
 }
 
+// A column of outcomes in a few words is as wide as its widest text, the title's included.
+int text_width(const ResultTable& table, int column) {
+    HWND list = results().list;
+    int widest = ListView_GetStringWidth(
+        list, wide_string_from_shift_jis(column_title(table, column)).c_str());
+    for (int row = 0; row < static_cast<int>(table.order.size()); ++row) {
+        const std::wstring text =
+            wide_string_from_shift_jis(cell_text(table, row, column, lane_position()));
+        widest = std::max(widest, ListView_GetStringWidth(list, text.c_str()));
+    }
+    // The cell's margins on either side.
+    return widest + scale_to_dpi(16, results().dpi);
+}
+
+// The arrow of the sorted column's direction in its title, none in the others'.
+void show_sort_arrow() {
+    const ResultTable& table = shown_table();
+    HWND header = ListView_GetHeader(results().list);
+    for (int c = 0; c < Header_GetItemCount(header); ++c) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, c, &item);
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (c == table.sortColumn + kFirstColumn) {
+            item.fmt |= table.descending ? HDF_SORTDOWN : HDF_SORTUP;
+        }
+        Header_SetItem(header, c, &item);
+    }
+}
+
+// How many results the shown table holds.
+void show_count() {
+    const std::string count = std::to_string(shown_table().order.size()) + "件";
+    SetWindowTextW(results().count, wide_string_from_shift_jis(count).c_str());
+}
+
 // The shown table's columns and row count; the list asks for each cell as it draws it.
 void show_table() {
     ResultsWindow& r = results();
@@ -64,21 +106,26 @@ void show_table() {
     ListView_DeleteAllItems(r.list);
     while (ListView_DeleteColumn(r.list, 0)) {
     }
+    LVCOLUMNW empty{};
+    empty.mask = LVCF_WIDTH;
+    ListView_InsertColumn(r.list, 0, &empty);
     for (int c = 0; c < static_cast<int>(table.columns.size()); ++c) {
         std::wstring title = wide_string_from_shift_jis(column_title(table, c));
         LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
         column.pszText = title.data();
         const ColumnKind kind = table.columns[static_cast<std::size_t>(c)].kind;
-        const int width = kind == ColumnKind::kPart     ? 220
-                          : kind == ColumnKind::kChain  ? 140
-                          : kind == ColumnKind::kGrowth ? 160
-                                                        : 60;
-        column.cx = scale_to_dpi(width, r.dpi);
-        column.iSubItem = c;
-        ListView_InsertColumn(r.list, c, &column);
+        column.fmt = numeric_column(kind) ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.cx = kind == ColumnKind::kPart     ? text_width(table, c)
+                    : kind == ColumnKind::kChain  ? scale_to_dpi(140, r.dpi)
+                    : kind == ColumnKind::kGrowth ? scale_to_dpi(160, r.dpi)
+                                                  : scale_to_dpi(60, r.dpi);
+        column.iSubItem = c + kFirstColumn;
+        ListView_InsertColumn(r.list, c + kFirstColumn, &column);
     }
     ListView_SetItemCountEx(r.list, static_cast<int>(table.order.size()), 0);
+    show_sort_arrow();
+    show_count();
 }
 
 void show_tabs() {
@@ -103,6 +150,8 @@ void lay_out(int width, int height) {
                height - at(kTabsHeight) - at(kButtonHeight) - at(8), TRUE);
     MoveWindow(r.save, width - at(kButtonWidth) - at(4), height - at(kButtonHeight) - at(4),
                at(kButtonWidth), at(kButtonHeight), TRUE);
+    MoveWindow(r.count, at(4), height - at(kButtonHeight), width / 2, at(kButtonHeight) - at(4),
+               TRUE);
 }
 
 void copy_rows() {
@@ -145,8 +194,10 @@ void save_table() {
     }
 }
 
-// A double-click or Enter on a row puts lane 0 at its position.
-void act_on_row(int shownRow) {
+// A double-click or Enter puts lane 0 at the position of the row that has the focus and is
+// selected; the notification of Enter may name another row.
+void act_on_row() {
+    const int shownRow = ListView_GetNextItem(results().list, -1, LVNI_FOCUSED | LVNI_SELECTED);
     const ResultTable& table = shown_table();
     if (shownRow < 0 || shownRow >= static_cast<int>(table.order.size())) {
         return;
@@ -164,6 +215,14 @@ LRESULT on_notify(const NMHDR& header) {
         show_table();
         return 0;
     }
+    if (header.hwndFrom == ListView_GetHeader(r.list)) {
+        // The empty first column keeps no width.
+        const bool empty = reinterpret_cast<const NMHEADERW*>(&header)->iItem == 0;
+        const bool resizing = header.code == HDN_BEGINTRACKW || header.code == HDN_BEGINTRACKA ||
+                              header.code == HDN_DIVIDERDBLCLICKW ||
+                              header.code == HDN_DIVIDERDBLCLICKA;
+        return empty && resizing ? TRUE : 0;
+    }
     if (header.hwndFrom != r.list) {
         return 0;
     }
@@ -171,20 +230,26 @@ LRESULT on_notify(const NMHDR& header) {
         case LVN_GETDISPINFOW: {
             LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
             const ResultTable& table = shown_table();
+            const int column = item.iSubItem - kFirstColumn;
             if ((item.mask & LVIF_TEXT) != 0 && item.iItem >= 0 &&
                 item.iItem < static_cast<int>(table.order.size()) && item.cchTextMax > 0) {
                 const std::wstring text = wide_string_from_shift_jis(
-                    cell_text(table, item.iItem, item.iSubItem, lane_position()));
+                    column >= 0 ? cell_text(table, item.iItem, column, lane_position()) : "");
                 lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
             }
             return 0;
         }
-        case LVN_COLUMNCLICK:
-            sort_table(shown_table(), reinterpret_cast<const NMLISTVIEW*>(&header)->iSubItem);
-            InvalidateRect(r.list, nullptr, TRUE);
+        case LVN_COLUMNCLICK: {
+            const int column = reinterpret_cast<const NMLISTVIEW*>(&header)->iSubItem;
+            if (column >= kFirstColumn) {
+                sort_table(shown_table(), column - kFirstColumn);
+                show_sort_arrow();
+                InvalidateRect(r.list, nullptr, TRUE);
+            }
             return 0;
+        }
         case LVN_ITEMACTIVATE:
-            act_on_row(reinterpret_cast<const NMITEMACTIVATE*>(&header)->iItem);
+            act_on_row();
             return 0;
         case LVN_KEYDOWN:
             if (reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey == 'C' &&
@@ -213,6 +278,8 @@ LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPA
         case WM_COMMAND:
             if (LOWORD(wParam) == kSaveId) {
                 save_table();
+            } else if (LOWORD(wParam) == IDOK && GetFocus() == results().list) {
+                act_on_row();  // Enter, which the window takes as a dialog does
             }
             return 0;
         case WM_DESTROY:
@@ -229,17 +296,19 @@ bool create_results_window(HWND owner) {
                                         ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     r.dpi = window_dpi(owner);
-    r.window = create_tool_window(owner, kClassName, results_procedure, L"", 640, 420, r.dpi);
+    r.window =
+        create_tool_window(owner, kClassName, results_procedure, L"", 640, 420, r.dpi, Align::kTop);
     if (r.window == nullptr) {
         return false;
     }
-    r.tabs = create_tool_child(r.window, WC_TABCONTROLW, L"", 0, kTabsId);
+    r.tabs = create_tool_child(r.window, WC_TABCONTROLW, L"", WS_TABSTOP, kTabsId);
     r.list = create_tool_child(
         r.window, WC_LISTVIEWW, L"",
         WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, kListId);
     ListView_SetExtendedListViewStyle(r.list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     r.save = create_tool_child(r.window, L"Button", wide_string_from_shift_jis("保存…"), WS_TABSTOP,
                                kSaveId);
+    r.count = create_tool_child(r.window, L"Static", L"", SS_LEFT | SS_CENTERIMAGE, kCountId);
     RECT client{};
     GetClientRect(r.window, &client);
     lay_out(client.right, client.bottom);

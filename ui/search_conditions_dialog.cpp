@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr int kSwitchBoxes = 4;
-
-bool follow_battle_box(HWND dialog, int id) {
+bool follow_battle_box(HWND dialog, int id, int) {
     if (id != IDC_SEARCH_BATTLE) {
         return false;
     }
@@ -23,21 +21,14 @@ bool follow_battle_box(HWND dialog, int id) {
 }
 
 void open(HWND dialog) {
-    const AppState& state = app_state();
-    for (int i = 0; i < kSwitchBoxes; ++i) {
-        set_checked(dialog, IDC_SEARCH_FIRST_SWITCH + i, state.eventSwitches[i] == 1);
-    }
-    set_checked(dialog, IDC_SEARCH_PREDICT, state.predictSwitch == 1);
-    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_PREDICT),
-                 is_checked(dialog, IDC_SEARCH_BATTLE) ? TRUE : FALSE);
+    show_controls(dialog, search_conditions_view(app_state()));
 }
 
-void confirm(HWND dialog) {
-    std::array<bool, kSwitchBoxes> boxes{};
-    for (int i = 0; i < kSwitchBoxes; ++i) {
-        boxes[i] = is_checked(dialog, IDC_SEARCH_FIRST_SWITCH + i);
-    }
-    apply_search_conditions(app_state(), boxes, is_checked(dialog, IDC_SEARCH_PREDICT));
+bool confirm(HWND dialog) {
+    DialogView shown = search_conditions_view(app_state());
+    read_controls(dialog, shown);
+    apply_search_conditions(app_state(), search_conditions_form(shown));
+    return true;
 }
 
 INT_PTR CALLBACK search_conditions_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

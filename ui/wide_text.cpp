@@ -38,12 +38,22 @@ std::wstring wide_string_from_shift_jis(std::string_view shiftJis) {
     return wide;
 }
 
+// No best fit: a character without a Shift-JIS form must not turn into a look-alike letter (an
+// "o" would read as a mark).
 void shift_jis_from_wide(const wchar_t* text, char* out, int capacity) {
-    // No best fit: a character without a Shift-JIS form must not turn into a look-alike
-    // letter (an "o" would read as a mark).
     const int written = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text, -1, out,
                                             capacity, nullptr, nullptr);
     if (written == 0) {
         out[0] = '\0';
     }
+}
+
+std::string shift_jis_string_from_wide(std::wstring_view text) {
+    const int length = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length,
+                                          nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), bytes,
+                        nullptr, nullptr);
+    return out;
 }

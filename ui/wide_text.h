@@ -25,3 +25,6 @@ std::wstring wide_string_from_shift_jis(std::string_view shiftJis);
 // UTF-16 to NUL-terminated Shift-JIS in out, which holds two bytes per character and one
 // more; characters without a Shift-JIS form become "?".
 void shift_jis_from_wide(const wchar_t* text, char* out, int capacity);
+
+// The same for a text of any length, such as a box's whole text.
+std::string shift_jis_string_from_wide(std::wstring_view text);

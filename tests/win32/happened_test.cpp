@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
+#include "ui/key_commands.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/session_files.h"
@@ -35,51 +36,21 @@ const char8_t kSession[] =
     "growthRates": [55, 90, 40, 70, 70, 90, 60, 35, 0, 20],
     "lanes": [{"seedIndex": 16, "position": 30}], "marks": "×××○○×××○×○×○○×○×○○×"})";
 
-void set_control_key(bool down) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
-// The balloons shown on edit boxes, with their texts.
-struct Balloons {
-    Balloons() : hook(SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId())) {}
-    ~Balloons() { UnhookWindowsHookEx(hook); }
-    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
-        const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && sent.message == EM_SHOWBALLOONTIP) {
-            shown.emplace_back(GetDlgCtrlID(sent.hwnd),
-                               reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText);
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline std::vector<std::pair<int, std::wstring>> shown;
-    HHOOK hook;
-};
-
-// Presses Ctrl+K as the player does, the key going through the program's keys with the control
-// key down, and lets script play the player in the dialog it opens. The message boxes the dialog
-// shows are answered with OK, and their texts kept in said. False when no dialog opened.
+// Presses Ctrl+K as the player does, through the program's message loop, and lets script play
+// the player in the dialog it opens. The message boxes the dialog shows are answered with OK, and
+// their texts kept in said. False when no dialog opened.
 bool with_ctrl_k(const std::function<void(HWND)>& script, std::vector<std::wstring>& said) {
     bool shown = false;
-    with_boxes(
-        [] {
-            set_control_key(true);
-            MSG key{main_window(), WM_KEYDOWN, 'K', 0x00250001, GetTickCount(), {}};
-            TranslateAcceleratorW(main_window(), window_handles().accelerators, &key);
-            set_control_key(false);
-        },
-        [&](HWND box) {
-            if (window_text(box) == L"ソラミト") {
-                said.push_back(window_text(GetDlgItem(box, 0xFFFF)));
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-            } else if (!shown) {  // not again as it comes back after a message box
-                shown = true;
-                set_control_key(false);
-                script(box);
-            }
-        });
+    with_boxes([] { press_key('K', kKeyCtrl); },
+               [&](HWND box) {
+                   if (window_text(box) == L"ソラミト") {
+                       said.push_back(window_text(GetDlgItem(box, 0xFFFF)));
+                       PostMessageW(box, WM_COMMAND, IDOK, 0);
+                   } else if (!shown) {  // not again as it comes back after a message box
+                       shown = true;
+                       script(box);
+                   }
+               });
     return shown;
 }
 
@@ -122,7 +93,7 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
     std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kSession);
     ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
     EXPECT_FALSE(grayed(IDM_HAPPENED));
-    Balloons balloons;
+    SentMessages balloons(EM_SHOWBALLOONTIP);
     const bool shown = with_ctrl_k(
         [](HWND box) {
             EXPECT_EQ(std::make_tuple(window_text(box), GetWindow(box, GW_OWNER)),
@@ -138,6 +109,10 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
             click(box, IDC_HAPPENED_SEARCH);  // nothing seen
             type(box, IDC_HAPPENED_ALLY_HP, L"22a");
             click(box, IDC_HAPPENED_SEARCH);  // a balloon, and nothing searched
+            ASSERT_EQ(SentMessages::seen.size(), 1u);
+            EXPECT_EQ(std::make_tuple(SentMessages::seen[0].window, SentMessages::seen[0].text),
+                      std::make_tuple(GetDlgItem(box, IDC_HAPPENED_ALLY_HP),
+                                      wide("0から9999までの整数を入れてください。")));
             EXPECT_EQ(std::make_tuple(list_count(box), default_button(box)),
                       std::make_tuple(0, IDC_HAPPENED_SEARCH));
             type(box, IDC_HAPPENED_ALLY_HP, L"22");
@@ -163,9 +138,6 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
               (std::vector<std::wstring>{
                   wide("見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。"),
                   wide("位置を選んでください")}));
-    EXPECT_EQ(balloons.shown,
-              (std::vector<std::pair<int, std::wstring>>{
-                  {IDC_HAPPENED_ALLY_HP, wide("0から9999までの整数を入れてください。")}}));
     const AppState& state = app_state();
     EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.hp,
                               state.enemy.hp, state.history.count),

@@ -1,5 +1,7 @@
 #include "tests/win32/program_fixture.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <fstream>
 
@@ -65,15 +67,26 @@ HWND main_window() {
 }
 
 void open_program() {
+    open_program_with({});
+}
+
+void open_program_with(const std::filesystem::path& file) {
     std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
     window_handles() = WindowHandles{};
-    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW));
+    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW, file.wstring()));
     EXPECT_TRUE(pump_messages(50));
 }
 
 int close_program() {
     PostMessageW(main_window(), WM_CLOSE, 0, 0);
     return run_message_loop();
+}
+
+int close_program_without_saving() {
+    int exitCode = -1;
+    with_boxes([&exitCode] { exitCode = close_program(); },
+               [](HWND box) { PostMessageW(box, WM_COMMAND, IDNO, 0); });
+    return exitCode;
 }
 
 std::string drawing() {
@@ -104,4 +117,35 @@ std::wstring drawn_after(const std::wstring& label) {
 
 bool grayed(int item) {
     return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
+}
+
+namespace {
+
+LRESULT CALLBACK record_sent(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent.message == SentMessages::watched) {
+        const bool balloon = sent.message == EM_SHOWBALLOONTIP;
+        SentMessages::seen.push_back(
+            {sent.hwnd, sent.wParam,
+             balloon ? reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText : L""});
+        if (sent.message == WM_SYSCOMMAND && (sent.wParam & 0xFFF0) == SC_KEYMENU) {
+            SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+                KillTimer(nullptr, timer);
+                EndMenu();
+            });
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+SentMessages::SentMessages(UINT kind)
+    : hook(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId())) {
+    watched = kind;
+    seen.clear();
+}
+
+SentMessages::~SentMessages() {
+    UnhookWindowsHookEx(hook);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "tools/pictures/session.h"
 
@@ -39,10 +40,13 @@ std::wstring texts(HWND dialog, std::initializer_list<int> ids);
 
 HWND main_window();
 
-// The program from a new process's zeroed state; closing it as the user does returns its exit
-// code.
+// The program from a new process's zeroed state, also with a session file to open as from the
+// command line; closing it as the user does returns its exit code.
 void open_program();
+void open_program_with(const std::filesystem::path& file);
 int close_program();
+// The same, answering "not saved" should the session differ from its file.
+int close_program_without_saving();
 
 // Everything the window draws, where and in which font and colour.
 std::string drawing();
@@ -51,6 +55,22 @@ std::string drawing();
 std::wstring drawn_after(const std::wstring& label);
 
 bool grayed(int item);
+
+// The messages of one kind sent to the thread's windows while it lives, as a hook sees them
+// before they are handled: the window, the word parameter and, for a balloon, its text. A menu
+// opened from the keyboard is shut again at once, so that the test goes on.
+struct SentMessages {
+    explicit SentMessages(UINT kind);
+    ~SentMessages();
+    struct Sent {
+        HWND window;
+        WPARAM wParam;
+        std::wstring text;
+    };
+    static inline UINT watched = 0;
+    static inline std::vector<Sent> seen;
+    HHOOK hook;
+};
 
 // The program on the worked units, opened in a working folder of its own.
 struct Program : ::testing::Test {

@@ -65,9 +65,9 @@ TEST_F(Program, CommandsAndTypedTextReachTheStateAndThePaint) {
                               window_text(GetDlgItem(main_window(), IDC_SEARCH)),
                               grayed(IDM_STATUS), grayed(IDM_SEARCH_CONDITIONS)),
               std::make_tuple(wide("ソラミト  ver 0.00a"), wide("検索"), false, true));
-    // The position box is read in Shift-JIS, nine characters of it at most; a notification
-    // (not a click) with the button's id does nothing.
-    for (const wchar_t* text : {L"25x", L"1234567890", L"\x2603", L"7"}) {
+    // The position box is read in Shift-JIS; a notification (not a click) with the button's id
+    // does nothing.
+    for (const wchar_t* text : {L"25", L"\x2603", L"7"}) {
         SetWindowTextW(GetDlgItem(main_window(), IDC_LANE1_POSITION), text);
         command(text[0] == L'7' ? MAKEWPARAM(IDC_LANE1_JUMP, BN_SETFOCUS) : IDC_LANE1_JUMP);
     }
@@ -106,6 +106,7 @@ TEST_F(Program, PlayersSession) {
         choose(box, 1000, 1);  // ミナト
         EXPECT_EQ(texts(box, {1041}), wide("追撃必殺係数:3|"));
         choose(box, 1000, 0);
+        click(box, 1116);  // 反撃: the enemy's own flag, which is 0 at start-up
         press(box, IDOK);
     });
     AppState& state = app_state();
@@ -177,7 +178,7 @@ TEST_F(Program, PlayersSession) {
         press(box, IDCANCEL);  // keeps what was stored
     });
     EXPECT_EQ(state.enemyCondition.n, 0);
-    // Figures typed key by key keep three characters a box; a name's "&" is no underline.
+    // Figures typed key by key; a name's "&" is no underline.
     dialog(IDM_STATUS, [](HWND box) {
         for (const auto& [id, text] : std::vector<std::pair<int, std::wstring>>{
                  {1024, L"100"}, {1125, L"120"}, {1122, L"-10"}, {1030, L"999"}}) {

@@ -1,6 +1,7 @@
 #include "tools/pictures/session.h"
 
 #include <cstring>
+#include <utility>
 
 #include "ui/program.h"
 #include "ui/resource.h"
@@ -36,12 +37,55 @@ bool pump_messages(DWORD milliseconds) {
             if (message.message == WM_QUIT) {
                 return false;
             }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            process_message(message);
         }
         Sleep(10);
     } while (GetTickCount() - start < milliseconds);
     return true;
+}
+
+void press_key(UINT key, unsigned modifiers) {
+    BYTE before[256] = {};
+    GetKeyboardState(before);
+    BYTE held[256];
+    std::memcpy(held, before, sizeof held);
+    HWND target = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
+    // With Alt down a key arrives as a system key, with the context bit set.
+    const bool alt = (modifiers & kKeyAlt) != 0;
+    const auto post = [target, alt](UINT virtualKey, bool down) {
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+        const LPARAM context = alt ? LPARAM{1} << 29 : 0;
+        const UINT message = alt    ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP)
+                             : down ? WM_KEYDOWN
+                                    : WM_KEYUP;
+        PostMessageW(target, message, virtualKey,
+                     1 | scan | context | (down ? 0 : LPARAM{3} << 30));
+        pump_messages(0);
+    };
+    const std::pair<unsigned, UINT> modifierKeys[] = {
+        {kKeyCtrl, VK_CONTROL}, {kKeyShift, VK_SHIFT}, {kKeyAlt, VK_MENU}};
+    for (const auto& [modifier, virtualKey] : modifierKeys) {
+        if ((modifiers & modifier) != 0) {
+            held[virtualKey] = 0x80;
+            SetKeyboardState(held);
+            post(virtualKey, true);
+        }
+    }
+    post(key, true);
+    for (const auto& [modifier, virtualKey] : modifierKeys) {
+        if ((modifiers & modifier) != 0) {
+            post(virtualKey, false);
+        }
+    }
+    SetKeyboardState(before);
+    post(key, false);
+}
+
+void type_text(const std::wstring& text) {
+    for (const wchar_t c : text) {
+        PostMessageW(GetFocus(), WM_CHAR, c, 1);
+    }
+    pump_messages(0);
 }
 
 bool type_pattern(const std::wstring& text) {

@@ -8,13 +8,25 @@
 #include <functional>
 #include <string>
 
+#include "ui/key_commands.h"
+
 // A Shift-JIS text of the program's (a literal of a source compiled to Shift-JIS) as the
 // window shows it.
 std::wstring wide(const char* shiftJis);
 
-// Dispatches the thread's messages for a while, so that timers fire and paints happen; false
-// when a quit message came (it is not dispatched).
+// Handles the thread's messages for a while as the program's message loop does, so that timers
+// fire, paints happen and keys reach their commands; false when a quit message came (it is not
+// handled).
 bool pump_messages(DWORD milliseconds);
+
+// Presses a key as the keyboard does: the modifiers (kKeyCtrl…) go down and stay down in the
+// keyboard state, the key goes down, the modifiers go up before the key, as a quick hand lets
+// them go. Each key's messages are posted to the window that has the focus (or the active one)
+// and handled by the program's message loop.
+void press_key(UINT key, unsigned modifiers = 0);
+
+// Types text into the control that has the focus, a character message each.
+void type_text(const std::wstring& text);
 
 // Types text into the pattern box and dispatches messages until the timer has read it (on a
 // busy machine that may take several periods); false when it never did.

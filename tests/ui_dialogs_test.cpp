@@ -1,0 +1,291 @@
+// The four dialogs as plain functions: what they show at their opening, and what their OKs read
+// back from the same controls.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "data/growth_file.h"
+#include "data/text_reader.h"
+#include "data/unit_file.h"
+#include "ui/dialog_forms.h"
+#include "ui/number_boxes.h"
+#include "ui/plan_steps.h"
+#include "ui/resource.h"
+#include "ui/session.h"
+#include "worked_units.h"
+
+namespace {
+
+const std::string kSamples = SORAMITO_SAMPLES_DIR;
+
+// What the controls show, read back, once a view is shown: a list selects the entry that reads
+// its text (none for an empty one), or else the entry it falls back on; a figure list with no such
+// entry shows the text, a plain list then shows nothing.
+DialogView as_shown(DialogView view) {
+    for (ControlView& c : view) {
+        if (c.kind != ControlKind::kList && c.kind != ControlKind::kFigureList) {
+            continue;
+        }
+        const auto found = c.text.empty() ? c.entries.end()
+                                          : std::find(c.entries.begin(), c.entries.end(), c.text);
+        const int entry = found != c.entries.end()
+                              ? static_cast<int>(std::distance(c.entries.begin(), found))
+                              : c.selection;
+        c.selection = entry >= 0 && entry < static_cast<int>(c.entries.size()) ? entry : -1;
+        if (c.selection >= 0) {
+            c.text = c.entries[static_cast<std::size_t>(c.selection)];
+        } else if (c.kind == ControlKind::kList) {
+            c.text.clear();
+        }
+    }
+    return view;
+}
+
+enum class Dialog { kStatus, kSearchConditions, kBattleResult, kLevelUp };
+const Dialog kDialogs[] = {Dialog::kStatus, Dialog::kSearchConditions, Dialog::kBattleResult,
+                           Dialog::kLevelUp};
+
+// Opens the dialog on the state and presses OK without a change.
+void press_ok(AppState& state, Dialog dialog) {
+    switch (dialog) {
+        case Dialog::kStatus: {
+            const DialogView shown = as_shown(status_view(state));
+            ASSERT_EQ(first_figure_out_of_range(shown), 0);
+            apply_status_form(state, status_form(shown));
+            break;
+        }
+        case Dialog::kSearchConditions:
+            apply_search_conditions(
+                state, search_conditions_form(as_shown(search_conditions_view(state))));
+            break;
+        case Dialog::kBattleResult: {
+            const DialogView shown = as_shown(battle_result_view(state));
+            ASSERT_EQ(first_figure_out_of_range(shown), 0);
+            apply_battle_result_form(state, battle_result_form(shown));
+            break;
+        }
+        case Dialog::kLevelUp:
+            apply_level_up_form(state, level_up_form(as_shown(level_up_view(state))),
+                                ally_book_rates(state));
+            break;
+    }
+}
+
+// The sample unit and growth files, read as the window reads them at start-up.
+AppState& sample_state() {
+    AppState& state = started_state();
+    EXPECT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), state));
+    EXPECT_TRUE(load_growth_file((kSamples + "/grow.txt").c_str(), state));
+    return state;
+}
+
+std::string file_text(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The session after OK, and the session expected: the same, where the status dialog's OK copies
+// the ally's growth row (given: the row it copies, when it differs from the session's rates).
+void expect_ok_keeps(const AppState& opened, Dialog dialog, const GrowthRates* copiedRow,
+                     const std::string& what) {
+    const auto state = std::make_unique<AppState>(opened);
+    press_ok(*state, dialog);
+    const auto expected = std::make_unique<AppState>(opened);
+    if (copiedRow != nullptr) {
+        expected->growthRates = *copiedRow;
+    }
+    EXPECT_EQ(session_text(*state), session_text(*expected))
+        << what << ", dialog " << static_cast<int>(dialog);
+}
+
+TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSession) {
+    // Step 2 of the turn plan has ミナト with アルト's rates: the status OK copies ミナト's row,
+    // and the level-up OK stores ミナト's nine rates, which the books (none) leave as they are.
+    const GrowthRates minato = {55, 90, 40, 70, 70, 90, 60, 35, 0, 30};
+    int sessions = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kSamples)) {
+        if (entry.path().extension() != ".json") {
+            continue;
+        }
+        const auto opened = std::make_unique<AppState>(sample_state());
+        open_session(*opened, file_text(entry.path()));
+        const int steps = opened->plan.stepCount;
+        for (int step = -1; step < steps; ++step) {
+            const auto state = std::make_unique<AppState>(*opened);
+            if (step >= 0) {
+                press_plan_button(*state, PlanButton::kRecall, step);
+            }
+            const std::string what =
+                entry.path().filename().string() + " step " + std::to_string(step + 1);
+            for (const Dialog dialog : kDialogs) {
+                const bool minatosRates = steps > 0 && step == 1 &&
+                                          (dialog == Dialog::kStatus || dialog == Dialog::kLevelUp);
+                expect_ok_keeps(*state, dialog, minatosRates ? &minato : nullptr, what);
+            }
+            ++sessions;
+        }
+    }
+    EXPECT_EQ(sessions, 3 + 3);  // three files, one of them with three steps
+}
+
+// A scenario the dialogs can show: units from the tables with their own factors, flags of 0 or
+// 1, figures the session holds, and the rates the ally's books give.
+std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& random) {
+    const auto pick = [&random](int low, int high) {
+        return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
+    };
+    auto state = std::make_unique<AppState>(tables);
+    const int allyRow = pick(0, tables.allyUnitCount - 1);
+    const int enemyRow = pick(0, tables.enemyUnitCount - 1);
+    for (const auto& [unit, row] : {std::pair{&state->ally, &tables.allyUnits[allyRow]},
+                                    std::pair{&state->enemy, &tables.enemyUnits[enemyRow]}}) {
+        std::strcpy(unit->name, row->name);
+        unit->followUpCritFactor = row->followUpCritFactor;
+        for (std::int32_t& skill : unit->skills) {
+            skill = pick(0, 1);
+        }
+        for (const FigureBox& box : kFigureBoxes) {
+            unit->*box.field =
+                pick(0, 1) == 0 ? pick(box.first, box.last) : pick(kLowestFigure, kHighestFigure);
+        }
+    }
+    for (std::int32_t& on : state->eventSwitches) {
+        on = pick(0, 1);
+    }
+    state->predictSwitch = state->eventSwitches[kSwitchBattle] == 1 ? pick(0, 1) : 0;
+    for (BattleResultCondition* condition : {&state->allyCondition, &state->enemyCondition}) {
+        *condition = {pick(0, 6), pick(kLowestFigure, kHighestFigure),
+                      static_cast<std::uint8_t>(pick(0, 1))};
+    }
+    for (std::int32_t& wanted : state->levelUpWanted) {
+        wanted = pick(0, 2);
+    }
+    for (std::int32_t& held : state->booksHeld) {
+        held = pick(0, 1);
+    }
+    StatRates rates{};
+    compute_growth_rates(tables.growthTable[allyRow], state->booksHeld, rates);
+    std::copy(rates.begin(), rates.end(), state->growthRates.begin());
+    state->growthRates[kReMoveRateIndex] = tables.growthTable[allyRow][kReMoveRateIndex];
+    for (Lane& lane : state->lanes) {
+        std::tie(lane.seedIndex, lane.position) = std::pair(pick(0, 63), pick(1, 4973));
+    }
+    for (int m = pick(0, 30); m > 0; --m) {
+        std::strcat(state->markText, pick(0, 1) == 0 ? "o" : "x");
+    }
+    return state;
+}
+
+TEST(DialogRoundTrip, OkWithoutAChangeKeepsRandomSessions) {
+    const auto tables = std::make_unique<AppState>(sample_state());
+    std::mt19937 random(26);
+    for (int n = 0; n < 200; ++n) {
+        const auto opened = random_scenario(*tables, random);
+        // The status OK puts the growth file's rates back, without the books.
+        const GrowthRates fileRow =
+            tables->growthTable[find_ally_by_name(*tables, opened->ally.name)];
+        for (const Dialog dialog : kDialogs) {
+            expect_ok_keeps(*opened, dialog, dialog == Dialog::kStatus ? &fileRow : nullptr,
+                            "scenario " + std::to_string(n));
+        }
+    }
+}
+
+// Allies Abc (factor 1, 怒り), abc (factor 2, 連続, 勇者 in the file) and one without a name;
+// enemies E1 (反撃) and E2 (factor 5, 毒).
+AppState& named_units() {
+    AppState& state = started_state();
+    TextReader units = reader_over_bytes("3,2\nAbc,1,0,\nabc,2,7,8,\n,0\nE1,0,15,\nE2,5,14,\n");
+    read_unit_file(units, state);
+    return state;
+}
+
+TEST(StatusDialog, ShowsEachUnitByItsNameAndEveryFigure) {
+    // ally, enemy, the unit lists as shown (the entry selected, -1 for none), the factor labels
+    const std::vector<std::tuple<const char*, const char*, int, int, std::string>> cases = {
+        {"abc", "E2", 1, 1, "追撃必殺係数:2|追撃必殺係数:5|"},
+        {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|"},  // their own factors
+        {"", "", 0, 0, "追撃必殺係数:1|追撃必殺係数:0|"}};            // no unit chosen yet
+    for (const auto& [ally, enemy, allyEntry, enemyEntry, labels] : cases) {
+        AppState& state = named_units();
+        std::strcpy(state.ally.name, ally);
+        std::strcpy(state.enemy.name, enemy);
+        std::tie(state.ally.followUpCritFactor, state.enemy.followUpCritFactor) = std::pair(7, 9);
+        const DialogView shown = as_shown(status_view(state));
+        std::string factors;
+        for (const int list : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
+            factors += status_unit_shown(state, control_in(shown, list), false).front().text + "|";
+        }
+        EXPECT_EQ(std::make_tuple(control_in(shown, IDC_STATUS_ALLY_LIST).selection,
+                                  control_in(shown, IDC_STATUS_ENEMY_LIST).selection, factors),
+                  std::make_tuple(allyEntry, enemyEntry, labels))
+            << ally;
+    }
+    // Figures off the lists show as they are; 反撃 shows the enemy's own flag.
+    AppState& state = named_units();
+    std::tie(state.ally.level, state.ally.hp, state.enemy.maxHp) = std::tuple(25, 1000, -999);
+    state.enemy.skills[kSkillCounter] = 0;
+    const DialogView shown = as_shown(status_view(state));
+    std::string boxes;
+    for (const int id : {1021, 1029, 1130, 1024}) {
+        boxes += control_in(shown, id).text + "/" +
+                 std::to_string(control_in(shown, id).selection) + " ";
+    }
+    EXPECT_EQ(boxes, "25/-1 1000/-1 -999/-1 90/90 ");
+    EXPECT_EQ(control_in(shown, 1116).checked, false);
+}
+
+TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
+    AppState& state = named_units();
+    state.enemy.followUpCritFactor = 9;
+    // The boxes set, "id:checked", after the factor label.
+    const auto set_boxes = [&state](int listId, const char* text, int entry) {
+        ControlView list{listId, ControlKind::kList, text};
+        list.selection = entry;
+        std::string boxes;
+        for (const ControlView& c : status_unit_shown(state, list, true)) {
+            boxes += c.kind == ControlKind::kCheck
+                         ? std::to_string(c.id) + ":" + (c.checked ? "1" : "0") + " "
+                         : c.text + " ";
+        }
+        return boxes;
+    };
+    // 勇者 is no box that follows an ally; 反撃 none that follows an enemy.
+    EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
+              "追撃必殺係数:2 1001:0 1002:0 1003:0 1004:0 1005:0 1006:0 1007:0 1008:1 1010:0 ");
+    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1),
+              "追撃必殺係数:5 1101:0 1102:0 1103:0 1104:0 1105:0 1106:0 1107:0 1108:0 1109:0 "
+              "1110:0 1111:0 1112:0 1113:0 1114:0 1115:1 ");
+    // Nothing chosen: the unit's own factor, and no box changes.
+    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "", -1), "追撃必殺係数:9 ");
+}
+
+TEST(NumberBoxes, AreReadWholeWithFullWidthDigits) {
+    // text, as a figure box reads it, whether the session can keep it
+    const std::vector<std::tuple<const char*, int, bool>> figures = {
+        {"12a", 12, true},    {"abc", 0, true},
+        {"1000", 1000, true}, {"10000", 10000, false},
+        {"-999", -999, true}, {"-1000", -1000, false},
+        {" +8x", 8, true},    {"１２", 12, true},
+        {"－５", 0, true},    {"99999999999", 2147483647, false}};
+    for (const auto& [text, value, kept] : figures) {
+        EXPECT_EQ(std::make_pair(read_number_box(text), figure_box_in_range(text)),
+                  std::make_pair(value, kept))
+            << text;
+    }
+    // A full-width digit only where a character starts: モ is 0x83 0x82, then "O".
+    EXPECT_EQ(with_ascii_digits("ア０９\x83\x82\x4F\x82"), "ア09\x83\x82\x4F\x82");
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+// What the player typed or opened stays: the dialogs show a session as it is and their OK keeps
+// it, figures off the lists are read whole, the keys and menu commands reach their commands, and
+// the boxes that cannot take a text say so. Every input takes the path a player's input takes.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "tests/win32/program_fixture.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/session.h"
+#include "ui/session_files.h"
+
+namespace {
+
+const std::filesystem::path kSamples = SORAMITO_SAMPLES_DIR;
+
+// The edit box a figure box types into.
+HWND edit_of(HWND dialog, int id) {
+    HWND box = GetDlgItem(dialog, id);
+    HWND child = GetWindow(box, GW_CHILD);
+    return child != nullptr ? child : box;
+}
+
+// Types text into a box of a dialog over what it holds, key by key.
+void retype(HWND dialog, int id, const std::wstring& text) {
+    HWND edit = edit_of(dialog, id);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (const wchar_t c : text) {
+        SendMessageW(edit, WM_CHAR, c, 0);
+    }
+}
+
+// An unseen session on the sample units: ミナト, whose place in the sorted list is not its row,
+// with 勇者 set by hand, against 傭兵長カザミ without its 反撃; figures off the lists, of three
+// and four digits.
+const char8_t kUnseen[] =
+    u8R"({"ally": {"name": "ミナト", "followUpCritFactor": 3,
+    "skills": [1,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0], "level": 25, "technique": 123, "luck": 1000,
+    "hitRate": 150, "critRate": -5, "attackSpeed": 45, "attack": 999, "defense": 41, "hp": 85,
+    "maxHp": 9999}, "enemy": {"name": "傭兵長カザミ", "followUpCritFactor": 3,
+    "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0], "level": 0, "technique": 7, "luck": -999,
+    "hitRate": 101, "critRate": 3, "attackSpeed": 8, "attack": 1200, "defense": 12, "hp": 1200,
+    "maxHp": 1200}, "eventSwitches": [0, 1, 0, 0], "lanes": [{"seedIndex": 5, "position": 100}],
+    "growthRates": [55, 90, 40, 70, 70, 90, 60, 35, 0, 30],
+    "allyCondition": {"type": 3, "n": 1000, "unspecified": 1},
+    "enemyCondition": {"type": 2, "n": 0, "unspecified": 0}})";
+
+struct SampleUnits : ::testing::Test {
+    SampleUnits() {
+        std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kUnseen);
+        open_program_with(path);
+    }
+    ~SampleUnits() override { EXPECT_EQ(close_program_without_saving(), 0); }
+    WorkingFolder folder{read_file(kSamples / "character.txt").c_str(),
+                         read_file(kSamples / "grow.txt").c_str()};
+    const std::filesystem::path path = folder.path / "unseen.json";
+};
+
+TEST_F(SampleUnits, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
+    const std::string opened = session_text(app_state());
+    std::wstring shown;
+    Program::dialog(IDM_STATUS, [&shown](HWND box) {
+        shown =
+            texts(box, {1000, 1041, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030,
+                        1100, 1141, 1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128, 1129, 1130});
+        for (const int id : {1001, 1008, 1009, 1108, 1116}) {
+            shown += IsDlgButtonChecked(box, id) == BST_CHECKED ? L"1" : L"0";
+        }
+        press(box, IDOK);
+    });
+    EXPECT_EQ(shown, wide("ミナト|追撃必殺係数:3|25|123|1000|150|-5|45|999|41|85|9999|"
+                          "傭兵長カザミ|追撃必殺係数:3|0|7|-999|101|3|8|1200|12|1200|1200|10110"));
+    EXPECT_EQ(session_text(app_state()), opened);
+    Program::dialog(IDM_BATTLE_RESULT, [&shown](HWND box) {
+        shown = texts(box, {1300, 1057, 1301, 1058});
+        press(box, IDOK);
+    });
+    EXPECT_EQ(shown, wide("HP:残りn%以上|1000|HP:残りn以下|0|"));
+    for (const int menu : {IDM_SEARCH_CONDITIONS, IDM_LEVEL_UP}) {
+        Program::dialog(menu, [](HWND box) { press(box, IDOK); });
+    }
+    EXPECT_EQ(session_text(app_state()), opened);
+    // Saved with Ctrl+S and searched with Ctrl+L, pressed as keys: the saved file runs as the
+    // opened one does.
+    const std::string original = read_file(path);
+    press_key('S', kKeyCtrl);
+    press_key('L', kKeyCtrl);
+    EXPECT_TRUE(IsWindowVisible(FindWindowW(L"SoramitoResults", nullptr)));
+    const std::string saved = read_file(path);
+    EXPECT_NE(saved, original);
+    const auto run = [](const std::string& file) {
+        auto state = std::make_unique<AppState>(app_state());
+        open_session(*state, file);
+        return std::make_unique<AppState>(*state);
+    };
+    const auto fromOriginal = run(original);
+    const auto fromSaved = run(saved);
+    EXPECT_EQ(std::memcmp(&fromOriginal->lanes, &fromSaved->lanes, sizeof fromSaved->lanes), 0);
+    EXPECT_EQ(fromSaved->lanes[0].count, 6);
+}
+
+TEST(KeptInput, AUnitListSelectsItsNameExactly) {
+    // Two allies whose names differ in case alone; the list sorts "alt" first.
+    WorkingFolder folder("2,1\r\nALT,1,0,\r\nalt,2,7,\r\nE,0,15,\r\n", kGrowthFile);
+    std::ofstream(folder.path / "alt.json", std::ios::binary)
+        << R"({"ally": {"name": "ALT", "followUpCritFactor": 1}})";
+    open_program();
+    EXPECT_TRUE(open_session_file(main_window(), (folder.path / "alt.json").wstring()));
+    std::wstring shown;
+    Program::dialog(IDM_STATUS, [&shown](HWND box) {
+        shown = texts(box, {1000, 1041});
+        press(box, IDOK);
+    });
+    EXPECT_EQ(shown, wide("ALT|追撃必殺係数:1|"));
+    EXPECT_EQ(std::make_pair(std::string(app_state().ally.name), app_state().growthRates[0]),
+              std::make_pair(std::string("ALT"), 80));
+    EXPECT_EQ(close_program_without_saving(), 0);
+}
+
+TEST_F(Program, FiguresAreReadWholeAndOutOfRangeOnesAreRefused) {
+    SentMessages balloons(EM_SHOWBALLOONTIP);
+    // Lv 25, HP 85 and MAX 90 are in no list, 1000 has four digits, １２ full-width digits.
+    dialog(IDM_STATUS, [](HWND box) {
+        const std::pair<int, const wchar_t*> typed[] = {{1021, L"25"},           {1029, L"85"},
+                                                        {1030, L"90"},           {1024, L"1000"},
+                                                        {1022, L"\xFF11\xFF12"}, {1127, L"10000"}};
+        for (const auto& [id, text] : typed) {
+            retype(box, id, text);
+        }
+        // The enemy's 攻撃 of 10000 is refused: the dialog stays, the box has the focus.
+        click(box, IDOK);
+        EXPECT_TRUE(IsWindow(box));
+        EXPECT_EQ(GetFocus(), edit_of(box, 1127));
+        retype(box, 1127, L"-999");
+        press(box, IDOK);
+    });
+    ASSERT_EQ(SentMessages::seen.size(), 1u);
+    EXPECT_EQ(SentMessages::seen[0].text, wide("-999から9999までの数を入れてください"));
+    std::wstring shown;
+    dialog(IDM_STATUS, [&shown](HWND box) {
+        shown = texts(box, {1021, 1029, 1030, 1024, 1022, 1127});
+        press(box, IDCANCEL);
+    });
+    EXPECT_EQ(shown, L"25|85|90|1000|12|-999|");
+    // The n boxes alike.
+    dialog(IDM_BATTLE_RESULT, [](HWND box) {
+        retype(box, 1057, L"1000");
+        retype(box, 1058, L"-1000");
+        click(box, IDOK);
+        EXPECT_EQ(GetFocus(), edit_of(box, 1058));
+        retype(box, 1058, L"\xFF15x");
+        press(box, IDOK);
+    });
+    EXPECT_EQ(SentMessages::seen.size(), 2u);
+    EXPECT_EQ(std::make_pair(app_state().allyCondition.n, app_state().enemyCondition.n),
+              std::make_pair(1000, 5));
+}
+
+}  // namespace

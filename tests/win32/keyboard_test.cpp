@@ -1,0 +1,265 @@
+// The program without a mouse: the focus, Tab and Shift+Tab, Enter, the access keys and the keys
+// shown in the menu, and the windows beside the main one. Keys are pressed as key presses
+// arrive and characters typed into the focused box.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/win32/program_fixture.h"
+#include "ui/drawing.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+
+namespace {
+
+// The worked battle, the enemy to fall, on sequence 0 from 1: no marks typed yet.
+const char8_t kBattle[] =
+    u8R"({"ally": {"name": "アルト", "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0],
+    "followUpCritFactor": 2}, "enemy": {"name": "山賊ガロ",
+    "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1]}, "eventSwitches": [0, 1, 0, 0],
+    "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 30],
+    "enemyCondition": {"type": 2, "n": 0, "unspecified": 0}})";
+
+// The program opened on the battle above from the command line.
+struct Battle : ::testing::Test {
+    Battle() {
+        std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kBattle);
+        open_program_with(path);
+    }
+    ~Battle() override { EXPECT_EQ(close_program_without_saving(), 0); }
+    WorkingFolder folder{kUnitFile, kGrowthFile};
+    const std::filesystem::path path = folder.path / "battle.json";
+};
+
+int focused_id() {
+    return GetDlgCtrlID(GetFocus());
+}
+
+// The controls the focus visits, key by key.
+std::vector<int> visited(int presses, unsigned modifiers) {
+    std::vector<int> ids;
+    for (int i = 0; i < presses; ++i) {
+        press_key(VK_TAB, modifiers);
+        ids.push_back(focused_id());
+    }
+    return ids;
+}
+
+TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
+    // The focus starts in the pattern box; Tab goes round the controls in reading order.
+    EXPECT_EQ(focused_id(), IDC_MARK_EDIT);
+    const std::vector<int> order = {IDC_LANE0_BACK,      IDC_LANE0_FORWARD,  IDC_LANE0_SEED_UP,
+                                    IDC_LANE0_SEED_DOWN, IDC_LANE0_POSITION, IDC_LANE0_JUMP,
+                                    IDC_LANE1_BACK,      IDC_LANE1_FORWARD,  IDC_LANE1_SEED_UP,
+                                    IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION, IDC_LANE1_JUMP,
+                                    IDC_SEARCH,          IDC_RESULTS,        IDC_MARK_EDIT};
+    EXPECT_EQ(visited(15, 0), order);
+    std::vector<int> back(order.rbegin() + 1, order.rend());
+    back.push_back(IDC_MARK_EDIT);
+    EXPECT_EQ(visited(15, kKeyShift), back);
+    // The marks typed, Ctrl+1 for the first candidate, Ctrl+F: the results the command line gives
+    // from sequence 0 at 21, where the lane stands.
+    type_text(wide("×××○○×××○×○×○○×○×○○×"));
+    pump_messages(300);
+    press_key('1', kKeyCtrl);
+    press_key('F', kKeyCtrl);
+    const AppState& state = app_state();
+    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position),
+              std::make_tuple(0, 21));
+    EXPECT_EQ(drawn_after(wide("候補：")), L"36 38 39 44 57 60 63 66 69 73 ...");
+    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
+    SentMessages menu(WM_SYSCOMMAND);
+    press_key(VK_RIGHT, kKeyAlt);
+    EXPECT_EQ(std::make_tuple(state.lanes[0].position, focused_id(), SentMessages::seen.size()),
+              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
+}
+
+TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
+    const AppState& state = app_state();
+    SentMessages balloons(EM_SHOWBALLOONTIP);
+    // box, text, lane 0's and lane 1's positions after Enter
+    const std::vector<std::tuple<int, std::wstring, int, int>> cases = {
+        {IDC_LANE1_POSITION, L"300", 1, 300},
+        {IDC_LANE0_POSITION, L"12", 12, 300},
+        {IDC_LANE0_POSITION, L"12abc", 12, 300},
+        {IDC_MARK_EDIT, L"oo", 12, 300}};
+    for (const auto& [box, text, lane0, lane1] : cases) {
+        SetFocus(GetDlgItem(main_window(), box));
+        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+        type_text(text);
+        press_key(VK_RETURN);
+        EXPECT_EQ(std::make_tuple(state.lanes[0].position, state.lanes[1].position),
+                  std::make_tuple(lane0, lane1))
+            << text.size();
+    }
+    // "12abc" is no position: a balloon on the box says so.
+    ASSERT_EQ(SentMessages::seen.size(), 1u);
+    EXPECT_EQ(SentMessages::seen[0].window, GetDlgItem(main_window(), IDC_LANE0_POSITION));
+    EXPECT_EQ(SentMessages::seen[0].text, wide("1から4973までの数を入れてください"));
+    // On a focused button Enter presses it.
+    SetFocus(GetDlgItem(main_window(), IDC_LANE1_FORWARD));
+    press_key(VK_RETURN);
+    EXPECT_EQ(state.lanes[1].position, 301);
+}
+
+// The text of a menu item, its access key and its key as shown.
+std::wstring item_text(HMENU menu, UINT item, UINT by) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, item, text, 128, by);
+    return text;
+}
+
+TEST_F(Program, EveryMenuItemHasAnAccessKeyAndShowsItsKey) {
+    HMENU bar = GetMenu(main_window());
+    std::wstring titles;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        titles += item_text(bar, static_cast<UINT>(i), MF_BYPOSITION) + L"|";
+    }
+    EXPECT_EQ(titles, wide("ファイル(&F)|編集(&E)|条件(&C)|レーン(&L)|"));
+    // Every item of every pop-up has an access key.
+    std::vector<HMENU> menus = {bar};
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        for (int i = 0; i < GetMenuItemCount(menus[m]); ++i) {
+            if (HMENU popup = GetSubMenu(menus[m], i)) {
+                menus.push_back(popup);
+            }
+            const std::wstring text = item_text(menus[m], static_cast<UINT>(i), MF_BYPOSITION);
+            EXPECT_TRUE(text.empty() || text.find(L'&') != std::wstring::npos) << m << "/" << i;
+        }
+    }
+    const std::vector<std::pair<int, std::string>> shown = {
+        {IDM_FILE_OPEN, "開く(&O)…\tCtrl+O"},
+        {IDC_LANE1_SEED_DOWN, "下のレーンを前の乱数列へ(&R)\tAlt+Shift+↓"},
+        {IDM_LANE1_ENTRY + 8, "9番目(&9)\tCtrl+Shift+9"},
+        {IDM_STATUS, "ステータス(&S)"}};
+    for (const auto& [id, text] : shown) {
+        EXPECT_EQ(item_text(bar, static_cast<UINT>(id), MF_BYCOMMAND), wide(text.c_str()));
+    }
+}
+
+TEST_F(Program, TheBoxesUseTheWindowsFont) {
+    const WindowHandles& handles = window_handles();
+    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);
+    }
+}
+
+// Beside the main window, or at least below its lanes.
+bool clear_of_the_lanes(HWND tool) {
+    RECT r{}, frame{};
+    GetWindowRect(tool, &r);
+    GetWindowRect(main_window(), &frame);
+    POINT client{0, 0};
+    ClientToScreen(main_window(), &client);
+    return r.left >= frame.right || r.right <= frame.left ||
+           r.top >= client.y + scale_to_dpi(kLanesBottom, window_handles().dpi);
+}
+
+// A click of the left button in the middle of a rectangle of a control.
+void click_in(HWND control, const RECT& r) {
+    const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(control, WM_LBUTTONUP, 0, point);
+}
+
+// A cell of the results, the list's empty first column aside.
+std::wstring cell(HWND list, int row, int column) {
+    wchar_t text[256] = L"";
+    ListView_GetItemText(list, row, column + 1, text, 256);
+    return text;
+}
+
+TEST_F(Battle, TheResultsWindowSitsBesideAndSaysWhatItHolds) {
+    type_text(wide("×××○○×××○×○×○○×○×○○×"));
+    pump_messages(300);
+    press_key('1', kKeyCtrl);
+    press_key('F', kKeyCtrl);
+    press_key('L', kKeyCtrl);
+    HWND results = FindWindowW(L"SoramitoResults", nullptr);
+    HWND list = GetDlgItem(results, 101);
+    HWND header = ListView_GetHeader(list);
+    // Beside the main window, clear of its lanes; its count, its numbers right-aligned.
+    EXPECT_TRUE(clear_of_the_lanes(results));
+    EXPECT_EQ(window_text(GetDlgItem(results, 103)),
+              std::to_wstring(app_state().searchResultCount) + wide("件"));
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT;
+    std::wstring alignments;  // 位置 消費 味方HP 敵HP 命中
+    for (int c = 1; ListView_GetColumn(list, c, &column); ++c) {
+        alignments += (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT ? L"R" : L"L";
+    }
+    EXPECT_EQ(alignments, L"RRRRL");
+    // Two clicks on 位置 sort by it the other way round, its title shows the arrow; Enter takes
+    // the row that is selected, not the first.
+    RECT r{};
+    Header_GetItemRect(header, 1, &r);
+    click_in(header, r);
+    click_in(header, r);
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(header, 1, &item);
+    EXPECT_NE(item.fmt & HDF_SORTDOWN, 0);
+    EXPECT_GT(std::stoi(cell(list, 0, 0)), std::stoi(cell(list, 1, 0)));
+    ListView_GetItemRect(list, 2, &r, LVIR_BOUNDS);
+    click_in(list, r);
+    press_key(VK_RETURN);
+    EXPECT_EQ(app_state().lanes[0].position, std::stoi(cell(list, 2, 0)));
+    // どれでも: each sequence's column as wide as its widest text. Tab moves on to the list.
+    HWND tabs = GetDlgItem(results, 100);
+    TabCtrl_SetCurFocus(tabs, 1);
+    EXPECT_EQ(window_text(GetDlgItem(results, 103)),
+              std::to_wstring(app_state().commonCount) + wide("件"));
+    for (int c = 2; c < Header_GetItemCount(header) - 1; ++c) {
+        int widest = 0;
+        for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+            widest = std::max(widest, ListView_GetStringWidth(list, cell(list, row, c).c_str()));
+        }
+        EXPECT_GT(ListView_GetColumnWidth(list, c + 1), widest) << c;
+    }
+    SetFocus(tabs);
+    press_key(VK_TAB);
+    EXPECT_EQ(GetFocus(), list);
+}
+
+TEST_F(Battle, ThePlanButtonsNeedAStepAndClearingAsksFirst) {
+    command(IDM_PLAN);
+    HWND plan = FindWindowW(L"SoramitoPlan", nullptr);
+    EXPECT_TRUE(clear_of_the_lanes(plan));
+    const auto enabled = [plan] {
+        std::wstring states;
+        for (int id = 101; id <= 107; ++id) {
+            states += IsWindowEnabled(GetDlgItem(plan, id)) ? L"1" : L"0";
+        }
+        return states;
+    };
+    EXPECT_EQ(enabled(), L"1000001");  // 追加 and 全部消す only
+    click(plan, 101);                  // 追加 selects the new step
+    EXPECT_EQ(enabled(), L"1111111");
+    SendDlgItemMessageW(plan, 100, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(plan, WM_COMMAND, MAKEWPARAM(100, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(plan, 100)));
+    EXPECT_EQ(enabled(), L"1000001");
+    // 全部消す: asked in a box of the program's name; いいえ keeps the step, はい clears it.
+    for (const int answer : {IDNO, IDYES}) {
+        std::wstring asked;
+        with_boxes([plan] { click(plan, 107); },
+                   [&asked, answer](HWND box) {
+                       asked = window_text(box);
+                       PostMessageW(box, WM_COMMAND, answer, 0);
+                   });
+        EXPECT_EQ(asked, wide("ソラミト"));
+        EXPECT_EQ(app_state().plan.stepCount, answer == IDNO ? 1 : 0);
+    }
+}
+
+}  // namespace

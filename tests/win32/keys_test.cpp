@@ -1,0 +1,183 @@
+// Every command of the main window as a player gives it: a menu item or a button (notification
+// code 0), a key of the program's (code 1), pressed as key presses arrive.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/win32/program_fixture.h"
+#include "ui/program.h"
+#include "ui/resource.h"
+#include "ui/session.h"
+
+namespace {
+
+// The worked battle, lane 0 on sequence 17 at 30 and lane 1 on 5 at 100, and the marks that leave
+// 0, 16 and 51.
+const char8_t kSession[] =
+    u8R"({"ally": {"name": "アルト", "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0],
+    "followUpCritFactor": 2}, "enemy": {"name": "山賊ガロ",
+    "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1]}, "eventSwitches": [0, 1, 0, 0],
+    "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 30],
+    "lanes": [{"seedIndex": 17, "position": 30}, {"seedIndex": 5, "position": 100}],
+    "marks": "×××○○×××○×○×○○×○×○○×"})";
+
+HWND tool_window(const wchar_t* className) {
+    return FindWindowW(className, nullptr);
+}
+
+// The session above, no tool window shown, the focus in the pattern box.
+void start_over() {
+    open_session(app_state(), reinterpret_cast<const char*>(kSession));
+    EXPECT_TRUE(type_pattern(wide(app_state().markText)));
+    enable_unit_items(main_window(), true);
+    for (const wchar_t* name : {L"SoramitoResults", L"SoramitoPlan"}) {
+        ShowWindow(tool_window(name), SW_HIDE);
+    }
+    SetActiveWindow(main_window());
+    SetFocus(window_handles().markEdit);
+}
+
+bool shown(const wchar_t* className) {
+    return IsWindowVisible(tool_window(className)) != FALSE;
+}
+
+std::wstring lanes() {
+    const AppState& s = app_state();
+    return std::to_wstring(s.lanes[0].seedIndex) + L"/" + std::to_wstring(s.lanes[0].position) +
+           L" " + std::to_wstring(s.lanes[1].seedIndex) + L"/" +
+           std::to_wstring(s.lanes[1].position);
+}
+
+// What an action did, from the session above: the captions of the boxes it showed (each closed
+// as Cancel closes it), the lanes it moved, the search it ran, the windows it showed, the unit
+// it let go.
+std::wstring effect_of(const std::function<void()>& act) {
+    start_over();
+    const std::wstring lanesBefore = lanes();
+    std::wstring effect;
+    with_boxes(act, [&effect](HWND box) {
+        effect += L"box:" + window_text(box) + L";";
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    });
+    pump_messages(0);
+    const AppState& s = app_state();
+    effect += lanes() != lanesBefore ? L"lanes:" + lanes() + L";" : L"";
+    effect += s.searchBasis.made ? L"search;" : L"";
+    effect += shown(L"SoramitoResults") ? L"results;" : L"";
+    effect += shown(L"SoramitoPlan") ? L"plan;" : L"";
+    effect += ally_is_set(s) ? L"" : L"unset;";
+    return effect;
+}
+
+// What each command does from the session above; a file dialog's caption is the system's.
+const std::map<int, std::wstring>& expected_effects() {
+    static const std::map<int, std::wstring> effects = {
+        {IDM_FILE_NEW, L"lanes:0/1 0/1;unset;"},
+        {IDM_FILE_OPEN, L"box:*"},
+        {IDM_FILE_SAVE, L"box:*"},
+        {IDM_FILE_SAVE_AS, L"box:*"},
+        {IDM_STATUS, wide("box:ステータス;")},
+        {IDM_SEARCH_CONDITIONS, wide("box:検索する条件;")},
+        {IDM_MOVE_ROUTE, L""},
+        {IDM_BATTLE_RESULT, wide("box:戦闘結果条件;")},
+        {IDM_LEVEL_UP, wide("box:レベルアップ条件;")},
+        {IDM_PLAN, L"plan;"},
+        {IDM_HAPPENED, wide("box:起きたこと;")},
+        {IDC_SEARCH, L"search;"},
+        {IDC_RESULTS, L"results;"},
+        {IDC_LANE0_BACK, L"lanes:17/29 5/100;"},
+        {IDC_LANE0_FORWARD, L"lanes:17/31 5/100;"},
+        {IDC_LANE0_SEED_UP, L"lanes:18/30 5/100;"},
+        {IDC_LANE0_SEED_DOWN, L"lanes:16/30 5/100;"},
+        {IDC_LANE1_BACK, L"lanes:17/30 5/99;"},
+        {IDC_LANE1_FORWARD, L"lanes:17/30 5/101;"},
+        {IDC_LANE1_SEED_UP, L"lanes:17/30 6/100;"},
+        {IDC_LANE1_SEED_DOWN, L"lanes:17/30 4/100;"},
+        // The candidates 0, 16 and 51, right behind the 20 marks; nothing past them.
+        {IDM_LANE0_ENTRY, L"lanes:0/21 5/100;"},
+        {IDM_LANE0_ENTRY + 1, L"lanes:16/21 5/100;"},
+        {IDM_LANE0_ENTRY + 2, L"lanes:51/21 5/100;"},
+        {IDM_LANE1_ENTRY, L"lanes:17/30 0/21;"},
+        {IDM_LANE1_ENTRY + 1, L"lanes:17/30 16/21;"},
+        {IDM_LANE1_ENTRY + 2, L"lanes:17/30 51/21;"},
+    };
+    static const std::map<int, std::wstring> withPastTheLast = [] {
+        std::map<int, std::wstring> all = effects;
+        for (int n = 3; n < 9; ++n) {
+            all[IDM_LANE0_ENTRY + n] = all[IDM_LANE1_ENTRY + n] = L"";
+        }
+        return all;
+    }();
+    return withPastTheLast;
+}
+
+void expect_effect(int id, const std::wstring& effect, const std::string& how) {
+    const auto found = expected_effects().find(id);
+    ASSERT_NE(found, expected_effects().end()) << id << " has no expected effect";
+    const std::wstring& expected = found->second;
+    if (!expected.empty() && expected.back() == L'*') {
+        EXPECT_EQ(effect.substr(0, expected.size() - 1), expected.substr(0, expected.size() - 1))
+            << id << " " << how;
+    } else {
+        EXPECT_EQ(effect, expected) << id << " " << how;
+    }
+}
+
+// Every command item of a menu and its pop-ups, 終了 aside.
+void collect_commands(HMENU menu, std::vector<int>& ids) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        if (HMENU popup = GetSubMenu(menu, i)) {
+            collect_commands(popup, ids);
+        } else if (const UINT id = GetMenuItemID(menu, i);
+                   id != 0 && id != static_cast<UINT>(-1) && id != IDM_FILE_EXIT) {
+            ids.push_back(static_cast<int>(id));
+        }
+    }
+}
+
+TEST_F(Program, EveryMenuCommandActsWithTheCodeOfAMenuAndOfAKey) {
+    std::vector<int> ids;
+    collect_commands(GetMenu(main_window()), ids);
+    EXPECT_GE(ids.size(), 10u);
+    for (const int id : ids) {
+        for (const WORD code : {0, 1}) {
+            expect_effect(id, effect_of([id, code] { command(MAKEWPARAM(id, code)); }),
+                          "code " + std::to_string(code));
+        }
+    }
+    // Another notification code is none of these commands.
+    EXPECT_EQ(effect_of([] { command(MAKEWPARAM(IDC_RESULTS, EN_CHANGE)); }), L"");
+}
+
+TEST_F(Program, EveryKeyOfTheProgramReachesItsCommand) {
+    const HACCEL table = window_handles().accelerators;
+    std::vector<ACCEL> keys(static_cast<std::size_t>(CopyAcceleratorTableW(table, nullptr, 0)));
+    CopyAcceleratorTableW(table, keys.data(), static_cast<int>(keys.size()));
+    EXPECT_GE(keys.size(), 4u);
+    for (const ACCEL& key : keys) {
+        unsigned modifiers = 0;
+        modifiers |= (key.fVirt & FCONTROL) != 0 ? kKeyCtrl : 0;
+        modifiers |= (key.fVirt & FSHIFT) != 0 ? kKeyShift : 0;
+        modifiers |= (key.fVirt & FALT) != 0 ? kKeyAlt : 0;
+        expect_effect(key.cmd, effect_of([&key, modifiers] { press_key(key.key, modifiers); }),
+                      "key " + std::to_string(key.key) + "+" + std::to_string(modifiers));
+    }
+}
+
+TEST(Exit, EndsTheProgramWithTheCodeOfAMenuAndOfAKey) {
+    for (const WORD code : {0, 1}) {
+        WorkingFolder folder(kUnitFile, kGrowthFile);
+        open_program();
+        command(MAKEWPARAM(IDM_FILE_EXIT, code));
+        EXPECT_FALSE(IsWindow(main_window())) << code;
+        EXPECT_EQ(run_message_loop(), 0);
+    }
+}
+
+}  // namespace
