@@ -102,6 +102,11 @@ DialogView status_view(const AppState& state) {
         unit_list(IDC_STATUS_ENEMY_LIST, state.enemyUnits, state.enemyUnitCount, state.enemy));
     add_side(view, 0, state.ally, kAllySkillBoxes);
     add_side(view, kEnemy, state.enemy, kEnemySkillBoxes);
+    // No enemy chosen yet: most enemies strike back, so 反撃 starts checked, as it always did.
+    for (ControlView& box : view) {
+        box.checked |= box.id == IDC_STATUS_FIRST_SKILL + kEnemy + kSkillCounter &&
+                       state.enemy.name[0] == '\0';
+    }
     return view;
 }
 

@@ -115,7 +115,6 @@ int main() {
     picture_dialog(IDM_STATUS, "guide-status.bmp", [](HWND dialog) {
         choose_text(dialog, 1000, "アルト");
         choose_text(dialog, 1100, "山賊ガロ");
-        click(dialog, 1116);  // 反撃: 山賊ガロ strikes back
     });
     // A battle, then a level-up.
     picture_dialog(IDM_SEARCH_CONDITIONS, "guide-search-conditions.bmp", [](HWND dialog) {
