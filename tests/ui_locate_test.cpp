@@ -117,7 +117,7 @@ TEST(LocateForm, RefusesABadHpBoxOrNothingSeen) {
         EXPECT_EQ(answer.lines.empty(), problem != none) << name;
     }
     EXPECT_STREQ(locate_problem_text(LocateProblem::kAllyHpBox),
-                 "0から9999までの整数を入れてください。");
+                 "0から9999までの数を入れてください");
     EXPECT_STREQ(locate_problem_text(LocateProblem::kNone), "");
 }
 

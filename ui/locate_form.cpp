@@ -117,7 +117,7 @@ const char* locate_problem_text(LocateProblem problem) {
             return "見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。";
         case LocateProblem::kAllyHpBox:
         case LocateProblem::kEnemyHpBox:
-            return "0から9999までの整数を入れてください。";
+            return "0から9999までの数を入れてください";
         case LocateProblem::kNone:
             break;
     }

@@ -112,7 +112,7 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
             ASSERT_EQ(SentMessages::seen.size(), 1u);
             EXPECT_EQ(std::make_tuple(SentMessages::seen[0].window, SentMessages::seen[0].text),
                       std::make_tuple(GetDlgItem(box, IDC_HAPPENED_ALLY_HP),
-                                      wide("0から9999までの整数を入れてください。")));
+                                      wide("0から9999までの数を入れてください")));
             EXPECT_EQ(std::make_tuple(list_count(box), default_button(box)),
                       std::make_tuple(0, IDC_HAPPENED_SEARCH));
             type(box, IDC_HAPPENED_ALLY_HP, L"22");
