@@ -54,24 +54,16 @@ bool with_ctrl_k(const std::function<void(HWND)>& script, std::vector<std::wstri
     return shown;
 }
 
-// Types text into a box over what it holds, key by key.
-void type(HWND dialog, int id, const std::wstring& text) {
-    HWND box = GetDlgItem(dialog, id);
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    for (const wchar_t c : text) {
-        SendMessageW(box, WM_CHAR, c, 0);
+// What the list of positions shows: how many lines, then the given ones.
+std::wstring list_lines(HWND dialog, std::initializer_list<int> lines) {
+    HWND list = GetDlgItem(dialog, IDC_HAPPENED_FOUND);
+    std::wstring shown = std::to_wstring(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (const int line : lines) {
+        wchar_t text[256] = L"";
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+        shown += L"|" + std::wstring(text);
     }
-}
-
-std::wstring list_line(HWND dialog, int line) {
-    wchar_t text[256] = L"";
-    SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETTEXT, static_cast<WPARAM>(line),
-                        reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-int list_count(HWND dialog) {
-    return static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCOUNT, 0, 0));
+    return shown;
 }
 
 bool enabled(HWND dialog, int id) {
@@ -96,33 +88,31 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
     SentMessages balloons(EM_SHOWBALLOONTIP);
     const bool shown = with_ctrl_k(
         [](HWND box) {
-            EXPECT_EQ(std::make_tuple(window_text(box), GetWindow(box, GW_OWNER)),
-                      std::make_tuple(wide("起きたこと"), main_window()));
-            // No level-up: its boxes are grey; the battle's and the re-move's are not.
-            EXPECT_EQ(std::make_tuple(enabled(box, IDC_HAPPENED_ALLY_HP),
-                                      enabled(box, IDC_HAPPENED_ENEMY_HP),
+            // No level-up: its boxes are grey; the re-move's are not.
+            EXPECT_EQ(std::make_tuple(window_text(box), GetWindow(box, GW_OWNER),
                                       enabled(box, IDC_HAPPENED_LEVEL_UP),
-                                      enabled(box, IDC_HAPPENED_FIRST_GROWN),
                                       enabled(box, IDC_HAPPENED_RE_MOVE),
                                       window_text(GetDlgItem(box, IDC_HAPPENED_RE_MOVE))),
-                      std::make_tuple(true, true, false, false, true, wide("見ていない")));
+                      std::make_tuple(wide("起きたこと"), main_window(), false, true,
+                                      wide("見ていない")));
             click(box, IDC_HAPPENED_SEARCH);  // nothing seen
-            type(box, IDC_HAPPENED_ALLY_HP, L"22a");
+            SetFocus(GetDlgItem(box, IDC_HAPPENED_ALLY_HP));
+            type_text(L"22a");
             click(box, IDC_HAPPENED_SEARCH);  // a balloon, and nothing searched
             ASSERT_EQ(SentMessages::seen.size(), 1u);
             EXPECT_EQ(std::make_tuple(SentMessages::seen[0].window, SentMessages::seen[0].text),
                       std::make_tuple(GetDlgItem(box, IDC_HAPPENED_ALLY_HP),
                                       wide("0から9999までの数を入れてください")));
-            EXPECT_EQ(std::make_tuple(list_count(box), default_button(box)),
-                      std::make_tuple(0, IDC_HAPPENED_SEARCH));
-            type(box, IDC_HAPPENED_ALLY_HP, L"22");
+            EXPECT_EQ(std::make_tuple(list_lines(box, {}), default_button(box)),
+                      std::make_tuple(L"0", IDC_HAPPENED_SEARCH));
+            SetDlgItemTextW(box, IDC_HAPPENED_ALLY_HP, L"22");
             SendDlgItemMessageW(box, IDC_HAPPENED_ENEMY_HP, WM_SETTEXT, 0,
                                 reinterpret_cast<LPARAM>(L"14"));
             click(box, IDC_HAPPENED_SEARCH);
-            EXPECT_EQ(std::make_tuple(list_count(box), list_line(box, 0), list_line(box, 200),
+            EXPECT_EQ(std::make_tuple(list_lines(box, {0, 200}),
                                       window_text(GetDlgItem(box, IDC_HAPPENED_COUNT))),
-                      std::make_tuple(201, L"-1  #16: 29 " + wide("→") + L" 39",
-                                      wide("ほか 1702 件"), wide("見つかった位置：1902個")));
+                      std::make_tuple(L"201|-1  #16: 29 " + wide("→ 39|ほか 1702 件"),
+                                      wide("見つかった位置：1902個")));
             click(box, IDOK);  // no line chosen: the dialog stays
             // In the list Enter is OK.
             SetFocus(GetDlgItem(box, IDC_HAPPENED_FOUND));
