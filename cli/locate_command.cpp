@@ -112,11 +112,11 @@ CommandOutput command_locate(const CommandLine& line) {
     output.json = {{"sequences", std::vector<std::int32_t>(seeds.begin(), seeds.end())},
                    {"from", lane.position},
                    {"found", nlohmann::json::array()}};
-    std::string text = "探した列：";
+    std::string text = "探した乱数列：";
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         text.append(i == 0 ? "" : " ").append(std::to_string(seeds[i]));
     }
-    text += sequences.byMarks ? "（○×に合う列）\n" : "（上のレーンの列）\n";
+    text += sequences.byMarks ? "（○×に合う乱数列）\n" : "（上のレーンの乱数列）\n";
     text += "起きたことに合う位置：";
     text += found.empty() ? "なし\n"
                           : std::to_string(found.size()) + "個（上のレーンの位置 " +

@@ -35,7 +35,7 @@ TEST(CliLocate, ListsEveryPositionFoundWithWhereTheGameStandsNow) {
         {"seedIndex": 0, "position": 3846, "offset": 3845, "next": 3867},
         {"seedIndex": 0, "position": 4419, "offset": 4418, "next": 4440}]})"));
     EXPECT_EQ(run_soramito_cli("locate " + scenario + kAllFour).out,
-              "探した列：0（上のレーンの列）\n"
+              "探した乱数列：0（上のレーンの乱数列）\n"
               "起きたことに合う位置：5個（上のレーンの位置 1 から近い順）\n"
               "#0: 1（±0）→ 今は 22\n#0: 133（+132）→ 今は 157\n#0: 1200（+1199）→ 今は 1221\n"
               "#0: 3846（+3845）→ 今は 3867\n#0: 4419（+4418）→ 今は 4440\n");
@@ -44,12 +44,12 @@ TEST(CliLocate, ListsEveryPositionFoundWithWhereTheGameStandsNow) {
     EXPECT_EQ(run_soramito_json(never),
               json::parse(R"({"sequences": [0], "from": 1, "found": []})"));
     EXPECT_EQ(run_soramito_cli(never).out,
-              "探した列：0（上のレーンの列）\n起きたことに合う位置：なし\n");
+              "探した乱数列：0（上のレーンの乱数列）\n起きたことに合う位置：なし\n");
     // The readable form shows the nearest 20 of the 21 on the marks' sequences.
     const std::string text = run_soramito_cli("locate " + scenario + kAllFour + kWorkedMarks).out;
     EXPECT_EQ(
         text.substr(0, text.find("#0: 133")),
-        "探した列：0 16 51（○×に合う列）\n"
+        "探した乱数列：0 16 51（○×に合う乱数列）\n"
         "起きたことに合う位置：21個（上のレーンの位置 1 から近い順）\n#0: 1（±0）→ 今は 22\n");
     EXPECT_EQ(text.substr(text.find("#0: 4419")), "#0: 4419（+4418）→ 今は 4440\n…ほか 1個\n");
 }

@@ -107,28 +107,30 @@ int main() {
     HWND window = window_handles().mainWindow;
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     pump_messages(200);
+    // The guide's first steps in their order. The two units, their figures as the dialog first
+    // shows them.
+    picture_dialog(IDM_STATUS, "guide-status.bmp", [](HWND dialog) {
+        choose_text(dialog, 1000, "アルト");
+        choose_text(dialog, 1100, "山賊ガロ");
+    });
     // The marks seen in the game; the second candidate goes to the upper lane, the third to
     // the lower one.
     check(type_pattern(L"xxxooxxxoxoxooxoxoox"), "typing the marks");
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 480));
     SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(484 + 48 + 8, 480));
-    picture_dialog(IDM_STATUS, "guide-status.bmp", [](HWND dialog) {
-        choose_text(dialog, 1000, "アルト");
-        choose_text(dialog, 1100, "山賊ガロ");
-    });
-    // A battle, then a level-up.
+    // A battle, then a level-up; 予測消費, which 戦闘 switches on, off again.
     picture_dialog(IDM_SEARCH_CONDITIONS, "guide-search-conditions.bmp", [](HWND dialog) {
         click(dialog, 2001);
         click(dialog, 2004);
         click(dialog, 2002);
     });
-    // The enemy falls: HP:残りn以下 with n 0.
+    // The enemy falls: HP:残りn以下 with n 0, and its 指定しない off.
     picture_dialog(IDM_BATTLE_RESULT, "guide-battle-result.bmp", [](HWND dialog) {
         choose(dialog, 1301, 2);
         SetDlgItemTextW(dialog, 1058, L"0");
         click(dialog, 2001);
     });
-    // HP, 力, 速 and 運 must grow.
+    // HP, 力, 速 and 運 must grow: 魔, 技, 守, 体 and 移 from +1 to 0.
     picture_dialog(IDM_LEVEL_UP, "guide-level-up.bmp", [](HWND dialog) {
         for (const int stat : {2, 3, 5, 6, 8}) {
             choose(dialog, 4000 + stat, 0);
