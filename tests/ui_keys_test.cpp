@@ -35,7 +35,7 @@ TEST(Keys, AreNamedAsTheMenuShowsThem) {
         seen.emplace_back(key.key, key.modifiers);
         commands.push_back(key.command);
     }
-    EXPECT_EQ(commands.size(), 31u);
+    EXPECT_EQ(commands.size(), 34u);
 }
 
 TEST(Keys, AFocusedEditBoxKeepsOnlyTheKeysLeftToIt) {

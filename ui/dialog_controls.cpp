@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/edit_commands.h"
 #include "ui/program.h"
 #include "ui/wide_text.h"
 
@@ -132,6 +133,7 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
         if (id == IDOK && !behaviour.confirm(dialog)) {
             return TRUE;
         }
+        clear_check_line();
         invalidate_owner(dialog);
         EndDialog(dialog, IDOK);
         return TRUE;

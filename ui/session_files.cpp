@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "ui/edit_commands.h"
 #include "ui/main_commands.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
@@ -63,9 +64,12 @@ void show_title(HWND window) {
 }
 
 // After the state became another session: the pattern box shows its marks, the items that need
-// a unit follow its ally, the title its file, and the table of results has none yet.
+// a unit follow its ally, the title its file, the table of results has none yet, and nothing is
+// there to undo.
 void show_session(HWND window) {
     const AppState& state = app_state();
+    forget_undo_steps();
+    clear_check_line();
     SetWindowTextW(window_handles().markEdit, wide_from_shift_jis(state.markText).text);
     enable_unit_items(window, ally_is_set(state));
     show_title(window);
