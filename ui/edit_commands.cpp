@@ -13,6 +13,7 @@ namespace {
 
 struct EditState {
     UndoHistory steps;
+    bool inStep;  // a change runs as a step: one inside it is part of it
     std::string checkLine;
 };
 
@@ -43,8 +44,18 @@ void enable(HWND window, int item, bool enabled) {
 }  // namespace
 
 void take_undo_step(const std::function<void()>& change) {
+    EditState& edit = edit_state();
+    // A tool window's button pressed while a dialog is open belongs to the dialog's step.
+    if (edit.inStep) {
+        change();
+        return;
+    }
     handle_mark_timer(window_handles().mainWindow);
-    change_as_one_step(edit_state().steps, app_state(), change);
+    edit.inStep = true;
+    change_as_one_step(edit.steps, app_state(), change);
+    edit.inStep = false;
+    // The change redrew the window before it became a step.
+    show_edit_items(window_handles().mainWindow);
 }
 
 void forget_undo_steps() {

@@ -10,7 +10,7 @@
 
 // Runs change as one step of 元に戻す: what the session held before it is kept, when change
 // changed it; the pattern box is read first, so that the step holds what it shows. A command
-// that changes the session wraps itself in this.
+// that changes the session wraps itself in this; a step taken inside another is part of it.
 void take_undo_step(const std::function<void()>& change);
 
 // 新規 and 開く: undo never mixes two sessions.

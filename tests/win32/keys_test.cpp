@@ -81,7 +81,7 @@ std::wstring effect_of(const std::function<void()>& act) {
 // What each command does from the session above; a file dialog's caption is the system's.
 const std::map<int, std::wstring>& expected_effects() {
     static const std::map<int, std::wstring> effects = {
-        {IDM_FILE_NEW, L"lanes:0/1 0/1;unset;"},
+        {IDM_FILE_NEW, wide("box:ソラミト;")},  // the save question, answered キャンセル
         {IDM_FILE_OPEN, L"box:*"},
         {IDM_FILE_SAVE, L"box:*"},
         {IDM_FILE_SAVE_AS, L"box:*"},
