@@ -9,7 +9,7 @@ seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 for target in pattern_fuzz unit_entry_fuzz unit_file_fuzz growth_file_fuzz scenario_fuzz \
-              simulation_fuzz; do
+              roster_fuzz simulation_fuzz; do
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   mkdir -p "$corpus" "$findings"

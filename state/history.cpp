@@ -14,6 +14,12 @@ void append_history(History& history, const HistoryEntry& entry) {
     history.entries[history.count++] = entry;
 }
 
+bool same_history(const History& a, const History& b) {
+    const int count = std::clamp(a.count, 0, kHistoryCapacity);
+    return a.count == b.count &&
+           std::equal(a.entries.begin(), a.entries.begin() + count, b.entries.begin());
+}
+
 std::string history_line(const HistoryEntry& entry) {
     char head[64];
     std::snprintf(head, sizeof head, "#%02d %d→%d（%d個）", entry.seedIndex, entry.position,

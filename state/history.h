@@ -33,5 +33,8 @@ struct History {
 
 void append_history(History& history, const HistoryEntry& entry);
 
+// The same entries in the same order.
+bool same_history(const History& a, const History& b);
+
 // One entry as the record lists it (Shift-JIS): "#00 1→12（11個） 戦闘 味方40→40 敵40→0".
 std::string history_line(const HistoryEntry& entry);

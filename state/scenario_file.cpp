@@ -401,7 +401,8 @@ ordered_json action_json(const Action& action, const TextCodec& codec) {
             {"booksHeld", action.booksHeld}};
 }
 
-// The line and character at which the parser stopped, having read byte bytes (counted from 1).
+}  // namespace
+
 ScenarioFault where_reading_stopped(const std::string& text, std::size_t byte) {
     ScenarioFault fault{.kind = ScenarioFaultKind::kBadJson, .line = 1};
     const std::size_t read = std::min(byte, text.size());
@@ -416,8 +417,6 @@ ScenarioFault where_reading_stopped(const std::string& text, std::size_t byte) {
     fault.column = std::max(fault.column, 1);
     return fault;
 }
-
-}  // namespace
 
 void check_mark_text_length(std::size_t bytes, const std::string& what) {
     check_mark_bytes(bytes, what, what);

@@ -42,6 +42,10 @@ struct ScenarioError : std::runtime_error {
     ScenarioFault fault;
 };
 
+// A JSON text that does not parse: where the parser stopped, having read byte bytes (counted from
+// 1), as the line and the character of the fault. The window's other files of JSON say it alike.
+ScenarioFault where_reading_stopped(const std::string& text, std::size_t byte);
+
 // Refuses a pattern longer than the 499 bytes the pattern box is read with, naming what: the
 // marks past them would be left out without a word.
 void check_mark_text_length(std::size_t bytes, const std::string& what);

@@ -225,7 +225,9 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAndEveryFigure) {
         const DialogView shown = as_shown(status_view(state));
         std::string factors;
         for (const int list : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
-            factors += status_unit_shown(state, control_in(shown, list), false).front().text + "|";
+            factors +=
+                status_unit_shown(state, Roster{}, control_in(shown, list), false).front().text +
+                "|";
         }
         EXPECT_EQ(std::make_tuple(control_in(shown, IDC_STATUS_ALLY_LIST).selection,
                                   control_in(shown, IDC_STATUS_ENEMY_LIST).selection, factors),
@@ -254,11 +256,12 @@ TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
     AppState& state = named_units();
     state.enemy.followUpCritFactor = 9;
     // The boxes set, "id:checked", after the factor label.
-    const auto set_boxes = [&state](int listId, const char* text, int entry) {
+    Roster roster;
+    const auto set_boxes = [&state, &roster](int listId, const char* text, int entry) {
         ControlView list{listId, ControlKind::kList, text};
         list.selection = entry;
         std::string boxes;
-        for (const ControlView& c : status_unit_shown(state, list, true)) {
+        for (const ControlView& c : status_unit_shown(state, roster, list, true)) {
             boxes += c.kind == ControlKind::kCheck
                          ? std::to_string(c.id) + ":" + (c.checked ? "1" : "0") + " "
                          : c.text + " ";
@@ -273,6 +276,18 @@ TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
               "1110:0 1111:0 1112:0 1113:0 1114:0 1115:1 ");
     // Nothing chosen: the unit's own factor, and no box changes.
     EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "", -1), "追撃必殺係数:9 ");
+    // An ally the roster keeps: every figure and every skill box as kept; enemies are not kept.
+    CombatantState kept = make_unit("abc", 2, {kSkillBrave, kSkillSleep},
+                                    {11, 12, 13, 14, 15, 16, 17, 18, -999, 9999});
+    confirm_in_roster(roster, kept);
+    std::strcpy(kept.name, "E2");
+    confirm_in_roster(roster, kept);
+    EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
+              "追撃必殺係数:2 11 12 13 14 15 16 17 18 -999 9999 1001:0 1002:0 1003:0 1004:0 "
+              "1005:0 1006:0 1007:0 1008:0 1009:1 1010:0 1011:0 1012:0 1013:0 1014:1 ");
+    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1),
+              "追撃必殺係数:5 1101:0 1102:0 1103:0 1104:0 1105:0 1106:0 1107:0 1108:0 1109:0 "
+              "1110:0 1111:0 1112:0 1113:0 1114:0 1115:1 ");
 }
 
 TEST(NumberBoxes, AreReadWholeWithFullWidthDigits) {

@@ -35,7 +35,7 @@ TEST(Keys, AreNamedAsTheMenuShowsThem) {
         seen.emplace_back(key.key, key.modifiers);
         commands.push_back(key.command);
     }
-    EXPECT_EQ(commands.size(), 32u);
+    EXPECT_EQ(commands.size(), 35u);
 }
 
 TEST(Keys, AFocusedEditBoxKeepsOnlyTheKeysLeftToIt) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/edit_commands.h"
 #include "ui/program.h"
 #include "ui/wide_text.h"
 
@@ -129,6 +130,8 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
     }
     const int id = LOWORD(wParam);
     if (id == IDOK || (id == IDCANCEL && behaviour.cancelEndsAsOk)) {
+        // Cleared first: an OK that does 実行 (起きたこと's) brings its own line.
+        clear_check_line();
         if (id == IDOK && !behaviour.confirm(dialog)) {
             return TRUE;
         }

@@ -7,6 +7,7 @@
 #include "state/app_state.h"
 #include "ui/dialog_view.h"
 #include "ui/locate_form.h"
+#include "ui/roster.h"
 
 // What the dialogs show and what their OKs do to the state, as plain functions. Each
 // dialog's view is what its controls show at its opening; its form is what its OK reads from the
@@ -34,8 +35,10 @@ DialogView status_view(const AppState& state);
 
 // What a unit list shows, read back, gives its side: the factor label (the chosen row's, or the
 // unit's own with nothing chosen) and, once the player has changed the unit, the boxes that
-// follow the unit set from the row; 反撃 stays the player's.
-DialogView status_unit_shown(const AppState& state, const ControlView& list, bool changed);
+// follow the unit set from the row; 反撃 stays the player's. An ally the roster keeps brings
+// back all its figures and skill boxes instead.
+DialogView status_unit_shown(const AppState& state, const Roster& roster, const ControlView& list,
+                             bool changed);
 
 struct StatusForm {
     std::string allyName;  // the name list 1000 shows (Shift-JIS), empty with nothing chosen

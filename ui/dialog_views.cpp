@@ -110,7 +110,8 @@ DialogView status_view(const AppState& state) {
     return view;
 }
 
-DialogView status_unit_shown(const AppState& state, const ControlView& list, bool changed) {
+DialogView status_unit_shown(const AppState& state, const Roster& roster, const ControlView& list,
+                             bool changed) {
     const bool ally = list.id == IDC_STATUS_ALLY_LIST;
     const int offset = ally ? 0 : kEnemy;
     const int row = list.selection < 0 ? -1
@@ -125,6 +126,17 @@ DialogView status_unit_shown(const AppState& state, const ControlView& list, boo
         label(IDC_STATUS_FACTOR + offset,
               factor_text(unit != nullptr ? unit->followUpCritFactor : own.followUpCritFactor))};
     if (!changed || unit == nullptr) {
+        return view;
+    }
+    const CombatantState* kept = ally ? roster_entry(roster, list.text) : nullptr;
+    if (kept != nullptr) {
+        for (int i = 0; i < kFigureBoxCount; ++i) {
+            view.push_back(ControlView{IDC_STATUS_FIRST_FIGURE + i, ControlKind::kFigureList,
+                                       std::to_string(kept->*kFigureBoxes[i].field)});
+        }
+        for (int i = 0; i < kAllySkillBoxes; ++i) {
+            view.push_back(check(IDC_STATUS_FIRST_SKILL + i, kept->skills[i] == 1));
+        }
         return view;
     }
     for (int i = 0; i < (ally ? kAllySkillBoxes : kEnemySkillBoxes); ++i) {

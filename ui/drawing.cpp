@@ -316,7 +316,8 @@ int scale_from_dpi(int value, int dpi) {
     return static_cast<int>((scaled >= 0 ? scaled + dpi / 2 : scaled - dpi / 2) / dpi);
 }
 
-void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list) {
+void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list,
+                               std::string_view checkLine) {
     list.count = 0;
     list.textUsed = 0;
     list.dropped = false;
@@ -326,6 +327,10 @@ void build_main_window_drawing(const AppState& state, int clientWidth, DrawList&
     painter.rectangle(-1, -1, 801, 601);
     for (int k = 0; k < kLaneCount; ++k) {
         draw_lane(painter, state, k);
+    }
+    if (!checkLine.empty()) {
+        painter.text(kCheckLineLeft, kCheckLineTop, checkLine.data(),
+                     static_cast<int>(checkLine.size()));
     }
     draw_panels(painter, state);
     draw_candidates(painter, state);

@@ -63,8 +63,15 @@ constexpr int kLanesBottom = 172;
 int scale_to_dpi(int value, int dpi);
 int scale_from_dpi(int value, int dpi);
 
-// clientWidth: the width of the window's client area at 96 dpi, where the texts wrap.
-void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list);
+// Where the line after a level-up stands: on a line of its own between the lanes and the panels
+// (96 dpi, client coordinates).
+constexpr int kCheckLineLeft = 2;
+constexpr int kCheckLineTop = 174;
+
+// clientWidth: the width of the window's client area at 96 dpi, where the texts wrap. checkLine
+// (Shift-JIS): after a level-up, the figures the player is to check; empty for none.
+void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list,
+                               std::string_view checkLine = {});
 
 // Every coordinate, the fonts' height and the pens' width of a list made for 96 dpi, for dpi.
 void scale_drawing(DrawList& list, int dpi);

@@ -5,6 +5,7 @@
 #include "ui/dialog_controls.h"
 #include "ui/dialog_forms.h"
 #include "ui/dialogs.h"
+#include "ui/edit_commands.h"
 #include "ui/locate_form.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
@@ -67,12 +68,14 @@ void search(HWND dialog) {
 bool confirm(HWND dialog) {
     const int line =
         static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
+    const CombatantState acting = app_state().ally;
     const LocatedAdvance advance = advance_from_located(app_state(), last_answer(), line);
     if (advance.refusal != LocatedRefusal::kNone) {
         say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),
             MB_OK | MB_ICONINFORMATION);
         return false;
     }
+    follow_advance(acting, advance.report);
     return true;
 }
 

@@ -14,6 +14,10 @@ constexpr KeyCommand kKeys[] = {
     {'S', kKeyCtrl, IDM_FILE_SAVE, false},
     {'F', kKeyCtrl, IDC_SEARCH, false},
     {'L', kKeyCtrl, IDC_RESULTS, false},
+    {kKeyEnter, kKeyCtrl, IDM_ADVANCE, false},
+    // In an edit box they undo and redo its typing.
+    {'Z', kKeyCtrl, IDM_UNDO, true},
+    {'Y', kKeyCtrl, IDM_REDO, true},
     {'K', kKeyCtrl, IDM_HAPPENED, false},
     {kKeyLeft, kKeyAlt, IDC_LANE0_BACK, false},
     {kKeyRight, kKeyAlt, IDC_LANE0_FORWARD, false},

@@ -7,16 +7,20 @@
 #include "data/file_problems.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
+#include "ui/child_controls.h"
 #include "ui/dpi.h"
 #include "ui/drawing.h"
+#include "ui/edit_commands.h"
 #include "ui/keyboard.h"
 #include "ui/locate_form.h"
 #include "ui/main_commands.h"
 #include "ui/message_box.h"
 #include "ui/plan_window.h"
 #include "ui/program.h"
+#include "ui/record_window.h"
 #include "ui/resource.h"
 #include "ui/results_window.h"
+#include "ui/roster_file.h"
 #include "ui/run_marker_file.h"
 #include "ui/session.h"
 #include "ui/session_files.h"
@@ -30,36 +34,6 @@ constexpr char kFontFace[] = "ＭＳ ゴシック";
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
 constexpr UINT kMarkPollMilliseconds = 100;
-
-struct ChildControl {
-    int id;
-    bool edit;
-    const char* text;
-    int x;
-    int y;
-    int width;
-    int height;
-};
-
-// In the order Tab moves through them: the reading order, lane 0's buttons and box, lane 1's,
-// the search's buttons, then the pattern box.
-const ChildControl kChildControls[] = {
-    {IDC_LANE0_BACK, false, "←", 200, 0, 25, 20},
-    {IDC_LANE0_FORWARD, false, "→", 230, 0, 25, 20},
-    {IDC_LANE0_SEED_UP, false, "↑", 300, 0, 20, 20},
-    {IDC_LANE0_SEED_DOWN, false, "↓", 325, 0, 20, 20},
-    {IDC_LANE0_POSITION, true, "", 380, 0, 40, 22},
-    {IDC_LANE0_JUMP, false, "移動", 424, 1, 40, 20},
-    {IDC_LANE1_BACK, false, "←", 200, 92, 25, 20},
-    {IDC_LANE1_FORWARD, false, "→", 230, 92, 25, 20},
-    {IDC_LANE1_SEED_UP, false, "↑", 300, 92, 20, 20},
-    {IDC_LANE1_SEED_DOWN, false, "↓", 325, 92, 20, 20},
-    {IDC_LANE1_POSITION, true, "", 380, 92, 40, 22},
-    {IDC_LANE1_JUMP, false, "移動", 424, 93, 40, 20},
-    {IDC_SEARCH, false, "検索", 460, 292, 40, 20},
-    {IDC_RESULTS, false, "一覧", 505, 292, 40, 20},
-    {IDC_MARK_EDIT, true, "", 500, 450, 200, 22},
-};
 
 HFONT create_font(bool underline, int dpi) {
     const WideText face = wide_from_shift_jis(kFontFace);
@@ -98,7 +72,7 @@ void set_edit_fonts() {
 
 void create_child_controls(HWND window) {
     WindowHandles& handles = window_handles();
-    for (const ChildControl& control : kChildControls) {
+    for (const ChildControl& control : child_controls()) {
         const WideText text = wide_from_shift_jis(control.text);
         const DWORD style = control.edit
                                 ? WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL
@@ -138,7 +112,7 @@ void follow_dpi(HWND window, int dpi, const RECT& suggested) {
     create_drawing_objects(dpi);
     set_edit_fonts();
     delete_drawing_objects(old);
-    for (const ChildControl& control : kChildControls) {
+    for (const ChildControl& control : child_controls()) {
         const RECT at = child_rectangle(control, dpi);
         SetWindowPos(GetDlgItem(window, control.id), nullptr, at.left, at.top, at.right, at.bottom,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -223,6 +197,7 @@ void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     set_condition_defaults(state);
     enable_unit_items(window, false);
     DragAcceptFiles(window, TRUE);
+    load_kept_roster();
     open_start_up_session(window, fileToOpen);
 }
 
@@ -384,6 +359,7 @@ void enable_unit_items(HWND window, bool enabled) {
     for (const int item : kItemsNeedingAUnit) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
+    show_edit_items(window);
     enable_happened_item(window);
 }
 
@@ -397,5 +373,7 @@ void invalidate_window(HWND window) {
     // session, brought another plan.
     follow_main_window();
     show_plan_steps();
+    show_record();
+    show_edit_items(window_handles().mainWindow);
     show_session_title();
 }

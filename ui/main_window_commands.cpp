@@ -4,10 +4,12 @@
 #include "ui/dialog_controls.h"
 #include "ui/dialogs.h"
 #include "ui/drawing.h"
+#include "ui/edit_commands.h"
 #include "ui/main_commands.h"
 #include "ui/number_boxes.h"
 #include "ui/plan_window.h"
 #include "ui/program.h"
+#include "ui/record_window.h"
 #include "ui/resource.h"
 #include "ui/results_window.h"
 #include "ui/wide_text.h"
@@ -32,9 +34,8 @@ void jump(HWND window, int lane) {
     }
 }
 
-}  // namespace
-
-void handle_main_command(HWND window, int id) {
+// A command of the main window's besides 元に戻す and やり直し.
+void run_main_command(HWND window, int id) {
     AppState& state = app_state();
     if (id >= IDC_LANE0_FORWARD && id <= IDC_LANE1_SEED_DOWN) {
         if (move_lane(state, id)) {
@@ -47,6 +48,10 @@ void handle_main_command(HWND window, int id) {
         }
     } else if (id == IDC_RESULTS) {
         show_results_window(window);
+    } else if (id == IDM_ADVANCE) {
+        advance_past_lane_zero(window);
+    } else if (id == IDM_RECORD) {
+        show_record_window(window);
     } else if (id == IDM_PLAN) {
         if (ally_is_set(state)) {
             show_plan_window(window);
@@ -62,6 +67,19 @@ void handle_main_command(HWND window, int id) {
     }
 }
 
+}  // namespace
+
+void handle_main_command(HWND window, int id) {
+    if (id == IDM_UNDO) {
+        undo_step(window);
+    } else if (id == IDM_REDO) {
+        redo_step(window);
+    } else {
+        // A dialog is one step however many times it stores.
+        take_undo_step([window, id] { run_main_command(window, id); });
+    }
+}
+
 void handle_mark_timer(HWND window) {
     // One character more than counts, so that a text longer than is read shows.
     char text[2 * kMarkTextCapacity + 1];
@@ -74,8 +92,12 @@ void handle_mark_timer(HWND window) {
 void handle_candidate_click(HWND window, int lane, LPARAM point) {
     // The click areas are laid out at 96 dpi, as the drawing is.
     const int dpi = window_handles().dpi;
-    if (click_candidate(app_state(), lane, scale_from_dpi(GET_X_LPARAM(point), dpi),
-                        scale_from_dpi(GET_Y_LPARAM(point), dpi))) {
+    bool moved = false;
+    take_undo_step([&] {
+        moved = click_candidate(app_state(), lane, scale_from_dpi(GET_X_LPARAM(point), dpi),
+                                scale_from_dpi(GET_Y_LPARAM(point), dpi));
+    });
+    if (moved) {
         invalidate_window(window);
     }
 }

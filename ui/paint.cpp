@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "ui/drawing.h"
+#include "ui/edit_commands.h"
 #include "ui/program.h"
 #include "ui/wide_text.h"
 
@@ -56,7 +57,8 @@ void paint_main_window(HWND window) {
     GetClientRect(window, &client);
     // Laid out at 96 dpi, then scaled to the window's, for which its fonts and pens were made.
     const int dpi = window_handles().dpi;
-    build_main_window_drawing(app_state(), scale_from_dpi(client.right - client.left, dpi), list);
+    build_main_window_drawing(app_state(), scale_from_dpi(client.right - client.left, dpi), list,
+                              check_line());
     scale_drawing(list, dpi);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);

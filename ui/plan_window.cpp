@@ -4,6 +4,7 @@
 
 #include "ui/dpi.h"
 #include "ui/drawing.h"
+#include "ui/edit_commands.h"
 #include "ui/message_box.h"
 #include "ui/plan_steps.h"
 #include "ui/program.h"
@@ -81,7 +82,8 @@ void press(int index) {
     if (button == PlanButton::kClear && !clear_confirmed()) {
         return;
     }
-    const PlanEdit edit = press_plan_button(state, button, selected_step());
+    PlanEdit edit{};
+    take_undo_step([&] { edit = press_plan_button(state, button, selected_step()); });
     if (edit.changed) {
         fill_list(edit.selected);
         invalidate_window(window_handles().mainWindow);

@@ -20,7 +20,12 @@
 #define IDM_BATTLE_RESULT 40014
 #define IDM_LEVEL_UP 40015
 #define IDM_PLAN 40016
+// 実行 is the command of the menu item and of the button beside 一覧.
+#define IDM_ADVANCE 40030
+#define IDM_UNDO 40031
+#define IDM_REDO 40032
 #define IDM_HAPPENED 40033
+#define IDM_RECORD 40034
 // Lane 0 (lane 1) on the n-th entry of the candidates' line: IDM_LANE0_ENTRY + n - 1.
 #define IDM_LANE0_ENTRY 40040
 #define IDM_LANE1_ENTRY 40050

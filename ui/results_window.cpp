@@ -10,6 +10,7 @@
 #include "text/text_encoding.h"
 #include "ui/dpi.h"
 #include "ui/drawing.h"
+#include "ui/edit_commands.h"
 #include "ui/main_commands.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
@@ -203,7 +204,11 @@ void act_on_row() {
         return;
     }
     const std::int32_t row = table.order[static_cast<std::size_t>(shownRow)];
-    if (put_lane_at(app_state(), 0, table.positions[static_cast<std::size_t>(row)])) {
+    bool moved = false;
+    take_undo_step([&] {
+        moved = put_lane_at(app_state(), 0, table.positions[static_cast<std::size_t>(row)]);
+    });
+    if (moved) {
         invalidate_window(window_handles().mainWindow);
     }
 }

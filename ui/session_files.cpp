@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <memory>
+
+#include "ui/edit_commands.h"
 #include "ui/main_commands.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
@@ -10,6 +13,7 @@
 #include "ui/safe_file.h"
 #include "ui/scenario_fault_words.h"
 #include "ui/session.h"
+#include "ui/undo_history.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -20,7 +24,11 @@ struct SessionFile {
     bool ready;  // the start-up files were read: only then is there a session to keep
     std::wstring path;
     SessionBaseline baseline;
-    std::string lastWritten;  // the last session as this run last wrote it
+    // The baseline, and the last session as this run last wrote it, as the state's members: after
+    // every change the title and the one-second timer compare these, not a session's text, which
+    // a full record makes 320 KB to write.
+    std::unique_ptr<SessionSnapshot> baselineState;
+    std::unique_ptr<SessionSnapshot> lastWrittenState;
     std::wstring startUpMessage;
 };
 
@@ -32,10 +40,13 @@ SessionFile& session_file() {
 constexpr wchar_t kJsonFilter[] = L"JSON (*.json)\0*.json\0";
 constexpr UINT kLastSessionMilliseconds = 1000;
 
-void write_last_session(const std::string& text) {
-    if (session_file().ready && write_kept_file(L"last-session.json", text)) {
-        session_file().lastWritten = text;
-    }
+bool write_last_session(const std::string& text) {
+    return session_file().ready && write_kept_file(L"last-session.json", text);
+}
+
+// The state as it stands, which the text written or taken as the baseline is.
+std::unique_ptr<SessionSnapshot> snapshot_now() {
+    return std::make_unique<SessionSnapshot>(take_snapshot(app_state()));
 }
 
 // What is saved is what the pattern box shows, not what the timer read last.
@@ -53,9 +64,9 @@ std::wstring window_text_of(HWND window) {
 
 void show_title(HWND window) {
     const SessionFile& file = session_file();
-    const std::wstring title =
-        window_title(file.baseline.fileOpen ? file_name_of(file.path) : L"",
-                     session_changed(file.baseline, session_text(app_state())));
+    const std::wstring title = window_title(
+        file.baseline.fileOpen ? file_name_of(file.path) : L"",
+        file.baselineState != nullptr && !same_session(*file.baselineState, app_state()));
     // Set only when it changes: the title is refreshed after every change to the session.
     if (window_text_of(window) != title) {
         SetWindowTextW(window, title.c_str());
@@ -63,9 +74,12 @@ void show_title(HWND window) {
 }
 
 // After the state became another session: the pattern box shows its marks, the items that need
-// a unit follow its ally, the title its file, and the table of results has none yet.
+// a unit follow its ally, the title its file, the table of results has none yet, and nothing is
+// there to undo.
 void show_session(HWND window) {
     const AppState& state = app_state();
+    forget_undo_steps();
+    clear_check_line();
     SetWindowTextW(window_handles().markEdit, wide_from_shift_jis(state.markText).text);
     enable_unit_items(window, ally_is_set(state));
     show_title(window);
@@ -79,6 +93,7 @@ void take_as_baseline(const std::wstring& path, const std::string& text) {
     file.path = path;
     file.baseline.fileOpen = !path.empty();
     file.baseline.text = text;
+    file.baselineState = snapshot_now();
 }
 
 // The session in bytes, or why it is none in the player's words.
@@ -228,8 +243,8 @@ void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
     restore_last_session(window);
     // What the start leaves needs no writing: the last session, or a fresh one, which an absent
     // last session gives too.
-    file.lastWritten = session_text(app_state());
-    take_as_baseline(L"", file.lastWritten);
+    file.lastWrittenState = snapshot_now();
+    take_as_baseline(L"", session_text(app_state()));
     show_session(window);
     std::wstring why;
     if (!fileToOpen.empty() && !open_as_session(window, fileToOpen, why)) {
@@ -308,12 +323,15 @@ bool close_session(HWND window) {
 }
 
 void save_last_session() {
-    write_last_session(current_session_text());
+    if (write_last_session(current_session_text())) {
+        session_file().lastWrittenState = snapshot_now();
+    }
 }
 
 void keep_last_session() {
     const SessionFile& file = session_file();
-    if (file.ready && session_text(app_state()) != file.lastWritten) {
+    if (file.ready &&
+        (file.lastWrittenState == nullptr || !same_session(*file.lastWrittenState, app_state()))) {
         save_last_session();
     }
 }

@@ -6,6 +6,7 @@
 #include "ui/number_boxes.h"
 #include "ui/program.h"
 #include "ui/resource.h"
+#include "ui/roster_file.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ namespace {
 void show_unit(HWND dialog, int listId, bool changed) {
     DialogView list{ControlView{listId, ControlKind::kList}};
     read_controls(dialog, list);
-    show_controls(dialog, status_unit_shown(app_state(), list.front(), changed));
+    show_controls(dialog, status_unit_shown(app_state(), kept_roster(), list.front(), changed));
 }
 
 void open(HWND dialog) {
@@ -30,6 +31,7 @@ bool confirm(HWND dialog) {
         return false;
     }
     apply_status_form(app_state(), status_form(shown));
+    confirm_in_kept_roster(app_state().ally);
     enable_unit_items(GetWindow(dialog, GW_OWNER), true);
     return true;
 }

@@ -58,15 +58,15 @@ std::vector<int> visited(int presses, unsigned modifiers) {
 TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     // The focus starts in the pattern box; Tab goes round the controls in reading order.
     EXPECT_EQ(focused_id(), IDC_MARK_EDIT);
-    const std::vector<int> order = {IDC_LANE0_BACK,      IDC_LANE0_FORWARD,  IDC_LANE0_SEED_UP,
-                                    IDC_LANE0_SEED_DOWN, IDC_LANE0_POSITION, IDC_LANE0_JUMP,
-                                    IDC_LANE1_BACK,      IDC_LANE1_FORWARD,  IDC_LANE1_SEED_UP,
-                                    IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION, IDC_LANE1_JUMP,
-                                    IDC_SEARCH,          IDC_RESULTS,        IDC_MARK_EDIT};
-    EXPECT_EQ(visited(15, 0), order);
+    const std::vector<int> order = {
+        IDC_LANE0_BACK,     IDC_LANE0_FORWARD,   IDC_LANE0_SEED_UP,  IDC_LANE0_SEED_DOWN,
+        IDC_LANE0_POSITION, IDC_LANE0_JUMP,      IDC_LANE1_BACK,     IDC_LANE1_FORWARD,
+        IDC_LANE1_SEED_UP,  IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION, IDC_LANE1_JUMP,
+        IDC_SEARCH,         IDC_RESULTS,         IDM_ADVANCE,        IDC_MARK_EDIT};
+    EXPECT_EQ(visited(16, 0), order);
     std::vector<int> back(order.rbegin() + 1, order.rend());
     back.push_back(IDC_MARK_EDIT);
-    EXPECT_EQ(visited(15, kKeyShift), back);
+    EXPECT_EQ(visited(16, kKeyShift), back);
     // The marks typed, Ctrl+1 for the first candidate, Ctrl+F: the results the command line gives
     // from sequence 0 at 21, where the lane stands.
     type_text(wide("×××○○×××○×○×○○×○×○○×"));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
+#include "ui/edit_commands.h"
 #include "ui/program.h"
 #include "ui/resource.h"
 #include "ui/session.h"
@@ -31,12 +32,13 @@ HWND tool_window(const wchar_t* className) {
     return FindWindowW(className, nullptr);
 }
 
-// The session above, no tool window shown, the focus in the pattern box.
+// The session above with nothing to undo, no tool window shown, the focus in the pattern box.
 void start_over() {
     open_session(app_state(), reinterpret_cast<const char*>(kSession));
     EXPECT_TRUE(type_pattern(wide(app_state().markText)));
+    forget_undo_steps();
     enable_unit_items(main_window(), true);
-    for (const wchar_t* name : {L"SoramitoResults", L"SoramitoPlan"}) {
+    for (const wchar_t* name : {L"SoramitoResults", L"SoramitoPlan", L"SoramitoRecord"}) {
         ShowWindow(tool_window(name), SW_HIDE);
     }
     SetActiveWindow(main_window());
@@ -71,6 +73,7 @@ std::wstring effect_of(const std::function<void()>& act) {
     effect += s.searchBasis.made ? L"search;" : L"";
     effect += shown(L"SoramitoResults") ? L"results;" : L"";
     effect += shown(L"SoramitoPlan") ? L"plan;" : L"";
+    effect += shown(L"SoramitoRecord") ? L"record;" : L"";
     effect += ally_is_set(s) ? L"" : L"unset;";
     return effect;
 }
@@ -91,6 +94,11 @@ const std::map<int, std::wstring>& expected_effects() {
         {IDM_HAPPENED, wide("box:起きたこと;")},
         {IDC_SEARCH, L"search;"},
         {IDC_RESULTS, L"results;"},
+        // 実行 moves lane 0 past the battle's 11 values; nothing is there to undo or redo.
+        {IDM_ADVANCE, L"lanes:17/41 5/100;"},
+        {IDM_UNDO, L""},
+        {IDM_REDO, L""},
+        {IDM_RECORD, L"record;"},
         {IDC_LANE0_BACK, L"lanes:17/29 5/100;"},
         {IDC_LANE0_FORWARD, L"lanes:17/31 5/100;"},
         {IDC_LANE0_SEED_UP, L"lanes:18/30 5/100;"},

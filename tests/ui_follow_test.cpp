@@ -1,0 +1,311 @@
+// Following the game in the window: the line after a level-up, the 実行 button's place, 元に戻す
+// and やり直し over what the session holds, and the roster of allies.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "text/scenario_codec.h"
+#include "text/text_encoding.h"
+#include "ui/child_controls.h"
+#include "ui/dialog_forms.h"
+#include "ui/drawing.h"
+#include "ui/main_commands.h"
+#include "ui/plan_steps.h"
+#include "ui/resource.h"
+#include "ui/roster.h"
+#include "ui/scenario_fault_words.h"
+#include "ui/session.h"
+#include "ui/undo_history.h"
+#include "worked_units.h"
+
+namespace {
+
+struct Box {
+    int left, top, right, bottom;
+};
+
+bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Where a step draws: a text 8 pixels a byte and 16 high, a rectangle and a text in a rectangle
+// where they are given.
+Box box_of(const DrawList& list, const DrawStep& step) {
+    if (step.kind == DrawKind::kText) {
+        const int width = 8 * static_cast<int>(step_text(list, step).size());
+        return {step.left, step.top, step.left + width, step.top + 16};
+    }
+    return {step.left, step.top, step.right, step.bottom};
+}
+
+TEST(CheckLine, StandsOnALineOfItsOwnEvenAtItsLongest) {
+    // Everything the window draws at once: both units with every skill, every event, a plan's
+    // steps in both lanes, candidates, results and the advice under them.
+    AppState& state = status_set_state();
+    state.ally.skills.fill(1);
+    state.enemy.skills.fill(1);
+    std::tie(state.eventSwitches, state.predictSwitch) = std::pair(EventSwitches{1, 1, 1, 1}, 1);
+    state.plan.stepCount = 2;
+    state.plan.steps[0] = state.plan.steps[1] = state;
+    rerun_both_lanes(state);
+    refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
+    search_from_lane_zero(state);
+    const std::string longest = figures_to_check_line(0x1FF);
+    EXPECT_EQ(
+        longest,
+        "力 魔 技 速 守 体 運 が上がりました：攻撃・命中・必殺・攻速・防御を確かめてください");
+    static DrawList list;
+    build_main_window_drawing(state, 784, list, longest);
+    ASSERT_FALSE(list.dropped);
+    int found = -1;
+    for (int i = 0; i < list.count; ++i) {
+        found = step_text(list, list.steps[i]) == longest ? i : found;
+    }
+    ASSERT_GE(found, 0);
+    const Box line = box_of(list, list.steps[found]);
+    EXPECT_EQ(std::make_tuple(line.left, line.top, line.right), std::make_tuple(2, 174, 666));
+    // The first step is the white of the whole window.
+    for (int i = 1; i < list.count; ++i) {
+        EXPECT_TRUE(i == found || !overlap(line, box_of(list, list.steps[i])))
+            << i << " " << step_text(list, list.steps[i]);
+    }
+    for (const ChildControl& control : child_controls()) {
+        const Box at{control.x, control.y, control.x + control.width, control.y + control.height};
+        EXPECT_FALSE(overlap(line, at)) << control.id;
+    }
+    // Without a level-up there is no line.
+    build_main_window_drawing(state, 784, list);
+    for (int i = 0; i < list.count; ++i) {
+        EXPECT_NE(list.steps[i].top, kCheckLineTop) << step_text(list, list.steps[i]);
+    }
+}
+
+TEST(ChildControls, TheAdvanceButtonFollowsTheResultsButtonAndNothingOverlaps) {
+    const auto controls = child_controls();
+    const auto results = std::find_if(controls.begin(), controls.end(),
+                                      [](const ChildControl& c) { return c.id == IDC_RESULTS; });
+    ASSERT_NE(results + 1, controls.end());
+    const ChildControl& advance = *(results + 1);
+    EXPECT_EQ(std::make_tuple(advance.id, std::string(advance.text), advance.width, advance.height,
+                              advance.y),
+              std::make_tuple(IDM_ADVANCE, std::string("実行"), results->width, results->height,
+                              results->y));
+    for (const int dpi : {96, 144}) {
+        const auto scaled = [dpi](const ChildControl& c) {
+            return Box{scale_to_dpi(c.x, dpi), scale_to_dpi(c.y, dpi),
+                       scale_to_dpi(c.x, dpi) + scale_to_dpi(c.width, dpi),
+                       scale_to_dpi(c.y, dpi) + scale_to_dpi(c.height, dpi)};
+        };
+        for (std::size_t a = 0; a < controls.size(); ++a) {
+            for (std::size_t b = a + 1; b < controls.size(); ++b) {
+                EXPECT_FALSE(overlap(scaled(controls[a]), scaled(controls[b])))
+                    << dpi << ": " << controls[a].id << " " << controls[b].id;
+            }
+        }
+    }
+}
+
+// The worked battle on sequence 0, with marks typed.
+AppState& battle_state() {
+    AppState& state = status_set_state();
+    apply_search_conditions(state, {{false, true, false, false}, false});
+    refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
+    return state;
+}
+
+TEST(Undo, StepsBackAndOnThroughTheSameSessions) {
+    AppState& state = battle_state();
+    UndoHistory history;
+    // Each change of a mixed run, and whether it changes the session.
+    const std::vector<std::pair<std::function<void()>, bool>> changes = {
+        {[&] { move_lane(state, IDC_LANE0_FORWARD); }, true},
+        {[&] { put_lane_on_entry(state, IDM_LANE1_ENTRY); }, true},
+        {[&] { move_lane(state, IDC_LANE1_SEED_UP); }, true},
+        {[&] { move_lane(state, IDC_LANE0_BACK); }, true},
+        {[&] { move_lane(state, IDC_LANE0_BACK); }, false},  // at position 1 already
+        {[&] { advance_past_action(state); }, true},
+        {[&] {
+             apply_battle_result_form(state, {2, 5, "10", "0", false, false});
+         },
+         true},
+        {[&] { search_from_lane_zero(state); }, false},
+        {[&] { press_plan_button(state, PlanButton::kAdd, -1); }, true},
+        {[&] { advance_past_action(state); }, true},
+        {[&] {
+             apply_search_conditions(state, {{false, true, true, false}, true});
+         },
+         true},
+        {[&] {
+             apply_search_conditions(state, {{false, true, true, false}, true});
+         },
+         false},
+        {[&] { state.booksHeld[3] = 1; }, true},
+    };
+    std::vector<std::string> sessions = {session_text(state)};
+    for (const auto& [change, changes_session] : changes) {
+        EXPECT_EQ(change_as_one_step(history, state, change), changes_session) << sessions.size();
+        if (changes_session) {
+            sessions.push_back(session_text(state));
+        }
+    }
+    ASSERT_EQ(history.undo.size(), sessions.size() - 1);
+    for (std::size_t k = sessions.size() - 1; k > 0; --k) {
+        EXPECT_TRUE(undo_change(history, state));
+        EXPECT_EQ(session_text(state), sessions[k - 1]) << k;
+    }
+    EXPECT_FALSE(undo_change(history, state));
+    for (std::size_t k = 1; k < sessions.size(); ++k) {
+        EXPECT_TRUE(redo_change(history, state));
+        EXPECT_EQ(session_text(state), sessions[k]) << k;
+    }
+    EXPECT_FALSE(redo_change(history, state));
+    // The lanes run again as the session stands: the same logs as a session opened on it.
+    const auto opened = std::make_unique<AppState>(state);
+    open_session(*opened, sessions.back());
+    EXPECT_EQ(std::make_pair(codes_of(state.lanes[0]), codes_of(state.lanes[1])),
+              std::make_pair(codes_of(opened->lanes[0]), codes_of(opened->lanes[1])));
+    // A new change after a step back: nothing is left to redo.
+    undo_change(history, state);
+    change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
+    EXPECT_FALSE(redo_change(history, state));
+}
+
+TEST(Undo, ThePatternBoxComesBackWithTheStepAndTheOldestStepsGo) {
+    AppState& state = battle_state();
+    UndoHistory history;
+    change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
+    refresh_seed_candidates(state, "×××");  // typed after the change: no step
+    EXPECT_EQ(history.undo.size(), 1u);
+    undo_change(history, state);
+    EXPECT_EQ(
+        std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
+        std::make_tuple(std::string("×××○○×××○×○×○○×○×○○×"), 20, 1));
+    redo_change(history, state);
+    EXPECT_EQ(
+        std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
+        std::make_tuple(std::string("×××"), 3, 2));
+    for (int k = 0; k < kUndoDepth + 5; ++k) {
+        change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE1_FORWARD); });
+    }
+    int back = 0;
+    while (undo_change(history, state)) {
+        ++back;
+    }
+    EXPECT_EQ(std::make_pair(back, state.lanes[1].position), std::make_pair(100, 1 + 5));
+}
+
+const std::string kRosterFile = R"({
+  "allies": {
+    "アルト": {
+      "level": 11,
+      "technique": 10,
+      "luck": 11,
+      "hitRate": 90,
+      "critRate": 10,
+      "attackSpeed": 10,
+      "attack": 20,
+      "defense": 10,
+      "hp": -999,
+      "maxHp": 9999,
+      "skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]
+    }
+  }
+}
+)";
+
+TEST(Roster, KeepsEachAllysFiguresAndSkillsAndReadsThemBack) {
+    Roster roster;
+    CombatantState alto = worked_attacker();
+    alto.skills[kSkillBrave] = 5;  // only 1 counts
+    std::tie(alto.level, alto.luck, alto.hp, alto.maxHp) = std::tuple(11, 11, -999, 9999);
+    EXPECT_TRUE(confirm_in_roster(roster, alto));
+    EXPECT_FALSE(confirm_in_roster(roster, alto));
+    CombatantState unnamed = alto;
+    unnamed.name[0] = '\0';
+    EXPECT_FALSE(confirm_in_roster(roster, unnamed));
+    // What is written reads back, and so does the file above (UTF-8 as files are; the literal
+    // here is Shift-JIS, as the engine's texts are).
+    EXPECT_EQ(read_roster(write_roster(roster, kScenarioCodec), kScenarioCodec), roster);
+    const Roster read = read_roster(shift_jis_to_utf8(kRosterFile), kScenarioCodec);
+    EXPECT_EQ(read, roster);
+    const CombatantState* kept = roster_entry(read, "アルト");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(std::make_tuple(kept->level, kept->hp, kept->skills[kSkillContinue],
+                              kept->skills[kSkillBrave], kept->followUpCritFactor),
+              std::make_tuple(11, -999, 1, 0, 0));
+    EXPECT_EQ(roster_entry(read, "ミナト"), nullptr);
+    // A later confirmation replaces what was kept.
+    alto.level = 12;
+    EXPECT_TRUE(confirm_in_roster(roster, alto));
+    EXPECT_EQ(roster_entry(roster, "アルト")->level, 12);
+}
+
+TEST(Roster, RefusesAFileItCannotTakeWhole) {
+    // The file with one piece replaced, in UTF-8 as the file holds it.
+    const auto with = [](const std::string& from, const std::string& to) {
+        std::string text = kRosterFile;
+        return shift_jis_to_utf8(text.replace(text.find(from), from.size(), to));
+    };
+    std::string emoji = with("アルト", "@");
+    emoji.replace(emoji.find('@'), 1, "\xF0\x9F\x98\x80");
+    // the file, what the window says of it
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{", "JSON として読めません（1 行目の 1 文字目で、書き方が正しくありません）"},
+        {"[]",
+         "ファイル全体は { } で囲んだ JSON のオブジェクトにしてください（[...] "
+         "が書かれています）"},
+        {R"({"allies": {"a": 3}})",
+         "allies.a は { } で囲んだ JSON のオブジェクトにしてください（3 が書かれています）"},
+        {with("allies", "enemies"), "enemies という項目はありません。項目の名前を確かめてください"},
+        {with("\"level\": 11", "\"level\": 10000"),
+         "allies.アルト.level は -999 から 9999 までの整数にしてください（10000 "
+         "が書かれています）"},
+        {with("\"hp\": -999", "\"hp\": -1000"),
+         "allies.アルト.hp は -999 から 9999 までの整数にしてください（-1000 が書かれています）"},
+        {with("\"attack\": 20", "\"attack\": 2.5"),
+         "allies.アルト.attack は -999 から 9999 までの整数にしてください（2.5 が書かれています）"},
+        {with("0, 1, 0", "0, 2, 0"),
+         "allies.アルト.skills[7] は 0 から 1 までの整数にしてください（2 が書かれています）"},
+        {with("0, 0, 0, 0, 0, 0, 0, 1", "0, 0, 0, 0, 0, 0, 1"),
+         "allies.アルト.skills は値を 16 個並べた [ ] の配列にしてください（15 個あります）"},
+        {with("\"luck\": 11,", ""), "allies.アルト.luck がありません。この項目は省けません"},
+        {with("\"luck\"", "\"fortune\""),
+         "allies.アルト.fortune という項目はありません。項目の名前を確かめてください"},
+        {with("アルト", "アルトアルトアルトアルトアルトアルト"),
+         "allies.アルトアルトアルトアルトアルトアルト は Shift-JIS で 31 "
+         "バイトまでにしてください（36 バイトあります。全角の文字は 2 バイトです）"},
+        {emoji, "allies.? に Shift-JIS で書けない文字があります（絵文字などは使えません）"},
+        // The ally as an array: the parser stops at the colon after its first member's name.
+        {with("\"アルト\": {", "\"アルト\": ["),
+         "JSON として読めません（4 行目の 14 文字目で、書き方が正しくありません）"},
+    };
+    for (const auto& [file, words] : cases) {
+        try {
+            read_roster(file, kScenarioCodec);
+            ADD_FAILURE() << file;
+        } catch (const ScenarioError& error) {
+            EXPECT_EQ(scenario_fault_words(error.fault), words) << file;
+        }
+    }
+}
+
+TEST(Roster, TakesTheAllyAsAdvanceLeftIt) {
+    AppState& state = status_set_state();
+    state.eventSwitches = {0, 0, 1, 0};
+    rerun_both_lanes(state);
+    const CombatantState acting = state.ally;
+    const AdvanceReport report = advance_past_action(state);
+    ASSERT_EQ(report.refusal, AdvanceRefusal::kNone);
+    const CombatantState after = ally_after(acting, report);
+    EXPECT_EQ(std::make_tuple(after.level, after.hp, after.maxHp, after.technique, after.luck),
+              std::make_tuple(state.ally.level, state.ally.hp, state.ally.maxHp,
+                              state.ally.technique, state.ally.luck));
+    EXPECT_EQ(after.level, acting.level + 1);
+}
+
+}  // namespace
