@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "ui/edit_commands.h"
 #include "ui/program.h"
 #include "ui/wide_text.h"
@@ -148,6 +150,29 @@ INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
 }
 
 INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {
-    return DialogBoxParamW(window_handles().instance, MAKEINTRESOURCEW(templateId), owner,
-                           procedure, 0);
+    // The tool windows beside the owner (手順, 検索結果, 記録) wait too, as the owner does: a step
+    // recalled or a row taken under an open dialog would change what the dialog is showing.
+    struct Owned {
+        HWND owner;
+        std::vector<HWND> windows;
+    } owned{owner, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            Owned& o = *reinterpret_cast<Owned*>(found);
+            if (GetWindow(window, GW_OWNER) == o.owner && IsWindowEnabled(window)) {
+                o.windows.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&owned));
+    for (HWND window : owned.windows) {
+        EnableWindow(window, FALSE);
+    }
+    const INT_PTR result = DialogBoxParamW(window_handles().instance, MAKEINTRESOURCEW(templateId),
+                                           owner, procedure, 0);
+    for (HWND window : owned.windows) {
+        EnableWindow(window, TRUE);
+    }
+    return result;
 }
