@@ -47,7 +47,7 @@ clean-win:
 
 # Starts the program on the samples; without a display, takes a screenshot instead.
 run: win-build
-	scripts/run-windows-program.sh $(WIN_BUILD)/ui/soramito.exe $(WIN_PREFIX) build/screenshot.png
+	scripts/run-windows-program.sh $(WIN_BUILD)/win32/soramito.exe $(WIN_PREFIX) build/screenshot.png
 
 # The pictures of the players' guide, taken by the program itself: docs/guide-*.png.
 pictures: win-build
@@ -62,7 +62,7 @@ DIST := dist/soramito
 dist: win-build
 	$(call require_packages,pandoc libarchive-tools)
 	rm -rf dist && mkdir -p $(DIST)/samples
-	cp $(WIN_BUILD)/ui/soramito.exe $(WIN_BUILD)/soramito-cli.exe samples/character.txt \
+	cp $(WIN_BUILD)/win32/soramito.exe $(WIN_BUILD)/soramito-cli.exe samples/character.txt \
 	  samples/grow.txt $(DIST)/
 	x86_64-w64-mingw32-strip $(DIST)/soramito.exe $(DIST)/soramito-cli.exe
 	cp samples/*.json $(DIST)/samples/

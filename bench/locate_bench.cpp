@@ -8,7 +8,7 @@
 #include "search/locate.h"
 #include "text/open_file.h"
 #include "text/scenario_codec.h"
-#include "ui/locate_form.h"
+#include "view/locate_form.h"
 
 namespace {
 

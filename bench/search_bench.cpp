@@ -7,8 +7,8 @@
 #include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
-#include "ui/main_commands.h"
-#include "ui/result_table.h"
+#include "view/main_commands.h"
+#include "view/result_table.h"
 
 namespace {
 

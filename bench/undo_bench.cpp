@@ -5,9 +5,9 @@
 
 #include "text/open_file.h"
 #include "text/scenario_codec.h"
-#include "ui/main_commands.h"
-#include "ui/session.h"
-#include "ui/undo_history.h"
+#include "view/main_commands.h"
+#include "view/session.h"
+#include "view/undo_history.h"
 
 namespace {
 

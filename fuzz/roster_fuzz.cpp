@@ -7,7 +7,7 @@
 #include "data/names.h"
 #include "fuzz_check.h"
 #include "text/scenario_codec.h"
-#include "ui/roster.h"
+#include "view/roster.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -19,7 +19,7 @@ cp "$root"/samples/*.json "$work/samples"
 LC_ALL=C awk -v seed="$seed" 'BEGIN { srand(seed); for (i = 0; i < 3000; i++) printf "%c", int(rand() * 256) }' >"$work/junk.json"
 windows() { printf 'Z:%s' "$1" | tr / '\\'; }
 cd "$work"
-"$root/tests/wine/run-in-wine.sh" "$win/tools/monkey/monkey.exe" "$(windows "$win/ui/soramito.exe")" \
+"$root/tests/wine/run-in-wine.sh" "$win/tools/monkey/monkey.exe" "$(windows "$win/win32/soramito.exe")" \
   "$seconds" "$seed" "$(windows "$work/appdata")" >"$work/monkey.log" 2>&1
 status=$?
 session="$work/appdata/Soramito/last-session.json"

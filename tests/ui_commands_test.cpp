@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "data/unit_file.h"
-#include "ui/dialog_forms.h"
-#include "ui/main_commands.h"
-#include "ui/plan_steps.h"
-#include "ui/resource.h"
-#include "ui/result_table.h"
-#include "ui/session.h"
+#include "view/dialog_forms.h"
+#include "view/main_commands.h"
+#include "view/plan_steps.h"
+#include "view/resource.h"
+#include "view/result_table.h"
+#include "view/session.h"
 #include "worked_units.h"
 
 namespace {

@@ -18,11 +18,11 @@
 #include "data/growth_file.h"
 #include "data/text_reader.h"
 #include "data/unit_file.h"
-#include "ui/dialog_forms.h"
-#include "ui/number_boxes.h"
-#include "ui/plan_steps.h"
-#include "ui/resource.h"
-#include "ui/session.h"
+#include "view/dialog_forms.h"
+#include "view/number_boxes.h"
+#include "view/plan_steps.h"
+#include "view/resource.h"
+#include "view/session.h"
 #include "worked_units.h"
 
 namespace {

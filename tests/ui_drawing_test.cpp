@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/drawing.h"
-#include "ui/main_commands.h"
+#include "view/drawing.h"
+#include "view/main_commands.h"
 #include "worked_units.h"
 
 namespace {

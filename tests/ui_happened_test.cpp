@@ -5,8 +5,8 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/dialog_forms.h"
-#include "ui/main_commands.h"
+#include "view/dialog_forms.h"
+#include "view/main_commands.h"
 #include "worked_units.h"
 
 namespace {

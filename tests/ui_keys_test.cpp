@@ -7,10 +7,10 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/key_commands.h"
-#include "ui/main_commands.h"
-#include "ui/placement.h"
-#include "ui/resource.h"
+#include "view/key_commands.h"
+#include "view/main_commands.h"
+#include "view/placement.h"
+#include "view/resource.h"
 #include "worked_units.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/locate_form.h"
+#include "view/locate_form.h"
 #include "worked_units.h"
 
 namespace {

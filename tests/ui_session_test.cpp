@@ -4,9 +4,9 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/run_marker.h"
-#include "ui/scenario_fault_words.h"
-#include "ui/session.h"
+#include "view/run_marker.h"
+#include "view/scenario_fault_words.h"
+#include "view/session.h"
 #include "worked_units.h"
 
 namespace {

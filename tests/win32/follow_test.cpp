@@ -15,11 +15,11 @@
 
 #include "cli/cli.h"
 #include "tests/win32/program_fixture.h"
-#include "ui/edit_commands.h"
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/session.h"
-#include "ui/session_files.h"
+#include "view/resource.h"
+#include "view/session.h"
+#include "win32/edit_commands.h"
+#include "win32/program.h"
+#include "win32/session_files.h"
 
 namespace {
 

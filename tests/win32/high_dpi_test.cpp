@@ -10,8 +10,8 @@
 #include <tuple>
 
 #include "tools/pictures/session.h"
-#include "ui/program.h"
-#include "ui/resource.h"
+#include "view/resource.h"
+#include "win32/program.h"
 
 namespace {
 

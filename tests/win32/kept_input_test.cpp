@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/session.h"
-#include "ui/session_files.h"
+#include "view/resource.h"
+#include "view/session.h"
+#include "win32/program.h"
+#include "win32/session_files.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
-#include "ui/drawing.h"
-#include "ui/program.h"
-#include "ui/resource.h"
+#include "view/drawing.h"
+#include "view/resource.h"
+#include "win32/program.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
-#include "ui/edit_commands.h"
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/session.h"
+#include "view/resource.h"
+#include "view/session.h"
+#include "win32/edit_commands.h"
+#include "win32/program.h"
 
 namespace {
 

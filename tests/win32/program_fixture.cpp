@@ -5,9 +5,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "ui/drawing.h"
-#include "ui/program.h"
-#include "ui/wide_text.h"
+#include "view/drawing.h"
+#include "win32/program.h"
+#include "win32/wide_text.h"
 
 WorkingFolder::WorkingFolder(const char* characterText, const char* growText) {
     std::error_code ignored;

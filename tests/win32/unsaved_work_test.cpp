@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/session_files.h"
+#include "view/resource.h"
+#include "win32/program.h"
+#include "win32/session_files.h"
 
 namespace {
 

@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "tests/win32/program_fixture.h"
-#include "ui/drawing.h"
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/session_files.h"
-#include "ui/wide_text.h"
+#include "view/drawing.h"
+#include "view/resource.h"
+#include "win32/program.h"
+#include "win32/session_files.h"
+#include "win32/wide_text.h"
 
 namespace {
 

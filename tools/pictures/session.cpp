@@ -3,9 +3,9 @@
 #include <cstring>
 #include <utility>
 
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/wide_text.h"
+#include "view/resource.h"
+#include "win32/program.h"
+#include "win32/wide_text.h"
 
 namespace {
 

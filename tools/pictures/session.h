@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/key_commands.h"
+#include "view/key_commands.h"
 
 // A Shift-JIS text of the program's (a literal of a source compiled to Shift-JIS) as the
 // window shows it.

@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include "tools/pictures/session.h"
-#include "ui/program.h"
-#include "ui/resource.h"
-#include "ui/session_files.h"
+#include "view/resource.h"
+#include "win32/program.h"
+#include "win32/session_files.h"
 
 namespace {
 

@@ -1,0 +1,165 @@
+#include "view/locate_form.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr std::int32_t kMostHpSeen = 9999;
+// ０ to ９ in Shift-JIS: 0x82 0x4F to 0x82 0x58.
+constexpr unsigned char kFullWidthDigitLead = 0x82;
+constexpr unsigned char kFullWidthZero = 0x4F;
+
+// An HP box the action shows into seen; false when its text is refused.
+bool read_seen_hp(const std::string& text, std::optional<std::int32_t>& seen) {
+    const HpBoxReading reading = read_hp_box(text.c_str());
+    if (reading.box == HpBox::kNumber) {
+        seen = reading.hp;
+    }
+    return reading.box != HpBox::kRefused;
+}
+
+}  // namespace
+
+bool happened_available(const AppState& state) {
+    return ally_is_set(state) && state.plan.stepCount == 0;
+}
+
+HpBoxReading read_hp_box(const char* text) {
+    constexpr HpBoxReading kRefused{HpBox::kRefused, 0};
+    const auto* c = reinterpret_cast<const unsigned char*>(text);
+    if (*c == '\0') {
+        return {HpBox::kEmpty, 0};
+    }
+    std::int32_t hp = 0;
+    for (; *c != '\0'; ++c) {
+        int digit = 0;
+        if (*c >= '0' && *c <= '9') {
+            digit = *c - '0';
+        } else if (*c == kFullWidthDigitLead && c[1] >= kFullWidthZero &&
+                   c[1] <= kFullWidthZero + 9) {
+            digit = *++c - kFullWidthZero;
+        } else {
+            return kRefused;
+        }
+        hp = hp * 10 + digit;
+        if (hp > kMostHpSeen) {
+            return kRefused;
+        }
+    }
+    return {HpBox::kNumber, hp};
+}
+
+std::vector<std::string> located_lines(std::span<const LocatedPosition> found, std::size_t total) {
+    std::vector<std::string> lines;
+    for (const LocatedPosition& at : found.first(std::min(found.size(), kMostLocatedLines))) {
+        std::string line = offset_words(at.offset);
+        line.append("  #").append(std::to_string(at.seedIndex)).append(": ");
+        line.append(std::to_string(at.position)).append(" → ").append(std::to_string(at.next));
+        lines.push_back(line);
+    }
+    if (total > lines.size()) {
+        lines.push_back("ほか " + std::to_string(total - lines.size()) + " 件");
+    }
+    return lines;
+}
+
+LocateAnswer locate_from_form(const AppState& state, const LocateForm& form) {
+    LocateAnswer answer{};
+    answer.action = state;
+    Observations seen;
+    if (action_shows(state, Observed::kAllyHp) && !read_seen_hp(form.allyHp, seen.allyHp)) {
+        answer.problem = LocateProblem::kAllyHpBox;
+        return answer;
+    }
+    if (action_shows(state, Observed::kEnemyHp) && !read_seen_hp(form.enemyHp, seen.enemyHp)) {
+        answer.problem = LocateProblem::kEnemyHpBox;
+        return answer;
+    }
+    if (form.levelUpSeen && action_shows(state, Observed::kGrown)) {
+        std::uint32_t grown = 0;
+        for (int k = 0; k < kStatCount; ++k) {
+            grown |= (form.grown[k] ? 1u : 0u) << k;
+        }
+        seen.grown = grown;
+    }
+    if ((form.reMove == kReMoveHappened || form.reMove == kReMoveDidNot) &&
+        action_shows(state, Observed::kReMove)) {
+        seen.reMove = form.reMove == kReMoveHappened;
+    }
+    if (!anything_seen(seen)) {
+        answer.problem = LocateProblem::kNothingSeen;
+        return answer;
+    }
+    const Lane& lane = state.lanes[0];
+    const LocateSequences sequences =
+        locate_sequences(state.randomTable, state.markText, lane.seedIndex);
+    answer.found.resize(kMostLocatedLines);
+    answer.total = locate_positions(state, state.randomTable,
+                                    std::span<const std::int32_t>(sequences.seeds, sequences.count),
+                                    lane.position, seen, answer.found);
+    answer.found.resize(std::min(answer.total, kMostLocatedLines));
+    answer.lines = located_lines(answer.found, answer.total);
+    return answer;
+}
+
+std::string located_count_words(const LocateAnswer& answer) {
+    if (answer.problem != LocateProblem::kNone) {
+        return "";
+    }
+    return "見つかった位置：" +
+           (answer.total == 0 ? std::string("なし") : std::to_string(answer.total) + "個");
+}
+
+const char* locate_problem_text(LocateProblem problem) {
+    switch (problem) {
+        case LocateProblem::kNothingSeen:
+            return "見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。";
+        case LocateProblem::kAllyHpBox:
+        case LocateProblem::kEnemyHpBox:
+            return "0から9999までの数を入れてください";
+        case LocateProblem::kNone:
+            break;
+    }
+    return "";
+}
+
+LocatedAdvance advance_from_located(AppState& state, const LocateAnswer& answer, int line) {
+    LocatedAdvance advance{};
+    if (line < 0 || static_cast<std::size_t>(line) >= answer.found.size()) {
+        advance.refusal = LocatedRefusal::kNoLine;
+        return advance;
+    }
+    if (state.plan.stepCount > 0 || !same_action(answer.action, state)) {
+        advance.refusal = LocatedRefusal::kChanged;
+        return advance;
+    }
+    // 実行 acts from lane 0's cursor; a refusal leaves the lane's log as it was, so putting the
+    // cursor back is all there is to undo.
+    Lane& lane = state.lanes[0];
+    const std::int32_t seedIndex = lane.seedIndex;
+    const std::int32_t position = lane.position;
+    lane.seedIndex = answer.found[static_cast<std::size_t>(line)].seedIndex;
+    lane.position = answer.found[static_cast<std::size_t>(line)].position;
+    advance.report = advance_past_action(state);
+    if (advance.report.refusal != AdvanceRefusal::kNone) {
+        lane.seedIndex = seedIndex;
+        lane.position = position;
+        advance.refusal = LocatedRefusal::kAdvance;
+    }
+    return advance;
+}
+
+std::string located_refusal_words(const LocatedAdvance& advance) {
+    switch (advance.refusal) {
+        case LocatedRefusal::kNoLine:
+            return "位置を選んでください";
+        case LocatedRefusal::kChanged:
+            return "探したあとで条件か手順が変わりました。もう一度探してください";
+        case LocatedRefusal::kAdvance:
+            return refusal_words(advance.report);
+        case LocatedRefusal::kNone:
+            break;
+    }
+    return "";
+}

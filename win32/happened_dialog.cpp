@@ -1,0 +1,118 @@
+#include <windows.h>
+
+#include <string>
+
+#include "view/dialog_forms.h"
+#include "view/locate_form.h"
+#include "view/resource.h"
+#include "win32/dialog_controls.h"
+#include "win32/dialogs.h"
+#include "win32/edit_commands.h"
+#include "win32/message_box.h"
+#include "win32/program.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+// The last 探す: the list shows its lines, and OK goes by the line chosen among them.
+LocateAnswer& last_answer() {
+    static LocateAnswer answer;
+    return answer;
+}
+
+void open(HWND dialog) {
+    last_answer() = LocateAnswer{};
+    show_controls(dialog, happened_view(app_state()));
+}
+
+// The grown stats count only while レベルアップを見た is checked.
+void follow_level_up_box(HWND dialog) {
+    const BOOL seen = IsWindowEnabled(GetDlgItem(dialog, IDC_HAPPENED_LEVEL_UP)) &&
+                      is_checked(dialog, IDC_HAPPENED_LEVEL_UP);
+    for (int k = 0; k < kStatCount; ++k) {
+        EnableWindow(GetDlgItem(dialog, IDC_HAPPENED_FIRST_GROWN + k), seen);
+    }
+}
+
+void show_answer(HWND dialog, const LocateAnswer& answer) {
+    HWND list = GetDlgItem(dialog, IDC_HAPPENED_FOUND);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    // Inserted at the end: the lines keep their order, nearest first, whatever the list's style.
+    for (const std::string& line : answer.lines) {
+        SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(wide_from_shift_jis(line).text));
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    set_item_text(dialog, IDC_HAPPENED_COUNT, located_count_words(answer));
+}
+
+void search(HWND dialog) {
+    DialogView shown = happened_view(app_state());
+    read_controls(dialog, shown);
+    LocateAnswer& answer = last_answer();
+    answer = locate_from_form(app_state(), happened_form(shown));
+    show_answer(dialog, answer);
+    const char* problem = locate_problem_text(answer.problem);
+    if (answer.problem == LocateProblem::kAllyHpBox) {
+        point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ALLY_HP), problem);
+    } else if (answer.problem == LocateProblem::kEnemyHpBox) {
+        point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ENEMY_HP), problem);
+    } else if (answer.problem == LocateProblem::kNothingSeen) {
+        say(dialog, wide_string_from_shift_jis(problem), MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+// OK: the chosen line applied, or why not.
+bool confirm(HWND dialog) {
+    const int line =
+        static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
+    const CombatantState acting = app_state().ally;
+    const LocatedAdvance advance = advance_from_located(app_state(), last_answer(), line);
+    if (advance.refusal != LocatedRefusal::kNone) {
+        say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),
+            MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    follow_advance(acting, advance.report);
+    return true;
+}
+
+// A double-click on a line is OK, and so is Enter while the list has the focus; elsewhere Enter
+// is 探す, so that Enter in an HP box searches.
+void follow_list(HWND dialog, int notification) {
+    if (notification == LBN_DBLCLK) {
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    } else if (notification == LBN_SETFOCUS || notification == LBN_KILLFOCUS) {
+        SendMessageW(dialog, DM_SETDEFID, notification == LBN_SETFOCUS ? IDOK : IDC_HAPPENED_SEARCH,
+                     0);
+    }
+}
+
+bool follow(HWND dialog, int id, int notification) {
+    switch (id) {
+        case IDC_HAPPENED_SEARCH:
+            search(dialog);
+            return true;
+        case IDC_HAPPENED_LEVEL_UP:
+            follow_level_up_box(dialog);
+            return true;
+        case IDC_HAPPENED_FOUND:
+            follow_list(dialog, notification);
+            return true;
+        default:
+            return false;
+    }
+}
+
+INT_PTR CALLBACK happened_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    static constexpr DialogBehaviour kBehaviour{open, confirm, follow, false};
+    return handle_dialog_message(dialog, message, wParam, kBehaviour);
+}
+
+}  // namespace
+
+void open_happened_dialog(HWND owner) {
+    run_modal_dialog(owner, IDD_HAPPENED, happened_procedure);
+}
