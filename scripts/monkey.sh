@@ -22,16 +22,20 @@ cd "$work"
 "$root/tests/wine/run-in-wine.sh" "$win/tools/monkey/monkey.exe" "$(windows "$win/win32/soramito.exe")" \
   "$seconds" "$seed" "$(windows "$work/appdata")" >"$work/monkey.log" 2>&1
 status=$?
+why=$(grep -a '^monkey: FAILED' "$work/monkey.log" | sed 's/.*inputs: //')
+[ $status -eq 0 ] || [ -n "$why" ] || why="monkey.exe ended with status $status; see $work/monkey.log"
 session="$work/appdata/Soramito/last-session.json"
 if [ $status -eq 0 ] &&
   ! "$native/soramito-cli" --data-dir "$work" run "$session" >/dev/null 2>"$work/cli.log"; then
   echo "monkey: soramito-cli run does not read the last session $session:"
   cat "$work/cli.log"
+  why="soramito-cli run does not read the last session"
   status=1
 fi
 if [ $status -ne 0 ]; then
   grep -av '^> ' "$work/monkey.log"
-  echo "monkey: FAILED with seed $seed (again: make monkey MONKEY_SEED=$seed MONKEY_SECONDS=$seconds)"
+  # The reason once more on the last line, which a log cut to its end still shows.
+  echo "monkey: FAILED with seed $seed: $why (again: make monkey MONKEY_SEED=$seed MONKEY_SECONDS=$seconds)"
 else
   grep -a 'no crash' "$work/monkey.log"
 fi
