@@ -173,6 +173,7 @@ TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
         {IDC_LANE1_POSITION, L"300", 1, 300},
         {IDC_LANE0_POSITION, L"12", 12, 300},
         {IDC_LANE0_POSITION, L"12abc", 12, 300},
+        {IDC_LANE0_POSITION, L"1\x2603", 12, 300},  // a character Shift-JIS lacks
         {IDC_MARK_EDIT, L"oo", 12, 300}};
     for (const auto& [box, text, lane0, lane1] : cases) {
         SetFocus(GetDlgItem(main_window(), box));
@@ -183,10 +184,13 @@ TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
                   std::make_tuple(lane0, lane1))
             << text.size();
     }
-    // "12abc" is no position: a balloon on the box says so.
-    ASSERT_EQ(SentMessages::seen.size(), 1u);
-    EXPECT_EQ(SentMessages::seen[0].window, GetDlgItem(main_window(), IDC_LANE0_POSITION));
-    EXPECT_EQ(SentMessages::seen[0].text, wide("1から4973までの数を入れてください"));
+    // Neither is a position: a balloon on the box says so.
+    ASSERT_EQ(SentMessages::seen.size(), 2u);
+    for (const SentMessages::Sent& balloon : SentMessages::seen) {
+        EXPECT_EQ(std::make_pair(balloon.window, balloon.text),
+                  std::make_pair(GetDlgItem(main_window(), IDC_LANE0_POSITION),
+                                 wide("1から4973までの数を入れてください")));
+    }
     // On a focused button Enter presses it.
     SetFocus(GetDlgItem(main_window(), IDC_LANE1_FORWARD));
     press_key(VK_RETURN);
