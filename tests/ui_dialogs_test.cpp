@@ -59,26 +59,19 @@ const Dialog kDialogs[] = {Dialog::kStatus, Dialog::kSearchConditions, Dialog::k
 // Opens the dialog on the state and presses OK without a change.
 void press_ok(AppState& state, Dialog dialog) {
     switch (dialog) {
-        case Dialog::kStatus: {
-            const DialogView shown = as_shown(status_view(state));
-            ASSERT_EQ(first_figure_out_of_range(shown), 0);
-            apply_status_form(state, status_form(shown));
-            break;
-        }
+        case Dialog::kStatus:
+            ASSERT_EQ(first_figure_out_of_range(as_shown(status_view(state))), 0);
+            return apply_status_form(state, status_form(as_shown(status_view(state))));
         case Dialog::kSearchConditions:
-            apply_search_conditions(
+            return apply_search_conditions(
                 state, search_conditions_form(as_shown(search_conditions_view(state))));
-            break;
-        case Dialog::kBattleResult: {
-            const DialogView shown = as_shown(battle_result_view(state));
-            ASSERT_EQ(first_figure_out_of_range(shown), 0);
-            apply_battle_result_form(state, battle_result_form(shown));
-            break;
-        }
+        case Dialog::kBattleResult:
+            ASSERT_EQ(first_figure_out_of_range(as_shown(battle_result_view(state))), 0);
+            return apply_battle_result_form(
+                state, battle_result_form(as_shown(battle_result_view(state))));
         case Dialog::kLevelUp:
-            apply_level_up_form(state, level_up_form(as_shown(level_up_view(state))),
-                                ally_book_rates(state));
-            break;
+            return apply_level_up_form(state, level_up_form(as_shown(level_up_view(state))),
+                                       ally_book_rates(state));
     }
 }
 
@@ -88,11 +81,6 @@ AppState& sample_state() {
     EXPECT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), state));
     EXPECT_TRUE(load_growth_file((kSamples + "/grow.txt").c_str(), state));
     return state;
-}
-
-std::string file_text(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // The session after OK, and the session expected: the same, where the status dialog's OK copies
@@ -119,7 +107,8 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSession) {
             continue;
         }
         const auto opened = std::make_unique<AppState>(sample_state());
-        open_session(*opened, file_text(entry.path()));
+        std::ifstream file(entry.path(), std::ios::binary);
+        open_session(*opened, std::string(std::istreambuf_iterator<char>(file), {}));
         const int steps = opened->plan.stepCount;
         for (int step = -1; step < steps; ++step) {
             const auto state = std::make_unique<AppState>(*opened);
@@ -145,6 +134,11 @@ std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& 
     const auto pick = [&random](int low, int high) {
         return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
     };
+    const auto fill = [&pick](auto& values, int high) {
+        for (auto& value : values) {
+            value = pick(0, high);
+        }
+    };
     auto state = std::make_unique<AppState>(tables);
     const int allyRow = pick(0, tables.allyUnitCount - 1);
     const int enemyRow = pick(0, tables.enemyUnitCount - 1);
@@ -152,38 +146,24 @@ std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& 
                                     std::pair{&state->enemy, &tables.enemyUnits[enemyRow]}}) {
         std::strcpy(unit->name, row->name);
         unit->followUpCritFactor = row->followUpCritFactor;
-        for (std::int32_t& skill : unit->skills) {
-            skill = pick(0, 1);
-        }
+        fill(unit->skills, 1);
         for (const FigureBox& box : kFigureBoxes) {
             unit->*box.field =
                 pick(0, 1) == 0 ? pick(box.first, box.last) : pick(kLowestFigure, kHighestFigure);
         }
     }
-    for (std::int32_t& on : state->eventSwitches) {
-        on = pick(0, 1);
-    }
+    fill(state->eventSwitches, 1);
     state->predictSwitch = state->eventSwitches[kSwitchBattle] == 1 ? pick(0, 1) : 0;
     for (BattleResultCondition* condition : {&state->allyCondition, &state->enemyCondition}) {
         *condition = {pick(0, 6), pick(kLowestFigure, kHighestFigure),
                       static_cast<std::uint8_t>(pick(0, 1))};
     }
-    for (std::int32_t& wanted : state->levelUpWanted) {
-        wanted = pick(0, 2);
-    }
-    for (std::int32_t& held : state->booksHeld) {
-        held = pick(0, 1);
-    }
+    fill(state->levelUpWanted, 2);
+    fill(state->booksHeld, 1);
     StatRates rates{};
     compute_growth_rates(tables.growthTable[allyRow], state->booksHeld, rates);
     std::copy(rates.begin(), rates.end(), state->growthRates.begin());
     state->growthRates[kReMoveRateIndex] = tables.growthTable[allyRow][kReMoveRateIndex];
-    for (Lane& lane : state->lanes) {
-        std::tie(lane.seedIndex, lane.position) = std::pair(pick(0, 63), pick(1, 4973));
-    }
-    for (int m = pick(0, 30); m > 0; --m) {
-        std::strcat(state->markText, pick(0, 1) == 0 ? "o" : "x");
-    }
     return state;
 }
 
@@ -292,12 +272,12 @@ TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
 
 TEST(NumberBoxes, AreReadWholeWithFullWidthDigits) {
     // text, as a figure box reads it, whether the session can keep it
+    // clang-format off
     const std::vector<std::tuple<const char*, int, bool>> figures = {
-        {"12a", 12, true},    {"abc", 0, true},
-        {"1000", 1000, true}, {"10000", 10000, false},
-        {"-999", -999, true}, {"-1000", -1000, false},
-        {" +8x", 8, true},    {"１２", 12, true},
-        {"－５", 0, true},    {"99999999999", 2147483647, false}};
+        {"12a", 12, true}, {"abc", 0, true}, {"1000", 1000, true}, {"10000", 10000, false},
+        {"-999", -999, true}, {"-1000", -1000, false}, {" +8x", 8, true}, {"１２", 12, true},
+        {"－５", 0, true}, {"99999999999", 2147483647, false}};
+    // clang-format on
     for (const auto& [text, value, kept] : figures) {
         EXPECT_EQ(std::make_pair(read_number_box(text), figure_box_in_range(text)),
                   std::make_pair(value, kept))

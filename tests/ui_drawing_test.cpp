@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "state/advance.h"
+#include "view/child_controls.h"
 #include "view/drawing.h"
 #include "view/main_commands.h"
+#include "view/resource.h"
 #include "worked_units.h"
 
 namespace {
@@ -175,22 +180,17 @@ TEST(Drawing, SearchResultsWrapInsideTheWindow) {
     // the result count, the first result (the others follow one apart), the client width, the
     // lines drawn: ten at most, then "..."; nothing for no result nor for a refused search
     const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
+    // clang-format off
     const std::vector<std::tuple<int, int, int, std::vector<std::string>>> cases = {
-        {11, 10, 784, {ten + "..."}},
-        {10, 10, 784, {ten}},
-        {1, 10, 784, {"10 "}},
-        {0, 10, 784, {""}},
-        {-1, 10, 784, {""}},
-        {-2, 10, 784, {""}},
+        {11, 10, 784, {ten + "..."}}, {10, 10, 784, {ten}}, {1, 10, 784, {"10 "}},
+        {0, 10, 784, {""}}, {-1, 10, 784, {""}}, {-2, 10, 784, {""}},
         {11, 4960, 784, {"4960 4961 4962 4963 4964 4965 ", "4966 4967 4968 4969 ..."}},
         {11, 995, 784, {"995 996 997 998 999 1000 1001 ", "1002 1003 1004 ..."}},
         // Exactly at the edge still fits; the "..." wraps alone.
         {11, 100, 512 + 32 * 10, {"100 101 102 103 104 105 106 107 108 109 ", "..."}},
         // However narrow the window, two positions a line, above the pattern box.
-        {11,
-         4960,
-         100,
-         {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
+        {11, 4960, 100, {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
+    // clang-format on
     for (const auto& [count, first, width, lines] : cases) {
         state.searchResultCount = count;
         for (int r = 0; r < 11; ++r) {
@@ -318,9 +318,33 @@ TEST(Drawing, UnitPanels) {
               std::make_tuple(120, 640, std::string("―→")));
 }
 
-TEST(Drawing, TheFullestWindowFitsTheList) {
+struct Box {
+    int left, top, right, bottom;
+};
+
+bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Where a step draws: a text 8 pixels a byte and 16 high, a rectangle and a text in a rectangle
+// where they are given.
+Box box_of(const DrawList& list, const DrawStep& step) {
+    if (step.kind == DrawKind::kText) {
+        const int width = 8 * static_cast<int>(step_text(list, step).size());
+        return {step.left, step.top, step.left + width, step.top + 16};
+    }
+    return {step.left, step.top, step.right, step.bottom};
+}
+
+// Everything the window draws at once: both units with every skill and the longest names and
+// figures, every event, a plan's steps, full logs, candidates, results, the advice under them
+// and the line after a level-up at its longest.
+TEST(Drawing, TheFullestWindowFitsTheListAndTheCheckLineStandsAlone) {
     AppState& state = status_set_state();
     std::tie(state.eventSwitches, state.predictSwitch) = std::pair(EventSwitches{1, 1, 1, 1}, 1);
+    state.plan.stepCount = 2;
+    state.plan.steps[0] = state.plan.steps[1] = state;
+    refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
     for (CombatantState* unit : {&state.ally, &state.enemy}) {
         std::memset(unit->name, '\x88', kUnitNameCapacity - 1);
         unit->skills.fill(1);
@@ -334,9 +358,66 @@ TEST(Drawing, TheFullestWindowFitsTheList) {
     state.levelUpWanted.fill(1);
     std::tie(state.candidateCount, state.searchResultCount) = std::pair(9, 11);
     state.searchResults.fill(4999);
-    const DrawList& list = draw(state, 0);
-    EXPECT_FALSE(list.dropped);
-    EXPECT_EQ(std::string(step_text(list, list.steps[list.count - 1])), "...");
+    const DrawList& narrowest = draw(state, 0);
+    EXPECT_FALSE(narrowest.dropped);
+    int ends = 0;  // the results' "...", drawn before the advice
+    for (int i = 0; i < narrowest.count; ++i) {
+        ends += step_text(narrowest, narrowest.steps[i]) == "..." ? 1 : 0;
+    }
+    EXPECT_EQ(ends, 1);
+    // Without a level-up there is no line.
+    const DrawList& list = draw(state);
+    for (int i = 0; i < list.count; ++i) {
+        EXPECT_NE(list.steps[i].top, kCheckLineTop) << step_text(list, list.steps[i]);
+    }
+    const std::string longest = figures_to_check_line(0x1FF);
+    EXPECT_EQ(
+        longest,
+        "力 魔 技 速 守 体 運 が上がりました：攻撃・命中・必殺・攻速・防御を確かめてください");
+    static DrawList checked;
+    build_main_window_drawing(state, 784, checked, longest);
+    ASSERT_FALSE(checked.dropped);
+    int found = -1;
+    for (int i = 0; i < checked.count; ++i) {
+        found = step_text(checked, checked.steps[i]) == longest ? i : found;
+    }
+    ASSERT_GE(found, 0);
+    const Box line = box_of(checked, checked.steps[found]);
+    EXPECT_EQ(std::make_tuple(line.left, line.top, line.right), std::make_tuple(2, 174, 666));
+    // The first step is the white of the whole window.
+    for (int i = 1; i < checked.count; ++i) {
+        EXPECT_TRUE(i == found || !overlap(line, box_of(checked, checked.steps[i])))
+            << i << " " << step_text(checked, checked.steps[i]);
+    }
+    for (const ChildControl& control : child_controls()) {
+        const Box at{control.x, control.y, control.x + control.width, control.y + control.height};
+        EXPECT_FALSE(overlap(line, at)) << control.id;
+    }
+}
+
+TEST(ChildControls, TheAdvanceButtonFollowsTheResultsButtonAndNothingOverlaps) {
+    const auto controls = child_controls();
+    const auto results = std::find_if(controls.begin(), controls.end(),
+                                      [](const ChildControl& c) { return c.id == IDC_RESULTS; });
+    ASSERT_NE(results + 1, controls.end());
+    const ChildControl& advance = *(results + 1);
+    EXPECT_EQ(std::make_tuple(advance.id, std::string(advance.text), advance.width, advance.height,
+                              advance.y),
+              std::make_tuple(IDM_ADVANCE, std::string("実行"), results->width, results->height,
+                              results->y));
+    for (const int dpi : {96, 144}) {
+        const auto scaled = [dpi](const ChildControl& c) {
+            return Box{scale_to_dpi(c.x, dpi), scale_to_dpi(c.y, dpi),
+                       scale_to_dpi(c.x, dpi) + scale_to_dpi(c.width, dpi),
+                       scale_to_dpi(c.y, dpi) + scale_to_dpi(c.height, dpi)};
+        };
+        for (std::size_t a = 0; a < controls.size(); ++a) {
+            for (std::size_t b = a + 1; b < controls.size(); ++b) {
+                EXPECT_FALSE(overlap(scaled(controls[a]), scaled(controls[b])))
+                    << dpi << ": " << controls[a].id << " " << controls[b].id;
+            }
+        }
+    }
 }
 
 }  // namespace

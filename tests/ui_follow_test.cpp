@@ -1,5 +1,5 @@
-// Following the game in the window: the line after a level-up, the 実行 button's place, 元に戻す
-// and やり直し over what the session holds, and the roster of allies.
+// Following the game in the window: 元に戻す and やり直し over what the session holds, and the
+// roster of allies.
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,7 @@
 
 #include "text/scenario_codec.h"
 #include "text/text_encoding.h"
-#include "view/child_controls.h"
 #include "view/dialog_forms.h"
-#include "view/drawing.h"
 #include "view/main_commands.h"
 #include "view/plan_steps.h"
 #include "view/resource.h"
@@ -24,91 +22,6 @@
 #include "worked_units.h"
 
 namespace {
-
-struct Box {
-    int left, top, right, bottom;
-};
-
-bool overlap(const Box& a, const Box& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// Where a step draws: a text 8 pixels a byte and 16 high, a rectangle and a text in a rectangle
-// where they are given.
-Box box_of(const DrawList& list, const DrawStep& step) {
-    if (step.kind == DrawKind::kText) {
-        const int width = 8 * static_cast<int>(step_text(list, step).size());
-        return {step.left, step.top, step.left + width, step.top + 16};
-    }
-    return {step.left, step.top, step.right, step.bottom};
-}
-
-TEST(CheckLine, StandsOnALineOfItsOwnEvenAtItsLongest) {
-    // Everything the window draws at once: both units with every skill, every event, a plan's
-    // steps in both lanes, candidates, results and the advice under them.
-    AppState& state = status_set_state();
-    state.ally.skills.fill(1);
-    state.enemy.skills.fill(1);
-    std::tie(state.eventSwitches, state.predictSwitch) = std::pair(EventSwitches{1, 1, 1, 1}, 1);
-    state.plan.stepCount = 2;
-    state.plan.steps[0] = state.plan.steps[1] = state;
-    rerun_both_lanes(state);
-    refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
-    search_from_lane_zero(state);
-    const std::string longest = figures_to_check_line(0x1FF);
-    EXPECT_EQ(
-        longest,
-        "力 魔 技 速 守 体 運 が上がりました：攻撃・命中・必殺・攻速・防御を確かめてください");
-    static DrawList list;
-    build_main_window_drawing(state, 784, list, longest);
-    ASSERT_FALSE(list.dropped);
-    int found = -1;
-    for (int i = 0; i < list.count; ++i) {
-        found = step_text(list, list.steps[i]) == longest ? i : found;
-    }
-    ASSERT_GE(found, 0);
-    const Box line = box_of(list, list.steps[found]);
-    EXPECT_EQ(std::make_tuple(line.left, line.top, line.right), std::make_tuple(2, 174, 666));
-    // The first step is the white of the whole window.
-    for (int i = 1; i < list.count; ++i) {
-        EXPECT_TRUE(i == found || !overlap(line, box_of(list, list.steps[i])))
-            << i << " " << step_text(list, list.steps[i]);
-    }
-    for (const ChildControl& control : child_controls()) {
-        const Box at{control.x, control.y, control.x + control.width, control.y + control.height};
-        EXPECT_FALSE(overlap(line, at)) << control.id;
-    }
-    // Without a level-up there is no line.
-    build_main_window_drawing(state, 784, list);
-    for (int i = 0; i < list.count; ++i) {
-        EXPECT_NE(list.steps[i].top, kCheckLineTop) << step_text(list, list.steps[i]);
-    }
-}
-
-TEST(ChildControls, TheAdvanceButtonFollowsTheResultsButtonAndNothingOverlaps) {
-    const auto controls = child_controls();
-    const auto results = std::find_if(controls.begin(), controls.end(),
-                                      [](const ChildControl& c) { return c.id == IDC_RESULTS; });
-    ASSERT_NE(results + 1, controls.end());
-    const ChildControl& advance = *(results + 1);
-    EXPECT_EQ(std::make_tuple(advance.id, std::string(advance.text), advance.width, advance.height,
-                              advance.y),
-              std::make_tuple(IDM_ADVANCE, std::string("実行"), results->width, results->height,
-                              results->y));
-    for (const int dpi : {96, 144}) {
-        const auto scaled = [dpi](const ChildControl& c) {
-            return Box{scale_to_dpi(c.x, dpi), scale_to_dpi(c.y, dpi),
-                       scale_to_dpi(c.x, dpi) + scale_to_dpi(c.width, dpi),
-                       scale_to_dpi(c.y, dpi) + scale_to_dpi(c.height, dpi)};
-        };
-        for (std::size_t a = 0; a < controls.size(); ++a) {
-            for (std::size_t b = a + 1; b < controls.size(); ++b) {
-                EXPECT_FALSE(overlap(scaled(controls[a]), scaled(controls[b])))
-                    << dpi << ": " << controls[a].id << " " << controls[b].id;
-            }
-        }
-    }
-}
 
 // The worked battle on sequence 0, with marks typed.
 AppState& battle_state() {
@@ -122,6 +35,7 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessions) {
     AppState& state = battle_state();
     UndoHistory history;
     // Each change of a mixed run, and whether it changes the session.
+    // clang-format off
     const std::vector<std::pair<std::function<void()>, bool>> changes = {
         {[&] { move_lane(state, IDC_LANE0_FORWARD); }, true},
         {[&] { put_lane_on_entry(state, IDM_LANE1_ENTRY); }, true},
@@ -129,23 +43,14 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessions) {
         {[&] { move_lane(state, IDC_LANE0_BACK); }, true},
         {[&] { move_lane(state, IDC_LANE0_BACK); }, false},  // at position 1 already
         {[&] { advance_past_action(state); }, true},
-        {[&] {
-             apply_battle_result_form(state, {2, 5, "10", "0", false, false});
-         },
-         true},
+        {[&] { apply_battle_result_form(state, {2, 5, "10", "0", false, false}); }, true},
         {[&] { search_from_lane_zero(state); }, false},
         {[&] { press_plan_button(state, PlanButton::kAdd, -1); }, true},
         {[&] { advance_past_action(state); }, true},
-        {[&] {
-             apply_search_conditions(state, {{false, true, true, false}, true});
-         },
-         true},
-        {[&] {
-             apply_search_conditions(state, {{false, true, true, false}, true});
-         },
-         false},
-        {[&] { state.booksHeld[3] = 1; }, true},
-    };
+        {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, true},
+        {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, false},
+        {[&] { state.booksHeld[3] = 1; }, true}};
+    // clang-format on
     std::vector<std::string> sessions = {session_text(state)};
     for (const auto& [change, changes_session] : changes) {
         EXPECT_EQ(change_as_one_step(history, state, change), changes_session) << sessions.size();
@@ -199,24 +104,10 @@ TEST(Undo, ThePatternBoxComesBackWithTheStepAndTheOldestStepsGo) {
     EXPECT_EQ(std::make_pair(back, state.lanes[1].position), std::make_pair(100, 1 + 5));
 }
 
-const std::string kRosterFile = R"({
-  "allies": {
-    "アルト": {
-      "level": 11,
-      "technique": 10,
-      "luck": 11,
-      "hitRate": 90,
-      "critRate": 10,
-      "attackSpeed": 10,
-      "attack": 20,
-      "defense": 10,
-      "hp": -999,
-      "maxHp": 9999,
-      "skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]
-    }
-  }
-}
-)";
+const std::string kRosterFile = R"({"allies": {"アルト": {
+"level": 11, "technique": 10, "luck": 11, "hitRate": 90, "critRate": 10, "attackSpeed": 10,
+"attack": 20, "defense": 10, "hp": -999, "maxHp": 9999,
+"skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]}}})";
 
 TEST(Roster, KeepsEachAllysFiguresAndSkillsAndReadsThemBack) {
     Roster roster;
@@ -254,36 +145,24 @@ TEST(Roster, RefusesAFileItCannotTakeWhole) {
     std::string emoji = with("アルト", "@");
     emoji.replace(emoji.find('@'), 1, "\xF0\x9F\x98\x80");
     // the file, what the window says of it
+    // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"{", "JSON として読めません（1 行目の 1 文字目で、書き方が正しくありません）"},
-        {"[]",
-         "ファイル全体は { } で囲んだ JSON のオブジェクトにしてください（[...] "
-         "が書かれています）"},
-        {R"({"allies": {"a": 3}})",
-         "allies.a は { } で囲んだ JSON のオブジェクトにしてください（3 が書かれています）"},
+        {"[]", "ファイル全体は { } で囲んだ JSON のオブジェクトにしてください（[...] が書かれています）"},
+        {R"({"allies": {"a": 3}})", "allies.a は { } で囲んだ JSON のオブジェクトにしてください（3 が書かれています）"},
         {with("allies", "enemies"), "enemies という項目はありません。項目の名前を確かめてください"},
-        {with("\"level\": 11", "\"level\": 10000"),
-         "allies.アルト.level は -999 から 9999 までの整数にしてください（10000 "
-         "が書かれています）"},
-        {with("\"hp\": -999", "\"hp\": -1000"),
-         "allies.アルト.hp は -999 から 9999 までの整数にしてください（-1000 が書かれています）"},
-        {with("\"attack\": 20", "\"attack\": 2.5"),
-         "allies.アルト.attack は -999 から 9999 までの整数にしてください（2.5 が書かれています）"},
-        {with("0, 1, 0", "0, 2, 0"),
-         "allies.アルト.skills[7] は 0 から 1 までの整数にしてください（2 が書かれています）"},
-        {with("0, 0, 0, 0, 0, 0, 0, 1", "0, 0, 0, 0, 0, 0, 1"),
-         "allies.アルト.skills は値を 16 個並べた [ ] の配列にしてください（15 個あります）"},
+        {with("\"level\": 11", "\"level\": 10000"), "allies.アルト.level は -999 から 9999 までの整数にしてください（10000 が書かれています）"},
+        {with("\"hp\": -999", "\"hp\": -1000"), "allies.アルト.hp は -999 から 9999 までの整数にしてください（-1000 が書かれています）"},
+        {with("\"attack\": 20", "\"attack\": 2.5"), "allies.アルト.attack は -999 から 9999 までの整数にしてください（2.5 が書かれています）"},
+        {with("0, 1, 0", "0, 2, 0"), "allies.アルト.skills[7] は 0 から 1 までの整数にしてください（2 が書かれています）"},
+        {with("0, 0, 0, 0, 0, 0, 0, 1", "0, 0, 0, 0, 0, 0, 1"), "allies.アルト.skills は値を 16 個並べた [ ] の配列にしてください（15 個あります）"},
         {with("\"luck\": 11,", ""), "allies.アルト.luck がありません。この項目は省けません"},
-        {with("\"luck\"", "\"fortune\""),
-         "allies.アルト.fortune という項目はありません。項目の名前を確かめてください"},
-        {with("アルト", "アルトアルトアルトアルトアルトアルト"),
-         "allies.アルトアルトアルトアルトアルトアルト は Shift-JIS で 31 "
-         "バイトまでにしてください（36 バイトあります。全角の文字は 2 バイトです）"},
+        {with("\"luck\"", "\"fortune\""), "allies.アルト.fortune という項目はありません。項目の名前を確かめてください"},
+        {with("アルト", "アルトアルトアルトアルトアルトアルト"), "allies.アルトアルトアルトアルトアルトアルト は Shift-JIS で 31 バイトまでにしてください（36 バイトあります。全角の文字は 2 バイトです）"},
         {emoji, "allies.? に Shift-JIS で書けない文字があります（絵文字などは使えません）"},
         // The ally as an array: the parser stops at the colon after its first member's name.
-        {with("\"アルト\": {", "\"アルト\": ["),
-         "JSON として読めません（4 行目の 14 文字目で、書き方が正しくありません）"},
-    };
+        {with("\"アルト\": {", "\"アルト\": ["), "JSON として読めません（2 行目の 8 文字目で、書き方が正しくありません）"}};
+    // clang-format on
     for (const auto& [file, words] : cases) {
         try {
             read_roster(file, kScenarioCodec);

@@ -1,15 +1,29 @@
+// 起きたこと: the HP boxes read, what the boxes say was seen searched, the list of positions, and
+// the OK that puts lane 0 where the game stands.
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
+#include "view/dialog_forms.h"
 #include "view/locate_form.h"
+#include "view/main_commands.h"
 #include "worked_units.h"
 
 namespace {
+
+const char* const kMarks = "×××○○×××○×○×○○×○×○○×";  // they leave sequences 0, 16 and 51
+
+// The worked battle, lane 0 at 1 of sequence 0, with the given events on.
+AppState& worked_state(EventSwitches switches) {
+    AppState& state = status_set_state();
+    state.eventSwitches = switches;
+    rerun_both_lanes(state);
+    return state;
+}
 
 TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999) {
     using Case = std::tuple<std::string, HpBox, std::int32_t>;
@@ -27,8 +41,7 @@ TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999) {
     // clang-format on
     for (const auto& [text, box, hp] : cases) {
         const HpBoxReading reading = read_hp_box(text.c_str());
-        EXPECT_EQ(reading.box, box) << text;
-        EXPECT_EQ(reading.hp, hp) << text;
+        EXPECT_EQ(std::make_pair(reading.box, reading.hp), std::make_pair(box, hp)) << text;
     }
 }
 
@@ -43,50 +56,28 @@ TEST(LocateForm, ListsAtMost200LinesAndHowManyMore) {
     const std::vector<LocatedPosition> many(250, LocatedPosition{0, 1, 0, 12});
     const std::vector<std::string> lines = located_lines(many, 250);
     ASSERT_EQ(lines.size(), 201u);
-    EXPECT_EQ(lines[199], "±0  #0: 1 → 12");
-    EXPECT_EQ(lines[200], "ほか 50 件");
-}
-
-// The worked battle with the level-up and the re-move after it, lane 0 at position 1 of
-// sequence 0; what the boxes hold, the HP boxes' texts first.
-struct Dialog {
-    AppState& state = status_set_state();
-    LocateForm form{};
-
-    Dialog(std::string allyHp, std::string enemyHp) {
-        state.eventSwitches = {0, 1, 1, 1};
-        form.allyHp = std::move(allyHp);
-        form.enemyHp = std::move(enemyHp);
-        form.reMove = kReMoveNotSeen;
-    }
-};
-
-// HP and 力 grew, as after the worked battle from position 1.
-void see_hp_and_strength(LocateForm& form) {
-    form.levelUpSeen = true;
-    form.grown[0] = form.grown[1] = true;
+    EXPECT_EQ(std::make_pair(lines[199], lines[200]),
+              std::make_pair(std::string("±0  #0: 1 → 12"), std::string("ほか 50 件")));
 }
 
 TEST(LocateForm, SearchesWhatTheBoxesSayWasSeen) {
-    Dialog four("４０", "0");
-    see_hp_and_strength(four.form);
-    four.form.reMove = kReMoveHappened;
-    const LocateAnswer answer = locate_from_form(four.state, four.form);
-    EXPECT_EQ(answer.problem, LocateProblem::kNone);
-    EXPECT_EQ(answer.total, 5u);
+    AppState& state = worked_state({0, 1, 1, 1});
+    // Only the HPs seen: more than the list holds.
+    const LocateAnswer many = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
+    EXPECT_EQ(std::make_pair(many.found.size(), many.lines.size()),
+              std::make_pair(kMostLocatedLines, kMostLocatedLines + 1));
+    EXPECT_EQ(many.lines.back().rfind("ほか ", 0), 0u) << many.lines.back();
+    // HP and 力 grew, as after the worked battle from position 1, and the re-move happened.
+    const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened};
+    const LocateAnswer answer = locate_from_form(state, four);
+    EXPECT_EQ(std::make_tuple(answer.problem, answer.total, answer.found[1]),
+              std::make_tuple(LocateProblem::kNone, 5u, LocatedPosition{0, 133, 132, 157}));
     EXPECT_EQ(answer.lines, (std::vector<std::string>{
                                 "±0  #0: 1 → 22", "+132  #0: 133 → 157", "+1199  #0: 1200 → 1221",
                                 "+3845  #0: 3846 → 3867", "+4418  #0: 4419 → 4440"}));
-    EXPECT_EQ(answer.found[1], (LocatedPosition{0, 133, 132, 157}));
     // The pattern box's marks: their three sequences.
-    std::strcpy(four.state.markText, "×××○○×××○×○×○○×○×○○×");
-    EXPECT_EQ(locate_from_form(four.state, four.form).total, 21u);
-    // Only the HPs seen: more than the list holds.
-    Dialog hps("40", "0");
-    const LocateAnswer many = locate_from_form(hps.state, hps.form);
-    EXPECT_EQ(many.found.size(), kMostLocatedLines);
-    EXPECT_EQ(many.lines.size(), kMostLocatedLines + 1);
-    EXPECT_EQ(many.lines.back().rfind("ほか ", 0), 0u) << many.lines.back();
+    std::strcpy(state.markText, kMarks);
+    EXPECT_EQ(locate_from_form(state, four).total, 21u);
 }
 
 // Grey controls are not read: with the battle off, a refused HP box is no problem.
@@ -108,17 +99,110 @@ TEST(LocateForm, RefusesABadHpBoxOrNothingSeen) {
         {"re-move only", {0, 1, 1, 1}, "", "", false, kReMoveDidNot, none}};
     // clang-format on
     for (const auto& [name, switches, ally, enemy, levelUp, reMove, problem] : cases) {
-        Dialog dialog(ally, enemy);
-        dialog.state.eventSwitches = switches;
-        dialog.form.levelUpSeen = levelUp;
-        dialog.form.reMove = reMove;
-        const LocateAnswer answer = locate_from_form(dialog.state, dialog.form);
-        EXPECT_EQ(answer.problem, problem) << name;
-        EXPECT_EQ(answer.lines.empty(), problem != none) << name;
+        const LocateAnswer answer =
+            locate_from_form(worked_state(switches), {ally, enemy, levelUp, {}, reMove});
+        EXPECT_EQ(std::make_pair(answer.problem, answer.lines.empty()),
+                  std::make_pair(problem, problem != none))
+            << name;
     }
     EXPECT_STREQ(locate_problem_text(LocateProblem::kAllyHpBox),
                  "0から9999までの数を入れてください");
     EXPECT_STREQ(locate_problem_text(LocateProblem::kNone), "");
+}
+
+TEST(HappenedDialog, OpensWithAnAllyAndNoPlanAndGreysWhatTheActionDoesNotHave) {
+    EXPECT_EQ(dialog_for_menu(started_state(), IDM_HAPPENED), MainDialog::kNone);
+    // switches, the re-move rate; the HP boxes, レベルアップを見た, the 再行動 combo
+    using Case = std::tuple<EventSwitches, std::int32_t, bool, bool, bool>;
+    const std::vector<Case> cases = {
+        {{0, 1, 1, 1}, 30, true, true, true},   {{0, 1, 0, 0}, 30, true, false, false},
+        {{0, 0, 1, 0}, 30, false, true, false}, {{0, 0, 0, 1}, 30, false, false, true},
+        {{0, 0, 0, 1}, 0, false, false, false}, {{1, 2, -1, 3}, 30, false, false, false}};
+    for (const auto& [switches, rate, hpBoxes, levelUp, reMove] : cases) {
+        AppState& state = status_set_state();
+        state.eventSwitches = switches;
+        state.growthRates[kReMoveRateIndex] = rate;
+        EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED), MainDialog::kHappened);
+        const DialogView view = happened_view(state);
+        const auto enabled = [&view](int id) { return control_in(view, id).enabled; };
+        // The grown stats wait for レベルアップを見た.
+        EXPECT_EQ(std::make_tuple(enabled(IDC_HAPPENED_ALLY_HP), enabled(IDC_HAPPENED_ENEMY_HP),
+                                  enabled(IDC_HAPPENED_LEVEL_UP), enabled(IDC_HAPPENED_RE_MOVE),
+                                  enabled(IDC_HAPPENED_FIRST_GROWN)),
+                  std::make_tuple(hpBoxes, hpBoxes, levelUp, reMove, false))
+            << switches[1] << switches[2] << switches[3] << " " << rate;
+        state.plan.stepCount = 1;
+        EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED), MainDialog::kNone);
+    }
+}
+
+// The worked battle and the level-up after it behind the marks; the game left the ally at 40 and
+// the enemy at 0, and HP and 力 grew. soramito-cli locate finds 74 positions, the second #51:
+// 79 → 102; advance from 79 of 51 moves lane 0 to 102 with Lv 11, HP 41, MAX 61, the enemy at 0.
+TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsAndTheUnitsTakeTheOutcome) {
+    AppState& state = worked_state({0, 1, 1, 0});
+    std::strcpy(state.markText, kMarks);
+    LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen};
+    EXPECT_EQ(located_count_words(locate_from_form(state, form)), "見つかった位置：なし");
+    form.allyHp = "40";
+    const LocateAnswer answer = locate_from_form(state, form);
+    EXPECT_EQ(located_count_words(answer), "見つかった位置：74個");
+    ASSERT_EQ(answer.lines.at(1), "+78  #51: 79 → 102");
+    const LocatedAdvance advance = advance_from_located(state, answer, 1);
+    EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
+              std::make_tuple(LocatedRefusal::kNone, std::string()));
+    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.level,
+                              state.ally.hp, state.ally.maxHp, state.enemy.hp),
+              std::make_tuple(51, 102, 11, 41, 61, 0));
+    ASSERT_EQ(state.history.count, 1);
+    const HistoryEntry& entry = state.history.entries[0];
+    EXPECT_EQ(std::make_tuple(entry.seedIndex, entry.position, entry.count, entry.grown),
+              std::make_tuple(51, 79, 23, 0b11u));
+}
+
+// Each refusal says why and leaves lane 0, the units and the record as they were. Only the HPs
+// seen: more positions than the list has lines.
+TEST(HappenedDialog, OkRefusesWithoutAPositionOrWhenItNoLongerHoldsAndChangesNothing) {
+    using Change = void (*)(AppState&);
+    using Case = std::tuple<const char*, Change, Change, int, LocatedRefusal, std::string>;
+    const Change none = [](AppState&) {};
+    const std::string noLine = "位置を選んでください";
+    const std::string changed = "探したあとで条件か手順が変わりました。もう一度探してください";
+    const std::vector<Case> cases = {
+        {"none chosen", none, none, -1, LocatedRefusal::kNoLine, noLine},
+        {"the line of how many more", none, none, 200, LocatedRefusal::kNoLine, noLine},
+        {"the ally's HP changed", none, [](AppState& s) { s.ally.hp = 39; }, 0,
+         LocatedRefusal::kChanged, changed},
+        {"a plan came into use", none, [](AppState& s) { s.plan.stepCount = 1; }, 0,
+         LocatedRefusal::kChanged, changed},
+        // Lane 0's sequence alone from 4973: the nearest is #0: 4965 → 4985.
+        {"past the last position",
+         [](AppState& s) {
+             s.markText[0] = '\0';
+             s.lanes[0].position = 4973;
+             rerun_both_lanes(s);
+         },
+         none, 0, LocatedRefusal::kAdvance, "位置が4985になり4973を越えるため実行できません"},
+    };
+    for (const auto& [name, before, after, line, refusal, words] : cases) {
+        AppState& state = worked_state({0, 1, 1, 0});
+        std::strcpy(state.markText, kMarks);
+        before(state);
+        const LocateAnswer answer = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
+        after(state);
+        const Lane lane = state.lanes[0];
+        const CombatantState ally = state.ally;
+        const LocatedAdvance advance = advance_from_located(state, answer, line);
+        EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
+                  std::make_tuple(refusal, words))
+            << name;
+        EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
+                                  codes_of(state.lanes[0]), state.ally.hp, state.ally.level,
+                                  state.enemy.hp, state.history.count),
+                  std::make_tuple(lane.seedIndex, lane.position, codes_of(lane), ally.hp,
+                                  ally.level, 40, 0))
+            << name;
+    }
 }
 
 }  // namespace

@@ -2,46 +2,15 @@
 // it, figures off the lists are read whole, the keys and menu commands reach their commands, and
 // the boxes that cannot take a text say so. Every input takes the path a player's input takes.
 
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "tests/win32/program_fixture.h"
-#include "view/resource.h"
 #include "view/session.h"
-#include "win32/program.h"
-#include "win32/session_files.h"
 
 namespace {
 
 const std::filesystem::path kSamples = SORAMITO_SAMPLES_DIR;
-
-// The edit box a figure box types into.
-HWND edit_of(HWND dialog, int id) {
-    HWND box = GetDlgItem(dialog, id);
-    HWND child = GetWindow(box, GW_CHILD);
-    return child != nullptr ? child : box;
-}
-
-// Types text into a box of a dialog over what it holds, key by key.
-void retype(HWND dialog, int id, const std::wstring& text) {
-    HWND edit = edit_of(dialog, id);
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    for (const wchar_t c : text) {
-        SendMessageW(edit, WM_CHAR, c, 0);
-    }
-}
 
 // An unseen session on the sample units: ミナト, whose place in the sorted list is not its row,
 // with 勇者 set by hand, against 傭兵長カザミ without its 反撃; figures off the lists, of three
@@ -60,7 +29,7 @@ const char8_t kUnseen[] =
 
 struct SampleUnits : ::testing::Test {
     SampleUnits() {
-        std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kUnseen);
+        write_file(path, kUnseen);
         open_program_with(path);
     }
     ~SampleUnits() override { EXPECT_EQ(close_program_without_saving(), 0); }
@@ -104,7 +73,7 @@ TEST_F(SampleUnits, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     const auto run = [](const std::string& file) {
         auto state = std::make_unique<AppState>(app_state());
         open_session(*state, file);
-        return std::make_unique<AppState>(*state);
+        return state;
     };
     const auto fromOriginal = run(original);
     const auto fromSaved = run(saved);
@@ -115,8 +84,7 @@ TEST_F(SampleUnits, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
 TEST(KeptInput, AUnitListSelectsItsNameExactly) {
     // Two allies whose names differ in case alone; the list sorts "alt" first.
     WorkingFolder folder("2,1\r\nALT,1,0,\r\nalt,2,7,\r\nE,0,15,\r\n", kGrowthFile);
-    std::ofstream(folder.path / "alt.json", std::ios::binary)
-        << R"({"ally": {"name": "ALT", "followUpCritFactor": 1}})";
+    write_file(folder.path / "alt.json", R"({"ally": {"name": "ALT", "followUpCritFactor": 1}})");
     open_program();
     EXPECT_TRUE(open_session_file(main_window(), (folder.path / "alt.json").wstring()));
     std::wstring shown;

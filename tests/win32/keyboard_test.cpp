@@ -2,23 +2,11 @@
 // shown in the menu, and the windows beside the main one. Keys are pressed as key presses
 // arrive and characters typed into the focused box.
 
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
 #include "tests/win32/program_fixture.h"
 #include "view/drawing.h"
-#include "view/resource.h"
-#include "win32/program.h"
 
 namespace {
 
@@ -33,7 +21,7 @@ const char8_t kBattle[] =
 // The program opened on the battle above from the command line.
 struct Battle : ::testing::Test {
     Battle() {
-        std::ofstream(path, std::ios::binary) << reinterpret_cast<const char*>(kBattle);
+        write_file(path, kBattle);
         open_program_with(path);
     }
     ~Battle() override { EXPECT_EQ(close_program_without_saving(), 0); }
@@ -43,115 +31,6 @@ struct Battle : ::testing::Test {
 
 int focused_id() {
     return GetDlgCtrlID(GetFocus());
-}
-
-// The controls the focus visits, key by key.
-std::vector<int> visited(int presses, unsigned modifiers) {
-    std::vector<int> ids;
-    for (int i = 0; i < presses; ++i) {
-        press_key(VK_TAB, modifiers);
-        ids.push_back(focused_id());
-    }
-    return ids;
-}
-
-TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
-    // The focus starts in the pattern box; Tab goes round the controls in reading order.
-    EXPECT_EQ(focused_id(), IDC_MARK_EDIT);
-    const std::vector<int> order = {
-        IDC_LANE0_BACK,     IDC_LANE0_FORWARD,   IDC_LANE0_SEED_UP,  IDC_LANE0_SEED_DOWN,
-        IDC_LANE0_POSITION, IDC_LANE0_JUMP,      IDC_LANE1_BACK,     IDC_LANE1_FORWARD,
-        IDC_LANE1_SEED_UP,  IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION, IDC_LANE1_JUMP,
-        IDC_SEARCH,         IDC_RESULTS,         IDM_ADVANCE,        IDC_MARK_EDIT};
-    EXPECT_EQ(visited(16, 0), order);
-    std::vector<int> back(order.rbegin() + 1, order.rend());
-    back.push_back(IDC_MARK_EDIT);
-    EXPECT_EQ(visited(16, kKeyShift), back);
-    // The marks typed, Ctrl+1 for the first candidate, Ctrl+F: the results the command line gives
-    // from sequence 0 at 21, where the lane stands.
-    type_text(wide("×××○○×××○×○×○○×○×○○×"));
-    pump_messages(300);
-    press_key('1', kKeyCtrl);
-    press_key('F', kKeyCtrl);
-    const AppState& state = app_state();
-    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position),
-              std::make_tuple(0, 21));
-    EXPECT_EQ(drawn_after(wide("候補：")), L"36 38 39 44 57 60 63 66 69 73 ...");
-    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
-    SentMessages menu(WM_SYSCOMMAND);
-    press_key(VK_RIGHT, kKeyAlt);
-    EXPECT_EQ(std::make_tuple(state.lanes[0].position, focused_id(), SentMessages::seen.size()),
-              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
-}
-
-TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
-    const AppState& state = app_state();
-    SentMessages balloons(EM_SHOWBALLOONTIP);
-    // box, text, lane 0's and lane 1's positions after Enter
-    const std::vector<std::tuple<int, std::wstring, int, int>> cases = {
-        {IDC_LANE1_POSITION, L"300", 1, 300},
-        {IDC_LANE0_POSITION, L"12", 12, 300},
-        {IDC_LANE0_POSITION, L"12abc", 12, 300},
-        {IDC_MARK_EDIT, L"oo", 12, 300}};
-    for (const auto& [box, text, lane0, lane1] : cases) {
-        SetFocus(GetDlgItem(main_window(), box));
-        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
-        type_text(text);
-        press_key(VK_RETURN);
-        EXPECT_EQ(std::make_tuple(state.lanes[0].position, state.lanes[1].position),
-                  std::make_tuple(lane0, lane1))
-            << text.size();
-    }
-    // "12abc" is no position: a balloon on the box says so.
-    ASSERT_EQ(SentMessages::seen.size(), 1u);
-    EXPECT_EQ(SentMessages::seen[0].window, GetDlgItem(main_window(), IDC_LANE0_POSITION));
-    EXPECT_EQ(SentMessages::seen[0].text, wide("1から4973までの数を入れてください"));
-    // On a focused button Enter presses it.
-    SetFocus(GetDlgItem(main_window(), IDC_LANE1_FORWARD));
-    press_key(VK_RETURN);
-    EXPECT_EQ(state.lanes[1].position, 301);
-}
-
-// The text of a menu item, its access key and its key as shown.
-std::wstring item_text(HMENU menu, UINT item, UINT by) {
-    wchar_t text[128] = L"";
-    GetMenuStringW(menu, item, text, 128, by);
-    return text;
-}
-
-TEST_F(Program, EveryMenuItemHasAnAccessKeyAndShowsItsKey) {
-    HMENU bar = GetMenu(main_window());
-    std::wstring titles;
-    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
-        titles += item_text(bar, static_cast<UINT>(i), MF_BYPOSITION) + L"|";
-    }
-    EXPECT_EQ(titles, wide("ファイル(&F)|編集(&E)|条件(&C)|レーン(&L)|"));
-    // Every item of every pop-up has an access key.
-    std::vector<HMENU> menus = {bar};
-    for (std::size_t m = 0; m < menus.size(); ++m) {
-        for (int i = 0; i < GetMenuItemCount(menus[m]); ++i) {
-            if (HMENU popup = GetSubMenu(menus[m], i)) {
-                menus.push_back(popup);
-            }
-            const std::wstring text = item_text(menus[m], static_cast<UINT>(i), MF_BYPOSITION);
-            EXPECT_TRUE(text.empty() || text.find(L'&') != std::wstring::npos) << m << "/" << i;
-        }
-    }
-    const std::vector<std::pair<int, std::string>> shown = {
-        {IDM_FILE_OPEN, "開く(&O)…\tCtrl+O"},
-        {IDC_LANE1_SEED_DOWN, "下のレーンを前の乱数列へ(&R)\tAlt+Shift+↓"},
-        {IDM_LANE1_ENTRY + 8, "9番目(&9)\tCtrl+Shift+9"},
-        {IDM_STATUS, "ステータス(&S)"}};
-    for (const auto& [id, text] : shown) {
-        EXPECT_EQ(item_text(bar, static_cast<UINT>(id), MF_BYCOMMAND), wide(text.c_str()));
-    }
-}
-
-TEST_F(Program, TheBoxesUseTheWindowsFont) {
-    const WindowHandles& handles = window_handles();
-    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);
-    }
 }
 
 // Beside the main window, or at least below its lanes.
@@ -179,19 +58,20 @@ std::wstring cell(HWND list, int row, int column) {
     return text;
 }
 
-TEST_F(Battle, TheResultsWindowSitsBesideAndSaysWhatItHolds) {
-    type_text(wide("×××○○×××○×○×○○×○×○○×"));
-    pump_messages(300);
-    press_key('1', kKeyCtrl);
-    press_key('F', kKeyCtrl);
+// 一覧 from its key: beside the main window, its rows sorted and taken with the mouse and the
+// keys.
+void expect_results_window() {
     press_key('L', kKeyCtrl);
+    const AppState& state = app_state();
     HWND results = FindWindowW(L"SoramitoResults", nullptr);
     HWND list = GetDlgItem(results, 101);
     HWND header = ListView_GetHeader(list);
-    // Beside the main window, clear of its lanes; its count, its numbers right-aligned.
+    // Beside the main window, clear of its lanes; every result, its count, its numbers
+    // right-aligned.
     EXPECT_TRUE(clear_of_the_lanes(results));
-    EXPECT_EQ(window_text(GetDlgItem(results, 103)),
-              std::to_wstring(app_state().searchResultCount) + wide("件"));
+    EXPECT_EQ(std::make_pair(ListView_GetItemCount(list), window_text(GetDlgItem(results, 103))),
+              std::make_pair(state.searchResultCount,
+                             std::to_wstring(state.searchResultCount) + wide("件")));
     LVCOLUMNW column{};
     column.mask = LVCF_FMT;
     std::wstring alignments;  // 位置 消費 味方HP 敵HP 命中
@@ -199,8 +79,18 @@ TEST_F(Battle, TheResultsWindowSitsBesideAndSaysWhatItHolds) {
         alignments += (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT ? L"R" : L"L";
     }
     EXPECT_EQ(alignments, L"RRRRL");
-    // Two clicks on 位置 sort by it the other way round, its title shows the arrow; Enter takes
-    // the row that is selected, not the first.
+    // Ctrl+C with no row selected copies the header and every row.
+    SetFocus(list);
+    press_key('C', kKeyCtrl);
+    ASSERT_TRUE(OpenClipboard(results));
+    const std::wstring copied =
+        static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), L'\n'), state.searchResultCount + 1);
+    // Two clicks on 位置 sort by it the other way round, its title shows the arrow; Enter and a
+    // double-click take the row that is selected, not the first, and leave the results as they
+    // are, unlike a change of lane 0's sequence.
     RECT r{};
     Header_GetItemRect(header, 1, &r);
     click_in(header, r);
@@ -213,12 +103,19 @@ TEST_F(Battle, TheResultsWindowSitsBesideAndSaysWhatItHolds) {
     ListView_GetItemRect(list, 2, &r, LVIR_BOUNDS);
     click_in(list, r);
     press_key(VK_RETURN);
-    EXPECT_EQ(app_state().lanes[0].position, std::stoi(cell(list, 2, 0)));
+    EXPECT_EQ(state.lanes[0].position, std::stoi(cell(list, 2, 0)));
+    ListView_GetItemRect(list, 3, &r, LVIR_BOUNDS);
+    const LPARAM point = MAKELPARAM(r.left + 8, (r.top + r.bottom) / 2);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
+    }
+    EXPECT_EQ(std::make_pair(state.lanes[0].position, window_text(results)),
+              std::make_pair(std::stoi(cell(list, 3, 0)), wide("検索結果")));
     // どれでも: each sequence's column as wide as its widest text. Tab moves on to the list.
     HWND tabs = GetDlgItem(results, 100);
     TabCtrl_SetCurFocus(tabs, 1);
     EXPECT_EQ(window_text(GetDlgItem(results, 103)),
-              std::to_wstring(app_state().commonCount) + wide("件"));
+              std::to_wstring(state.commonCount) + wide("件"));
     for (int c = 2; c < Header_GetItemCount(header) - 1; ++c) {
         int widest = 0;
         for (int row = 0; row < ListView_GetItemCount(list); ++row) {
@@ -229,6 +126,113 @@ TEST_F(Battle, TheResultsWindowSitsBesideAndSaysWhatItHolds) {
     SetFocus(tabs);
     press_key(VK_TAB);
     EXPECT_EQ(GetFocus(), list);
+    command(IDC_LANE0_SEED_UP);
+    EXPECT_EQ(window_text(results), wide("検索結果（条件が変わりました）"));
+}
+
+TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
+    // The focus starts in the pattern box; Tab goes round the controls in reading order, and
+    // Shift+Tab back.
+    const std::vector<int> order = {
+        IDC_MARK_EDIT,       IDC_LANE0_BACK,     IDC_LANE0_FORWARD,   IDC_LANE0_SEED_UP,
+        IDC_LANE0_SEED_DOWN, IDC_LANE0_POSITION, IDC_LANE0_JUMP,      IDC_LANE1_BACK,
+        IDC_LANE1_FORWARD,   IDC_LANE1_SEED_UP,  IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION,
+        IDC_LANE1_JUMP,      IDC_SEARCH,         IDC_RESULTS,         IDM_ADVANCE};
+    std::vector<int> visited = {focused_id()};
+    for (int i = 0; i < 32; ++i) {
+        press_key(VK_TAB, i < 16 ? 0 : kKeyShift);
+        visited.push_back(focused_id());
+    }
+    std::vector<int> expected = order;
+    expected.push_back(IDC_MARK_EDIT);
+    expected.insert(expected.end(), order.rbegin(), order.rend());
+    EXPECT_EQ(visited, expected);
+    // The marks typed, Ctrl+1 for the first candidate, Ctrl+F: the results the command line gives
+    // from sequence 0 at 21, where the lane stands.
+    type_text(wide("×××○○×××○×○×○○×○×○○×"));
+    pump_messages(300);
+    press_key('1', kKeyCtrl);
+    press_key('F', kKeyCtrl);
+    const AppState& state = app_state();
+    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position),
+              std::make_tuple(0, 21));
+    EXPECT_EQ(drawn_after(wide("候補：")), L"36 38 39 44 57 60 63 66 69 73 ...");
+    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
+    SentMessages menu(WM_SYSCOMMAND);
+    press_key(VK_RIGHT, kKeyAlt);
+    EXPECT_EQ(std::make_tuple(state.lanes[0].position, focused_id(), SentMessages::seen.size()),
+              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
+    expect_results_window();
+}
+
+TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
+    const AppState& state = app_state();
+    SentMessages balloons(EM_SHOWBALLOONTIP);
+    // box, text, lane 0's and lane 1's positions after Enter
+    const std::vector<std::tuple<int, std::wstring, int, int>> cases = {
+        {IDC_LANE1_POSITION, L"300", 1, 300},
+        {IDC_LANE0_POSITION, L"12", 12, 300},
+        {IDC_LANE0_POSITION, L"12abc", 12, 300},
+        {IDC_LANE0_POSITION, L"1\x2603", 12, 300},  // a character Shift-JIS lacks
+        {IDC_MARK_EDIT, L"oo", 12, 300}};
+    for (const auto& [box, text, lane0, lane1] : cases) {
+        SetFocus(GetDlgItem(main_window(), box));
+        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+        type_text(text);
+        press_key(VK_RETURN);
+        EXPECT_EQ(std::make_tuple(state.lanes[0].position, state.lanes[1].position),
+                  std::make_tuple(lane0, lane1))
+            << text.size();
+    }
+    // Neither is a position: a balloon on the box says so.
+    ASSERT_EQ(SentMessages::seen.size(), 2u);
+    for (const SentMessages::Sent& balloon : SentMessages::seen) {
+        EXPECT_EQ(std::make_pair(balloon.window, balloon.text),
+                  std::make_pair(GetDlgItem(main_window(), IDC_LANE0_POSITION),
+                                 wide("1から4973までの数を入れてください")));
+    }
+    // On a focused button Enter presses it.
+    SetFocus(GetDlgItem(main_window(), IDC_LANE1_FORWARD));
+    press_key(VK_RETURN);
+    EXPECT_EQ(state.lanes[1].position, 301);
+}
+
+// The text of a menu item, its access key and its key as shown.
+std::wstring item_text(HMENU menu, UINT item, UINT by) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, item, text, 128, by);
+    return text;
+}
+
+TEST_F(Program, EveryMenuItemHasAnAccessKeyAndShowsItsKeyInTheWindowsFont) {
+    HMENU bar = GetMenu(main_window());
+    std::wstring titles;
+    // Every item of every pop-up has an access key.
+    std::vector<HMENU> menus = {bar};
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        for (int i = 0; i < GetMenuItemCount(menus[m]); ++i) {
+            if (HMENU popup = GetSubMenu(menus[m], i)) {
+                menus.push_back(popup);
+            }
+            const std::wstring text = item_text(menus[m], static_cast<UINT>(i), MF_BYPOSITION);
+            EXPECT_TRUE(text.empty() || text.find(L'&') != std::wstring::npos) << m << "/" << i;
+            titles += m == 0 ? text + L"|" : L"";
+        }
+    }
+    EXPECT_EQ(titles, wide("ファイル(&F)|編集(&E)|条件(&C)|レーン(&L)|"));
+    const std::vector<std::pair<int, std::string>> shown = {
+        {IDM_FILE_OPEN, "開く(&O)…\tCtrl+O"},
+        {IDC_LANE1_SEED_DOWN, "下のレーンを前の乱数列へ(&R)\tAlt+Shift+↓"},
+        {IDM_LANE1_ENTRY + 8, "9番目(&9)\tCtrl+Shift+9"},
+        {IDM_STATUS, "ステータス(&S)"}};
+    for (const auto& [id, text] : shown) {
+        EXPECT_EQ(item_text(bar, static_cast<UINT>(id), MF_BYCOMMAND), wide(text.c_str()));
+    }
+    // The boxes use the window's font.
+    const WindowHandles& handles = window_handles();
+    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);
+    }
 }
 
 TEST_F(Battle, ThePlanButtonsNeedAStepAndClearingAsksFirst) {
@@ -251,14 +255,9 @@ TEST_F(Battle, ThePlanButtonsNeedAStepAndClearingAsksFirst) {
     EXPECT_EQ(enabled(), L"1000001");
     // 全部消す: asked in a box of the program's name; いいえ keeps the step, はい clears it.
     for (const int answer : {IDNO, IDYES}) {
-        std::wstring asked;
-        with_boxes([plan] { click(plan, 107); },
-                   [&asked, answer](HWND box) {
-                       asked = window_text(box);
-                       PostMessageW(box, WM_COMMAND, answer, 0);
-                   });
-        EXPECT_EQ(asked, wide("ソラミト"));
-        EXPECT_EQ(app_state().plan.stepCount, answer == IDNO ? 1 : 0);
+        const std::wstring asked = answer_box([plan] { click(plan, 107); }, answer);
+        EXPECT_EQ(std::make_pair(asked.substr(0, 5), app_state().plan.stepCount),
+                  std::make_pair(wide("ソラミト|"), answer == IDNO ? 1 : 0));
     }
 }
 

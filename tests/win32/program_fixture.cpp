@@ -34,6 +34,14 @@ std::string read_file(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+void write_file(const std::filesystem::path& path, std::string_view text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void write_file(const std::filesystem::path& path, const char8_t* text) {
+    write_file(path, reinterpret_cast<const char*>(text));
+}
+
 const char* const kUnitFile =
     "2,2\r\nアルト,2,7,\r\nミナト,3,0,\r\n山賊ガロ,1,15,\r\n山賊,0,15,\r\n";
 namespace {
@@ -102,6 +110,16 @@ std::string drawing() {
     return all;
 }
 
+std::vector<std::wstring> list_box_lines(HWND list) {
+    std::vector<std::wstring> lines;
+    for (int i = 0; i < static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); ++i) {
+        wchar_t line[256] = L"";
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
 std::wstring drawn_after(const std::wstring& label) {
     static DrawList list;
     RECT client{};
@@ -117,6 +135,29 @@ std::wstring drawn_after(const std::wstring& label) {
 
 bool grayed(int item) {
     return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
+}
+
+std::wstring answer_box(const std::function<void()>& action, int button) {
+    std::wstring box = L"(none)";
+    with_boxes(action, [&](HWND shown) {
+        box = window_text(shown) + L"|" + window_text(GetDlgItem(shown, 0xFFFF));
+        click(shown, button);
+    });
+    return box;
+}
+
+HWND edit_of(HWND dialog, int id) {
+    HWND box = GetDlgItem(dialog, id);
+    HWND child = GetWindow(box, GW_CHILD);
+    return child != nullptr ? child : box;
+}
+
+void retype(HWND dialog, int id, const std::wstring& text) {
+    HWND edit = edit_of(dialog, id);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (const wchar_t c : text) {
+        SendMessageW(edit, WM_CHAR, c, 0);
+    }
 }
 
 namespace {

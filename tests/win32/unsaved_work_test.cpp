@@ -1,39 +1,11 @@
 // Nothing a player did is lost: the save question, the title's "*", the last session kept as the
 // player works, the marker of a run that did not end cleanly, and messages in Japanese.
 
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "tests/win32/program_fixture.h"
-#include "view/resource.h"
-#include "win32/program.h"
-#include "win32/session_files.h"
 
 namespace {
 
 const std::wstring kTitle = L"ソラミト  ver 0.00a";
-
-// A box shown while action runs, answered with a click on button: its caption and its text,
-// "(none)" when no box showed.
-std::wstring answer_box(const std::function<void()>& action, int button) {
-    std::wstring box = L"(none)";
-    with_boxes(action, [&](HWND shown) {
-        box = window_text(shown) + L"|" + window_text(GetDlgItem(shown, 0xFFFF));
-        click(shown, button);
-    });
-    return box;
-}
-
-void write(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // The position of lane 0 in a session's text.
 bool at_position(const std::string& session, int position) {
@@ -41,9 +13,7 @@ bool at_position(const std::string& session, int position) {
 }
 
 TEST_F(Program, ClosingAsksAboutAChangedFileAndEachAnswerDoesWhatItSays) {
-    const std::filesystem::path path = folder.path / "s.json";
-    write(path, R"({"lanes": [{"position": 21}]})");
-    ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
+    const std::filesystem::path path = open_written("s.json", u8R"({"lanes": [{"position": 21}]})");
     EXPECT_EQ(window_text(main_window()), L"s.json - " + kTitle);
     command(IDC_LANE0_FORWARD);
     EXPECT_EQ(window_text(main_window()), L"*s.json - " + kTitle);
@@ -124,8 +94,8 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
         WorkingFolder folder(kUnitFile, kGrowthFile);
         const std::filesystem::path running = folder.appData / "Soramito" / "running";
         const std::string session = R"({"lanes": [{"position": 21}]})";
-        write(running, marker);
-        write(folder.lastSession, session);
+        write_file(running, marker);
+        write_file(folder.lastSession, session);
         EXPECT_EQ(answer_box(open_program, answer), box) << marker;
         const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
         EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, read_file(aside) == session),
@@ -138,22 +108,27 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
     }
 }
 
-TEST_F(Program, ARefusedFileIsToldInJapanese) {
+TEST_F(Program, ARefusedFileIsToldInJapaneseAndABadLastSessionIsKeptAside) {
     const std::filesystem::path path = folder.path / "bad.json";
-    write(path, R"({"lanes": [{"position": 0}]})");
+    write_file(path, R"({"lanes": [{"position": 0}]})");
     EXPECT_EQ(answer_box([&] { open_session_file(main_window(), path.wstring()); }, IDOK),
               L"ソラミト|開けません：" + path.wstring() +
                   L"\nlanes[0].position は 1 から 4973 までの整数にしてください（0 "
                   L"が書かれています）");
-    // A last session that cannot be read: the folder, the name it is kept under on a line of its
-    // own, and why.
+    // A last session that cannot be read replaces the one kept aside before: the folder, the
+    // name it is kept under on a line of its own, and why.
     EXPECT_EQ(close_program(), 0);
-    write(folder.lastSession, "{bad");
+    write_file(folder.lastSession, "{bad");
+    const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
+    write_file(aside, "older");
     EXPECT_EQ(answer_box(open_program, IDOK),
               L"ソラミト|前回のセッションを読めないため、新しく始めます。読めなかったファイルは "
               L"%APPDATA%\\Soramito "
               L"に次の名前で残しました。\nlast-session.bad.json\nJSON として読めません（1 行目の 2 "
               L"文字目で、書き方が正しくありません）");
+    EXPECT_EQ(std::make_tuple(read_file(aside), std::filesystem::exists(folder.lastSession),
+                              ally_is_set(app_state()), grayed(IDM_LEVEL_UP)),
+              std::make_tuple("{bad", false, false, true));
 }
 
 }  // namespace
