@@ -113,6 +113,14 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(read_units(text), expected) << text;
     }
+    // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
+    for (const auto& [zeros, skill] : {std::pair{249, 1}, std::pair{250, 0}}) {
+        const std::string text = "1,0\nA,1," + std::string(zeros, '0') + "3,\n";
+        GameTables tables{};
+        TextReader reader = reader_over_bytes(text);
+        read_unit_file(reader, tables);
+        EXPECT_EQ(tables.allyUnits[0].skills[3], skill) << zeros;
+    }
 }
 
 const GrowthRecord kRow = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};

@@ -321,15 +321,4 @@ TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
     }
 }
 
-TEST(AppState, StartUpDefaults) {
-    // Over other bytes, so that a default left unset shows.
-    AppState& s = started_state();
-    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
-    set_start_up_defaults(s);
-    EXPECT_EQ(std::make_tuple(s.lanes[1].position, s.ally.hitRate, s.enemy.critRate,
-                              int{s.enemyCondition.unspecified}, s.levelUpWanted[8],
-                              s.eventSwitches[kSwitchBattle], s.plan.stepCount),
-              std::make_tuple(1, 90, 2, 1, 1, 0, 0));
-}
-
 }  // namespace

@@ -39,6 +39,12 @@ TEST(NearMatch, ListsTheSequencesWithinTheTolerance) {
         }
         EXPECT_EQ(got, expected) << text;
     }
+    // No mark is within no slip of every sequence, each right from position 1.
+    MarkArray none{};
+    NearMatchList near;
+    EXPECT_EQ(match_near(generated_table(), none, 0, 0, near), kSeedCount);
+    EXPECT_EQ(std::make_tuple(near[63].seedIndex, near[63].edits, near[63].lanePosition),
+              std::make_tuple(63, 0, 1));
 }
 
 }  // namespace
