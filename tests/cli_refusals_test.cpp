@@ -15,26 +15,10 @@
 
 namespace {
 
-using nlohmann::json;
-
-// The worked battle with the level-up and the re-move after it, changed by a merge patch.
-std::string locate_scenario(const std::string& name, const json& patch) {
-    json scenario = json::parse(std::ifstream(kSamplesDir + "/worked-battle.json"));
-    scenario["eventSwitches"] = {0, 1, 1, 1};
-    scenario.merge_patch(patch);
-    return test_file(name, scenario.dump());
-}
-
 TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrong) {
     test_file("no-growth/character.txt", "1,0\nA,1\n");
     test_file("a-folder/character.txt/inside", "");  // a folder where the file should be
-    const std::string all = "locate " + locate_scenario("all.json", json::object());
-    const std::string ones = ",1,1,1,1,1,1";
-    locate_scenario("no-battle.json", {{"eventSwitches", {0, 0, 1, 1}}});
-    locate_scenario("no-level-up.json", {{"eventSwitches", {1, 1, 0, 1}}});
-    locate_scenario("no-re-move.json", {{"eventSwitches", {0, 1, 1, 0}}});
-    locate_scenario("rate-zero.json", {{"growthRates", {80, 50, 10, 40, 60, 30, 5, 45, 0, 0}}});
-    locate_scenario("plan.json", {{"steps", {json::object()}}});
+    const std::string all = "locate @locate.json", ones = ",1,1,1,1,1,1";
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"frobnicate", "frobnicate"}, {"values", "--seed"}, {"values --seed 0", "--from"},
