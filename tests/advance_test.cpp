@@ -22,12 +22,12 @@ AppState& worked_state(const EventSwitches& switches, std::int32_t predict = 0) 
     return s;
 }
 
-// "who label before>after" of every figure that changed.
+// "label before>after " of every figure that changed, the enemy's marked 敵.
 std::string changes_of(const AdvanceReport& report) {
     std::string text;
     for (int c = 0; c < report.changeCount; ++c) {
         const FigureChange& f = report.changes[c];
-        text += std::string(f.ally ? "味方 " : "敵 ") + kUnitFigures[f.figure].label + " " +
+        text += std::string(f.ally ? "" : "敵") + kUnitFigures[f.figure].label + " " +
                 std::to_string(f.before) + ">" + std::to_string(f.after) + " ";
     }
     return text;
@@ -38,40 +38,25 @@ TEST(Advance, MovesLaneZeroPastTheActionAndCarriesItsOutcome) {
     const GrowthRates hpTechniqueLuck = {100, 0, 0, 100, 0, 0, 0, 100, 0, 0};
     // switches, prediction, rates, lane 0's position, the record's line, the changes reported
     using Case = std::tuple<EventSwitches, int, GrowthRates, int, std::string, std::string>;
+    // clang-format off
     const std::vector<Case> cases = {
         // The worked battle: 11 values, the enemy falls.
-        {{0, 1, 0, 0}, 0, kWorkedRates, 1, "#00 1→12（11個） 戦闘 味方40→40 敵40→0", "敵 HP 40>0 "},
+        {{0, 1, 0, 0}, 0, kWorkedRates, 1, "#00 1→12（11個） 戦闘 味方40→40 敵40→0", "敵HP 40>0 "},
         // The predicted battle takes those 11; the real one, from 12, hits twice for 10.
-        {{0, 1, 0, 0},
-         1,
-         kWorkedRates,
-         1,
-         "#00 1→23（22個） 戦闘 味方40→40 敵40→20",
-         "敵 HP 40>20 "},
+        {{0, 1, 0, 0}, 1, kWorkedRates, 1, "#00 1→23（22個） 戦闘 味方40→40 敵40→20", "敵HP 40>20 "},
         // Stored 13 55 41 47 47 29 90 54 6: HP (13 < 80), 技 (47 < 50) and 運 (54 < 60) grow.
-        {{0, 0, 1, 0},
-         0,
-         techniqueAndLuck,
-         1,
-         "#00 1→10（9個） レベルアップ 成長HP 技 運",
-         "味方 Lv 10>11 味方 技 10>11 味方 幸運 10>11 味方 HP 40>41 味方 MAX 60>61 "},
+        {{0, 0, 1, 0}, 0, techniqueAndLuck, 1, "#00 1→10（9個） レベルアップ 成長HP 技 運",
+         "Lv 10>11 技 10>11 幸運 10>11 HP 40>41 MAX 60>61 "},
         // Stored 13 is below the re-move rate of 30; at position 10 stored 30 is not.
         {{0, 0, 0, 1}, 0, kWorkedRates, 1, "#00 1→2（1個） 再行動 再行動○", ""},
         {{0, 0, 0, 1}, 0, kWorkedRates, 10, "#00 10→11（1個） 再行動 再行動×", ""},
         // The battle from 12 uses 11 values, the level-up then stored 30 11 89 74 63 77 53 37 17:
-        // HP, 力 and 運 grow, and HP comes on top of the battle's.
-        {{0, 1, 1, 0},
-         0,
-         kWorkedRates,
-         12,
-         "#00 12→32（20個） 戦闘・レベルアップ 味方40→40 敵40→20 成長HP 力 運",
-         "味方 Lv 10>11 味方 幸運 10>11 味方 HP 40>41 味方 MAX 60>61 敵 HP 40>20 "},
-        {{0, 1, 1, 0},
-         0,
-         hpTechniqueLuck,
-         12,
-         "#00 12→32（20個） 戦闘・レベルアップ 味方40→40 敵40→20 成長HP 技 運",
-         "味方 Lv 10>11 味方 技 10>11 味方 幸運 10>11 味方 HP 40>41 味方 MAX 60>61 敵 HP 40>20 "}};
+        // HP, 力 and 運 grow (or HP, 技 and 運), and HP comes on top of the battle's.
+        {{0, 1, 1, 0}, 0, kWorkedRates, 12, "#00 12→32（20個） 戦闘・レベルアップ 味方40→40 敵40→20 "
+         "成長HP 力 運", "Lv 10>11 幸運 10>11 HP 40>41 MAX 60>61 敵HP 40>20 "},
+        {{0, 1, 1, 0}, 0, hpTechniqueLuck, 12, "#00 12→32（20個） 戦闘・レベルアップ 味方40→40 敵40→20 "
+         "成長HP 技 運", "Lv 10>11 技 10>11 幸運 10>11 HP 40>41 MAX 60>61 敵HP 40>20 "}};
+    // clang-format on
     for (const auto& [switches, predict, rates, position, record, changes] : cases) {
         AppState& s = worked_state(switches, predict);
         std::tie(s.growthRates, s.lanes[0].position, s.history.count) =
@@ -174,10 +159,7 @@ TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
     const AdvanceReport last = advance_past_action(s);
     EXPECT_EQ(std::make_tuple(last.positionAfter, s.plan.stepCount, changes_of(last), s.ally.level,
                               figures_to_check_line(last.entry.grown), s.history.count),
-              std::make_tuple(30, 0,
-                              std::string("味方 Lv 12>13 味方 技 12>13 味方 HP 38>39 "
-                                          "味方 MAX 38>39 "),
-                              10,
+              std::make_tuple(30, 0, std::string("Lv 12>13 技 12>13 HP 38>39 MAX 38>39 "), 10,
                               std::string("力 魔 技 守 が上がりました：攻撃・命中・必殺・防御を"
                                           "確かめてください"),
                               3));
