@@ -127,14 +127,6 @@ std::string fault_line(const std::string& text) {
     return "read";
 }
 
-std::string repeated(int count, const std::string& text, const char* between = "") {
-    std::string all;
-    for (int i = 0; i < count; ++i) {
-        all += (i == 0 ? "" : between) + text;
-    }
-    return all;
-}
-
 TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
     const std::string entry = R"({"seedIndex": 0, "position": 1, "count": 11)";
     const std::string zeros15 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
