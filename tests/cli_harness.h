@@ -37,7 +37,8 @@ inline std::string test_file(const std::string& name, const std::string& bytes) 
     return file.string();
 }
 
-// The scenarios that the tests name as @name: a sample changed by a merge patch, or the patch.
+// The scenarios that the tests name as @name: a sample (or one of these) changed by a merge patch,
+// or the patch.
 inline const bool kScenarioFiles = [] {
     const std::string counter = R"("skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1])";
     const std::string worked = "worked-battle.json", alto = R"("ally": {"name": "アルト"}, )";
@@ -46,11 +47,11 @@ inline const bool kScenarioFiles = [] {
         {"idle.json", "", "{}"},
         {"level-up.json", "", R"({"eventSwitches": [0, 0, 1, 0], "predictSwitch": 1})"},
         {"no-wish.json", "", R"({"eventSwitches": [0,0,1,0], "levelUpWanted": [0,0,0,0,0,0,0,0,0]})"},
-        {"no-chain.json", "", R"({"eventSwitches": [0, 1, 0, 0], "steps": [{}],
+        {"no-chain.json", "", R"({"eventSwitches": [0,1,0,0], "steps": [{}],
             "enemyCondition": {"type": 1, "n": 1000, "unspecified": 0}})"},
         {"bad-step.json", "", R"({"steps": [{"eventSwitches": [0, 0, 1, 0]}]})"},
-        {"end.json", "", R"({"lanes": [{"seedIndex": 63, "position": 4973}],
-            "eventSwitches": [0, 1, 0, 0], "steps": [{}, {}]})"},
+        {"end.json", "", R"({"lanes": [{"seedIndex": 63, "position": 4973}], "eventSwitches":
+            [0, 1, 0, 0], "steps": [{}, {}]})"},
         {"re-move.json", "", "{" + alto + R"("eventSwitches": [0, 0, 0, 1],
             "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 30]})"},
         {"grow.json", "", "{" + alto + R"("eventSwitches": [0, 0, 1, 0],
@@ -70,20 +71,20 @@ inline const bool kScenarioFiles = [] {
         {"marks.json", worked, R"({"marks": "×××○○×××○×○×○○×○×○○×"})"},
         // The worked battle, then the level-up and the re-move: as locate sees it.
         {"locate.json", worked, R"({"eventSwitches": [0, 1, 1, 1]})"},
-        {"locate-marks.json", worked, R"({"eventSwitches": [0, 1, 1, 1], "marks": "×××○○×××○×○×○○×○×○○×"})"},
-        {"locate-lane.json", worked, R"({"eventSwitches": [0, 1, 1, 1],
-            "lanes": [{"seedIndex": 5, "position": 100}]})"},
+        {"locate-marks.json", "@locate.json", R"({"marks": "×××○○×××○×○×○○×○×○○×"})"},
+        {"locate-lane.json", "@locate.json", R"({"lanes": [{"seedIndex": 5, "position": 100}]})"},
         {"no-battle.json", worked, R"({"eventSwitches": [0, 0, 1, 1]})"},
         {"no-level-up.json", worked, R"({"eventSwitches": [1, 1, 0, 1]})"},
         {"no-re-move.json", worked, R"({"eventSwitches": [0, 1, 1, 0]})"},
-        {"rate-zero.json", worked, R"({"eventSwitches": [0, 1, 1, 1],
-            "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 0]})"},
-        {"plan.json", worked, R"({"eventSwitches": [0, 1, 1, 1], "steps": [{}]})"}};
+        {"rate-zero.json", "@locate.json", R"({"growthRates": [80,50,10,40,60,30,5,45,0,0]})"},
+        {"plan.json", "@locate.json", R"({"steps": [{}]})"}};
     // clang-format on
     for (const auto& [name, sample, patch] : files) {
         nlohmann::json scenario = nlohmann::json::object();
         if (!sample.empty()) {
-            scenario = nlohmann::json::parse(std::ifstream(kSamplesDir + "/" + sample));
+            scenario = nlohmann::json::parse(
+                std::ifstream(sample[0] == '@' ? (test_folder() / sample.substr(1)).string()
+                                               : kSamplesDir + "/" + sample));
         }
         scenario.merge_patch(nlohmann::json::parse(patch));
         test_file(name, scenario.dump());
