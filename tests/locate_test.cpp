@@ -100,4 +100,12 @@ TEST(Locate, FindsNothingForWhatTheActionDoesNotDo) {
     }
 }
 
+TEST(Locate, SaysAnOffsetWithItsSign) {
+    const std::vector<std::pair<std::int32_t, std::string>> cases = {
+        {-4972, "-4972"}, {-1, "-1"}, {0, "±0"}, {1, "+1"}, {4972, "+4972"}};
+    for (const auto& [offset, words] : cases) {
+        EXPECT_EQ(offset_words(offset), words);
+    }
+}
+
 }  // namespace
