@@ -10,6 +10,7 @@
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "sim/growth_rates.h"
+#include "worked_units.h"
 
 namespace {
 
@@ -70,14 +71,6 @@ TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
     }
 }
 
-std::string repeat(int count, const std::string& text) {
-    std::string repeated;
-    for (int i = 0; i < count; ++i) {
-        repeated += text;
-    }
-    return repeated;
-}
-
 // "allies,enemies: ally names | enemy names", an empty name shown as "-".
 std::string read_units(const std::string& text) {
     GameTables tables{};
@@ -104,14 +97,22 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
         {"3,2\nA,1\n\n\nB,2\n  C,3 D,4\tE,5\n", "3,2: A B C | D E"},
         {"3,2\nA,1\nB,2\n", "3,2: A B - | - -"}, {"3,2\nA,1\nB,2\nC,3\nD,4\n", "3,2: A B C | D -"},
         {"", "0,0: |"}, {"2,x\nA,1\nB,2\n", "2,0: x A |"}, {"2 ,1\nA,1\n", "2,0: - A |"},
-        {"-5,1\nA,1\n", "0,1: | A"}, {"2147483647,1\nA,1\n", "64,1: A" + repeat(63, " -") + " | -"},
+        {"-5,1\nA,1\n", "0,1: | A"}, {"2147483647,1\nA,1\n", "64,1: A" + repeated(63, " -") + " | -"},
         {"2,0\nL,1," + std::string(296, '7') + "\nB,2,3,\n", "2,0: L B |"},
         // clang-format on
         // Of 66 declared allies the last two are skipped, not read as enemies.
-        {"66,65\n" + repeat(66, "A,1\n") + repeat(65, "E,2\n"),
-         "64,64:" + repeat(64, " A") + " |" + repeat(64, " E")}};
+        {"66,65\n" + repeated(66, "A,1\n") + repeated(65, "E,2\n"),
+         "64,64:" + repeated(64, " A") + " |" + repeated(64, " E")}};
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(read_units(text), expected) << text;
+    }
+    // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
+    for (const auto& [zeros, skill] : {std::pair{249, 1}, std::pair{250, 0}}) {
+        const std::string text = "1,0\nA,1," + std::string(zeros, '0') + "3,\n";
+        GameTables tables{};
+        TextReader reader = reader_over_bytes(text);
+        read_unit_file(reader, tables);
+        EXPECT_EQ(tables.allyUnits[0].skills[3], skill) << zeros;
     }
 }
 
@@ -124,7 +125,7 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
     using Rows = std::vector<GrowthRecord>;
     // clang-format off
     const std::vector<std::pair<std::string, Rows>> cases = {
-        {repeat(10, row), Rows(10, kRow)}, {repeat(60, row), Rows(52, kRow)}, {"", {}},
+        {repeated(10, row), Rows(10, kRow)}, {repeated(60, row), Rows(52, kRow)}, {"", {}},
         {"1,2,3,4,5,6,7,8,9,10\n\n\n-1,+2,3,4,5,6,7,8,9,10",
          {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {-1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}},
         {"1,2,3,4,5,6,7,8,9\n" + row, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 0}, kRow}},
@@ -148,15 +149,16 @@ TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
     const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     // clang-format off
     const std::vector<std::tuple<bool, std::string, std::string>> cases = {
-        {true, repeat(52, row), ""},
-        {true, row + "1,2,3,4,5,6,7,8,9,10,11\n" + repeat(50, row),
+        {true, repeated(52, row), ""},
+        {true, row + "1,2,3,4,5,6,7,8,9,10,11\n" + repeated(50, row),
          "grow.txt 2行目：数が11個あります。3行目から後は読めませんでした"},
-        {true, row + "1,2,x,4,5,6,7,8,9,10\n" + repeat(50, row),
+        {true, row + "1,2,x,4,5,6,7,8,9,10\n" + repeated(50, row),
          "grow.txt 2行目：「x」は数ではありません。ここから後は読めませんでした"},
-        {true, "1,2,3,4,5,6,7,8,9\n" + repeat(51, row),
+        {true, "ア" + repeated(52, row), "grow.txt 1行目：「ア」は数ではありません。ここから後は読めませんでした"},
+        {true, "1,2,3,4,5,6,7,8,9\n" + repeated(51, row),
          "grow.txt 1行目：数が9個しかありません。足りない分は0です"},
-        {true, repeat(2, row), "grow.txt：2行しかありません。3行目から後の成長率は0です"},
-        {true, repeat(3, row), ""},  // three allies need no more
+        {true, repeated(2, row), "grow.txt：2行しかありません。3行目から後の成長率は0です"},
+        {true, repeated(3, row), ""},  // three allies need no more
         {false, "2,0\nアルト,2,7,\nミナト,3,\n", ""},
         {false, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
          "character.txt 3行目：名前が32バイトあります。31バイトまでで切りました"},

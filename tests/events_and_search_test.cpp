@@ -269,6 +269,12 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
     // Two re-moves in a row: the first holds at 1 already, but the second then fails at 2.
     const auto [twice, pairs] = search_turn({step({0, 0, 0, 1}), step({0, 0, 0, 1})});
     EXPECT_EQ(std::make_pair(twice, pairs[0]), std::make_pair(355, std::vector<int>{13, 14}));
+    // A re-move, then a level-up raising HP, on sequence 12: both hold from 3998, 4003 and 4004,
+    // but from 4004 the level-up would start at 4005.
+    Action levelUp = step({0, 0, 1, 0});
+    levelUp.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(search_turn({step({0, 0, 0, 1}), levelUp}, 3990, 12),
+              std::make_pair(2, Chains{{3998, 3999}, {4003, 4004}}));
 }
 
 TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
@@ -280,20 +286,15 @@ TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
     EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 3, 1, *work, positions),
               248);
     EXPECT_EQ(positions[0], 38);
+    // On sequence 0 alone it holds where the battle's own search finds it; on no sequence, nowhere.
+    EXPECT_GT(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 1, 1, *work, positions), 3);
+    EXPECT_EQ(std::vector<int>(positions, positions + 3), (std::vector<int>{1, 5, 6}));
+    EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 0, 1, *work, positions), 0);
     // The battle, then a re-move: 21 holds on 18 alone, 3 on 36 alone.
     const TurnPlan plan{2, {step({0, 1, 0, 0}), step({0, 0, 0, 1})}};
     const std::int32_t two[] = {18, 36};
     EXPECT_EQ(search_common(status_set_state(), plan, two, 2, 1, *work, positions), 33);
     EXPECT_EQ(std::vector<int>(positions, positions + 4), (std::vector<int>{2, 217, 368, 501}));
-}
-
-TEST(TurnPlan, EveryStepStartsBelow4005) {
-    // A re-move, then a level-up raising HP, on sequence 12: both hold from 3998, 4003 and 4004,
-    // but from 4004 the level-up would start at 4005.
-    Action levelUp = step({0, 0, 1, 0});
-    levelUp.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(search_turn({step({0, 0, 0, 1}), levelUp}, 3990, 12),
-              std::make_pair(2, Chains{{3998, 3999}, {4003, 4004}}));
 }
 
 TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
@@ -319,17 +320,6 @@ TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
             EXPECT_EQ(found[i][0], today[i]) << i;
         }
     }
-}
-
-TEST(AppState, StartUpDefaults) {
-    // Over other bytes, so that a default left unset shows.
-    AppState& s = started_state();
-    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
-    set_start_up_defaults(s);
-    EXPECT_EQ(std::make_tuple(s.lanes[1].position, s.ally.hitRate, s.enemy.critRate,
-                              int{s.enemyCondition.unspecified}, s.levelUpWanted[8],
-                              s.eventSwitches[kSwitchBattle], s.plan.stepCount),
-              std::make_tuple(1, 90, 2, 1, 1, 0, 0));
 }
 
 }  // namespace

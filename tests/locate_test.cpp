@@ -18,134 +18,93 @@ Action worked_action(EventSwitches switches = {0, 1, 1, 1}) {
     return action;
 }
 
-constexpr std::uint32_t kHpAndStrength = 0b000000011;
-constexpr std::uint32_t kHpAndSkill = 0b000001001;
+constexpr Observations kAllFour = {40, 0, 0b11, true};
 
-Observations seen_hp(std::optional<std::int32_t> ally, std::optional<std::int32_t> enemy) {
-    Observations seen;
-    seen.allyHp = ally;
-    seen.enemyHp = enemy;
-    return seen;
+// The nearest `room` positions as "sequence:position offset>next ", then "/" and how many in all.
+std::string locate(const Action& action, const std::vector<std::int32_t>& seeds, int from,
+                   const Observations& seen, std::size_t room) {
+    std::vector<LocatedPosition> found(room);
+    const std::size_t total = locate_positions(action, generated_table(), seeds, from, seen, found);
+    std::string text;
+    for (std::size_t i = 0; i < std::min(room, total); ++i) {
+        const LocatedPosition& p = found[i];
+        text += std::to_string(p.seedIndex) + ":" + std::to_string(p.position) + " " +
+                std::to_string(p.offset) + ">" + std::to_string(p.next) + " ";
+    }
+    return text + "/" + std::to_string(total);
 }
 
-Observations seen_growth(std::optional<std::uint32_t> grown, std::optional<bool> reMove) {
-    Observations seen;
-    seen.grown = grown;
-    seen.reMove = reMove;
-    return seen;
-}
-
-const Observations kAllFour = [] {
-    Observations seen = seen_hp(40, 0);
-    seen.grown = kHpAndStrength;
-    seen.reMove = true;
-    return seen;
-}();
-
-struct Located {
-    std::vector<LocatedPosition> found;
-    std::size_t total;
-};
-
-// The nearest `room` positions and how many there are.
-Located locate(const Action& action, const std::vector<std::int32_t>& seeds, int from,
-               const Observations& seen, std::size_t room) {
-    Located located{std::vector<LocatedPosition>(room), 0};
-    located.total = locate_positions(action, generated_table(), seeds, from, seen, located.found);
-    located.found.resize(std::min(room, located.total));
-    return located;
-}
-
-// Each checked with run at every position of sequence 0 from 3 to 17: lane 0 at 10, nearest
-// first, the one before lane 0 before the one after it at the same distance.
-TEST(Locate, EachObservationAloneFindsTheNearestPositionsFirst) {
-    using Case = std::tuple<std::string, Observations, std::vector<LocatedPosition>>;
+TEST(Locate, FindsTheNearestPositionsFirst) {
+    // Each observation alone checked with run at every position of sequence 0 from 3 to 17, lane
+    // 0 at 10: nearest first, the one before lane 0 before the one after it at the same distance.
+    // At 3 the enemy keeps 20 on 0, 16 and 51, at 2 only on 0, at 4 on 0 and 51. From 8 the
+    // battle uses 14 values. At the last position every one found lies before lane 0, and where
+    // the game stands now may lie past it.
+    using Case = std::tuple<std::vector<std::int32_t>, int, Observations, std::size_t, std::string>;
     const std::vector<Case> cases = {
-        {"enemy kept 20",
-         seen_hp({}, 20),
-         {{0, 10, 0, 31}, {0, 11, 1, 32}, {0, 12, 2, 33}, {0, 14, 4, 35}}},
-        {"ally kept 30",
-         seen_hp(30, {}),
-         {{0, 7, -3, 28}, {0, 13, 3, 34}, {0, 6, -4, 27}, {0, 14, 4, 35}}},
-        {"HP and 技 grew",
-         seen_growth(kHpAndSkill, {}),
-         {{0, 10, 0, 31}, {0, 7, -3, 28}, {0, 17, 7, 38}}},
-        // From 8 the battle uses 14 values.
-        {"moved again", seen_growth({}, true), {{0, 11, 1, 32}, {0, 8, -2, 32}, {0, 4, -6, 25}}},
-    };
-    for (const auto& [name, seen, nearest] : cases) {
-        EXPECT_EQ(locate(worked_action(), {0}, 10, seen, nearest.size()).found, nearest) << name;
+        {{0}, 10, {{}, 20, {}, {}}, 4, "0:10 0>31 0:11 1>32 0:12 2>33 0:14 4>35 "},
+        {{0}, 10, {30, {}, {}, {}}, 4, "0:7 -3>28 0:13 3>34 0:6 -4>27 0:14 4>35 "},
+        {{0}, 10, {{}, {}, 0b1001, {}}, 3, "0:10 0>31 0:7 -3>28 0:17 7>38 "},
+        {{0}, 10, {{}, {}, {}, true}, 3, "0:11 1>32 0:8 -2>32 0:4 -6>25 "},
+        {{0},
+         1,
+         kAllFour,
+         10,
+         "0:1 0>22 0:133 132>157 0:1200 1199>1221 0:3846 3845>3867 "
+         "0:4419 4418>4440 /5"},
+        {{0}, 1, kAllFour, 2, "0:1 0>22 0:133 132>157 /5"},
+        {{0, 16, 51}, 1, kAllFour, 4, "0:1 0>22 0:133 132>157 51:503 502>524 51:738 737>759 /21"},
+        {{0}, kLastLanePosition, {{}, 0, {}, {}}, 2, "0:4965 -8>4986 0:4960 -13>4981 "},
+        {{0, 16, 51},
+         3,
+         {{}, 20, {}, {}},
+         6,
+         "0:3 0>24 16:3 0>24 51:3 0>24 0:2 -1>23 0:4 1>25 51:4 1>25 "}};
+    for (const auto& [seeds, from, seen, room, expected] : cases) {
+        const std::string got = locate(worked_action(), seeds, from, seen, room);
+        EXPECT_EQ(expected.ends_with(' ') ? got.substr(0, got.find('/')) : got, expected);
     }
 }
 
-TEST(Locate, TheFourTogetherOnOneSequenceAndOnTheMarksSequences) {
-    const Located one = locate(worked_action(), {0}, 1, kAllFour, 10);
-    EXPECT_EQ(one.total, 5u);
-    EXPECT_EQ(one.found, (std::vector<LocatedPosition>{{0, 1, 0, 22},
-                                                       {0, 133, 132, 157},
-                                                       {0, 1200, 1199, 1221},
-                                                       {0, 3846, 3845, 3867},
-                                                       {0, 4419, 4418, 4440}}));
-    // Room for two: the nearest two, and still the count of all.
-    const Located two = locate(worked_action(), {0}, 1, kAllFour, 2);
-    EXPECT_EQ(two.total, 5u);
-    EXPECT_EQ(two.found, (std::vector<LocatedPosition>{{0, 1, 0, 22}, {0, 133, 132, 157}}));
-    const Located three = locate(worked_action(), {0, 16, 51}, 1, kAllFour, 4);
-    EXPECT_EQ(three.total, 21u);
-    EXPECT_EQ(three.found,
-              (std::vector<LocatedPosition>{
-                  {0, 1, 0, 22}, {0, 133, 132, 157}, {51, 503, 502, 524}, {51, 738, 737, 759}}));
-}
-
-// At position 3 the enemy keeps 20 on all three sequences, at 2 only on 0, at 4 on 0 and 51.
-// Lane 0 at the last position: every position found lies before it, and where the game stands
-// now may lie past it.
-TEST(Locate, OrdersByDistanceThenSideThenSequence) {
-    EXPECT_EQ(locate(worked_action(), {0}, kLastLanePosition, seen_hp({}, 0), 2).found,
-              (std::vector<LocatedPosition>{{0, 4965, -8, 4986}, {0, 4960, -13, 4981}}));
-    EXPECT_EQ(locate(worked_action(), {0, 16, 51}, 3, seen_hp({}, 20), 6).found,
-              (std::vector<LocatedPosition>{{0, 3, 0, 24},
-                                            {16, 3, 0, 24},
-                                            {51, 3, 0, 24},
-                                            {0, 2, -1, 23},
-                                            {0, 4, 1, 25},
-                                            {51, 4, 1, 25}}));
-}
-
-// The marks of sequence 0 at positions 1 to 20 are shown by 0, 16 and 51 alone.
+// The marks of sequence 0 at positions 1 to 20 are shown by 0, 16 and 51 alone; no marks match
+// every sequence, and 25 ○ none: lane 0's is looked in.
 TEST(Locate, LooksOnTheMarksSequencesOrOnLaneZeros) {
-    using Case = std::tuple<std::string, std::vector<std::int32_t>, bool>;
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<std::string, std::vector<std::int32_t>, bool>> cases = {
         {"×××○○×××○×○×○○×○×○○×", {0, 16, 51}, true},
         {"xxxooxxxoxoxooxoxoox", {0, 16, 51}, true},
-        {"", {7}, false},                           // no marks: every sequence matches
-        {"ooooooooooooooooooooooooo", {7}, false},  // no sequence matches
-    };
+        {"", {7}, false},
+        {"ooooooooooooooooooooooooo", {7}, false}};
     for (const auto& [marks, seeds, byMarks] : cases) {
-        const LocateSequences sequences = locate_sequences(generated_table(), marks.c_str(), 7);
-        EXPECT_EQ(std::vector<std::int32_t>(sequences.seeds, sequences.seeds + sequences.count),
-                  seeds)
+        const LocateSequences found = locate_sequences(generated_table(), marks.c_str(), 7);
+        EXPECT_EQ(std::make_pair(std::vector<std::int32_t>(found.seeds, found.seeds + found.count),
+                                 found.byMarks),
+                  std::make_pair(seeds, byMarks))
             << marks;
-        EXPECT_EQ(sequences.byMarks, byMarks) << marks;
     }
 }
 
-// What the action has no event for was not seen in this game: nothing matches it.
+// What the action has no event for was not seen in this game: nothing matches it. Without a
+// battle a run reports the HP the enemy's record last kept.
 TEST(Locate, FindsNothingForWhatTheActionDoesNotDo) {
     Action noReMoveRate = worked_action();
     noReMoveRate.growthRates[kReMoveRateIndex] = 0;
-    // Without a battle a run reports the HP the enemy's record last kept.
     Action noBattle = worked_action({0, 0, 1, 1});
     noBattle.enemy.hpAfterBattle = 20;
-    using Case = std::tuple<std::string, Action, Observations>;
-    const std::vector<Case> cases = {
-        {"HP without a battle", noBattle, seen_hp({}, 20)},
-        {"growths without a level-up", worked_action({0, 1, 0, 1}), seen_growth(0, {})},
-        {"re-move switched off", worked_action({0, 1, 1, 0}), seen_growth({}, false)},
-        {"re-move rate 0", noReMoveRate, seen_growth({}, false)},
-    };
-    for (const auto& [name, action, seen] : cases) {
-        EXPECT_EQ(locate(action, {0}, 10, seen, 1).total, 0u) << name;
+    const std::vector<std::pair<Action, Observations>> cases = {
+        {noBattle, {{}, 20, {}, {}}},
+        {worked_action({0, 1, 0, 1}), {{}, {}, 0, {}}},
+        {worked_action({0, 1, 1, 0}), {{}, {}, {}, false}},
+        {noReMoveRate, {{}, {}, {}, false}}};
+    for (const auto& [action, seen] : cases) {
+        EXPECT_EQ(locate(action, {0}, 10, seen, 1), "/0");
+    }
+}
+
+TEST(Locate, SaysAnOffsetWithItsSign) {
+    const std::vector<std::pair<std::int32_t, std::string>> cases = {
+        {-4972, "-4972"}, {-1, "-1"}, {0, "±0"}, {1, "+1"}, {4972, "+4972"}};
+    for (const auto& [offset, words] : cases) {
+        EXPECT_EQ(offset_words(offset), words);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,15 @@ inline const RandomTable& generated_table() {
     static RandomTable table;
     [[maybe_unused]] static const bool generated = (generate_random_tables(table), true);
     return table;
+}
+
+// count times text, with between between them.
+inline std::string repeated(int count, const std::string& text, const char* between = "") {
+    std::string all;
+    for (int i = 0; i < count; ++i) {
+        all += (i == 0 ? "" : between) + text;
+    }
+    return all;
 }
 
 inline CombatantState with_skills(CombatantState unit, const std::vector<SkillIndex>& skills) {

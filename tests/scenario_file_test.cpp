@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <cstring>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "state/scenario_file.h"
+#include "text/scenario_codec.h"
+#include "worked_units.h"
+
+namespace {
+
+using nlohmann::json;
+
+std::string written_of(const AppState& s) {
+    return write_scenario(s, kScenarioCodec);
+}
+
+TEST(ScenarioFile, TheStartUpDefaultsAreWhatANewSessionHolds) {
+    // Over other bytes, so that a default left unset shows; what no default sets is cleared.
+    AppState& s = started_state();
+    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
+    set_start_up_defaults(s);
+    s.ally.name[0] = s.enemy.name[0] = s.markText[0] = '\0';
+    s.ally.followUpCritFactor = s.enemy.followUpCritFactor = 0;
+    s.enemy.skills = {};
+    s.growthRates = {};
+    s.history.count = 0;
+    EXPECT_EQ(json::parse(written_of(s)), json::parse(R"({"ally": {"name": "",
+        "followUpCritFactor": 0, "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0], "level": 10,
+        "technique": 10, "luck": 10, "hitRate": 90, "critRate": 10, "attackSpeed": 10,
+        "attack": 20, "defense": 10, "hp": 40, "maxHp": 60}, "enemy": {"name": "",
+        "followUpCritFactor": 0, "skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0], "level": 10,
+        "technique": 5, "luck": 5, "hitRate": 40, "critRate": 2, "attackSpeed": 5, "attack": 20,
+        "defense": 10, "hp": 40, "maxHp": 60}, "eventSwitches": [0, 0, 0, 0], "predictSwitch": 0,
+        "growthRates": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0], "allyCondition": {"type": 0, "n": 0,
+        "unspecified": 1}, "enemyCondition": {"type": 0, "n": 0, "unspecified": 1},
+        "levelUpWanted": [1, 1, 1, 1, 1, 1, 1, 1, 1], "booksHeld": [0,0,0,0,0,0,0,0,0,0,0,0],
+        "lanes": [{"seedIndex": 0, "position": 1}, {"seedIndex": 0, "position": 1}],
+        "marks": ""})"));
+    EXPECT_EQ(std::make_tuple(s.candidateCount, s.lastMarkText[0], s.plan.stepCount),
+              std::make_tuple(0, '\0', 0));
+}
+
+TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
+    AppState& s = status_set_state();
+    // The record: the ends of every member, and an entry without its optional members.
+    read_scenario(R"({"history": [{"seedIndex": 63, "position": 4973, "count": 256,
+        "allyHp": [-999, 9999], "enemyHp": [40, 0], "grown": [1, 0, 0, 1, 0, 0, 0, 1, 1],
+        "reMove": 0}, {"seedIndex": 0, "position": 1, "count": 0}]})",
+                  kScenarioCodec, s);
+    EXPECT_EQ(std::make_tuple(s.history.count, history_line(s.history.entries[0]),
+                              history_line(s.history.entries[1])),
+              std::make_tuple(2,
+                              std::string("#63 4973→5229（256個） 戦闘・レベルアップ・再行動 "
+                                          "味方-999→9999 敵40→0 成長HP 技 運 移 再行動×"),
+                              std::string("#00 1→1（0個）")));
+    std::tie(s.lanes[0].seedIndex, s.lanes[0].position) = std::pair(5, 100);
+    std::tie(s.lanes[1].seedIndex, s.lanes[1].position) = std::pair(63, 4973);
+    std::tie(s.eventSwitches, s.predictSwitch) = std::pair(EventSwitches{1, 1, 0, 1}, 1);
+    s.allyCondition = {kResultPercentAtMost, -7, 0};
+    s.enemyCondition = {9, 2, 1};
+    s.levelUpWanted = {0, 1, 2, 0, 1, 2, 0, 1, 2};
+    s.booksHeld = {1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1};
+    s.growthRates = {-999, 9999, 0, 1, 2, 3, 4, 5, 6, 7};
+    s.enemy.skills[kSkillPrayer] = -3;
+    std::strcpy(s.markText, "○×\x81");  // the box's text cut inside a character
+    s.plan.stepCount = 2;
+    s.plan.steps[0] = s.plan.steps[1] = s;
+    s.plan.steps[1].eventSwitches = {0, 0, 1, 0};
+    std::strcpy(s.plan.steps[1].enemy.name, "山賊");
+    s.plan.steps[1].enemy.hp = 34;
+    const std::string written = written_of(s);
+
+    AppState& read = started_state();
+    read_scenario(written, kScenarioCodec, read);
+    EXPECT_EQ(written_of(read), written);
+    EXPECT_EQ(
+        std::make_tuple(read.lanes[1].seedIndex, read.lanes[1].position, read.enemy.skills[1],
+                        read.plan.stepCount, read.plan.steps[1].enemy.hp,
+                        std::string(read.plan.steps[1].enemy.name), std::string(read.markText)),
+        std::make_tuple(63, 4973, -3, 2, 34, std::string("山賊"), std::string("○×")));
+    // The file speaks UTF-8, and leaves out an empty record as it leaves out an empty plan.
+    EXPECT_NE(written.find("\"name\": \"" + shift_jis_to_utf8("アルト") + "\""), std::string::npos);
+    read_scenario("{}", kScenarioCodec, read);
+    EXPECT_EQ(std::make_tuple(read.history.count, read.plan.stepCount), std::make_tuple(0, 0));
+    EXPECT_EQ(written_of(read).find("history"), std::string::npos);
+}
+
+// A session with a plan, a record and marks, which a refused scenario must leave as it is.
+AppState& session_with_everything() {
+    AppState& s = status_set_state();
+    s.plan.stepCount = 1;
+    s.plan.steps[0] = s;
+    s.history.count = 1;
+    std::strcpy(s.markText, "ox");
+    return s;
+}
+
+// "read", or the fault: kind, member, low..high, size, written, line:column, each part that is
+// not empty.
+std::string fault_line(const std::string& text) {
+    static const char* const kKinds[] = {"json",  "object", "unknown", "integer",
+                                         "range", "array",  "string",  "sjis",
+                                         "long",  "nul",    "event",   "missing"};
+    AppState& s = session_with_everything();
+    const std::string before = written_of(s);
+    try {
+        read_scenario(text, kScenarioCodec, s);
+    } catch (const ScenarioError& error) {
+        EXPECT_EQ(written_of(s), before) << text;
+        const ScenarioFault& f = error.fault;
+        std::string line = kKinds[static_cast<int>(f.kind)];
+        for (const std::string& part :
+             {f.member,
+              f.low != 0 || f.high != 0 ? std::to_string(f.low) + ".." + std::to_string(f.high)
+                                        : "",
+              f.size >= 0 ? "size " + std::to_string(f.size) : "", f.written,
+              f.line != 0 ? std::to_string(f.line) + ":" + std::to_string(f.column) : ""}) {
+            line += part.empty() ? "" : " " + part;
+        }
+        return line;
+    }
+    return "read";
+}
+
+TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
+    const std::string entry = R"({"seedIndex": 0, "position": 1, "count": 11)";
+    const std::string zeros15 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
+    const std::string kana15 = repeated(15, R"(\u30a2)");  // 30 bytes in Shift-JIS
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {R"({"ally": {"name": ")" + kana15 + R"(a", "level": -999, "hp": 9999,
+            "skills": [-2147483648, 2147483647, 0,0,0,0,0,0,0,0,0,0,0,0,0,0]},
+            "lanes": [{"seedIndex": 63, "position": 4973}], "levelUpWanted": [0,2,0,0,0,0,0,0,0],
+            "eventSwitches": [0, 0, 0, 1],
+            "growthRates": [9999, -999, 0, 0, 0, 0, 0, 0, 0, 0], "marks": ")" +
+             std::string(499, 'o') + R"(", "steps": [)" + repeated(16, "{}", ",") + "]}", "read"},
+        {"{bad", "json 1:2"}, {"{\"a\": 1,\n  }", "json 2:3"}, {"", "json 1:1"},
+        {"{\"\xE3\x81\x82\": ", "json 1:6"},  // cut short: one of three bytes counts once
+        {R"({"lanes": [{"position": 1e999}]})", "json"},
+        {"[1, 2]", "object [...]"}, {R"({"enemy": []})", "object enemy [...]"},
+        {R"({"ally": {"lvl": 3}})", "unknown ally.lvl"},
+        {R"({"allyCondition": {"kind": 1}})", "unknown allyCondition.kind"},
+        {R"({"lanes": [{"position": 0}]})", "range lanes[0].position 1..4973 0"},
+        {R"({"lanes": [{"position": 4974}]})", "range lanes[0].position 1..4973 4974"},
+        {R"({"lanes": [{}, {"seedIndex": 64}]})", "range lanes[1].seedIndex 0..63 64"},
+        {R"({"lanes": [{"seedIndex": 18446744073709551615}]})",
+         "range lanes[0].seedIndex 0..63 18446744073709551615"},
+        {R"({"ally": {"level": 10000}})", "range ally.level -999..9999 10000"},
+        {R"({"enemy": {"maxHp": -1000}})", "range enemy.maxHp -999..9999 -1000"},
+        {R"({"ally": {"followUpCritFactor": 10000}})",
+         "range ally.followUpCritFactor -999..9999 10000"},
+        {R"({"ally": {"skills": [)" + zeros15 + "4294967296]}}",
+         "range ally.skills[15] -2147483648..2147483647 4294967296"},
+        {R"({"levelUpWanted": [0,0,0,0,0,0,0,0,3]})", "range levelUpWanted[8] 0..2 3"},
+        {R"({"growthRates": [0,0,0,0,0,0,0,0,0,10000]})", "range growthRates[9] -999..9999 10000"},
+        {R"({"enemyCondition": {"n": -1000}})", "range enemyCondition.n -999..9999 -1000"},
+        {R"({"predictSwitch": 1.5})", "integer predictSwitch -2147483648..2147483647 1.5"},
+        {R"({"allyCondition": {"type": "2"}})",
+         "integer allyCondition.type -2147483648..2147483647 \"2\""},
+        {R"({"lanes": [{"position": "abcdefghijklmnopqrstuvwxyz"}]})",
+         "integer lanes[0].position 1..4973 \"abcdefghijklmnopqrstuvw..."},
+        {R"({"ally": {"skills": [1, 2]}})", "array ally.skills 16..16 size 2"},
+        {R"({"eventSwitches": [0, 1, 0]})", "array eventSwitches 4..4 size 3"},
+        {R"({"booksHeld": 1})", "array booksHeld 12..12 1"},
+        {R"({"lanes": {}})", "array lanes 0..2 {...}"},
+        {R"({"lanes": [{}, {}, {}]})", "array lanes 0..2 size 3"},
+        {R"({"steps": []})", "array steps 1..16 size 0"},
+        {R"({"steps": [)" + repeated(17, "{}", ",") + "]}", "array steps 1..16 size 17"},
+        {R"({"ally": {"name": null}})", "string ally.name null"}, {R"({"marks": 7})", "string marks 7"},
+        {R"({"enemy": {"name": "\ud83d\ude00"}})", "sjis enemy.name"},
+        {R"({"marks": "o\ud83d\ude00"})", "sjis marks"},
+        {R"({"ally": {"name": ")" + kana15 + R"(\u30a2"}})", "long ally.name 0..31 size 32"},
+        {R"({"marks": ")" + std::string(500, 'o') + "\"}", "long marks 0..499 size 500"},
+        {R"({"ally": {"name": "a\u0000b"}})", "nul ally.name"},
+        // Each step is read over the one before it, and the first over the top level.
+        {R"({"lanes": [{"seedIndex": 3}], "eventSwitches": [0, 1, 0, 0],
+            "steps": [{}, {"eventSwitches": [1, 0, 0, 0]}]})", "event steps[1].eventSwitches"},
+        {R"({"steps": [{"eventSwitches": [0, 0, 1, 0]}, 3]})", "object steps[1] 3"},
+        {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{"lanes": []}]})", "unknown steps[0].lanes"},
+        {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{}, {"ally": {"level": 10000}}]})",
+         "range steps[1].ally.level -999..9999 10000"},
+        {R"({"history": {}})", "array history 0..1000 {...}"},
+        {R"({"history": [)" + repeated(1001, entry + "}", ",") + "]}", "array history 0..1000 size 1001"},
+        {R"({"history": [7]})", "object history[0] 7"},
+        {R"({"history": [{"seedIndex": 0, "count": 1}]})", "missing history[0].position"},
+        {R"({"history": [{"position": 1, "count": 1}]})", "missing history[0].seedIndex"},
+        {R"({"history": [{"seedIndex": 0, "position": 1}]})", "missing history[0].count"},
+        {R"({"history": [{"seedIndex": 64, "position": 1, "count": 1}]})",
+         "range history[0].seedIndex 0..63 64"},
+        {R"({"history": [{"seedIndex": 0, "position": 0, "count": 1}]})",
+         "range history[0].position 1..4973 0"},
+        {R"({"history": [{"seedIndex": 0, "position": 4974, "count": 1}]})",
+         "range history[0].position 1..4973 4974"},
+        {R"({"history": [{"seedIndex": 0, "position": 1, "count": 257}]})",
+         "range history[0].count 0..256 257"},
+        {R"({"history": [{"seedIndex": 0, "position": 1, "count": -1}]})",
+         "range history[0].count 0..256 -1"},
+        {R"({"history": [)" + entry + R"(, "allyHp": [40]}]})", "array history[0].allyHp 2..2 size 1"},
+        {R"({"history": [)" + entry + R"(, "allyHp": [-1000, 0]}]})",
+         "range history[0].allyHp[0] -999..9999 -1000"},
+        {R"({"history": [)" + entry + R"(, "enemyHp": [40, 10000]}]})",
+         "range history[0].enemyHp[1] -999..9999 10000"},
+        {R"({"history": [)" + entry + R"(, "grown": [0, 0, 2, 0, 0, 0, 0, 0, 0]}]})",
+         "range history[0].grown[2] 0..1 2"},
+        {R"({"history": [)" + entry + R"(, "grown": [0, 0, 0]}]})", "array history[0].grown 9..9 size 3"},
+        {R"({"history": [)" + entry + R"(, "reMove": 2}]})", "range history[0].reMove 0..1 2"},
+        {R"({"history": [)" + entry + R"(, "reMove": true}]})", "integer history[0].reMove 0..1 true"},
+        {R"({"history": [)" + entry + R"(, "hp": 3}]})", "unknown history[0].hp"}};
+    // clang-format on
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(fault_line(text), expected) << text.substr(0, 200);
+    }
+}
+
+}  // namespace
