@@ -192,25 +192,25 @@ AppState& named_units() {
 }
 
 TEST(StatusDialog, ShowsEachUnitByItsNameAndEveryFigure) {
-    // ally, enemy, the unit lists as shown (the entry selected, -1 for none), the factor labels
+    // ally, enemy, the unit lists as shown (the entry selected, -1 for none), the factor labels,
+    // the skill boxes checked
     const std::vector<std::tuple<const char*, const char*, int, int, std::string>> cases = {
-        {"abc", "E2", 1, 1, "追撃必殺係数:2|追撃必殺係数:5|"},
-        {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|"},  // their own factors
-        {"", "", 0, 0, "追撃必殺係数:1|追撃必殺係数:0|"}};            // no unit chosen yet
+        {"abc", "E2", 1, 1, "追撃必殺係数:2|追撃必殺係数:5|1008 "},
+        {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|1008 "},  // their own
+        // No unit chosen yet: each side shows its list's first unit, Abc and E1 (OK stores them).
+        {"", "", 0, 0, "追撃必殺係数:1|追撃必殺係数:0|1001 1116 "}};
     for (const auto& [ally, enemy, allyEntry, enemyEntry, labels] : cases) {
         AppState& state = named_units();
         std::strcpy(state.ally.name, ally);
         std::strcpy(state.enemy.name, enemy);
         std::tie(state.ally.followUpCritFactor, state.enemy.followUpCritFactor) = std::pair(7, 9);
-        const DialogView shown = as_shown(status_view(state));
-        std::string factors;
-        for (const int list : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
-            factors +=
-                status_unit_shown(state, Roster{}, control_in(shown, list), false).front().text +
-                "|";
+        const DialogView shown = as_shown(status_opening(state, Roster{}));
+        std::string seen = control_in(shown, 1041).text + "|" + control_in(shown, 1141).text + "|";
+        for (const ControlView& c : shown) {
+            seen += c.kind == ControlKind::kCheck && c.checked ? std::to_string(c.id) + " " : "";
         }
         EXPECT_EQ(std::make_tuple(control_in(shown, IDC_STATUS_ALLY_LIST).selection,
-                                  control_in(shown, IDC_STATUS_ENEMY_LIST).selection, factors),
+                                  control_in(shown, IDC_STATUS_ENEMY_LIST).selection, seen),
                   std::make_tuple(allyEntry, enemyEntry, labels))
             << ally;
     }

@@ -110,6 +110,35 @@ DialogView status_view(const AppState& state) {
     return view;
 }
 
+DialogView status_opening(const AppState& state, const Roster& roster) {
+    DialogView view = status_view(state);
+    for (const int id : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
+        // The list as the control shows it: the entry that reads the unit's name, or with no
+        // unit chosen its first entry, whose unit the boxes then show, as choosing it does,
+        // since OK stores the entry shown.
+        ControlView list = control_in(view, id);
+        const bool unset = list.selection == 0 && list.text.empty() && !list.entries.empty();
+        const auto named = std::find(list.entries.begin(), list.entries.end(), list.text);
+        if (unset) {
+            list.text = list.entries.front();
+        } else {
+            list.selection = named == list.entries.end()
+                                 ? -1
+                                 : static_cast<int>(std::distance(list.entries.begin(), named));
+        }
+        for (ControlView& shown : status_unit_shown(state, roster, list, unset)) {
+            const auto same = std::find_if(view.begin(), view.end(),
+                                           [&](const ControlView& c) { return c.id == shown.id; });
+            if (same != view.end()) {
+                *same = std::move(shown);
+            } else {
+                view.push_back(std::move(shown));
+            }
+        }
+    }
+    return view;
+}
+
 DialogView status_unit_shown(const AppState& state, const Roster& roster, const ControlView& list,
                              bool changed) {
     const bool ally = list.id == IDC_STATUS_ALLY_LIST;

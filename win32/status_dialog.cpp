@@ -18,9 +18,7 @@ void show_unit(HWND dialog, int listId, bool changed) {
 }
 
 void open(HWND dialog) {
-    show_controls(dialog, status_view(app_state()));
-    show_unit(dialog, IDC_STATUS_ALLY_LIST, false);
-    show_unit(dialog, IDC_STATUS_ENEMY_LIST, false);
+    show_controls(dialog, status_opening(app_state(), kept_roster()));
 }
 
 bool confirm(HWND dialog) {
