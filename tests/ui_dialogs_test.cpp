@@ -204,7 +204,7 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAndEveryFigure) {
         std::strcpy(state.ally.name, ally);
         std::strcpy(state.enemy.name, enemy);
         std::tie(state.ally.followUpCritFactor, state.enemy.followUpCritFactor) = std::pair(7, 9);
-        const DialogView shown = as_shown(status_opening(state, Roster{}));
+        const DialogView shown = as_shown(status_opening(state));
         std::string seen = control_in(shown, 1041).text + "|" + control_in(shown, 1141).text + "|";
         for (const ControlView& c : shown) {
             seen += c.kind == ControlKind::kCheck && c.checked ? std::to_string(c.id) + " " : "";

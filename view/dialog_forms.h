@@ -34,8 +34,8 @@ bool ally_box_follows_unit(int skill);
 DialogView status_view(const AppState& state);
 
 // The status dialog as it opens: status_view, each side's factor label, and for a side with no
-// unit chosen yet, the boxes that follow the unit set from the list's first entry.
-DialogView status_opening(const AppState& state, const Roster& roster);
+// unit chosen yet, the skill boxes that follow the unit set from the list's first entry.
+DialogView status_opening(const AppState& state);
 
 // What a unit list shows, read back, gives its side: the factor label (the chosen row's, or the
 // unit's own with nothing chosen) and, once the player has changed the unit, the boxes that

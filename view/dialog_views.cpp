@@ -110,7 +110,7 @@ DialogView status_view(const AppState& state) {
     return view;
 }
 
-DialogView status_opening(const AppState& state, const Roster& roster) {
+DialogView status_opening(const AppState& state) {
     DialogView view = status_view(state);
     for (const int id : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
         // The list as the control shows it: the entry that reads the unit's name, or with no
@@ -126,7 +126,8 @@ DialogView status_opening(const AppState& state, const Roster& roster) {
                                  ? -1
                                  : static_cast<int>(std::distance(list.entries.begin(), named));
         }
-        for (ControlView& shown : status_unit_shown(state, roster, list, unset)) {
+        // Not from the roster: only a real choice of the player brings its figures.
+        for (ControlView& shown : status_unit_shown(state, Roster{}, list, unset)) {
             const auto same = std::find_if(view.begin(), view.end(),
                                            [&](const ControlView& c) { return c.id == shown.id; });
             if (same != view.end()) {

@@ -18,7 +18,7 @@ void show_unit(HWND dialog, int listId, bool changed) {
 }
 
 void open(HWND dialog) {
-    show_controls(dialog, status_opening(app_state(), kept_roster()));
+    show_controls(dialog, status_opening(app_state()));
 }
 
 bool confirm(HWND dialog) {
