@@ -47,7 +47,6 @@ TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
     const std::vector<Case> cases = {
         {{0, 0, 1, 1}, 0, worked, growthReMove, {0, 4, 5}}, {{1, 0, 0, 0}, 0, worked, {}, {}},
         {{0, 0, 0, 1}, 0, noReMove, {}, {}}, {{0, 0, 1, 0}, 0, extremes, growth, {0, 1}},
-        {{0, 1, 0, 0}, 0, worked, battle, {4, 8, 10}},
         {{0, 1, 0, 0}, 1, worked, join(battle, battle), {15, 21}},
         {{0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}}};
     // clang-format on
