@@ -129,7 +129,7 @@ TEST(Cli, PrintsTheReadableFormOfEachCommand) {
         {"--data-dir DATA growth --ally aa", "aa: no such ally in character.txt\n"},
         {search + "DATA/worked-battle.json", "候補：1 5 6 16 19 36 38 39 44 57 60 \n（11個）\n"},
         {search + "@idle.json", "候補：なし（条件を満たす位置は4004までにありません）\n"},
-        {search + "@grow.json", "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+2が指定されています）\n"},
+        {search + "@level-up.json", "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+2が指定されています）\n"},
         {search + "@no-wish.json", "候補：なし（レベルアップで絞り込む能力値がありません）\n"},
         {search + "@no-chain.json", "候補：なし（条件を満たす位置は4004までにありません）\n"},
         {"--data-dir DATA estimate DATA/turn-plan.json", "戦闘の消費見込み：15\n"},
