@@ -87,9 +87,6 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
         {search + plan + " --details", R"({"/details/1/spend": 105, "/details/1/steps/1/position": 117,
             "/details/1/steps/2/count": 9})"},
         {"--data-dir DATA estimate " + plan, R"({"": {"estimate": 15}})"},
-        {"--data-dir DATA advance " + worked, R"({"/lanes": [{"seedIndex": 0, "position": 12},
-            {"seedIndex": 0, "position": 12}], "/enemy/hp": 0, "/history": [{"seedIndex": 0,
-            "position": 1, "count": 11, "allyHp": [40, 40], "enemyHp": [40, 0]}]})"},
         {"locate @locate.json" + kAllFour, R"({"/found/1": {"seedIndex": 0, "position": 133,
             "offset": 132, "next": 157}, "/found/4/next": 4440, "/found/5": null})"},
         // Nothing found is an answer too.
@@ -133,7 +130,6 @@ TEST(Cli, PrintsTheReadableFormOfEachCommand) {
         {search + "@no-wish.json", "候補：なし（レベルアップで絞り込む能力値がありません）\n"},
         {search + "@no-chain.json", "候補：なし（条件を満たす位置は4004までにありません）\n"},
         {"--data-dir DATA estimate DATA/turn-plan.json", "戦闘の消費見込み：15\n"},
-        {advance + "DATA/worked-battle.json", "位置 1 → 12（11個）\n敵 山賊ガロ：HP 40 → 0\n"},
         {advance + "DATA/level-up-search.json",
          "位置 1 → 21（20個）\n味方 アルト：Lv 10 → 11　HP 40 → 41　MAX 60 → 61\n敵 山賊ガロ：HP 40 → 0\n"
          "成長：HP 力\n力 が上がりました：攻撃を確かめてください\n"},
