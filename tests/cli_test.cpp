@@ -31,6 +31,7 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
         {"identify " + kWorked, R"({"": {"markCount": 20, "candidateCount": 3, "candidates": [0, 16, 51],
             "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0], "next": {"position": 21,
             "o": [0, 16, 51], "x": [], "marksToSettle": 0, "sameMarks": [[0, 16, 51]]}}})"},
+        {"identify xxxooxxx", R"({"/next/marksToSettle": 1, "/next/x": [18, 36]})"},
         {"identify xxxooxxxx", R"({"/next/sameMarks": [[18, 36]], "/candidates": [18, 36]})"},
         {"identify " + std::string(499, 'x'), R"({"/markCount": 499})"},
         // The worked marks with mark 2 wrong, position 9 left out and position 16 typed twice.
@@ -67,7 +68,9 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
             "/lanes/1/steps/3": null})"},
         {run + "@end.json", R"({"/lanes/0/steps/0/enemyHpAfterBattle": 10, "/lanes/0/steps/0/count": 11,
             "/lanes/0/steps/1": null})"},
+        {search + worked, R"({"/result": 11, "/positions/10": 60})"},
         {search + "@idle.json", R"({"": {"result": 0, "positions": []}})"},
+        {search + "@no-wish.json", R"({"": {"result": -2, "positions": []}})"},
         {search + "@no-chain.json", R"({"": {"result": 0, "positions": [], "chains": []}})"},
         {search + "@bad-step.json", R"({"": {"result": -1, "positions": [], "chains": []}})"},
         {search + plan, R"({"/result": 178, "/positions/1": 106, "/chains/1": [106, 117, 126],
