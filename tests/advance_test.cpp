@@ -105,12 +105,12 @@ TEST(Action, IsTheSameWhateverItsUnitsLastBattleAndListRow) {
     const CombatantState a = worked_attacker();
     CombatantState moved = a;
     std::tie(moved.listIndex, moved.hpAfterBattle, moved.name[20]) = std::tuple(5, 7, 'x');
+    // clang-format off
     const std::vector<std::tuple<CombatantState, bool>> cases = {
-        {moved, true},
-        {with_figures(moved, {{&CombatantState::hp, 39}}), false},
-        {with_skills(moved, {kSkillWrath}), false},
-        {worked_defender(), false},
+        {moved, true}, {with_figures(moved, {{&CombatantState::hp, 39}}), false},
+        {with_skills(moved, {kSkillWrath}), false}, {worked_defender(), false},
         {with_figures(moved, {{&CombatantState::followUpCritFactor, 1}}), false}};
+    // clang-format on
     for (const auto& [b, same] : cases) {
         Action x = status_set_state();
         Action y = x;
@@ -167,15 +167,15 @@ TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
 
 TEST(Advance, NamesTheFiguresAGrownStatMayChange) {
     // bits: HP 力 魔 技 速 守 体 運 移
+    // clang-format off
     const std::vector<std::pair<std::uint32_t, std::string>> cases = {
-        {0b000010010, "力 速 が上がりました：攻撃・攻速を確かめてください"},
+        {0b000010010, "力 速 が上がりました：攻撃・攻速を確かめてください"}, {0b100000001, ""}, {0, ""},
         {0b010001000, "技 運 が上がりました：命中・必殺を確かめてください"},
         {0b000100100, "魔 守 が上がりました：攻撃・防御を確かめてください"},
         {0b001000001, "体 が上がりました：攻速を確かめてください"},
-        {0b100000001, ""},
-        {0, ""},
         {0b111111111,
          "力 魔 技 速 守 体 運 が上がりました：攻撃・命中・必殺・攻速・防御を確かめてください"}};
+    // clang-format on
     for (const auto& [grown, line] : cases) {
         EXPECT_EQ(figures_to_check_line(grown), line) << grown;
     }

@@ -139,17 +139,12 @@ TEST(CliProgram, HelpAndVersionAnswerOnStdoutAndNoCommandOnStderr) {
 }
 
 TEST(CliProgram, SaysOnStandardErrorWhatTheStartUpFilesLost) {
-    std::ifstream samples(kSamplesDir + "/grow.txt", std::ios::binary);
-    std::string rows(std::istreambuf_iterator<char>(samples), {});
-    rows.insert(rows.find('\n'), ",11");
-    test_file("eleven/grow.txt", rows);
+    test_file("eleven/grow.txt", "1,2,3,4,5,6,7,8,9,10,11\n");
     test_file("eleven/character.txt", "1,0\nA,2,\n");
     const CliResult r = run_soramito_cli("--data-dir @eleven units");
-    EXPECT_EQ(
-        std::make_tuple(r.status, r.out.substr(0, 9), r.err),
-        std::make_tuple(
-            0, std::string("味方 1\n"),
-            std::string("grow.txt 1行目：数が11個あります。2行目から後は読めませんでした\n")));
+    EXPECT_EQ(std::make_tuple(r.status, r.out.substr(0, 9), r.err),
+              std::make_tuple(0, "味方 1\n",
+                              "grow.txt 1行目：数が11個あります。2行目から後は読めませんでした\n"));
 }
 
 }  // namespace

@@ -31,22 +31,17 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
         {"identify " + kWorked, R"({"": {"markCount": 20, "candidateCount": 3, "candidates": [0, 16, 51],
             "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0], "next": {"position": 21,
             "o": [0, 16, 51], "x": [], "marksToSettle": 0, "sameMarks": [[0, 16, 51]]}}})"},
-        // The next mark tells 0 16 51 from 18 36, each group the same ever after.
-        {"identify xxxooxxx", R"({"/next": {"position": 9, "o": [0, 16, 51], "x": [18, 36],
-            "marksToSettle": 1, "sameMarks": [[0, 16, 51], [18, 36]]}})"},
+        {"identify xxxooxxx", R"({"/next/marksToSettle": 1, "/next/x": [18, 36]})"},
         {"identify xxxooxxxx", R"({"/next/sameMarks": [[18, 36]], "/candidates": [18, 36]})"},
-        // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O".
-        {"identify 三", R"({"/marks": [1]})"}, {"identify " + std::string(499, 'x'), R"({"/markCount": 499})"},
+        {"identify " + std::string(499, 'x'), R"({"/markCount": 499})"},
         // The worked marks with mark 2 wrong, position 9 left out and position 16 typed twice.
         {"identify xoxooxxxxoxooxooxoox --tolerance 3", R"({"/near/0": {"seedIndex": 0, "edits": 3,
             "lanePosition": 21, "changes": [{"kind": "wrong", "mark": 2},
             {"kind": "missing", "position": 9}, {"kind": "extra", "mark": 15}]}, "/near/1/seedIndex": 16})"},
-        {"identify xoxooxxxxoxooxooxoox --tolerance 2", R"({"/near": []})"},
         // No data folder is needed; with no mark all 64 run from position 1.
-        {"--data-dir /nonexistent " + identifyAll, R"({"/outcomes/0/codes": [3, 3, 9, 10, 11, 9, 10,
-            11, 9, 10, 11], "/outcomes/0/success": [0,0,0,0,1,0,0,0,1,0,1], "/outcomes/0/lanePosition": 1,
-            "/outcomes/0/seedIndexes/0": 0, "/outcomes/0/enemyHpAfterBattle": 0,
-            "/outcomes/0/allyHpAfterBattle": 40})"},
+        {"--data-dir /nonexistent " + identifyAll, R"({"/outcomes/0/codes/10": 11, "/outcomes/0/success/4":
+            1, "/outcomes/0/lanePosition": 1, "/outcomes/0/seedIndexes/0": 0,
+            "/outcomes/0/enemyHpAfterBattle": 0, "/outcomes/0/allyHpAfterBattle": 40})"},
         {"identify ooooooooooooooooooooooooo --scenario " + worked, R"({"/outcomes": null, "/next": null})"},
         // アルト in Shift-JIS, with 連続
         {"--data-dir DATA units", R"({"/allyUnitCount": 54, "/allies/54": null, "/allies/0":
@@ -73,9 +68,8 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
             "/lanes/1/steps/3": null})"},
         {run + "@end.json", R"({"/lanes/0/steps/0/enemyHpAfterBattle": 10, "/lanes/0/steps/0/count": 11,
             "/lanes/0/steps/1": null})"},
-        {search + worked, R"({"": {"result": 11, "positions": [1, 5, 6, 16, 19, 36, 38, 39, 44, 57, 60]}})"},
+        {search + worked, R"({"/result": 11, "/positions/10": 60})"},
         {search + "@idle.json", R"({"": {"result": 0, "positions": []}})"},
-        {search + "@grow.json", R"({"": {"result": -1, "positions": []}})"},
         {search + "@no-wish.json", R"({"": {"result": -2, "positions": []}})"},
         {search + "@no-chain.json", R"({"": {"result": 0, "positions": [], "chains": []}})"},
         {search + "@bad-step.json", R"({"": {"result": -1, "positions": [], "chains": []}})"},
@@ -96,9 +90,6 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
         {search + plan + " --details", R"({"/details/1/spend": 105, "/details/1/steps/1/position": 117,
             "/details/1/steps/2/count": 9})"},
         {"--data-dir DATA estimate " + plan, R"({"": {"estimate": 15}})"},
-        {"--data-dir DATA advance " + worked, R"({"/lanes": [{"seedIndex": 0, "position": 12},
-            {"seedIndex": 0, "position": 12}], "/enemy/hp": 0, "/history": [{"seedIndex": 0,
-            "position": 1, "count": 11, "allyHp": [40, 40], "enemyHp": [40, 0]}]})"},
         {"locate @locate.json" + kAllFour, R"({"/found/1": {"seedIndex": 0, "position": 133,
             "offset": 132, "next": 157}, "/found/4/next": 4440, "/found/5": null})"},
         // Nothing found is an answer too.
@@ -138,18 +129,14 @@ TEST(Cli, PrintsTheReadableFormOfEachCommand) {
         {"--data-dir DATA growth --ally aa", "aa: no such ally in character.txt\n"},
         {search + "DATA/worked-battle.json", "候補：1 5 6 16 19 36 38 39 44 57 60 \n（11個）\n"},
         {search + "@idle.json", "候補：なし（条件を満たす位置は4004までにありません）\n"},
-        {search + "@grow.json", "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+2が指定されています）\n"},
+        {search + "@level-up.json", "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+2が指定されています）\n"},
         {search + "@no-wish.json", "候補：なし（レベルアップで絞り込む能力値がありません）\n"},
         {search + "@no-chain.json", "候補：なし（条件を満たす位置は4004までにありません）\n"},
         {"--data-dir DATA estimate DATA/turn-plan.json", "戦闘の消費見込み：15\n"},
-        {advance + "DATA/worked-battle.json", "位置 1 → 12（11個）\n敵 山賊ガロ：HP 40 → 0\n"},
         {advance + "DATA/level-up-search.json",
          "位置 1 → 21（20個）\n味方 アルト：Lv 10 → 11　HP 40 → 41　MAX 60 → 61\n敵 山賊ガロ：HP 40 → 0\n"
          "成長：HP 力\n力 が上がりました：攻撃を確かめてください\n"},
         {advance + "@re-move.json", "位置 1 → 2（1個）\n再行動：○\n"},
-        {advance + "@grow.json", "位置 1 → 10（9個）\n味方 アルト：Lv 10 → 11　技 10 → 11　幸運 10 → 11"
-                                 "　HP 40 → 41　MAX 60 → 61\n成長：HP 技 運\n技 運 が上がりました："
-                                 "命中・必殺を確かめてください\n"},
         {"locate @locate.json" + kAllFour,
          "探した乱数列：0（上のレーンの乱数列）\n起きたことに合う位置：5個（上のレーンの位置 1 から近い順）\n"
          "#0: 1（±0）→ 今は 22\n#0: 133（+132）→ 今は 157\n#0: 1200（+1199）→ 今は 1221\n"
@@ -158,6 +145,7 @@ TEST(Cli, PrintsTheReadableFormOfEachCommand) {
     // the line, and what it prints holds (or, after "!", does not)
     const std::vector<std::pair<std::string, std::string>> parts = {
         {"identify ''", "\n候補：なし（64系列すべてが一致します）\n"},
+        // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O".
         {"identify 三", "○×：○（1個）\n候補：1 2 4 5 6 8 10 "},
         {"identify xoxooxxxxoxooxooxoox --tolerance 3",
          "\n近い系列 0：2個目が違う、位置 9 の印が抜け、15個目が余分（次は位置 21）\n"},
@@ -178,11 +166,10 @@ TEST(Cli, PrintsTheReadableFormOfEachCommand) {
         {run + "DATA/worked-battle.json", "\n○×法： ×  ×  ×  ○  ○  ×  ×  ×  ○ "},
         {run + "DATA/worked-battle.json", "使い道： 連  連  殺  ？ [命] 殺  ？  命 [殺] ？ [命]\n"
                                           "ＨＰ：アルト 40→40　山賊ガロ 40→0\n\n現在の乱数　　#00: 12\n乱数値： 48  13 "},
-        {run + "DATA/worked-battle.json", "!予測消費"},
         {run + "@predicted.json", "\n予測消費：0～10番目\nＨＰ"},
         // Without a battle there is no HP to tell, nor a predicted battle.
         {run + "@level-up.json", "使い道： HP  力  魔  技 "}, {run + "@level-up.json", "!ＨＰ"},
-        {run + "@level-up.json", "!予測消費"},
+        {run + "@level-up.json", "!予測消費"}, {run + "DATA/worked-battle.json", "!予測消費"},
         {run + "@long.json", "乱数値： 91  49 \n○×法： ○  ○ \n使い道： 移  ♪ \n"},
         {run + "DATA/turn-plan.json", "\n\n行動3\n現在の乱数　　#00: 21"},
         {search + "DATA/turn-plan.json", "候補（行動ごとの開始位置）：\n103 → 117 → 126\n106 → 117 → 126\n"},

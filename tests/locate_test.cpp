@@ -41,25 +41,18 @@ TEST(Locate, FindsTheNearestPositionsFirst) {
     // battle uses 14 values. At the last position every one found lies before lane 0, and where
     // the game stands now may lie past it.
     using Case = std::tuple<std::vector<std::int32_t>, int, Observations, std::size_t, std::string>;
+    // clang-format off
     const std::vector<Case> cases = {
         {{0}, 10, {{}, 20, {}, {}}, 4, "0:10 0>31 0:11 1>32 0:12 2>33 0:14 4>35 "},
         {{0}, 10, {30, {}, {}, {}}, 4, "0:7 -3>28 0:13 3>34 0:6 -4>27 0:14 4>35 "},
         {{0}, 10, {{}, {}, 0b1001, {}}, 3, "0:10 0>31 0:7 -3>28 0:17 7>38 "},
         {{0}, 10, {{}, {}, {}, true}, 3, "0:11 1>32 0:8 -2>32 0:4 -6>25 "},
-        {{0},
-         1,
-         kAllFour,
-         10,
-         "0:1 0>22 0:133 132>157 0:1200 1199>1221 0:3846 3845>3867 "
-         "0:4419 4418>4440 /5"},
-        {{0}, 1, kAllFour, 2, "0:1 0>22 0:133 132>157 /5"},
+        {{0}, 1, kAllFour, 10, "0:1 0>22 0:133 132>157 0:1200 1199>1221 0:3846 3845>3867 "
+         "0:4419 4418>4440 /5"}, {{0}, 1, kAllFour, 2, "0:1 0>22 0:133 132>157 /5"},
         {{0, 16, 51}, 1, kAllFour, 4, "0:1 0>22 0:133 132>157 51:503 502>524 51:738 737>759 /21"},
         {{0}, kLastLanePosition, {{}, 0, {}, {}}, 2, "0:4965 -8>4986 0:4960 -13>4981 "},
-        {{0, 16, 51},
-         3,
-         {{}, 20, {}, {}},
-         6,
-         "0:3 0>24 16:3 0>24 51:3 0>24 0:2 -1>23 0:4 1>25 51:4 1>25 "}};
+        {{0, 16, 51}, 3, {{}, 20, {}, {}}, 6, "0:3 0>24 16:3 0>24 51:3 0>24 0:2 -1>23 0:4 1>25 51:4 1>25 "}};
+    // clang-format on
     for (const auto& [seeds, from, seen, room, expected] : cases) {
         const std::string got = locate(worked_action(), seeds, from, seen, room);
         EXPECT_EQ(expected.ends_with(' ') ? got.substr(0, got.find('/')) : got, expected);

@@ -129,6 +129,10 @@ std::string fault_line(const std::string& text) {
 
 TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
     const std::string entry = R"({"seedIndex": 0, "position": 1, "count": 11)";
+    const auto h = [](const std::string& members) { return R"({"history": [{)" + members + "}]}"; };
+    const auto e = [&](const std::string& more) {
+        return R"({"history": [)" + entry + ", " + more + "}]}";
+    };
     const std::string zeros15 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
     const std::string kana15 = repeated(15, R"(\u30a2)");  // 30 bytes in Shift-JIS
     // clang-format off
@@ -141,9 +145,8 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
              std::string(499, 'o') + R"(", "steps": [)" + repeated(16, "{}", ",") + "]}", "read"},
         {"{bad", "json 1:2"}, {"{\"a\": 1,\n  }", "json 2:3"}, {"", "json 1:1"},
         {"{\"\xE3\x81\x82\": ", "json 1:6"},  // cut short: one of three bytes counts once
-        {R"({"lanes": [{"position": 1e999}]})", "json"},
-        {"[1, 2]", "object [...]"}, {R"({"enemy": []})", "object enemy [...]"},
-        {R"({"ally": {"lvl": 3}})", "unknown ally.lvl"},
+        {R"({"lanes": [{"position": 1e999}]})", "json"}, {"[1, 2]", "object [...]"},
+        {R"({"enemy": []})", "object enemy [...]"}, {R"({"ally": {"lvl": 3}})", "unknown ally.lvl"},
         {R"({"allyCondition": {"kind": 1}})", "unknown allyCondition.kind"},
         {R"({"lanes": [{"position": 0}]})", "range lanes[0].position 1..4973 0"},
         {R"({"lanes": [{"position": 4974}]})", "range lanes[0].position 1..4973 4974"},
@@ -166,14 +169,11 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
          "integer lanes[0].position 1..4973 \"abcdefghijklmnopqrstuvw..."},
         {R"({"ally": {"skills": [1, 2]}})", "array ally.skills 16..16 size 2"},
         {R"({"eventSwitches": [0, 1, 0]})", "array eventSwitches 4..4 size 3"},
-        {R"({"booksHeld": 1})", "array booksHeld 12..12 1"},
-        {R"({"lanes": {}})", "array lanes 0..2 {...}"},
-        {R"({"lanes": [{}, {}, {}]})", "array lanes 0..2 size 3"},
-        {R"({"steps": []})", "array steps 1..16 size 0"},
+        {R"({"booksHeld": 1})", "array booksHeld 12..12 1"}, {R"({"lanes": {}})", "array lanes 0..2 {...}"},
+        {R"({"lanes": [{}, {}, {}]})", "array lanes 0..2 size 3"}, {R"({"steps": []})", "array steps 1..16 size 0"},
         {R"({"steps": [)" + repeated(17, "{}", ",") + "]}", "array steps 1..16 size 17"},
         {R"({"ally": {"name": null}})", "string ally.name null"}, {R"({"marks": 7})", "string marks 7"},
-        {R"({"enemy": {"name": "\ud83d\ude00"}})", "sjis enemy.name"},
-        {R"({"marks": "o\ud83d\ude00"})", "sjis marks"},
+        {R"({"enemy": {"name": "\ud83d\ude00"}})", "sjis enemy.name"}, {R"({"marks": "o\ud83d\ude00"})", "sjis marks"},
         {R"({"ally": {"name": ")" + kana15 + R"(\u30a2"}})", "long ally.name 0..31 size 32"},
         {R"({"marks": ")" + std::string(500, 'o') + "\"}", "long marks 0..499 size 500"},
         {R"({"ally": {"name": "a\u0000b"}})", "nul ally.name"},
@@ -184,33 +184,24 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
         {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{"lanes": []}]})", "unknown steps[0].lanes"},
         {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{}, {"ally": {"level": 10000}}]})",
          "range steps[1].ally.level -999..9999 10000"},
-        {R"({"history": {}})", "array history 0..1000 {...}"},
+        {R"({"history": {}})", "array history 0..1000 {...}"}, {R"({"history": [7]})", "object history[0] 7"},
         {R"({"history": [)" + repeated(1001, entry + "}", ",") + "]}", "array history 0..1000 size 1001"},
-        {R"({"history": [7]})", "object history[0] 7"},
-        {R"({"history": [{"seedIndex": 0, "count": 1}]})", "missing history[0].position"},
-        {R"({"history": [{"position": 1, "count": 1}]})", "missing history[0].seedIndex"},
-        {R"({"history": [{"seedIndex": 0, "position": 1}]})", "missing history[0].count"},
-        {R"({"history": [{"seedIndex": 64, "position": 1, "count": 1}]})",
-         "range history[0].seedIndex 0..63 64"},
-        {R"({"history": [{"seedIndex": 0, "position": 0, "count": 1}]})",
-         "range history[0].position 1..4973 0"},
-        {R"({"history": [{"seedIndex": 0, "position": 4974, "count": 1}]})",
-         "range history[0].position 1..4973 4974"},
-        {R"({"history": [{"seedIndex": 0, "position": 1, "count": 257}]})",
-         "range history[0].count 0..256 257"},
-        {R"({"history": [{"seedIndex": 0, "position": 1, "count": -1}]})",
-         "range history[0].count 0..256 -1"},
-        {R"({"history": [)" + entry + R"(, "allyHp": [40]}]})", "array history[0].allyHp 2..2 size 1"},
-        {R"({"history": [)" + entry + R"(, "allyHp": [-1000, 0]}]})",
-         "range history[0].allyHp[0] -999..9999 -1000"},
-        {R"({"history": [)" + entry + R"(, "enemyHp": [40, 10000]}]})",
-         "range history[0].enemyHp[1] -999..9999 10000"},
-        {R"({"history": [)" + entry + R"(, "grown": [0, 0, 2, 0, 0, 0, 0, 0, 0]}]})",
-         "range history[0].grown[2] 0..1 2"},
-        {R"({"history": [)" + entry + R"(, "grown": [0, 0, 0]}]})", "array history[0].grown 9..9 size 3"},
-        {R"({"history": [)" + entry + R"(, "reMove": 2}]})", "range history[0].reMove 0..1 2"},
-        {R"({"history": [)" + entry + R"(, "reMove": true}]})", "integer history[0].reMove 0..1 true"},
-        {R"({"history": [)" + entry + R"(, "hp": 3}]})", "unknown history[0].hp"}};
+        {h(R"("seedIndex": 0, "count": 1)"), "missing history[0].position"},
+        {h(R"("position": 1, "count": 1)"), "missing history[0].seedIndex"},
+        {h(R"("seedIndex": 0, "position": 1)"), "missing history[0].count"},
+        {h(R"("seedIndex": 64, "position": 1, "count": 1)"), "range history[0].seedIndex 0..63 64"},
+        {h(R"("seedIndex": 0, "position": 0, "count": 1)"), "range history[0].position 1..4973 0"},
+        {h(R"("seedIndex": 0, "position": 4974, "count": 1)"), "range history[0].position 1..4973 4974"},
+        {h(R"("seedIndex": 0, "position": 1, "count": 257)"), "range history[0].count 0..256 257"},
+        {h(R"("seedIndex": 0, "position": 1, "count": -1)"), "range history[0].count 0..256 -1"},
+        {e(R"("allyHp": [40])"), "array history[0].allyHp 2..2 size 1"},
+        {e(R"("allyHp": [-1000, 0])"), "range history[0].allyHp[0] -999..9999 -1000"},
+        {e(R"("enemyHp": [40, 10000])"), "range history[0].enemyHp[1] -999..9999 10000"},
+        {e(R"("grown": [0, 0, 2, 0, 0, 0, 0, 0, 0])"), "range history[0].grown[2] 0..1 2"},
+        {e(R"("grown": [0, 0, 0])"), "array history[0].grown 9..9 size 3"},
+        {e(R"("reMove": 2)"), "range history[0].reMove 0..1 2"},
+        {e(R"("reMove": true)"), "integer history[0].reMove 0..1 true"},
+        {e(R"("hp": 3)"), "unknown history[0].hp"}};
     // clang-format on
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(fault_line(text), expected) << text.substr(0, 200);

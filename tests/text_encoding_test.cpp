@@ -11,12 +11,10 @@ namespace {
 // The literals are Shift-JIS, as the engine's texts are; UTF-8 is written out in bytes.
 TEST(TextEncoding, ConvertsShiftJisAndUtf8BothWays) {
     // Shift-JIS, its UTF-8: a byte that begins no character is U+FFFD, and the next one is read.
-    const std::vector<std::pair<std::string, std::string>> cases = {{"", ""},
-                                                                    {"a三", "a\xE4\xB8\x89"},
-                                                                    {"a\xFF"
-                                                                     "b\x81",
-                                                                     "a\xEF\xBF\xBD"
-                                                                     "b\xEF\xBF\xBD"}};
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", ""}, {"a三", "a\xE4\xB8\x89"}, {"a\xFF" "b\x81", "a\xEF\xBF\xBD" "b\xEF\xBF\xBD"}};
+    // clang-format on
     for (const auto& [shiftJis, utf8] : cases) {
         EXPECT_EQ(shift_jis_to_utf8(shiftJis), utf8);
         std::string back;
