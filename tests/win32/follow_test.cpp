@@ -1,8 +1,5 @@
-// Following the game in the window: 実行 from its key and its button, 記録, 元に戻す and やり直し,
-// the roster that brings an ally's figures back at the next start, and 起きたこと: Ctrl+K pressed,
-// what was seen typed, 探す, a line chosen, OK. Keys go through the program's accelerators with
-// the key state set, as a player's keys do. What the commands do to the state is tested
-// natively; these prove the glue.
+// Following the game in the window: 実行, 記録, 元に戻す and やり直し, the roster at the next
+// start, and 起きたこと. What the commands do to the state is tested natively.
 
 #include <nlohmann/json.hpp>
 
@@ -41,7 +38,6 @@ nlohmann::json advanced(const std::filesystem::path& file, const std::filesystem
     return nlohmann::json::parse(out.str());
 }
 
-// Closes the window as the player does, saving the changed file (はい), and starts it again.
 void close_saving_and_start_again() {
     int exitCode = -1;
     answer_box([&exitCode] { exitCode = close_program(); }, IDYES);
