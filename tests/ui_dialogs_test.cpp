@@ -56,7 +56,6 @@ enum class Dialog { kStatus, kSearchConditions, kBattleResult, kLevelUp };
 const Dialog kDialogs[] = {Dialog::kStatus, Dialog::kSearchConditions, Dialog::kBattleResult,
                            Dialog::kLevelUp};
 
-// Opens the dialog on the state and presses OK without a change.
 void press_ok(AppState& state, Dialog dialog) {
     switch (dialog) {
         case Dialog::kStatus:
@@ -75,7 +74,6 @@ void press_ok(AppState& state, Dialog dialog) {
     }
 }
 
-// The sample unit and growth files, read as the window reads them at start-up.
 AppState& sample_state() {
     AppState& state = started_state();
     EXPECT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), state));

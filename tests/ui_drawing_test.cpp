@@ -37,7 +37,6 @@ DrawStep step_at(const DrawList& list, int x, int y) {
     return found;
 }
 
-// The text drawn last at (x, y), or "(none)".
 std::string text_at(const DrawList& list, int x, int y) {
     const DrawStep step = step_at(list, x, y);
     return step.textLength < 0 ? "(none)" : std::string(step_text(list, step));
@@ -54,7 +53,6 @@ std::string styled_at(const DrawList& list, int x, int y) {
            (step.font == DrawFont::kUnderline ? "_" : "");
 }
 
-// Every text drawn on the line y from x = left on, each followed by a blank.
 std::string row_at(const DrawList& list, int y, int left) {
     std::string row;
     for (int i = 0; i < list.count; ++i) {
