@@ -112,7 +112,8 @@ TEST_F(Program, AfterALevelUpTheFiguresComeBackFromTheRosterAtTheNextStart) {
     EXPECT_EQ(check_line(), "");
     close_saving_and_start_again();
     // A fresh start, the last session gone: the ally's boxes as the roster keeps them once the
-    // player picks it, after another unit.
+    // player picks it, after another unit whose Lv was typed over (a unit the roster does not
+    // keep leaves the figures as they stand).
     EXPECT_EQ(close_program(), 0);
     std::filesystem::remove(folder.lastSession);
     open_program();
@@ -126,13 +127,14 @@ TEST_F(Program, AfterALevelUpTheFiguresComeBackFromTheRosterAtTheNextStart) {
                 reinterpret_cast<LPARAM>(wide(name).c_str())));
         };
         choose(dialog, list, entry("ミナト"));
+        retype(dialog, 1021, L"5");
         before = texts(dialog, {1021, 1022, 1023, 1029, 1030});
         choose(dialog, list, entry("アルト"));
         after = texts(dialog, {1021, 1022, 1023, 1029, 1030});
         after += IsDlgButtonChecked(dialog, 1008) == BST_CHECKED ? L"連続" : L"";
         press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(before, L"10|10|10|40|60|");
+    EXPECT_EQ(before, L"5|10|10|41|61|");
     EXPECT_EQ(after, wide("11|10|10|41|61|連続"));
 }
 
