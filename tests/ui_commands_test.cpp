@@ -274,7 +274,6 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
     AppState& state = status_set_state();
     state.eventSwitches = {0, 1, 0, 0};
     state.enemyCondition = {kResultHpAtMost, 0, 0};
-    // The plan as the 手順 window lists it.
     const auto lines = [&state] {
         std::string all;
         for (int k = 0; k < state.plan.stepCount; ++k) {

@@ -56,7 +56,6 @@ enum class Dialog { kStatus, kSearchConditions, kBattleResult, kLevelUp };
 const Dialog kDialogs[] = {Dialog::kStatus, Dialog::kSearchConditions, Dialog::kBattleResult,
                            Dialog::kLevelUp};
 
-// Opens the dialog on the state and presses OK without a change.
 void press_ok(AppState& state, Dialog dialog) {
     switch (dialog) {
         case Dialog::kStatus:
@@ -75,7 +74,6 @@ void press_ok(AppState& state, Dialog dialog) {
     }
 }
 
-// The sample unit and growth files, read as the window reads them at start-up.
 AppState& sample_state() {
     AppState& state = started_state();
     EXPECT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), state));
@@ -235,27 +233,26 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAndEveryFigure) {
 TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
     AppState& state = named_units();
     state.enemy.followUpCritFactor = 9;
-    // The boxes set, "id:checked", after the factor label.
+    // The texts set, then the skill boxes checked and how many boxes are set.
     Roster roster;
     const auto set_boxes = [&state, &roster](int listId, const char* text, int entry) {
         ControlView list{listId, ControlKind::kList, text};
         list.selection = entry;
         std::string boxes;
+        int set = 0;
         for (const ControlView& c : status_unit_shown(state, roster, list, true)) {
-            boxes += c.kind == ControlKind::kCheck
-                         ? std::to_string(c.id) + ":" + (c.checked ? "1" : "0") + " "
-                         : c.text + " ";
+            set += c.kind == ControlKind::kCheck ? 1 : 0;
+            boxes += c.kind != ControlKind::kCheck ? c.text + " "
+                     : c.checked                   ? std::to_string(c.id) + " "
+                                                   : "";
         }
-        return boxes;
+        return boxes + std::to_string(set);
     };
     // 勇者 is no box that follows an ally; 反撃 none that follows an enemy.
-    EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
-              "追撃必殺係数:2 1001:0 1002:0 1003:0 1004:0 1005:0 1006:0 1007:0 1008:1 1010:0 ");
-    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1),
-              "追撃必殺係数:5 1101:0 1102:0 1103:0 1104:0 1105:0 1106:0 1107:0 1108:0 1109:0 "
-              "1110:0 1111:0 1112:0 1113:0 1114:0 1115:1 ");
+    EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1), "追撃必殺係数:2 1008 9");
+    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1), "追撃必殺係数:5 1115 15");
     // Nothing chosen: the unit's own factor, and no box changes.
-    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "", -1), "追撃必殺係数:9 ");
+    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "", -1), "追撃必殺係数:9 0");
     // An ally the roster keeps: every figure and every skill box as kept; enemies are not kept.
     CombatantState kept = make_unit("abc", 2, {kSkillBrave, kSkillSleep},
                                     {11, 12, 13, 14, 15, 16, 17, 18, -999, 9999});
@@ -263,11 +260,8 @@ TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
     std::strcpy(kept.name, "E2");
     confirm_in_roster(roster, kept);
     EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
-              "追撃必殺係数:2 11 12 13 14 15 16 17 18 -999 9999 1001:0 1002:0 1003:0 1004:0 "
-              "1005:0 1006:0 1007:0 1008:0 1009:1 1010:0 1011:0 1012:0 1013:0 1014:1 ");
-    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1),
-              "追撃必殺係数:5 1101:0 1102:0 1103:0 1104:0 1105:0 1106:0 1107:0 1108:0 1109:0 "
-              "1110:0 1111:0 1112:0 1113:0 1114:0 1115:1 ");
+              "追撃必殺係数:2 11 12 13 14 15 16 17 18 -999 9999 1009 1014 14");
+    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1), "追撃必殺係数:5 1115 15");
 }
 
 TEST(NumberBoxes, AreReadWholeWithFullWidthDigits) {

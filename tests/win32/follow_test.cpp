@@ -1,8 +1,5 @@
-// Following the game in the window: 実行 from its key and its button, 記録, 元に戻す and やり直し,
-// the roster that brings an ally's figures back at the next start, and 起きたこと: Ctrl+K pressed,
-// what was seen typed, 探す, a line chosen, OK. Keys go through the program's accelerators with
-// the key state set, as a player's keys do. What the commands do to the state is tested
-// natively; these prove the glue.
+// Following the game in the window: 実行, 記録, 元に戻す and やり直し, the roster at the next
+// start, and 起きたこと. What the commands do to the state is tested natively.
 
 #include <nlohmann/json.hpp>
 
@@ -41,7 +38,6 @@ nlohmann::json advanced(const std::filesystem::path& file, const std::filesystem
     return nlohmann::json::parse(out.str());
 }
 
-// Closes the window as the player does, saving the changed file (はい), and starts it again.
 void close_saving_and_start_again() {
     int exitCode = -1;
     answer_box([&exitCode] { exitCode = close_program(); }, IDYES);
@@ -116,7 +112,8 @@ TEST_F(Program, AfterALevelUpTheFiguresComeBackFromTheRosterAtTheNextStart) {
     EXPECT_EQ(check_line(), "");
     close_saving_and_start_again();
     // A fresh start, the last session gone: the ally's boxes as the roster keeps them once the
-    // player picks it, after another unit.
+    // player picks it, after another unit whose Lv was typed over (a unit the roster does not
+    // keep leaves the figures as they stand).
     EXPECT_EQ(close_program(), 0);
     std::filesystem::remove(folder.lastSession);
     open_program();
@@ -130,13 +127,14 @@ TEST_F(Program, AfterALevelUpTheFiguresComeBackFromTheRosterAtTheNextStart) {
                 reinterpret_cast<LPARAM>(wide(name).c_str())));
         };
         choose(dialog, list, entry("ミナト"));
+        retype(dialog, 1021, L"5");
         before = texts(dialog, {1021, 1022, 1023, 1029, 1030});
         choose(dialog, list, entry("アルト"));
         after = texts(dialog, {1021, 1022, 1023, 1029, 1030});
         after += IsDlgButtonChecked(dialog, 1008) == BST_CHECKED ? L"連続" : L"";
         press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(before, L"10|10|10|40|60|");
+    EXPECT_EQ(before, L"5|10|10|41|61|");
     EXPECT_EQ(after, wide("11|10|10|41|61|連続"));
 }
 

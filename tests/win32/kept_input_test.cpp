@@ -1,7 +1,3 @@
-// What the player typed or opened stays: the dialogs show a session as it is and their OK keeps
-// it, figures off the lists are read whole, the keys and menu commands reach their commands, and
-// the boxes that cannot take a text say so. Every input takes the path a player's input takes.
-
 #include <cstring>
 #include <memory>
 

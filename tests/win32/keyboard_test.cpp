@@ -1,6 +1,5 @@
-// The program without a mouse: the focus, Tab and Shift+Tab, Enter, the access keys and the keys
-// shown in the menu, and the windows beside the main one. Keys are pressed as key presses
-// arrive and characters typed into the focused box.
+// The program without a mouse: the focus, Tab, Enter, the menu's access keys and keys, and the
+// windows beside the main one.
 
 #include <algorithm>
 #include <cstring>
@@ -66,8 +65,6 @@ void expect_results_window() {
     HWND results = FindWindowW(L"SoramitoResults", nullptr);
     HWND list = GetDlgItem(results, 101);
     HWND header = ListView_GetHeader(list);
-    // Beside the main window, clear of its lanes; every result, its count, its numbers
-    // right-aligned.
     EXPECT_TRUE(clear_of_the_lanes(results));
     EXPECT_EQ(std::make_pair(ListView_GetItemCount(list), window_text(GetDlgItem(results, 103))),
               std::make_pair(state.searchResultCount,
@@ -197,7 +194,6 @@ TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
     EXPECT_EQ(state.lanes[1].position, 301);
 }
 
-// The text of a menu item, its access key and its key as shown.
 std::wstring item_text(HMENU menu, UINT item, UINT by) {
     wchar_t text[128] = L"";
     GetMenuStringW(menu, item, text, 128, by);
@@ -207,7 +203,6 @@ std::wstring item_text(HMENU menu, UINT item, UINT by) {
 TEST_F(Program, EveryMenuItemHasAnAccessKeyAndShowsItsKeyInTheWindowsFont) {
     HMENU bar = GetMenu(main_window());
     std::wstring titles;
-    // Every item of every pop-up has an access key.
     std::vector<HMENU> menus = {bar};
     for (std::size_t m = 0; m < menus.size(); ++m) {
         for (int i = 0; i < GetMenuItemCount(menus[m]); ++i) {
@@ -228,7 +223,6 @@ TEST_F(Program, EveryMenuItemHasAnAccessKeyAndShowsItsKeyInTheWindowsFont) {
     for (const auto& [id, text] : shown) {
         EXPECT_EQ(item_text(bar, static_cast<UINT>(id), MF_BYCOMMAND), wide(text.c_str()));
     }
-    // The boxes use the window's font.
     const WindowHandles& handles = window_handles();
     for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);

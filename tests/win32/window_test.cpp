@@ -1,6 +1,3 @@
-// The program's own window and dialogs, run in this process under Wine. What the commands and
-// dialogs do is tested natively; these prove the Win32 glue.
-
 #include <algorithm>
 #include <cstring>
 
