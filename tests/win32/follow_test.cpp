@@ -127,14 +127,13 @@ TEST_F(Program, AfterALevelUpTheFiguresComeBackFromTheRosterAtTheNextStart) {
                 reinterpret_cast<LPARAM>(wide(name).c_str())));
         };
         choose(dialog, list, entry("ミナト"));
-        retype(dialog, 1021, L"5");
         before = texts(dialog, {1021, 1022, 1023, 1029, 1030});
         choose(dialog, list, entry("アルト"));
         after = texts(dialog, {1021, 1022, 1023, 1029, 1030});
         after += IsDlgButtonChecked(dialog, 1008) == BST_CHECKED ? L"連続" : L"";
         press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(before, L"5|10|10|41|61|");
+    EXPECT_EQ(before, L"10|10|10|40|60|");
     EXPECT_EQ(after, wide("11|10|10|41|61|連続"));
 }
 
