@@ -5,24 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/worked_battle.h"
 #include "search/locate.h"
-#include "text/open_file.h"
-#include "text/scenario_codec.h"
 #include "view/locate_form.h"
 
 namespace {
-
-// The worked battle of the samples: its ally with 連続 against its enemy with 反撃, lane 0 at
-// position 1 of sequence 0.
-std::unique_ptr<AppState> worked_battle() {
-    auto state = std::make_unique<AppState>();
-    generate_random_tables(state->randomTable);
-    set_start_up_defaults(*state);
-    std::string text;
-    read_whole_file(std::string(SORAMITO_SAMPLES_DIR) + "/worked-battle.json", text);
-    read_scenario(text, kScenarioCodec, *state);
-    return state;
-}
 
 // Where the game may stand after the worked battle left the ally at 40 and the enemy at 0, on
 // each of 0, 16 and 51, the sequences that 20 marks of sequence 0 leave, over the whole range.

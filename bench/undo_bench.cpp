@@ -3,8 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "text/open_file.h"
-#include "text/scenario_codec.h"
+#include "bench/worked_battle.h"
 #include "view/main_commands.h"
 #include "view/session.h"
 #include "view/undo_history.h"
@@ -13,12 +12,7 @@ namespace {
 
 // The worked battle with a full record: a thousand 実行, a session of about 320 KB.
 std::unique_ptr<AppState> battle_with_full_record() {
-    auto state = std::make_unique<AppState>();
-    generate_random_tables(state->randomTable);
-    set_start_up_defaults(*state);
-    std::string text;
-    read_whole_file(std::string(SORAMITO_SAMPLES_DIR) + "/worked-battle.json", text);
-    read_scenario(text, kScenarioCodec, *state);
+    auto state = worked_battle();
     for (int i = 0; i < kHistoryCapacity; ++i) {
         HistoryEntry entry{0,       1 + i % 4000, 11,    true, true, {40, 40},
                            {40, 0}, true,         0x1FF, true, true};
