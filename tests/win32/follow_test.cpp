@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 // A sample copied into the working folder, so that saving it leaves the sample as it is, and
 // opened as 開く opens it.
 std::filesystem::path open_sample(const std::filesystem::path& folder, const wchar_t* name) {
@@ -27,26 +22,11 @@ std::filesystem::path open_sample(const std::filesystem::path& folder, const wch
     return copy;
 }
 
-// What soramito-cli advance gives for the file, on the window's start-up files.
-nlohmann::json advanced(const std::filesystem::path& file, const std::filesystem::path& data) {
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(run_cli({"soramito-cli", "--data-dir", utf8(data), "advance", utf8(file), "--json"},
-                      out, err),
-              0)
-        << err.str();
-    return nlohmann::json::parse(out.str());
-}
-
 void close_saving_and_start_again() {
     int exitCode = -1;
     answer_box([&exitCode] { exitCode = close_program(); }, IDYES);
     EXPECT_EQ(exitCode, 0);
     open_program();
-}
-
-HWND advance_button() {
-    return GetDlgItem(main_window(), IDM_ADVANCE);
 }
 
 // The lines the 記録 window lists, and the line selected.
@@ -56,14 +36,23 @@ std::pair<std::vector<std::wstring>, int> record_lines() {
 }
 
 // 実行 twice and 元に戻す once leave in the file and the last session what one advance gives.
-TEST_F(Program, CtrlEnterAdvancesAndTheRecordAndUndoFollow) {
+TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     // Grey while no ally is set, and 元に戻す with nothing done.
-    EXPECT_EQ(std::make_tuple(grayed(IDM_ADVANCE), IsWindowEnabled(advance_button()),
+    EXPECT_EQ(std::make_tuple(grayed(IDM_ADVANCE),
+                              IsWindowEnabled(GetDlgItem(main_window(), IDM_ADVANCE)),
                               grayed(IDM_UNDO), grayed(IDM_REDO)),
               std::make_tuple(true, FALSE, true, true));
     const std::filesystem::path file = open_sample(folder.path, L"worked-battle.json");
-    const nlohmann::json expected = advanced(file, folder.path);
-    EXPECT_EQ(std::make_pair(grayed(IDM_ADVANCE), IsWindowEnabled(advance_button())),
+    // What soramito-cli advance gives for the file, on the window's start-up files.
+    std::ostringstream out, err;
+    EXPECT_EQ(run_cli({"soramito-cli", "--data-dir", folder.path.string(), "advance", file.string(),
+                       "--json"},
+                      out, err),
+              0)
+        << err.str();
+    const nlohmann::json expected = nlohmann::json::parse(out.str());
+    EXPECT_EQ(std::make_pair(grayed(IDM_ADVANCE),
+                             IsWindowEnabled(GetDlgItem(main_window(), IDM_ADVANCE))),
               std::make_pair(false, TRUE));
     command(IDM_RECORD);
     EXPECT_EQ(record_lines().second, -1);
@@ -73,68 +62,56 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordAndUndoFollow) {
     const auto [two, newest] = record_lines();
     ASSERT_EQ(std::make_pair(two.size(), newest), std::make_pair(std::size_t{2}, 1));
     EXPECT_EQ(two[0], wide("#00 1→12（11個） 戦闘 味方40→40 敵40→0"));
-    // Outside an edit box Ctrl+Z is 元に戻す.
-    SetFocus(GetDlgItem(main_window(), IDC_SEARCH));
+    // In the pattern box Ctrl+Z undoes the typing; elsewhere it is 元に戻す, and Ctrl+Y やり直し.
+    HWND box = window_handles().markEdit;
+    const std::wstring marks = window_text(box);
+    SetFocus(box);
+    type_text(L"oox");
     press_key('Z', kKeyCtrl);
+    EXPECT_EQ(std::make_pair(window_text(box), record_lines().first.size()),
+              std::make_pair(marks, std::size_t{2}));
+    SetFocus(GetDlgItem(main_window(), IDC_SEARCH));
+    for (const char key : {'Z', 'Y', 'Z'}) {
+        press_key(key, kKeyCtrl);
+        EXPECT_EQ(record_lines().first.size(), key == 'Y' ? 2u : 1u) << key;
+    }
     EXPECT_EQ(record_lines(), std::make_pair(std::vector<std::wstring>{two[0]}, 0));
     EXPECT_EQ(std::make_pair(grayed(IDM_UNDO), grayed(IDM_REDO)), std::make_pair(false, false));
     close_saving_and_start_again();
     EXPECT_EQ(nlohmann::json::parse(read_file(folder.lastSession)), expected);
     EXPECT_EQ(nlohmann::json::parse(read_file(file)), expected);
-}
-
-TEST_F(Program, CtrlZInThePatternBoxUndoesTheTypingAndNewForgetsEveryStep) {
-    press_key(VK_RIGHT, kKeyAlt);  // lane 0 on: a step
-    HWND box = window_handles().markEdit;
-    SetFocus(box);
-    type_text(L"oox");
-    press_key('Z', kKeyCtrl);
-    EXPECT_EQ(std::make_tuple(window_text(box), app_state().lanes[0].position),
-              std::make_tuple(L"", 2));
-    SetFocus(GetDlgItem(main_window(), IDC_SEARCH));
-    press_key('Z', kKeyCtrl);
-    EXPECT_EQ(app_state().lanes[0].position, 1);
-    press_key('Y', kKeyCtrl);
-    EXPECT_EQ(app_state().lanes[0].position, 2);
     // 新規 (its changes dropped) leaves nothing to undo or redo.
+    press_key(VK_RIGHT, kKeyAlt);
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
     press_key('Z', kKeyCtrl);
     EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
               std::make_tuple(1, true, true));
-}
-
-TEST_F(Program, AfterALevelUpTheFiguresComeBackFromTheRosterAtTheNextStart) {
+    // After a level-up, the figures come back from the roster at the next start.
     open_sample(folder.path, L"level-up-search.json");
-    SendMessageW(advance_button(), BM_CLICK, 0, 0);
+    SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0);
     // The line after the level-up stays until a dialog's OK.
     EXPECT_EQ(check_line(), "力 が上がりました：攻撃を確かめてください");
     Program::dialog(IDM_SEARCH_CONDITIONS, [](HWND dialog) { press(dialog, IDOK); });
     EXPECT_EQ(check_line(), "");
     close_saving_and_start_again();
     // A fresh start, the last session gone: the ally's boxes as the roster keeps them once the
-    // player picks it, after another unit whose Lv was typed over (a unit the roster does not
-    // keep leaves the figures as they stand).
+    // player picks it, after another unit, which the roster does not keep.
     EXPECT_EQ(close_program(), 0);
     std::filesystem::remove(folder.lastSession);
     open_program();
-    std::wstring before;
-    std::wstring after;
-    Program::dialog(IDM_STATUS, [&](HWND dialog) {
-        const int list = IDC_STATUS_ALLY_LIST;
-        const auto entry = [dialog](const char* name) {
-            return static_cast<int>(SendDlgItemMessageW(
-                dialog, IDC_STATUS_ALLY_LIST, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                reinterpret_cast<LPARAM>(wide(name).c_str())));
-        };
-        choose(dialog, list, entry("ミナト"));
-        before = texts(dialog, {1021, 1022, 1023, 1029, 1030});
-        choose(dialog, list, entry("アルト"));
-        after = texts(dialog, {1021, 1022, 1023, 1029, 1030});
-        after += IsDlgButtonChecked(dialog, 1008) == BST_CHECKED ? L"連続" : L"";
+    std::wstring shown;
+    Program::dialog(IDM_STATUS, [&shown](HWND dialog) {
+        for (const char* name : {"ミナト", "アルト"}) {
+            choose(dialog, IDC_STATUS_ALLY_LIST,
+                   static_cast<int>(SendDlgItemMessageW(
+                       dialog, IDC_STATUS_ALLY_LIST, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                       reinterpret_cast<LPARAM>(wide(name).c_str()))));
+            shown += texts(dialog, {1021, 1022, 1023, 1029, 1030});
+        }
+        shown += IsDlgButtonChecked(dialog, 1008) == BST_CHECKED ? L"連続" : L"";
         press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(before, L"10|10|10|40|60|");
-    EXPECT_EQ(after, wide("11|10|10|41|61|連続"));
+    EXPECT_EQ(shown, wide("10|10|10|40|60|11|10|10|41|61|連続"));
 }
 
 // ミナト (怒り) against 山賊 (反撃), with figures of their own; the battle and the re-move on, lane
@@ -151,40 +128,27 @@ const char8_t kHappened[] =
     "growthRates": [55, 90, 40, 70, 70, 90, 60, 35, 0, 20],
     "lanes": [{"seedIndex": 16, "position": 30}], "marks": "×××○○×××○×○×○○×○×○○×"})";
 
-// Presses Ctrl+K as the player does, through the program's message loop, and lets script play
-// the player in the dialog it opens. The message boxes the dialog shows are answered with OK, and
-// their texts kept in said. False when no dialog opened.
-bool with_ctrl_k(const std::function<void(HWND)>& script, std::vector<std::wstring>& said) {
-    bool shown = false;
-    with_boxes([] { press_key('K', kKeyCtrl); },
-               [&](HWND box) {
-                   if (window_text(box) == L"ソラミト") {
-                       said.push_back(window_text(GetDlgItem(box, 0xFFFF)));
-                       PostMessageW(box, WM_COMMAND, IDOK, 0);
-                   } else if (!shown) {  // not again as it comes back after a message box
-                       shown = true;
-                       script(box);
-                   }
-               });
-    return shown;
-}
-
-int default_button(HWND dialog) {
-    return LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0));
-}
-
 // soramito-cli locate on the session with --ally-hp 22 --enemy-hp 14 finds 1902 positions, the
 // nearest #16: 29 (-1) → 39; advance from 29 of 16 leaves lane 0 at 39, the ally at 22 and the
-// enemy at 14.
+// enemy at 14. The dialog from Ctrl+K; its message boxes answered with OK, their texts kept.
 TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere) {
-    std::vector<std::wstring> said;
     EXPECT_TRUE(grayed(IDM_HAPPENED));
-    EXPECT_FALSE(with_ctrl_k([](HWND) {}, said));
     open_written("s.json", kHappened);
     EXPECT_FALSE(grayed(IDM_HAPPENED));
     SentMessages balloons(EM_SHOWBALLOONTIP);
-    const bool shown = with_ctrl_k(
-        [](HWND box) {
+    std::vector<std::wstring> said;
+    bool shown = false;
+    with_boxes(
+        [] { press_key('K', kKeyCtrl); },
+        [&](HWND box) {
+            if (window_text(box) == L"ソラミト") {
+                said.push_back(window_text(GetDlgItem(box, 0xFFFF)));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            if (std::exchange(shown, true)) {
+                return;  // back after a message box
+            }
             // No level-up: its boxes are grey; the re-move's are not.
             EXPECT_EQ(std::make_tuple(window_text(box), GetWindow(box, GW_OWNER),
                                       IsWindowEnabled(GetDlgItem(box, IDC_HAPPENED_LEVEL_UP)),
@@ -201,11 +165,11 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
                       std::make_tuple(GetDlgItem(box, IDC_HAPPENED_ALLY_HP),
                                       wide("0から9999までの数を入れてください")));
             HWND found = GetDlgItem(box, IDC_HAPPENED_FOUND);
-            EXPECT_EQ(std::make_tuple(list_box_lines(found).size(), default_button(box)),
+            EXPECT_EQ(std::make_tuple(list_box_lines(found).size(),
+                                      LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0))),
                       std::make_tuple(std::size_t{0}, IDC_HAPPENED_SEARCH));
-            SetDlgItemTextW(box, IDC_HAPPENED_ALLY_HP, L"22");
-            SendDlgItemMessageW(box, IDC_HAPPENED_ENEMY_HP, WM_SETTEXT, 0,
-                                reinterpret_cast<LPARAM>(L"14"));
+            retype(box, IDC_HAPPENED_ALLY_HP, L"22");
+            retype(box, IDC_HAPPENED_ENEMY_HP, L"14");
             click(box, IDC_HAPPENED_SEARCH);
             const auto lines = list_box_lines(found);
             ASSERT_EQ(lines.size(), 201u);
@@ -216,13 +180,12 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
             click(box, IDOK);  // no line chosen: the dialog stays
             // In the list Enter is OK.
             SetFocus(found);
-            EXPECT_EQ(default_button(box), IDOK);
+            EXPECT_EQ(LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0)), IDOK);
             SendMessageW(found, LB_SETCURSEL, 0, 0);
             SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_HAPPENED_FOUND, LBN_SELCHANGE),
                          reinterpret_cast<LPARAM>(found));
             click(box, IDOK);
-        },
-        said);
+        });
     EXPECT_TRUE(shown);
     EXPECT_EQ(said,
               (std::vector<std::wstring>{

@@ -1,8 +1,6 @@
-// The program without a mouse: the focus, Tab, Enter, the menu's access keys and keys, and the
-// windows beside the main one.
+// The program without a mouse: the focus, Tab, Enter, keys, and the windows beside the main one.
 
 #include <algorithm>
-#include <cstring>
 
 #include "tests/win32/program_fixture.h"
 #include "view/drawing.h"
@@ -21,16 +19,12 @@ const char8_t kBattle[] =
 struct Battle : ::testing::Test {
     Battle() {
         write_file(path, kBattle);
-        open_program_with(path);
+        open_program(path);
     }
     ~Battle() override { EXPECT_EQ(close_program_without_saving(), 0); }
     WorkingFolder folder{kUnitFile, kGrowthFile};
     const std::filesystem::path path = folder.path / "battle.json";
 };
-
-int focused_id() {
-    return GetDlgCtrlID(GetFocus());
-}
 
 // Beside the main window, or at least below its lanes.
 bool clear_of_the_lanes(HWND tool) {
@@ -57,8 +51,7 @@ std::wstring cell(HWND list, int row, int column) {
     return text;
 }
 
-// 一覧 from its key: beside the main window, its rows sorted and taken with the mouse and the
-// keys.
+// 一覧 from its key: beside the main window, its rows sorted and taken by mouse and keys.
 void expect_results_window() {
     press_key('L', kKeyCtrl);
     const AppState& state = app_state();
@@ -85,9 +78,8 @@ void expect_results_window() {
     GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
     CloseClipboard();
     EXPECT_EQ(std::count(copied.begin(), copied.end(), L'\n'), state.searchResultCount + 1);
-    // Two clicks on 位置 sort by it the other way round, its title shows the arrow; Enter and a
-    // double-click take the row that is selected, not the first, and leave the results as they
-    // are, unlike a change of lane 0's sequence.
+    // Two clicks on 位置 sort it the other way, with the arrow; Enter and a double-click take the
+    // selected row and leave the results as they are, unlike a change of lane 0's sequence.
     RECT r{};
     Header_GetItemRect(header, 1, &r);
     click_in(header, r);
@@ -114,11 +106,11 @@ void expect_results_window() {
     EXPECT_EQ(window_text(GetDlgItem(results, 103)),
               std::to_wstring(state.commonCount) + wide("件"));
     for (int c = 2; c < Header_GetItemCount(header) - 1; ++c) {
-        int widest = 0;
         for (int row = 0; row < ListView_GetItemCount(list); ++row) {
-            widest = std::max(widest, ListView_GetStringWidth(list, cell(list, row, c).c_str()));
+            EXPECT_GT(ListView_GetColumnWidth(list, c + 1),
+                      ListView_GetStringWidth(list, cell(list, row, c).c_str()))
+                << c;
         }
-        EXPECT_GT(ListView_GetColumnWidth(list, c + 1), widest) << c;
     }
     SetFocus(tabs);
     press_key(VK_TAB);
@@ -127,109 +119,59 @@ void expect_results_window() {
     EXPECT_EQ(window_text(results), wide("検索結果（条件が変わりました）"));
 }
 
+// A session with the keyboard alone, then 手順 beside it.
 TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
-    // The focus starts in the pattern box; Tab goes round the controls in reading order, and
-    // Shift+Tab back.
+    // From the pattern box Tab goes round the controls in reading order, and Shift+Tab back.
     const std::vector<int> order = {
         IDC_MARK_EDIT,       IDC_LANE0_BACK,     IDC_LANE0_FORWARD,   IDC_LANE0_SEED_UP,
         IDC_LANE0_SEED_DOWN, IDC_LANE0_POSITION, IDC_LANE0_JUMP,      IDC_LANE1_BACK,
         IDC_LANE1_FORWARD,   IDC_LANE1_SEED_UP,  IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION,
         IDC_LANE1_JUMP,      IDC_SEARCH,         IDC_RESULTS,         IDM_ADVANCE};
-    std::vector<int> visited = {focused_id()};
-    for (int i = 0; i < 32; ++i) {
-        press_key(VK_TAB, i < 16 ? 0 : kKeyShift);
-        visited.push_back(focused_id());
+    for (int p = 0; p <= 32; ++p) {
+        if (p > 0) {
+            press_key(VK_TAB, p <= 16 ? 0 : kKeyShift);
+        }
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[p <= 16 ? p % 16 : 32 - p]) << p;
     }
-    std::vector<int> expected = order;
-    expected.push_back(IDC_MARK_EDIT);
-    expected.insert(expected.end(), order.rbegin(), order.rend());
-    EXPECT_EQ(visited, expected);
-    // The marks typed, Ctrl+1 for the first candidate, Ctrl+F: the results the command line gives
-    // from sequence 0 at 21, where the lane stands.
-    type_text(wide("×××○○×××○×○×○○×○×○○×"));
-    pump_messages(300);
-    press_key('1', kKeyCtrl);
-    press_key('F', kKeyCtrl);
-    const AppState& state = app_state();
-    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position),
-              std::make_tuple(0, 21));
-    EXPECT_EQ(drawn_after(wide("候補：")), L"36 38 39 44 57 60 63 66 69 73 ...");
-    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
-    SentMessages menu(WM_SYSCOMMAND);
-    press_key(VK_RIGHT, kKeyAlt);
-    EXPECT_EQ(std::make_tuple(state.lanes[0].position, focused_id(), SentMessages::seen.size()),
-              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
-    expect_results_window();
-}
-
-TEST_F(Battle, EnterInAPositionBoxMovesItsLaneAndInThePatternBoxNothing) {
+    // Enter in a position box moves its lane, in the pattern box nothing; "12abc" is no position,
+    // as a balloon on its box says. On a focused button Enter presses it.
     const AppState& state = app_state();
     SentMessages balloons(EM_SHOWBALLOONTIP);
-    // box, text, lane 0's and lane 1's positions after Enter
-    const std::vector<std::tuple<int, std::wstring, int, int>> cases = {
-        {IDC_LANE1_POSITION, L"300", 1, 300},
-        {IDC_LANE0_POSITION, L"12", 12, 300},
-        {IDC_LANE0_POSITION, L"12abc", 12, 300},
-        {IDC_LANE0_POSITION, L"1\x2603", 12, 300},  // a character Shift-JIS lacks
-        {IDC_MARK_EDIT, L"oo", 12, 300}};
-    for (const auto& [box, text, lane0, lane1] : cases) {
+    for (const auto& [box, text, lane0, lane1] : {std::tuple{IDC_LANE1_POSITION, L"300", 1, 300},
+                                                  {IDC_LANE0_POSITION, L"12abc", 1, 300},
+                                                  {IDC_MARK_EDIT, L"oo", 1, 300},
+                                                  {IDC_LANE1_FORWARD, L"", 1, 301}}) {
         SetFocus(GetDlgItem(main_window(), box));
         SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
         type_text(text);
         press_key(VK_RETURN);
-        EXPECT_EQ(std::make_tuple(state.lanes[0].position, state.lanes[1].position),
-                  std::make_tuple(lane0, lane1))
-            << text.size();
+        EXPECT_EQ(std::make_pair(state.lanes[0].position, state.lanes[1].position),
+                  std::make_pair(lane0, lane1))
+            << box;
     }
-    // Neither is a position: a balloon on the box says so.
-    ASSERT_EQ(SentMessages::seen.size(), 2u);
-    for (const SentMessages::Sent& balloon : SentMessages::seen) {
-        EXPECT_EQ(std::make_pair(balloon.window, balloon.text),
-                  std::make_pair(GetDlgItem(main_window(), IDC_LANE0_POSITION),
-                                 wide("1から4973までの数を入れてください")));
-    }
-    // On a focused button Enter presses it.
-    SetFocus(GetDlgItem(main_window(), IDC_LANE1_FORWARD));
-    press_key(VK_RETURN);
-    EXPECT_EQ(state.lanes[1].position, 301);
-}
-
-std::wstring item_text(HMENU menu, UINT item, UINT by) {
-    wchar_t text[128] = L"";
-    GetMenuStringW(menu, item, text, 128, by);
-    return text;
-}
-
-TEST_F(Program, EveryMenuItemHasAnAccessKeyAndShowsItsKeyInTheWindowsFont) {
-    HMENU bar = GetMenu(main_window());
-    std::wstring titles;
-    std::vector<HMENU> menus = {bar};
-    for (std::size_t m = 0; m < menus.size(); ++m) {
-        for (int i = 0; i < GetMenuItemCount(menus[m]); ++i) {
-            if (HMENU popup = GetSubMenu(menus[m], i)) {
-                menus.push_back(popup);
-            }
-            const std::wstring text = item_text(menus[m], static_cast<UINT>(i), MF_BYPOSITION);
-            EXPECT_TRUE(text.empty() || text.find(L'&') != std::wstring::npos) << m << "/" << i;
-            titles += m == 0 ? text + L"|" : L"";
-        }
-    }
-    EXPECT_EQ(titles, wide("ファイル(&F)|編集(&E)|条件(&C)|レーン(&L)|"));
-    const std::vector<std::pair<int, std::string>> shown = {
-        {IDM_FILE_OPEN, "開く(&O)…\tCtrl+O"},
-        {IDC_LANE1_SEED_DOWN, "下のレーンを前の乱数列へ(&R)\tAlt+Shift+↓"},
-        {IDM_LANE1_ENTRY + 8, "9番目(&9)\tCtrl+Shift+9"},
-        {IDM_STATUS, "ステータス(&S)"}};
-    for (const auto& [id, text] : shown) {
-        EXPECT_EQ(item_text(bar, static_cast<UINT>(id), MF_BYCOMMAND), wide(text.c_str()));
-    }
-    const WindowHandles& handles = window_handles();
-    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);
-    }
-}
-
-TEST_F(Battle, ThePlanButtonsNeedAStepAndClearingAsksFirst) {
+    ASSERT_EQ(balloons.seen.size(), 1u);
+    EXPECT_EQ(std::make_pair(balloons.seen[0].window, balloons.seen[0].text),
+              std::make_pair(GetDlgItem(main_window(), IDC_LANE0_POSITION),
+                             wide("1から4973までの数を入れてください")));
+    // The marks, Ctrl+1, Ctrl+F: the results the command line gives from sequence 0 at 21.
+    SetFocus(window_handles().markEdit);
+    SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+    type_text(wide("×××○○×××○×○×○○×○×○○×"));
+    pump_messages(300);
+    press_key('1', kKeyCtrl);
+    press_key('F', kKeyCtrl);
+    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position),
+              std::make_tuple(0, 21));
+    EXPECT_EQ(std::vector<int>(state.searchResults.begin(), state.searchResults.begin() + 10),
+              (std::vector<int>{36, 38, 39, 44, 57, 60, 63, 66, 69, 73}));
+    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
+    SentMessages menu(WM_SYSCOMMAND);
+    press_key(VK_RIGHT, kKeyAlt);
+    EXPECT_EQ(std::make_tuple(state.lanes[0].position, GetDlgCtrlID(GetFocus()), menu.seen.size()),
+              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
+    expect_results_window();
+    // 手順: its buttons need a step; 全部消す asks in a box of the program's name, and いいえ keeps
+    // the step, はい clears it.
     command(IDM_PLAN);
     HWND plan = FindWindowW(L"SoramitoPlan", nullptr);
     EXPECT_TRUE(clear_of_the_lanes(plan));
@@ -243,15 +185,9 @@ TEST_F(Battle, ThePlanButtonsNeedAStepAndClearingAsksFirst) {
     EXPECT_EQ(enabled(), L"1000001");  // 追加 and 全部消す only
     click(plan, 101);                  // 追加 selects the new step
     EXPECT_EQ(enabled(), L"1111111");
-    SendDlgItemMessageW(plan, 100, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageW(plan, WM_COMMAND, MAKEWPARAM(100, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(plan, 100)));
-    EXPECT_EQ(enabled(), L"1000001");
-    // 全部消す: asked in a box of the program's name; いいえ keeps the step, はい clears it.
     for (const int answer : {IDNO, IDYES}) {
-        const std::wstring asked = answer_box([plan] { click(plan, 107); }, answer);
-        EXPECT_EQ(std::make_pair(asked.substr(0, 5), app_state().plan.stepCount),
-                  std::make_pair(wide("ソラミト|"), answer == IDNO ? 1 : 0));
+        EXPECT_EQ(answer_box([plan] { click(plan, 107); }, answer).substr(0, 5), wide("ソラミト|"));
+        EXPECT_EQ(app_state().plan.stepCount, answer == IDNO ? 1 : 0);
     }
 }
 

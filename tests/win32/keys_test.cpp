@@ -1,6 +1,7 @@
-// Every command of the main window as a player gives it: a menu item or a button (notification
-// code 0), a key of the program's (code 1), pressed as key presses arrive.
+// The menus and the keys: every command of the main window as a player gives it, from a menu item
+// (notification code 0) or a key of the program's, pressed as key presses arrive.
 
+#include <cwchar>
 #include <map>
 
 #include "tests/win32/program_fixture.h"
@@ -9,19 +10,6 @@
 
 namespace {
 
-// The worked session with nothing to undo, no tool window shown, the focus in the pattern box.
-void start_over() {
-    open_session(app_state(), reinterpret_cast<const char*>(kWorkedSession));
-    EXPECT_TRUE(type_pattern(wide(app_state().markText)));
-    forget_undo_steps();
-    enable_unit_items(main_window(), true);
-    for (const wchar_t* name : {L"SoramitoResults", L"SoramitoPlan", L"SoramitoRecord"}) {
-        ShowWindow(FindWindowW(name, nullptr), SW_HIDE);
-    }
-    SetActiveWindow(main_window());
-    SetFocus(window_handles().markEdit);
-}
-
 std::wstring lanes() {
     const AppState& s = app_state();
     return std::to_wstring(s.lanes[0].seedIndex) + L"/" + std::to_wstring(s.lanes[0].position) +
@@ -29,11 +17,19 @@ std::wstring lanes() {
            std::to_wstring(s.lanes[1].position);
 }
 
-// What an action did, from the worked session: the captions of the boxes it showed (each closed
-// as Cancel closes it), the lanes it moved, the search it ran, the windows it showed, the unit
-// it let go.
+// What act does to the worked session: the boxes it shows (each cancelled), the lanes it moves,
+// the search it runs, the windows it shows, the unit it lets go.
 std::wstring effect_of(const std::function<void()>& act) {
-    start_over();
+    open_session(app_state(), reinterpret_cast<const char*>(kWorkedSession));
+    EXPECT_TRUE(type_pattern(wide(app_state().markText)));
+    forget_undo_steps();
+    enable_unit_items(main_window(), true);
+    const wchar_t* const windows[] = {L"SoramitoResults", L"SoramitoPlan", L"SoramitoRecord"};
+    for (const wchar_t* name : windows) {
+        ShowWindow(FindWindowW(name, nullptr), SW_HIDE);
+    }
+    SetActiveWindow(main_window());
+    SetFocus(window_handles().markEdit);
     const std::wstring lanesBefore = lanes();
     std::wstring effect;
     with_boxes(act, [&effect](HWND box) {
@@ -41,107 +37,89 @@ std::wstring effect_of(const std::function<void()>& act) {
         PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
     });
     pump_messages(0);
-    const AppState& s = app_state();
     effect += lanes() != lanesBefore ? L"lanes:" + lanes() + L";" : L"";
-    effect += s.searchBasis.made ? L"search;" : L"";
-    for (const auto& [name, word] : {std::pair{L"SoramitoResults", L"results;"},
-                                     {L"SoramitoPlan", L"plan;"},
-                                     {L"SoramitoRecord", L"record;"}}) {
-        effect += IsWindowVisible(FindWindowW(name, nullptr)) ? word : L"";
+    effect += app_state().searchBasis.made ? L"search;" : L"";
+    for (const wchar_t* name : windows) {
+        effect += IsWindowVisible(FindWindowW(name, nullptr)) ? name + std::wstring(L";") : L"";
     }
-    effect += ally_is_set(s) ? L"" : L"unset;";
-    return effect;
+    return effect + (ally_is_set(app_state()) ? L"" : L"unset;");
 }
 
-// What each command does from the worked session; a file dialog's caption is the system's. The
-// save question of 新規 is answered キャンセル; 実行 moves lane 0 past the battle's 11 values;
-// nothing is there to undo or redo; the entries of the candidates' line are 0, 16 and 51, right
-// behind the 20 marks, and nothing past them.
-const std::map<int, std::wstring>& expected_effects() {
-    static const std::map<int, std::wstring> effects = [] {
+// What each command does from the worked session, any other nothing; a file dialog's caption is
+// the system's. The save question of 新規 is answered キャンセル; 実行 moves lane 0 past the
+// battle's 11 values; the entries of the candidates' line are 0, 16 and 51, right behind the 20
+// marks, and nothing past them.
+void expect_effect(int id, const std::function<void()>& act, const std::string& how) {
+    static const std::map<int, std::wstring> effects = {
         // clang-format off
-        std::map<int, std::wstring> all = {
-            {IDM_FILE_NEW, wide("box:ソラミト;")}, {IDM_FILE_OPEN, L"box:*"},
-            {IDM_FILE_SAVE, L"box:*"}, {IDM_FILE_SAVE_AS, L"box:*"},
-            {IDM_STATUS, wide("box:ステータス;")}, {IDM_SEARCH_CONDITIONS, wide("box:検索する条件;")},
-            {IDM_MOVE_ROUTE, L""}, {IDM_BATTLE_RESULT, wide("box:戦闘結果条件;")},
-            {IDM_LEVEL_UP, wide("box:レベルアップ条件;")}, {IDM_PLAN, L"plan;"},
-            {IDM_HAPPENED, wide("box:起きたこと;")}, {IDC_SEARCH, L"search;"},
-            {IDC_RESULTS, L"results;"}, {IDM_ADVANCE, L"lanes:17/41 5/100;"},
-            {IDM_UNDO, L""}, {IDM_REDO, L""}, {IDM_RECORD, L"record;"},
-            {IDC_LANE0_BACK, L"lanes:17/29 5/100;"}, {IDC_LANE0_FORWARD, L"lanes:17/31 5/100;"},
-            {IDC_LANE0_SEED_UP, L"lanes:18/30 5/100;"}, {IDC_LANE0_SEED_DOWN, L"lanes:16/30 5/100;"},
-            {IDC_LANE1_BACK, L"lanes:17/30 5/99;"}, {IDC_LANE1_FORWARD, L"lanes:17/30 5/101;"},
-            {IDC_LANE1_SEED_UP, L"lanes:17/30 6/100;"}, {IDC_LANE1_SEED_DOWN, L"lanes:17/30 4/100;"},
-            {IDM_LANE0_ENTRY, L"lanes:0/21 5/100;"}, {IDM_LANE0_ENTRY + 1, L"lanes:16/21 5/100;"},
-            {IDM_LANE0_ENTRY + 2, L"lanes:51/21 5/100;"}, {IDM_LANE1_ENTRY, L"lanes:17/30 0/21;"},
-            {IDM_LANE1_ENTRY + 1, L"lanes:17/30 16/21;"}, {IDM_LANE1_ENTRY + 2, L"lanes:17/30 51/21;"}};
-        // clang-format on
-        for (int n = 3; n < 9; ++n) {
-            all[IDM_LANE0_ENTRY + n] = all[IDM_LANE1_ENTRY + n] = L"";
-        }
-        return all;
-    }();
-    return effects;
-}
-
-void expect_effect(int id, const std::wstring& effect, const std::string& how) {
-    const auto found = expected_effects().find(id);
-    ASSERT_NE(found, expected_effects().end()) << id << " has no expected effect";
-    const std::wstring& expected = found->second;
-    const bool prefix = !expected.empty() && expected.back() == L'*';
-    EXPECT_EQ(prefix ? effect.substr(0, expected.size() - 1) + L"*" : effect, expected)
+        {IDM_FILE_NEW, wide("box:ソラミト;")}, {IDM_FILE_OPEN, L"box:*"},
+        {IDM_FILE_SAVE, L"box:*"}, {IDM_FILE_SAVE_AS, L"box:*"}, {IDM_PLAN, L"SoramitoPlan;"},
+        {IDM_STATUS, wide("box:ステータス;")}, {IDM_SEARCH_CONDITIONS, wide("box:検索する条件;")},
+        {IDM_BATTLE_RESULT, wide("box:戦闘結果条件;")}, {IDM_HAPPENED, wide("box:起きたこと;")},
+        {IDM_LEVEL_UP, wide("box:レベルアップ条件;")},
+        {IDC_SEARCH, L"search;"}, {IDC_RESULTS, L"SoramitoResults;"},
+        {IDM_ADVANCE, L"lanes:17/41 5/100;"}, {IDM_RECORD, L"SoramitoRecord;"},
+        {IDC_LANE0_BACK, L"lanes:17/29 5/100;"}, {IDC_LANE0_FORWARD, L"lanes:17/31 5/100;"},
+        {IDC_LANE0_SEED_UP, L"lanes:18/30 5/100;"}, {IDC_LANE0_SEED_DOWN, L"lanes:16/30 5/100;"},
+        {IDC_LANE1_BACK, L"lanes:17/30 5/99;"}, {IDC_LANE1_FORWARD, L"lanes:17/30 5/101;"},
+        {IDC_LANE1_SEED_UP, L"lanes:17/30 6/100;"}, {IDC_LANE1_SEED_DOWN, L"lanes:17/30 4/100;"},
+        {IDM_LANE0_ENTRY, L"lanes:0/21 5/100;"}, {IDM_LANE0_ENTRY + 1, L"lanes:16/21 5/100;"},
+        {IDM_LANE0_ENTRY + 2, L"lanes:51/21 5/100;"}, {IDM_LANE1_ENTRY, L"lanes:17/30 0/21;"},
+        {IDM_LANE1_ENTRY + 1, L"lanes:17/30 16/21;"}, {IDM_LANE1_ENTRY + 2, L"lanes:17/30 51/21;"}};
+    // clang-format on
+    const auto found = effects.find(id);
+    const std::wstring expected = found != effects.end() ? found->second : L"";
+    const std::wstring effect = effect_of(act);
+    EXPECT_EQ(expected.ends_with(L'*') ? effect.substr(0, expected.size() - 1) + L"*" : effect,
+              expected)
         << id << " " << how;
 }
 
-// Every command item of a menu and its pop-ups, 終了 aside.
-void collect_commands(HMENU menu, std::vector<int>& ids) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        if (HMENU popup = GetSubMenu(menu, i)) {
-            collect_commands(popup, ids);
-        } else if (const UINT id = GetMenuItemID(menu, i);
-                   id != 0 && id != static_cast<UINT>(-1) && id != IDM_FILE_EXIT) {
-            ids.push_back(static_cast<int>(id));
+// Every item of the menus: an access key, its key shown in the menu, and its command reached with
+// a menu's notification code (終了 aside, which ends the program); every key of the program's.
+TEST_F(Program, EveryMenuItemAndEveryKeyReachesItsCommand) {
+    std::wstring titles;
+    std::vector<HMENU> menus = {GetMenu(main_window())};
+    int commands = 0;
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        for (int i = 0; i < GetMenuItemCount(menus[m]); ++i) {
+            wchar_t text[128] = L"";
+            GetMenuStringW(menus[m], static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+            EXPECT_TRUE(!*text || std::wcschr(text, L'&') != nullptr) << m << "/" << i;
+            titles += m == 0 ? text + std::wstring(L"|") : L"";
+            const int id = static_cast<int>(GetMenuItemID(menus[m], i));  // -1 a pop-up, 0 a line
+            if (HMENU popup = GetSubMenu(menus[m], i)) {
+                menus.push_back(popup);
+            } else if (id > 0 && id != IDM_FILE_EXIT) {
+                expect_effect(
+                    id, [id] { command(id); }, "menu");
+                ++commands;
+            }
         }
     }
-}
-
-TEST_F(Program, EveryMenuCommandActsWithTheCodeOfAMenuAndOfAKey) {
-    std::vector<int> ids;
-    collect_commands(GetMenu(main_window()), ids);
-    EXPECT_GE(ids.size(), 10u);
-    for (const int id : ids) {
-        for (const WORD code : {0, 1}) {
-            expect_effect(id, effect_of([id, code] { command(MAKEWPARAM(id, code)); }),
-                          "code " + std::to_string(code));
-        }
+    EXPECT_GE(commands, 10);
+    EXPECT_EQ(titles, wide("ファイル(&F)|編集(&E)|条件(&C)|レーン(&L)|"));
+    for (const auto& [id, shown] :
+         {std::pair{IDM_FILE_OPEN, "開く(&O)…\tCtrl+O"},
+          {IDC_LANE1_SEED_DOWN, "下のレーンを前の乱数列へ(&R)\tAlt+Shift+↓"},
+          {IDM_LANE1_ENTRY + 8, "9番目(&9)\tCtrl+Shift+9"},
+          {IDM_STATUS, "ステータス(&S)"}}) {
+        wchar_t text[128] = L"";
+        GetMenuStringW(GetMenu(main_window()), static_cast<UINT>(id), text, 128, MF_BYCOMMAND);
+        EXPECT_EQ(text, wide(shown));
     }
     // Another notification code is none of these commands.
-    EXPECT_EQ(effect_of([] { command(MAKEWPARAM(IDC_RESULTS, EN_CHANGE)); }), L"");
-}
-
-TEST_F(Program, EveryKeyOfTheProgramReachesItsCommand) {
-    const HACCEL table = window_handles().accelerators;
-    std::vector<ACCEL> keys(static_cast<std::size_t>(CopyAcceleratorTableW(table, nullptr, 0)));
-    CopyAcceleratorTableW(table, keys.data(), static_cast<int>(keys.size()));
-    EXPECT_GE(keys.size(), 4u);
-    for (const ACCEL& key : keys) {
-        unsigned modifiers = 0;
-        modifiers |= (key.fVirt & FCONTROL) != 0 ? kKeyCtrl : 0;
-        modifiers |= (key.fVirt & FSHIFT) != 0 ? kKeyShift : 0;
-        modifiers |= (key.fVirt & FALT) != 0 ? kKeyAlt : 0;
-        expect_effect(key.cmd, effect_of([&key, modifiers] { press_key(key.key, modifiers); }),
-                      "key " + std::to_string(key.key) + "+" + std::to_string(modifiers));
+    expect_effect(
+        0, [] { command(MAKEWPARAM(IDC_RESULTS, EN_CHANGE)); }, "EN_CHANGE");
+    for (const KeyCommand& key : key_commands()) {
+        expect_effect(
+            key.command, [&key] { press_key(key.key, key.modifiers); },
+            "key " + std::to_string(key.key) + "+" + std::to_string(key.modifiers));
     }
-}
-
-TEST(Exit, EndsTheProgramWithTheCodeOfAMenuAndOfAKey) {
-    for (const WORD code : {0, 1}) {
-        WorkingFolder folder(kUnitFile, kGrowthFile);
-        open_program();
-        command(MAKEWPARAM(IDM_FILE_EXIT, code));
-        EXPECT_FALSE(IsWindow(main_window())) << code;
-        EXPECT_EQ(run_message_loop(), 0);
+    // The edit boxes take the window's font, not the system's.
+    const WindowHandles& handles = window_handles();
+    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);
     }
 }
 

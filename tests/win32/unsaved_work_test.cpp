@@ -12,11 +12,17 @@ bool at_position(const std::string& session, int position) {
     return session.find("\"position\": " + std::to_string(position) + "\n") != std::string::npos;
 }
 
-TEST_F(Program, ClosingAsksAboutAChangedFileAndEachAnswerDoesWhatItSays) {
+TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
     const std::filesystem::path path = open_written("s.json", u8R"({"lanes": [{"position": 21}]})");
     EXPECT_EQ(window_text(main_window()), L"s.json - " + kTitle);
     command(IDC_LANE0_FORWARD);
     EXPECT_EQ(window_text(main_window()), L"*s.json - " + kTitle);
+    // The last session follows within a second, with room for a busy machine.
+    for (const DWORD start = GetTickCount();
+         !at_position(read_file(folder.lastSession), 22) && GetTickCount() - start < 2000;) {
+        pump_messages(50);
+    }
+    EXPECT_TRUE(at_position(read_file(folder.lastSession), 22));
     // キャンセル keeps the window and the change.
     const std::wstring question = L"ソラミト|s.json への変更を保存しますか？";
     EXPECT_EQ(answer_box([] { SendMessageW(main_window(), WM_CLOSE, 0, 0); }, IDCANCEL), question);
@@ -36,15 +42,9 @@ TEST_F(Program, ClosingAsksAboutAChangedFileAndEachAnswerDoesWhatItSays) {
     EXPECT_EQ(std::make_tuple(exitCode, at_position(read_file(path), 22),
                               read_file(folder.lastSession) == read_file(path)),
               std::make_tuple(0, true, true));
-    open_program();  // for the fixture to close
-}
-
-TEST_F(Program, NewAsksAboutWorkWithNoFileOpen) {
-    // The window as it starts is what 新規 gives: nothing to ask.
-    EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDYES), L"(none)");
-    command(IDC_LANE0_FORWARD);
-    EXPECT_EQ(window_text(main_window()), L"*無題 - " + kTitle);
-    // はい with no file asks for a name; cancelling that cancels 新規.
+    // Restored with no file open, it is work that 新規 asks about: はい asks for a name, and
+    // cancelling that cancels 新規; いいえ drops it.
+    open_program();
     std::wstring asked;
     with_boxes([] { command(IDM_FILE_NEW); },
                [&](HWND shown) {
@@ -53,34 +53,40 @@ TEST_F(Program, NewAsksAboutWorkWithNoFileOpen) {
                    const int answer = question ? IDYES : IDCANCEL;
                    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
                });
-    EXPECT_EQ(std::make_tuple(asked, app_state().lanes[0].position),
-              std::make_tuple(L"無題 への変更を保存しますか？|名前", 2));
+    EXPECT_EQ(std::make_tuple(asked, app_state().lanes[0].position, window_text(main_window())),
+              std::make_tuple(L"無題 への変更を保存しますか？|名前", 22, kTitle));
     EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDNO),
               L"ソラミト|無題 への変更を保存しますか？");
-    EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, window_text(main_window())),
-              std::make_tuple(1, kTitle));
-}
-
-TEST_F(Program, TheLastSessionIsWrittenWithinASecondOfAChange) {
-    command(IDC_LANE0_FORWARD);
-    command(IDC_LANE0_FORWARD);
-    const DWORD start = GetTickCount();
-    while (!at_position(read_file(folder.lastSession), 3) && GetTickCount() - start < 3000) {
-        pump_messages(50);
-    }
-    EXPECT_TRUE(at_position(read_file(folder.lastSession), 3));
-    EXPECT_LT(GetTickCount() - start, 2000u);  // a second, with room for a busy machine
-}
-
-std::uint64_t own_creation_time() {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    return (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+    EXPECT_EQ(app_state().lanes[0].position, 1);
+    // A refused file is told in Japanese.
+    const std::filesystem::path bad = folder.path / "bad.json";
+    write_file(bad, R"({"lanes": [{"position": 0}]})");
+    EXPECT_EQ(answer_box([&] { open_session_file(main_window(), bad.wstring()); }, IDOK),
+              L"ソラミト|開けません：" + bad.wstring() +
+                  L"\nlanes[0].position は 1 から 4973 までの整数にしてください（0 "
+                  L"が書かれています）");
+    // A last session that cannot be read replaces the one kept aside before: the folder, the
+    // name it is kept under on a line of its own, and why.
+    EXPECT_EQ(close_program(), 0);
+    write_file(folder.lastSession, "{bad");
+    const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
+    write_file(aside, "older");
+    EXPECT_EQ(answer_box([] { open_program(); }, IDOK),
+              L"ソラミト|前回のセッションを読めないため、新しく始めます。読めなかったファイルは "
+              L"%APPDATA%\\Soramito "
+              L"に次の名前で残しました。\nlast-session.bad.json\nJSON として読めません（1 行目の 2 "
+              L"文字目で、書き方が正しくありません）");
+    EXPECT_EQ(std::make_tuple(read_file(aside), std::filesystem::exists(folder.lastSession),
+                              ally_is_set(app_state()), grayed(IDM_LEVEL_UP)),
+              std::make_tuple("{bad", false, false, true));
 }
 
 TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
     const std::string own = std::to_string(GetCurrentProcessId());
-    const std::string born = std::to_string(own_creation_time());
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const std::string born =
+        std::to_string((std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime);
     const std::wstring question =
         L"ソラミト|前回は正しく終了しませんでした。前回の状態を開きますか？";
     // the marker found, the answer, the box, lane 0 after the start, the session set aside, the
@@ -96,7 +102,7 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
         const std::string session = R"({"lanes": [{"position": 21}]})";
         write_file(running, marker);
         write_file(folder.lastSession, session);
-        EXPECT_EQ(answer_box(open_program, answer), box) << marker;
+        EXPECT_EQ(answer_box([] { open_program(); }, answer), box) << marker;
         const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
         EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, read_file(aside) == session),
                   std::make_tuple(position, setAside))
@@ -106,29 +112,6 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
         EXPECT_EQ(close_program(), 0);
         EXPECT_EQ(std::filesystem::exists(running), markerLeft) << marker;
     }
-}
-
-TEST_F(Program, ARefusedFileIsToldInJapaneseAndABadLastSessionIsKeptAside) {
-    const std::filesystem::path path = folder.path / "bad.json";
-    write_file(path, R"({"lanes": [{"position": 0}]})");
-    EXPECT_EQ(answer_box([&] { open_session_file(main_window(), path.wstring()); }, IDOK),
-              L"ソラミト|開けません：" + path.wstring() +
-                  L"\nlanes[0].position は 1 から 4973 までの整数にしてください（0 "
-                  L"が書かれています）");
-    // A last session that cannot be read replaces the one kept aside before: the folder, the
-    // name it is kept under on a line of its own, and why.
-    EXPECT_EQ(close_program(), 0);
-    write_file(folder.lastSession, "{bad");
-    const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
-    write_file(aside, "older");
-    EXPECT_EQ(answer_box(open_program, IDOK),
-              L"ソラミト|前回のセッションを読めないため、新しく始めます。読めなかったファイルは "
-              L"%APPDATA%\\Soramito "
-              L"に次の名前で残しました。\nlast-session.bad.json\nJSON として読めません（1 行目の 2 "
-              L"文字目で、書き方が正しくありません）");
-    EXPECT_EQ(std::make_tuple(read_file(aside), std::filesystem::exists(folder.lastSession),
-                              ally_is_set(app_state()), grayed(IDM_LEVEL_UP)),
-              std::make_tuple("{bad", false, false, true));
 }
 
 }  // namespace
