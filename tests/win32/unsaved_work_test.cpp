@@ -29,19 +29,17 @@ TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
     EXPECT_EQ(std::make_tuple(IsWindow(main_window()), app_state().lanes[0].position),
               std::make_tuple(TRUE, 22));
     // いいえ: the next start has the file as last saved, not the change dropped.
-    int exitCode = -1;
-    EXPECT_EQ(answer_box([&] { exitCode = close_program(); }, IDNO), question);
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(answer_box([] { EXPECT_EQ(close_program(), 0); }, IDNO), question);
     open_program();
     EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, window_text(main_window())),
               std::make_tuple(21, kTitle));
     // はい saves the file, and the last session is what was saved.
     ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
     command(IDC_LANE0_FORWARD);
-    EXPECT_EQ(answer_box([&] { exitCode = close_program(); }, IDYES), question);
-    EXPECT_EQ(std::make_tuple(exitCode, at_position(read_file(path), 22),
-                              read_file(folder.lastSession) == read_file(path)),
-              std::make_tuple(0, true, true));
+    EXPECT_EQ(answer_box([] { EXPECT_EQ(close_program(), 0); }, IDYES), question);
+    EXPECT_EQ(std::make_pair(at_position(read_file(path), 22),
+                             read_file(folder.lastSession) == read_file(path)),
+              std::make_pair(true, true));
     // Restored with no file open, it is work that 新規 asks about: はい asks for a name, and
     // cancelling that cancels 新規; いいえ drops it.
     open_program();
@@ -89,8 +87,7 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
         std::to_string((std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime);
     const std::wstring question =
         L"ソラミト|前回は正しく終了しませんでした。前回の状態を開きますか？";
-    // the marker found, the answer, the box, lane 0 after the start, the session set aside, the
-    // marker left after closing
+    // the marker, the answer, the box, lane 0 then, the session set aside, the marker left after
     const std::vector<std::tuple<std::string, int, std::wstring, int, bool, bool>> cases = {
         {"4294967292 1\r\n", IDNO, question, 1, true, false},            // no such process
         {own + " 1\r\n", IDYES, question, 21, false, false},             // an id used again

@@ -29,7 +29,8 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
     EXPECT_EQ(wide_from_shift_jis("\x83\x41\x83").length, 2);  // a lead byte at the end
 }
 
-TEST_F(Program, TheWindowShowsItsTextsAndTakesTheMouse) {
+// A player's session: the window as it starts, the dialogs, the search, the mouse and a saved file.
+TEST_F(Program, PlayersSession) {
     // At 96 dpi the window is 800 by 600, as it always was.
     RECT frame{}, client{};
     GetWindowRect(main_window(), &frame);
@@ -40,31 +41,6 @@ TEST_F(Program, TheWindowShowsItsTextsAndTakesTheMouse) {
                               grayed(IDM_STATUS), grayed(IDM_SEARCH_CONDITIONS)),
               std::make_tuple(800, 600, 792, 554, wide("ソラミト  ver 0.00a"), wide("検索"), false,
                               true));
-    // Characters with no Shift-JIS form are no marks, nor is a look-alike "o".
-    AppState& state = app_state();
-    EXPECT_TRUE(type_pattern(L"\x014D\x2603\xD83D\xDE00o\x2603x"));
-    EXPECT_EQ(state.markCount, 2);
-    // A right click on a candidate sets the lower lane; with one mark typed wrong, a left click
-    // on the first near sequence the upper one, which is painted blue.
-    EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
-    SendMessageW(main_window(), WM_RBUTTONUP, 0, MAKELPARAM(484 + 48, 473));
-    EXPECT_TRUE(type_pattern(wide("×××○○×○×○×○×○○×○×○○×")));
-    SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 500));
-    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
-                              state.lanes[1].seedIndex, state.lanes[1].position),
-              std::make_tuple(16, 21, 51, 21));
-    RedrawWindow(main_window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC screen = GetDC(main_window());
-    int blue = 0;
-    for (int i = 0; i < 17 * 16; ++i) {
-        blue += GetPixel(screen, 484 + i % 17, 495 + i / 17) == RGB(0, 0, 255) ? 1 : 0;
-    }
-    ReleaseDC(main_window(), screen);
-    EXPECT_GT(blue, 10);
-}
-
-// A player's way through the dialogs to the search and a saved file; a name's "&" is no underline.
-TEST_F(Program, PlayersSession) {
     dialog(IDM_STATUS, [](HWND box) { press(box, IDOK); });
     dialog(IDM_LEVEL_UP, [](HWND box) {
         EXPECT_EQ(texts(box, {1000, 4100, 4000}), wide("アルト| 80%|+1|"));
@@ -111,6 +87,26 @@ TEST_F(Program, PlayersSession) {
     ASSERT_EQ(balloons.seen.size(), 2u);
     EXPECT_EQ(balloons.seen[1].text, wide("-999から9999までの数を入れてください"));
     EXPECT_EQ(std::make_pair(state.enemyCondition.n, state.enemy.attack), std::make_pair(0, 12));
+    // Characters with no Shift-JIS form are no marks, nor is a look-alike "o".
+    EXPECT_TRUE(type_pattern(L"\x014D\x2603\xD83D\xDE00o\x2603x"));
+    EXPECT_EQ(state.markCount, 2);
+    // A right click on a candidate sets the lower lane; with one mark typed wrong, a left click
+    // on the first near sequence the upper one, which is painted blue.
+    EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
+    SendMessageW(main_window(), WM_RBUTTONUP, 0, MAKELPARAM(484 + 48, 473));
+    EXPECT_TRUE(type_pattern(wide("×××○○×○×○×○×○○×○×○○×")));
+    SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 500));
+    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
+                              state.lanes[1].seedIndex, state.lanes[1].position),
+              std::make_tuple(16, 21, 51, 21));
+    RedrawWindow(main_window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC screen = GetDC(main_window());
+    int blue = 0;
+    for (int i = 0; i < 17 * 16; ++i) {
+        blue += GetPixel(screen, 484 + i % 17, 495 + i / 17) == RGB(0, 0, 255) ? 1 : 0;
+    }
+    ReleaseDC(main_window(), screen);
+    EXPECT_GT(blue, 10);
     // A session saved after a change, renewed with nothing to ask, opened again as saved.
     const std::filesystem::path path = open_written("s.json", kWorkedSession);
     command(IDC_LANE0_FORWARD);
@@ -120,8 +116,7 @@ TEST_F(Program, PlayersSession) {
     EXPECT_EQ(std::make_pair(grayed(IDM_LEVEL_UP), open_file_path()),
               std::make_pair(true, std::wstring()));
     EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
-    EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, app_state().candidateCount,
-                              grayed(IDM_LEVEL_UP)),
+    EXPECT_EQ(std::make_tuple(state.lanes[0].position, state.candidateCount, grayed(IDM_LEVEL_UP)),
               std::make_tuple(31, 3, false));
     // A save that cannot replace the file (another program holds it; as root under Wine no
     // folder is read-only) says so and leaves the file as it was, and nothing beside it.
