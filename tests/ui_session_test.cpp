@@ -30,16 +30,13 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheTitleSays) {
                   std::make_tuple(changed, closing, replacing))
             << fileOpen << " " << baseline << " " << now;
     }
-    const std::vector<std::tuple<std::wstring, bool, std::wstring>> titles = {
-        {L"turn-plan.json", true, L"*turn-plan.json - ソラミト  ver 0.00a"},
-        {L"turn-plan.json", false, L"turn-plan.json - ソラミト  ver 0.00a"},
-        {L"", true, L"*無題 - ソラミト  ver 0.00a"},
-        {L"", false, L"ソラミト  ver 0.00a"}};
-    for (const auto& [name, changed, title] : titles) {
-        EXPECT_EQ(window_title(name, changed), title);
-    }
-    EXPECT_EQ(save_question(L"turn-plan.json"), L"turn-plan.json への変更を保存しますか？");
-    EXPECT_EQ(save_question(L""), L"無題 への変更を保存しますか？");
+    const std::wstring file = L"turn-plan.json";
+    EXPECT_EQ(window_title(file, true) + L"|" + window_title(file, false) + L"|" +
+                  window_title(L"", true) + L"|" + window_title(L"", false) + L"|" +
+                  save_question(file) + L"|" + save_question(L""),
+              L"*turn-plan.json - ソラミト  ver 0.00a|turn-plan.json - ソラミト  ver 0.00a|"
+              L"*無題 - ソラミト  ver 0.00a|ソラミト  ver 0.00a|"
+              L"turn-plan.json への変更を保存しますか？|無題 への変更を保存しますか？");
     // What 新規 gives is the window as it starts.
     const std::string started = session_text(started_state());
     EXPECT_EQ(new_session_text(status_set_state()), started);
@@ -82,12 +79,12 @@ TEST(RunMarker, TellsWhetherTheRunBeforeEndedCleanly) {
         EXPECT_FALSE(read_run_marker(text, read)) << text;
     }
     // marker, last session kept: ask first, take the marker
+    // clang-format off
     const std::vector<std::tuple<MarkerFound, bool, bool, bool>> cases = {
-        {MarkerFound::kNone, true, false, true},
-        {MarkerFound::kNone, false, false, true},
-        {MarkerFound::kOwnerGone, true, true, true},
-        {MarkerFound::kOwnerGone, false, false, true},
+        {MarkerFound::kNone, true, false, true}, {MarkerFound::kNone, false, false, true},
+        {MarkerFound::kOwnerGone, true, true, true}, {MarkerFound::kOwnerGone, false, false, true},
         {MarkerFound::kOwnerRuns, true, false, false}};
+    // clang-format on
     for (const auto& [found, kept, ask, take] : cases) {
         const StartUpPlan plan = plan_start_up(found, kept);
         EXPECT_EQ(std::make_pair(plan.askFirst, plan.takeMarker), std::make_pair(ask, take))
