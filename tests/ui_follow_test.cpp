@@ -168,18 +168,4 @@ TEST(Roster, RefusesAFileItCannotTakeWhole) {
     }
 }
 
-TEST(Roster, TakesTheAllyAsAdvanceLeftIt) {
-    AppState& state = status_set_state();
-    state.eventSwitches = {0, 0, 1, 0};
-    rerun_both_lanes(state);
-    const CombatantState acting = state.ally;
-    const AdvanceReport report = advance_past_action(state);
-    ASSERT_EQ(report.refusal, AdvanceRefusal::kNone);
-    const CombatantState after = ally_after(acting, report);
-    EXPECT_EQ(std::make_tuple(after.level, after.hp, after.maxHp, after.technique, after.luck),
-              std::make_tuple(state.ally.level, state.ally.hp, state.ally.maxHp,
-                              state.ally.technique, state.ally.luck));
-    EXPECT_EQ(after.level, acting.level + 1);
-}
-
 }  // namespace
