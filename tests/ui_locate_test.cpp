@@ -149,30 +149,26 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsAndTheUnitsTakeTheOutcome) 
 // seen: more positions than the list has lines.
 TEST(HappenedDialog, OkRefusesWithoutAPositionOrWhenItNoLongerHoldsAndChangesNothing) {
     using Change = void (*)(AppState&);
-    using Case = std::tuple<const char*, Change, Change, int, LocatedRefusal, std::string>;
     const Change none = [](AppState&) {};
     const std::string noLine = "位置を選んでください";
     const std::string changed = "探したあとで条件か手順が変わりました。もう一度探してください";
-    const std::vector<Case> cases = {
-        {"none chosen", none, none, -1, LocatedRefusal::kNoLine, noLine},
-        {"the line of how many more", none, none, 200, LocatedRefusal::kNoLine, noLine},
-        {"the ally's HP changed", none, [](AppState& s) { s.ally.hp = 39; }, 0,
-         LocatedRefusal::kChanged, changed},
-        {"a plan came into use", none, [](AppState& s) { s.plan.stepCount = 1; }, 0,
-         LocatedRefusal::kChanged, changed},
-        // Lane 0's sequence alone from 4973: the nearest is #0: 4965 → 4985.
-        {"past the last position",
-         [](AppState& s) {
-             s.markText[0] = '\0';
-             s.lanes[0].position = 4973;
-             rerun_both_lanes(s);
-         },
-         none, 0, LocatedRefusal::kAdvance, "位置が4985になり4973を越えるため実行できません"},
-    };
-    for (const auto& [name, before, after, line, refusal, words] : cases) {
+    // searched from 4973 without marks (the nearest is #0: 4965 → 4985), a change after 探す, the
+    // line chosen (200: the line of how many more), the refusal
+    const std::vector<std::tuple<bool, Change, int, LocatedRefusal, std::string>> cases = {
+        {false, none, -1, LocatedRefusal::kNoLine, noLine},
+        {false, none, 200, LocatedRefusal::kNoLine, noLine},
+        {false, [](AppState& s) { s.ally.hp = 39; }, 0, LocatedRefusal::kChanged, changed},
+        {false, [](AppState& s) { s.plan.stepCount = 1; }, 0, LocatedRefusal::kChanged, changed},
+        {true, none, 0, LocatedRefusal::kAdvance,
+         "位置が4985になり4973を越えるため実行できません"}};
+    for (const auto& [fromTheEnd, after, line, refusal, words] : cases) {
         AppState& state = worked_state({0, 1, 1, 0});
-        std::strcpy(state.markText, kMarks);
-        before(state);
+        if (fromTheEnd) {
+            state.lanes[0].position = 4973;
+            rerun_both_lanes(state);
+        } else {
+            std::strcpy(state.markText, kMarks);
+        }
         const LocateAnswer answer = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
         after(state);
         const Lane lane = state.lanes[0];
@@ -180,13 +176,13 @@ TEST(HappenedDialog, OkRefusesWithoutAPositionOrWhenItNoLongerHoldsAndChangesNot
         const LocatedAdvance advance = advance_from_located(state, answer, line);
         EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
                   std::make_tuple(refusal, words))
-            << name;
+            << line;
         EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
                                   codes_of(state.lanes[0]), state.ally.hp, state.ally.level,
                                   state.enemy.hp, state.history.count),
                   std::make_tuple(lane.seedIndex, lane.position, codes_of(lane), ally.hp,
                                   ally.level, 40, 0))
-            << name;
+            << line;
     }
 }
 

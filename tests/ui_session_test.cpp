@@ -102,7 +102,7 @@ AppState& battle_state() {
     return state;
 }
 
-TEST(Undo, StepsBackAndOnThroughTheSameSessions) {
+TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     AppState& state = battle_state();
     UndoHistory history;
     // each change of a mixed run, and whether it changes the session
@@ -149,11 +149,9 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessions) {
     undo_change(history, state);
     change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
     EXPECT_FALSE(redo_change(history, state));
-}
-
-TEST(Undo, ThePatternBoxComesBackWithTheStepAndTheOldestStepsGo) {
-    AppState& state = battle_state();
-    UndoHistory history;
+    // The pattern box comes back with the step; the oldest steps go.
+    history = {};
+    battle_state();
     change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
     refresh_seed_candidates(state, "×××");  // typed after the change: no step
     EXPECT_EQ(history.undo.size(), 1u);
