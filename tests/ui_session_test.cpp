@@ -71,7 +71,6 @@ TEST(ScenarioFaultWords, SayEveryKindInJapanese) {
 }
 
 TEST(RunMarker, TellsWhetherTheRunBeforeEndedCleanly) {
-    EXPECT_EQ(run_marker_text({4242, 133525000000000001}), "4242 133525000000000001\r\n");
     RunMarker read{};
     EXPECT_TRUE(read_run_marker("4 18446744073709551615\r\n", read));
     EXPECT_EQ(std::make_pair(read.processId, read.creationTime),
@@ -79,18 +78,6 @@ TEST(RunMarker, TellsWhetherTheRunBeforeEndedCleanly) {
     for (const char* text : {"", "4242", "4242 1", "4242 1\r\n\r\n", " 4242 1\r\n", "-4 1\r\n",
                              "4294967296 1\r\n", "4242  1\r\n", "4242 x\r\n"}) {
         EXPECT_FALSE(read_run_marker(text, read)) << text;
-    }
-    // marker, last session kept: ask first, take the marker
-    // clang-format off
-    const std::vector<std::tuple<MarkerFound, bool, bool, bool>> cases = {
-        {MarkerFound::kNone, true, false, true}, {MarkerFound::kNone, false, false, true},
-        {MarkerFound::kOwnerGone, true, true, true}, {MarkerFound::kOwnerGone, false, false, true},
-        {MarkerFound::kOwnerRuns, true, false, false}};
-    // clang-format on
-    for (const auto& [found, kept, ask, take] : cases) {
-        const StartUpPlan plan = plan_start_up(found, kept);
-        EXPECT_EQ(std::make_pair(plan.askFirst, plan.takeMarker), std::make_pair(ask, take))
-            << static_cast<int>(found) << kept;
     }
 }
 
