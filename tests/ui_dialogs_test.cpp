@@ -189,7 +189,7 @@ AppState& named_units() {
     return state;
 }
 
-TEST(StatusDialog, ShowsEachUnitByItsName) {
+TEST(StatusDialog, ShowsEachUnitByItsNameAndAPickedOneSetsItsBoxes) {
     // ally, enemy, the unit lists as shown (the entry selected, -1 for none), the factor labels,
     // the skill boxes checked
     const std::vector<std::tuple<const char*, const char*, int, int, std::string>> cases = {
@@ -212,9 +212,7 @@ TEST(StatusDialog, ShowsEachUnitByItsName) {
                   std::make_tuple(allyEntry, enemyEntry, labels))
             << ally;
     }
-}
-
-TEST(StatusDialog, APickedUnitSetsTheBoxesThatFollowIt) {
+    // A unit picked in a list sets the boxes that follow it.
     AppState& state = named_units();
     state.enemy.followUpCritFactor = 9;
     // The texts set, then the skill boxes checked and how many boxes are set.
