@@ -139,18 +139,17 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
 }
 
-StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {
+TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     StatusForm form{};
-    form.allyName = allyName;
-    std::tie(form.allySelection, form.enemySelection) = std::tie(allySelection, enemySelection);
     form.allyFigures.fill("10");
     form.enemyFigures.fill("7");
     form.allySkills[kSkillWrath] = form.allySkills[kSkillContinue] = true;
     form.enemySkills[kSkillWrath] = form.enemySkills[kSkillCounter] = true;
-    return form;
-}
-
-TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
+    const auto form_for = [&form](const char* allyName, int allySelection, int enemySelection) {
+        std::tie(form.allyName, form.allySelection, form.enemySelection) =
+            std::tuple(allyName, allySelection, enemySelection);
+        return form;
+    };
     AppState& state = started_state();
     TextReader units = reader_over_bytes("3,1\nA,1\nB,4\nB,1\nE,9\n");
     read_unit_file(units, state);

@@ -1,6 +1,3 @@
-// The four dialogs as plain functions: what they show at their opening, and what their OKs read
-// back from the same controls.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,13 +68,6 @@ const Ok kOks[] = {
         apply_level_up_form(s, level_up_form(as_shown(level_up_view(s))), ally_book_rates(s));
     }};
 
-AppState& sample_state() {
-    AppState& state = started_state();
-    EXPECT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), state));
-    EXPECT_TRUE(load_growth_file((kSamples + "/grow.txt").c_str(), state));
-    return state;
-}
-
 // A scenario the dialogs can show: units from the tables with their own factors, flags of 0 or
 // 1, figures the session holds, and the rates the ally's books give.
 std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& random) {
@@ -122,7 +112,9 @@ std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& 
 // rates: there the level-up OK stores ミナト's nine rates too, which the books (none) leave as
 // they are.
 TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
-    const auto tables = std::make_unique<AppState>(sample_state());
+    const auto tables = std::make_unique<AppState>(started_state());
+    ASSERT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), *tables));
+    ASSERT_TRUE(load_growth_file((kSamples + "/grow.txt").c_str(), *tables));
     const GrowthRates minato = {55, 90, 40, 70, 70, 90, 60, 35, 0, 30};
     const auto expect_ok_keeps = [&tables](const AppState& opened, const GrowthRates* levelUpRow,
                                            const std::string& what) {

@@ -134,14 +134,12 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsAndTheUnitsTakeTheOutcome) 
     const LocatedAdvance advance = advance_from_located(state, answer, 1);
     EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
               std::make_tuple(LocatedRefusal::kNone, std::string()));
-    // What advance itself does to the units and the record is the advance's own tests'.
     EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.level,
                               state.history.count, state.history.entries[0].position),
               std::make_tuple(51, 102, 11, 1, 79));
 }
 
-// Each refusal says why and leaves lane 0, the units and the record as they were. Only the HPs
-// seen: more positions than the list has lines.
+// Each refusal says why and leaves lane 0, the units and the record as they were.
 TEST(HappenedDialog, OkRefusesWithoutAPositionOrWhenItNoLongerHoldsAndChangesNothing) {
     using Change = void (*)(AppState&);
     const Change none = [](AppState&) {};

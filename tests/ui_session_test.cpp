@@ -40,7 +40,6 @@ TEST(SessionChanges, WhatAsksBeforeLeaving) {
                   std::make_tuple(changed, closing, replacing))
             << fileOpen << " " << baseline << " " << now;
     }
-    // What 新規 gives is the window as it starts.
     EXPECT_EQ(new_session_text(status_set_state()), session_text(started_state()));
 }
 
