@@ -62,7 +62,7 @@ std::string row_at(const DrawList& list, int y, int left) {
     return row;
 }
 
-TEST(Drawing, AfterStartUp) {
+TEST(Drawing, AfterStartUpAndAtEachResolution) {
     AppState& state = started_state();
     std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(63, 4973);
     const DrawList& list = draw(state);
@@ -77,9 +77,6 @@ TEST(Drawing, AfterStartUp) {
               "52 36 16 78 ");
     EXPECT_EQ(row_at(list, 42, 69),
               "× × × ○ ○ × × × ○ × ○ × ○ ○ × ○ × ○ ○ × ○ ○ × ○ ○ × × × ○ ○ ○ × ");
-}
-
-TEST(Drawing, ScalesWithTheScreensResolution) {
     // dpi: the heading, the first two values and the frame's corner, then the fonts' height and
     // the pens' width, all × dpi / 96, rounded half away from zero.
     // clang-format off
@@ -88,7 +85,7 @@ TEST(Drawing, ScalesWithTheScreensResolution) {
         {144, "3,3 104,33 137,33 -2,-2 24 2"}, {192, "4,4 138,44 182,44 -2,-2 32 2"}};
     // clang-format on
     for (const auto& [dpi, expected] : cases) {
-        DrawList& list = draw(started_state());
+        DrawList& list = draw(state);
         scale_drawing(list, dpi);
         std::string got;
         for (const int i : {2, 3, 5, 0}) {
@@ -151,7 +148,7 @@ TEST(Drawing, APredictedBattleIsFramedAndAPlansStepsFollowOneAnother) {
                               std::string("HPt_")));
 }
 
-TEST(Drawing, Candidates) {
+TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
     AppState& state = started_state();
     state.candidateCount = 9;
     std::iota(state.candidates, state.candidates + 9, 8);
@@ -164,10 +161,6 @@ TEST(Drawing, Candidates) {
     EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
     state.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
-}
-
-TEST(Drawing, SearchResultsWrapInsideTheWindow) {
-    AppState& state = started_state();
     // the result count, the first result (the others follow one apart), the client width, the
     // lines drawn: ten at most, then "..."; nothing for no result nor for a refused search
     const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
@@ -251,7 +244,7 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
     }
 }
 
-TEST(Drawing, ConditionText) {
+TEST(Drawing, ConditionTextAndUnitPanels) {
     const BattleResultCondition none = {0, 0, 1};
     const LevelUpWanted noWish = {};
     // switches, prediction, conditions, wanted stats, text: a type outside the list (9) adds no
@@ -280,11 +273,9 @@ TEST(Drawing, ConditionText) {
     AppState& state = started_state();
     state.eventSwitches = {0, 0, 0, 1};
     EXPECT_EQ(text_at(draw(state), 508, 212), "再行動");
-}
-
-TEST(Drawing, UnitPanels) {
-    // Lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20; skills shown only.
-    AppState& state = status_set_state();
+    // The unit panels: lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20;
+    // skills shown only.
+    status_set_state();
     std::tie(state.eventSwitches, state.lanes[1].position) =
         std::pair(EventSwitches{0, 1, 0, 0}, 12);
     rerun_both_lanes(state);
