@@ -22,27 +22,20 @@ AppState& worked_state(EventSwitches switches) {
     return state;
 }
 
-TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999) {
-    using Case = std::tuple<std::string, HpBox, std::int32_t>;
+TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999AndListsEachPosition) {
+    const HpBox E = HpBox::kEmpty, N = HpBox::kNumber, R = HpBox::kRefused;
     // clang-format off
-    const std::vector<Case> cases = {
-        {"", HpBox::kEmpty, 0}, {"0", HpBox::kNumber, 0}, {"40", HpBox::kNumber, 40},
-        {"9999", HpBox::kNumber, 9999}, {"000000000000000000012", HpBox::kNumber, 12},
-        {"４０", HpBox::kNumber, 40}, {"１2", HpBox::kNumber, 12}, {"９９９９", HpBox::kNumber, 9999},
-        {"10000", HpBox::kRefused, 0}, {"99999999999999999999", HpBox::kRefused, 0},
-        {"-1", HpBox::kRefused, 0}, {"+1", HpBox::kRefused, 0}, {" 1", HpBox::kRefused, 0},
-        {"1 ", HpBox::kRefused, 0}, {"1.5", HpBox::kRefused, 0}, {"４O", HpBox::kRefused, 0},
-        {"\x82", HpBox::kRefused, 0}, {"1\x82", HpBox::kRefused, 0},
-        {"\x82\x4E", HpBox::kRefused, 0}, {"\x82\x59", HpBox::kRefused, 0},
-        {"　", HpBox::kRefused, 0}, {"十", HpBox::kRefused, 0}};
+    const std::vector<std::tuple<std::string, HpBox, std::int32_t>> cases = {
+        {"", E, 0}, {"0", N, 0}, {"40", N, 40}, {"9999", N, 9999}, {"000000000000000000012", N, 12},
+        {"４０", N, 40}, {"１2", N, 12}, {"９９９９", N, 9999}, {"10000", R, 0}, {"-1", R, 0},
+        {"99999999999999999999", R, 0}, {"+1", R, 0}, {" 1", R, 0}, {"1 ", R, 0}, {"1.5", R, 0},
+        {"４O", R, 0}, {"\x82", R, 0}, {"1\x82", R, 0}, {"\x82\x4E", R, 0}, {"\x82\x59", R, 0},
+        {"　", R, 0}, {"十", R, 0}};
     // clang-format on
     for (const auto& [text, box, hp] : cases) {
         const HpBoxReading reading = read_hp_box(text.c_str());
         EXPECT_EQ(std::make_pair(reading.box, reading.hp), std::make_pair(box, hp)) << text;
     }
-}
-
-TEST(LocateForm, ListsEachPositionAndHowManyMore) {
     const std::vector<LocatedPosition> found = {{16, 45, 3, 62}, {0, 40, -2, 51}, {51, 42, 0, 60}};
     EXPECT_EQ(
         located_lines(found, 3),
@@ -51,7 +44,7 @@ TEST(LocateForm, ListsEachPositionAndHowManyMore) {
               (std::vector<std::string>{"+3  #16: 45 → 62", "ほか 37 件"}));
 }
 
-TEST(LocateForm, SearchesWhatTheBoxesSayWasSeen) {
+TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
     AppState& state = worked_state({0, 1, 1, 1});
     // HP and 力 grew, as after the worked battle from position 1, and the re-move happened.
     const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened};
@@ -61,10 +54,7 @@ TEST(LocateForm, SearchesWhatTheBoxesSayWasSeen) {
     // The pattern box's marks: their three sequences.
     std::strcpy(state.markText, kMarks);
     EXPECT_EQ(locate_from_form(state, four).total, 21u);
-}
-
-// Grey controls are not read: with the battle off, a refused HP box is no problem.
-TEST(LocateForm, RefusesABadHpBoxOrNothingSeen) {
+    // Grey controls are not read: with the battle off, a refused HP box is no problem.
     using Case =
         std::tuple<std::string, EventSwitches, std::string, std::string, bool, int, LocateProblem>;
     const LocateProblem none = LocateProblem::kNone;
@@ -122,7 +112,7 @@ TEST(HappenedDialog, OpensWithAnAllyAndNoPlanAndGreysWhatTheActionDoesNotHave) {
 // The worked battle and the level-up after it behind the marks; the game left the ally at 40 and
 // the enemy at 0, and HP and 力 grew. soramito-cli locate finds 74 positions, the second #51:
 // 79 → 102; advance from 79 of 51 moves lane 0 to 102 with Lv 11.
-TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsAndTheUnitsTakeTheOutcome) {
+TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing) {
     AppState& state = worked_state({0, 1, 1, 0});
     std::strcpy(state.markText, kMarks);
     LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen};
@@ -137,10 +127,7 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsAndTheUnitsTakeTheOutcome) 
     EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.level,
                               state.history.count, state.history.entries[0].position),
               std::make_tuple(51, 102, 11, 1, 79));
-}
-
-// Each refusal says why and leaves lane 0, the units and the record as they were.
-TEST(HappenedDialog, OkRefusesWithoutAPositionOrWhenItNoLongerHoldsAndChangesNothing) {
+    // Each refusal says why and leaves lane 0, the units and the record as they were.
     using Change = void (*)(AppState&);
     const Change none = [](AppState&) {};
     const std::string noLine = "位置を選んでください";
@@ -155,19 +142,19 @@ TEST(HappenedDialog, OkRefusesWithoutAPositionOrWhenItNoLongerHoldsAndChangesNot
         {true, none, 0, LocatedRefusal::kAdvance,
          "位置が4985になり4973を越えるため実行できません"}};
     for (const auto& [fromTheEnd, after, line, refusal, words] : cases) {
-        AppState& state = worked_state({0, 1, 1, 0});
+        worked_state({0, 1, 1, 0});
         if (fromTheEnd) {
             state.lanes[0].position = 4973;
             rerun_both_lanes(state);
         } else {
             std::strcpy(state.markText, kMarks);
         }
-        const LocateAnswer answer = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
+        const LocateAnswer seen = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
         after(state);
         const Lane lane = state.lanes[0];
         const CombatantState ally = state.ally;
-        const LocatedAdvance advance = advance_from_located(state, answer, line);
-        EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
+        const LocatedAdvance refused = advance_from_located(state, seen, line);
+        EXPECT_EQ(std::make_tuple(refused.refusal, located_refusal_words(refused)),
                   std::make_tuple(refusal, words))
             << line;
         EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
