@@ -22,7 +22,7 @@
 
 namespace {
 
-TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
+TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
     // command, its lane, seed and position before, redraw, seed and position after
     const std::vector<std::tuple<int, int, int, int, bool, int, int>> cases = {
         // clang-format off
@@ -53,18 +53,15 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
     fresh.eventSwitches = {0, 1, 0, 0};
     EXPECT_TRUE(move_lane(fresh, IDC_LANE0_FORWARD));
     EXPECT_EQ(std::make_pair(fresh.lanes[0].position, fresh.lanes[0].count), std::make_pair(2, 0));
-}
-
-TEST(MainCommands, JumpTakesAWholeLanePositionOnly) {
     // The whole box counts, full-width digits too; anything but a whole number from 1 to 4973
     // moves nothing.
     // clang-format off
-    const std::vector<std::pair<const char*, int>> cases = {
+    const std::vector<std::pair<const char*, int>> texts = {
         {"1", 1}, {" +4973 ", 4973}, {"0000000123", 123}, {"１２", 12}, {"1２", 12}, {"3.5", 77},
         {"0", 77}, {"4974", 77}, {"-5", 77}, {"", 77}, {"+", 77}, {"1 2", 77}, {"１２ａ", 77},
         {"\x82", 77}, {"99999999999", 77}};
     // clang-format on
-    for (const auto& [text, position] : cases) {
+    for (const auto& [text, position] : texts) {
         AppState& state = status_set_state();
         std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(9, 77);
         const bool moved = jump_lane(state, 1, text);
@@ -231,7 +228,7 @@ AppState& searched_from_3995() {
     return state;
 }
 
-TEST(ResultTable, SortsAndCopiesTheWholeRange) {
+TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChanges) {
     AppState& state = searched_from_3995();
     ResultTable table;
     fill_results_table(state, table);
@@ -252,9 +249,6 @@ TEST(ResultTable, SortsAndCopiesTheWholeRange) {
     const std::string csv = table_csv(table, 3995);
     EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
               "位置,消費,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
-}
-
-TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
     // A move of lane 0's position alone leaves the results as they are.
     const std::vector<std::pair<std::string, std::function<void(AppState&)>>> changes = {
         {"lane 0's position", [](AppState& s) { put_lane_at(s, 0, 12); }},
@@ -265,14 +259,14 @@ TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
         {"the plan", [](AppState& s) { s.plan.stepCount = 1; }},
         {"the marks", [](AppState& s) { refresh_seed_candidates(s, "o"); }}};
     for (std::size_t i = 0; i < changes.size(); ++i) {
-        AppState& state = searched_from_3995();
+        searched_from_3995();
         EXPECT_FALSE(search_results_stale(state));
         changes[i].second(state);
         EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
     }
 }
 
-TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
+TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes) {
     AppState& state = status_set_state();
     state.eventSwitches = {0, 1, 0, 0};
     state.enemyCondition = {kResultHpAtMost, 0, 0};
@@ -311,10 +305,7 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
     EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal, "手順は16個までです");
     EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
     EXPECT_EQ(std::make_pair(state.plan.stepCount, state.laneSteps[0].count), std::make_pair(0, 0));
-}
-
-TEST(PlanSteps, TheWindowSearchesThePlanAsTheCommandLineDoes) {
-    AppState& state = started_state();
+    started_state();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
     open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
     ASSERT_TRUE(search_from_lane_zero(state));

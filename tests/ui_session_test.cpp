@@ -164,7 +164,7 @@ const std::string kRosterFile = R"({"allies": {"アルト": {
 "attack": 20, "defense": 10, "hp": -999, "maxHp": 9999,
 "skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]}}})";
 
-TEST(Roster, KeepsEachAllysFiguresAndSkillsAndReadsThemBack) {
+TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileItCannotTakeWhole) {
     Roster roster;
     CombatantState alto = worked_attacker();
     alto.skills[kSkillBrave] = 5;  // only 1 counts
@@ -189,9 +189,6 @@ TEST(Roster, KeepsEachAllysFiguresAndSkillsAndReadsThemBack) {
     alto.level = 12;
     EXPECT_TRUE(confirm_in_roster(roster, alto));
     EXPECT_EQ(roster_entry(roster, "アルト")->level, 12);
-}
-
-TEST(Roster, RefusesAFileItCannotTakeWhole) {
     // The file with one piece replaced, in UTF-8 as the file holds it.
     const auto with = [](const std::string& from, const std::string& to) {
         std::string text = kRosterFile;
