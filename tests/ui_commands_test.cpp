@@ -136,7 +136,7 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
 }
 
-TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
+TEST(DialogForms, EachOkStoresWhatItReads) {
     StatusForm form{};
     form.allyFigures.fill("10");
     form.enemyFigures.fill("7");
@@ -190,10 +190,8 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     EXPECT_EQ(std::make_tuple(ally_is_set(empty), empty.enemy.name[0], empty.lanes[0].count,
                               empty.ally.listIndex, empty.growthRates),
               std::make_tuple(false, '\0', 0, 0, GrowthRates{}));
-}
-
-TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
-    AppState& state = status_set_state();
+    // The condition dialogs.
+    status_set_state();
     // Prediction only with a battle; the lanes run again.
     apply_search_conditions(state, {{false, false, true, false}, true});
     EXPECT_EQ(std::make_tuple(state.eventSwitches, state.predictSwitch, state.lanes[1].count),
@@ -204,9 +202,9 @@ TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     // A list with nothing selected keeps its type.
     std::tie(state.enemyCondition.type, state.enemyCondition.unspecified) = std::pair(4, 0);
     apply_battle_result_form(state, {5, -1, "1234", "-7", false, true});
-    const auto& [ally, enemy] = std::tie(state.allyCondition, state.enemyCondition);
-    EXPECT_EQ(std::make_tuple(ally.type, ally.n, ally.unspecified, enemy.type, enemy.n,
-                              enemy.unspecified),
+    const auto& [mine, theirs] = std::tie(state.allyCondition, state.enemyCondition);
+    EXPECT_EQ(std::make_tuple(mine.type, mine.n, mine.unspecified, theirs.type, theirs.n,
+                              theirs.unspecified),
               std::make_tuple(5, 1234, std::uint8_t{0}, 4, -7, std::uint8_t{1}));
     state.booksHeld[2] = state.booksHeld[8] = 1;
     // Its OK re-runs both lanes with the rates it stores.
@@ -249,7 +247,7 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
     const std::string csv = table_csv(table, 3995);
     EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
               "位置,消費,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
-    // A move of lane 0's position alone leaves the results as they are.
+    // A move of lane 0's position or of lane 1 leaves the results as they are.
     const std::vector<std::pair<std::string, std::function<void(AppState&)>>> changes = {
         {"lane 0's position", [](AppState& s) { put_lane_at(s, 0, 12); }},
         {"lane 1", [](AppState& s) { move_lane(s, IDC_LANE1_SEED_UP); }},

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -43,12 +42,9 @@ std::string text_at(const DrawList& list, int x, int y) {
 // The same with its colour (b, r, t, o, or k for black), and _ when underlined.
 std::string styled_at(const DrawList& list, int x, int y) {
     const DrawStep step = step_at(list, x, y);
-    // clang-format off
-    const std::map<std::uint32_t, std::string> colours = {
-        {kColorBlue, "b"}, {kColorRed, "r"}, {kColorTeal, "t"}, {kColorOrange, "o"}, {kColorBlack, "k"}};
-    // clang-format on
-    return text_at(list, x, y) + colours.at(step.color) +
-           (step.font == DrawFont::kUnderline ? "_" : "");
+    const std::uint32_t colours[] = {kColorBlue, kColorRed, kColorTeal, kColorOrange, kColorBlack};
+    const auto colour = std::find(std::begin(colours), std::end(colours), step.color) - colours;
+    return text_at(list, x, y) + "brtok?"[colour] + (step.font == DrawFont::kUnderline ? "_" : "");
 }
 
 std::string row_at(const DrawList& list, int y, int left) {
