@@ -93,7 +93,7 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
     }
 }
 
-TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
+TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     AppState& state = started_state();
     Lane& lane = state.lanes[0];
     const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9,  10,
@@ -115,13 +115,9 @@ TEST(Drawing, LogEntriesTakeTheColourOfTheirCodeAndSide) {
               "祈b 祈r_ 星b 連b 星r 連r 殺b ？b 命b_ 月r 陽r 盾r 殺r ？r 命r_ 呪r HPt_ 力t 魔t "
               "技t 速t 守t 体t 運t 移t ♪o_ 命o 殺r ");
     EXPECT_EQ(step_at(list, 69, 114).color, kColorBlack);  // the next lane starts black
-}
-
-TEST(Drawing, APredictedBattleIsFramedAndAPlansStepsFollowOneAnother) {
     // Lane 0's entries 2 to 5, framed in the predicted battle's pen and, being four, labelled at
     // its middle.
-    AppState& state = status_set_state();
-    Lane& lane = state.lanes[0];
+    status_set_state();
     std::tie(state.predictSwitch, lane.predictStart, lane.predictEnd, lane.count) =
         std::tuple(1, 2, 6, 6);
     const DrawStep frame = step_at(draw(state), 113, 62);
@@ -136,7 +132,7 @@ TEST(Drawing, APredictedBattleIsFramedAndAPlansStepsFollowOneAnother) {
     state.plan.steps[1] = state;
     state.plan.steps[1].eventSwitches = {0, 0, 1, 0};
     rerun_both_lanes(state);
-    const DrawList& list = draw(state);
+    draw(state);
     const DrawStep mark = step_at(list, 66 + 22 * 11, 60);
     EXPECT_EQ(std::make_tuple(mark.kind, mark.right, mark.bottom, styled_at(list, 69 + 22 * 10, 62),
                               styled_at(list, 69 + 22 * 11, 62)),
