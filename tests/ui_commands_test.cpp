@@ -310,7 +310,7 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes)
     EXPECT_EQ(state.searchResultCount, 178);
 }
 
-TEST(Keys, AreNamedAsTheMenuShowsThemAndAnEditBoxKeepsOnlyItsOwn) {
+TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
     // Alt with an arrow, and Enter: the menu's texts under Wine show the rest.
     EXPECT_EQ(key_name({kKeyLeft, kKeyAlt, 0, false}) + key_name({kKeyEnter, kKeyCtrl, 0, false}),
               "Alt+←Ctrl+Enter");
@@ -329,10 +329,8 @@ TEST(Keys, AreNamedAsTheMenuShowsThemAndAnEditBoxKeepsOnlyItsOwn) {
                               edit_box_keeps_key(boxKeys, 'F', kKeyCtrl),
                               edit_box_keeps_key(boxKeys, 'Y', kKeyCtrl)),
               std::make_tuple(true, false, false, false));
-}
-
-TEST(Keys, CtrlAndANumberPickAnEntryOfTheCandidatesLine) {
-    // the marks, the command, the lane and where it stands after it (-1: nothing happens)
+    // Ctrl and a number pick an entry of the candidates' line, where only its own bounds hold: the
+    // marks, the command, the lane and where it stands after it (-1: nothing happens).
     const std::string exact = "×××○○×××○×○×○○×○×○○×";
     std::string slipped = exact;
     slipped.replace(12, 2, "○");  // the seventh mark wrong: three near sequences

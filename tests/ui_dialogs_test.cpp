@@ -167,7 +167,7 @@ AppState& named_units() {
     return state;
 }
 
-TEST(StatusDialog, ShowsEachUnitByItsNameAndAPickedOneSetsItsBoxes) {
+TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWhole) {
     // ally, enemy, the unit lists as shown (the entry selected, -1 for none), the factor labels,
     // the skill boxes checked
     const std::vector<std::tuple<const char*, const char*, int, int, std::string>> cases = {
@@ -222,19 +222,16 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAndAPickedOneSetsItsBoxes) {
     EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
               "追撃必殺係数:2 11 12 13 14 15 16 17 18 -999 9999 1009 1014 14");
     EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1), "追撃必殺係数:5 1115 15");
-}
-
-TEST(NumberBoxes, AreReadWholeWithFullWidthDigits) {
-    // text, as a figure box reads it, whether the session can keep it
+    // Figure boxes read whole, full-width digits too: text, value, whether the session keeps it.
     // clang-format off
     const std::vector<std::tuple<const char*, int, bool>> figures = {
         {"12a", 12, true}, {"abc", 0, true}, {"1000", 1000, true}, {"10000", 10000, false},
         {"-999", -999, true}, {"-1000", -1000, false}, {" +8x", 8, true}, {"１２", 12, true},
         {"－５", 0, true}, {"99999999999", 2147483647, false}};
     // clang-format on
-    for (const auto& [text, value, kept] : figures) {
+    for (const auto& [text, value, inRange] : figures) {
         EXPECT_EQ(std::make_pair(read_number_box(text), figure_box_in_range(text)),
-                  std::make_pair(value, kept))
+                  std::make_pair(value, inRange))
             << text;
     }
     // A full-width digit only where a character starts: モ is 0x83 0x82, then "O".
