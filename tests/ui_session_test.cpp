@@ -50,6 +50,9 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
                              "4294967296 1\r\n", "4242  1\r\n", "4242 x\r\n"}) {
         EXPECT_FALSE(read_run_marker(text, read)) << text;
     }
+    // Without a marker a run asks nothing and leaves its own (the window's tests meet the others).
+    const StartUpPlan plain = plan_start_up(MarkerFound::kNone, true);
+    EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
 // The worked battle on sequence 0, with marks typed.
