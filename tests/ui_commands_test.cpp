@@ -4,13 +4,16 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "data/unit_file.h"
 #include "view/dialog_forms.h"
+#include "view/key_commands.h"
 #include "view/main_commands.h"
+#include "view/placement.h"
 #include "view/plan_steps.h"
 #include "view/resource.h"
 #include "view/result_table.h"
@@ -19,7 +22,7 @@
 
 namespace {
 
-TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
+TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
     // command, its lane, seed and position before, redraw, seed and position after
     const std::vector<std::tuple<int, int, int, int, bool, int, int>> cases = {
         // clang-format off
@@ -50,18 +53,15 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimits) {
     fresh.eventSwitches = {0, 1, 0, 0};
     EXPECT_TRUE(move_lane(fresh, IDC_LANE0_FORWARD));
     EXPECT_EQ(std::make_pair(fresh.lanes[0].position, fresh.lanes[0].count), std::make_pair(2, 0));
-}
-
-TEST(MainCommands, JumpTakesAWholeLanePositionOnly) {
     // The whole box counts, full-width digits too; anything but a whole number from 1 to 4973
     // moves nothing.
-    const std::vector<std::pair<const char*, int>> cases = {
-        {"12", 12},     {"1", 1},     {" +4973 ", 4973},  {"0000000123", 123},
-        {"１２", 12},   {"1２", 12},  {"12abc", 77},      {"3.5", 77},
-        {"0", 77},      {"4974", 77}, {"99999", 77},      {"-5", 77},
-        {"abc", 77},    {"", 77},     {"+", 77},          {"1 2", 77},
-        {"１２ａ", 77}, {"\x82", 77}, {"99999999999", 77}};
-    for (const auto& [text, position] : cases) {
+    // clang-format off
+    const std::vector<std::pair<const char*, int>> texts = {
+        {"1", 1}, {" +4973 ", 4973}, {"0000000123", 123}, {"１２", 12}, {"1２", 12}, {"3.5", 77},
+        {"0", 77}, {"4974", 77}, {"-5", 77}, {"", 77}, {"+", 77}, {"1 2", 77}, {"１２ａ", 77},
+        {"\x82", 77}, {"99999999999", 77}};
+    // clang-format on
+    for (const auto& [text, position] : texts) {
         AppState& state = status_set_state();
         std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(9, 77);
         const bool moved = jump_lane(state, 1, text);
@@ -136,18 +136,17 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
 }
 
-StatusForm form_for(const char* allyName, int allySelection, int enemySelection) {
+TEST(DialogForms, EachOkStoresWhatItReads) {
     StatusForm form{};
-    form.allyName = allyName;
-    std::tie(form.allySelection, form.enemySelection) = std::tie(allySelection, enemySelection);
     form.allyFigures.fill("10");
     form.enemyFigures.fill("7");
     form.allySkills[kSkillWrath] = form.allySkills[kSkillContinue] = true;
     form.enemySkills[kSkillWrath] = form.enemySkills[kSkillCounter] = true;
-    return form;
-}
-
-TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
+    const auto form_for = [&form](const char* allyName, int allySelection, int enemySelection) {
+        std::tie(form.allyName, form.allySelection, form.enemySelection) =
+            std::tuple(allyName, allySelection, enemySelection);
+        return form;
+    };
     AppState& state = started_state();
     TextReader units = reader_over_bytes("3,1\nA,1\nB,4\nB,1\nE,9\n");
     read_unit_file(units, state);
@@ -191,10 +190,8 @@ TEST(DialogForms, StatusOkStoresBothUnitsAndTheGrowthRow) {
     EXPECT_EQ(std::make_tuple(ally_is_set(empty), empty.enemy.name[0], empty.lanes[0].count,
                               empty.ally.listIndex, empty.growthRates),
               std::make_tuple(false, '\0', 0, 0, GrowthRates{}));
-}
-
-TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
-    AppState& state = status_set_state();
+    // The condition dialogs.
+    status_set_state();
     // Prediction only with a battle; the lanes run again.
     apply_search_conditions(state, {{false, false, true, false}, true});
     EXPECT_EQ(std::make_tuple(state.eventSwitches, state.predictSwitch, state.lanes[1].count),
@@ -205,9 +202,9 @@ TEST(DialogForms, ConditionDialogsStoreWhatTheirOkReads) {
     // A list with nothing selected keeps its type.
     std::tie(state.enemyCondition.type, state.enemyCondition.unspecified) = std::pair(4, 0);
     apply_battle_result_form(state, {5, -1, "1234", "-7", false, true});
-    const auto& [ally, enemy] = std::tie(state.allyCondition, state.enemyCondition);
-    EXPECT_EQ(std::make_tuple(ally.type, ally.n, ally.unspecified, enemy.type, enemy.n,
-                              enemy.unspecified),
+    const auto& [mine, theirs] = std::tie(state.allyCondition, state.enemyCondition);
+    EXPECT_EQ(std::make_tuple(mine.type, mine.n, mine.unspecified, theirs.type, theirs.n,
+                              theirs.unspecified),
               std::make_tuple(5, 1234, std::uint8_t{0}, 4, -7, std::uint8_t{1}));
     state.booksHeld[2] = state.booksHeld[8] = 1;
     // Its OK re-runs both lanes with the rates it stores.
@@ -229,7 +226,7 @@ AppState& searched_from_3995() {
     return state;
 }
 
-TEST(ResultTable, SortsAndCopiesTheWholeRange) {
+TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChanges) {
     AppState& state = searched_from_3995();
     ResultTable table;
     fill_results_table(state, table);
@@ -250,10 +247,7 @@ TEST(ResultTable, SortsAndCopiesTheWholeRange) {
     const std::string csv = table_csv(table, 3995);
     EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
               "位置,消費,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
-}
-
-TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
-    // A move of lane 0's position alone leaves the results as they are.
+    // A move of lane 0's position or of lane 1 leaves the results as they are.
     const std::vector<std::pair<std::string, std::function<void(AppState&)>>> changes = {
         {"lane 0's position", [](AppState& s) { put_lane_at(s, 0, 12); }},
         {"lane 1", [](AppState& s) { move_lane(s, IDC_LANE1_SEED_UP); }},
@@ -263,14 +257,14 @@ TEST(ResultTable, GoesStaleWhenWhatTheSearchUsedChanges) {
         {"the plan", [](AppState& s) { s.plan.stepCount = 1; }},
         {"the marks", [](AppState& s) { refresh_seed_candidates(s, "o"); }}};
     for (std::size_t i = 0; i < changes.size(); ++i) {
-        AppState& state = searched_from_3995();
+        searched_from_3995();
         EXPECT_FALSE(search_results_stale(state));
         changes[i].second(state);
         EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
     }
 }
 
-TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
+TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes) {
     AppState& state = status_set_state();
     state.eventSwitches = {0, 1, 0, 0};
     state.enemyCondition = {kResultHpAtMost, 0, 0};
@@ -309,14 +303,70 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheCurrentAction) {
     EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal, "手順は16個までです");
     EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
     EXPECT_EQ(std::make_pair(state.plan.stepCount, state.laneSteps[0].count), std::make_pair(0, 0));
-}
-
-TEST(PlanSteps, TheWindowSearchesThePlanAsTheCommandLineDoes) {
-    AppState& state = started_state();
+    started_state();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
     open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
     ASSERT_TRUE(search_from_lane_zero(state));
     EXPECT_EQ(state.searchResultCount, 178);
+}
+
+TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
+    // Alt with an arrow, and Enter: the menu's texts under Wine show the rest.
+    EXPECT_EQ(key_name({kKeyLeft, kKeyAlt, 0, false}) + key_name({kKeyEnter, kKeyCtrl, 0, false}),
+              "Alt+←Ctrl+Enter");
+    // Every command has one key at most, and no key gives two commands.
+    std::set<std::pair<int, unsigned>> keys;
+    std::set<int> commands;
+    for (const KeyCommand& key : key_commands()) {
+        keys.emplace(key.key, key.modifiers);
+        commands.insert(key.command);
+    }
+    EXPECT_EQ(std::make_tuple(key_commands().size(), keys.size(), commands.size()),
+              std::make_tuple(35u, 35u, 35u));
+    const KeyCommand boxKeys[] = {{'Z', kKeyCtrl, 1, true}, {'F', kKeyCtrl, 2, false}};
+    EXPECT_EQ(std::make_tuple(edit_box_keeps_key(boxKeys, 'Z', kKeyCtrl),
+                              edit_box_keeps_key(boxKeys, 'Z', kKeyCtrl | kKeyShift),
+                              edit_box_keeps_key(boxKeys, 'F', kKeyCtrl),
+                              edit_box_keeps_key(boxKeys, 'Y', kKeyCtrl)),
+              std::make_tuple(true, false, false, false));
+    // Ctrl and a number pick an entry of the candidates' line, where only its own bounds hold: the
+    // marks, the command, the lane and where it stands after it (-1: nothing happens).
+    const std::string exact = "×××○○×××○×○×○○×○×○○×";
+    std::string slipped = exact;
+    slipped.replace(12, 2, "○");  // the seventh mark wrong: three near sequences
+    const std::vector<std::tuple<std::string, int, int, int, int>> cases = {
+        {exact, IDM_LANE0_ENTRY + 2, 0, 51, 21}, {exact, IDM_LANE1_ENTRY + 1, 1, 16, 21},
+        {exact, IDM_LANE0_ENTRY + 3, 0, -1, -1}, {slipped, IDM_LANE1_ENTRY + 3, 1, -1, -1},
+        {exact, IDM_LANE0_ENTRY - 1, 0, -1, -1}, {exact, IDM_LANE1_ENTRY + 9, 1, -1, -1}};
+    for (const auto& [marks, command, lane, seed, position] : cases) {
+        AppState& state = status_set_state();
+        refresh_seed_candidates(state, marks.c_str());
+        std::tie(state.lanes[lane].seedIndex, state.lanes[lane].position) = std::pair(40, 99);
+        const bool moved = put_lane_on_entry(state, command);
+        EXPECT_EQ(
+            std::make_tuple(moved, state.lanes[lane].seedIndex, state.lanes[lane].position),
+            seed >= 0 ? std::make_tuple(true, seed, position) : std::make_tuple(false, 40, 99))
+            << command;
+    }
+}
+
+TEST(ToolWindows, OpenBesideTheMainWindowOnItsMonitor) {
+    const ScreenRect screen{0, 0, 1920, 1040};
+    // main window, its lanes' bottom, the work area, the alignment, where a 640 × 420 window opens
+    const std::vector<std::tuple<ScreenRect, int, ScreenRect, Align, ScreenRect>> cases = {
+        {{0, 0, 800, 600}, 214, screen, Align::kTop, {800, 0, 1440, 420}},
+        {{0, 0, 800, 600}, 214, screen, Align::kBottom, {800, 180, 1440, 600}},
+        {{1120, 300, 1920, 900}, 514, screen, Align::kTop, {480, 300, 1120, 720}},
+        {{1120, 800, 1920, 1400}, 1014, screen, Align::kTop, {480, 620, 1120, 1040}},
+        {{100, 50, 900, 650}, 264, {0, 0, 1280, 1000}, Align::kTop, {100, 264, 740, 684}},
+        {{100, 50, 900, 650}, 264, {0, 0, 1280, 600}, Align::kTop, {100, 180, 740, 600}},
+        {{2000, -30, 2800, 570}, 184, {1920, 0, 3840, 1040}, Align::kTop, {2800, 0, 3440, 420}},
+        {{-700, 0, 100, 600}, 214, screen, Align::kTop, {100, 0, 740, 420}},
+        {{1500, 0, 2300, 600}, 214, screen, Align::kBottom, {860, 180, 1500, 600}}};
+    for (const auto& [mainWindow, lanesBottom, workArea, align, placed] : cases) {
+        EXPECT_EQ(place_beside(mainWindow, lanesBottom, workArea, 640, 420, align), placed)
+            << mainWindow.left << "," << mainWindow.top << " in " << workArea.right;
+    }
 }
 
 }  // namespace

@@ -1,17 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "text/scenario_codec.h"
+#include "text/text_encoding.h"
+#include "view/dialog_forms.h"
+#include "view/main_commands.h"
+#include "view/plan_steps.h"
+#include "view/resource.h"
+#include "view/roster.h"
 #include "view/run_marker.h"
 #include "view/scenario_fault_words.h"
 #include "view/session.h"
+#include "view/undo_history.h"
 #include "worked_units.h"
 
 namespace {
 
-TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheTitleSays) {
+TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
     // file open, baseline, what 新規 gives, the session now: changed, asks on closing, asks on
     // 新規 / 開く / a drop
     const std::vector<std::tuple<bool, const char*, const char*, const char*, bool, bool, bool>>
@@ -30,27 +40,165 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheTitleSays) {
                   std::make_tuple(changed, closing, replacing))
             << fileOpen << " " << baseline << " " << now;
     }
-    const std::vector<std::tuple<std::wstring, bool, std::wstring>> titles = {
-        {L"turn-plan.json", true, L"*turn-plan.json - ソラミト  ver 0.00a"},
-        {L"turn-plan.json", false, L"turn-plan.json - ソラミト  ver 0.00a"},
-        {L"", true, L"*無題 - ソラミト  ver 0.00a"},
-        {L"", false, L"ソラミト  ver 0.00a"}};
-    for (const auto& [name, changed, title] : titles) {
-        EXPECT_EQ(window_title(name, changed), title);
+    EXPECT_EQ(new_session_text(status_set_state()), session_text(started_state()));
+    // The marker of a run: read whole or not at all.
+    RunMarker read{};
+    EXPECT_TRUE(read_run_marker("4 18446744073709551615\r\n", read));
+    EXPECT_EQ(std::make_pair(read.processId, read.creationTime),
+              std::make_pair(4u, 18446744073709551615u));
+    for (const char* text : {"", "4242", "4242 1", "4242 1\r\n\r\n", " 4242 1\r\n", "-4 1\r\n",
+                             "4294967296 1\r\n", "4242  1\r\n", "4242 x\r\n"}) {
+        EXPECT_FALSE(read_run_marker(text, read)) << text;
     }
-    EXPECT_EQ(save_question(L"turn-plan.json"), L"turn-plan.json への変更を保存しますか？");
-    EXPECT_EQ(save_question(L""), L"無題 への変更を保存しますか？");
-    // What 新規 gives is the window as it starts.
-    const std::string started = session_text(started_state());
-    EXPECT_EQ(new_session_text(status_set_state()), started);
+    // Without a marker a run asks nothing and leaves its own (the window's tests meet the others).
+    const StartUpPlan plain = plan_start_up(MarkerFound::kNone, true);
+    EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
-// The kinds a roster file can have (an object, a range, an array's exact length, a member) are
-// worded in the roster's tests.
-TEST(ScenarioFaultWords, SayEveryKindInJapanese) {
+// The worked battle on sequence 0, with marks typed.
+AppState& battle_state() {
+    AppState& state = status_set_state();
+    apply_search_conditions(state, {{false, true, false, false}, false});
+    refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
+    return state;
+}
+
+TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
+    AppState& state = battle_state();
+    UndoHistory history;
+    // each change of a mixed run, and whether it changes the session
+    // clang-format off
+    const std::vector<std::pair<std::function<void()>, bool>> changes = {
+        {[&] { move_lane(state, IDC_LANE0_FORWARD); }, true},
+        {[&] { put_lane_on_entry(state, IDM_LANE1_ENTRY); }, true},
+        {[&] { move_lane(state, IDC_LANE1_SEED_UP); }, true},
+        {[&] { move_lane(state, IDC_LANE0_BACK); }, true},
+        {[&] { move_lane(state, IDC_LANE0_BACK); }, false},  // at position 1 already
+        {[&] { advance_past_action(state); }, true},
+        {[&] { apply_battle_result_form(state, {2, 5, "10", "0", false, false}); }, true},
+        {[&] { search_from_lane_zero(state); }, false},
+        {[&] { press_plan_button(state, PlanButton::kAdd, -1); }, true},
+        {[&] { advance_past_action(state); }, true},
+        {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, true},
+        {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, false},
+        {[&] { state.booksHeld[3] = 1; }, true}};
+    // clang-format on
+    std::vector<std::string> sessions = {session_text(state)};
+    for (const auto& [change, changes_session] : changes) {
+        EXPECT_EQ(change_as_one_step(history, state, change), changes_session) << sessions.size();
+        if (changes_session) {
+            sessions.push_back(session_text(state));
+        }
+    }
+    ASSERT_EQ(history.undo.size(), sessions.size() - 1);
+    for (std::size_t k = sessions.size() - 1; k > 0; --k) {
+        EXPECT_TRUE(undo_change(history, state));
+        EXPECT_EQ(session_text(state), sessions[k - 1]) << k;
+    }
+    EXPECT_FALSE(undo_change(history, state));
+    for (std::size_t k = 1; k < sessions.size(); ++k) {
+        EXPECT_TRUE(redo_change(history, state));
+        EXPECT_EQ(session_text(state), sessions[k]) << k;
+    }
+    EXPECT_FALSE(redo_change(history, state));
+    // The lanes run again as the session stands: the same logs as a session opened on it.
+    const auto opened = std::make_unique<AppState>(state);
+    open_session(*opened, sessions.back());
+    EXPECT_EQ(std::make_pair(codes_of(state.lanes[0]), codes_of(state.lanes[1])),
+              std::make_pair(codes_of(opened->lanes[0]), codes_of(opened->lanes[1])));
+    // A new change after a step back: nothing is left to redo.
+    undo_change(history, state);
+    change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
+    EXPECT_FALSE(redo_change(history, state));
+    // The pattern box comes back with the step; the oldest steps go.
+    history = {};
+    battle_state();
+    change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
+    refresh_seed_candidates(state, "×××");  // typed after the change: no step
+    undo_change(history, state);
+    EXPECT_EQ(
+        std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
+        std::make_tuple(std::string("×××○○×××○×○×○○×○×○○×"), 20, 1));
+    redo_change(history, state);
+    EXPECT_EQ(
+        std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
+        std::make_tuple(std::string("×××"), 3, 2));
+    for (int k = 0; k < kUndoDepth + 5; ++k) {
+        change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE1_FORWARD); });
+    }
+    int back = 0;
+    while (undo_change(history, state)) {
+        ++back;
+    }
+    EXPECT_EQ(std::make_pair(back, state.lanes[1].position), std::make_pair(100, 1 + 5));
+}
+
+const std::string kRosterFile = R"({"allies": {"アルト": {
+"level": 11, "technique": 10, "luck": 11, "hitRate": 90, "critRate": 10, "attackSpeed": 10,
+"attack": 20, "defense": 10, "hp": -999, "maxHp": 9999,
+"skills": [0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0]}}})";
+
+TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileInJapanese) {
+    Roster roster;
+    CombatantState alto = worked_attacker();
+    alto.skills[kSkillBrave] = 5;  // only 1 counts
+    std::tie(alto.level, alto.luck, alto.hp, alto.maxHp) = std::tuple(11, 11, -999, 9999);
+    EXPECT_TRUE(confirm_in_roster(roster, alto));
+    EXPECT_FALSE(confirm_in_roster(roster, alto));
+    CombatantState unnamed = alto;
+    unnamed.name[0] = '\0';
+    EXPECT_FALSE(confirm_in_roster(roster, unnamed));
+    // What is written reads back, and so does the file above (UTF-8 as files are; the literal
+    // here is Shift-JIS, as the engine's texts are).
+    EXPECT_EQ(read_roster(write_roster(roster, kScenarioCodec), kScenarioCodec), roster);
+    const Roster read = read_roster(shift_jis_to_utf8(kRosterFile), kScenarioCodec);
+    EXPECT_EQ(read, roster);
+    const CombatantState* kept = roster_entry(read, "アルト");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(std::make_tuple(kept->level, kept->hp, kept->skills[kSkillContinue],
+                              kept->skills[kSkillBrave], kept->followUpCritFactor),
+              std::make_tuple(11, -999, 1, 0, 0));
+    EXPECT_EQ(roster_entry(read, "ミナト"), nullptr);
+    // A later confirmation replaces what was kept.
+    alto.level = 12;
+    EXPECT_TRUE(confirm_in_roster(roster, alto));
+    EXPECT_EQ(roster_entry(roster, "アルト")->level, 12);
+    // The file with one piece replaced, in UTF-8 as the file holds it.
+    const auto with = [](const std::string& from, const std::string& to) {
+        std::string text = kRosterFile;
+        return shift_jis_to_utf8(text.replace(text.find(from), from.size(), to));
+    };
+    std::string emoji = with("アルト", "@");
+    emoji.replace(emoji.find('@'), 1, "\xF0\x9F\x98\x80");
+    // the file, what the window says of it
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{", "JSON として読めません（1 行目の 1 文字目で、書き方が正しくありません）"},
+        {"[]", "ファイル全体は { } で囲んだ JSON のオブジェクトにしてください（[...] が書かれています）"},
+        {R"({"allies": {"a": 3}})", "allies.a は { } で囲んだ JSON のオブジェクトにしてください（3 が書かれています）"},
+        {with("allies", "enemies"), "enemies という項目はありません。項目の名前を確かめてください"},
+        {with("\"level\": 11", "\"level\": 10000"), "allies.アルト.level は -999 から 9999 までの整数にしてください（10000 が書かれています）"},
+        {with("\"attack\": 20", "\"attack\": 2.5"), "allies.アルト.attack は -999 から 9999 までの整数にしてください（2.5 が書かれています）"},
+        {with("0, 1, 0", "0, 2, 0"), "allies.アルト.skills[7] は 0 から 1 までの整数にしてください（2 が書かれています）"},
+        {with("0, 0, 0, 0, 0, 0, 0, 1", "0, 0, 0, 0, 0, 0, 1"), "allies.アルト.skills は値を 16 個並べた [ ] の配列にしてください（15 個あります）"},
+        {with("\"luck\": 11,", ""), "allies.アルト.luck がありません。この項目は省けません"},
+        {with("アルト", "アルトアルトアルトアルトアルトアルト"), "allies.アルトアルトアルトアルトアルトアルト は Shift-JIS で 31 バイトまでにしてください（36 バイトあります。全角の文字は 2 バイトです）"},
+        {emoji, "allies.? に Shift-JIS で書けない文字があります（絵文字などは使えません）"},
+        // The ally as an array: the parser stops at the colon after its first member's name.
+        {with("\"アルト\": {", "\"アルト\": ["), "JSON として読めません（2 行目の 8 文字目で、書き方が正しくありません）"}};
+    // clang-format on
+    for (const auto& [file, words] : cases) {
+        try {
+            read_roster(file, kScenarioCodec);
+            ADD_FAILURE() << file;
+        } catch (const ScenarioError& error) {
+            EXPECT_EQ(scenario_fault_words(error.fault), words) << file;
+        }
+    }
+    // The kinds a session file has besides those a roster file can have.
     using K = ScenarioFaultKind;
     // clang-format off
-    const std::vector<std::pair<ScenarioFault, std::string>> cases = {
+    const std::vector<std::pair<ScenarioFault, std::string>> faults = {
         {{.kind = K::kBadJson}, "JSON として読めません（扱えないほど大きな数があります）"},
         {{.kind = K::kWrongArrayLength, .member = "lanes", .low = 0, .high = 2, .written = "{...}"},
          "lanes は値を 2 個まで並べた [ ] の配列にしてください（{...} が書かれています）"},
@@ -66,32 +214,8 @@ TEST(ScenarioFaultWords, SayEveryKindInJapanese) {
         {{.kind = K::kUnknownMember, .member = "\xE5\x90\x8D\xF0\x9F\x98\x80"},
          "名? という項目はありません。項目の名前を確かめてください"}};
     // clang-format on
-    for (const auto& [fault, words] : cases) {
+    for (const auto& [fault, words] : faults) {
         EXPECT_EQ(scenario_fault_words(fault), words) << fault.member;
-    }
-}
-
-TEST(RunMarker, TellsWhetherTheRunBeforeEndedCleanly) {
-    EXPECT_EQ(run_marker_text({4242, 133525000000000001}), "4242 133525000000000001\r\n");
-    RunMarker read{};
-    EXPECT_TRUE(read_run_marker("4 18446744073709551615\r\n", read));
-    EXPECT_EQ(std::make_pair(read.processId, read.creationTime),
-              std::make_pair(4u, 18446744073709551615u));
-    for (const char* text : {"", "4242", "4242 1", "4242 1\r\n\r\n", " 4242 1\r\n", "-4 1\r\n",
-                             "4294967296 1\r\n", "4242  1\r\n", "4242 x\r\n"}) {
-        EXPECT_FALSE(read_run_marker(text, read)) << text;
-    }
-    // marker, last session kept: ask first, take the marker
-    const std::vector<std::tuple<MarkerFound, bool, bool, bool>> cases = {
-        {MarkerFound::kNone, true, false, true},
-        {MarkerFound::kNone, false, false, true},
-        {MarkerFound::kOwnerGone, true, true, true},
-        {MarkerFound::kOwnerGone, false, false, true},
-        {MarkerFound::kOwnerRuns, true, false, false}};
-    for (const auto& [found, kept, ask, take] : cases) {
-        const StartUpPlan plan = plan_start_up(found, kept);
-        EXPECT_EQ(std::make_pair(plan.askFirst, plan.takeMarker), std::make_pair(ask, take))
-            << static_cast<int>(found) << kept;
     }
 }
 
