@@ -1,12 +1,7 @@
 // What the command line refuses, and how: status 2, nothing on stdout, one line on stderr that
 // names what is wrong; and its usage, version and warnings.
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include <sys/wait.h>
 
@@ -107,16 +102,14 @@ TEST(CliErrors, ARefusedScenarioOrAdvanceIsOneLineThatSaysWhy) {
 
 TEST(CliProgram, WritesWhatACommandPrintsToStdoutAndAFailureToStderr) {
     const std::string out = test_file("out", ""), err = test_file("err", "");
-    // the arguments, the exit status, what stdout and stderr got
-    const std::vector<std::tuple<std::string, int, bool, bool>> cases = {
-        {"values --seed 0 --from 1 --count 1", 0, true, false}, {"frobnicate", 2, false, true}};
-    for (const auto& [arguments, status, printed, complained] : cases) {
+    for (const auto& [arguments, status] :
+         {std::pair{"--version", 0}, std::pair{"frobnicate", 2}}) {
         const std::string line =
-            std::string(SORAMITO_CLI_PROGRAM) + " " + arguments + " >" + out + " 2>" + err;
+            SORAMITO_CLI_PROGRAM " " + std::string(arguments) + " >" + out + " 2>" + err;
         const int result = std::system(line.c_str());
         EXPECT_EQ(std::make_tuple(WEXITSTATUS(result), std::filesystem::file_size(out) > 0,
                                   std::filesystem::file_size(err) > 0),
-                  std::make_tuple(status, printed, complained))
+                  std::make_tuple(status, status == 0, status != 0))
             << arguments;
     }
 }

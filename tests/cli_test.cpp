@@ -1,12 +1,7 @@
 // What each command prints, --json and readable: what the engine computes is the engine tests'
 // to check; these check what the command line adds.
 
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "cli_harness.h"
 

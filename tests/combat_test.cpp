@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "sim/combat.h"
 #include "worked_units.h"

@@ -1,11 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstring>
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "search/plan_search.h"
 #include "search/position_search.h"
@@ -239,10 +233,6 @@ TEST(Search, BattleResultConditions) {
 using Chains = std::vector<std::vector<int>>;
 const BattleResultCondition kNever = {kResultHpAtLeast, 1000, 0};
 
-Action step(EventSwitches switches, BattleResultCondition enemy = kFalls, int predict = 0) {
-    return searching(switches, predict, enemy);
-}
-
 std::pair<std::int32_t, Chains> search_turn(const std::vector<Action>& steps, int start = 1,
                                             int seed = 0) {
     TurnPlan plan{static_cast<std::int32_t>(steps.size()), {}};
@@ -256,24 +246,33 @@ std::pair<std::int32_t, Chains> search_turn(const std::vector<Action>& steps, in
     return {result, chains};
 }
 
-TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
+TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStoppedAndOneStepAsItsOwnSearch) {
     // The battle from 19 uses 11 values, the level-up at 30 9; the battles from 1 to 16 fail.
     const auto [result, chains] =
-        search_turn({step({0, 1, 0, 0}), step({0, 0, 1, 0}), step({0, 0, 0, 1})});
+        search_turn({searching({0, 1, 0, 0}), searching({0, 0, 1, 0}), searching({0, 0, 0, 1})});
     ASSERT_EQ(result, 35);
     EXPECT_EQ(std::make_pair(chains[0], chains[34]),
               std::make_pair(std::vector<int>{19, 30, 39}, std::vector<int>{3964, 3975, 3984}));
-    EXPECT_EQ(search_turn({step({0, 1, 0, 0}), step({0, 1, 0, 0}, kNever)}),
+    EXPECT_EQ(search_turn({searching({0, 1, 0, 0}), searching({0, 1, 0, 0}, 0, kNever)}),
               std::make_pair(0, Chains{}));
     // Two re-moves in a row: the first holds at 1 already, but the second then fails at 2.
-    const auto [twice, pairs] = search_turn({step({0, 0, 0, 1}), step({0, 0, 0, 1})});
+    const auto [twice, pairs] = search_turn({searching({0, 0, 0, 1}), searching({0, 0, 0, 1})});
     EXPECT_EQ(std::make_pair(twice, pairs[0]), std::make_pair(355, std::vector<int>{13, 14}));
     // A re-move, then a level-up raising HP, on sequence 12: both hold from 3998, 4003 and 4004,
     // but from 4004 the level-up would start at 4005.
-    Action levelUp = step({0, 0, 1, 0});
+    Action levelUp = searching({0, 0, 1, 0});
     levelUp.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(search_turn({step({0, 0, 0, 1}), levelUp}, 3990, 12),
+    EXPECT_EQ(search_turn({searching({0, 0, 0, 1}), levelUp}, 3990, 12),
               std::make_pair(2, Chains{{3998, 3999}, {4003, 4004}}));
+    // One step finds the first positions of its own search: a predicted battle, a level-up with a
+    // re-move; from 20 a level-up after a battle no longer finds 19, whose battle ends at 30.
+    using Case = std::tuple<EventSwitches, int, int, Chains>;
+    for (const auto& [switches, predict, start, first] :
+         {Case{{0, 1, 0, 0}, 1, 1, {{5}, {25}}}, Case{{0, 0, 1, 1}, 0, 1, {{4}, {30}}},
+          Case{{0, 1, 1, 0}, 0, 20, {{63}, {83}}}}) {
+        const Chains found = search_turn({searching(switches, predict)}, start).second;
+        EXPECT_EQ(Chains(found.begin(), found.begin() + 2), first);
+    }
 }
 
 TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
@@ -290,28 +289,10 @@ TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
     EXPECT_EQ(std::vector<int>(positions, positions + 3), (std::vector<int>{1, 5, 6}));
     EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 0, 1, *work, positions), 0);
     // The battle, then a re-move: 21 holds on 18 alone, 3 on 36 alone.
-    const TurnPlan plan{2, {step({0, 1, 0, 0}), step({0, 0, 0, 1})}};
+    const TurnPlan plan{2, {searching({0, 1, 0, 0}), searching({0, 0, 0, 1})}};
     const std::int32_t two[] = {18, 36};
     EXPECT_EQ(search_common(status_set_state(), plan, two, 2, 1, *work, positions), 33);
     EXPECT_EQ(std::vector<int>(positions, positions + 4), (std::vector<int>{2, 217, 368, 501}));
-}
-
-TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
-    // Search.FindsThePositionsOfEachMode's first positions; from 20 a plan's level-up after a
-    // battle no longer finds 19, whose battle ends on the level-up at 30.
-    using Case = std::tuple<EventSwitches, int, int, std::vector<int>>;
-    const std::vector<Case> cases = {{{0, 1, 0, 0}, 1, 1, {5, 25, 27, 28, 33, 46, 49, 52}},
-                                     {{0, 0, 1, 1}, 0, 1, {4, 30, 37, 43, 74, 94, 125}},
-                                     {{0, 1, 1, 0}, 0, 20, {63, 83, 89, 111, 118}}};
-    for (const auto& [switches, predict, start, first] : cases) {
-        const Chains found = search_turn({step(switches, kFalls, predict)}, start).second;
-        Chains expected;
-        for (int p : first) {
-            expected.push_back({p});
-        }
-        EXPECT_EQ(Chains(found.begin(), found.begin() + std::min(found.size(), first.size())),
-                  expected);
-    }
 }
 
 }  // namespace

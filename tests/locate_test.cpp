@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "search/locate.h"
 #include "worked_units.h"
 
@@ -34,7 +28,7 @@ std::string locate(const Action& action, const std::vector<std::int32_t>& seeds,
     return text + "/" + std::to_string(total);
 }
 
-TEST(Locate, FindsTheNearestPositionsFirst) {
+TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
     // Each observation alone checked with run at every position of sequence 0 from 3 to 17, lane
     // 0 at 10: nearest first, the one before lane 0 before the one after it at the same distance.
     // At 3 the enemy keeps 20 on 0, 16 and 51, at 2 only on 0, at 4 on 0 and 51. From 8 the
@@ -57,47 +51,18 @@ TEST(Locate, FindsTheNearestPositionsFirst) {
         const std::string got = locate(worked_action(), seeds, from, seen, room);
         EXPECT_EQ(expected.ends_with(' ') ? got.substr(0, got.find('/')) : got, expected);
     }
-}
-
-// The marks of sequence 0 at positions 1 to 20 are shown by 0, 16 and 51 alone; no marks match
-// every sequence, and 25 ○ none: lane 0's is looked in.
-TEST(Locate, LooksOnTheMarksSequencesOrOnLaneZeros) {
-    const std::vector<std::tuple<std::string, std::vector<std::int32_t>, bool>> cases = {
-        {"×××○○×××○×○×○○×○×○○×", {0, 16, 51}, true},
-        {"xxxooxxxoxoxooxoxoox", {0, 16, 51}, true},
-        {"", {7}, false},
-        {"ooooooooooooooooooooooooo", {7}, false}};
-    for (const auto& [marks, seeds, byMarks] : cases) {
-        const LocateSequences found = locate_sequences(generated_table(), marks.c_str(), 7);
-        EXPECT_EQ(std::make_pair(std::vector<std::int32_t>(found.seeds, found.seeds + found.count),
-                                 found.byMarks),
-                  std::make_pair(seeds, byMarks))
-            << marks;
-    }
-}
-
-// What the action has no event for was not seen in this game: nothing matches it. Without a
-// battle a run reports the HP the enemy's record last kept.
-TEST(Locate, FindsNothingForWhatTheActionDoesNotDo) {
+    // What the action has no event for was not seen in this game: nothing matches it. Without a
+    // battle a run reports the HP the enemy's record last kept.
     Action noReMoveRate = worked_action();
     noReMoveRate.growthRates[kReMoveRateIndex] = 0;
     Action noBattle = worked_action({0, 0, 1, 1});
     noBattle.enemy.hpAfterBattle = 20;
-    const std::vector<std::pair<Action, Observations>> cases = {
-        {noBattle, {{}, 20, {}, {}}},
-        {worked_action({0, 1, 0, 1}), {{}, {}, 0, {}}},
-        {worked_action({0, 1, 1, 0}), {{}, {}, {}, false}},
-        {noReMoveRate, {{}, {}, {}, false}}};
-    for (const auto& [action, seen] : cases) {
+    for (const auto& [action, seen] : std::vector<std::pair<Action, Observations>>{
+             {noBattle, {{}, 20, {}, {}}},
+             {worked_action({0, 1, 0, 1}), {{}, {}, 0, {}}},
+             {worked_action({0, 1, 1, 0}), {{}, {}, {}, false}},
+             {noReMoveRate, {{}, {}, {}, false}}}) {
         EXPECT_EQ(locate(action, {0}, 10, seen, 1), "/0");
-    }
-}
-
-TEST(Locate, SaysAnOffsetWithItsSign) {
-    const std::vector<std::pair<std::int32_t, std::string>> cases = {
-        {-4972, "-4972"}, {-1, "-1"}, {0, "±0"}, {1, "+1"}, {4972, "+4972"}};
-    for (const auto& [offset, words] : cases) {
-        EXPECT_EQ(offset_words(offset), words);
     }
 }
 

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "random/marks.h"
 #include "random/near_match.h"
 #include "worked_units.h"
@@ -27,16 +21,6 @@ TEST(RandomTable, ReproducesTheReferenceValues) {
         }
         EXPECT_EQ(got, stored) << "sequence " << seed << " from " << from;
     }
-}
-
-TEST(Marks, DisplayValuesAndTheirFiftyTwoCircles) {
-    std::string shown;
-    for (int d = 0; d <= 99; ++d) {
-        shown += mark_of(d) == 1 ? 'o' : mark_of(d) == 0 ? 'x' : '?';
-    }
-    // ○ for the residues 0 2 5 7 8 10 11 13 16 19 21 22 24 of 25: 13 a period, 52 in all.
-    const std::string period = "oxoxxoxooxooxoxxoxxoxooxo";
-    EXPECT_EQ(shown, period + period + period + period);
     EXPECT_EQ(std::make_tuple(display_value(0), display_value(1), display_value(99)),
               std::make_tuple(99, 0, 98));
 }
