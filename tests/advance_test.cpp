@@ -152,10 +152,7 @@ TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
                               std::string("力 魔 技 守 が上がりました：攻撃・命中・必殺・防御を"
                                           "確かめてください"),
                               3));
-}
-
-TEST(Advance, NamesTheFiguresAGrownStatMayChange) {
-    // bits: HP 力 魔 技 速 守 体 運 移; 力 魔 技 守 are in the plan's step 3
+    // What the other grown stats may change (bits: HP 力 魔 技 速 守 体 運 移).
     // clang-format off
     const std::vector<std::pair<std::uint32_t, std::string>> cases = {
         {0b100000001, ""}, {0b001000000, "体 が上がりました：攻速を確かめてください"},

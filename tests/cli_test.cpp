@@ -451,7 +451,7 @@ TEST(CliProgram, WritesWhatACommandPrintsToStdoutAndAFailureToStderr) {
     }
 }
 
-TEST(CliProgram, HelpAndVersionAnswerOnStdoutAndNoCommandOnStderr) {
+TEST(CliProgram, HelpAndVersionAnswerOnStdoutAndNoCommandOrALossOnStderr) {
     std::ifstream file(std::string(SORAMITO_TESTS_DIR) + "/cli_usage.txt", std::ios::binary);
     const std::string usage(std::istreambuf_iterator<char>(file), {});
     // the line and its status: 0 with the usage on stdout alone, 2 with it on stderr alone
@@ -466,9 +466,7 @@ TEST(CliProgram, HelpAndVersionAnswerOnStdoutAndNoCommandOnStderr) {
             << line;
     }
     EXPECT_EQ(run_soramito_cli("--version").out, "soramito-cli 0.1.0\n");
-}
-
-TEST(CliProgram, SaysOnStandardErrorWhatTheStartUpFilesLost) {
+    // What the start-up files lost goes to stderr, and the command goes on.
     test_file("eleven/grow.txt", "1,2,3,4,5,6,7,8,9,10,11\n");
     test_file("eleven/character.txt", "1,0\nA,2,\n");
     const CliResult r = run_soramito_cli("--data-dir @eleven units");

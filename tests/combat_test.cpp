@@ -46,7 +46,6 @@ U plain() {
     return make_unit("", 0, {}, {10, 10, 10, 90, 0, 10, 20, 10, 40, 60});
 }
 
-// unit with the skills added and the figures replaced.
 U with(const U& unit, const std::vector<SkillIndex>& skills,
        std::initializer_list<std::pair<std::int32_t U::*, std::int32_t>> figures = {}) {
     return with_figures(with_skills(unit, skills), figures);

@@ -27,7 +27,7 @@ std::string parsed(std::string entry) {
     return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
-TEST(UnitFile, ParsesOneEntry) {
+TEST(UnitFile, ParsesOneEntryAndCutsLongNamesOnACharacterBoundary) {
     // The items after the factor are read as atol reads them; only those followed by a comma
     // count, and only 0 to 15.
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -44,15 +44,12 @@ TEST(UnitFile, ParsesOneEntry) {
     for (const auto& [entry, expected] : cases) {
         EXPECT_EQ(parsed(entry), expected) << entry;
     }
-}
-
-TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
     const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     const std::string a30(30, 'a');
     // Byte 31 of kana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
     // name's last lead byte stays. 0xA1 to 0xDF are single bytes; 0x81-0x9F and 0xE0-0xFC lead.
     // clang-format off
-    const std::vector<std::pair<std::string, std::size_t>> cases = {
+    const std::vector<std::pair<std::string, std::size_t>> names = {
         {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kana16, 30}, {"a" + kana16, 31},
         {a30 + "\x83", 31}, {std::string(31, '\xB1') + "a", 31},
         {std::string(30, '\xDF') + "\x83\x41", 30}, {a30 + "\x81\x40" "b", 30},
@@ -60,7 +57,7 @@ TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
         {a30 + "\xA0\x40" "b", 31}, {a30 + "\xFD\x40" "b", 31},
         {std::string(29, 'a') + "\x9F\xFC" "b", 31}, {std::string(32, '\x83'), 30}};
     // clang-format on
-    for (const auto& [name, kept] : cases) {
+    for (const auto& [name, kept] : names) {
         EXPECT_EQ(parsed(name + ",3,1,"), name.substr(0, kept) + " 3 1") << name;
     }
 }
