@@ -30,7 +30,7 @@ std::vector<Mark> parse(const std::string& text) {
     return std::vector<Mark>(marks, marks + parse_mark_pattern(text.c_str(), marks));
 }
 
-TEST(Marks, ParsesTypedText) {
+TEST(Marks, ParseTypedTextAndMatchTheSeeds) {
     // A trailing lead byte is skipped; 0x81 0x7E that begins inside another character is still
     // read as ×; full-width letters and other double-byte text are skipped.
     const std::vector<std::pair<std::string, std::vector<Mark>>> cases = {
@@ -44,22 +44,19 @@ TEST(Marks, ParsesTypedText) {
     // A double-byte mark cut at the 499th byte is not read.
     EXPECT_TRUE(parse(std::string(498, ' ') + "\x81\x9B").empty());
     EXPECT_EQ(parse(std::string(497, ' ') + "\x81\x9B").size(), 1u);
-}
-
-TEST(Marks, MatchesSeeds) {
     std::vector<int> everySeed;
     for (int s = 0; s < kSeedCount; ++s) {
         everySeed.push_back(s);
     }
     // With no mark every sequence matches: the count is 0, but all of them are listed.
-    const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
+    const std::vector<std::tuple<std::string, int, std::vector<int>>> patterns = {
         {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},
         {"", 0, everySeed},
         {"xo", 13, {9, 11, 13, 24, 25, 30, 43, 45, 46, 47, 59, 60, 63}},
         // 70 marks of sequence 1: a ○ at 64 begins the second word
         {"oxoxxxxxxxoooxooooxxoxxxoxooxoxooxoxxooxxooxxxxoooxxooxoooxoooxooooxoo", 3, {1, 32, 49}},
         {"xxxooxxxoxoxooxoxooxoooooooooooooooooooo", 0, {}}};
-    for (const auto& [text, count, listed] : cases) {
+    for (const auto& [text, count, listed] : patterns) {
         MarkArray marks{};
         CandidateList candidates{};
         const int n = parse_mark_pattern(text.c_str(), marks);
