@@ -92,7 +92,8 @@ std::string fault_line(const std::string& text) {
                                          "long",  "nul",    "event",   "missing"};
     // A session with a plan, a record and marks, which a refused scenario must leave as it is.
     AppState& s = status_set_state();
-    std::tie(s.plan.stepCount, s.plan.steps[0], s.history.count) = std::tuple(1, s, 1);
+    s.plan.stepCount = s.history.count = 1;
+    s.plan.steps[0] = s;
     std::strcpy(s.markText, "ox");
     const std::string before = written_of(s);
     try {
