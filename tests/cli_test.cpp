@@ -346,7 +346,7 @@ TEST(CliAdvance, PrintsTheSessionAfterItWhichReadsBackAndAdvancesAgain) {
     EXPECT_EQ(json::parse(std::ifstream(test_folder() / "once.json")), first);
 }
 
-TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrong) {
+TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioSaysWhy) {
     test_file("no-growth/character.txt", "1,0\nA,1\n");
     test_file("a-folder/character.txt/inside", "");  // a folder where the file should be
     const std::string all = "locate @locate.json", ones = ",1,1,1,1,1,1";
@@ -399,11 +399,8 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrong) {
     for (const auto& [line, named] : cases) {
         expect_cli_failure(line, named);
     }
-}
-
-TEST(CliErrors, ARefusedScenarioOrAdvanceIsOneLineThatSaysWhy) {
     // clang-format off
-    std::vector<std::pair<std::string, std::string>> cases = {
+    std::vector<std::pair<std::string, std::string>> scenarios = {
         {R"({"ally": {"level": 10000}})", "scenario field ally.level must be -999 to 9999"},
         {R"({"ally": {"level": "10"}})", "scenario field ally.level must be an integer"},
         {R"({"a\nb": 1})", "unknown scenario field a b"},
@@ -420,16 +417,16 @@ TEST(CliErrors, ARefusedScenarioOrAdvanceIsOneLineThatSaysWhy) {
          "advance takes no scenario with steps: a plan is advanced step by step in the window"}};
     // clang-format on
     for (const RefusedAdvance& refused : kRefusedAdvances) {
-        cases.emplace_back(refused.scenario, refused.commandLine);
+        scenarios.emplace_back(refused.scenario, refused.commandLine);
     }
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        const std::string path = test_file("bad" + std::to_string(i) + ".json", cases[i].first);
+    for (std::size_t i = 0; i < scenarios.size(); ++i) {
+        const std::string path = test_file("bad" + std::to_string(i) + ".json", scenarios[i].first);
         // The reader's refusals hold for every command; 実行's for advance alone.
         for (const std::string command : {"advance", "run", "search", "estimate"}) {
             const CliResult r = run_soramito_cli("--data-dir DATA " + command + " " + path);
             if (i < 9 || command == "advance") {
                 EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
-                          std::make_tuple(2, "", "soramito-cli: " + cases[i].second + "\n"));
+                          std::make_tuple(2, "", "soramito-cli: " + scenarios[i].second + "\n"));
             }
         }
     }

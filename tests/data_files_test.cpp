@@ -27,7 +27,24 @@ std::string parsed(std::string entry) {
     return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
-TEST(UnitFile, ParsesOneEntryAndCutsLongNamesOnACharacterBoundary) {
+// "allies,enemies: ally names | enemy names", an empty name shown as "-".
+std::string read_units(const std::string& text) {
+    GameTables tables{};
+    TextReader reader = reader_over_bytes(text);
+    read_unit_file(reader, tables);
+    const auto names = [](const auto& units, int count) {
+        std::string shown;
+        for (int i = 0; i < count; ++i) {
+            shown += std::string(" ") + (units[i].name[0] != '\0' ? units[i].name : "-");
+        }
+        return shown;
+    };
+    return std::to_string(tables.allyUnitCount) + "," + std::to_string(tables.enemyUnitCount) +
+           ":" + names(tables.allyUnits, tables.allyUnitCount) + " |" +
+           names(tables.enemyUnits, tables.enemyUnitCount);
+}
+
+TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
     // The items after the factor are read as atol reads them; only those followed by a comma
     // count, and only 0 to 15.
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -60,29 +77,9 @@ TEST(UnitFile, ParsesOneEntryAndCutsLongNamesOnACharacterBoundary) {
     for (const auto& [name, kept] : names) {
         EXPECT_EQ(parsed(name + ",3,1,"), name.substr(0, kept) + " 3 1") << name;
     }
-}
-
-// "allies,enemies: ally names | enemy names", an empty name shown as "-".
-std::string read_units(const std::string& text) {
-    GameTables tables{};
-    TextReader reader = reader_over_bytes(text);
-    read_unit_file(reader, tables);
-    const auto names = [](const auto& units, int count) {
-        std::string shown;
-        for (int i = 0; i < count; ++i) {
-            shown += std::string(" ") + (units[i].name[0] != '\0' ? units[i].name : "-");
-        }
-        return shown;
-    };
-    return std::to_string(tables.allyUnitCount) + "," + std::to_string(tables.enemyUnitCount) +
-           ":" + names(tables.allyUnits, tables.allyUnitCount) + " |" +
-           names(tables.enemyUnits, tables.enemyUnitCount);
-}
-
-TEST(UnitFile, ReadsHeaderAndEntries) {
     // Entries may be fewer than declared; an unread header byte ("2,x") starts the first; a huge
     // declaration stops at the text's end; of a 300-byte entry 255 stay, the rest is no entry.
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    const std::vector<std::pair<std::string, std::string>> files = {
         // clang-format off
         {"3,2\r\nA,1\r\nB,2\r\nC,3\r\nD,4\r\nE,5\r\nF,6\r\n", "3,2: A B C | D E"},
         {"3,2\nA,1\n\n\nB,2\n  C,3 D,4\tE,5\n", "3,2: A B C | D E"},
@@ -94,7 +91,7 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
         // Of 66 declared allies the last two are skipped, not read as enemies.
         {"66,65\n" + repeated(66, "A,1\n") + repeated(65, "E,2\n"),
          "64,64:" + repeated(64, " A") + " |" + repeated(64, " E")}};
-    for (const auto& [text, expected] : cases) {
+    for (const auto& [text, expected] : files) {
         EXPECT_EQ(read_units(text), expected) << text;
     }
     // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
@@ -109,7 +106,7 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
 
 const GrowthRecord kRow = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};
 
-TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
+TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
     const std::string row = "80,50,10,40,60,30,5,45,0,30\r\n";
     // The leading rows read; every row after them must stay zero. Nine fields leave the tenth
     // 0; an eleventh, or a byte that is no number, stops every later scan.
@@ -133,13 +130,9 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
     }
-}
-
-TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
-    const std::string row = "80,50,10,40,60,30,5,45,0,30\r\n";
     const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     // clang-format off
-    const std::vector<std::tuple<bool, std::string, std::string>> cases = {
+    const std::vector<std::tuple<bool, std::string, std::string>> problems = {
         {true, repeated(52, row), ""},
         {true, row + "1,2,3,4,5,6,7,8,9,10,11\n" + repeated(50, row),
          "grow.txt 2行目：数が11個あります。3行目から後は読めませんでした"},
@@ -157,7 +150,7 @@ TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
         {false, "2,1\nA,2,\nB,1,\n",
          "character.txt：3個目の項目がありません。そこから後のユニットは空のままです"}};
     // clang-format on
-    for (const auto& [growthFile, text, words] : cases) {
+    for (const auto& [growthFile, text, words] : problems) {
         const FileProblem problem = growthFile ? check_growth_text(text, 3) : check_unit_text(text);
         EXPECT_EQ(file_problem_words(growthFile ? "grow.txt" : "character.txt", text, problem),
                   words)
