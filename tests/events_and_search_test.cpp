@@ -125,7 +125,7 @@ std::vector<int> results(const AppState& s, std::size_t count) {
     return std::vector<int>(s.searchResults.begin(), s.searchResults.begin() + count);
 }
 
-TEST(Search, FindsThePositionsOfEachMode) {
+TEST(Search, FindsThePositionsOfEachModeAndLevelUpWish) {
     using Case = std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, int,
                             std::vector<int>>;
     // switches, prediction, the enemy's condition, start, result, the first positions
@@ -159,18 +159,15 @@ TEST(Search, FindsThePositionsOfEachMode) {
     s.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(search_positions(s, 0, 1), 3129);
     EXPECT_EQ(results(s, 4), (std::vector<int>{7, 10, 9, 12}));
-}
-
-TEST(Search, LevelUpWishes) {
     const GrowthRates rate130 = {130, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp2 = {2, 0, 0, 0, 0, 0, 0, 0, 0};
     // rates, wishes, re-move, sequence, result, first positions: "+2" on 130 wants the stored
     // value below 30, on 100 below 0; "+1" on 130 or on 99 narrows nothing.
-    using Case =
+    using Wish =
         std::tuple<std::string, GrowthRates, LevelUpWanted, bool, int, int, std::vector<int>>;
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::vector<Wish> wishes = {
         {"no stat wanted", kWorkedRates, {}, false, 0, kSearchNoWish, {}},
         {"+1 on rate 0", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 1}, false, 0, kSearchBadWish, {}},
         {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, 0, kSearchBadWish, {}},
@@ -181,13 +178,13 @@ TEST(Search, LevelUpWishes) {
         {"+2 on 100", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp2, false, 0, 0, {}},
         {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};
     // clang-format on
-    for (const auto& [name, rates, wanted, reMove, seed, result, first] : cases) {
-        AppState& s = searching({0, 0, 1, reMove ? 1 : 0});
-        std::tie(s.growthRates, s.levelUpWanted) = std::tie(rates, wanted);
-        s.searchResults.fill(-7);
-        EXPECT_EQ(search_positions(s, seed, 1), result) << name;
-        EXPECT_EQ(results(s, first.size()), first) << name;
-        EXPECT_EQ(s.searchResults[std::max(result, 0)], -7) << name;
+    for (const auto& [name, rates, wanted, reMove, seed, result, first] : wishes) {
+        AppState& w = searching({0, 0, 1, reMove ? 1 : 0});
+        std::tie(w.growthRates, w.levelUpWanted) = std::tie(rates, wanted);
+        w.searchResults.fill(-7);
+        EXPECT_EQ(search_positions(w, seed, 1), result) << name;
+        EXPECT_EQ(results(w, first.size()), first) << name;
+        EXPECT_EQ(w.searchResults[std::max(result, 0)], -7) << name;
     }
 }
 
