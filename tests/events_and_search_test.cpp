@@ -23,7 +23,7 @@ void run(Events& r, EventSwitches switches, int predict, const GrowthRates& rate
                generated_table().sequences[r.log.seedIndex], rates);
 }
 
-TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
+TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLogAndStopsAtAFullLog) {
     const std::vector<int> twice = {3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11,
                                     3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11};
     const std::vector<int> all = {3,  3,  9,  10, 11, 9,  10, 11, 9,  10, 11,
@@ -58,9 +58,6 @@ TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
         EXPECT_TRUE(unchanged_but_hp_after(worked_attacker(), r.attacker)) << name;
         EXPECT_TRUE(unchanged_but_hp_after(worked_defender(), r.defender)) << name;
     }
-}
-
-TEST(EventRunner, StopsAtAFullLog) {
     // Far more than 256 entries at the last lane position: the battle stops at entry 256; with
     // prediction the real battle stops before its first entry, keeping what it had not reset.
     Events r;
