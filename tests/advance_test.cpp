@@ -27,7 +27,7 @@ std::string changes_of(const AdvanceReport& report) {
     return text;
 }
 
-TEST(Advance, MovesLaneZeroPastTheActionAndCarriesItsOutcome) {
+TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
     const GrowthRates techniqueAndLuck = {80, 50, 10, 50, 40, 20, 5, 60, 0, 0};
     const GrowthRates hpTechniqueLuck = {100, 0, 0, 100, 0, 0, 0, 100, 0, 0};
     // switches, prediction, rates, lane 0's position, the record's line, the changes reported
@@ -79,26 +79,24 @@ TEST(Advance, MovesLaneZeroPastTheActionAndCarriesItsOutcome) {
                         history_line(s.history.entries[999])),
         std::make_tuple(5, 1, 5, kHistoryCapacity, 2, 1000,
                         std::string("#00 1→12（11個） 戦闘 味方40→40 敵40→0")));
-}
-
-TEST(Advance, RefusesWithAReasonAndChangesNothing) {
     for (const RefusedAdvance& c : kRefusedAdvances) {
-        AppState& s = started_state();
-        read_scenario(c.scenario, kScenarioCodec, s);
-        const auto before = std::make_unique<AppState>(s);
-        const AdvanceReport report = advance_past_action(s);
-        EXPECT_EQ(std::make_tuple(report.refusal, refusal_words(report),
-                                  std::memcmp(static_cast<void*>(&s), before.get(), sizeof s),
-                                  advance_available(s)),
-                  std::make_tuple(c.refusal, std::string(c.windowWords), 0,
-                                  c.refusal != AdvanceRefusal::kNoAlly &&
-                                      c.refusal != AdvanceRefusal::kNothingUsed))
+        AppState& refused = started_state();
+        read_scenario(c.scenario, kScenarioCodec, refused);
+        const auto before = std::make_unique<AppState>(refused);
+        const AdvanceReport report = advance_past_action(refused);
+        EXPECT_EQ(
+            std::make_tuple(report.refusal, refusal_words(report),
+                            std::memcmp(static_cast<void*>(&refused), before.get(), sizeof refused),
+                            advance_available(refused)),
+            std::make_tuple(
+                c.refusal, std::string(c.windowWords), 0,
+                c.refusal != AdvanceRefusal::kNoAlly && c.refusal != AdvanceRefusal::kNothingUsed))
             << c.commandLine;
     }
     // One position earlier, the last value of a lane is still the lane's to stand on.
-    AppState& s = worked_state({0, 0, 0, 1});
-    s.lanes[0].position = 4972;
-    EXPECT_EQ(std::make_tuple(advance_past_action(s).refusal, s.lanes[0].position),
+    AppState& edge = worked_state({0, 0, 0, 1});
+    edge.lanes[0].position = 4972;
+    EXPECT_EQ(std::make_tuple(advance_past_action(edge).refusal, edge.lanes[0].position),
               std::make_tuple(AdvanceRefusal::kNone, 4973));
 }
 
