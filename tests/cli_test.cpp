@@ -137,7 +137,7 @@ using nlohmann::json;
 const std::string kAllFour = " --ally-hp 40 --enemy-hp 0 --grown 1,1,0,0,0,0,0,0,0 --re-move 1";
 const std::string kWorked = "×××○○×××○×○×○○×○×○○×";
 
-TEST(Cli, PrintsTheJsonOfEachCommand) {
+TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommand) {
     const std::string search = "--data-dir DATA search ", run = "--data-dir DATA run ";
     const std::string worked = "DATA/worked-battle.json", plan = "DATA/turn-plan.json";
     const std::string identifyAll = "identify '' --scenario " + worked;
@@ -226,10 +226,6 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
             EXPECT_EQ(printed.contains(at) ? printed[at] : json(), value) << line << " " << pointer;
         }
     }
-}
-
-TEST(Cli, PrintsTheReadableFormOfEachCommand) {
-    const std::string search = "--data-dir DATA search ", run = "--data-dir DATA run ";
     const std::string advance = "--data-dir DATA advance ";
     // the line, and all that it prints
     // clang-format off
