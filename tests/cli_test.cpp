@@ -137,7 +137,7 @@ using nlohmann::json;
 const std::string kAllFour = " --ally-hp 40 --enemy-hp 0 --grown 1,1,0,0,0,0,0,0,0 --re-move 1";
 const std::string kWorked = "×××○○×××○×○×○○×○×○○×";
 
-TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommand) {
+TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted) {
     const std::string search = "--data-dir DATA search ", run = "--data-dir DATA run ";
     const std::string worked = "DATA/worked-battle.json", plan = "DATA/turn-plan.json";
     const std::string identifyAll = "identify '' --scenario " + worked;
@@ -311,9 +311,6 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommand) {
             held)
             << line << ": " << text;
     }
-}
-
-TEST(CliAdvance, PrintsTheSessionAfterItWhichReadsBackAndAdvancesAgain) {
     test_file("once.json",
               run_soramito_cli("--data-dir DATA advance DATA/worked-battle.json --json").out);
     const json first = json::parse(std::ifstream(test_folder() / "once.json"));

@@ -23,7 +23,7 @@ void run(Events& r, EventSwitches switches, int predict, const GrowthRates& rate
                generated_table().sequences[r.log.seedIndex], rates);
 }
 
-TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLogAndStopsAtAFullLog) {
+TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) {
     const std::vector<int> twice = {3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11,
                                     3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11};
     const std::vector<int> all = {3,  3,  9,  10, 11, 9,  10, 11, 9,  10, 11,
@@ -80,13 +80,10 @@ TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLogAndStopsAtAFullLog) {
         EXPECT_EQ(codes_of(r.log)[255], kCodeCurse);
     }
     EXPECT_EQ(r.log.predictEnd, kLogCapacity);
-}
-
-TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
     // The attacker's skills and speed (the defender's is 5), the defender's skills, estimate.
     using S = std::vector<SkillIndex>;
     // clang-format off
-    const std::vector<std::tuple<S, int, S, int>> cases = {
+    const std::vector<std::tuple<S, int, S, int>> estimates = {
         {{}, 5, {}, 6}, {{}, 9, {}, 9}, {{}, 8, {}, 6}, {{}, 1, {}, 9},
         {{kSkillMoonlight}, 5, {kSkillGreatShield}, 4 + 3}, {{}, 5, {kSkillGreatShield}, 3 + 3},
         {{kSkillSunlight, kSkillCurse}, 5, {}, 4 + 3}, {{kSkillMoonlight, kSkillCurse}, 5, {}, 7},
@@ -96,7 +93,7 @@ TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
         {{kSkillContinue}, 10, {kSkillCounter, kSkillVantage, kSkillGreatShield}, 15},
         {{kSkillCurse}, 5, {kSkillContinue, kSkillBrave}, 4 + 12}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : estimates) {
         const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
         const CombatantState attacker =
             with_figures(with_skills({}, attackerSkills), {{&CombatantState::attackSpeed, speed}});
@@ -122,7 +119,7 @@ std::vector<int> results(const AppState& s, std::size_t count) {
     return std::vector<int>(s.searchResults.begin(), s.searchResults.begin() + count);
 }
 
-TEST(Search, FindsThePositionsOfEachModeAndLevelUpWish) {
+TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
     using Case = std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, int,
                             std::vector<int>>;
     // switches, prediction, the enemy's condition, start, result, the first positions
@@ -183,9 +180,6 @@ TEST(Search, FindsThePositionsOfEachModeAndLevelUpWish) {
         EXPECT_EQ(results(w, first.size()), first) << name;
         EXPECT_EQ(w.searchResults[std::max(result, 0)], -7) << name;
     }
-}
-
-TEST(Search, BattleResultConditions) {
     constexpr std::int32_t kSame = kResultHpUnchanged, kAtLeast = kResultHpAtLeast,
                            kAtMost = kResultHpAtMost, kPctAtLeast = kResultPercentAtLeast,
                            kPctAtMost = kResultPercentAtMost, kHits = kResultHitsAtLeast,
@@ -194,7 +188,7 @@ TEST(Search, BattleResultConditions) {
     // each type met at its bound and missed by one. A type outside 0..6 is no condition; a
     // percentage of a maxHp at or below 0 is never met; the products take 64 bits.
     // clang-format off
-    const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> cases = {
+    const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> conditions = {
         {{kSame, 0, 0}, 40, 40, 60, 0, 1}, {{kSame, 0, 0}, 40, 39, 60, 0, 0},
         {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1}, {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
         {{kAtMost, 0, 0}, 40, 0, 60, 0, 1}, {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
@@ -209,16 +203,17 @@ TEST(Search, BattleResultConditions) {
         {{7, 0, 0}, 40, 0, 60, 0, 1}, {{-1, 0, 0}, 40, 0, 60, 0, 1},
         {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : conditions) {
         const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;
         for (const bool onAlly : {true, false}) {
-            AppState& s = status_set_state();
+            AppState& state = status_set_state();
             ConsumptionLog log{};
-            CombatantState& side = onAlly ? s.ally : s.enemy;
-            (onAlly ? s.allyCondition : s.enemyCondition) = condition;
+            CombatantState& side = onAlly ? state.ally : state.enemy;
+            (onAlly ? state.allyCondition : state.enemyCondition) = condition;
             std::tie(side.hp, side.hpAfterBattle, side.maxHp) = std::tie(hpBefore, hpAfter, maxHp);
             (onAlly ? log.defenderHitsLanded : log.attackerHitsLanded) = hitsReceived;
-            EXPECT_EQ(battle_result_met(s, log), met == 1) << testing::PrintToString(c) << onAlly;
+            EXPECT_EQ(battle_result_met(state, log), met == 1)
+                << testing::PrintToString(c) << onAlly;
         }
     }
 }
