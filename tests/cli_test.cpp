@@ -1,23 +1,143 @@
-// What each command prints, --json and readable: what the engine computes is the engine tests'
-// to check; these check what the command line adds.
+// What each command prints, --json and readable, and what it refuses: status 2, nothing on
+// stdout, one line on stderr that names what is wrong. What the engine computes is the engine
+// tests' to check; these check what the command line adds.
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "cli_harness.h"
+#include "cli/cli.h"
+#include "refused_advances.h"
 
 namespace {
+
+const std::string kSamplesDir = SORAMITO_SAMPLES_DIR;
+
+// This process's folder for files of the tests' own, removed when they end.
+const std::filesystem::path& test_folder() {
+    static const struct Folder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("soramito_test_" + std::to_string(getpid()));
+        ~Folder() { std::filesystem::remove_all(path); }
+    } folder;
+    return folder.path;
+}
+
+std::string test_file(const std::string& name, const std::string& bytes) {
+    const std::filesystem::path file = test_folder() / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file.string();
+}
+
+// The scenarios that the tests name as @name: a sample (or one of these) changed by a merge patch,
+// or the patch.
+[[maybe_unused]] const bool kScenarioFiles = [] {
+    const std::string counter = R"("skills": [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1])";
+    const std::string worked = "worked-battle.json";
+    // clang-format off
+    const std::vector<std::tuple<std::string, std::string, std::string>> files = {
+        {"idle.json", "", "{}"},
+        {"level-up.json", "", R"({"eventSwitches": [0, 0, 1, 0], "predictSwitch": 1})"},
+        {"no-wish.json", "", R"({"eventSwitches": [0,0,1,0], "levelUpWanted": [0,0,0,0,0,0,0,0,0]})"},
+        {"no-chain.json", "", R"({"eventSwitches": [0,1,0,0], "steps": [{}],
+            "enemyCondition": {"type": 1, "n": 1000, "unspecified": 0}})"},
+        {"bad-step.json", "", R"({"steps": [{"eventSwitches": [0, 0, 1, 0]}]})"},
+        {"end.json", "", R"({"lanes": [{"seedIndex": 63, "position": 4973}], "eventSwitches":
+            [0, 1, 0, 0], "steps": [{}, {}]})"},
+        {"re-move.json", worked, R"({"eventSwitches": [0, 0, 0, 1]})"},
+        // A unit at 0 HP falls, at 1 it does not: from 12, three hits of 10, 1 (反撃) and 10.
+        {"falls.json", "", R"({"eventSwitches": [0, 1, 0, 0], "ally": {"hp": 1},
+            "enemy": {"hitRate": 100, "attack": 99, )" + counter + "}}"},
+        {"keeps.json", "", R"({"eventSwitches": [0, 1, 0, 0], "ally": {"hp": 2},
+            "enemy": {"hitRate": 100, "attack": 11, "hp": 21, )" + counter + "}}"},
+        {"predicted.json", worked, R"({"predictSwitch": 1})"},
+        // A log longer than a row: 勇者 against 突撃, with a level-up and a re-move after it.
+        {"long.json", worked, R"({"ally": {"skills": [0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0],
+            "attackSpeed": 20, "hp": 999, "maxHp": 999}, "enemy": {"skills":
+            [0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0], "hp": 999, "maxHp": 999},
+            "eventSwitches": [1, 1, 1, 1]})"},
+        {"lane30.json", "level-up-search.json", R"({"lanes": [{"position": 30}]})"},
+        {"marks.json", worked, R"({"marks": "×××○○×××○×○×○○×○×○○×"})"},
+        // The worked battle, then the level-up and the re-move: as locate sees it.
+        {"locate.json", worked, R"({"eventSwitches": [0, 1, 1, 1]})"},
+        {"locate-marks.json", "@locate.json", R"({"marks": "×××○○×××○×○×○○×○×○○×"})"},
+        {"locate-lane.json", "@locate.json", R"({"lanes": [{"seedIndex": 5, "position": 100}]})"},
+        {"no-battle.json", worked, R"({"eventSwitches": [0, 0, 1, 1]})"},
+        {"no-level-up.json", worked, R"({"eventSwitches": [1, 1, 0, 1]})"},
+        {"no-re-move.json", worked, R"({"eventSwitches": [0, 1, 1, 0]})"},
+        {"rate-zero.json", "@locate.json", R"({"growthRates": [80,50,10,40,60,30,5,45,0,0]})"},
+        {"plan.json", "@locate.json", R"({"steps": [{}]})"}};
+    // clang-format on
+    for (const auto& [name, sample, patch] : files) {
+        nlohmann::json scenario = nlohmann::json::object();
+        if (!sample.empty()) {
+            scenario = nlohmann::json::parse(
+                std::ifstream(sample[0] == '@' ? (test_folder() / sample.substr(1)).string()
+                                               : kSamplesDir + "/" + sample));
+        }
+        scenario.merge_patch(nlohmann::json::parse(patch));
+        test_file(name, scenario.dump());
+    }
+    return true;
+}();
+
+struct CliResult {
+    int status;
+    std::string out, err;
+};
+
+// The words of line are the arguments: DATA is the samples folder (DATA/name a sample), @name a
+// file of the tests' own, '' an empty argument.
+CliResult run_soramito_cli(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> args = {"soramito-cli"};
+    for (std::string word; in >> word;) {
+        args.push_back(word.starts_with("DATA") ? kSamplesDir + word.substr(4)
+                       : word.starts_with("@")  ? (test_folder() / word.substr(1)).string()
+                       : word == "''"           ? ""
+                                                : word);
+    }
+    std::ostringstream out, err;
+    const int status = run_cli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+nlohmann::json run_soramito_json(const std::string& line) {
+    const CliResult result = run_soramito_cli(line + " --json");
+    EXPECT_EQ(result.status, 0) << line << ": " << result.err;
+    return result.status == 0 ? nlohmann::json::parse(result.out) : nlohmann::json{};
+}
+
+// A failure is status 2, nothing on stdout (--json or not) and exactly one line on stderr, which
+// holds named.
+void expect_cli_failure(const std::string& line, const std::string& named = "") {
+    for (const std::string json : {"", " --json"}) {
+        const CliResult r = run_soramito_cli(line + json);
+        EXPECT_TRUE(r.status == 2 && r.out.empty() && r.err.find(named) != std::string::npos &&
+                    r.err.find('\n') == r.err.size() - 1)
+            << line << json << ": " << r.status << " " << r.out << r.err;
+    }
+}
 
 using nlohmann::json;
 
 const std::string kAllFour = " --ally-hp 40 --enemy-hp 0 --grown 1,1,0,0,0,0,0,0,0 --re-move 1";
 const std::string kWorked = "×××○○×××○×○×○○×○×○○×";
 
-TEST(Cli, PrintsTheJsonOfEachCommand) {
+TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted) {
     const std::string search = "--data-dir DATA search ", run = "--data-dir DATA run ";
     const std::string worked = "DATA/worked-battle.json", plan = "DATA/turn-plan.json";
     const std::string identifyAll = "identify '' --scenario " + worked;
@@ -68,7 +188,6 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
             "/lanes/1/steps/3": null})"},
         {run + "@end.json", R"({"/lanes/0/steps/0/enemyHpAfterBattle": 10, "/lanes/0/steps/0/count": 11,
             "/lanes/0/steps/1": null})"},
-        {search + worked, R"({"/result": 11, "/positions/10": 60})"},
         {search + "@idle.json", R"({"": {"result": 0, "positions": []}})"},
         {search + "@no-wish.json", R"({"": {"result": -2, "positions": []}})"},
         {search + "@no-chain.json", R"({"": {"result": 0, "positions": [], "chains": []}})"},
@@ -107,10 +226,6 @@ TEST(Cli, PrintsTheJsonOfEachCommand) {
             EXPECT_EQ(printed.contains(at) ? printed[at] : json(), value) << line << " " << pointer;
         }
     }
-}
-
-TEST(Cli, PrintsTheReadableFormOfEachCommand) {
-    const std::string search = "--data-dir DATA search ", run = "--data-dir DATA run ";
     const std::string advance = "--data-dir DATA advance ";
     // the line, and all that it prints
     // clang-format off
@@ -196,9 +311,6 @@ TEST(Cli, PrintsTheReadableFormOfEachCommand) {
             held)
             << line << ": " << text;
     }
-}
-
-TEST(CliAdvance, PrintsTheSessionAfterItWhichReadsBackAndAdvancesAgain) {
     test_file("once.json",
               run_soramito_cli("--data-dir DATA advance DATA/worked-battle.json --json").out);
     const json first = json::parse(std::ifstream(test_folder() / "once.json"));
@@ -225,6 +337,129 @@ TEST(CliAdvance, PrintsTheSessionAfterItWhichReadsBackAndAdvancesAgain) {
         EXPECT_LT(file.last_write_time(), files) << file.path();
     }
     EXPECT_EQ(json::parse(std::ifstream(test_folder() / "once.json")), first);
+}
+
+TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioSaysWhy) {
+    test_file("no-growth/character.txt", "1,0\nA,1\n");
+    test_file("a-folder/character.txt/inside", "");  // a folder where the file should be
+    const std::string all = "locate @locate.json", ones = ",1,1,1,1,1,1";
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"frobnicate", "frobnicate"}, {"values", "--seed"}, {"values --seed 0", "--from"},
+        {"values --from 1", "--seed"}, {"values --seed 64 --from 1", "--seed"},
+        {"values --seed -1 --from 1", "--seed"}, {"values --seed 0 --from 5005", "--from"},
+        {"values --seed 0 --from 4974", "5004"}, {"values --seed 0 --from 5000 --count 6", "5004"},
+        {"values --seed 0 --from 1 --count 0", "--count"}, {"values --seed 1x --from 1", "--seed"},
+        {"values --seed '' --from 1", "--seed"}, {"values --seed", "--seed"},
+        {"values --seed 99999999999999999999 --from 1", "--seed"},
+        {"values --seed 0 --from 1 --bogus 1", "--bogus"}, {"values --seed 0 --seed 1 --from 1", ""},
+        {"identify", "argument"}, {"identify ox xo", "argument"},
+        {"identify \xF0\x9F\x98\x80", "pattern"}, {"identify o\xFFx", "pattern"},
+        {"identify " + std::string(500, 'o'), "499"},
+        {"identify ox --tolerance 4", "--tolerance"}, {"identify ox --tolerance -1", "--tolerance"},
+        {"identify ox --tolerance x", "--tolerance"}, {"identify ox --tolerance 1.0", "--tolerance"},
+        {"identify ox --scenario /nonexistent.json", "/nonexistent.json"},
+        {"--data-dir /nonexistent units", "character.txt"}, {"--data-dir @no-growth units", "grow.txt"},
+        {"--data-dir @a-folder units", "character.txt"}, {"--data-dir DATA growth", "--ally"},
+        {"--data-dir DATA growth --ally アルト --books 12", "--books"},
+        {"--data-dir DATA growth --ally アルト --books 1,,2", "--books"},
+        {"--data-dir DATA growth --ally アルト --books 1,", "--books"},
+        {"--data-dir DATA growth --ally \xF0\x9F\x98\x80", "--ally"},
+        {"--data-dir DATA run", "argument"}, {"--data-dir DATA run DATA/worked-battle.json --marks o", "--marks"},
+        {"--data-dir DATA run /nonexistent.json", "/nonexistent.json"},
+        {"--data-dir @no-growth run DATA/worked-battle.json", "grow.txt"},
+        {"--data-dir DATA search DATA/worked-battle.json --marks " + std::string(500, 'x'), "--marks"},
+        {"--data-dir DATA advance", "argument"}, {"--data-dir DATA advance a.json b.json", "argument"},
+        {"--data-dir DATA advance a.json --marks o", "--marks"},
+        {all, "--ally-hp"}, {all + " --marks ox", "--ally-hp"},
+        {all + " --ally-hp 10000", "--ally-hp"}, {all + " --ally-hp -1", "--ally-hp"},
+        {all + " --ally-hp 4O", "--ally-hp"}, {all + " --ally-hp ''", "--ally-hp"},
+        {all + " --enemy-hp 10000", "--enemy-hp"}, {all + " --enemy-hp 1.5", "--enemy-hp"},
+        {all + " --grown 1,1" + ones, "--grown"}, {all + " --grown 1,1,1,1" + ones, "--grown"},
+        {all + " --grown 2,1,1" + ones, "--grown"}, {all + " --grown 1,,1" + ones, "--grown"},
+        {all + " --grown ''", "--grown"}, {all + " --re-move 2", "--re-move"},
+        {all + " --re-move yes", "--re-move"}, {"locate @no-battle.json --ally-hp 40", "--ally-hp"},
+        {"locate @no-battle.json --enemy-hp 0 --grown 0,0,0" + ones, "--enemy-hp"},
+        {"locate @no-level-up.json --grown 0,0,0" + ones, "--grown"},
+        {"locate @no-re-move.json --re-move 0", "--re-move"},
+        {"locate @rate-zero.json --re-move 1", "--re-move"}, {"locate @plan.json --enemy-hp 0", "steps"},
+        {all + " --enemy-hp 0 --marks " + std::string(500, 'x'), "--marks"},
+        {all + " --enemy-hp 0 --seed 1", "--seed"}, {"locate --enemy-hp 0", "argument"},
+        {"locate @missing.json --enemy-hp 0", "missing.json"},
+        // The stats' names in the message are UTF-8, as everything the command prints.
+        {all + " --grown 1", "(HP 力 魔 技 速 守 体 運 移)"}};
+    // clang-format on
+    for (const auto& [line, named] : cases) {
+        expect_cli_failure(line, named);
+    }
+    // clang-format off
+    std::vector<std::pair<std::string, std::string>> scenarios = {
+        {R"({"ally": {"level": 10000}})", "scenario field ally.level must be -999 to 9999"},
+        {R"({"ally": {"level": "10"}})", "scenario field ally.level must be an integer"},
+        {R"({"a\nb": 1})", "unknown scenario field a b"},
+        {R"({"ally": {"skills": [0, 1]}})", "scenario field ally.skills must be an array of 16 integers"},
+        {R"({"ally": {"name": "アイウエオカキクケコサシスセソタ"}})",
+         "scenario field ally.name is longer than 31 bytes in Shift-JIS"},
+        {R"({"enemy": {"name": "😀"}})", "enemy.name has no Shift-JIS form"},
+        {"{\"marks\": \"" + std::string(500, 'x') + "\"}",
+         "scenario field marks is 500 bytes in Shift-JIS, longer than the 499 bytes that are read"},
+        {R"({"steps": [{}]})",
+         "scenario field steps[0].eventSwitches must switch on the battle, the level-up or the re-move"},
+        {R"({"history": [{"seedIndex": 0, "count": 1}]})", "scenario field history[0].position is missing"},
+        {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{}]})",
+         "advance takes no scenario with steps: a plan is advanced step by step in the window"}};
+    // clang-format on
+    for (const RefusedAdvance& refused : kRefusedAdvances) {
+        scenarios.emplace_back(refused.scenario, refused.commandLine);
+    }
+    for (std::size_t i = 0; i < scenarios.size(); ++i) {
+        const std::string path = test_file("bad" + std::to_string(i) + ".json", scenarios[i].first);
+        // The reader's refusals hold for every command; 実行's for advance alone.
+        for (const std::string command : {"advance", "run", "search", "estimate"}) {
+            const CliResult r = run_soramito_cli("--data-dir DATA " + command + " " + path);
+            if (i < 9 || command == "advance") {
+                EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
+                          std::make_tuple(2, "", "soramito-cli: " + scenarios[i].second + "\n"));
+            }
+        }
+    }
+    expect_cli_failure("--data-dir DATA run " + test_file("cut.json", "{"), "bad JSON");
+}
+
+TEST(CliProgram, AnswersOnStdoutAndFailsOrWarnsOnStderr) {
+    std::ifstream file(std::string(SORAMITO_TESTS_DIR) + "/cli_usage.txt", std::ios::binary);
+    const std::string usage(std::istreambuf_iterator<char>(file), {});
+    // the line and its status: 0 with the usage on stdout alone, 2 with it on stderr alone
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"--help", 0}, {"-h", 0},    {"values --seed 0 -h", 0}, {"--data-dir DATA run --help", 0},
+        {"", 2},       {"--json", 2}};
+    for (const auto& [line, status] : cases) {
+        const CliResult r = run_soramito_cli(line);
+        EXPECT_EQ(
+            std::make_tuple(r.status, status == 0 ? r.out : r.err, status == 0 ? r.err : r.out),
+            std::make_tuple(status, usage, ""))
+            << line;
+    }
+    EXPECT_EQ(run_soramito_cli("--version").out, "soramito-cli 0.1.0\n");
+    // The program writes what a command prints to stdout, a failure to stderr.
+    const std::string out = test_file("out", ""), err = test_file("err", "");
+    for (const auto& [arguments, status] :
+         {std::pair{"--version", 0}, std::pair{"frobnicate", 2}}) {
+        const std::string line =
+            SORAMITO_CLI_PROGRAM " " + std::string(arguments) + " >" + out + " 2>" + err;
+        const int result = std::system(line.c_str());
+        EXPECT_EQ(std::make_tuple(WEXITSTATUS(result), std::filesystem::file_size(out) > 0,
+                                  std::filesystem::file_size(err) > 0),
+                  std::make_tuple(status, status == 0, status != 0))
+            << arguments;
+    }
+    // What the start-up files lost goes to stderr, and the command goes on.
+    test_file("eleven/grow.txt", "1,2,3,4,5,6,7,8,9,10,11\n");
+    test_file("eleven/character.txt", "1,0\nA,2,\n");
+    const CliResult r = run_soramito_cli("--data-dir @eleven units");
+    EXPECT_EQ(std::make_tuple(r.status, r.out.substr(0, 9), r.err),
+              std::make_tuple(0, "味方 1\n",
+                              "grow.txt 1行目：数が11個あります。2行目から後は読めませんでした\n"));
 }
 
 }  // namespace

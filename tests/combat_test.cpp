@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "sim/combat.h"
 #include "worked_units.h"
@@ -51,7 +46,6 @@ U plain() {
     return make_unit("", 0, {}, {10, 10, 10, 90, 0, 10, 20, 10, 40, 60});
 }
 
-// unit with the skills added and the figures replaced.
 U with(const U& unit, const std::vector<SkillIndex>& skills,
        std::initializer_list<std::pair<std::int32_t U::*, std::int32_t>> figures = {}) {
     return with_figures(with_skills(unit, skills), figures);
@@ -61,7 +55,7 @@ constexpr std::int32_t U::*kHp = &U::hp, U::*kLuck = &U::luck, U::*kSpeed = &U::
                        U::*kCrit = &U::critRate, U::*kAttack = &U::attack,
                        U::*kTech = &U::technique, U::*kHit = &U::hitRate;
 
-TEST(Combat, Battles) {
+TEST(Combat, BattlesAndTheirStrikes) {
     const U a = worked_attacker();
     const U d = worked_defender();
     const U hits = with(a, {}, {{kHit, 100}});
@@ -142,30 +136,27 @@ TEST(Combat, Battles) {
     // at 25.
     EXPECT_EQ(summary(fight(with(plain(), {}, {{kCrit, 30}}), noCounter, 41)),
               "9 10 11 9 10 11 | 2 5 | 0 . 3 . . . . . | 2 0 40 20");
-}
-
-TEST(Combat, StrikeOutcomes) {
     // 月光 ignores defence and cannot miss; with attack 0 it deals the least damage, 1. Against
     // 大盾 its shield entry is logged but not tested.
-    const U hits = with(plain(), {}, {{kHit, 100}});
-    const U moon = with(hits, {kSkillMoonlight}, {{kTech, 100}, {kAttack, 0}, {kHit, 0}});
-    const U sun = with(hits, {kSkillSunlight}, {{kTech, 100}, {kHp, 55}});
-    const U sunCursed = with(sun, {kSkillCurse}, {{kLuck, -100}});
-    const U cursed = with(hits, {kSkillCurse}, {{kLuck, -100}, {kHp, 5}, {kAttack, 30}});
+    const U sure = with(plain(), {}, {{kHit, 100}});
+    const U moon = with(sure, {kSkillMoonlight}, {{kTech, 100}, {kAttack, 0}, {kHit, 0}});
+    const U healer = with(sure, {kSkillSunlight}, {{kTech, 100}, {kHp, 55}});
+    const U sunCursed = with(healer, {kSkillCurse}, {{kLuck, -100}});
+    const U cursed = with(sure, {kSkillCurse}, {{kLuck, -100}, {kHp, 5}, {kAttack, 30}});
     // The block test reads the value before its entry, 73: a level of 74 blocks, 73 does not.
     const U shield = with(plain(), {kSkillGreatShield}, {{&U::level, 74}});
     const U shieldAtBound = with(shield, {}, {{&U::level, 73}});
     // codes, connected, target's and striker's HP after
-    using Case = std::tuple<std::string, U, U, std::vector<int>, bool, int, int>;
-    const std::vector<Case> cases = {
+    using Strike = std::tuple<std::string, U, U, std::vector<int>, bool, int, int>;
+    const std::vector<Strike> strikes = {
         {"月光 against 大盾", moon, shield, {6, 8, 9, 10}, true, 39, 40},
-        {"太陽 heals up to maxHp", sun, plain(), {7, 9, 10}, true, 30, 60},
+        {"太陽 heals up to maxHp", healer, plain(), {7, 9, 10}, true, 30, 60},
         {"呪い bars 太陽", sunCursed, plain(), {9, 10, 11, 12}, true, 30, 45},
         {"呪い takes the striker below 0", cursed, plain(), {9, 10, 11, 12}, true, 20, -15},
-        {"大盾 blocks: no 命 entry", hits, shield, {8, 9, 10}, false, 40, 40},
-        {"大盾 at the value itself: no block", hits, shieldAtBound, {8, 9, 10, 11}, true, 30, 40}};
+        {"大盾 blocks: no 命 entry", sure, shield, {8, 9, 10}, false, 40, 40},
+        {"大盾 at the value itself: no block", sure, shieldAtBound, {8, 9, 10, 11}, true, 30, 40}};
     for (const auto& [name, strikerBefore, targetBefore, codes, connected, targetHp, strikerHp] :
-         cases) {
+         strikes) {
         auto [striker, target] = std::pair(strikerBefore, targetBefore);
         ConsumptionLog log{};
         log.position = 100;

@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <cstring>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "data/file_problems.h"
 #include "data/growth_file.h"
@@ -33,44 +27,6 @@ std::string parsed(std::string entry) {
     return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
-TEST(UnitFile, ParsesOneEntry) {
-    // The items after the factor are read as atol reads them; only those followed by a comma
-    // count, and only 0 to 15.
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"名前,35", "名前 35"},      {"名前,35,0,7,", "名前 35 0 7"},
-        {"名前,35,", "名前 35"},     {"名前,35,0,7", "名前 35 0"},
-        {"名前,35,,", "名前 35 0"},  {"名前,-4,15,", "名前 -4 15"},
-        {"名前,+4,2,", "名前 4 2"},  {"名前,99999999999", "名前 2147483647"},
-        {"名前", "名前 0"},          {"名前,-99999999999", "名前 -2147483648"},
-        {",3,1,", " 3 1"},           {"名前,abc", "名前 0"},
-        {"名前,abc,3,", "名前 0"},   {"名前,7x,3,", "名前 7"},
-        {"名前,1,abc,", "名前 1 0"}, {"名前,7,99,-1,16,5,", "名前 7 5"},
-        {"名前,1, 9,", "名前 1 9"},  {"名前,1,99999999999,-99999999999,", "名前 1"},
-        {"名前,1,3x,", "名前 1 3"},  {"名前,1,000000000000000000000000000012,", "名前 1 12"}};
-    for (const auto& [entry, expected] : cases) {
-        EXPECT_EQ(parsed(entry), expected) << entry;
-    }
-}
-
-TEST(UnitFile, CutsLongNamesOnACharacterBoundary) {
-    const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
-    const std::string a30(30, 'a');
-    // Byte 31 of kana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
-    // name's last lead byte stays. 0xA1 to 0xDF are single bytes; 0x81-0x9F and 0xE0-0xFC lead.
-    // clang-format off
-    const std::vector<std::pair<std::string, std::size_t>> cases = {
-        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kana16, 30}, {"a" + kana16, 31},
-        {a30 + "\x83", 31}, {std::string(31, '\xB1') + "a", 31},
-        {std::string(30, '\xDF') + "\x83\x41", 30}, {a30 + "\x81\x40" "b", 30},
-        {a30 + "\x9F\x40" "b", 30}, {a30 + "\xE0\x40" "b", 30}, {a30 + "\xFC\xFC" "b", 30},
-        {a30 + "\xA0\x40" "b", 31}, {a30 + "\xFD\x40" "b", 31},
-        {std::string(29, 'a') + "\x9F\xFC" "b", 31}, {std::string(32, '\x83'), 30}};
-    // clang-format on
-    for (const auto& [name, kept] : cases) {
-        EXPECT_EQ(parsed(name + ",3,1,"), name.substr(0, kept) + " 3 1") << name;
-    }
-}
-
 // "allies,enemies: ally names | enemy names", an empty name shown as "-".
 std::string read_units(const std::string& text) {
     GameTables tables{};
@@ -88,10 +44,42 @@ std::string read_units(const std::string& text) {
            names(tables.enemyUnits, tables.enemyUnitCount);
 }
 
-TEST(UnitFile, ReadsHeaderAndEntries) {
+TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
+    // The items after the factor are read as atol reads them; only those followed by a comma
+    // count, and only 0 to 15.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"名前,35", "名前 35"},      {"名前,35,0,7,", "名前 35 0 7"},
+        {"名前,35,", "名前 35"},     {"名前,35,0,7", "名前 35 0"},
+        {"名前,35,,", "名前 35 0"},  {"名前,-4,15,", "名前 -4 15"},
+        {"名前,+4,2,", "名前 4 2"},  {"名前,99999999999", "名前 2147483647"},
+        {"名前", "名前 0"},          {"名前,-99999999999", "名前 -2147483648"},
+        {",3,1,", " 3 1"},           {"名前,abc", "名前 0"},
+        {"名前,abc,3,", "名前 0"},   {"名前,7x,3,", "名前 7"},
+        {"名前,1,abc,", "名前 1 0"}, {"名前,7,99,-1,16,5,", "名前 7 5"},
+        {"名前,1, 9,", "名前 1 9"},  {"名前,1,99999999999,-99999999999,", "名前 1"},
+        {"名前,1,3x,", "名前 1 3"},  {"名前,1,000000000000000000000000000012,", "名前 1 12"}};
+    for (const auto& [entry, expected] : cases) {
+        EXPECT_EQ(parsed(entry), expected) << entry;
+    }
+    const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
+    const std::string a30(30, 'a');
+    // Byte 31 of kana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
+    // name's last lead byte stays. 0xA1 to 0xDF are single bytes; 0x81-0x9F and 0xE0-0xFC lead.
+    // clang-format off
+    const std::vector<std::pair<std::string, std::size_t>> names = {
+        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kana16, 30}, {"a" + kana16, 31},
+        {a30 + "\x83", 31}, {std::string(31, '\xB1') + "a", 31},
+        {std::string(30, '\xDF') + "\x83\x41", 30}, {a30 + "\x81\x40" "b", 30},
+        {a30 + "\x9F\x40" "b", 30}, {a30 + "\xE0\x40" "b", 30}, {a30 + "\xFC\xFC" "b", 30},
+        {a30 + "\xA0\x40" "b", 31}, {a30 + "\xFD\x40" "b", 31},
+        {std::string(29, 'a') + "\x9F\xFC" "b", 31}, {std::string(32, '\x83'), 30}};
+    // clang-format on
+    for (const auto& [name, kept] : names) {
+        EXPECT_EQ(parsed(name + ",3,1,"), name.substr(0, kept) + " 3 1") << name;
+    }
     // Entries may be fewer than declared; an unread header byte ("2,x") starts the first; a huge
     // declaration stops at the text's end; of a 300-byte entry 255 stay, the rest is no entry.
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    const std::vector<std::pair<std::string, std::string>> files = {
         // clang-format off
         {"3,2\r\nA,1\r\nB,2\r\nC,3\r\nD,4\r\nE,5\r\nF,6\r\n", "3,2: A B C | D E"},
         {"3,2\nA,1\n\n\nB,2\n  C,3 D,4\tE,5\n", "3,2: A B C | D E"},
@@ -103,7 +91,7 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
         // Of 66 declared allies the last two are skipped, not read as enemies.
         {"66,65\n" + repeated(66, "A,1\n") + repeated(65, "E,2\n"),
          "64,64:" + repeated(64, " A") + " |" + repeated(64, " E")}};
-    for (const auto& [text, expected] : cases) {
+    for (const auto& [text, expected] : files) {
         EXPECT_EQ(read_units(text), expected) << text;
     }
     // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
@@ -118,7 +106,7 @@ TEST(UnitFile, ReadsHeaderAndEntries) {
 
 const GrowthRecord kRow = {80, 50, 10, 40, 60, 30, 5, 45, 0, 30};
 
-TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
+TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
     const std::string row = "80,50,10,40,60,30,5,45,0,30\r\n";
     // The leading rows read; every row after them must stay zero. Nine fields leave the tenth
     // 0; an eleventh, or a byte that is no number, stops every later scan.
@@ -142,13 +130,9 @@ TEST(GrowthFile, ReadsRecordsAndStopsWhereTheScanStops) {
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
     }
-}
-
-TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
-    const std::string row = "80,50,10,40,60,30,5,45,0,30\r\n";
     const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     // clang-format off
-    const std::vector<std::tuple<bool, std::string, std::string>> cases = {
+    const std::vector<std::tuple<bool, std::string, std::string>> problems = {
         {true, repeated(52, row), ""},
         {true, row + "1,2,3,4,5,6,7,8,9,10,11\n" + repeated(50, row),
          "grow.txt 2行目：数が11個あります。3行目から後は読めませんでした"},
@@ -166,7 +150,7 @@ TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
         {false, "2,1\nA,2,\nB,1,\n",
          "character.txt：3個目の項目がありません。そこから後のユニットは空のままです"}};
     // clang-format on
-    for (const auto& [growthFile, text, words] : cases) {
+    for (const auto& [growthFile, text, words] : problems) {
         const FileProblem problem = growthFile ? check_growth_text(text, 3) : check_unit_text(text);
         EXPECT_EQ(file_problem_words(growthFile ? "grow.txt" : "character.txt", text, problem),
                   words)
@@ -174,24 +158,16 @@ TEST(StartUpFiles, SayWhereTheReadingLostSomething) {
     }
 }
 
-BookFlags books(std::initializer_list<int> held) {
-    BookFlags flags{};
-    for (int b : held) {
-        flags[b] = 1;
-    }
-    return flags;
-}
-
 TEST(GrowthRates, AddTheBonusesOfTheBooksHeld) {
     const GrowthRecord base = {80, 50, 10, 40, 70, 30, 5, 5, 0, 30};
     // No book; all twelve; ヘズル; ダイン, alone to change 移; セティ and ウル; flags of 2: none.
     // clang-format off
     const std::vector<std::pair<BookFlags, StatRates>> cases = {
-        {books({}), {80, 50, 10, 40, 70, 30, 5, 5, 0}}, {books({0}), {110, 60, 10, 40, 70, 30, 5, -5, 0}},
-        {books({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), {120, 110, 60, 95, 125, 70, 15, 50, 5}},
-        {books({7}), {80, 55, 10, 40, 60, 60, 5, 5, 5}},
-        {books({2, 8}), {70, 50, 20, 50, 110, 30, 5, 15, 0}},
-        {BookFlags{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}, {80, 50, 10, 40, 70, 30, 5, 5, 0}}};
+        {{}, {80, 50, 10, 40, 70, 30, 5, 5, 0}}, {{1}, {110, 60, 10, 40, 70, 30, 5, -5, 0}},
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {120, 110, 60, 95, 125, 70, 15, 50, 5}},
+        {{0, 0, 0, 0, 0, 0, 0, 1}, {80, 55, 10, 40, 60, 60, 5, 5, 5}},
+        {{0, 0, 1, 0, 0, 0, 0, 0, 1}, {70, 50, 20, 50, 110, 30, 5, 15, 0}},
+        {{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}, {80, 50, 10, 40, 70, 30, 5, 5, 0}}};
     // clang-format on
     for (const auto& [held, expected] : cases) {
         StatRates rates{};
@@ -200,7 +176,7 @@ TEST(GrowthRates, AddTheBonusesOfTheBooksHeld) {
     }
     // ヘズル's +30 and -10 saturate at the ends of the 32-bit range instead of wrapping.
     StatRates rates{};
-    compute_growth_rates({INT32_MAX, INT32_MIN, 0, 0, 0, 0, 0, INT32_MIN, 0, 0}, books({0}), rates);
+    compute_growth_rates({INT32_MAX, INT32_MIN, 0, 0, 0, 0, 0, INT32_MIN, 0, 0}, {1}, rates);
     EXPECT_EQ(rates, (StatRates{INT32_MAX, INT32_MIN + 10, 0, 0, 0, 0, 0, INT32_MIN, 0}));
 }
 

@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstring>
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
+#include "search/locate.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
@@ -28,15 +23,13 @@ void run(Events& r, EventSwitches switches, int predict, const GrowthRates& rate
                generated_table().sequences[r.log.seedIndex], rates);
 }
 
-std::vector<int> join(std::vector<int> a, const std::vector<int>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
-    const std::vector<int> battle = {3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11};
+TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) {
+    const std::vector<int> twice = {3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11,
+                                    3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11};
+    const std::vector<int> all = {3,  3,  9,  10, 11, 9,  10, 11, 9,  10, 11,
+                                  13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
     const std::vector<int> growth = {13, 14, 15, 16, 17, 18, 19, 20, 21};
-    const std::vector<int> growthReMove = join(growth, {22});
+    const std::vector<int> growthReMove = {13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
     const GrowthRates& worked = kWorkedRates;
     const GrowthRates noReMove = {80, 50, 10, 40, 60, 30, 5, 45, 0, 0};
     const GrowthRates extremes = {100, 250, 0, -5, 0, 0, 0, 0, 0, 0};
@@ -47,8 +40,8 @@ TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
     const std::vector<Case> cases = {
         {{0, 0, 1, 1}, 0, worked, growthReMove, {0, 4, 5}}, {{1, 0, 0, 0}, 0, worked, {}, {}},
         {{0, 0, 0, 1}, 0, noReMove, {}, {}}, {{0, 0, 1, 0}, 0, extremes, growth, {0, 1}},
-        {{0, 1, 0, 0}, 1, worked, join(battle, battle), {15, 21}},
-        {{0, 1, 1, 1}, 0, worked, join(battle, growthReMove), {4, 8, 10, 11, 12, 20}}};
+        {{0, 1, 0, 0}, 1, worked, twice, {15, 21}},
+        {{0, 1, 1, 1}, 0, worked, all, {4, 8, 10, 11, 12, 20}}};
     // clang-format on
     for (const auto& [switches, predict, rates, codes, passed] : cases) {
         const std::string name = testing::PrintToString(switches);
@@ -65,9 +58,6 @@ TEST(EventRunner, CombinesEventsInOrderAfterAnyEarlierLog) {
         EXPECT_TRUE(unchanged_but_hp_after(worked_attacker(), r.attacker)) << name;
         EXPECT_TRUE(unchanged_but_hp_after(worked_defender(), r.defender)) << name;
     }
-}
-
-TEST(EventRunner, StopsAtAFullLog) {
     // Far more than 256 entries at the last lane position: the battle stops at entry 256; with
     // prediction the real battle stops before its first entry, keeping what it had not reset.
     Events r;
@@ -90,13 +80,10 @@ TEST(EventRunner, StopsAtAFullLog) {
         EXPECT_EQ(codes_of(r.log)[255], kCodeCurse);
     }
     EXPECT_EQ(r.log.predictEnd, kLogCapacity);
-}
-
-TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
     // The attacker's skills and speed (the defender's is 5), the defender's skills, estimate.
     using S = std::vector<SkillIndex>;
     // clang-format off
-    const std::vector<std::tuple<S, int, S, int>> cases = {
+    const std::vector<std::tuple<S, int, S, int>> estimates = {
         {{}, 5, {}, 6}, {{}, 9, {}, 9}, {{}, 8, {}, 6}, {{}, 1, {}, 9},
         {{kSkillMoonlight}, 5, {kSkillGreatShield}, 4 + 3}, {{}, 5, {kSkillGreatShield}, 3 + 3},
         {{kSkillSunlight, kSkillCurse}, 5, {}, 4 + 3}, {{kSkillMoonlight, kSkillCurse}, 5, {}, 7},
@@ -106,7 +93,7 @@ TEST(ConsumptionEstimate, CountsEveryPossibleStrike) {
         {{kSkillContinue}, 10, {kSkillCounter, kSkillVantage, kSkillGreatShield}, 15},
         {{kSkillCurse}, 5, {kSkillContinue, kSkillBrave}, 4 + 12}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : estimates) {
         const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
         const CombatantState attacker =
             with_figures(with_skills({}, attackerSkills), {{&CombatantState::attackSpeed, speed}});
@@ -132,7 +119,7 @@ std::vector<int> results(const AppState& s, std::size_t count) {
     return std::vector<int>(s.searchResults.begin(), s.searchResults.begin() + count);
 }
 
-TEST(Search, FindsThePositionsOfEachMode) {
+TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
     using Case = std::tuple<std::string, EventSwitches, int, BattleResultCondition, int, int,
                             std::vector<int>>;
     // switches, prediction, the enemy's condition, start, result, the first positions
@@ -166,18 +153,15 @@ TEST(Search, FindsThePositionsOfEachMode) {
     s.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(search_positions(s, 0, 1), 3129);
     EXPECT_EQ(results(s, 4), (std::vector<int>{7, 10, 9, 12}));
-}
-
-TEST(Search, LevelUpWishes) {
     const GrowthRates rate130 = {130, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp2 = {2, 0, 0, 0, 0, 0, 0, 0, 0};
     // rates, wishes, re-move, sequence, result, first positions: "+2" on 130 wants the stored
     // value below 30, on 100 below 0; "+1" on 130 or on 99 narrows nothing.
-    using Case =
+    using Wish =
         std::tuple<std::string, GrowthRates, LevelUpWanted, bool, int, int, std::vector<int>>;
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::vector<Wish> wishes = {
         {"no stat wanted", kWorkedRates, {}, false, 0, kSearchNoWish, {}},
         {"+1 on rate 0", kWorkedRates, {0, 0, 0, 0, 0, 0, 0, 0, 1}, false, 0, kSearchBadWish, {}},
         {"+2 below 100", kWorkedRates, {0, 0, 0, 0, 2, 0, 0, 0, 0}, false, 0, kSearchBadWish, {}},
@@ -188,17 +172,14 @@ TEST(Search, LevelUpWishes) {
         {"+2 on 100", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0}, hp2, false, 0, 0, {}},
         {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};
     // clang-format on
-    for (const auto& [name, rates, wanted, reMove, seed, result, first] : cases) {
-        AppState& s = searching({0, 0, 1, reMove ? 1 : 0});
-        std::tie(s.growthRates, s.levelUpWanted) = std::tie(rates, wanted);
-        s.searchResults.fill(-7);
-        EXPECT_EQ(search_positions(s, seed, 1), result) << name;
-        EXPECT_EQ(results(s, first.size()), first) << name;
-        EXPECT_EQ(s.searchResults[std::max(result, 0)], -7) << name;
+    for (const auto& [name, rates, wanted, reMove, seed, result, first] : wishes) {
+        AppState& w = searching({0, 0, 1, reMove ? 1 : 0});
+        std::tie(w.growthRates, w.levelUpWanted) = std::tie(rates, wanted);
+        w.searchResults.fill(-7);
+        EXPECT_EQ(search_positions(w, seed, 1), result) << name;
+        EXPECT_EQ(results(w, first.size()), first) << name;
+        EXPECT_EQ(w.searchResults[std::max(result, 0)], -7) << name;
     }
-}
-
-TEST(Search, BattleResultConditions) {
     constexpr std::int32_t kSame = kResultHpUnchanged, kAtLeast = kResultHpAtLeast,
                            kAtMost = kResultHpAtMost, kPctAtLeast = kResultPercentAtLeast,
                            kPctAtMost = kResultPercentAtMost, kHits = kResultHitsAtLeast,
@@ -207,7 +188,7 @@ TEST(Search, BattleResultConditions) {
     // each type met at its bound and missed by one. A type outside 0..6 is no condition; a
     // percentage of a maxHp at or below 0 is never met; the products take 64 bits.
     // clang-format off
-    const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> cases = {
+    const std::vector<std::tuple<BattleResultCondition, int, int, int, int, int>> conditions = {
         {{kSame, 0, 0}, 40, 40, 60, 0, 1}, {{kSame, 0, 0}, 40, 39, 60, 0, 0},
         {{kAtLeast, 30, 0}, 40, 30, 60, 0, 1}, {{kAtLeast, 30, 0}, 40, 29, 60, 0, 0},
         {{kAtMost, 0, 0}, 40, 0, 60, 0, 1}, {{kAtMost, 0, 0}, 40, 1, 60, 0, 0},
@@ -222,26 +203,23 @@ TEST(Search, BattleResultConditions) {
         {{7, 0, 0}, 40, 0, 60, 0, 1}, {{-1, 0, 0}, 40, 0, 60, 0, 1},
         {{kAtLeast, 1000, 1}, 40, 0, 60, 0, 1}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : conditions) {
         const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;
         for (const bool onAlly : {true, false}) {
-            AppState& s = status_set_state();
+            AppState& state = status_set_state();
             ConsumptionLog log{};
-            CombatantState& side = onAlly ? s.ally : s.enemy;
-            (onAlly ? s.allyCondition : s.enemyCondition) = condition;
+            CombatantState& side = onAlly ? state.ally : state.enemy;
+            (onAlly ? state.allyCondition : state.enemyCondition) = condition;
             std::tie(side.hp, side.hpAfterBattle, side.maxHp) = std::tie(hpBefore, hpAfter, maxHp);
             (onAlly ? log.defenderHitsLanded : log.attackerHitsLanded) = hitsReceived;
-            EXPECT_EQ(battle_result_met(s, log), met == 1) << testing::PrintToString(c) << onAlly;
+            EXPECT_EQ(battle_result_met(state, log), met == 1)
+                << testing::PrintToString(c) << onAlly;
         }
     }
 }
 
 using Chains = std::vector<std::vector<int>>;
 const BattleResultCondition kNever = {kResultHpAtLeast, 1000, 0};
-
-Action step(EventSwitches switches, BattleResultCondition enemy = kFalls, int predict = 0) {
-    return searching(switches, predict, enemy);
-}
 
 std::pair<std::int32_t, Chains> search_turn(const std::vector<Action>& steps, int start = 1,
                                             int seed = 0) {
@@ -256,27 +234,36 @@ std::pair<std::int32_t, Chains> search_turn(const std::vector<Action>& steps, in
     return {result, chains};
 }
 
-TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStopped) {
+TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStoppedOnOneSequenceOrOnAll) {
     // The battle from 19 uses 11 values, the level-up at 30 9; the battles from 1 to 16 fail.
     const auto [result, chains] =
-        search_turn({step({0, 1, 0, 0}), step({0, 0, 1, 0}), step({0, 0, 0, 1})});
+        search_turn({searching({0, 1, 0, 0}), searching({0, 0, 1, 0}), searching({0, 0, 0, 1})});
     ASSERT_EQ(result, 35);
     EXPECT_EQ(std::make_pair(chains[0], chains[34]),
               std::make_pair(std::vector<int>{19, 30, 39}, std::vector<int>{3964, 3975, 3984}));
-    EXPECT_EQ(search_turn({step({0, 1, 0, 0}), step({0, 1, 0, 0}, kNever)}),
+    EXPECT_EQ(search_turn({searching({0, 1, 0, 0}), searching({0, 1, 0, 0}, 0, kNever)}),
               std::make_pair(0, Chains{}));
     // Two re-moves in a row: the first holds at 1 already, but the second then fails at 2.
-    const auto [twice, pairs] = search_turn({step({0, 0, 0, 1}), step({0, 0, 0, 1})});
+    const auto [twice, pairs] = search_turn({searching({0, 0, 0, 1}), searching({0, 0, 0, 1})});
     EXPECT_EQ(std::make_pair(twice, pairs[0]), std::make_pair(355, std::vector<int>{13, 14}));
     // A re-move, then a level-up raising HP, on sequence 12: both hold from 3998, 4003 and 4004,
     // but from 4004 the level-up would start at 4005.
-    Action levelUp = step({0, 0, 1, 0});
+    Action levelUp = searching({0, 0, 1, 0});
     levelUp.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(search_turn({step({0, 0, 0, 1}), levelUp}, 3990, 12),
+    EXPECT_EQ(search_turn({searching({0, 0, 0, 1}), levelUp}, 3990, 12),
               std::make_pair(2, Chains{{3998, 3999}, {4003, 4004}}));
-}
-
-TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
+    // One step finds the first positions of its own search: a predicted battle, a level-up with a
+    // re-move; from 20 a level-up after a battle no longer finds 19, whose battle ends at 30.
+    using Case = std::tuple<EventSwitches, int, int, std::vector<int>>;
+    for (const auto& [switches, predict, start, first] :
+         {Case{{0, 1, 0, 0}, 1, 1, {5, 25, 27, 28, 33, 46, 49, 52}},
+          Case{{0, 0, 1, 1}, 0, 1, {4, 30, 37, 43, 74, 94, 125}},
+          Case{{0, 1, 1, 0}, 0, 20, {63, 83, 89, 111, 118}}}) {
+        const Chains found = search_turn({searching(switches, predict)}, start).second;
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            EXPECT_EQ(found.at(i), std::vector<int>{first[i]});
+        }
+    }
     // The worked battle, where the enemy falls, holds on sequence 0 from 1, 5, 6, ..., but on 16
     // and 51 as well only from 38 on.
     static std::int32_t positions[kSearchEnd];
@@ -290,27 +277,72 @@ TEST(TurnPlan, HoldsOnEverySequenceOrNot) {
     EXPECT_EQ(std::vector<int>(positions, positions + 3), (std::vector<int>{1, 5, 6}));
     EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 0, 1, *work, positions), 0);
     // The battle, then a re-move: 21 holds on 18 alone, 3 on 36 alone.
-    const TurnPlan plan{2, {step({0, 1, 0, 0}), step({0, 0, 0, 1})}};
+    const TurnPlan plan{2, {searching({0, 1, 0, 0}), searching({0, 0, 0, 1})}};
     const std::int32_t two[] = {18, 36};
     EXPECT_EQ(search_common(status_set_state(), plan, two, 2, 1, *work, positions), 33);
     EXPECT_EQ(std::vector<int>(positions, positions + 4), (std::vector<int>{2, 217, 368, 501}));
 }
 
-TEST(TurnPlan, OneStepFindsWhatItsOwnSearchFindsFromTheStartOnInOrder) {
-    // Search.FindsThePositionsOfEachMode's first positions; from 20 a plan's level-up after a
-    // battle no longer finds 19, whose battle ends on the level-up at 30.
-    using Case = std::tuple<EventSwitches, int, int, std::vector<int>>;
-    const std::vector<Case> cases = {{{0, 1, 0, 0}, 1, 1, {5, 25, 27, 28, 33, 46, 49, 52}},
-                                     {{0, 0, 1, 1}, 0, 1, {4, 30, 37, 43, 74, 94, 125}},
-                                     {{0, 1, 1, 0}, 0, 20, {63, 83, 89, 111, 118}}};
-    for (const auto& [switches, predict, start, first] : cases) {
-        const Chains found = search_turn({step(switches, kFalls, predict)}, start).second;
-        Chains expected;
-        for (int p : first) {
-            expected.push_back({p});
-        }
-        EXPECT_EQ(Chains(found.begin(), found.begin() + std::min(found.size(), first.size())),
-                  expected);
+// The worked battle, then the level-up and the re-move with the worked rates (re-move 30): on
+// sequence 0 from position 1 the battle uses 11 values, the enemy falls and the ally keeps 40,
+// HP and 力 grow, and the re-move passes, 21 values in all.
+Action worked_action(EventSwitches switches = {0, 1, 1, 1}) {
+    Action action = status_set_state();
+    action.eventSwitches = switches;
+    return action;
+}
+
+constexpr Observations kAllFour = {40, 0, 0b11, true};
+
+// The nearest `room` positions as "sequence:position offset>next ", then "/" and how many in all.
+std::string locate(const Action& action, const std::vector<std::int32_t>& seeds, int from,
+                   const Observations& seen, std::size_t room) {
+    std::vector<LocatedPosition> found(room);
+    const std::size_t total = locate_positions(action, generated_table(), seeds, from, seen, found);
+    std::string text;
+    for (std::size_t i = 0; i < std::min(room, total); ++i) {
+        const LocatedPosition& p = found[i];
+        text += std::to_string(p.seedIndex) + ":" + std::to_string(p.position) + " " +
+                std::to_string(p.offset) + ">" + std::to_string(p.next) + " ";
+    }
+    return text + "/" + std::to_string(total);
+}
+
+TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
+    // Each observation alone checked with run at every position of sequence 0 from 3 to 17, lane
+    // 0 at 10: nearest first, the one before lane 0 before the one after it at the same distance.
+    // At 3 the enemy keeps 20 on 0, 16 and 51, at 2 only on 0, at 4 on 0 and 51. From 8 the
+    // battle uses 14 values. At the last position every one found lies before lane 0, and where
+    // the game stands now may lie past it.
+    using Case = std::tuple<std::vector<std::int32_t>, int, Observations, std::size_t, std::string>;
+    // clang-format off
+    const std::vector<Case> cases = {
+        {{0}, 10, {{}, 20, {}, {}}, 4, "0:10 0>31 0:11 1>32 0:12 2>33 0:14 4>35 "},
+        {{0}, 10, {30, {}, {}, {}}, 4, "0:7 -3>28 0:13 3>34 0:6 -4>27 0:14 4>35 "},
+        {{0}, 10, {{}, {}, 0b1001, {}}, 3, "0:10 0>31 0:7 -3>28 0:17 7>38 "},
+        {{0}, 10, {{}, {}, {}, true}, 3, "0:11 1>32 0:8 -2>32 0:4 -6>25 "},
+        {{0}, 1, kAllFour, 10, "0:1 0>22 0:133 132>157 0:1200 1199>1221 0:3846 3845>3867 "
+         "0:4419 4418>4440 /5"}, {{0}, 1, kAllFour, 2, "0:1 0>22 0:133 132>157 /5"},
+        {{0, 16, 51}, 1, kAllFour, 4, "0:1 0>22 0:133 132>157 51:503 502>524 51:738 737>759 /21"},
+        {{0}, kLastLanePosition, {{}, 0, {}, {}}, 2, "0:4965 -8>4986 0:4960 -13>4981 "},
+        {{0, 16, 51}, 3, {{}, 20, {}, {}}, 6, "0:3 0>24 16:3 0>24 51:3 0>24 0:2 -1>23 0:4 1>25 51:4 1>25 "}};
+    // clang-format on
+    for (const auto& [seeds, from, seen, room, expected] : cases) {
+        const std::string got = locate(worked_action(), seeds, from, seen, room);
+        EXPECT_EQ(expected.ends_with(' ') ? got.substr(0, got.find('/')) : got, expected);
+    }
+    // What the action has no event for was not seen in this game: nothing matches it. Without a
+    // battle a run reports the HP the enemy's record last kept.
+    Action noReMoveRate = worked_action();
+    noReMoveRate.growthRates[kReMoveRateIndex] = 0;
+    Action noBattle = worked_action({0, 0, 1, 1});
+    noBattle.enemy.hpAfterBattle = 20;
+    for (const auto& [action, seen] : std::vector<std::pair<Action, Observations>>{
+             {noBattle, {{}, 20, {}, {}}},
+             {worked_action({0, 1, 0, 1}), {{}, {}, 0, {}}},
+             {worked_action({0, 1, 1, 0}), {{}, {}, {}, false}},
+             {noReMoveRate, {{}, {}, {}, false}}}) {
+        EXPECT_EQ(locate(action, {0}, 10, seen, 1), "/0");
     }
 }
 

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "random/marks.h"
 #include "random/near_match.h"
 #include "worked_units.h"
@@ -27,16 +21,6 @@ TEST(RandomTable, ReproducesTheReferenceValues) {
         }
         EXPECT_EQ(got, stored) << "sequence " << seed << " from " << from;
     }
-}
-
-TEST(Marks, DisplayValuesAndTheirFiftyTwoCircles) {
-    std::string shown;
-    for (int d = 0; d <= 99; ++d) {
-        shown += mark_of(d) == 1 ? 'o' : mark_of(d) == 0 ? 'x' : '?';
-    }
-    // ○ for the residues 0 2 5 7 8 10 11 13 16 19 21 22 24 of 25: 13 a period, 52 in all.
-    const std::string period = "oxoxxoxooxooxoxxoxxoxooxo";
-    EXPECT_EQ(shown, period + period + period + period);
     EXPECT_EQ(std::make_tuple(display_value(0), display_value(1), display_value(99)),
               std::make_tuple(99, 0, 98));
 }
@@ -46,7 +30,7 @@ std::vector<Mark> parse(const std::string& text) {
     return std::vector<Mark>(marks, marks + parse_mark_pattern(text.c_str(), marks));
 }
 
-TEST(Marks, ParsesTypedText) {
+TEST(Marks, ParseTypedTextAndMatchTheSeedsOrNearlyMatchThem) {
     // A trailing lead byte is skipped; 0x81 0x7E that begins inside another character is still
     // read as ×; full-width letters and other double-byte text are skipped.
     const std::vector<std::pair<std::string, std::vector<Mark>>> cases = {
@@ -60,36 +44,30 @@ TEST(Marks, ParsesTypedText) {
     // A double-byte mark cut at the 499th byte is not read.
     EXPECT_TRUE(parse(std::string(498, ' ') + "\x81\x9B").empty());
     EXPECT_EQ(parse(std::string(497, ' ') + "\x81\x9B").size(), 1u);
-}
-
-TEST(Marks, MatchesSeeds) {
     std::vector<int> everySeed;
     for (int s = 0; s < kSeedCount; ++s) {
         everySeed.push_back(s);
     }
     // With no mark every sequence matches: the count is 0, but all of them are listed.
-    const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
+    const std::vector<std::tuple<std::string, int, std::vector<int>>> patterns = {
         {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},
         {"", 0, everySeed},
         {"xo", 13, {9, 11, 13, 24, 25, 30, 43, 45, 46, 47, 59, 60, 63}},
         // 70 marks of sequence 1: a ○ at 64 begins the second word
         {"oxoxxxxxxxoooxooooxxoxxxoxooxoxooxoxxooxxooxxxxoooxxooxoooxoooxooooxoo", 3, {1, 32, 49}},
         {"xxxooxxxoxoxooxoxooxoooooooooooooooooooo", 0, {}}};
-    for (const auto& [text, count, listed] : cases) {
+    for (const auto& [text, count, listed] : patterns) {
         MarkArray marks{};
         CandidateList candidates{};
         const int n = parse_mark_pattern(text.c_str(), marks);
         EXPECT_EQ(match_seeds(generated_table(), marks, n, candidates), count) << text;
         EXPECT_EQ(std::vector<int>(candidates, candidates + listed.size()), listed) << text;
     }
-}
-
-TEST(NearMatch, ListsTheSequencesWithinTheTolerance) {
     // Slips in ×××○○×××○×○×○○×○×○○× then ○, the marks of 0, 16 and 51 from position 1, with a
     // tolerance and every near sequence as "edits:sequence@lane position". A mark typed twice,
     // wrong or left out costs one edit; the fourth case is one edit from the prefixes one
     // shorter and one longer, two from the one as long: the shorter wins.
-    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+    const std::vector<std::tuple<std::string, int, std::string>> slips = {
         {"xxxooxxxoxoxooxoxoox", 0, "0:0@21 0:16@21 0:51@21"},
         {"xxxooxoxoxoxooxoxoox", 0, ""},
         {"xxxooxxxooxoxooxoxoox", 1, "1:0@21 1:16@21 1:51@21"},
@@ -100,7 +78,7 @@ TEST(NearMatch, ListsTheSequencesWithinTheTolerance) {
         {"oxxooxoxoxoxxooxoxoox", 3, "3:0@21 3:16@21 3:51@21"},
         {"xxxooxxxoxoxooxoxoxo", 1, "1:0@20 1:16@20 1:51@20"},
     };
-    for (const auto& [text, tolerance, expected] : cases) {
+    for (const auto& [text, tolerance, expected] : slips) {
         MarkArray marks{};
         const int n = parse_mark_pattern(text.c_str(), marks);
         NearMatchList near;

@@ -1,14 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
-
-#include <cstring>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "state/scenario_file.h"
 #include "text/scenario_codec.h"
+#include "text/text_encoding.h"
 #include "worked_units.h"
 
 namespace {
@@ -19,17 +13,17 @@ std::string written_of(const AppState& s) {
     return write_scenario(s, kScenarioCodec);
 }
 
-TEST(ScenarioFile, TheStartUpDefaultsAreWhatANewSessionHolds) {
+TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
     // Over other bytes, so that a default left unset shows; what no default sets is cleared.
-    AppState& s = started_state();
-    std::memset(static_cast<void*>(&s), 0x5A, sizeof s);
-    set_start_up_defaults(s);
-    s.ally.name[0] = s.enemy.name[0] = s.markText[0] = '\0';
-    s.ally.followUpCritFactor = s.enemy.followUpCritFactor = 0;
-    s.enemy.skills = {};
-    s.growthRates = {};
-    s.history.count = 0;
-    EXPECT_EQ(json::parse(written_of(s)), json::parse(R"({"ally": {"name": "",
+    AppState& fresh = started_state();
+    std::memset(static_cast<void*>(&fresh), 0x5A, sizeof fresh);
+    set_start_up_defaults(fresh);
+    fresh.ally.name[0] = fresh.enemy.name[0] = fresh.markText[0] = '\0';
+    fresh.ally.followUpCritFactor = fresh.enemy.followUpCritFactor = 0;
+    fresh.enemy.skills = {};
+    fresh.growthRates = {};
+    fresh.history.count = 0;
+    EXPECT_EQ(json::parse(written_of(fresh)), json::parse(R"({"ally": {"name": "",
         "followUpCritFactor": 0, "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0], "level": 10,
         "technique": 10, "luck": 10, "hitRate": 90, "critRate": 10, "attackSpeed": 10,
         "attack": 20, "defense": 10, "hp": 40, "maxHp": 60}, "enemy": {"name": "",
@@ -41,11 +35,8 @@ TEST(ScenarioFile, TheStartUpDefaultsAreWhatANewSessionHolds) {
         "levelUpWanted": [1, 1, 1, 1, 1, 1, 1, 1, 1], "booksHeld": [0,0,0,0,0,0,0,0,0,0,0,0],
         "lanes": [{"seedIndex": 0, "position": 1}, {"seedIndex": 0, "position": 1}],
         "marks": ""})"));
-    EXPECT_EQ(std::make_tuple(s.candidateCount, s.lastMarkText[0], s.plan.stepCount),
+    EXPECT_EQ(std::make_tuple(fresh.candidateCount, fresh.lastMarkText[0], fresh.plan.stepCount),
               std::make_tuple(0, '\0', 0));
-}
-
-TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
     AppState& s = status_set_state();
     // The record: the ends of every member, and an entry without its optional members.
     read_scenario(R"({"history": [{"seedIndex": 63, "position": 4973, "count": 256,
@@ -90,23 +81,17 @@ TEST(ScenarioFile, WhatIsWrittenReadsBackAlike) {
     EXPECT_EQ(written_of(read).find("history"), std::string::npos);
 }
 
-// A session with a plan, a record and marks, which a refused scenario must leave as it is.
-AppState& session_with_everything() {
-    AppState& s = status_set_state();
-    s.plan.stepCount = 1;
-    s.plan.steps[0] = s;
-    s.history.count = 1;
-    std::strcpy(s.markText, "ox");
-    return s;
-}
-
 // "read", or the fault: kind, member, low..high, size, written, line:column, each part that is
 // not empty.
 std::string fault_line(const std::string& text) {
     static const char* const kKinds[] = {"json",  "object", "unknown", "integer",
                                          "range", "array",  "string",  "sjis",
                                          "long",  "nul",    "event",   "missing"};
-    AppState& s = session_with_everything();
+    // A session with a plan, a record and marks, which a refused scenario must leave as it is.
+    AppState& s = status_set_state();
+    s.plan.stepCount = s.history.count = 1;
+    s.plan.steps[0] = s;
+    std::strcpy(s.markText, "ox");
     const std::string before = written_of(s);
     try {
         read_scenario(text, kScenarioCodec, s);
@@ -205,6 +190,26 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
     // clang-format on
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(fault_line(text), expected) << text.substr(0, 200);
+    }
+}
+
+// The literals are Shift-JIS, as the engine's texts are; UTF-8 is written out in bytes.
+TEST(TextEncoding, ConvertsShiftJisAndUtf8BothWays) {
+    // Shift-JIS, its UTF-8: a byte that begins no character is U+FFFD, and the next one is read.
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", ""}, {"a三", "a\xE4\xB8\x89"}, {"a\xFF" "b\x81", "a\xEF\xBF\xBD" "b\xEF\xBF\xBD"}};
+    // clang-format on
+    for (const auto& [shiftJis, utf8] : cases) {
+        EXPECT_EQ(shift_jis_to_utf8(shiftJis), utf8);
+        std::string back;
+        EXPECT_EQ(utf8_to_shift_jis(utf8, back), utf8.find("\xEF\xBF\xBD") == std::string::npos);
+        EXPECT_EQ(back, utf8.find("\xEF\xBF\xBD") == std::string::npos ? shiftJis : "a") << utf8;
+    }
+    // Not UTF-8, and a character that Shift-JIS lacks.
+    for (const std::string utf8 : {"a\xFF", "\xF0\x9F\x98\x80"}) {
+        std::string shiftJis;
+        EXPECT_FALSE(utf8_to_shift_jis(utf8, shiftJis)) << utf8;
     }
 }
 

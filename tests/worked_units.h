@@ -2,9 +2,12 @@
 
 // What the engine and window-logic tests share.
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
