@@ -71,6 +71,7 @@ std::string test_file(const std::string& name, const std::string& bytes) {
             "eventSwitches": [1, 1, 1, 1]})"},
         {"lane30.json", "level-up-search.json", R"({"lanes": [{"position": 30}]})"},
         {"marks.json", worked, R"({"marks": "×××○○×××○×○×○○×○×○○×"})"},
+        {"marks-late.json", "@marks.json", R"({"lanes": [{"position": 3980}]})"},
         // The worked battle, then the level-up and the re-move: as locate sees it.
         {"locate.json", worked, R"({"eventSwitches": [0, 1, 1, 1]})"},
         {"locate-marks.json", "@locate.json", R"({"marks": "×××○○×××○×○×○○×○×○○×"})"},
@@ -146,6 +147,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"values --seed 0 --from 1", R"({"/values/3": {"position": 4, "stored": 47, "display": 46,
             "mark": 1}, "/values/31/position": 32, "/values/32": null, "/seedIndex": 0})"},
+        {"values --seed 0 --from 0 --count 2", R"({"/from": 0, "/values/1/display": 12})"},
         {"values --seed 63 --from 5000 --count 5", R"({"/values/4": {"position": 5004, "stored": 82,
             "display": 81, "mark": 0}, "/seedIndex": 63, "/from": 5000})"},
         {"identify " + kWorked, R"({"": {"markCount": 20, "candidateCount": 3, "candidates": [0, 16, 51],
@@ -197,6 +199,8 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         // Every sequence the marks match, the option's over the member's, else none.
         {search + worked + " --marks " + kWorked, R"({"/common/sequences": [0, 16, 51]})"},
         {search + "@marks.json", R"({"/common/sequences": [0, 16, 51]})"},
+        // From 3980 only 3987 holds in sequence 0, and it does not in 16 or 51.
+        {search + "@marks-late.json", R"({"/positions": [3987], "/common/positions": []})"},
         {search + "@marks.json --marks ooooooooooooooooooooooooo", R"({"/common": {"sequences": [],
             "positions": []}})"},
         {search + "@marks.json --marks ''", R"({"/common": {"sequences": [], "positions": []}})"},

@@ -139,6 +139,8 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
         {true, row + "1,2,x,4,5,6,7,8,9,10\n" + repeated(50, row),
          "grow.txt 2行目：「x」は数ではありません。ここから後は読めませんでした"},
         {true, "ア" + repeated(52, row), "grow.txt 1行目：「ア」は数ではありません。ここから後は読めませんでした"},
+        {true, repeated(2, row) + "ア",
+         "grow.txt 3行目：「ア」は数ではありません。ここから後は読めませんでした"},
         {true, "1,2,3,4,5,6,7,8,9\n" + repeated(51, row),
          "grow.txt 1行目：数が9個しかありません。足りない分は0です"},
         {true, repeated(2, row), "grow.txt：2行しかありません。3行目から後の成長率は0です"},

@@ -69,6 +69,11 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
                   std::make_tuple(position != 77, position, 9))
             << text;
     }
+    // A results row out of range moves nothing either.
+    AppState& state = status_set_state();
+    EXPECT_EQ(std::make_tuple(put_lane_at(state, 0, 0), put_lane_at(state, 0, 4974),
+                              state.lanes[0].position),
+              std::make_tuple(false, false, 1));
 }
 
 TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
