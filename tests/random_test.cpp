@@ -72,7 +72,7 @@ TEST(Marks, ParseTypedTextAndMatchTheSeedsOrNearlyMatchThem) {
         {"xxxooxoxoxoxooxoxoox", 0, ""},
         {"xxxooxxxooxoxooxoxoox", 1, "1:0@21 1:16@21 1:51@21"},
         {"xxxooxxxxoxooxoxoox", 1, "1:0@21 1:16@21 1:51@21"},
-        {"xxxxooxxxoxoxooxoxoox", 1, "1:0@21 1:16@21 1:51@21"},  // the first mark is extra
+        {"oxxxooxxxoxoxooxoxoox", 1, "1:0@21 1:16@21 1:51@21"},  // the first mark is extra
         {"oxxooxxxoxoxooxoxoox", 3, "1:0@21 1:16@21 1:51@21 3:10@20 3:26@20"},
         {"xxxooxxxoxoxooxoxooxx", 1, "1:0@22 1:16@22 1:51@22"},
         {"oxxooxoxoxoxxooxoxoox", 3, "3:0@21 3:16@21 3:51@21"},
