@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -310,23 +309,19 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
     }
     for (const auto& [line, text] : parts) {
         const bool held = !text.starts_with("!");
-        EXPECT_EQ(
-            run_soramito_cli(line).out.find(held ? text : text.substr(1)) != std::string::npos,
-            held)
-            << line << ": " << text;
+        const std::string out = run_soramito_cli(line).out;
+        EXPECT_EQ(out.find(text.substr(held ? 0 : 1)) != std::string::npos, held) << line << text;
     }
-    test_file("once.json",
-              run_soramito_cli("--data-dir DATA advance DATA/worked-battle.json --json").out);
-    const json first = json::parse(std::ifstream(test_folder() / "once.json"));
-    std::set<std::string> members;
-    for (const auto& [key, value] : first.items()) {
-        members.insert(key);
-    }
+    const json first = json::parse(std::ifstream(
+        test_file("once.json", run_soramito_cli(advance + "DATA/worked-battle.json --json").out)));
     // Every member of the window's session, and the record.
+    std::string members;
+    for (const auto& [key, value] : first.items()) {
+        members += key + " ";
+    }
     EXPECT_EQ(members,
-              (std::set<std::string>{"ally", "enemy", "eventSwitches", "predictSwitch",
-                                     "growthRates", "allyCondition", "enemyCondition",
-                                     "levelUpWanted", "booksHeld", "lanes", "marks", "history"}));
+              "ally allyCondition booksHeld enemy enemyCondition eventSwitches growthRates "
+              "history lanes levelUpWanted marks predictSwitch ");
     // The others read it and leave the record be; from 12 the first hit meets the fallen enemy.
     // advance writes no file, not even the one it read.
     const auto files = std::filesystem::file_time_type::clock::now();

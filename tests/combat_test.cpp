@@ -8,13 +8,11 @@ namespace {
 using U = CombatantState;
 
 struct Battle {
-    U attacker;
-    U defender;
+    U attacker, defender;
     ConsumptionLog log;
 };
 
-// One battle on sequence 0 from position 1, or another; the units must keep all but
-// hpAfterBattle.
+// One battle on sequence 0 from position 1, or another; the units keep all but hpAfterBattle.
 Battle fight(const U& attacker, const U& defender, int position = 1) {
     Battle b{attacker, defender, {}};
     b.log.position = position;
@@ -42,10 +40,6 @@ std::string summary(const Battle& b) {
                  b.defender.hpAfterBattle});
 }
 
-U plain() {
-    return make_unit("", 0, {}, {10, 10, 10, 90, 0, 10, 20, 10, 40, 60});
-}
-
 U with(const U& unit, const std::vector<SkillIndex>& skills,
        std::initializer_list<std::pair<std::int32_t U::*, std::int32_t>> figures = {}) {
     return with_figures(with_skills(unit, skills), figures);
@@ -58,9 +52,10 @@ constexpr std::int32_t U::*kHp = &U::hp, U::*kLuck = &U::luck, U::*kSpeed = &U::
 TEST(Combat, BattlesAndTheirStrikes) {
     const U a = worked_attacker();
     const U d = worked_defender();
+    const U plain = make_unit("", 0, {}, {10, 10, 10, 90, 0, 10, 20, 10, 40, 60});
     const U hits = with(a, {}, {{kHit, 100}});
     // Slow exchanges of 1-damage strikes, where only each strike type's critical rate tells.
-    const U slow = with(plain(), {}, {{kAttack, 1}, {kHp, 200}, {&U::maxHp, 200}});
+    const U slow = with(plain, {}, {{kAttack, 1}, {kHp, 200}, {&U::maxHp, 200}});
     const U counter = with(slow, {kSkillCounter});
     const U fastCrit = with(slow, {}, {{&U::followUpCritFactor, 3}, {kSpeed, 14}});
     const U sun = with(a, {kSkillSunlight}, {{kTech, 100}, {kHp, 30}, {kSpeed, 5}});
@@ -84,14 +79,14 @@ TEST(Combat, BattlesAndTheirStrikes) {
          {kCrit, 1}}), with(counter, {kSkillVantage}),
          "9 10 11 9 10 11 9 10 11 | 2 3 5 8 | 3 0 6 . . . . . | 2 1 199 198"},
         // Without 反撃 the defender never strikes, however fast, and 待伏 alone opens nothing.
-        {"a faster defender without 反撃", plain(), with(noCounter, {}, {{kSpeed, 20}}),
+        {"a faster defender without 反撃", plain, with(noCounter, {}, {{kSpeed, 20}}),
          "9 10 11 | 2 | 0 . . . . . . . | 1 0 40 30"},
-        {"a faster defender with 反撃", plain(), with(d, {}, {{kSpeed, 20}}),
+        {"a faster defender with 反撃", plain, with(d, {}, {{kSpeed, 20}}),
          "9 10 11 9 10 11 9 10 11 | 2 5 8 | 0 3 . 6 . . . . | 1 2 20 30"},
-        {"待伏 without 反撃", plain(), with(noCounter, {kSkillVantage}, {{kSpeed, 10}}),
+        {"待伏 without 反撃", plain, with(noCounter, {kSkillVantage}, {{kSpeed, 10}}),
          "9 10 11 | 2 | 0 . . . . . . . | 1 0 40 30"},
         // A 待伏 opening's critical rate stops at 25 like the attacker's opening, 怒り or not.
-        {"a 待伏 opening with 怒り", plain(), with(d, {kSkillVantage, kSkillWrath}, {{kSpeed, 10}}),
+        {"a 待伏 opening with 怒り", plain, with(d, {kSkillVantage, kSkillWrath}, {{kSpeed, 10}}),
          "9 10 11 9 10 11 | 5 | 3 0 . . . . . . | 1 0 40 30"},
         // 祈り's rate is 3 x luck: 12, the first value, passes against 15 and fails against 12.
         {"祈り keeps the attacker alive", with(a, {kSkillPrayer}, {{kLuck, 5}, {kHp, 10}}), strong,
@@ -132,27 +127,26 @@ TEST(Combat, BattlesAndTheirStrikes) {
     for (const auto& [name, attacker, defender, expected] : cases) {
         EXPECT_EQ(summary(fight(attacker, defender)), expected) << name;
     }
-    // From position 41 the opening's critical test meets 25: it fails, since a rate of 30 stops
-    // at 25.
-    EXPECT_EQ(summary(fight(with(plain(), {}, {{kCrit, 30}}), noCounter, 41)),
+    // From position 41 the opening's critical test meets 25 and fails: a rate of 30 stops at 25.
+    EXPECT_EQ(summary(fight(with(plain, {}, {{kCrit, 30}}), noCounter, 41)),
               "9 10 11 9 10 11 | 2 5 | 0 . 3 . . . . . | 2 0 40 20");
     // 月光 ignores defence and cannot miss; with attack 0 it deals the least damage, 1. Against
     // 大盾 its shield entry is logged but not tested.
-    const U sure = with(plain(), {}, {{kHit, 100}});
+    const U sure = with(plain, {}, {{kHit, 100}});
     const U moon = with(sure, {kSkillMoonlight}, {{kTech, 100}, {kAttack, 0}, {kHit, 0}});
     const U healer = with(sure, {kSkillSunlight}, {{kTech, 100}, {kHp, 55}});
     const U sunCursed = with(healer, {kSkillCurse}, {{kLuck, -100}});
     const U cursed = with(sure, {kSkillCurse}, {{kLuck, -100}, {kHp, 5}, {kAttack, 30}});
     // The block test reads the value before its entry, 73: a level of 74 blocks, 73 does not.
-    const U shield = with(plain(), {kSkillGreatShield}, {{&U::level, 74}});
+    const U shield = with(plain, {kSkillGreatShield}, {{&U::level, 74}});
     const U shieldAtBound = with(shield, {}, {{&U::level, 73}});
     // codes, connected, target's and striker's HP after
     using Strike = std::tuple<std::string, U, U, std::vector<int>, bool, int, int>;
     const std::vector<Strike> strikes = {
         {"月光 against 大盾", moon, shield, {6, 8, 9, 10}, true, 39, 40},
-        {"太陽 heals up to maxHp", healer, plain(), {7, 9, 10}, true, 30, 60},
-        {"呪い bars 太陽", sunCursed, plain(), {9, 10, 11, 12}, true, 30, 45},
-        {"呪い takes the striker below 0", cursed, plain(), {9, 10, 11, 12}, true, 20, -15},
+        {"太陽 heals up to maxHp", healer, plain, {7, 9, 10}, true, 30, 60},
+        {"呪い bars 太陽", sunCursed, plain, {9, 10, 11, 12}, true, 30, 45},
+        {"呪い takes the striker below 0", cursed, plain, {9, 10, 11, 12}, true, 20, -15},
         {"大盾 blocks: no 命 entry", sure, shield, {8, 9, 10}, false, 40, 40},
         {"大盾 at the value itself: no block", sure, shieldAtBound, {8, 9, 10, 11}, true, 30, 40}};
     for (const auto& [name, strikerBefore, targetBefore, codes, connected, targetHp, strikerHp] :

@@ -9,9 +9,7 @@ namespace {
 
 using nlohmann::json;
 
-std::string written_of(const AppState& s) {
-    return write_scenario(s, kScenarioCodec);
-}
+const auto written_of = [](const AppState& s) { return write_scenario(s, kScenarioCodec); };
 
 TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
     // Over other bytes, so that a default left unset shows; what no default sets is cleared.
@@ -81,8 +79,7 @@ TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
     EXPECT_EQ(written_of(read).find("history"), std::string::npos);
 }
 
-// "read", or the fault: kind, member, low..high, size, written, line:column, each part that is
-// not empty.
+// "read", or the fault: kind, member, low..high, size, written, line:column, each part not empty.
 std::string fault_line(const std::string& text) {
     static const char* const kKinds[] = {"json",  "object", "unknown", "integer",
                                          "range", "array",  "string",  "sjis",
@@ -115,9 +112,7 @@ std::string fault_line(const std::string& text) {
 TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
     const std::string entry = R"({"seedIndex": 0, "position": 1, "count": 11)";
     const auto h = [](const std::string& members) { return R"({"history": [{)" + members + "}]}"; };
-    const auto e = [&](const std::string& more) {
-        return R"({"history": [)" + entry + ", " + more + "}]}";
-    };
+    const auto e = [&](const std::string& more) { return h(entry.substr(1) + ", " + more); };
     const std::string zeros15 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
     const std::string kana15 = repeated(15, R"(\u30a2)");  // 30 bytes in Shift-JIS
     // clang-format off
@@ -205,11 +200,6 @@ TEST(TextEncoding, ConvertsShiftJisAndUtf8BothWays) {
         std::string back;
         EXPECT_EQ(utf8_to_shift_jis(utf8, back), utf8.find("\xEF\xBF\xBD") == std::string::npos);
         EXPECT_EQ(back, utf8.find("\xEF\xBF\xBD") == std::string::npos ? shiftJis : "a") << utf8;
-    }
-    // Not UTF-8, and a character that Shift-JIS lacks.
-    for (const std::string utf8 : {"a\xFF", "\xF0\x9F\x98\x80"}) {
-        std::string shiftJis;
-        EXPECT_FALSE(utf8_to_shift_jis(utf8, shiftJis)) << utf8;
     }
 }
 
