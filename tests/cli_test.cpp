@@ -208,7 +208,6 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {search + worked + " --details", R"({"/details/2/position": 6, "/details/2/spend": 5,
             "/details/2/lane/allyHpAfterBattle": 30, "/details/2/lane/defenderHitsLanded": 1,
             "/details/10/lane/position": 60, "/details/11": null})"},
-        {search + "@lane30.json --details", R"({"/details/0/spend": -11, "/details/0/lane/count": 20})"},
         {search + plan + " --details", R"({"/details/1/spend": 105, "/details/1/steps/1/position": 117,
             "/details/1/steps/2/count": 9})"},
         {"--data-dir DATA estimate " + plan, R"({"": {"estimate": 15}})"},
