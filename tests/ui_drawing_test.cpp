@@ -22,7 +22,6 @@ DrawList& draw(const AppState& state, int clientWidth = 784) {
     return list;
 }
 
-// The step drawn last at (x, y); a zeroed step when there is none.
 DrawStep step_at(const DrawList& list, int x, int y) {
     DrawStep found{};
     found.textLength = -1;
@@ -127,10 +126,9 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     // The worked battle uses 11 values; the level-up's first label follows it, behind a mark.
     state.predictSwitch = 0;
     state.plan.stepCount = 2;
-    state.plan.steps[0] = state;
-    state.plan.steps[0].eventSwitches = {0, 1, 0, 0};
-    state.plan.steps[1] = state;
-    state.plan.steps[1].eventSwitches = {0, 0, 1, 0};
+    state.plan.steps[0] = state.plan.steps[1] = state;
+    std::tie(state.plan.steps[0].eventSwitches, state.plan.steps[1].eventSwitches) =
+        std::pair(EventSwitches{0, 1, 0, 0}, EventSwitches{0, 0, 1, 0});
     rerun_both_lanes(state);
     draw(state);
     const DrawStep mark = step_at(list, 66 + 22 * 11, 60);
@@ -314,11 +312,10 @@ TEST(Drawing, TheFullestWindowFitsTheList) {
     state.searchResults.fill(4999);
     const DrawList& narrowest = draw(state, 0);
     EXPECT_FALSE(narrowest.dropped);
-    int ends = 0;  // the results' "...", drawn before the advice
-    for (int i = 0; i < narrowest.count; ++i) {
-        ends += step_text(narrowest, narrowest.steps[i]) == "..." ? 1 : 0;
-    }
-    EXPECT_EQ(ends, 1);
+    // The results' "...", drawn before the advice.
+    EXPECT_EQ(std::count_if(narrowest.steps.begin(), narrowest.steps.begin() + narrowest.count,
+                            [&](const DrawStep& s) { return step_text(narrowest, s) == "..."; }),
+              1);
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
     static DrawList checked;
     build_main_window_drawing(state, 784, checked, longest);

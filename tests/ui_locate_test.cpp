@@ -139,13 +139,9 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
         {true, none, 0, LocatedRefusal::kAdvance,
          "位置が4985になり4973を越えるため実行できません"}};
     for (const auto& [fromTheEnd, after, line, refusal, words] : cases) {
-        worked_state({0, 1, 1, 0});
-        if (fromTheEnd) {
-            state.lanes[0].position = 4973;
-            rerun_both_lanes(state);
-        } else {
-            std::strcpy(state.markText, kMarks);
-        }
+        worked_state({0, 1, 1, 0}).lanes[0].position = fromTheEnd ? 4973 : 1;
+        rerun_both_lanes(state);
+        std::strcpy(state.markText, fromTheEnd ? "" : kMarks);
         const LocateAnswer seen = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
         after(state);
         const Lane lane = state.lanes[0];
