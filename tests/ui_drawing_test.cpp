@@ -16,9 +16,9 @@ namespace {
 
 // The source is compiled to Shift-JIS, so the literals below are the bytes the list holds.
 // The client area of the 800-pixel window is 784 pixels wide.
-DrawList& draw(const AppState& state, int clientWidth = 784) {
+DrawList& draw(const AppState& state, int clientWidth = 784, std::string_view checkLine = {}) {
     static DrawList list;
-    build_main_window_drawing(state, clientWidth, list);
+    build_main_window_drawing(state, clientWidth, list, checkLine);
     return list;
 }
 
@@ -74,11 +74,10 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
               "× × × ○ ○ × × × ○ × ○ × ○ ○ × ○ × ○ ○ × ○ ○ × ○ ○ × × × ○ ○ ○ × ");
     // dpi: the heading, the first two values and the frame's corner, then the fonts' height and
     // the pens' width, all × dpi / 96, rounded half away from zero.
-    // clang-format off
-    const std::vector<std::pair<int, std::string>> cases = {
-        {96, "2,2 69,22 91,22 -1,-1 16 1"}, {120, "3,3 86,28 114,28 -1,-1 20 1"},
-        {144, "3,3 104,33 137,33 -2,-2 24 2"}, {192, "4,4 138,44 182,44 -2,-2 32 2"}};
-    // clang-format on
+    const std::vector<std::pair<int, std::string>> cases = {{96, "2,2 69,22 91,22 -1,-1 16 1"},
+                                                            {120, "3,3 86,28 114,28 -1,-1 20 1"},
+                                                            {144, "3,3 104,33 137,33 -2,-2 24 2"},
+                                                            {192, "4,4 138,44 182,44 -2,-2 32 2"}};
     for (const auto& [dpi, expected] : cases) {
         DrawList& list = draw(state);
         scale_drawing(list, dpi);
@@ -167,9 +166,7 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
     // clang-format on
     for (const auto& [count, first, width, lines] : cases) {
         state.searchResultCount = count;
-        for (int r = 0; r < 11; ++r) {
-            state.searchResults[r] = first + r;
-        }
+        std::iota(state.searchResults.begin(), state.searchResults.begin() + 11, first);
         const DrawList& list = draw(state, width);
         std::vector<std::string> shown;
         for (int i = 0; i < list.count; ++i) {
@@ -306,11 +303,9 @@ TEST(Drawing, TheFullestWindowFitsTheList) {
     state.levelUpWanted.fill(1);
     std::tie(state.candidateCount, state.searchResultCount) = std::pair(9, 11);
     state.searchResults.fill(4999);
-    const DrawList& narrowest = draw(state, 0);
-    EXPECT_FALSE(narrowest.dropped);
+    EXPECT_FALSE(draw(state, 0).dropped);
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
-    static DrawList checked;
-    build_main_window_drawing(state, 784, checked, longest);
+    const DrawList& checked = draw(state, 784, longest);
     EXPECT_EQ(std::make_pair(checked.dropped, text_at(checked, 2, 174)),
               std::make_pair(false, longest));
 }

@@ -194,7 +194,6 @@ TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileInJapanes
     }
     // The kinds a session file has besides those a roster file can have.
     using K = ScenarioFaultKind;
-    // clang-format off
     const std::vector<std::pair<ScenarioFault, std::string>> faults = {
         {{.kind = K::kBadJson}, "JSON として読めません（扱えないほど大きな数があります）"},
         {{.kind = K::kWrongArrayLength, .member = "lanes", .low = 0, .high = 2, .written = "{...}"},
@@ -210,7 +209,6 @@ TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileInJapanes
         // The file's UTF-8, and a character that Shift-JIS lacks.
         {{.kind = K::kUnknownMember, .member = "\xE5\x90\x8D\xF0\x9F\x98\x80"},
          "名? という項目はありません。項目の名前を確かめてください"}};
-    // clang-format on
     for (const auto& [fault, words] : faults) {
         EXPECT_EQ(scenario_fault_words(fault), words) << fault.member;
     }
