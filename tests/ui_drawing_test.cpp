@@ -123,8 +123,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
                               text_at(draw(state), 78, 62)),
               std::make_tuple(DrawKind::kRectangle, 195, 78, DrawPen::kPredict, "予測消費"));
     // The worked battle uses 11 values; the level-up's first label follows it, behind a mark.
-    state.predictSwitch = 0;
-    state.plan.stepCount = 2;
+    std::tie(state.predictSwitch, state.plan.stepCount) = std::pair(0, 2);
     state.plan.steps[0] = state.plan.steps[1] = state;
     std::tie(state.plan.steps[0].eventSwitches, state.plan.steps[1].eventSwitches) =
         std::pair(EventSwitches{0, 1, 0, 0}, EventSwitches{0, 0, 1, 0});
@@ -179,8 +178,7 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
         EXPECT_EQ(shown, lines) << first << "/" << width;
     }
     // Under them, when the marks leave several sequences: those that hold on all, or "なし".
-    state.searchResultCount = 1;
-    state.commonShown = true;
+    std::tie(state.searchResultCount, state.commonShown) = std::pair(1, true);
     for (const auto& [count, row] : {std::pair{0, "どれでも： なし "}, {2, "どれでも： 3 4  "}}) {
         state.commonCount = count;
         state.commonPositions = {3, 4};

@@ -53,7 +53,6 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
     EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
-// The worked battle on sequence 0, with marks typed.
 AppState& battle_state() {
     AppState& state = status_set_state();
     apply_search_conditions(state, {{false, true, false, false}, false});
