@@ -84,9 +84,8 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
         DrawList& list = draw(state);
         scale_drawing(list, dpi);
         std::string got;
-        for (const int i : {2, 3, 5, 0}) {
-            got += std::to_string(list.steps[i].left) + "," + std::to_string(list.steps[i].top);
-            got += " ";
+        for (const DrawStep& s : {list.steps[2], list.steps[3], list.steps[5], list.steps[0]}) {
+            got += std::to_string(s.left) + "," + std::to_string(s.top) + " ";
         }
         EXPECT_EQ(got + std::to_string(list.fontHeight) + " " + std::to_string(list.penWidth),
                   expected);
