@@ -4,7 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -210,7 +209,6 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     };
     // 勇者 is no box that follows an ally; 反撃 none that follows an enemy.
     EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1), "追撃必殺係数:2 1008 9");
-    EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1), "追撃必殺係数:5 1115 15");
     // Nothing chosen: the unit's own factor, and no box changes.
     EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "", -1), "追撃必殺係数:9 0");
     // An ally the roster keeps: every figure and every skill box as kept; enemies are not kept.

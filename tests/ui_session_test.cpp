@@ -27,8 +27,6 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
     const std::vector<std::tuple<bool, const char*, const char*, const char*, bool, bool, bool>>
         cases = {{true, "saved", "fresh", "saved", false, false, false},
                  {true, "saved", "fresh", "moved", true, true, true},
-                 {true, "fresh", "fresh", "fresh", false, false, false},
-                 {false, "fresh", "fresh", "fresh", false, false, false},
                  // Restored at start: unchanged, yet the player's work.
                  {false, "restored", "fresh", "restored", false, false, true},
                  {false, "restored", "fresh", "moved", true, false, true},
@@ -55,7 +53,6 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
     EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
-// The worked battle on sequence 0, with marks typed.
 AppState& battle_state() {
     AppState& state = status_set_state();
     apply_search_conditions(state, {{false, true, false, false}, false});
@@ -106,11 +103,8 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     open_session(*opened, sessions.back());
     EXPECT_EQ(std::make_pair(codes_of(state.lanes[0]), codes_of(state.lanes[1])),
               std::make_pair(codes_of(opened->lanes[0]), codes_of(opened->lanes[1])));
-    // A new change after a step back: nothing is left to redo.
-    undo_change(history, state);
-    change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
-    EXPECT_FALSE(redo_change(history, state));
-    // The pattern box comes back with the step; the oldest steps go.
+    // The pattern box comes back with the step; a new change after a step back leaves nothing to
+    // redo; the oldest steps go.
     history = {};
     battle_state();
     change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
@@ -123,9 +117,11 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     EXPECT_EQ(
         std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
         std::make_tuple(std::string("×××"), 3, 2));
+    undo_change(history, state);
     for (int k = 0; k < kUndoDepth + 5; ++k) {
         change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE1_FORWARD); });
     }
+    EXPECT_FALSE(redo_change(history, state));
     int back = 0;
     while (undo_change(history, state)) {
         ++back;
@@ -197,7 +193,6 @@ TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileInJapanes
     }
     // The kinds a session file has besides those a roster file can have.
     using K = ScenarioFaultKind;
-    // clang-format off
     const std::vector<std::pair<ScenarioFault, std::string>> faults = {
         {{.kind = K::kBadJson}, "JSON として読めません（扱えないほど大きな数があります）"},
         {{.kind = K::kWrongArrayLength, .member = "lanes", .low = 0, .high = 2, .written = "{...}"},
@@ -213,7 +208,6 @@ TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileInJapanes
         // The file's UTF-8, and a character that Shift-JIS lacks.
         {{.kind = K::kUnknownMember, .member = "\xE5\x90\x8D\xF0\x9F\x98\x80"},
          "名? という項目はありません。項目の名前を確かめてください"}};
-    // clang-format on
     for (const auto& [fault, words] : faults) {
         EXPECT_EQ(scenario_fault_words(fault), words) << fault.member;
     }
