@@ -173,6 +173,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
             "rates": [115, 65, 15, 80, 60, 30, 5, 40, 0], "reMoveRate": 30}})"},
         {"--data-dir DATA growth --ally " + std::string(40, 'a'), R"({"": {"row": -1,
             "rates": [0, 0, 0, 0, 0, 0, 0, 0, 0], "reMoveRate": 0}})"},
+        {"--data-dir DATA growth --ally ''", R"({"/row": -1})"},  // not the empty rows past the last
         // Lane 1 follows the same sequence from position 12: one hit less, the enemy keeps 20.
         {run + worked, R"({"/lanes/0": {"seedIndex": 0, "position": 1, "count": 11,
             "codes": [3, 3, 9, 10, 11, 9, 10, 11, 9, 10, 11], "success": [0,0,0,0,1,0,0,0,1,0,1],

@@ -130,10 +130,10 @@ TEST(Combat, BattlesAndTheirStrikes) {
     // From position 41 the opening's critical test meets 25 and fails: a rate of 30 stops at 25.
     EXPECT_EQ(summary(fight(with(plain, {}, {{kCrit, 30}}), noCounter, 41)),
               "9 10 11 9 10 11 | 2 5 | 0 . 3 . . . . . | 2 0 40 20");
-    // 月光 ignores defence and cannot miss; with attack 0 it deals the least damage, 1. Against
-    // 大盾 its shield entry is logged but not tested.
+    // 月光 ignores defence and cannot miss: attack 5 against defence 10 deals 5. Against 大盾 its
+    // shield entry is logged but not tested.
     const U sure = with(plain, {}, {{kHit, 100}});
-    const U moon = with(sure, {kSkillMoonlight}, {{kTech, 100}, {kAttack, 0}, {kHit, 0}});
+    const U moon = with(sure, {kSkillMoonlight}, {{kTech, 100}, {kAttack, 5}, {kHit, 0}});
     const U healer = with(sure, {kSkillSunlight}, {{kTech, 100}, {kHp, 55}});
     const U sunCursed = with(healer, {kSkillCurse}, {{kLuck, -100}});
     const U cursed = with(sure, {kSkillCurse}, {{kLuck, -100}, {kHp, 5}, {kAttack, 30}});
@@ -143,7 +143,7 @@ TEST(Combat, BattlesAndTheirStrikes) {
     // codes, connected, target's and striker's HP after
     using Strike = std::tuple<std::string, U, U, std::vector<int>, bool, int, int>;
     const std::vector<Strike> strikes = {
-        {"月光 against 大盾", moon, shield, {6, 8, 9, 10}, true, 39, 40},
+        {"月光 against 大盾", moon, shield, {6, 8, 9, 10}, true, 35, 40},
         {"太陽 heals up to maxHp", healer, plain, {7, 9, 10}, true, 30, 60},
         {"呪い bars 太陽", sunCursed, plain, {9, 10, 11, 12}, true, 30, 45},
         {"呪い takes the striker below 0", cursed, plain, {9, 10, 11, 12}, true, 20, -15},

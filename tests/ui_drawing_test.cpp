@@ -63,11 +63,12 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
         std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
     const DrawList& list = draw(state);
     // The headings; no log, no unit panels and no re-move rate without an ally.
-    EXPECT_EQ(std::make_tuple(text_at(list, 2, 94), text_at(list, 260, 92), text_at(list, 69, 62),
-                              text_at(list, 0, 192), text_at(list, 484, 473),
-                              text_at(list, 512, 316), text_at(list, 508, 212)),
-              std::make_tuple("現在の乱数　　#63:4973", "ﾏｯﾌﾟ:", "(none)", "(none)", "なし", "",
-                              "再行動"));
+    EXPECT_EQ(
+        std::make_tuple(text_at(list, 2, 94), text_at(list, 260, 92), text_at(list, 69, 62),
+                        text_at(list, 0, 192), text_at(list, 484, 473), text_at(list, 512, 316),
+                        text_at(list, 508, 212), text_at(list, 436, 451)),
+        std::make_tuple("現在の乱数　　#63:4973", "ﾏｯﾌﾟ:", "(none)", "(none)", "なし", "", "再行動",
+                        "cx検索："));
     // Exactly 32 values and marks a lane, 22 pixels apart from x = 69.
     EXPECT_EQ(row_at(list, 22, 69),
               "12 54 40 46 46 28 89 53 05 29 32 48 13 11 76 88 92 49 52 23 07 83 29 10 88 73 62 76 "
