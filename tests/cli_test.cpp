@@ -153,6 +153,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
             "marks": [0,0,0,1,1,0,0,0,1,0,1,0,1,1,0,1,0,1,1,0], "next": {"position": 21,
             "o": [0, 16, 51], "x": [], "marksToSettle": 0, "sameMarks": [[0, 16, 51]]}}})"},
         {"identify xxxooxxx", R"({"/next/marksToSettle": 1, "/next/x": [18, 36]})"},
+        {"identify ''", R"({"/markCount": 0, "/next/position": 1})"},
         {"identify xxxooxxxx", R"({"/next/sameMarks": [[18, 36]], "/candidates": [18, 36]})"},
         {"identify " + std::string(499, 'x'), R"({"/markCount": 499})"},
         // The worked marks with mark 2 wrong, position 9 left out and position 16 typed twice.
