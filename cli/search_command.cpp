@@ -142,7 +142,6 @@ CommandOutput command_search(const CommandLine& line) {
         add_common(state, output);
     }
     if (line.options.count("--details") != 0) {
-        static_cast<Action&>(state) = scenario;
         add_details(state, scenario, positions, output);
     }
     return output;
