@@ -122,7 +122,7 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
               std::make_tuple(0, 3, false));
     EXPECT_FALSE(click_candidate(state, 1, 484 + 24 * 3, 500));
-    EXPECT_TRUE(click_candidate(state, 1, 484, 511));
+    EXPECT_TRUE(click_candidate(state, 1, 484, 495));
     EXPECT_EQ(std::make_pair(state.lanes[1].seedIndex, state.lanes[1].position),
               std::make_pair(0, 21));
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
