@@ -126,7 +126,6 @@ bool search_from_lane_zero(AppState& state) {
                                         : search_positions(state, state.lanes[0].seedIndex,
                                                            state.lanes[0].position, kSearchEnd);
     search_common_positions(state);
-    static_cast<Action&>(state) = action;
     SearchBasis& basis = state.searchBasis;
     basis.made = true;
     basis.seedIndex = state.lanes[0].seedIndex;
