@@ -259,6 +259,14 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
         changes[i].second(state);
         EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
     }
+    // Searched behind the marks of 0, 16 and 51, the common table has a column for each.
+    std::tie(state.enemyCondition, state.lanes[0].position) =
+        std::pair(BattleResultCondition{kResultHpAtMost, 0, 0}, 39);
+    refresh_seed_candidates(state, kMarks);
+    search_from_lane_zero(state);
+    fill_common_table(state, table);
+    EXPECT_EQ(std::make_tuple(table.partTitles, table.positions[0], table.positions[1]),
+              std::make_tuple(std::vector<std::string>{"#0", "#16", "#51"}, 44, 96));
 }
 
 TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes) {
