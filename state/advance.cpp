@@ -143,14 +143,10 @@ HistoryEntry entry_of(const Action& action, const Lane& lane, const SequenceRun&
     return entry;
 }
 
-const Action& action_shown(const AppState& state) {
-    return state.plan.stepCount > 0 ? state.plan.steps[0] : static_cast<const Action&>(state);
-}
-
 }  // namespace
 
 bool advance_available(const AppState& state) {
-    return ally_is_set(state) && action_acts(action_shown(state));
+    return ally_is_set(state) && action_acts(lane_zero_action(state));
 }
 
 AdvanceReport advance_past_action(AppState& state) {
@@ -163,7 +159,7 @@ AdvanceReport advance_past_action(AppState& state) {
         report.refusal = AdvanceRefusal::kNoAlly;
         return report;
     }
-    const Action action = action_shown(state);
+    const Action action = lane_zero_action(state);
     if (!action_acts(action)) {
         report.refusal = AdvanceRefusal::kNothingUsed;
         return report;

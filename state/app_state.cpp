@@ -61,9 +61,17 @@ bool ally_is_set(const AppState& state) {
     return state.ally.name[0] != '\0';
 }
 
+const Action& lane_zero_action(const AppState& state) {
+    return state.plan.stepCount > 0 ? state.plan.steps[0] : static_cast<const Action&>(state);
+}
+
+std::int32_t re_move_rate_of(const GameTables& tables, const CombatantState& ally) {
+    const int row = find_ally_by_name(tables, ally.name);
+    return row < 0 ? 0 : tables.growthTable[row][kReMoveRateIndex];
+}
+
 std::int32_t ally_re_move_rate(const AppState& state) {
-    const int row = find_ally_by_name(state, state.ally.name);
-    return row < 0 ? 0 : state.growthTable[row][kReMoveRateIndex];
+    return re_move_rate_of(state, state.ally);
 }
 
 void run_state_events(AppState& state, ConsumptionLog& log) {

@@ -81,8 +81,9 @@ struct AppState : GameTables, Action {
     std::int32_t commonCount;
     std::array<std::int32_t, kSearchResultCapacity> commonPositions;
     SearchBasis searchBasis;
-    // Both units' HP after lane 0's last battle. The battle panels show these: the units'
-    // hpAfterBattle belong to whichever lane or search simulated last.
+    // Both units' HP after the battle of lane 0's action, as the lane's last run left them. The
+    // unit panels show these: the units' hpAfterBattle belong to whichever lane or search
+    // simulated last.
     std::int32_t laneZeroAllyHpAfter;
     std::int32_t laneZeroEnemyHpAfter;
 };
@@ -98,7 +99,13 @@ void set_start_up_defaults(AppState& state);
 // An ally is set once the status dialog has given it a name.
 bool ally_is_set(const AppState& state);
 
-// The re-move rate of the ally's growth row, found by name; 0 for an ally without a row.
+// The action lane 0 runs first: the plan's first step while a plan is in use, otherwise the
+// dialogs' action.
+const Action& lane_zero_action(const AppState& state);
+
+// The re-move rate of the growth row of the ally, found by name; 0 for an ally without a row.
+std::int32_t re_move_rate_of(const GameTables& tables, const CombatantState& ally);
+// The same for the state's ally.
 std::int32_t ally_re_move_rate(const AppState& state);
 
 // Runs the state's switched-on events with its units and rates into log, from the log's

@@ -11,9 +11,9 @@
 #include <tuple>
 #include <vector>
 
-#include "data/growth_file.h"
 #include "data/text_reader.h"
 #include "data/unit_file.h"
+#include "random_scenario.h"
 #include "view/dialog_forms.h"
 #include "view/number_boxes.h"
 #include "view/plan_steps.h"
@@ -67,53 +67,12 @@ const Ok kOks[] = {
         apply_level_up_form(s, level_up_form(as_shown(level_up_view(s))), ally_book_rates(s));
     }};
 
-// A scenario the dialogs can show: units from the tables with their own factors, flags of 0 or
-// 1, figures the session holds, and the rates the ally's books give.
-std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& random) {
-    const auto pick = [&random](int low, int high) {
-        return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
-    };
-    const auto fill = [&pick](auto& values, int high) {
-        for (auto& value : values) {
-            value = pick(0, high);
-        }
-    };
-    auto state = std::make_unique<AppState>(tables);
-    const int allyRow = pick(0, tables.allyUnitCount - 1);
-    const int enemyRow = pick(0, tables.enemyUnitCount - 1);
-    for (const auto& [unit, row] : {std::pair{&state->ally, &tables.allyUnits[allyRow]},
-                                    std::pair{&state->enemy, &tables.enemyUnits[enemyRow]}}) {
-        std::strcpy(unit->name, row->name);
-        unit->followUpCritFactor = row->followUpCritFactor;
-        fill(unit->skills, 1);
-        for (const FigureBox& box : kFigureBoxes) {
-            unit->*box.field =
-                pick(0, 1) == 0 ? pick(box.first, box.last) : pick(kLowestFigure, kHighestFigure);
-        }
-    }
-    fill(state->eventSwitches, 1);
-    state->predictSwitch = state->eventSwitches[kSwitchBattle] == 1 ? pick(0, 1) : 0;
-    for (BattleResultCondition* condition : {&state->allyCondition, &state->enemyCondition}) {
-        *condition = {pick(0, 6), pick(kLowestFigure, kHighestFigure),
-                      static_cast<std::uint8_t>(pick(0, 1))};
-    }
-    fill(state->levelUpWanted, 2);
-    fill(state->booksHeld, 1);
-    StatRates rates{};
-    compute_growth_rates(tables.growthTable[allyRow], state->booksHeld, rates);
-    std::copy(rates.begin(), rates.end(), state->growthRates.begin());
-    state->growthRates[kReMoveRateIndex] = tables.growthTable[allyRow][kReMoveRateIndex];
-    return state;
-}
-
 // OK without a change keeps the session, but for the status dialog's OK, which copies the ally's
 // row of the growth file, without the books. Step 2 of the turn plan has ミナト with アルト's
 // rates: there the level-up OK stores ミナト's nine rates too, which the books (none) leave as
 // they are.
 TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
-    const auto tables = std::make_unique<AppState>(started_state());
-    ASSERT_TRUE(load_unit_file((kSamples + "/character.txt").c_str(), *tables));
-    ASSERT_TRUE(load_growth_file((kSamples + "/grow.txt").c_str(), *tables));
+    const auto tables = sample_tables();
     const GrowthRates minato = {55, 90, 40, 70, 70, 90, 60, 35, 0, 30};
     const auto expect_ok_keeps = [&tables](const AppState& opened, const GrowthRates* levelUpRow,
                                            const std::string& what) {
@@ -171,9 +130,7 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     // the skill boxes checked
     const std::vector<std::tuple<const char*, const char*, int, int, std::string>> cases = {
         {"abc", "E2", 1, 1, "追撃必殺係数:2|追撃必殺係数:5|1008 "},
-        {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|1008 "},  // their own
-        // No unit chosen yet: each side shows its list's first unit, Abc and E1 (OK stores them).
-        {"", "", 0, 0, "追撃必殺係数:1|追撃必殺係数:0|1001 1116 "}};
+        {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|1008 "}};  // their own
     for (const auto& [ally, enemy, allyEntry, enemyEntry, labels] : cases) {
         AppState& state = named_units();
         std::strcpy(state.ally.name, ally);
@@ -189,6 +146,29 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
                   std::make_tuple(allyEntry, enemyEntry, labels))
             << ally;
     }
+    // No unit chosen yet: each side takes the unit its list shows first in its own order (the
+    // sorted ally list may show abc first), from the unit file; OK stores that unit.
+    AppState& fresh = named_units();
+    DialogView opened = as_shown(status_opening(fresh));
+    ControlView& allyShown = *std::find_if(opened.begin(), opened.end(), [](const ControlView& c) {
+        return c.id == IDC_STATUS_ALLY_LIST;
+    });
+    std::tie(allyShown.selection, allyShown.text) = std::pair(1, "abc");
+    std::string factors;
+    for (const ControlView& set :
+         status_first_units(fresh, {allyShown, control_in(opened, IDC_STATUS_ENEMY_LIST)})) {
+        const auto same = std::find_if(opened.begin(), opened.end(),
+                                       [&set](const ControlView& c) { return c.id == set.id; });
+        factors += same == opened.end() ? set.text + "|" : "";
+        if (same != opened.end()) {
+            *same = set;
+        }
+    }
+    apply_status_form(fresh, status_form(opened));
+    EXPECT_EQ(std::make_tuple(factors, std::string(fresh.ally.name), fresh.ally.followUpCritFactor,
+                              with_skills({}, {kSkillContinue}).skills == fresh.ally.skills,
+                              std::string(fresh.enemy.name), fresh.enemy.skills[kSkillCounter]),
+              std::make_tuple("追撃必殺係数:2|追撃必殺係数:0|", "abc", 2, true, "E1", 1));
     // A unit picked in a list sets the boxes that follow it.
     AppState& state = named_units();
     state.enemy.followUpCritFactor = 9;

@@ -1,15 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <numeric>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "random_scenario.h"
+#include "state/action_runs.h"
 #include "state/advance.h"
 #include "view/drawing.h"
 #include "view/main_commands.h"
+#include "view/session.h"
+#include "view/window_layout.h"
 #include "worked_units.h"
 
 namespace {
@@ -36,6 +45,18 @@ DrawStep step_at(const DrawList& list, int x, int y) {
 std::string text_at(const DrawList& list, int x, int y) {
     const DrawStep step = step_at(list, x, y);
     return step.textLength < 0 ? "(none)" : std::string(step_text(list, step));
+}
+
+// What is drawn in a place under the lanes, "(none)" when nothing is, "(not its place)" when it
+// is drawn elsewhere than the place says.
+std::string panel_text(const DrawList& list, UnderLanes place) {
+    const LayoutBox& box = place_of(place);
+    const DrawStep step = step_at(list, box.left, box.top);
+    const bool inRect = step.kind == DrawKind::kTextInRect;
+    if (inRect && (step.right != box.right || step.bottom != box.bottom)) {
+        return "(not its place)";
+    }
+    return text_at(list, box.left, box.top);
 }
 
 // The same with its colour (b, r, t, o, or k for black), and _ when underlined.
@@ -65,8 +86,8 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
     // The headings; no log, no unit panels and no re-move rate without an ally.
     EXPECT_EQ(
         std::make_tuple(text_at(list, 2, 94), text_at(list, 260, 92), text_at(list, 69, 62),
-                        text_at(list, 0, 192), text_at(list, 484, 473), text_at(list, 512, 316),
-                        text_at(list, 508, 212), text_at(list, 436, 451)),
+                        panel_text(list, UnderLanes::kAllyPanel), text_at(list, 484, 473),
+                        text_at(list, 512, 316), text_at(list, 508, 212), text_at(list, 436, 451)),
         std::make_tuple("現在の乱数　　#63:4973", "ﾏｯﾌﾟ:", "(none)", "(none)", "なし", "", "再行動",
                         "cx検索："));
     // Exactly 32 values and marks a lane, 22 pixels apart from x = 69.
@@ -255,6 +276,12 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
                  state.enemyCondition, state.levelUpWanted) =
             std::tie(switches, predict, ally, enemy, wanted);
         EXPECT_EQ(text_at(draw(state), 508, 212), text);
+        // A plan in use: what its first step switches on and wants, whatever the dialogs hold.
+        state.plan.steps[0] = state;
+        state.plan.stepCount = 1;
+        std::tie(state.eventSwitches, state.levelUpWanted) =
+            std::pair(EventSwitches{0, 0, 1, 0}, LevelUpWanted{});
+        EXPECT_EQ(text_at(draw(state), 508, 212), text);
     }
     // The unit panels: lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20;
     // skills shown only.
@@ -268,17 +295,127 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
                               {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
                                kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
     const DrawList& list = draw(state);
-    const DrawStep ally = step_at(list, 0, 192);
-    EXPECT_EQ(std::make_tuple(ally.kind, ally.right, step_at(list, 140, 192).bottom,
-                              text_at(list, 100, 192)),
-              std::make_tuple(DrawKind::kTextInRect, 120, 640, std::string("―→")));
-    EXPECT_EQ(text_at(list, 0, 192),
+    EXPECT_EQ(panel_text(list, UnderLanes::kAllyPanel),
               "アルト\n　Ｌｖ：10\n　ＨＰ：40→40\n　攻撃：20\n　守備：10\n　命中：90\n"
               "　必殺：10\n　攻速：10\n\n　連続10％\n　怒待\n　無眠");
-    EXPECT_EQ(text_at(list, 140, 192),
+    EXPECT_EQ(panel_text(list, UnderLanes::kEnemyPanel),
               "山賊ガロ\n　Ｌｖ：10\n　ＨＰ：40→ 0\n　攻撃：20\n　守備：10\n　命中：40\n"
               "　必殺： 2\n　攻速： 5\n\n　祈り15％\n　大盾10％\n　月光5％\n　太陽5％\n"
               "　流星5％\n　勇突\n　吸呪");
+    EXPECT_EQ(panel_text(list, UnderLanes::kArrow), "―→");
+}
+
+// Each line of a panel, its name aside, is drawn whole inside the panel, at 96 and at 144 dpi, with
+// every figure at either end of what a session holds; and nothing else the window draws at once
+// crosses a place under the lanes.
+TEST(Drawing, PanelsHoldEveryFigureWholeAndThePlacesUnderTheLanesOverlapNothing) {
+    for (const std::int32_t figure : {kLowestFigure, kHighestFigure}) {
+        AppState& state = status_set_state();
+        state.eventSwitches = {1, 1, 1, 1};
+        for (CombatantState* unit : {&state.ally, &state.enemy}) {
+            unit->skills.fill(1);
+            for (const FigureBox& box : kFigureBoxes) {
+                unit->*box.field = figure;
+            }
+        }
+        state.laneZeroAllyHpAfter = state.laneZeroEnemyHpAfter = figure;
+        for (const int dpi : {96, 144}) {
+            DrawList& list = draw(state, 784, figures_to_check_line(0x1FF));
+            scale_drawing(list, dpi);
+            for (const UnderLanes panel : {UnderLanes::kAllyPanel, UnderLanes::kEnemyPanel}) {
+                const DrawStep step = step_at(list, scale_to_dpi(place_of(panel).left, dpi),
+                                              scale_to_dpi(place_of(panel).top, dpi));
+                std::string_view text = step_text(list, step);
+                int lines = 0;
+                for (std::size_t end = 0; !text.empty(); text.remove_prefix(end + 1), ++lines) {
+                    end = std::min(text.find('\n'), text.size() - 1);
+                    const std::string_view line = text.substr(0, text[end] == '\n' ? end : end + 1);
+                    EXPECT_TRUE(lines == 0 ||
+                                text_width(line, list.fontHeight) <= step.right - step.left)
+                        << line << " " << figure << " at " << dpi;
+                }
+                EXPECT_EQ(lines, 17);
+                EXPECT_LE(lines * list.fontHeight, step.bottom - step.top) << dpi;
+            }
+            // Every step drawn that is not a place's own stays out of every place.
+            std::vector<LayoutBox> places;
+            for (const LayoutBox& box : kUnderLanes) {
+                places.push_back({scale_to_dpi(box.left, dpi), scale_to_dpi(box.top, dpi),
+                                  scale_to_dpi(box.right, dpi), scale_to_dpi(box.bottom, dpi)});
+            }
+            for (int i = 0; i < list.count; ++i) {
+                const DrawStep& s = list.steps[i];
+                const bool text = s.kind == DrawKind::kText;
+                const LayoutBox drawn{
+                    s.left, s.top,
+                    text ? s.left + text_width(step_text(list, s), list.fontHeight) : s.right,
+                    text ? s.top + list.fontHeight : s.bottom};
+                for (const LayoutBox& place : places) {
+                    const bool own = s.left == place.left && s.top == place.top;
+                    const bool inside = drawn.left >= place.left && drawn.right <= place.right &&
+                                        drawn.top >= place.top && drawn.bottom <= place.bottom;
+                    const bool apart = drawn.right <= place.left || drawn.left >= place.right ||
+                                       drawn.bottom <= place.top || drawn.top >= place.bottom;
+                    EXPECT_TRUE(i == 0 || (own && inside) || apart)
+                        << step_text(list, s) << " at " << s.left << "," << s.top << ", " << dpi;
+                }
+            }
+        }
+    }
+    for (std::size_t a = 0; a < kUnderLanes.size(); ++a) {
+        EXPECT_GE(kUnderLanes[a].top, kLanesBottom);
+        for (std::size_t b = a + 1; b < kUnderLanes.size(); ++b) {
+            EXPECT_TRUE(kUnderLanes[a].bottom <= kUnderLanes[b].top ||
+                        kUnderLanes[a].right <= kUnderLanes[b].left ||
+                        kUnderLanes[b].right <= kUnderLanes[a].left)
+                << a << " " << b;
+        }
+    }
+}
+
+// The panels show the action lane 0 runs first, a plan's first step while one is in use, with the
+// HP after its battle as the command line's run gives it, and no HP after without a battle.
+TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
+    const auto tables = sample_tables();
+    std::vector<std::unique_ptr<AppState>> sessions;
+    sessions.push_back(std::make_unique<AppState>(*tables));
+    std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json", std::ios::binary);
+    open_session(*sessions[0], std::string(std::istreambuf_iterator<char>(file), {}));
+    std::mt19937 random(37);
+    for (int n = 0; n < 200; ++n) {
+        sessions.push_back(random_scenario(*tables, random));
+        AppState& state = *sessions.back();
+        std::tie(state.lanes[0].seedIndex, state.lanes[0].position) =
+            std::pair(static_cast<int>(random() % 64), 1 + static_cast<int>(random() % 4973));
+        for (int step = 0; n % 2 == 1 && step < 3; ++step) {
+            state.plan.steps[step] = *random_scenario(*tables, random);
+            state.plan.stepCount = step + 1;
+        }
+        rerun_both_lanes(state);
+    }
+    int battles = 0;
+    for (const auto& session : sessions) {
+        const AppState& state = *session;
+        const Action& first = state.plan.stepCount > 0 ? state.plan.steps[0] : state;
+        const SequenceRun run = run_action_at(first, state.randomTable, state.lanes[0].seedIndex,
+                                              state.lanes[0].position);
+        const bool battle = first.eventSwitches[kSwitchBattle] == 1;
+        battles += battle ? 1 : 0;
+        const DrawList& list = draw(state);
+        for (const auto& [place, unit, after] :
+             {std::tuple{UnderLanes::kAllyPanel, first.ally, run.allyHpAfterBattle},
+              std::tuple{UnderLanes::kEnemyPanel, first.enemy, run.enemyHpAfterBattle}}) {
+            const std::string text = panel_text(list, place);
+            const std::string hpLine = text.substr(
+                text.find("ＨＰ："), text.find('\n', text.find("ＨＰ：")) - text.find("ＨＰ："));
+            char expected[64];
+            std::snprintf(expected, sizeof expected, battle ? "ＨＰ：%2d→%2d" : "ＨＰ：%2d",
+                          unit.hp, after);
+            EXPECT_EQ(std::make_pair(text.substr(0, text.find('\n')), hpLine),
+                      std::make_pair(std::string(unit.name), std::string(expected)));
+        }
+    }
+    EXPECT_GT(battles, 50);
 }
 
 // Everything the window draws at once: both units with every skill and the longest names and
@@ -306,7 +443,7 @@ TEST(Drawing, TheFullestWindowFitsTheList) {
     EXPECT_FALSE(draw(state, 0).dropped);
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
     const DrawList& checked = draw(state, 784, longest);
-    EXPECT_EQ(std::make_pair(checked.dropped, text_at(checked, 2, 174)),
+    EXPECT_EQ(std::make_pair(checked.dropped, panel_text(checked, UnderLanes::kCheckLine)),
               std::make_pair(false, longest));
 }
 

@@ -36,11 +36,18 @@ TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999AndListsEachPosition) {
         EXPECT_EQ(std::make_pair(reading.box, reading.hp), std::make_pair(box, hp)) << text;
     }
     const std::vector<LocatedPosition> found = {{16, 45, 3, 62}, {0, 40, -2, 51}, {51, 42, 0, 60}};
-    EXPECT_EQ(
-        located_lines(found, 3),
-        (std::vector<std::string>{"+3  #16: 45 → 62", "-2  #0: 40 → 51", "±0  #51: 42 → 60"}));
-    EXPECT_EQ(located_lines(std::span(found).first(1), 38),
-              (std::vector<std::string>{"+3  #16: 45 → 62", "ほか 37 件"}));
+    EXPECT_EQ(located_lines(found), (std::vector<std::string>{"+3  #16: 45 → 62", "-2  #0: 40 → 51",
+                                                              "±0  #51: 42 → 60"}));
+    // Every line is a position; the count line says how many the list leaves out.
+    LocateAnswer answer{};
+    answer.found.assign(kMostLocatedLines, found[0]);
+    for (const auto& [total, words] :
+         {std::pair{std::size_t{200}, "見つかった位置：200個"},
+          {std::size_t{238}, "見つかった位置：238個（一覧のほか 38 個）"}}) {
+        answer.total = total;
+        EXPECT_EQ(located_count_words(answer), words);
+    }
+    EXPECT_EQ(located_lines(answer.found).size(), kMostLocatedLines);
 }
 
 TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
@@ -77,19 +84,24 @@ TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
     EXPECT_STREQ(locate_problem_text(LocateProblem::kNone), "");
 }
 
-TEST(HappenedDialog, OpensWithAnAllyAndNoPlanAndGreysWhatTheActionDoesNotHave) {
+TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNotHave) {
     EXPECT_EQ(dialog_for_menu(started_state(), IDM_HAPPENED), MainDialog::kNone);
-    // switches, the re-move rate; the HP boxes, レベルアップを見た, the 再行動 combo
-    using Case = std::tuple<EventSwitches, std::int32_t, bool, bool, bool>;
-    const std::vector<Case> cases = {
-        {{0, 1, 1, 1}, 30, true, true, true},   {{0, 1, 0, 0}, 30, true, false, false},
-        {{0, 0, 1, 0}, 30, false, true, false}, {{0, 0, 0, 1}, 30, false, false, true},
-        {{0, 0, 0, 1}, 0, false, false, false}, {{1, 2, -1, 3}, 30, false, false, false}};
-    for (const auto& [switches, rate, hpBoxes, levelUp, reMove] : cases) {
+    // switches, the re-move rate; whether it opens, as 実行 acts; the HP boxes, レベルアップを見た,
+    // the 再行動 combo
+    using Case = std::tuple<EventSwitches, std::int32_t, bool, bool, bool, bool>;
+    const std::vector<Case> cases = {{{0, 1, 1, 1}, 30, true, true, true, true},
+                                     {{0, 1, 0, 0}, 30, true, true, false, false},
+                                     {{0, 0, 1, 0}, 30, true, false, true, false},
+                                     {{0, 0, 0, 1}, 30, true, false, false, true},
+                                     {{0, 0, 0, 1}, 0, true, false, false, false},
+                                     {{1, 0, 0, 0}, 30, false, false, false, false},
+                                     {{1, 2, -1, 3}, 30, false, false, false, false}};
+    for (const auto& [switches, rate, opens, hpBoxes, levelUp, reMove] : cases) {
         AppState& state = status_set_state();
         state.eventSwitches = switches;
         state.growthRates[kReMoveRateIndex] = rate;
-        EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED), MainDialog::kHappened);
+        EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED),
+                  opens ? MainDialog::kHappened : MainDialog::kNone);
         const DialogView view = happened_view(state);
         const auto enabled = [&view](int id) { return control_in(view, id).enabled; };
         // The grown stats wait for レベルアップを見た.
@@ -99,6 +111,7 @@ TEST(HappenedDialog, OpensWithAnAllyAndNoPlanAndGreysWhatTheActionDoesNotHave) {
                   std::make_tuple(hpBoxes, hpBoxes, levelUp, reMove, false))
             << switches[1] << switches[2] << switches[3] << " " << rate;
         state.plan.stepCount = 1;
+        state.plan.steps[0] = state;
         EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED), MainDialog::kNone);
     }
 }
@@ -127,7 +140,7 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
     const std::string noLine = "位置を選んでください";
     const std::string changed = "探したあとで条件か手順が変わりました。もう一度探してください";
     // searched from 4973 without marks (the nearest is #0: 4965 → 4985), a change after 探す, the
-    // line chosen (200: the line of how many more), the refusal
+    // line chosen (200: past the last line), the refusal
     const std::vector<std::tuple<bool, Change, int, LocatedRefusal, std::string>> cases = {
         {false, none, -1, LocatedRefusal::kNoLine, noLine},
         {false, none, 200, LocatedRefusal::kNoLine, noLine},

@@ -33,9 +33,15 @@ bool ally_box_follows_unit(int skill);
 // first entry is selected. Every figure box shows its figure, in its list or not.
 DialogView status_view(const AppState& state);
 
-// The status dialog as it opens: status_view, each side's factor label, and for a side with no
-// unit chosen yet, the skill boxes that follow the unit set from the list's first entry.
+// The status dialog as it opens: status_view, and the factor label of each side with a unit
+// chosen.
 DialogView status_opening(const AppState& state);
+
+// Then, for a side with no unit chosen yet, what its list shows, read back: its first entry in
+// the list's own order (the ally list sorts its entries). That unit gives the factor label and
+// the boxes that follow the unit, from the unit file, not the roster, since OK stores the entry
+// shown.
+DialogView status_first_units(const AppState& state, const DialogView& listsShown);
 
 // What a unit list shows, read back, gives its side: the factor label (the chosen row's, or the
 // unit's own with nothing chosen) and, once the player has changed the unit, the boxes that

@@ -113,28 +113,29 @@ DialogView status_view(const AppState& state) {
 DialogView status_opening(const AppState& state) {
     DialogView view = status_view(state);
     for (const int id : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
-        // The list as the control shows it: the entry that reads the unit's name, or with no
-        // unit chosen its first entry, whose unit the boxes then show, as choosing it does,
-        // since OK stores the entry shown.
+        // A side with no unit chosen waits for what its list shows.
         ControlView list = control_in(view, id);
-        const bool unset = list.selection == 0 && list.text.empty() && !list.entries.empty();
-        const auto named = std::find(list.entries.begin(), list.entries.end(), list.text);
-        if (unset) {
-            list.text = list.entries.front();
-        } else {
-            list.selection = named == list.entries.end()
-                                 ? -1
-                                 : static_cast<int>(std::distance(list.entries.begin(), named));
+        if (list.text.empty()) {
+            continue;
         }
-        // Not from the roster: only a real choice of the player brings its figures.
-        for (ControlView& shown : status_unit_shown(state, Roster{}, list, unset)) {
-            const auto same = std::find_if(view.begin(), view.end(),
-                                           [&](const ControlView& c) { return c.id == shown.id; });
-            if (same != view.end()) {
-                *same = std::move(shown);
-            } else {
-                view.push_back(std::move(shown));
-            }
+        const auto named = std::find(list.entries.begin(), list.entries.end(), list.text);
+        list.selection = named == list.entries.end()
+                             ? -1
+                             : static_cast<int>(std::distance(list.entries.begin(), named));
+        const DialogView factor = status_unit_shown(state, Roster{}, list, false);
+        view.insert(view.end(), factor.begin(), factor.end());
+    }
+    return view;
+}
+
+DialogView status_first_units(const AppState& state, const DialogView& listsShown) {
+    DialogView view;
+    for (const ControlView& list : listsShown) {
+        const CombatantState& unit = list.id == IDC_STATUS_ALLY_LIST ? state.ally : state.enemy;
+        if (unit.name[0] == '\0') {
+            // Not from the roster: only a real choice of the player brings its figures.
+            const DialogView shown = status_unit_shown(state, Roster{}, list, true);
+            view.insert(view.end(), shown.begin(), shown.end());
         }
     }
     return view;

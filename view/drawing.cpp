@@ -4,6 +4,7 @@
 #include "view/main_commands.h"
 #include "view/painter.h"
 #include "view/seed_hints.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -119,14 +120,15 @@ void draw_lane(Painter& painter, const AppState& state, int k) {
     painter.color = kColorBlack;
 }
 
-void build_panel(const AppState& state, const CombatantState& unit, std::int32_t hpAfter,
+// hpAfter: the HP after the action's battle, shown when it has one.
+void build_panel(const CombatantState& unit, const std::int32_t* hpAfter,
                  char (&panel)[kPanelBufferSize]) {
     panel[0] = '\0';
-    if (state.eventSwitches[kSwitchBattle] == 1) {
+    if (hpAfter != nullptr) {
         append(panel,
                "%s\n　Ｌｖ：%2d\n　ＨＰ：%2d→%2d\n　攻撃：%2d\n　守備：%2d\n　命中：%2d\n"
                "　必殺：%2d\n　攻速：%2d\n\n",
-               unit.name, unit.level, unit.hp, hpAfter, unit.attack, unit.defense, unit.hitRate,
+               unit.name, unit.level, unit.hp, *hpAfter, unit.attack, unit.defense, unit.hitRate,
                unit.critRate, unit.attackSpeed);
     } else {
         append(panel,
@@ -175,16 +177,24 @@ void build_panel(const AppState& state, const CombatantState& unit, std::int32_t
     append(panel, "　%s", marks);
 }
 
+void draw_in(Painter& painter, UnderLanes place, const char* text) {
+    const LayoutBox& box = place_of(place);
+    painter.text_in_rect(box.left, box.top, box.right, box.bottom, text);
+}
+
+// The units of the action lane 0 runs first, as it runs them, with their HP after its battle.
 void draw_panels(Painter& painter, const AppState& state) {
     if (!ally_is_set(state)) {
         return;
     }
+    const Action& action = lane_zero_action(state);
+    const bool battle = action.eventSwitches[kSwitchBattle] == 1;
     char panel[kPanelBufferSize];
-    build_panel(state, state.ally, state.laneZeroAllyHpAfter, panel);
-    painter.text_in_rect(0, 192, 120, 640, panel);
-    build_panel(state, state.enemy, state.laneZeroEnemyHpAfter, panel);
-    painter.text_in_rect(140, 192, 260, 640, panel);
-    painter.text(100, 192, "―→");
+    build_panel(action.ally, battle ? &state.laneZeroAllyHpAfter : nullptr, panel);
+    draw_in(painter, UnderLanes::kAllyPanel, panel);
+    build_panel(action.enemy, battle ? &state.laneZeroEnemyHpAfter : nullptr, panel);
+    draw_in(painter, UnderLanes::kEnemyPanel, panel);
+    painter.text(place_of(UnderLanes::kArrow).left, place_of(UnderLanes::kArrow).top, "―→");
 }
 
 void draw_candidates(Painter& painter, const AppState& state) {
@@ -226,33 +236,35 @@ void append_condition(char (&text)[kTextBufferSize], const BattleResultCondition
     }
 }
 
+// What lane 0's first action switches on and what a search wants of it.
 void draw_conditions(Painter& painter, const AppState& state) {
     painter.text(460, 212, "条件：");
+    const Action& action = lane_zero_action(state);
     char text[kTextBufferSize] = "";
-    if (state.eventSwitches[kSwitchMove] == 1) {
+    if (action.eventSwitches[kSwitchMove] == 1) {
         append(text, "移動\n");
     }
-    if (state.predictSwitch == 1) {
+    if (action.predictSwitch == 1) {
         append(text, "予測消費\n");
     }
-    if (state.eventSwitches[kSwitchBattle] == 1) {
+    if (action.eventSwitches[kSwitchBattle] == 1) {
         char battle[kTextBufferSize] = "";
-        append_condition(battle, state.allyCondition, true);
-        append_condition(battle, state.enemyCondition, false);
+        append_condition(battle, action.allyCondition, true);
+        append_condition(battle, action.enemyCondition, false);
         append(text, "戦闘%s\n", battle);
     }
-    if (state.eventSwitches[kSwitchLevelUp] == 1) {
+    if (action.eventSwitches[kSwitchLevelUp] == 1) {
         char stats[kTextBufferSize] = "";
         for (int k = 0; k < kStatCount; ++k) {
-            if (state.levelUpWanted[k] >= 1) {
+            if (action.levelUpWanted[k] >= 1) {
                 append(stats, "%s", kStatNames[k]);
             }
         }
         append(text, "レベルアップ(%s)\n", stats);
     }
-    if (state.eventSwitches[kSwitchReMove] == 1) {
+    if (action.eventSwitches[kSwitchReMove] == 1) {
         if (ally_is_set(state)) {
-            append(text, "再行動(%d%%)", ally_re_move_rate(state));
+            append(text, "再行動(%d%%)", re_move_rate_of(state, action.ally));
         } else {
             append(text, "再行動");
         }
@@ -329,8 +341,8 @@ void build_main_window_drawing(const AppState& state, int clientWidth, DrawList&
         draw_lane(painter, state, k);
     }
     if (!checkLine.empty()) {
-        painter.text(kCheckLineLeft, kCheckLineTop, checkLine.data(),
-                     static_cast<int>(checkLine.size()));
+        const LayoutBox& line = place_of(UnderLanes::kCheckLine);
+        painter.text(line.left, line.top, checkLine.data(), static_cast<int>(checkLine.size()));
     }
     draw_panels(painter, state);
     draw_candidates(painter, state);

@@ -55,18 +55,15 @@ struct DrawList {
 // The layout is made for 96 dpi; at another it is scaled by dpi / 96.
 constexpr int kBaseDpi = 96;
 
-// Where the lanes end: the lower lane's 使い道 row, and the line between two steps of a plan
-// (96 dpi, client coordinates).
-constexpr int kLanesBottom = 172;
+// How wide text (Shift-JIS) is drawn in the window's font of fontHeight pixels: half the height
+// a byte, since the font draws a double-byte character twice as wide as a single byte.
+constexpr int text_width(std::string_view text, int fontHeight = 16) {
+    return static_cast<int>(text.size()) * fontHeight / 2;
+}
 
 // value × dpi / 96, rounded half away from zero; and back, value × 96 / dpi, so rounded.
 int scale_to_dpi(int value, int dpi);
 int scale_from_dpi(int value, int dpi);
-
-// Where the line after a level-up stands: on a line of its own between the lanes and the panels
-// (96 dpi, client coordinates).
-constexpr int kCheckLineLeft = 2;
-constexpr int kCheckLineTop = 174;
 
 // clientWidth: the width of the window's client area at 96 dpi, where the texts wrap. checkLine
 // (Shift-JIS): after a level-up, the figures the player is to check; empty for none.

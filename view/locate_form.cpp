@@ -22,7 +22,7 @@ bool read_seen_hp(const std::string& text, std::optional<std::int32_t>& seen) {
 }  // namespace
 
 bool happened_available(const AppState& state) {
-    return ally_is_set(state) && state.plan.stepCount == 0;
+    return advance_available(state) && state.plan.stepCount == 0;
 }
 
 HpBoxReading read_hp_box(const char* text) {
@@ -50,16 +50,13 @@ HpBoxReading read_hp_box(const char* text) {
     return {HpBox::kNumber, hp};
 }
 
-std::vector<std::string> located_lines(std::span<const LocatedPosition> found, std::size_t total) {
+std::vector<std::string> located_lines(std::span<const LocatedPosition> found) {
     std::vector<std::string> lines;
     for (const LocatedPosition& at : found.first(std::min(found.size(), kMostLocatedLines))) {
         std::string line = offset_words(at.offset);
         line.append("  #").append(std::to_string(at.seedIndex)).append(": ");
         line.append(std::to_string(at.position)).append(" → ").append(std::to_string(at.next));
         lines.push_back(line);
-    }
-    if (total > lines.size()) {
-        lines.push_back("ほか " + std::to_string(total - lines.size()) + " 件");
     }
     return lines;
 }
@@ -99,7 +96,7 @@ LocateAnswer locate_from_form(const AppState& state, const LocateForm& form) {
                                     std::span<const std::int32_t>(sequences.seeds, sequences.count),
                                     lane.position, seen, answer.found);
     answer.found.resize(std::min(answer.total, kMostLocatedLines));
-    answer.lines = located_lines(answer.found, answer.total);
+    answer.lines = located_lines(answer.found);
     return answer;
 }
 
@@ -107,8 +104,14 @@ std::string located_count_words(const LocateAnswer& answer) {
     if (answer.problem != LocateProblem::kNone) {
         return "";
     }
-    return "見つかった位置：" +
-           (answer.total == 0 ? std::string("なし") : std::to_string(answer.total) + "個");
+    if (answer.total == 0) {
+        return "見つかった位置：なし";
+    }
+    std::string words = "見つかった位置：" + std::to_string(answer.total) + "個";
+    if (answer.total > answer.found.size()) {
+        words += "（一覧のほか " + std::to_string(answer.total - answer.found.size()) + " 個）";
+    }
+    return words;
 }
 
 const char* locate_problem_text(LocateProblem problem) {

@@ -14,8 +14,8 @@
 // The 起きたこと dialog without its Win32 side: what its boxes say was seen, 探す, the lines of
 // its list and its OK. The dialog reads its controls into a LocateForm and shows the answer.
 
-// Whether 起きたこと can open: an ally is set and no plan is in use, since what it finds is where
-// the current action ran.
+// Whether 起きたこと can open: 実行 can act, since its OK does 実行, and no plan is in use, since
+// what it finds is where the current action ran.
 bool happened_available(const AppState& state);
 
 enum class HpBox { kEmpty, kNumber, kRefused };
@@ -31,10 +31,9 @@ HpBoxReading read_hp_box(const char* text);
 
 constexpr std::size_t kMostLocatedLines = 200;
 
-// The list's lines (Shift-JIS) for found, the nearest of total positions found: line i is
-// found[i], "+3  #16: 45 → 62", at most 200 of them; when more were found, a last line says
-// how many more, "ほか 37 件".
-std::vector<std::string> located_lines(std::span<const LocatedPosition> found, std::size_t total);
+// The list's lines (Shift-JIS) for found, the nearest positions found: line i is found[i],
+// "+3  #16: 45 → 62", at most 200 of them.
+std::vector<std::string> located_lines(std::span<const LocatedPosition> found);
 
 // The selections of the 再行動 combo.
 enum ReMoveChoice : int { kReMoveNotSeen = 0, kReMoveHappened = 1, kReMoveDidNot = 2 };
@@ -53,7 +52,7 @@ struct LocateAnswer {
     LocateProblem problem;
     Action action;      // what was searched: the lines hold only while the state's action stays it
     std::size_t total;  // the positions found
-    // The nearest of them: found[i] is line i; when there are more, a last line says how many.
+    // The nearest of them, at most 200: found[i] is line i.
     std::vector<LocatedPosition> found;
     std::vector<std::string> lines;
 };
@@ -64,8 +63,9 @@ struct LocateAnswer {
 // seen, is the answer's problem, and nothing is searched.
 LocateAnswer locate_from_form(const AppState& state, const LocateForm& form);
 
-// The line under the list (Shift-JIS): "見つかった位置：21個", or "見つかった位置：なし"; empty
-// when nothing was searched.
+// The line under the list (Shift-JIS): "見つかった位置：21個", with how many the list does not
+// show, "見つかった位置：1903個（一覧のほか 1703 個）", or "見つかった位置：なし"; empty when
+// nothing was searched.
 std::string located_count_words(const LocateAnswer& answer);
 
 // What the dialog says of a problem (Shift-JIS): the balloon on a refused HP box, or the message
@@ -75,7 +75,7 @@ const char* locate_problem_text(LocateProblem problem);
 // Why the dialog's OK did nothing.
 enum class LocatedRefusal {
     kNone,
-    kNoLine,   // no position chosen (nothing, or the last line that counts the others)
+    kNoLine,   // no position chosen
     kChanged,  // the action changed, or a plan came into use, since 探す
     kAdvance,  // 実行 refused it: the report says why
 };

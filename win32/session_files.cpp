@@ -73,14 +73,18 @@ void show_title(HWND window) {
     }
 }
 
-// After the state became another session: the pattern box shows its marks, the items that need
-// a unit follow its ally, the title its file, the table of results has none yet, and nothing is
-// there to undo.
+// After the state became another session: the pattern box shows its marks, the position boxes
+// nothing, the items that need a unit follow its ally, the title its file, the table of results
+// has none yet, and nothing is there to undo.
 void show_session(HWND window) {
     const AppState& state = app_state();
+    const WindowHandles& handles = window_handles();
     forget_undo_steps();
     clear_check_line();
-    SetWindowTextW(window_handles().markEdit, wide_from_shift_jis(state.markText).text);
+    SetWindowTextW(handles.markEdit, wide_from_shift_jis(state.markText).text);
+    for (HWND box : handles.positionEdits) {
+        SetWindowTextW(box, L"");
+    }
     enable_unit_items(window, ally_is_set(state));
     show_title(window);
     refill_results_window();

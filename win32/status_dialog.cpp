@@ -19,6 +19,10 @@ void show_unit(HWND dialog, int listId, bool changed) {
 
 void open(HWND dialog) {
     show_controls(dialog, status_opening(app_state()));
+    DialogView lists{ControlView{IDC_STATUS_ALLY_LIST, ControlKind::kList},
+                     ControlView{IDC_STATUS_ENEMY_LIST, ControlKind::kList}};
+    read_controls(dialog, lists);
+    show_controls(dialog, status_first_units(app_state(), lists));
 }
 
 bool confirm(HWND dialog) {

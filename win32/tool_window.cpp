@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "view/drawing.h"
+#include "view/window_layout.h"
 #include "win32/keyboard.h"
 #include "win32/program.h"
 

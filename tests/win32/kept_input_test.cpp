@@ -1,5 +1,9 @@
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <vector>
+
+#include <shlobj.h>
 
 #include "tests/win32/program_fixture.h"
 #include "view/session.h"
@@ -65,6 +69,60 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     };
     EXPECT_EQ(std::memcmp(&run(original)->lanes, &run(saved)->lanes, sizeof(AppState::lanes)), 0);
     EXPECT_EQ(run(saved)->lanes[0].count, 6);
+    close_program_without_saving();
+}
+
+// A file dropped on the window, as Explorer drops it.
+void drop_file(const std::filesystem::path& path) {
+    const std::wstring name = path.wstring();
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::memcpy(files + 1, name.c_str(), name.size() * sizeof(wchar_t));
+    GlobalUnlock(drop);
+    SendMessageW(main_window(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+}
+
+// After 新規 nothing is chosen: each list shows its first entry in its own order (アサギ in the
+// sorted ally list, the file's 山賊ガロ in the enemy's), with that unit's own line of the unit
+// file, which OK stores. A new session, opened or dropped, leaves the position boxes empty.
+TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
+    WorkingFolder folder{read_file(kSamples / "character.txt").c_str(),
+                         read_file(kSamples / "grow.txt").c_str()};
+    open_program();
+    HWND lane0 = window_handles().positionEdits[0], lane1 = window_handles().positionEdits[1];
+    const auto type_positions = [&] {
+        SetWindowTextW(lane0, L"123");
+        SetWindowTextW(lane1, L"45");
+    };
+    const std::filesystem::path worked = folder.path / "worked.json";
+    std::filesystem::copy_file(kSamples / "worked-battle.json", worked);
+    for (const auto& open : std::vector<std::function<void()>>{
+             [] { command(IDM_FILE_NEW); },
+             [&worked] { EXPECT_TRUE(open_session_file(main_window(), worked.wstring())); },
+             [&worked] { drop_file(worked); }}) {
+        type_positions();
+        open();
+        EXPECT_EQ(window_text(lane0) + L"|" + window_text(lane1), L"|");
+    }
+    command(IDM_FILE_NEW);
+    std::wstring shown;
+    Program::dialog(IDM_STATUS, [&shown](HWND box) {
+        shown = texts(box, {1000, 1041, 1100, 1141});
+        for (int id = 1001; id <= 1014; ++id) {
+            shown += IsDlgButtonChecked(box, id) == BST_CHECKED ? L"1" : L"0";
+        }
+        shown += IsDlgButtonChecked(box, 1116) == BST_CHECKED ? L"|1" : L"|0";
+        press(box, IDOK);
+    });
+    EXPECT_EQ(shown, wide("アサギ|追撃必殺係数:4|山賊ガロ|追撃必殺係数:1|00000000000000|1"));
+    const AppState& state = app_state();
+    EXPECT_EQ(std::make_tuple(std::string(state.ally.name), state.ally.followUpCritFactor,
+                              state.ally.skills, std::string(state.enemy.name),
+                              state.enemy.skills[kSkillCounter]),
+              std::make_tuple(std::string("アサギ"), 4, decltype(state.ally.skills){},
+                              std::string("山賊ガロ"), 1));
     close_program_without_saving();
 }
 

@@ -4,6 +4,7 @@
 
 #include "tests/win32/program_fixture.h"
 #include "view/drawing.h"
+#include "view/window_layout.h"
 
 namespace {
 
