@@ -1,7 +1,6 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include <shlobj.h>
 
@@ -91,20 +90,18 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
     WorkingFolder folder{read_file(kSamples / "character.txt").c_str(),
                          read_file(kSamples / "grow.txt").c_str()};
     open_program();
-    HWND lane0 = window_handles().positionEdits[0], lane1 = window_handles().positionEdits[1];
-    const auto type_positions = [&] {
-        SetWindowTextW(lane0, L"123");
-        SetWindowTextW(lane1, L"45");
-    };
     const std::filesystem::path worked = folder.path / "worked.json";
     std::filesystem::copy_file(kSamples / "worked-battle.json", worked);
-    for (const auto& open : std::vector<std::function<void()>>{
-             [] { command(IDM_FILE_NEW); },
-             [&worked] { EXPECT_TRUE(open_session_file(main_window(), worked.wstring())); },
-             [&worked] { drop_file(worked); }}) {
-        type_positions();
+    const std::function<void()> opens[] = {
+        [] { command(IDM_FILE_NEW); },
+        [&worked] { EXPECT_TRUE(open_session_file(main_window(), worked.wstring())); },
+        [&worked] { drop_file(worked); }};
+    for (const auto& open : opens) {
+        HWND* boxes = window_handles().positionEdits;
+        SetWindowTextW(boxes[0], L"123");
+        SetWindowTextW(boxes[1], L"45");
         open();
-        EXPECT_EQ(window_text(lane0) + L"|" + window_text(lane1), L"|");
+        EXPECT_EQ(window_text(boxes[0]) + window_text(boxes[1]), L"");
     }
     command(IDM_FILE_NEW);
     std::wstring shown;
