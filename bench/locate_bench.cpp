@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,7 +13,7 @@ namespace {
 // Where the game may stand after the worked battle left the ally at 40 and the enemy at 0, on
 // each of 0, 16 and 51, the sequences that 20 marks of sequence 0 leave, over the whole range.
 void BM_LocateBattle(benchmark::State& bench) {
-    const auto state = worked_battle();
+    const Session session = worked_battle();
     const std::int32_t seeds[] = {0, 16, 51};
     Observations seen{};
     seen.allyHp = 40;
@@ -22,8 +21,8 @@ void BM_LocateBattle(benchmark::State& bench) {
     std::vector<LocatedPosition> found(std::size(seeds) * kLastLanePosition);
     std::size_t total = 0;
     for (auto _ : bench) {
-        total = locate_positions(*state, state->randomTable, seeds, state->lanes[0].position, seen,
-                                 found);
+        total = locate_positions(session.action, bench_tables().randomTable, seeds,
+                                 session.lanes[0].position, seen, found);
         benchmark::DoNotOptimize(found.data());
     }
     bench.counters["found"] = static_cast<double>(total);
@@ -32,8 +31,10 @@ void BM_LocateBattle(benchmark::State& bench) {
 // The same as the window's 探す: the boxes read, the marks of the pattern box matched, the
 // nearest 200 kept and their lines made.
 void BM_LocateDialog(benchmark::State& bench) {
-    const auto state = worked_battle();
-    std::strcpy(state->markText, "×××○○×××○×○×○○×○×○○×");
+    const auto state = std::make_unique<WindowState>(fresh_window_state(bench_tables()));
+    state->session = worked_battle();
+    state->session.marks = "×××○○×××○×○×○○×○×○○×";
+    refresh_shown(*state);
     const LocateForm form{"40", "0", false, {}, kReMoveNotSeen};
     std::size_t total = 0;
     for (auto _ : bench) {

@@ -36,7 +36,7 @@ std::string refusal_message(const AdvanceReport& report) {
 }
 
 // "味方 アルト：Lv 10 → 11　HP 40 → 41", one line for each unit with a figure that changed.
-std::string changes_text(const AppState& state, const AdvanceReport& report) {
+std::string changes_text(const Action& action, const AdvanceReport& report) {
     std::string text;
     for (const bool ally : {true, false}) {
         std::string figures;
@@ -52,7 +52,7 @@ std::string changes_text(const AppState& state, const AdvanceReport& report) {
             }
         }
         if (!figures.empty()) {
-            const char* name = ally ? state.ally.name : state.enemy.name;
+            const char* name = ally ? action.ally.name : action.enemy.name;
             text.append(ally ? "味方" : "敵")
                 .append(name[0] == '\0' ? "" : " ")
                 .append(name)
@@ -62,11 +62,11 @@ std::string changes_text(const AppState& state, const AdvanceReport& report) {
     return text;
 }
 
-std::string report_text(const AppState& state, const AdvanceReport& report) {
+std::string report_text(const Action& action, const AdvanceReport& report) {
     const HistoryEntry& entry = report.entry;
     std::string text = "位置 " + std::to_string(entry.position) + " → " +
                        std::to_string(report.positionAfter) + "（" + std::to_string(entry.count) +
-                       "個）\n" + changes_text(state, report);
+                       "個）\n" + changes_text(action, report);
     for (const auto& [label, words] : {std::pair{"成長：", growth_words(report.outcome)},
                                        std::pair{"再行動：", re_move_words(report.outcome)},
                                        std::pair{"", figures_to_check_line(entry.grown)}}) {
@@ -82,20 +82,19 @@ std::string report_text(const AppState& state, const AdvanceReport& report) {
 // 実行 on the scenario: the scenario after it, as the window would save its session.
 CommandOutput command_advance(const CommandLine& line) {
     check_arguments(line, 1, {});
-    const std::unique_ptr<AppState> owner =
-        fresh_scenario_state(line.positionals[0], &cli_game_tables(line));
-    AppState& state = *owner;
-    if (state.plan.stepCount > 0) {
+    const Tables& tables = cli_tables(line, true);
+    Session session = read_scenario_file(line.positionals[0]).session;
+    if (session.plan.stepCount > 0) {
         throw CliError(
             "advance takes no scenario with steps: a plan is advanced step by step "
             "in the window");
     }
-    const AdvanceReport report = advance_past_action(state);
+    const AdvanceReport report = advance_past_action(session, tables.randomTable);
     if (report.refusal != AdvanceRefusal::kNone) {
         throw CliError(refusal_message(report));
     }
     CommandOutput output;
-    output.jsonText = write_scenario(state, kScenarioCodec);
-    output.text = utf8_of(report_text(state, report).c_str());
+    output.jsonText = write_scenario(session, kScenarioCodec);
+    output.text = utf8_of(report_text(session.action, report).c_str());
     return output;
 }

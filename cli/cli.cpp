@@ -34,31 +34,44 @@ const std::map<std::string, Command>& commands() {
 
 }  // namespace
 
-const RandomTable& cli_random_table() {
-    static RandomTable* table = [] {
-        static RandomTable storage;
-        generate_random_tables(storage);
+namespace {
+
+// The one set of tables of a run: the sequences are generated once.
+Tables& program_tables() {
+    static Tables* tables = [] {
+        static Tables storage;
+        generate_random_tables(storage.randomTable);
         return &storage;
     }();
-    return *table;
+    return *tables;
 }
 
-const GameTables& cli_game_tables(const CommandLine& line) {
-    static GameTables tables;
-    tables = GameTables{};
+}  // namespace
+
+const RandomTable& cli_random_table() {
+    return program_tables().randomTable;
+}
+
+const Tables& cli_tables(const CommandLine& line, bool readFiles) {
+    Tables& tables = program_tables();
+    GameTables& files = tables;
+    files = GameTables{};
+    if (!readFiles) {
+        return tables;
+    }
     const std::string units = line.dataDir + "/character.txt";
-    if (!load_unit_file(open_file(units, "r"), tables)) {
+    if (!load_unit_file(open_file(units, "r"), files)) {
         throw CliError("cannot read " + units);
     }
     const std::string growth = line.dataDir + "/grow.txt";
-    if (!load_growth_file(open_file(growth, "r"), tables)) {
+    if (!load_growth_file(open_file(growth, "r"), files)) {
         throw CliError("cannot read " + growth);
     }
     return tables;
 }
 
 std::string start_up_warnings(const CommandLine& line) {
-    const int allies = cli_game_tables(line).allyUnitCount;
+    const int allies = cli_tables(line, true).allyUnitCount;
     std::string lines;
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {

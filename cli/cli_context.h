@@ -5,8 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/arguments.h"
-#include "data/game_tables.h"
-#include "random/random_table.h"
+#include "state/tables.h"
 
 // What a command prints: the JSON object, or the readable text.
 struct CommandOutput {
@@ -18,8 +17,10 @@ struct CommandOutput {
 
 const RandomTable& cli_random_table();
 
-// Reads character.txt, then grow.txt, from the data folder, as the program does at start-up.
-const GameTables& cli_game_tables(const CommandLine& line);
+// The sequences and, with readFiles, the unit and growth tables: character.txt, then grow.txt,
+// read from the data folder as the program reads them at start-up. Without, no unit and no
+// growth row, for a command whose outcome depends on its scenario alone.
+const Tables& cli_tables(const CommandLine& line, bool readFiles);
 
 // What reading those two files lost, one line each, as the window says it at start-up.
 std::string start_up_warnings(const CommandLine& line);

@@ -45,7 +45,7 @@ json change_json(const NearChange& change) {
 // What the player sees of one run: each value's use, in brackets when its test passed, and
 // both units' HP after the battle when a battle was fought.
 std::string outcome_text(const Action& action, const SequenceRun& run) {
-    const Lane& lane = run.log;
+    const ConsumptionLog& lane = run.log;
     std::string text;
     if (action.eventSwitches[kSwitchBattle] == 1) {
         text += "敵HP " + std::to_string(run.enemyHpAfterBattle) +
@@ -124,7 +124,7 @@ void add_outcomes(const Action& scenario, int markCount, const CandidateList& ma
     std::vector<std::string> textOf;
     for (int m = 0; m < matchCount; ++m) {
         const SequenceRun& run = (*runs)[m];
-        const Lane& lane = run.log;
+        const ConsumptionLog& lane = run.log;
         const json outcome = {
             {"lanePosition", lane.position},
             {"codes", std::vector<int>(lane.codes.begin(), lane.codes.begin() + lane.count)},

@@ -4,7 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "state/app_state.h"
+#include "random/marks.h"
+#include "state/action.h"
 
 // What identify adds to its candidates. Each adds its member to json and its lines, in
 // Shift-JIS, to text. matches are the sequences that show the typed marks, ascending.

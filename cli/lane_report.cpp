@@ -20,7 +20,7 @@ std::string cell(const char* text) {
 
 // One lane as the window draws it, in rows of 32 columns: the values, their marks, and each
 // log entry's label under the value it used, in brackets when its test passed.
-std::string lane_text(const RandomTable& table, const Action& action, const Lane& lane) {
+std::string lane_text(const RandomTable& table, const Action& action, const ConsumptionLog& lane) {
     char heading[64];
     std::snprintf(heading, sizeof heading, "現在の乱数　　#%02d:%3d\n", lane.seedIndex,
                   lane.position);
@@ -53,7 +53,7 @@ std::string lane_text(const RandomTable& table, const Action& action, const Lane
 }
 
 nlohmann::json log_json(const SequenceRun& run) {
-    const Lane& lane = run.log;
+    const ConsumptionLog& lane = run.log;
     nlohmann::json labels = nlohmann::json::array();
     for (int i = 0; i < lane.count; ++i) {
         labels.push_back(utf8_of(kConsumptionLabels[lane.codes[i]]));
@@ -84,15 +84,15 @@ std::string log_text(const RandomTable& table, const Action& action, const Seque
     return lane_text(table, action, run.log) + hp;
 }
 
-nlohmann::json run_plan_on_lane(const AppState& state, const Lane& lane, std::string& text) {
+nlohmann::json run_plan_on_lane(const TurnPlan& plan, const RandomTable& table,
+                                const LaneCursor& lane, std::string& text) {
     PlanRuns runs;
-    const int ran =
-        run_plan_chain(state.plan, state.randomTable, lane.seedIndex, lane.position, runs);
+    const int ran = run_plan_chain(plan, table, lane.seedIndex, lane.position, runs);
     nlohmann::json steps = nlohmann::json::array();
     for (int k = 0; k < ran; ++k) {
         steps.push_back(log_json(runs[k]));
         text += "行動" + std::to_string(k + 1) + "\n" +
-                log_text(state.randomTable, state.plan.steps[k], runs[k]);
+                log_text(table, plan.steps[k], runs[k]);
     }
     return {{"seedIndex", lane.seedIndex}, {"position", lane.position}, {"steps", steps}};
 }

@@ -5,13 +5,13 @@
 #include <nlohmann/json.hpp>
 
 #include "state/action_runs.h"
-#include "state/app_state.h"
+#include "state/session.h"
 
 // What run reports of a lane: as the window draws it, and its log as JSON.
 
 // One lane in rows of 32 columns: the values, their marks, and each log entry's label under the
 // value it used, in brackets when its test passed (Shift-JIS).
-std::string lane_text(const RandomTable& table, const Action& action, const Lane& lane);
+std::string lane_text(const RandomTable& table, const Action& action, const ConsumptionLog& lane);
 
 // A lane's log as the run reports it, with both units' HP after its battle.
 nlohmann::json log_json(const SequenceRun& run);
@@ -20,6 +20,6 @@ nlohmann::json log_json(const SequenceRun& run);
 // where it has one.
 std::string log_text(const RandomTable& table, const Action& action, const SequenceRun& run);
 
-// The state's plan as lane 0 runs it from the lane's position, each step reported as a run of
-// its own.
-nlohmann::json run_plan_on_lane(const AppState& state, const Lane& lane, std::string& text);
+// The plan as lane 0 runs it from the lane's position, each step reported as a run of its own.
+nlohmann::json run_plan_on_lane(const TurnPlan& plan, const RandomTable& table,
+                                const LaneCursor& lane, std::string& text);

@@ -5,10 +5,10 @@
 #include "cli/cli_context.h"
 #include "cli/scenario_state.h"
 #include "search/locate.h"
+#include "state/figure_limits.h"
 
 namespace {
 
-constexpr std::int64_t kMostHpSeen = 9999;
 constexpr std::size_t kReadableLines = 20;
 
 // The four options of what was seen, each with the event of the scenario it is about.
@@ -51,11 +51,11 @@ Observations read_observations(const CommandLine& line, const Action& action) {
         switch (option.what) {
             case Observed::kAllyHp:
                 seen.allyHp =
-                    static_cast<std::int32_t>(parse_integer(value, 0, kMostHpSeen, option.name));
+                    static_cast<std::int32_t>(parse_integer(value, 0, kHighestFigure, option.name));
                 break;
             case Observed::kEnemyHp:
                 seen.enemyHp =
-                    static_cast<std::int32_t>(parse_integer(value, 0, kMostHpSeen, option.name));
+                    static_cast<std::int32_t>(parse_integer(value, 0, kHighestFigure, option.name));
                 break;
             case Observed::kGrown:
                 seen.grown = parse_grown(value);
@@ -94,19 +94,18 @@ std::string found_line(const LocatedPosition& at) {
 // Reads no start-up file: what an action gives depends on the scenario alone.
 CommandOutput command_locate(const CommandLine& line) {
     check_arguments(line, 1, {"--ally-hp", "--enemy-hp", "--grown", "--re-move", "--marks"});
-    const std::unique_ptr<AppState> owner = fresh_scenario_state(line.positionals[0], nullptr);
-    AppState& state = *owner;
-    if (state.plan.stepCount > 0) {
+    const RandomTable& table = cli_random_table();
+    Session session = read_scenario_file(line.positionals[0]).session;
+    if (session.plan.stepCount > 0) {
         throw CliError("locate takes a scenario without steps: one action, not a turn plan");
     }
-    const Observations seen = read_observations(line, state);
-    take_marks_option(line, state);
-    const Lane& lane = state.lanes[0];
-    const LocateSequences sequences =
-        locate_sequences(state.randomTable, state.markText, lane.seedIndex);
+    const Observations seen = read_observations(line, session.action);
+    take_marks_option(line, session);
+    const LaneCursor& lane = session.lanes[0];
+    const LocateSequences sequences = locate_sequences(table, session.marks.c_str(), lane.seedIndex);
     const std::span<const std::int32_t> seeds(sequences.seeds, sequences.count);
     std::vector<LocatedPosition> found(seeds.size() * kLastLanePosition);
-    found.resize(locate_positions(state, state.randomTable, seeds, lane.position, seen, found));
+    found.resize(locate_positions(session.action, table, seeds, lane.position, seen, found));
 
     CommandOutput output;
     output.json = {{"sequences", std::vector<std::int32_t>(seeds.begin(), seeds.end())},

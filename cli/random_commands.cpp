@@ -1,6 +1,6 @@
 #include <algorithm>
 #include <cstdio>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/cli_context.h"
@@ -68,9 +68,10 @@ CommandOutput command_identify(const CommandLine& line) {
             : static_cast<int>(parse_integer(tolerance->second, 0, kMaxTolerance, "--tolerance"));
     // The outcomes depend on the scenario alone: no unit or growth file is read.
     const auto scenarioPath = line.options.find("--scenario");
-    const std::unique_ptr<AppState> scenario =
-        scenarioPath == line.options.end() ? nullptr
-                                           : fresh_scenario_state(scenarioPath->second, nullptr);
+    const std::optional<Session> scenario =
+        scenarioPath == line.options.end()
+            ? std::nullopt
+            : std::optional<Session>(read_scenario_file(scenarioPath->second).session);
     const std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
     check_mark_text_length(pattern.size(), "the pattern");
     MarkArray marks{};
@@ -108,8 +109,8 @@ CommandOutput command_identify(const CommandLine& line) {
     if (slips >= 0) {
         add_near_matches(marks, markCount, slips, output.json, text);
     }
-    if (scenario != nullptr && listed > 0) {
-        add_outcomes(*scenario, markCount, candidates, listed, output.json, text);
+    if (scenario.has_value() && listed > 0) {
+        add_outcomes(scenario->action, markCount, candidates, listed, output.json, text);
     }
     output.text = utf8_of(text.c_str());
     return output;

@@ -1,13 +1,11 @@
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/cli_context.h"
 #include "cli/lane_report.h"
 #include "cli/scenario_state.h"
-#include "search/plan_search.h"
-#include "search/position_search.h"
+#include "search/session_search.h"
 #include "state/outcome.h"
 
 namespace {
@@ -27,24 +25,18 @@ std::string search_result_text(std::int32_t result) {
     return "（" + std::to_string(result) + "個）\n";
 }
 
-// The positions found go to positions as well, for their details.
-CommandOutput search_plan_output(AppState& state, const TurnPlan& plan,
-                                 std::vector<int>& positions) {
-    const Lane& lane = state.lanes[0];
-    const auto results = std::make_unique<PlanSearchResults>();
-    const std::int32_t result = search_plan(state, plan, lane.seedIndex, lane.position, *results);
+// The plan's chains: where each begins, and each step's start.
+CommandOutput plan_output(const SessionSearch& search, int stepCount) {
+    const std::int32_t result = search.found.result;
     CommandOutput output;
     output.json = {{"result", result},
                    {"positions", nlohmann::json::array()},
                    {"chains", nlohmann::json::array()}};
     std::string text = result > 0 ? "候補（行動ごとの開始位置）：\n" : "";
-    for (std::int32_t i = 0; i < result; ++i) {
-        const PlanChain& chain = results->chains[i];
+    for (const PlanChain& chain : search.chains) {
         output.json["positions"].push_back(chain[0]);
-        positions.push_back(chain[0]);
-        output.json["chains"].push_back(
-            std::vector<int>(chain.begin(), chain.begin() + plan.stepCount));
-        for (int k = 0; k < plan.stepCount; ++k) {
+        output.json["chains"].push_back(std::vector<int>(chain.begin(), chain.begin() + stepCount));
+        for (int k = 0; k < stepCount; ++k) {
             text += (k == 0 ? "" : " → ") + std::to_string(chain[k]);
         }
         text += "\n";
@@ -53,17 +45,14 @@ CommandOutput search_plan_output(AppState& state, const TurnPlan& plan,
     return output;
 }
 
-CommandOutput search_output(AppState& state, std::vector<int>& positions) {
-    const Lane& lane = state.lanes[0];
-    const std::int32_t result = search_positions(state, lane.seedIndex, lane.position);
-    positions.assign(state.searchResults.begin(),
-                     state.searchResults.begin() + std::max(result, 0));
+CommandOutput positions_output(const SessionSearch& search) {
+    const std::int32_t result = search.found.result;
     CommandOutput output;
-    output.json = {{"result", result}, {"positions", positions}};
+    output.json = {{"result", result}, {"positions", search.found.positions}};
     std::string text;
     if (result > 0) {
         text = "候補：";
-        for (int p : positions) {
+        for (int p : search.found.positions) {
             text += std::to_string(p) + " ";
         }
         text += "\n";
@@ -73,49 +62,40 @@ CommandOutput search_output(AppState& state, std::vector<int>& positions) {
 }
 
 // The positions that hold whichever of the sequences the marks match it is, from lane 0's on.
-void add_common(AppState& state, CommandOutput& output) {
-    MarkArray marks{};
-    const int markCount = parse_mark_pattern(state.markText, marks);
-    CandidateList candidates;
-    const int count = match_seeds(state.randomTable, marks, markCount, candidates);
-    std::vector<std::int32_t> positions(kSearchEnd);
-    const auto work = std::make_unique<PlanSearchResults>();
-    const std::int32_t found = search_common(state, state.plan, candidates, count,
-                                             state.lanes[0].position, *work, positions.data());
-    positions.resize(static_cast<std::size_t>(std::max(found, 0)));
-    output.json["common"] = {{"sequences", std::vector<int>(candidates, candidates + count)},
-                             {"positions", positions}};
+void add_common(const SessionSearch& search, CommandOutput& output) {
+    output.json["common"] = {{"sequences", search.commonSequences},
+                             {"positions", search.commonPositions}};
     std::string text = "どれでも：";
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        text.append(i == 0 ? "" : " ").append(std::to_string(positions[i]));
+    for (std::size_t i = 0; i < search.commonPositions.size(); ++i) {
+        text.append(i == 0 ? "" : " ").append(std::to_string(search.commonPositions[i]));
     }
-    output.text += utf8_of((text + (positions.empty() ? "なし\n" : "\n")).c_str());
+    output.text += utf8_of((text + (search.commonPositions.empty() ? "なし\n" : "\n")).c_str());
 }
 
 // For each position, what to spend from lane 0's and what run reports of lane 0 standing there:
-// the action of the scenario as it was read, or each step of its plan.
-void add_details(const AppState& state, const Action& scenario, const std::vector<int>& positions,
-                 CommandOutput& output) {
-    const Lane& lane = state.lanes[0];
+// the action, or each step of the plan.
+void add_details(const Session& session, const RandomTable& table,
+                 const std::vector<std::int32_t>& positions, CommandOutput& output) {
+    const LaneCursor& lane = session.lanes[0];
     output.json["details"] = nlohmann::json::array();
     std::string text = positions.empty() ? "" : "詳細：\n";
     for (const int p : positions) {
         nlohmann::json detail = {{"position", p}, {"spend", p - lane.position}};
         std::string words;
-        if (state.plan.stepCount > 0) {
+        if (session.plan.stepCount > 0) {
             PlanRuns runs;
-            const int ran = run_plan_chain(state.plan, state.randomTable, lane.seedIndex, p, runs);
+            const int ran = run_plan_chain(session.plan, table, lane.seedIndex, p, runs);
             detail["steps"] = nlohmann::json::array();
             for (int k = 0; k < ran; ++k) {
                 detail["steps"].push_back(log_json(runs[k]));
                 words.append(k == 0 ? "" : "／").append(std::to_string(k + 1)).append(") ");
                 words.append(std::to_string(runs[k].log.position)).append(" ");
-                words.append(outcome_words(outcome_of(state.plan.steps[k], runs[k])));
+                words.append(outcome_words(outcome_of(session.plan.steps[k], runs[k])));
             }
         } else {
-            const SequenceRun run = run_action_at(scenario, state.randomTable, lane.seedIndex, p);
+            const SequenceRun run = run_action_at(session.action, table, lane.seedIndex, p);
             detail["lane"] = log_json(run);
-            words = outcome_words(outcome_of(scenario, run));
+            words = outcome_words(outcome_of(session.action, run));
         }
         output.json["details"].push_back(detail);
         text.append("位置 ").append(std::to_string(p)).append("（消費 ");
@@ -126,23 +106,23 @@ void add_details(const AppState& state, const Action& scenario, const std::vecto
 
 }  // namespace
 
+// Marks, from --marks or the scenario, add the common search on every sequence they match.
 CommandOutput command_search(const CommandLine& line) {
     check_arguments(line, 1, {"--marks", "--details"});
-    bool hasMarks = false;
-    const std::unique_ptr<AppState> owner =
-        fresh_scenario_state(line.positionals[0], &cli_game_tables(line), &hasMarks);
-    AppState& state = *owner;
-    hasMarks = take_marks_option(line, state) || hasMarks;
-    const Action scenario = state;  // as read: the search leaves its last battle's HP behind
-    std::vector<int> positions;
-    CommandOutput output = state.plan.stepCount > 0
-                               ? search_plan_output(state, state.plan, positions)
-                               : search_output(state, positions);
-    if (hasMarks) {
-        add_common(state, output);
+    const Tables& tables = cli_tables(line, true);
+    ScenarioRead scenario = read_scenario_file(line.positionals[0]);
+    Session& session = scenario.session;
+    const bool hasMarks = take_marks_option(line, session) || scenario.hasMarks;
+    const SessionSearch search = search_session(
+        session, tables, kShortSearchLimit, hasMarks ? CommonRule::kEveryMatch : CommonRule::kNone);
+    CommandOutput output = session.plan.stepCount > 0
+                               ? plan_output(search, session.plan.stepCount)
+                               : positions_output(search);
+    if (search.common) {
+        add_common(search, output);
     }
     if (line.options.count("--details") != 0) {
-        add_details(state, scenario, positions, output);
+        add_details(session, tables.randomTable, search.found.positions, output);
     }
     return output;
 }

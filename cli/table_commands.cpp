@@ -57,7 +57,7 @@ BookFlags parse_books(const std::string& list) {
 
 CommandOutput command_units(const CommandLine& line) {
     check_arguments(line, 0, {});
-    const GameTables& tables = cli_game_tables(line);
+    const GameTables& tables = cli_tables(line, true);
     CommandOutput output;
     output.json = {{"allyUnitCount", tables.allyUnitCount},
                    {"enemyUnitCount", tables.enemyUnitCount},
@@ -91,7 +91,7 @@ CommandOutput command_growth(const CommandLine& line) {
     const BookFlags books =
         line.options.count("--books") != 0 ? parse_books(line.options.at("--books")) : BookFlags{};
     const std::string name = shift_jis_of(line.options.at("--ally"), "--ally");
-    const GameTables& tables = cli_game_tables(line);
+    const GameTables& tables = cli_tables(line, true);
     const int row = find_ally_by_name(tables, name.c_str());
     StatRates rates{};
     std::int32_t reMoveRate = 0;

@@ -27,12 +27,13 @@ enum SkillIndex : int {
 };
 
 // One unit as the unit file gives it, and the same record with its figures filled as a side of
-// a battle. The file fills only name, followUpCritFactor and skills.
+// a battle. The file fills only name, followUpCritFactor and skills. The name's bytes after its
+// NUL are all NUL, so that two records of the same unit compare equal. hpAfterBattle is what a
+// battle writes into its own copies of the units; a session's units never hold it.
 struct UnitRecord {
     char name[kUnitNameCapacity];  // Shift-JIS, NUL-terminated; empty = no unit chosen
     std::int32_t followUpCritFactor;
     std::array<std::int32_t, kSkillCount> skills;
-    std::int32_t listIndex;
     std::int32_t level;
     std::int32_t technique;
     std::int32_t luck;

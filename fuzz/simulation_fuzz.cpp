@@ -1,7 +1,8 @@
 // Two units with any 32-bit figures and any skill flags, a seed, a lane position, the switches,
 // the conditions and the rates, all decoded from the input: the event runner and the search
-// run on them, and the turn-plan search on that action twice, and must keep the log, the units
-// and the results within their bounds.
+// run on them, and the turn-plan search on that action twice, and must keep the log and the
+// results within their bounds.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
+#include "state/session_view.h"
 
 namespace {
 
@@ -63,93 +65,78 @@ void check_log(const ConsumptionLog& log) {
     FUZZ_CHECK(log.attackerHitsLanded + log.defenderHitsLanded <= log.count);
 }
 
-void check_units_kept(const CombatantState& before, const CombatantState& after) {
-    FUZZ_CHECK(after.hp == before.hp);
-    FUZZ_CHECK(after.critRate == before.critRate);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static std::unique_ptr<AppState> state = [] {
-        auto s = std::make_unique<AppState>();
-        generate_random_tables(s->randomTable);
-        return s;
+    static const auto tables = [] {
+        auto made = std::make_unique<Tables>();
+        generate_random_tables(made->randomTable);
+        made->allyUnitCount = 1;
+        std::strcpy(made->allyUnits[0].name, "A");
+        return made;
     }();
-    AppState& s = *state;
     InputBytes in{data, size};
-    s.ally = CombatantState{};
-    s.enemy = CombatantState{};
-    decode_unit(in, s.ally);
-    decode_unit(in, s.enemy);
+    Session s = default_session();
+    Action& a = s.action;
+    a.ally = CombatantState{};
+    a.enemy = CombatantState{};
+    decode_unit(in, a.ally);
+    decode_unit(in, a.enemy);
     // The ally's growth row is found by name for the re-move rate, or not at all.
-    s.allyUnitCount = 1;
-    std::strcpy(s.allyUnits[0].name, "A");
-    std::strcpy(s.ally.name, in.byte() % 2 == 0 ? "A" : "B");
-    for (std::int32_t& rate : s.growthTable[0]) {
+    std::strcpy(a.ally.name, in.byte() % 2 == 0 ? "A" : "B");
+    for (std::int32_t& rate : tables->growthTable[0]) {
         rate = in.int32();
     }
-    for (std::int32_t& rate : s.growthRates) {
+    for (std::int32_t& rate : a.growthRates) {
         rate = in.int32();
     }
-    for (std::int32_t& on : s.eventSwitches) {
+    for (std::int32_t& on : a.eventSwitches) {
         on = in.byte() % 3;
     }
-    s.predictSwitch = in.byte() % 3;
-    decode_condition(in, s.allyCondition);
-    decode_condition(in, s.enemyCondition);
-    for (std::int32_t& wanted : s.levelUpWanted) {
+    a.predictSwitch = in.byte() % 3;
+    decode_condition(in, a.allyCondition);
+    decode_condition(in, a.enemyCondition);
+    for (std::int32_t& wanted : a.levelUpWanted) {
         wanted = in.byte() % 3;
     }
     const int seed = in.byte() % kSeedCount;
     const int position =
         kFirstLanePosition +
         static_cast<int>(static_cast<std::uint32_t>(in.int32()) % kLastLanePosition);
+    s.lanes[0] = LaneCursor{seed, position};
+    check_log(run_lane(s, *tables, 0).log);
 
-    const CombatantState ally = s.ally;
-    const CombatantState enemy = s.enemy;
-    Lane& lane = s.lanes[0];
-    lane = Lane{};
-    lane.seedIndex = seed;
-    lane.position = position;
-    rerun_lane(s, 0);
-    check_log(lane);
-    check_units_kept(ally, s.ally);
-    check_units_kept(enemy, s.enemy);
-
-    const std::int32_t result = search_positions(s, seed, position);
-    check_units_kept(ally, s.ally);
-    check_units_kept(enemy, s.enemy);
+    const SearchFound found = search_positions(a, *tables, seed, position);
+    const std::int32_t result = found.result;
     FUZZ_CHECK(result >= kSearchNoWish);
-    const bool levelUp = s.eventSwitches[kSwitchLevelUp] == 1;
-    const bool battle = s.eventSwitches[kSwitchBattle] == 1;
+    FUZZ_CHECK(found.positions.size() == static_cast<std::size_t>(std::max(result, 0)));
+    const bool levelUp = a.eventSwitches[kSwitchLevelUp] == 1;
+    const bool battle = a.eventSwitches[kSwitchBattle] == 1;
     if (!levelUp) {
         FUZZ_CHECK(result <= kShortSearchLimit);
     }
     // Battles before a level-up start up to the estimated window before the first position.
     std::int64_t earliest = position;
     if (levelUp && battle) {
-        earliest -= std::int64_t{estimate_battle_consumption(s.ally, s.enemy)} *
-                    (s.predictSwitch == 1 ? 2 : 1);
+        earliest -= std::int64_t{estimate_battle_consumption(a.ally, a.enemy)} *
+                    (a.predictSwitch == 1 ? 2 : 1);
     }
-    for (std::int32_t r = 0; r < result; ++r) {
-        FUZZ_CHECK(s.searchResults[r] >= earliest && s.searchResults[r] >= kFirstLanePosition);
-        FUZZ_CHECK(s.searchResults[r] < kSearchEnd);
+    for (const std::int32_t p : found.positions) {
+        FUZZ_CHECK(p >= earliest && p >= kFirstLanePosition && p < kSearchEnd);
     }
 
     // The same action twice in a row: every chain starts from the position on, in order, and
     // never goes back.
     static TurnPlan plan;
-    static PlanSearchResults found;
+    static PlanSearchResults chains;
     plan.stepCount = 2;
-    plan.steps[0] = plan.steps[1] = s;
-    const std::int32_t planned = search_plan(s, plan, seed, position, found);
-    check_units_kept(ally, s.ally);
+    plan.steps[0] = plan.steps[1] = a;
+    const std::int32_t planned = search_plan(plan, *tables, seed, position, chains);
     FUZZ_CHECK(planned >= kSearchNoWish && (planned >= 0) == (result >= 0));
     for (std::int32_t r = 0; r < planned; ++r) {
-        FUZZ_CHECK(found.chains[r][0] >= position && found.chains[r][1] < kSearchEnd);
-        FUZZ_CHECK(found.chains[r][0] <= found.chains[r][1]);
-        FUZZ_CHECK(r == 0 || found.chains[r - 1][0] < found.chains[r][0]);
+        FUZZ_CHECK(chains.chains[r][0] >= position && chains.chains[r][1] < kSearchEnd);
+        FUZZ_CHECK(chains.chains[r][0] <= chains.chains[r][1]);
+        FUZZ_CHECK(r == 0 || chains.chains[r - 1][0] < chains.chains[r][0]);
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "state/action_runs.h"
+
 namespace {
 
 // What one step gave at each position, while the chains are walked through that step: every
@@ -16,15 +18,15 @@ bool battle_first(SearchMode mode) {
     return mode == SearchMode::kBattle || mode == SearchMode::kLevelUpAfterBattle;
 }
 
-// Tests the step loaded into the state at p; the run of its events from p, which the test of
-// a battle reads and which gives what the step spends, is made only when needed.
-// What it spends is needed only before a later step.
-void test_step_at(AppState& state, const PositionTest& test, ConsumptionLog& log, int p,
-                  bool needSpent, StepMemo& stepMemo) {
-    const Sequence& sequence = state.randomTable.sequences[log.seedIndex];
-    log.position = p;
+// Tests step at p; the run of its events from p, which the test of a battle reads and which
+// gives what the step spends, is made only when needed. What it spends is needed only before a
+// later step.
+void test_step_at(const Action& step, const RandomTable& table, const PositionTest& test,
+                  SequenceRun& run, int p, bool needSpent, StepMemo& stepMemo) {
+    const int seedIndex = run.log.seedIndex;
+    const Sequence& sequence = table.sequences[seedIndex];
     if (battle_first(test.mode)) {
-        run_state_events(state, log);
+        run_action_into(step, table, seedIndex, p, run);
     }
     bool holds = false;
     switch (test.mode) {
@@ -37,46 +39,41 @@ void test_step_at(AppState& state, const PositionTest& test, ConsumptionLog& log
             holds = level_up_at(test, sequence, p);
             break;
         case SearchMode::kBattle:
-            holds = battle_holds_at(test, sequence, p, battle_outcome(state, log));
+            holds = battle_holds_at(test, sequence, p, battle_outcome(step, run));
             break;
         case SearchMode::kLevelUpAfterBattle:
-            holds = level_up_after_battle_at(test, sequence, p, battle_outcome(state, log));
+            holds = level_up_after_battle_at(test, sequence, p, battle_outcome(step, run));
             break;
     }
     if (holds && needSpent && !battle_first(test.mode)) {
-        run_state_events(state, log);
+        run_action_into(step, table, seedIndex, p, run);
     }
     stepMemo.tested[p] = true;
     stepMemo.holds[p] = holds;
-    stepMemo.spent[p] = static_cast<std::int16_t>(log.count);
+    stepMemo.spent[p] = static_cast<std::int16_t>(run.log.count);
 }
 
 // Each step's test, worked out once: 0, or the -1/-2 of the first step whose level-up wishes
 // cannot be searched.
-std::int32_t prepare_steps(AppState& state, const TurnPlan& plan, int stepCount,
+std::int32_t prepare_steps(const TurnPlan& plan, int stepCount, const GameTables& tables,
                            PositionTest (&tests)[kMaxPlanSteps]) {
-    const Action saved = state;
     std::int32_t failure = 0;
     for (int k = 0; k < stepCount && failure == 0; ++k) {
-        static_cast<Action&>(state) = plan.steps[k];
-        failure = prepare_position_test(state, tests[k]);
+        failure = prepare_position_test(plan.steps[k], tables, tests[k]);
     }
-    static_cast<Action&>(state) = saved;
     return failure;
 }
 
 // Of the first alive chains, each begun at its first position, keeps in order those along which
 // every step holds in turn on sequence seedIndex; returns how many are kept. Step by step, so
-// that each step's members are loaded once and the chains that share a position share its test.
-std::int32_t walk_chains(AppState& state, const TurnPlan& plan, int stepCount,
+// that the chains that share a position share its test.
+std::int32_t walk_chains(const TurnPlan& plan, int stepCount, const RandomTable& table,
                          const PositionTest (&tests)[kMaxPlanSteps], int seedIndex,
                          PlanSearchResults& results, std::int32_t alive) {
-    const Action saved = state;
-    ConsumptionLog log{};
-    log.seedIndex = seedIndex;
+    SequenceRun run{};
+    run.log.seedIndex = seedIndex;
     StepMemo stepMemo;
     for (int k = 0; k < stepCount; ++k) {
-        static_cast<Action&>(state) = plan.steps[k];
         std::fill(std::begin(stepMemo.tested), std::end(stepMemo.tested), false);
         std::int32_t kept = 0;
         for (std::int32_t i = 0; i < alive; ++i) {
@@ -85,7 +82,7 @@ std::int32_t walk_chains(AppState& state, const TurnPlan& plan, int stepCount,
                 continue;
             }
             if (!stepMemo.tested[p]) {
-                test_step_at(state, tests[k], log, p, k + 1 < stepCount, stepMemo);
+                test_step_at(plan.steps[k], table, tests[k], run, p, k + 1 < stepCount, stepMemo);
             }
             if (stepMemo.holds[p]) {
                 results.chains[kept] = results.chains[i];
@@ -97,7 +94,6 @@ std::int32_t walk_chains(AppState& state, const TurnPlan& plan, int stepCount,
         }
         alive = kept;
     }
-    static_cast<Action&>(state) = saved;
     return alive;
 }
 
@@ -113,37 +109,37 @@ std::int32_t begin_chains(int startPosition, PlanSearchResults& results) {
 
 }  // namespace
 
-std::int32_t search_plan(AppState& state, const TurnPlan& plan, int seedIndex, int startPosition,
-                         PlanSearchResults& results) {
+std::int32_t search_plan(const TurnPlan& plan, const Tables& tables, int seedIndex,
+                         int startPosition, PlanSearchResults& results) {
     const int stepCount = std::clamp(plan.stepCount, 0, kMaxPlanSteps);
     PositionTest tests[kMaxPlanSteps];
-    results.result = prepare_steps(state, plan, stepCount, tests);
+    results.result = prepare_steps(plan, stepCount, tables, tests);
     if (results.result == 0) {
-        results.result = walk_chains(state, plan, stepCount, tests, seedIndex, results,
-                                     begin_chains(startPosition, results));
+        results.result = walk_chains(plan, stepCount, tables.randomTable, tests, seedIndex,
+                                     results, begin_chains(startPosition, results));
     }
     return results.result;
 }
 
-std::int32_t search_common(AppState& state, const TurnPlan& plan, const std::int32_t* seeds,
-                           int seedCount, int startPosition, PlanSearchResults& work,
-                           std::int32_t* positions) {
+std::int32_t search_common(const Action& action, const TurnPlan& plan, const Tables& tables,
+                           std::span<const std::int32_t> seeds, int startPosition,
+                           PlanSearchResults& work, std::int32_t* positions) {
     TurnPlan single{};
     const bool ownAction = plan.stepCount <= 0;
     if (ownAction) {
         single.stepCount = 1;
-        single.steps[0] = state;
+        single.steps[0] = action;
     }
     const TurnPlan& walked = ownAction ? single : plan;
     const int stepCount = std::clamp(walked.stepCount, 0, kMaxPlanSteps);
     PositionTest tests[kMaxPlanSteps];
-    const std::int32_t failure = prepare_steps(state, walked, stepCount, tests);
-    if (failure != 0 || seedCount <= 0) {
+    const std::int32_t failure = prepare_steps(walked, stepCount, tables, tests);
+    if (failure != 0 || seeds.empty()) {
         return failure;
     }
     std::int32_t alive = begin_chains(startPosition, work);
-    for (int s = 0; s < seedCount && alive > 0; ++s) {
-        alive = walk_chains(state, walked, stepCount, tests, seeds[s], work, alive);
+    for (std::size_t s = 0; s < seeds.size() && alive > 0; ++s) {
+        alive = walk_chains(walked, stepCount, tables.randomTable, tests, seeds[s], work, alive);
     }
     for (std::int32_t i = 0; i < alive; ++i) {
         positions[i] = work.chains[i][0];

@@ -7,17 +7,16 @@ namespace {
 constexpr int kNoLeadStat = -1;
 
 bool side_met(const BattleResultCondition& condition, const CombatantState& side,
-              std::int32_t hitsReceived) {
+              std::int64_t after, std::int32_t hitsReceived) {
     if (condition.unspecified != 0) {
         return true;
     }
-    const std::int64_t after = side.hpAfterBattle;
     const std::int64_t n = condition.n;
     // The percentage of HP left is compared exactly, cross-multiplied; without a positive
     // maximum there is no percentage, and such a condition does not hold.
     switch (condition.type) {
         case kResultHpUnchanged:
-            return side.hpAfterBattle == side.hp;
+            return after == side.hp;
         case kResultHpAtLeast:
             return after >= n;
         case kResultHpAtMost:
@@ -35,17 +34,17 @@ bool side_met(const BattleResultCondition& condition, const CombatantState& side
     }
 }
 
-std::int32_t level_up_thresholds(const AppState& state, bool reMove, LevelUpThresholds& t) {
+std::int32_t level_up_thresholds(const Action& action, bool reMove, LevelUpThresholds& t) {
     t.leadBound = 99;
     t.leadStat = kNoLeadStat;
     if (reMove) {
-        t.bound[kReMoveRateIndex] = state.growthRates[kReMoveRateIndex];
+        t.bound[kReMoveRateIndex] = action.growthRates[kReMoveRateIndex];
         t.leadBound = t.bound[kReMoveRateIndex];
         t.leadStat = kReMoveRateIndex;
     }
     for (int k = 0; k < kStatCount; ++k) {
-        const std::int32_t wanted = state.levelUpWanted[k];
-        const std::int32_t rate = state.growthRates[k];
+        const std::int32_t wanted = action.levelUpWanted[k];
+        const std::int32_t rate = action.growthRates[k];
         if (wanted >= 1 && rate == 0) {
             return kSearchBadWish;
         }
@@ -66,35 +65,40 @@ std::int32_t level_up_thresholds(const AppState& state, bool reMove, LevelUpThre
 
 }  // namespace
 
-std::int32_t prepare_position_test(const AppState& state, PositionTest& test) {
-    const bool battle = state.eventSwitches[kSwitchBattle] == 1;
-    test.reMove = state.eventSwitches[kSwitchReMove] == 1;
-    test.reMoveRate = test.reMove ? ally_re_move_rate(state) : 0;
-    test.window = estimate_battle_consumption(state.ally, state.enemy);
-    if (state.predictSwitch == 1) {
+std::int32_t prepare_position_test(const Action& action, const GameTables& tables,
+                                   PositionTest& test) {
+    const bool battle = action.eventSwitches[kSwitchBattle] == 1;
+    test.reMove = action.eventSwitches[kSwitchReMove] == 1;
+    test.reMoveRate = test.reMove ? re_move_rate_of(tables, action.ally) : 0;
+    test.window = estimate_battle_consumption(action.ally, action.enemy);
+    if (action.predictSwitch == 1) {
         test.window *= 2;
     }
-    if (state.eventSwitches[kSwitchLevelUp] != 1) {
+    if (action.eventSwitches[kSwitchLevelUp] != 1) {
         test.mode = battle        ? SearchMode::kBattle
                     : test.reMove ? SearchMode::kReMove
                                   : SearchMode::kNothing;
         return 0;
     }
     test.mode = battle ? SearchMode::kLevelUpAfterBattle : SearchMode::kLevelUp;
-    return level_up_thresholds(state, test.reMove, test.thresholds);
+    return level_up_thresholds(action, test.reMove, test.thresholds);
 }
 
-bool battle_result_met(const AppState& state, const ConsumptionLog& log) {
-    return side_met(state.allyCondition, state.ally, log.defenderHitsLanded) &&
-           side_met(state.enemyCondition, state.enemy, log.attackerHitsLanded);
+bool battle_result_met(const Action& action, const SequenceRun& run) {
+    const ConsumptionLog& log = run.log;
+    return side_met(action.allyCondition, action.ally, run.allyHpAfterBattle,
+                    log.defenderHitsLanded) &&
+           side_met(action.enemyCondition, action.enemy, run.enemyHpAfterBattle,
+                    log.attackerHitsLanded);
 }
 
-BattleOutcome battle_outcome(const AppState& state, const ConsumptionLog& log) {
+BattleOutcome battle_outcome(const Action& action, const SequenceRun& run) {
+    const ConsumptionLog& log = run.log;
     std::int32_t count = 0;
     while (count < log.count && log.codes[count] <= kCodeCurse) {
         ++count;
     }
-    return BattleOutcome{count, battle_result_met(state, log)};
+    return BattleOutcome{count, battle_result_met(action, run)};
 }
 
 bool battle_holds_at(const PositionTest& test, const Sequence& sequence, int p,

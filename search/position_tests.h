@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "state/app_state.h"
+#include "state/action_runs.h"
+#include "state/session.h"
 
 constexpr int kSearchEnd = 4005;             // positions scanned stop before this one
 constexpr std::int32_t kSearchBadWish = -1;  // a wanted stat that cannot grow as wished
@@ -28,8 +29,10 @@ struct PositionTest {
     std::int32_t window;  // the most values a battle right before a level-up may use
 };
 
-// Fills test from the state; returns 0, or -1/-2 when the level-up wishes cannot be searched.
-std::int32_t prepare_position_test(const AppState& state, PositionTest& test);
+// Fills test from the action, the ally's re-move rate from its growth row; returns 0, or -1/-2
+// when the level-up wishes cannot be searched.
+std::int32_t prepare_position_test(const Action& action, const GameTables& tables,
+                                   PositionTest& test);
 
 // What the battle from one position gave: the values it used (with its predicted battle) and
 // whether both sides' conditions held.
@@ -38,12 +41,12 @@ struct BattleOutcome {
     bool met;
 };
 
-// Whether the battle just simulated into log meets both sides' battle-result conditions.
-bool battle_result_met(const AppState& state, const ConsumptionLog& log);
+// Whether the battle run meets both sides' battle-result conditions.
+bool battle_result_met(const Action& action, const SequenceRun& run);
 
 // Read right after a run whose log begins with the battle: its entries are the leading ones
 // with battle codes, whatever the level-up and re-move added after them.
-BattleOutcome battle_outcome(const AppState& state, const ConsumptionLog& log);
+BattleOutcome battle_outcome(const Action& action, const SequenceRun& run);
 
 // The tests of one position p (below kSearchEnd) of sequence; the battle ones take the outcome
 // of the battle from p.

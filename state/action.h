@@ -45,14 +45,6 @@ struct Action {
     bool operator==(const Action&) const = default;
 };
 
-// Whether two records describe the same unit: name, follow-up factor, skills and the ten figures,
-// whatever battle it was last in and wherever the status dialog's lists showed it.
-bool same_unit(CombatantState a, CombatantState b);
-
-// Whether two actions describe the same, whatever battle their units were last in and wherever
-// the status dialog's lists showed them.
-bool same_action(Action a, Action b);
-
 // An action does something only with 戦闘, レベルアップ or 再行動 on; 移動 alone uses no value.
 inline bool action_acts(const Action& action) {
     const EventSwitches& on = action.eventSwitches;

@@ -4,10 +4,6 @@
 
 namespace {
 
-// The range a scenario file holds a figure in: a session that leaves it could not be read back.
-constexpr std::int64_t kFigureLow = -999;
-constexpr std::int64_t kFigureHigh = 9999;
-
 constexpr int kStatHp = 0;
 constexpr int kStatTechnique = 3;
 constexpr int kStatLuck = 7;
@@ -101,9 +97,9 @@ AdvanceRefusal check_figures(AdvanceReport& report) {
     count += report.changeCount;
     for (int c = 0; c < count; ++c) {
         const FigureChange& change = checked[c];
-        if (change.after > kFigureHigh || change.after < kFigureLow) {
+        if (change.after > kHighestFigure || change.after < kLowestFigure) {
             report.refusedFigure = change;
-            return change.after > kFigureHigh ? AdvanceRefusal::kFigureTooHigh
+            return change.after > kHighestFigure ? AdvanceRefusal::kFigureTooHigh
                                               : AdvanceRefusal::kFigureTooLow;
         }
     }
@@ -117,15 +113,14 @@ CombatantState with_figures(CombatantState unit, const Figures& figures) {
     return unit;
 }
 
-// A unit that is the acting unit as it was before the action takes its outcome; where the status
-// dialog lists it and its last battle stay its own.
+// A unit that is the acting unit as it was before the action takes its outcome.
 void carry(const CombatantState& before, const CombatantState& after, CombatantState& unit) {
-    if (same_unit(unit, before)) {
+    if (unit == before) {
         unit = with_figures(unit, figures_of(after));
     }
 }
 
-HistoryEntry entry_of(const Action& action, const Lane& lane, const SequenceRun& run,
+HistoryEntry entry_of(const Action& action, const LaneCursor& lane, const SequenceRun& run,
                       const ActionOutcome& outcome) {
     HistoryEntry entry{};
     entry.seedIndex = lane.seedIndex;
@@ -145,26 +140,26 @@ HistoryEntry entry_of(const Action& action, const Lane& lane, const SequenceRun&
 
 }  // namespace
 
-bool advance_available(const AppState& state) {
-    return ally_is_set(state) && action_acts(lane_zero_action(state));
+bool advance_available(const Session& session) {
+    return ally_is_set(session) && action_acts(lane_zero_action(session));
 }
 
-AdvanceReport advance_past_action(AppState& state) {
+AdvanceReport advance_past_action(Session& session, const RandomTable& table) {
     AdvanceReport report{};
-    const Lane& lane = state.lanes[0];
+    const LaneCursor& lane = session.lanes[0];
     report.entry.seedIndex = lane.seedIndex;
     report.entry.position = lane.position;
     report.positionAfter = lane.position;
-    if (!ally_is_set(state)) {
+    if (!ally_is_set(session)) {
         report.refusal = AdvanceRefusal::kNoAlly;
         return report;
     }
-    const Action action = lane_zero_action(state);
+    const Action action = lane_zero_action(session);
     if (!action_acts(action)) {
         report.refusal = AdvanceRefusal::kNothingUsed;
         return report;
     }
-    const SequenceRun run = run_action_at(action, state.randomTable, lane.seedIndex, lane.position);
+    const SequenceRun run = run_action_at(action, table, lane.seedIndex, lane.position);
     const ActionOutcome outcome = outcome_of(action, run);
     report.outcome = outcome;
     report.entry = entry_of(action, lane, run, outcome);
@@ -189,7 +184,7 @@ AdvanceReport advance_past_action(AppState& state) {
 
     const CombatantState ally = with_figures(action.ally, allyAfter);
     const CombatantState enemy = with_figures(action.enemy, enemyAfter);
-    TurnPlan& plan = state.plan;
+    TurnPlan& plan = session.plan;
     if (plan.stepCount > 0) {
         std::copy(plan.steps.begin() + 1, plan.steps.begin() + plan.stepCount, plan.steps.begin());
         --plan.stepCount;
@@ -198,11 +193,10 @@ AdvanceReport advance_past_action(AppState& state) {
         carry(action.ally, ally, plan.steps[k].ally);
         carry(action.enemy, enemy, plan.steps[k].enemy);
     }
-    carry(action.ally, ally, state.ally);
-    carry(action.enemy, enemy, state.enemy);
-    state.lanes[0].position = report.positionAfter;
-    append_history(state.history, report.entry);
-    rerun_both_lanes(state);
+    carry(action.ally, ally, session.action.ally);
+    carry(action.enemy, enemy, session.action.enemy);
+    session.lanes[0].position = report.positionAfter;
+    append_history(session.history, report.entry);
     return report;
 }
 

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "data/names.h"
-#include "state/app_state.h"
+#include "state/figure_limits.h"
 #include "state/outcome.h"
+#include "state/session.h"
 
 // Why 実行 did nothing.
 enum class AdvanceRefusal {
@@ -43,15 +44,15 @@ struct AdvanceReport {
 
 // Whether 実行 can act: an ally is set, and the action lane 0 shows (the plan's first step while
 // a plan is in use) switches on an event that uses values.
-bool advance_available(const AppState& state);
+bool advance_available(const Session& session);
 
 // 実行, "I did what lane 0 shows": lane 0 moves on by all that the action used there, its units
 // take its outcome (the battle's HPs; for a level-up Lv, and HP and MAX, 技 and 幸運 for the
-// stats that grew), the record gains an entry and both lanes run again. While a plan is in use,
+// stats that grew) and the record gains an entry. While a plan is in use,
 // its first step is the action, and the plan loses it; a unit of a later step, or of the
 // current status, that is that step's unit unchanged takes the outcome too. A refusal changes
 // nothing.
-AdvanceReport advance_past_action(AppState& state);
+AdvanceReport advance_past_action(Session& session, const RandomTable& table);
 
 // After a level-up, the line that names the grown stats that may change figures the program
 // does not compute (Shift-JIS): "力 速 が上がりました：攻撃・攻速を確かめてください"; empty

@@ -14,10 +14,10 @@ void append_history(History& history, const HistoryEntry& entry) {
     history.entries[history.count++] = entry;
 }
 
-bool same_history(const History& a, const History& b) {
-    const int count = std::clamp(a.count, 0, kHistoryCapacity);
-    return a.count == b.count &&
-           std::equal(a.entries.begin(), a.entries.begin() + count, b.entries.begin());
+bool History::operator==(const History& other) const {
+    const int used = std::clamp(count, 0, kHistoryCapacity);
+    return count == other.count &&
+           std::equal(entries.begin(), entries.begin() + used, other.entries.begin());
 }
 
 std::string history_line(const HistoryEntry& entry) {

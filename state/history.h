@@ -29,12 +29,12 @@ struct HistoryEntry {
 struct History {
     std::int32_t count;
     std::array<HistoryEntry, kHistoryCapacity> entries;
+
+    // The same entries in the same order; what lies past count is no part of the record.
+    bool operator==(const History& other) const;
 };
 
 void append_history(History& history, const HistoryEntry& entry);
-
-// The same entries in the same order.
-bool same_history(const History& a, const History& b);
 
 // One entry as the record lists it (Shift-JIS): "#00 1→12（11個） 戦闘 味方40→40 敵40→0".
 std::string history_line(const HistoryEntry& entry);

@@ -11,14 +11,16 @@
 
 #include "data/names.h"
 #include "data/text_reader.h"
+#include "random/marks.h"
+#include "state/figure_limits.h"
 
 namespace {
 
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-constexpr std::int64_t kFigureLow = -999;
-constexpr std::int64_t kFigureHigh = 9999;
+constexpr std::int64_t kFigureLow = kLowestFigure;
+constexpr std::int64_t kFigureHigh = kHighestFigure;
 constexpr std::int64_t kInt32Low = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
 // What a message shows of a value found where another was wanted.
@@ -179,14 +181,14 @@ void read_unit(const json& object, const std::string& where, const TextCodec& co
     members(object, where, handlers);
 }
 
-void read_lanes(const json& value, std::array<Lane, kLaneCount>& lanes) {
+void read_lanes(const json& value, std::array<LaneCursor, kLaneCount>& lanes) {
     if (!value.is_array() || value.size() > kLaneCount) {
         refuse(array_fault(value, "lanes", 0, kLaneCount),
                "scenario field lanes must be an array of at most 2 lanes");
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::string where = "lanes[" + std::to_string(i) + "]";
-        Lane& lane = lanes[i];
+        LaneCursor& lane = lanes[i];
         members(value[i], where,
                 {{"seedIndex",
                   [&](const json& v) {
@@ -278,8 +280,9 @@ void check_mark_bytes(std::size_t bytes, const std::string& member, const std::s
     }
 }
 
-// The pattern box's text, at most the 499 bytes the box is read with.
-void read_marks(const json& value, const TextCodec& codec, MarkTextBuffer& markText) {
+// The pattern box's text, at most the 499 bytes the box is read with; as the box is read, it ends
+// at a NUL.
+std::string read_marks(const json& value, const TextCodec& codec) {
     if (!value.is_string()) {
         refuse(
             {.kind = ScenarioFaultKind::kNotAString, .member = "marks", .written = written(value)},
@@ -291,7 +294,7 @@ void read_marks(const json& value, const TextCodec& codec, MarkTextBuffer& markT
                "scenario field marks has no Shift-JIS form");
     }
     check_mark_bytes(marks.size(), "marks", "scenario field marks");
-    std::memcpy(markText, marks.data(), marks.size());
+    return marks.substr(0, marks.find('\0'));
 }
 
 // One 実行 of the record: where lane 0 stood and the count are always there, the rest where it
@@ -422,7 +425,7 @@ void check_mark_text_length(std::size_t bytes, const std::string& what) {
     check_mark_bytes(bytes, what, what);
 }
 
-bool read_scenario(const std::string& text, const TextCodec& codec, AppState& state) {
+ScenarioRead read_scenario(const std::string& text, const TextCodec& codec) {
     json scenario;
     try {
         scenario = json::parse(text);
@@ -433,56 +436,45 @@ bool read_scenario(const std::string& text, const TextCodec& codec, AppState& st
         // A number too large for a double is refused while parsing, too, with no place given.
         refuse({}, std::string("bad JSON in the scenario: ") + error.what());
     }
-    // Read into copies, so that a refused scenario leaves the state as it was.
-    Action top = state;
-    std::array<Lane, kLaneCount> lanes = state.lanes;
+    // A thousand entries: too large for the stack of the window's thread to spare lightly.
+    auto read = std::make_unique<ScenarioRead>();
+    Session& session = read->session;
+    session = default_session();
     const json* steps = nullptr;
     const json* marks = nullptr;
-    // A thousand entries: too large for the stack of the window's thread to spare lightly.
-    const auto history = std::make_unique<History>();
-    Handlers handlers = step_handlers(top, "", codec);
-    handlers["lanes"] = [&lanes](const json& v) { read_lanes(v, lanes); };
-    handlers["history"] = [&history](const json& v) { read_history(v, *history); };
+    Handlers handlers = step_handlers(session.action, "", codec);
+    handlers["lanes"] = [&session](const json& v) { read_lanes(v, session.lanes); };
+    handlers["history"] = [&session](const json& v) { read_history(v, session.history); };
     handlers["marks"] = [&marks](const json& v) { marks = &v; };
     handlers["steps"] = [&steps](const json& v) { steps = &v; };
     members(scenario, "", handlers);
-    TurnPlan plan{};
     if (steps != nullptr) {
-        read_steps(*steps, top, codec, plan);
+        read_steps(*steps, session.action, codec, session.plan);
     }
-    MarkTextBuffer markText{};
     if (marks != nullptr) {
-        read_marks(*marks, codec, markText);
+        session.marks = read_marks(*marks, codec);
     }
-    static_cast<Action&>(state) = top;
-    for (int k = 0; k < kLaneCount; ++k) {
-        state.lanes[k].seedIndex = lanes[k].seedIndex;
-        state.lanes[k].position = lanes[k].position;
-    }
-    state.plan = plan;
-    state.history = *history;
-    if (marks != nullptr) {
-        std::memcpy(state.markText, markText, sizeof markText);
-    }
-    return marks != nullptr;
+    read->hasMarks = marks != nullptr;
+    return std::move(*read);
 }
 
-std::string write_scenario(const AppState& state, const TextCodec& codec) {
-    ordered_json scenario = action_json(state, codec);
+std::string write_scenario(const Session& session, const TextCodec& codec) {
+    ordered_json scenario = action_json(session.action, codec);
     scenario["lanes"] = ordered_json::array();
-    for (const Lane& lane : state.lanes) {
+    for (const LaneCursor& lane : session.lanes) {
         scenario["lanes"].push_back({{"seedIndex", lane.seedIndex}, {"position", lane.position}});
     }
-    const std::size_t markLength = strnlen(state.markText, kMarkTextCapacity - 1);
-    scenario["marks"] =
-        codec.toUtf8({state.markText, whole_characters(state.markText, markLength)});
-    const int stepCount = std::clamp(state.plan.stepCount, 0, kMaxPlanSteps);
+    const std::string& marks = session.marks;
+    const std::size_t markLength = std::min(strnlen(marks.c_str(), marks.size()),
+                                            static_cast<std::size_t>(kMarkTextCapacity - 1));
+    scenario["marks"] = codec.toUtf8({marks.data(), whole_characters(marks.c_str(), markLength)});
+    const int stepCount = std::clamp(session.plan.stepCount, 0, kMaxPlanSteps);
     for (int k = 0; k < stepCount; ++k) {
-        scenario["steps"].push_back(action_json(state.plan.steps[k], codec));
+        scenario["steps"].push_back(action_json(session.plan.steps[k], codec));
     }
-    const int historyCount = std::clamp(state.history.count, 0, kHistoryCapacity);
+    const int historyCount = std::clamp(session.history.count, 0, kHistoryCapacity);
     for (int i = 0; i < historyCount; ++i) {
-        scenario["history"].push_back(history_entry_json(state.history.entries[i]));
+        scenario["history"].push_back(history_entry_json(session.history.entries[i]));
     }
     return scenario.dump(2) + "\n";
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/app_state.h"
+#include "state/session.h"
 
 // What is wrong with a refused scenario, as data, for each front end to say in its own words.
 enum class ScenarioFaultKind {
@@ -58,16 +58,21 @@ struct TextCodec {
     std::string (*toUtf8)(std::string_view shiftJis);
 };
 
-// Reads a scenario (what the dialogs and lane commands would have set) over the state, which
-// already holds the start-up defaults and the two tables. Every member is optional (but an entry
-// of the record names its lane's sequence, position and count); unknown members, wrong types and
-// values out of range raise a ScenarioError naming the field, and then nothing of the state has
-// changed. The steps, each read over the one before it (the first over the top level), go to the
-// state's plan (no step without them); the record of each 実行 to history (empty without it); the
-// marks, the pattern box's text, to markText. Returns whether the scenario holds marks.
-bool read_scenario(const std::string& text, const TextCodec& codec, AppState& state);
+// A scenario read: the session it holds and whether it names marks (an empty text is marks too).
+struct ScenarioRead {
+    Session session;
+    bool hasMarks;
+};
 
-// The state as a scenario that reads back to the same state: both units whole, both lanes, the
-// switches, conditions, wishes, books and rates, the marks, and the plan's steps and the record
-// of each 実行 when they have any. The marks are cut after their last whole character.
-std::string write_scenario(const AppState& state, const TextCodec& codec);
+// Reads a scenario, what the dialogs and lane commands would have set, over the start-up
+// defaults: every member is optional (but an entry of the record names its lane's sequence,
+// position and count). Unknown members, wrong types and values out of range raise a
+// ScenarioError naming the field. The steps, each read over the one before it (the first over the
+// top level), are the plan (no step without them); the record of each 実行 the history (empty
+// without it); the marks the pattern box's text. Both front ends open a scenario with it.
+ScenarioRead read_scenario(const std::string& text, const TextCodec& codec);
+
+// The session as a scenario that reads back to the same session: both units whole, both lanes,
+// the switches, conditions, wishes, books and rates, the marks, and the plan's steps and the
+// record of each 実行 when they have any. The marks are cut after their last whole character.
+std::string write_scenario(const Session& session, const TextCodec& codec);

@@ -45,10 +45,10 @@ TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
          "成長HP 技 運", "Lv 10>11 技 10>11 幸運 10>11 HP 40>41 MAX 60>61 敵HP 40>20 "}};
     // clang-format on
     for (const auto& [switches, predict, rates, position, record, changes] : cases) {
-        AppState& s = status_set_state();
-        std::tie(s.eventSwitches, s.predictSwitch, s.growthRates, s.lanes[0].position,
-                 s.history.count) = std::tuple(switches, predict, rates, position, 0);
-        const AdvanceReport report = advance_past_action(s);
+        Session s = worked_session();
+        std::tie(s.action.eventSwitches, s.action.predictSwitch, s.action.growthRates,
+                 s.lanes[0].position) = std::tuple(switches, predict, rates, position);
+        const AdvanceReport report = advance_past_action(s, generated_table());
         const int after = std::stoi(record.substr(record.find("→") + std::strlen("→")));
         EXPECT_EQ(std::make_tuple(report.refusal, report.positionAfter, s.lanes[0].position,
                                   s.history.count, history_line(s.history.entries[0]),
@@ -57,86 +57,61 @@ TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
                                   switches[kSwitchReMove] == 1))
             << record;
     }
-    // Both lanes ran again with the units as they are now: from 12 the first hit meets an enemy
-    // at 0 HP, and the battle ends there. A full record drops its oldest entry.
-    AppState& s = status_set_state();
-    s.eventSwitches = {0, 1, 0, 0};
+    // A full record drops its oldest entry.
+    Session s = worked_session();
+    s.action.eventSwitches = {0, 1, 0, 0};
     s.history.count = kHistoryCapacity;
     for (int i = 0; i < kHistoryCapacity; ++i) {
         s.history.entries[i] = {};
         s.history.entries[i].position = i + 1;
     }
-    advance_past_action(s);
-    EXPECT_EQ(
-        std::make_tuple(s.lanes[0].count, s.lanes[1].position, s.lanes[1].count, s.history.count,
-                        s.history.entries[0].position, s.history.entries[998].position,
-                        history_line(s.history.entries[999])),
-        std::make_tuple(5, 1, 5, kHistoryCapacity, 2, 1000,
-                        std::string("#00 1→12（11個） 戦闘 味方40→40 敵40→0")));
+    advance_past_action(s, generated_table());
+    EXPECT_EQ(std::make_tuple(s.history.count, s.history.entries[0].position,
+                              s.history.entries[998].position,
+                              history_line(s.history.entries[999])),
+              std::make_tuple(kHistoryCapacity, 2, 1000,
+                              std::string("#00 1→12（11個） 戦闘 味方40→40 敵40→0")));
     for (const RefusedAdvance& c : kRefusedAdvances) {
-        AppState& refused = started_state();
-        read_scenario(c.scenario, kScenarioCodec, refused);
-        const auto before = std::make_unique<AppState>(refused);
-        const AdvanceReport report = advance_past_action(refused);
-        EXPECT_EQ(
-            std::make_tuple(report.refusal, refusal_words(report),
-                            std::memcmp(static_cast<void*>(&refused), before.get(), sizeof refused),
-                            advance_available(refused)),
-            std::make_tuple(
-                c.refusal, std::string(c.windowWords), 0,
-                c.refusal != AdvanceRefusal::kNoAlly && c.refusal != AdvanceRefusal::kNothingUsed))
+        Session refused = read_scenario(c.scenario, kScenarioCodec).session;
+        const Session before = refused;
+        const AdvanceReport report = advance_past_action(refused, generated_table());
+        EXPECT_EQ(std::make_tuple(report.refusal, refusal_words(report), refused == before,
+                                  advance_available(refused)),
+                  std::make_tuple(c.refusal, std::string(c.windowWords), true,
+                                  c.refusal != AdvanceRefusal::kNoAlly &&
+                                      c.refusal != AdvanceRefusal::kNothingUsed))
             << c.commandLine;
     }
     // One position earlier, the last value of a lane is still the lane's to stand on.
-    AppState& edge = status_set_state();
-    edge.eventSwitches = {0, 0, 0, 1};
+    Session edge = worked_session();
+    edge.action.eventSwitches = {0, 0, 0, 1};
     edge.lanes[0].position = 4972;
-    EXPECT_EQ(std::make_tuple(advance_past_action(edge).refusal, edge.lanes[0].position),
+    EXPECT_EQ(std::make_tuple(advance_past_action(edge, generated_table()).refusal,
+                              edge.lanes[0].position),
               std::make_tuple(AdvanceRefusal::kNone, 4973));
 }
 
-// A unit is the same whatever battle it was last in, wherever the lists showed it and whatever
-// bytes follow its name's end.
-TEST(Action, IsTheSameWhateverItsUnitsLastBattleAndListRow) {
-    const CombatantState a = worked_attacker();
-    CombatantState moved = a;
-    std::tie(moved.listIndex, moved.hpAfterBattle, moved.name[20]) = std::tuple(5, 7, 'x');
-    // clang-format off
-    const std::vector<std::tuple<CombatantState, bool>> cases = {
-        {moved, true}, {with_figures(moved, {{&CombatantState::hp, 39}}), false},
-        {with_skills(moved, {kSkillWrath}), false}, {worked_defender(), false},
-        {with_figures(moved, {{&CombatantState::followUpCritFactor, 1}}), false}};
-    // clang-format on
-    for (const auto& [b, same] : cases) {
-        Action x = status_set_state();
-        Action y = x;
-        std::tie(x.ally, y.ally) = std::tie(a, b);
-        EXPECT_EQ(std::make_pair(same_unit(a, b), same_action(x, y)), std::make_pair(same, same));
-        y.predictSwitch = 1;
-        EXPECT_FALSE(same_action(x, y));
-    }
-}
-
 TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
-    AppState& s = started_state();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
-    read_scenario(std::string(std::istreambuf_iterator<char>(file), {}), kScenarioCodec, s);
+    Session s =
+        read_scenario(std::string(std::istreambuf_iterator<char>(file), {}), kScenarioCodec).session;
     // Step 1, アルト's worked battle: the current status is that step's, so it takes the outcome;
     // the later steps took other units and keep theirs.
-    EXPECT_EQ(advance_past_action(s).positionAfter, 12);
-    EXPECT_EQ(std::make_tuple(s.plan.stepCount, s.enemy.hp, s.plan.steps[0].enemy.hp,
+    EXPECT_EQ(advance_past_action(s, generated_table()).positionAfter, 12);
+    EXPECT_EQ(std::make_tuple(s.plan.stepCount, s.action.enemy.hp, s.plan.steps[0].enemy.hp,
                               s.plan.steps[1].enemy.hp),
               std::make_tuple(2, 0, 34, 34));
     // Step 2 from 12, ミナト against 山賊: hits for 14 at entries 2 and 8 (11 and 23 against 85),
     // the enemy's answer misses (92 against 60): 9 values. The level-up step took its 山賊.
-    EXPECT_EQ(advance_past_action(s).positionAfter, 21);
+    EXPECT_EQ(advance_past_action(s, generated_table()).positionAfter, 21);
     EXPECT_EQ(std::make_tuple(s.plan.stepCount, s.plan.steps[0].enemy.hp, s.plan.steps[0].ally.hp,
-                              s.enemy.hp),
+                              s.action.enemy.hp),
               std::make_tuple(1, 6, 38, 0));
     // Step 3 from 21, stored 8 84 30 11 89 74 63 77 53: HP, 力, 魔, 技 and 守 grow for ミナト
     // alone; the current status is アルト's.
-    const AdvanceReport last = advance_past_action(s);
-    EXPECT_EQ(std::make_tuple(last.positionAfter, s.plan.stepCount, changes_of(last), s.ally.level,
+    const AdvanceReport last = advance_past_action(s, generated_table());
+    EXPECT_EQ(std::make_tuple(last.positionAfter, s.plan.stepCount, changes_of(last),
+                              s.action.ally.level,
                               figures_to_check_line(last.entry.grown), s.history.count),
               std::make_tuple(30, 0, std::string("Lv 12>13 技 12>13 HP 38>39 MAX 38>39 "), 10,
                               std::string("力 魔 技 守 が上がりました：攻撃・命中・必殺・防御を"

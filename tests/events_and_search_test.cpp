@@ -106,16 +106,19 @@ TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) 
 const BattleResultCondition kFalls = {kResultHpAtMost, 0, 0};
 const BattleResultCondition kAny = {kResultHpUnchanged, 0, 1};
 
-// The worked state wishing that HP, 力, 速 and 運 grow, with these switches.
-AppState& searching(EventSwitches switches, int predict = 0, BattleResultCondition enemy = kFalls) {
-    AppState& s = status_set_state();
-    std::tie(s.eventSwitches, s.predictSwitch, s.enemyCondition, s.levelUpWanted) =
+// The worked action wishing that HP, 力, 速 and 運 grow, with these switches.
+Action searching(EventSwitches switches, int predict = 0, BattleResultCondition enemy = kFalls) {
+    Action a = worked_session().action;
+    std::tie(a.eventSwitches, a.predictSwitch, a.enemyCondition, a.levelUpWanted) =
         std::tuple(switches, predict, enemy, LevelUpWanted{1, 1, 0, 0, 1, 0, 0, 1, 0});
-    return s;
+    return a;
 }
 
-std::vector<int> results(const AppState& s, std::size_t count) {
-    return std::vector<int>(s.searchResults.begin(), s.searchResults.begin() + count);
+// The first count positions a search found.
+std::vector<int> results(const SearchFound& found, std::size_t count) {
+    return std::vector<int>(found.positions.begin(),
+                            found.positions.begin() +
+                                static_cast<std::ptrdiff_t>(std::min(count, found.positions.size())));
 }
 
 TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
@@ -139,18 +142,21 @@ TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
         {"level-up after any battle", {0, 1, 1, 0}, 0, kAny, 1, 397, {}}};
     // clang-format on
     for (const auto& [name, switches, predict, condition, start, result, first] : cases) {
-        AppState& s = searching(switches, predict, condition);
-        EXPECT_EQ(search_positions(s, 0, start), result) << name;
-        EXPECT_EQ(results(s, first.size()), first) << name;
-        EXPECT_EQ(s.ally.hp + s.enemy.hp, 80) << name;  // both units keep their HP
+        const Action action = searching(switches, predict, condition);
+        const SearchFound found = search_positions(action, worked_tables(), 0, start);
+        EXPECT_EQ(std::make_pair(found.result, found.positions.size()),
+                  std::make_pair(result, static_cast<std::size_t>(std::max(result, 0))))
+            << name;
+        EXPECT_EQ(results(found, first.size()), first) << name;
     }
     // Wanting HP alone, 15 is a level-up position and the battle from 4 ends right there; but 15
     // is the window itself (e = 15), so no battle is tried before it. The results come per
     // battle length, not in ascending order.
-    AppState& s = searching({0, 1, 1, 0}, 0, kAny);
-    s.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(search_positions(s, 0, 1), 3129);
-    EXPECT_EQ(results(s, 4), (std::vector<int>{7, 10, 9, 12}));
+    Action hpOnly = searching({0, 1, 1, 0}, 0, kAny);
+    hpOnly.levelUpWanted = {1, 0, 0, 0, 0, 0, 0, 0, 0};
+    const SearchFound found = search_positions(hpOnly, worked_tables(), 0, 1);
+    EXPECT_EQ(found.result, 3129);
+    EXPECT_EQ(results(found, 4), (std::vector<int>{7, 10, 9, 12}));
     const GrowthRates rate130 = {130, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     const LevelUpWanted hp2 = {2, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -171,12 +177,13 @@ TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
         {"+2 on 130", rate130, hp2, false, 5, 1227, {2, 3, 5, 6, 10, 15, 18, 19, 22, 25, 27, 40}}};
     // clang-format on
     for (const auto& [name, rates, wanted, reMove, seed, result, first] : wishes) {
-        AppState& w = searching({0, 0, 1, reMove ? 1 : 0});
+        Action w = searching({0, 0, 1, reMove ? 1 : 0});
         std::tie(w.growthRates, w.levelUpWanted) = std::tie(rates, wanted);
-        w.searchResults.fill(-7);
-        EXPECT_EQ(search_positions(w, seed, 1), result) << name;
-        EXPECT_EQ(results(w, first.size()), first) << name;
-        EXPECT_EQ(w.searchResults[std::max(result, 0)], -7) << name;
+        const SearchFound wished = search_positions(w, worked_tables(), seed, 1);
+        EXPECT_EQ(std::make_pair(wished.result, wished.positions.size()),
+                  std::make_pair(result, static_cast<std::size_t>(std::max(result, 0))))
+            << name;
+        EXPECT_EQ(results(wished, first.size()), first) << name;
     }
     constexpr std::int32_t kSame = kResultHpUnchanged, kAtLeast = kResultHpAtLeast,
                            kAtMost = kResultHpAtMost, kPctAtLeast = kResultPercentAtLeast,
@@ -204,13 +211,14 @@ TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
     for (const auto& c : conditions) {
         const auto& [condition, hpBefore, hpAfter, maxHp, hitsReceived, met] = c;
         for (const bool onAlly : {true, false}) {
-            AppState& state = status_set_state();
-            ConsumptionLog log{};
-            CombatantState& side = onAlly ? state.ally : state.enemy;
-            (onAlly ? state.allyCondition : state.enemyCondition) = condition;
-            std::tie(side.hp, side.hpAfterBattle, side.maxHp) = std::tie(hpBefore, hpAfter, maxHp);
-            (onAlly ? log.defenderHitsLanded : log.attackerHitsLanded) = hitsReceived;
-            EXPECT_EQ(battle_result_met(state, log), met == 1)
+            Action action = worked_session().action;
+            SequenceRun run{};
+            CombatantState& side = onAlly ? action.ally : action.enemy;
+            (onAlly ? action.allyCondition : action.enemyCondition) = condition;
+            std::tie(side.hp, side.maxHp) = std::tie(hpBefore, maxHp);
+            (onAlly ? run.allyHpAfterBattle : run.enemyHpAfterBattle) = hpAfter;
+            (onAlly ? run.log.defenderHitsLanded : run.log.attackerHitsLanded) = hitsReceived;
+            EXPECT_EQ(battle_result_met(action, run), met == 1)
                 << testing::PrintToString(c) << onAlly;
         }
     }
@@ -224,7 +232,7 @@ std::pair<std::int32_t, Chains> search_turn(const std::vector<Action>& steps, in
     TurnPlan plan{static_cast<std::int32_t>(steps.size()), {}};
     std::copy(steps.begin(), steps.end(), plan.steps.begin());
     static const auto found = std::make_unique<PlanSearchResults>();
-    const std::int32_t result = search_plan(status_set_state(), plan, seed, start, *found);
+    const std::int32_t result = search_plan(plan, worked_tables(), seed, start, *found);
     Chains chains;
     for (std::int32_t i = 0; i < result; ++i) {
         chains.emplace_back(found->chains[i].begin(), found->chains[i].begin() + steps.size());
@@ -259,17 +267,19 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStoppedOnOneSequenceOrOnAll) {
     static std::int32_t positions[kSearchEnd];
     static const auto work = std::make_unique<PlanSearchResults>();
     const std::int32_t three[] = {0, 16, 51};
-    EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 3, 1, *work, positions),
-              248);
+    const auto common = [&](const Action& action, const TurnPlan& plan, std::span<const int> seeds) {
+        return search_common(action, plan, worked_tables(), seeds, 1, *work, positions);
+    };
+    EXPECT_EQ(common(searching({0, 1, 0, 0}), TurnPlan{}, three), 248);
     EXPECT_EQ(positions[0], 38);
     // On sequence 0 alone it holds where the battle's own search finds it; on no sequence, nowhere.
-    EXPECT_GT(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 1, 1, *work, positions), 3);
+    EXPECT_GT(common(searching({0, 1, 0, 0}), TurnPlan{}, std::span(three).first(1)), 3);
     EXPECT_EQ(std::vector<int>(positions, positions + 3), (std::vector<int>{1, 5, 6}));
-    EXPECT_EQ(search_common(searching({0, 1, 0, 0}), TurnPlan{}, three, 0, 1, *work, positions), 0);
+    EXPECT_EQ(common(searching({0, 1, 0, 0}), TurnPlan{}, {}), 0);
     // The battle, then a re-move: 21 holds on 18 alone, 3 on 36 alone.
     const TurnPlan plan{2, {searching({0, 1, 0, 0}), searching({0, 0, 0, 1})}};
     const std::int32_t two[] = {18, 36};
-    EXPECT_EQ(search_common(status_set_state(), plan, two, 2, 1, *work, positions), 33);
+    EXPECT_EQ(common(worked_session().action, plan, two), 33);
     EXPECT_EQ(std::vector<int>(positions, positions + 4), (std::vector<int>{2, 217, 368, 501}));
 }
 

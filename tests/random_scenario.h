@@ -13,20 +13,21 @@
 #include "data/unit_file.h"
 #include "view/dialog_forms.h"
 #include "view/number_boxes.h"
-#include "worked_units.h"
+#include "window_states.h"
 
-// The sample start-up files' tables and the sequences, read once.
-inline std::unique_ptr<AppState> sample_tables() {
-    auto tables = std::make_unique<AppState>(started_state());
+// The sample start-up files' tables and the sequences.
+inline std::unique_ptr<Tables> sample_tables() {
+    auto tables = std::make_unique<Tables>();
+    generate_random_tables(tables->randomTable);
     const std::string samples = SORAMITO_SAMPLES_DIR;
     EXPECT_TRUE(load_unit_file((samples + "/character.txt").c_str(), *tables));
     EXPECT_TRUE(load_growth_file((samples + "/grow.txt").c_str(), *tables));
     return tables;
 }
 
-// A scenario the dialogs can show: units from the tables with their own factors, flags of 0 or
-// 1, figures the session holds, and the rates the ally's books give.
-inline std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt19937& random) {
+// A state on the tables whose action the dialogs can show: units from the tables with their own
+// factors, flags of 0 or 1, figures the session holds, and the rates the ally's books give.
+inline std::unique_ptr<WindowState> random_scenario(const Tables& tables, std::mt19937& random) {
     const auto pick = [&random](int low, int high) {
         return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
     };
@@ -35,11 +36,12 @@ inline std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt
             value = pick(0, high);
         }
     };
-    auto state = std::make_unique<AppState>(tables);
+    auto state = std::make_unique<WindowState>(fresh_window_state(tables));
+    Action& action = state->session.action;
     const int allyRow = pick(0, tables.allyUnitCount - 1);
     const int enemyRow = pick(0, tables.enemyUnitCount - 1);
-    for (const auto& [unit, row] : {std::pair{&state->ally, &tables.allyUnits[allyRow]},
-                                    std::pair{&state->enemy, &tables.enemyUnits[enemyRow]}}) {
+    for (const auto& [unit, row] : {std::pair{&action.ally, &tables.allyUnits[allyRow]},
+                                    std::pair{&action.enemy, &tables.enemyUnits[enemyRow]}}) {
         std::strcpy(unit->name, row->name);
         unit->followUpCritFactor = row->followUpCritFactor;
         fill(unit->skills, 1);
@@ -48,17 +50,18 @@ inline std::unique_ptr<AppState> random_scenario(const AppState& tables, std::mt
                 pick(0, 1) == 0 ? pick(box.first, box.last) : pick(kLowestFigure, kHighestFigure);
         }
     }
-    fill(state->eventSwitches, 1);
-    state->predictSwitch = state->eventSwitches[kSwitchBattle] == 1 ? pick(0, 1) : 0;
-    for (BattleResultCondition* condition : {&state->allyCondition, &state->enemyCondition}) {
+    fill(action.eventSwitches, 1);
+    action.predictSwitch = action.eventSwitches[kSwitchBattle] == 1 ? pick(0, 1) : 0;
+    for (BattleResultCondition* condition : {&action.allyCondition, &action.enemyCondition}) {
         *condition = {pick(0, 6), pick(kLowestFigure, kHighestFigure),
                       static_cast<std::uint8_t>(pick(0, 1))};
     }
-    fill(state->levelUpWanted, 2);
-    fill(state->booksHeld, 1);
+    fill(action.levelUpWanted, 2);
+    fill(action.booksHeld, 1);
     StatRates rates{};
-    compute_growth_rates(tables.growthTable[allyRow], state->booksHeld, rates);
-    std::copy(rates.begin(), rates.end(), state->growthRates.begin());
-    state->growthRates[kReMoveRateIndex] = tables.growthTable[allyRow][kReMoveRateIndex];
+    compute_growth_rates(tables.growthTable[allyRow], action.booksHeld, rates);
+    std::copy(rates.begin(), rates.end(), action.growthRates.begin());
+    action.growthRates[kReMoveRateIndex] = tables.growthTable[allyRow][kReMoveRateIndex];
+    refresh_shown(*state);
     return state;
 }

@@ -18,7 +18,7 @@
 #include "view/resource.h"
 #include "view/result_table.h"
 #include "view/session.h"
-#include "worked_units.h"
+#include "window_states.h"
 
 namespace {
 
@@ -39,17 +39,18 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
         {4008, 1, 0, 1, false, 0, 1}};
     // clang-format on
     for (const auto& [command, lane, seed, position, redraw, seedAfter, positionAfter] : cases) {
-        AppState& state = status_set_state();
-        state.eventSwitches = {0, 1, 0, 0};
-        std::tie(state.lanes[lane].seedIndex, state.lanes[lane].position) =
+        WindowState& state = status_set_state();
+        state.session.action.eventSwitches = {0, 1, 0, 0};
+        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) =
             std::tie(seed, position);
-        const Lane other = state.lanes[1 - lane];
+        const LaneRun other = state.shown.lanes[1 - lane];
         const bool moved = move_lane(state, command);
-        const Lane& after = state.lanes[lane];
-        EXPECT_EQ(std::make_tuple(moved, after.seedIndex, after.position, after.count > 0),
+        const LaneCursor& after = state.session.lanes[lane];
+        EXPECT_EQ(std::make_tuple(moved, after.seedIndex, after.position,
+                                  state.shown.lanes[lane].log.count > 0),
                   std::make_tuple(redraw, seedAfter, positionAfter, redraw))
             << command;
-        EXPECT_EQ(std::memcmp(&state.lanes[1 - lane], &other, sizeof other), 0) << command;
+        EXPECT_EQ(std::memcmp(&state.shown.lanes[1 - lane], &other, sizeof other), 0) << command;
     }
     // The whole box counts, full-width digits too; anything but a whole number from 1 to 4973
     // moves nothing.
@@ -58,17 +59,17 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
         {"3.5", 77}, {"0", 77},         {"4974", 77},        {"-5", 77},   {"", 77},
         {"+", 77},   {"1 2", 77},       {"１２ａ", 77},      {"\x82", 77}, {"99999999999", 77}};
     for (const auto& [text, position] : texts) {
-        AppState& state = status_set_state();
-        std::tie(state.lanes[1].seedIndex, state.lanes[1].position) = std::pair(9, 77);
+        WindowState& state = status_set_state();
+        std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position) = std::pair(9, 77);
         const bool moved = jump_lane(state, 1, text);
-        EXPECT_EQ(std::make_tuple(moved, state.lanes[1].position, state.lanes[1].seedIndex),
+        EXPECT_EQ(std::make_tuple(moved, state.session.lanes[1].position, state.session.lanes[1].seedIndex),
                   std::make_tuple(position != 77, position, 9))
             << text;
     }
     // A results row out of range moves nothing either.
-    AppState& state = status_set_state();
+    WindowState& state = status_set_state();
     EXPECT_EQ(std::make_tuple(put_lane_at(state, 0, 0), put_lane_at(state, 0, 4974),
-                              state.lanes[0].position),
+                              state.session.lanes[0].position),
               std::make_tuple(false, false, 1));
 }
 
@@ -81,12 +82,13 @@ TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
         {true, {1, 0, 0, 0}, true, 0},
         {true, {0, 0, 0, 1}, true, 1201}};
     for (const auto& [allySet, switches, searched, count] : cases) {
-        AppState& state = allySet ? status_set_state() : started_state();
-        std::tie(state.eventSwitches, state.searchResultCount, state.lanes[0].position) =
+        WindowState& state = allySet ? status_set_state() : started_state();
+        std::tie(state.session.action.eventSwitches, state.search.resultCount, state.session.lanes[0].position) =
             std::tuple(switches, 7, 6);
         EXPECT_EQ(search_from_lane_zero(state), searched);
-        EXPECT_EQ(state.searchResultCount, count);
-        EXPECT_EQ(state.searchResults[0], count == 1201 ? 6 : 0);  // from lane 0's position
+        EXPECT_EQ(state.search.resultCount, count);
+        EXPECT_EQ(state.search.results.empty() ? 0 : state.search.results[0],
+                  count == 1201 ? 6 : 0);  // from lane 0's position
     }
     // The level-up and battle-result dialogs need an ally too.
     EXPECT_EQ(std::make_tuple(dialog_for_menu(started_state(), IDM_LEVEL_UP),
@@ -98,10 +100,10 @@ TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
 }
 
 TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
-    AppState& state = status_set_state();
+    WindowState& state = status_set_state();
     EXPECT_TRUE(refresh_seed_candidates(state, kMarks));
     EXPECT_EQ(
-        std::make_tuple(state.markCount, state.candidateCount, state.nearCount, state.adviceShown),
+        std::make_tuple(state.shown.marks.markCount, state.shown.marks.candidateCount, state.shown.marks.nearCount, state.shown.marks.adviceShown),
         std::make_tuple(20, 3, 0, true));
     EXPECT_FALSE(refresh_seed_candidates(state, kMarks));
     // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
@@ -110,27 +112,27 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
         {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},  {0, 484 + 48, 480, 51},
         {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1}};
     for (const auto& [lane, x, y, seed] : clicks) {
-        std::tie(state.lanes[lane].seedIndex, state.lanes[lane].position) = std::pair(40, 99);
+        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) = std::pair(40, 99);
         const bool moved = click_candidate(state, lane, x, y);
-        EXPECT_EQ(std::make_tuple(moved, state.lanes[lane].seedIndex, state.lanes[lane].position),
+        EXPECT_EQ(std::make_tuple(moved, state.session.lanes[lane].seedIndex, state.session.lanes[lane].position),
                   seed >= 0 ? std::make_tuple(true, seed, 21) : std::make_tuple(false, 40, 99))
             << x << "," << y;
     }
     // One mark typed wrong: no candidate, but three near sequences, clicked like candidates on
     // the line below, whose lane is put right behind the marks they stand for.
     EXPECT_TRUE(refresh_seed_candidates(state, kSlipped));
-    EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
+    EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount, state.shown.marks.adviceShown),
               std::make_tuple(0, 3, false));
     EXPECT_FALSE(click_candidate(state, 1, 484 + 24 * 3, 500));
     EXPECT_TRUE(click_candidate(state, 1, 484, 495));
-    EXPECT_EQ(std::make_pair(state.lanes[1].seedIndex, state.lanes[1].position),
+    EXPECT_EQ(std::make_pair(state.session.lanes[1].seedIndex, state.session.lanes[1].position),
               std::make_pair(0, 21));
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
-    EXPECT_EQ(std::make_tuple(state.candidateCount, state.nearCount, state.adviceShown),
+    EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount, state.shown.marks.adviceShown),
               std::make_tuple(0, 0, false));
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
     // Ten or more candidates show as "10個以上" and cannot be clicked.
-    state.candidateCount = 10;
+    state.shown.marks.candidateCount = 10;
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
 }
 
@@ -145,86 +147,85 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
             std::tuple(allyName, allySelection, enemySelection);
         return form;
     };
-    AppState& state = started_state();
-    TextReader units = reader_over_bytes("3,1\nA,1\nB,4\nB,1\nE,9\n");
-    read_unit_file(units, state);
-    state.growthTable[1] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    state.eventSwitches = {0, 1, 0, 0};
+    const auto tables = tables_of("3,1\nA,1\nB,4\nB,1\nE,9\n");
+    tables->growthTable[1] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    tables->growthTable[0] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+    tables->allyUnitCount = 60;
+    std::strcpy(tables->allyUnits[55].name, "U55");
+    WindowState& state = started_state();
+    state = fresh_window_state(*tables);
+    state.session.action.eventSwitches = {0, 1, 0, 0};
     // The second "B" in the sorted list: the first row named B supplies everything.
     apply_status_form(state, form_for("B", 2, 0));
     CombatantState ally =
         make_unit("B", 4, {kSkillWrath, kSkillContinue}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10});
-    ally.listIndex = 2;
-    EXPECT_TRUE(unchanged_but_hp_after(ally, state.ally));
+    EXPECT_TRUE(unchanged_but_hp_after(ally, state.session.action.ally));
     EXPECT_TRUE(unchanged_but_hp_after(
         make_unit("E", 9, {kSkillWrath, kSkillCounter}, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7}),
-        state.enemy));
-    EXPECT_EQ(state.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(std::make_pair(state.lanes[0].count, state.lanes[1].count), std::make_pair(7, 7));
+        state.session.action.enemy));
+    EXPECT_EQ(state.session.action.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(std::make_pair(state.shown.lanes[0].log.count, state.shown.lanes[1].log.count), std::make_pair(7, 7));
     // The first row is a growth row too.
-    state.growthTable[0] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
     apply_status_form(state, form_for("A", 0, 0));
-    EXPECT_EQ(state.growthRates[0], 9);
+    EXPECT_EQ(state.session.action.growthRates[0], 9);
     // An ally without a growth row (row 52 on) has no rates, books or not.
-    state.allyUnitCount = 60;
-    std::strcpy(state.allyUnits[55].name, "U55");
     apply_status_form(state, form_for("U55", 55, -1));
-    state.booksHeld[0] = 1;
+    state.session.action.booksHeld[0] = 1;
     EXPECT_EQ(
-        std::make_tuple(state.growthRates, ally_file_rates(state), ally_book_rates(state)),
+        std::make_tuple(state.session.action.growthRates, ally_file_rates(state), ally_book_rates(state)),
         std::make_tuple(GrowthRates{}, StatRates{}, StatRates{30, 10, 0, 0, 0, 0, 0, -10, 0}));
     // An ally whose name is in no row keeps its name, factor and rates.
-    state.growthRates = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
-    std::strcpy(state.ally.name, "Z");
-    state.ally.followUpCritFactor = 8;
+    state.session.action.growthRates = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    std::strcpy(state.session.action.ally.name, "Z");
+    state.session.action.ally.followUpCritFactor = 8;
     apply_status_form(state, form_for("", -1, -1));
-    EXPECT_EQ(std::make_tuple(std::string(state.ally.name), state.ally.followUpCritFactor,
-                              state.growthRates[9], state.ally.level),
+    EXPECT_EQ(std::make_tuple(std::string(state.session.action.ally.name), state.session.action.ally.followUpCritFactor,
+                              state.session.action.growthRates[9], state.session.action.ally.level),
               std::make_tuple(std::string("Z"), 8, 5, 10));
     // Without units the ally stays unset and nothing runs.
-    AppState& empty = started_state();
-    empty.eventSwitches = {0, 1, 0, 0};
+    WindowState& empty = started_state();
+    empty.session.action.eventSwitches = {0, 1, 0, 0};
     apply_status_form(empty, form_for("", -1, -1));
-    EXPECT_EQ(std::make_tuple(ally_is_set(empty), empty.enemy.name[0], empty.lanes[0].count,
-                              empty.ally.listIndex, empty.growthRates),
-              std::make_tuple(false, '\0', 0, 0, GrowthRates{}));
+    EXPECT_EQ(std::make_tuple(ally_is_set(empty.session), empty.session.action.enemy.name[0],
+                              empty.shown.lanes[0].log.count, empty.session.action.growthRates),
+              std::make_tuple(false, '\0', 0, GrowthRates{}));
     // The condition dialogs: prediction only with a battle; the lanes run again.
     status_set_state();
     apply_search_conditions(state, {{false, false, true, false}, true});
-    EXPECT_EQ(std::make_tuple(state.eventSwitches, state.predictSwitch, state.lanes[1].count),
+    EXPECT_EQ(std::make_tuple(state.session.action.eventSwitches, state.session.action.predictSwitch, state.shown.lanes[1].log.count),
               std::make_tuple(EventSwitches{0, 0, 1, 0}, 0, 9));
     apply_search_conditions(state, {{true, true, false, false}, true});
-    EXPECT_EQ(std::make_pair(state.predictSwitch, state.lanes[0].predictEnd),
+    EXPECT_EQ(std::make_pair(state.session.action.predictSwitch, state.shown.lanes[0].log.predictEnd),
               std::make_pair(1, 11));
     // A list with nothing selected keeps its type.
-    std::tie(state.enemyCondition.type, state.enemyCondition.unspecified) = std::pair(4, 0);
+    std::tie(state.session.action.enemyCondition.type, state.session.action.enemyCondition.unspecified) = std::pair(4, 0);
     apply_battle_result_form(state, {5, -1, "1234", "-7", false, true});
-    const auto& [mine, theirs] = std::tie(state.allyCondition, state.enemyCondition);
+    const auto& [mine, theirs] = std::tie(state.session.action.allyCondition, state.session.action.enemyCondition);
     EXPECT_EQ(std::make_tuple(mine.type, mine.n, mine.unspecified, theirs.type, theirs.n,
                               theirs.unspecified),
               std::make_tuple(5, 1234, std::uint8_t{0}, 4, -7, std::uint8_t{1}));
-    state.booksHeld[2] = state.booksHeld[8] = 1;
+    state.session.action.booksHeld[2] = state.session.action.booksHeld[8] = 1;
     // Its OK re-runs both lanes with the rates it stores.
-    std::tie(state.eventSwitches, state.lanes[1].count) = std::pair(EventSwitches{0, 0, 1, 0}, 0);
-    state.levelUpWanted[8] = 2;
+    std::tie(state.session.action.eventSwitches, state.shown.lanes[1].log.count) = std::pair(EventSwitches{0, 0, 1, 0}, 0);
+    state.session.action.levelUpWanted[8] = 2;
     apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, -1}, ally_book_rates(state));
-    EXPECT_EQ(state.lanes[1].count, 9);
-    EXPECT_EQ(state.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
-    EXPECT_EQ(state.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 2}));
+    EXPECT_EQ(state.shown.lanes[1].log.count, 9);
+    EXPECT_EQ(state.session.action.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
+    EXPECT_EQ(state.session.action.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 2}));
 }
 
 // The worked battle with any outcome, searched from 3995: every position to 4004 is a result.
-AppState& searched_from_3995() {
-    AppState& state = status_set_state();
-    state.eventSwitches = {0, 1, 0, 0};
-    state.enemyCondition = {kResultHpUnchanged, 0, 1};
-    state.lanes[0].position = 3995;
+WindowState& searched_from_3995() {
+    WindowState& state = status_set_state();
+    state.session.action.eventSwitches = {0, 1, 0, 0};
+    state.session.action.enemyCondition = {kResultHpUnchanged, 0, 1};
+    state.session.lanes[0].position = 3995;
     search_from_lane_zero(state);
     return state;
 }
 
 TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChanges) {
-    AppState& state = searched_from_3995();
+    WindowState& state = searched_from_3995();
     ResultTable table;
     fill_results_table(state, table);
     ASSERT_EQ(table.order.size(), 10u);
@@ -245,14 +246,14 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
     EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
               "位置,消費,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
     // A move of lane 0's position or of lane 1 leaves the results as they are.
-    const std::vector<std::pair<std::string, std::function<void(AppState&)>>> changes = {
-        {"lane 0's position", [](AppState& s) { put_lane_at(s, 0, 12); }},
-        {"lane 1", [](AppState& s) { move_lane(s, IDC_LANE1_SEED_UP); }},
-        {"lane 0's sequence", [](AppState& s) { move_lane(s, IDC_LANE0_SEED_UP); }},
-        {"the status", [](AppState& s) { s.enemy.hp = 41; }},
-        {"the conditions", [](AppState& s) { s.enemyCondition.n = 1; }},
-        {"the plan", [](AppState& s) { s.plan.stepCount = 1; }},
-        {"the marks", [](AppState& s) { refresh_seed_candidates(s, "o"); }}};
+    const std::vector<std::pair<std::string, std::function<void(WindowState&)>>> changes = {
+        {"lane 0's position", [](WindowState& s) { put_lane_at(s, 0, 12); }},
+        {"lane 1", [](WindowState& s) { move_lane(s, IDC_LANE1_SEED_UP); }},
+        {"lane 0's sequence", [](WindowState& s) { move_lane(s, IDC_LANE0_SEED_UP); }},
+        {"the status", [](WindowState& s) { s.session.action.enemy.hp = 41; }},
+        {"the conditions", [](WindowState& s) { s.session.action.enemyCondition.n = 1; }},
+        {"the plan", [](WindowState& s) { s.session.plan.stepCount = 1; }},
+        {"the marks", [](WindowState& s) { refresh_seed_candidates(s, "o"); }}};
     for (std::size_t i = 0; i < changes.size(); ++i) {
         searched_from_3995();
         EXPECT_FALSE(search_results_stale(state));
@@ -260,7 +261,7 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
         EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
     }
     // Searched behind the marks of 0, 16 and 51, the common table has a column for each.
-    std::tie(state.enemyCondition, state.lanes[0].position) =
+    std::tie(state.session.action.enemyCondition, state.session.lanes[0].position) =
         std::pair(BattleResultCondition{kResultHpAtMost, 0, 0}, 39);
     refresh_seed_candidates(state, kMarks);
     search_from_lane_zero(state);
@@ -270,49 +271,49 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
 }
 
 TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes) {
-    AppState& state = status_set_state();
-    state.eventSwitches = {0, 1, 0, 0};
-    state.enemyCondition = {kResultHpAtMost, 0, 0};
+    WindowState& state = status_set_state();
+    state.session.action.eventSwitches = {0, 1, 0, 0};
+    state.session.action.enemyCondition = {kResultHpAtMost, 0, 0};
     const auto lines = [&state] {
         std::string all;
-        for (int k = 0; k < state.plan.stepCount; ++k) {
-            all += plan_step_line(state.plan.steps[k], k + 1) + "|";
+        for (int k = 0; k < state.session.plan.stepCount; ++k) {
+            all += plan_step_line(state.session.plan.steps[k], k + 1) + "|";
         }
         return all;
     };
     using B = PlanButton;
     EXPECT_EQ(press_plan_button(state, B::kAdd, -1).selected, 0);
-    state.eventSwitches = {0, 0, 1, 1};
-    state.levelUpWanted = {1, 1, 0, 0, 1, 0, 0, 0, 0};
+    state.session.action.eventSwitches = {0, 0, 1, 1};
+    state.session.action.levelUpWanted = {1, 1, 0, 0, 1, 0, 0, 0, 0};
     press_plan_button(state, B::kAdd, 0);
     EXPECT_EQ(lines(), "1 戦闘 アルト→山賊ガロ 敵HP:0↓|2 レベルアップ HP力速 再行動|");
-    EXPECT_EQ(state.lanes[0].count, 11 + 9 + 1);  // the lanes show the chain
+    EXPECT_EQ(state.shown.lanes[0].log.count, 11 + 9 + 1);  // the lanes show the chain
     EXPECT_EQ(press_plan_button(state, B::kUp, 1).selected, 0);
     EXPECT_EQ(press_plan_button(state, B::kDown, 1).changed, false);  // already the last
-    state.eventSwitches = {1, 0, 0, 0};  // 移動 alone acts on nothing: no step of it
+    state.session.action.eventSwitches = {1, 0, 0, 0};  // 移動 alone acts on nothing: no step of it
     EXPECT_EQ(std::make_pair(press_plan_button(state, B::kReplace, 0).changed,
                              press_plan_button(state, B::kAdd, 0).changed),
               std::make_pair(false, false));
     EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal,
                  "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください");
     EXPECT_TRUE(press_plan_button(state, B::kRecall, 1).changed);
-    EXPECT_EQ(state.eventSwitches, (EventSwitches{0, 1, 0, 0}));
-    state.predictSwitch = 1;
+    EXPECT_EQ(state.session.action.eventSwitches, (EventSwitches{0, 1, 0, 0}));
+    state.session.action.predictSwitch = 1;
     press_plan_button(state, B::kReplace, 1);
     EXPECT_EQ(lines(), "1 レベルアップ HP力速 再行動|2 戦闘 アルト→山賊ガロ 敵HP:0↓ 予測消費|");
     EXPECT_EQ(press_plan_button(state, B::kDelete, 1).selected, 0);
     for (int k = 0; k < 20; ++k) {
         press_plan_button(state, B::kAdd, 0);
     }
-    EXPECT_EQ(state.plan.stepCount, 16);
+    EXPECT_EQ(state.session.plan.stepCount, 16);
     EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal, "手順は16個までです");
     EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
-    EXPECT_EQ(std::make_pair(state.plan.stepCount, state.laneSteps[0].count), std::make_pair(0, 0));
+    EXPECT_EQ(std::make_pair(state.session.plan.stepCount, state.shown.lanes[0].steps.count), std::make_pair(0, 0));
     started_state();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
     open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
     ASSERT_TRUE(search_from_lane_zero(state));
-    EXPECT_EQ(state.searchResultCount, 178);
+    EXPECT_EQ(state.search.resultCount, 178);
 }
 
 TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
@@ -341,12 +342,12 @@ TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
         {kMarks, IDM_LANE0_ENTRY + 3, 0, -1, -1}, {kSlipped, IDM_LANE1_ENTRY + 3, 1, -1, -1},
         {kMarks, IDM_LANE0_ENTRY - 1, 0, -1, -1}, {kMarks, IDM_LANE1_ENTRY + 9, 1, -1, -1}};
     for (const auto& [marks, command, lane, seed, position] : cases) {
-        AppState& state = status_set_state();
+        WindowState& state = status_set_state();
         refresh_seed_candidates(state, marks);
-        std::tie(state.lanes[lane].seedIndex, state.lanes[lane].position) = std::pair(40, 99);
+        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) = std::pair(40, 99);
         const bool moved = put_lane_on_entry(state, command);
         EXPECT_EQ(
-            std::make_tuple(moved, state.lanes[lane].seedIndex, state.lanes[lane].position),
+            std::make_tuple(moved, state.session.lanes[lane].seedIndex, state.session.lanes[lane].position),
             seed >= 0 ? std::make_tuple(true, seed, position) : std::make_tuple(false, 40, 99))
             << command;
     }

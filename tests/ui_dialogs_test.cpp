@@ -19,7 +19,7 @@
 #include "view/plan_steps.h"
 #include "view/resource.h"
 #include "view/session.h"
-#include "worked_units.h"
+#include "window_states.h"
 
 namespace {
 
@@ -50,20 +50,20 @@ DialogView as_shown(DialogView view) {
 
 // Each dialog's OK on what it shows at its opening: the status dialog, the search conditions,
 // the battle result and the level-up. A figure box out of range would keep the dialog open.
-using Ok = void (*)(AppState&);
+using Ok = void (*)(WindowState&);
 const Ok kOks[] = {
-    [](AppState& s) {
+    [](WindowState& s) {
         EXPECT_EQ(first_figure_out_of_range(as_shown(status_view(s))), 0);
         apply_status_form(s, status_form(as_shown(status_view(s))));
     },
-    [](AppState& s) {
+    [](WindowState& s) {
         apply_search_conditions(s, search_conditions_form(as_shown(search_conditions_view(s))));
     },
-    [](AppState& s) {
+    [](WindowState& s) {
         EXPECT_EQ(first_figure_out_of_range(as_shown(battle_result_view(s))), 0);
         apply_battle_result_form(s, battle_result_form(as_shown(battle_result_view(s))));
     },
-    [](AppState& s) {
+    [](WindowState& s) {
         apply_level_up_form(s, level_up_form(as_shown(level_up_view(s))), ally_book_rates(s));
     }};
 
@@ -74,19 +74,19 @@ const Ok kOks[] = {
 TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
     const auto tables = sample_tables();
     const GrowthRates minato = {55, 90, 40, 70, 70, 90, 60, 35, 0, 30};
-    const auto expect_ok_keeps = [&tables](const AppState& opened, const GrowthRates* levelUpRow,
+    const auto expect_ok_keeps = [&tables](const WindowState& opened, const GrowthRates* levelUpRow,
                                            const std::string& what) {
         for (std::size_t k = 0; k < std::size(kOks); ++k) {
-            const auto state = std::make_unique<AppState>(opened);
+            const auto state = std::make_unique<WindowState>(opened);
             kOks[k](*state);
-            const auto expected = std::make_unique<AppState>(opened);
+            const auto expected = std::make_unique<WindowState>(opened);
             if (k == 0) {
-                expected->growthRates =
-                    tables->growthTable[find_ally_by_name(*tables, opened.ally.name)];
+                expected->session.action.growthRates =
+                    tables->growthTable[find_ally_by_name(*tables, opened.session.action.ally.name)];
             } else if (k == 3 && levelUpRow != nullptr) {
-                expected->growthRates = *levelUpRow;
+                expected->session.action.growthRates = *levelUpRow;
             }
-            EXPECT_EQ(session_text(*state), session_text(*expected)) << what << ", dialog " << k;
+            EXPECT_EQ(session_text(state->session), session_text(expected->session)) << what << ", dialog " << k;
         }
     };
     int sessions = 0;
@@ -94,12 +94,12 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
         if (entry.path().extension() != ".json") {
             continue;
         }
-        const auto opened = std::make_unique<AppState>(*tables);
+        const auto opened = std::make_unique<WindowState>(fresh_window_state(*tables));
         std::ifstream file(entry.path(), std::ios::binary);
         open_session(*opened, std::string(std::istreambuf_iterator<char>(file), {}));
-        const int steps = opened->plan.stepCount;
+        const int steps = opened->session.plan.stepCount;
         for (int step = -1; step < steps; ++step) {
-            const auto state = std::make_unique<AppState>(*opened);
+            const auto state = std::make_unique<WindowState>(*opened);
             if (step >= 0) {
                 press_plan_button(*state, PlanButton::kRecall, step);
             }
@@ -118,10 +118,10 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
 
 // Allies Abc (factor 1, 怒り), abc (factor 2, 連続, 勇者 in the file) and one without a name;
 // enemies E1 (反撃) and E2 (factor 5, 毒).
-AppState& named_units() {
-    AppState& state = started_state();
-    TextReader units = reader_over_bytes("3,2\nAbc,1,0,\nabc,2,7,8,\n,0\nE1,0,15,\nE2,5,14,\n");
-    read_unit_file(units, state);
+WindowState& named_units() {
+    static const auto tables = tables_of("3,2\nAbc,1,0,\nabc,2,7,8,\n,0\nE1,0,15,\nE2,5,14,\n");
+    WindowState& state = started_state();
+    state = fresh_window_state(*tables);
     return state;
 }
 
@@ -132,10 +132,10 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
         {"abc", "E2", 1, 1, "追撃必殺係数:2|追撃必殺係数:5|1008 "},
         {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|1008 "}};  // their own
     for (const auto& [ally, enemy, allyEntry, enemyEntry, labels] : cases) {
-        AppState& state = named_units();
-        std::strcpy(state.ally.name, ally);
-        std::strcpy(state.enemy.name, enemy);
-        std::tie(state.ally.followUpCritFactor, state.enemy.followUpCritFactor) = std::pair(7, 9);
+        WindowState& state = named_units();
+        std::strcpy(state.session.action.ally.name, ally);
+        std::strcpy(state.session.action.enemy.name, enemy);
+        std::tie(state.session.action.ally.followUpCritFactor, state.session.action.enemy.followUpCritFactor) = std::pair(7, 9);
         const DialogView shown = as_shown(status_opening(state));
         std::string seen = control_in(shown, 1041).text + "|" + control_in(shown, 1141).text + "|";
         for (const ControlView& c : shown) {
@@ -148,7 +148,7 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     }
     // No unit chosen yet: each side takes the unit its list shows first in its own order (the
     // sorted ally list may show abc first), from the unit file; OK stores that unit.
-    AppState& fresh = named_units();
+    WindowState& fresh = named_units();
     DialogView opened = as_shown(status_opening(fresh));
     ControlView& allyShown = *std::find_if(opened.begin(), opened.end(), [](const ControlView& c) {
         return c.id == IDC_STATUS_ALLY_LIST;
@@ -165,13 +165,13 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
         }
     }
     apply_status_form(fresh, status_form(opened));
-    EXPECT_EQ(std::make_tuple(factors, std::string(fresh.ally.name), fresh.ally.followUpCritFactor,
-                              with_skills({}, {kSkillContinue}).skills == fresh.ally.skills,
-                              std::string(fresh.enemy.name), fresh.enemy.skills[kSkillCounter]),
+    EXPECT_EQ(std::make_tuple(factors, std::string(fresh.session.action.ally.name), fresh.session.action.ally.followUpCritFactor,
+                              with_skills({}, {kSkillContinue}).skills == fresh.session.action.ally.skills,
+                              std::string(fresh.session.action.enemy.name), fresh.session.action.enemy.skills[kSkillCounter]),
               std::make_tuple("追撃必殺係数:2|追撃必殺係数:0|", "abc", 2, true, "E1", 1));
     // A unit picked in a list sets the boxes that follow it.
-    AppState& state = named_units();
-    state.enemy.followUpCritFactor = 9;
+    WindowState& state = named_units();
+    state.session.action.enemy.followUpCritFactor = 9;
     // The texts set, then the skill boxes checked and how many boxes are set.
     Roster roster;
     const auto set_boxes = [&state, &roster](int listId, const char* text, int entry) {

@@ -19,13 +19,13 @@
 #include "view/main_commands.h"
 #include "view/session.h"
 #include "view/window_layout.h"
-#include "worked_units.h"
+#include "window_states.h"
 
 namespace {
 
 // The source is compiled to Shift-JIS, so the literals below are the bytes the list holds.
 // The client area of the 800-pixel window is 784 pixels wide.
-DrawList& draw(const AppState& state, int clientWidth = 784, std::string_view checkLine = {}) {
+DrawList& draw(const WindowState& state, int clientWidth = 784, std::string_view checkLine = {}) {
     static DrawList list;
     build_main_window_drawing(state, clientWidth, list, checkLine);
     return list;
@@ -79,8 +79,8 @@ std::string row_at(const DrawList& list, int y, int left) {
 }
 
 TEST(Drawing, AfterStartUpAndAtEachResolution) {
-    AppState& state = started_state();
-    std::tie(state.lanes[1].seedIndex, state.lanes[1].position, state.eventSwitches) =
+    WindowState& state = started_state();
+    std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position, state.session.action.eventSwitches) =
         std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
     const DrawList& list = draw(state);
     // The headings; no log, no unit panels and no re-move rate without an ally.
@@ -115,8 +115,8 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
 }
 
 TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
-    AppState& state = started_state();
-    Lane& lane = state.lanes[0];
+    WindowState& state = started_state();
+    ConsumptionLog& lane = state.shown.lanes[0].log;
     const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 11, 9};
     std::copy(codes.begin(), codes.end(), lane.codes.begin());
@@ -139,16 +139,16 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     // Lane 0's entries 2 to 5, framed in the predicted battle's pen and, being four, labelled at
     // its middle.
     status_set_state();
-    std::tie(state.predictSwitch, lane.predictStart, lane.predictEnd, lane.count) =
+    std::tie(state.session.action.predictSwitch, lane.predictStart, lane.predictEnd, lane.count) =
         std::tuple(1, 2, 6, 6);
     const DrawStep frame = step_at(draw(state), 113, 62);
     EXPECT_EQ(std::make_tuple(frame.kind, frame.right, frame.bottom, frame.pen,
                               text_at(draw(state), 78, 62)),
               std::make_tuple(DrawKind::kRectangle, 195, 78, DrawPen::kPredict, "予測消費"));
     // The worked battle uses 11 values; the level-up's first label follows it, behind a mark.
-    std::tie(state.predictSwitch, state.plan.stepCount) = std::pair(0, 2);
-    state.plan.steps[0] = state.plan.steps[1] = state;
-    std::tie(state.plan.steps[0].eventSwitches, state.plan.steps[1].eventSwitches) =
+    std::tie(state.session.action.predictSwitch, state.session.plan.stepCount) = std::pair(0, 2);
+    state.session.plan.steps[0] = state.session.plan.steps[1] = state.session.action;
+    std::tie(state.session.plan.steps[0].eventSwitches, state.session.plan.steps[1].eventSwitches) =
         std::pair(EventSwitches{0, 1, 0, 0}, EventSwitches{0, 0, 1, 0});
     rerun_both_lanes(state);
     draw(state);
@@ -160,9 +160,9 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
 }
 
 TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
-    AppState& state = started_state();
-    state.candidateCount = 9;
-    std::iota(state.candidates, state.candidates + 9, 8);
+    WindowState& state = started_state();
+    state.shown.marks.candidateCount = 9;
+    std::iota(state.shown.marks.candidates, state.shown.marks.candidates + 9, 8);
     std::string shown;
     // A one-digit number stands right in its two columns, underlined alone.
     for (int c = 0; c < 9; ++c) {
@@ -170,7 +170,7 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
     }
     EXPECT_EQ(shown, "8b_|9b_|10b_|11b_|12b_|13b_|14b_|15b_|16b_|");
     EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
-    state.candidateCount = 10;
+    state.shown.marks.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
     // the result count, the first result (the others follow one apart), the client width, the
     // lines drawn: ten at most, then "..."; nothing for no result nor for a refused search
@@ -187,8 +187,9 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
         {11, 4960, 100, {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
     // clang-format on
     for (const auto& [count, first, width, lines] : cases) {
-        state.searchResultCount = count;
-        std::iota(state.searchResults.begin(), state.searchResults.begin() + 11, first);
+        state.search.resultCount = count;
+        state.search.results.resize(static_cast<std::size_t>(std::max(count, 0)));
+        std::iota(state.search.results.begin(), state.search.results.end(), first);
         const DrawList& list = draw(state, width);
         std::vector<std::string> shown;
         for (int i = 0; i < list.count; ++i) {
@@ -201,17 +202,18 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
         EXPECT_EQ(shown, lines) << first << "/" << width;
     }
     // Under them, when the marks leave several sequences: those that hold on all, or "なし".
-    std::tie(state.searchResultCount, state.commonShown) = std::pair(1, true);
+    std::tie(state.search.resultCount, state.search.results, state.search.commonShown) =
+        std::tuple(1, std::vector<std::int32_t>{10}, true);
     for (const auto& [count, row] : {std::pair{0, "どれでも： なし "}, {2, "どれでも： 3 4  "}}) {
-        state.commonCount = count;
-        state.commonPositions = {3, 4};
+        state.search.commonCount = count;
+        state.search.commonPositions = {3, 4};
         EXPECT_EQ(row_at(draw(state), 332, 464), row);
     }
 }
 
 TEST(Drawing, NearSequencesAndNextMarkAdvice) {
-    AppState& state = status_set_state();
-    state.eventSwitches = {0, 1, 0, 0};
+    WindowState& state = status_set_state();
+    state.session.action.eventSwitches = {0, 1, 0, 0};
     // the pattern, the lines under the candidates
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"", {}},
@@ -271,27 +273,27 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
         {{1, 1, 1, 1}, 1, none, none, noWish, "移動\n予測消費\n戦闘(無 - 無)\nレベルアップ()\n再行動(30%)"}};
     // clang-format on
     for (const auto& [switches, predict, ally, enemy, wanted, text] : cases) {
-        AppState& state = status_set_state();
-        std::tie(state.eventSwitches, state.predictSwitch, state.allyCondition,
-                 state.enemyCondition, state.levelUpWanted) =
+        WindowState& state = status_set_state();
+        std::tie(state.session.action.eventSwitches, state.session.action.predictSwitch, state.session.action.allyCondition,
+                 state.session.action.enemyCondition, state.session.action.levelUpWanted) =
             std::tie(switches, predict, ally, enemy, wanted);
         EXPECT_EQ(text_at(draw(state), 508, 212), text);
         // A plan in use: what its first step switches on and wants, whatever the dialogs hold.
-        state.plan.steps[0] = state;
-        state.plan.stepCount = 1;
-        std::tie(state.eventSwitches, state.levelUpWanted) =
+        state.session.plan.steps[0] = state.session.action;
+        state.session.plan.stepCount = 1;
+        std::tie(state.session.action.eventSwitches, state.session.action.levelUpWanted) =
             std::pair(EventSwitches{0, 0, 1, 0}, LevelUpWanted{});
         EXPECT_EQ(text_at(draw(state), 508, 212), text);
     }
     // The unit panels: lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20;
     // skills shown only.
-    AppState& state = status_set_state();
-    std::tie(state.eventSwitches, state.lanes[1].position) =
+    WindowState& state = status_set_state();
+    std::tie(state.session.action.eventSwitches, state.session.lanes[1].position) =
         std::pair(EventSwitches{0, 1, 0, 0}, 12);
     rerun_both_lanes(state);
-    state.ally = with_skills(
-        state.ally, {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
-    state.enemy = with_skills(state.enemy,
+    state.session.action.ally = with_skills(
+        state.session.action.ally, {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
+    state.session.action.enemy = with_skills(state.session.action.enemy,
                               {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
                                kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
     const DrawList& list = draw(state);
@@ -311,23 +313,23 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
 TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
     const auto tables = sample_tables();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json", std::ios::binary);
-    auto state = std::make_unique<AppState>(*tables);
+    auto state = std::make_unique<WindowState>(fresh_window_state(*tables));
     open_session(*state, std::string(std::istreambuf_iterator<char>(file), {}));
     std::mt19937 random(37);
     for (int n = 0, battles = 0; n <= 200; ++n, state = random_scenario(*tables, random)) {
         for (int step = 0; n % 2 == 1 && step < 3; ++step) {
-            state->plan.steps[step] = *random_scenario(*tables, random);
-            state->plan.stepCount = step + 1;
+            state->session.plan.steps[step] = random_scenario(*tables, random)->session.action;
+            state->session.plan.stepCount = step + 1;
         }
-        Lane& lane = state->lanes[0];
+        LaneCursor& lane = state->session.lanes[0];
         std::tie(lane.seedIndex, lane.position) =
             n == 0
                 ? std::pair(lane.seedIndex, lane.position)
                 : std::pair(static_cast<int>(random() % 64), 1 + static_cast<int>(random() % 4973));
         rerun_both_lanes(*state);
-        const Action& first = state->plan.stepCount > 0 ? state->plan.steps[0] : *state;
+        const Action& first = lane_zero_action(state->session);
         const SequenceRun run =
-            run_action_at(first, state->randomTable, lane.seedIndex, lane.position);
+            run_action_at(first, state->tables->randomTable, lane.seedIndex, lane.position);
         const bool battle = first.eventSwitches[kSwitchBattle] == 1;
         battles += battle ? 1 : 0;
         EXPECT_TRUE(n < 200 || battles > 50);
@@ -356,27 +358,27 @@ TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
 TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
     for (const std::int32_t figure : {kLowestFigure, kHighestFigure}) {
-        AppState& state = status_set_state();
-        std::tie(state.eventSwitches, state.predictSwitch) =
+        WindowState& state = status_set_state();
+        std::tie(state.session.action.eventSwitches, state.session.action.predictSwitch) =
             std::pair(EventSwitches{1, 1, 1, 1}, 1);
         refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
-        for (CombatantState* unit : {&state.ally, &state.enemy}) {
+        for (CombatantState* unit : {&state.session.action.ally, &state.session.action.enemy}) {
             std::memset(unit->name, '\x88', kUnitNameCapacity - 1);
             unit->skills.fill(1);
             for (const FigureBox& box : kFigureBoxes) {
                 unit->*box.field = figure;
             }
         }
-        state.plan.stepCount = 2;
-        state.plan.steps[0] = state.plan.steps[1] = state;
-        for (Lane& lane : state.lanes) {
-            lane.count = kLogCapacity;
-            lane.codes.fill(kCodeFirstGrowth);
-            std::tie(lane.predictStart, lane.predictEnd) = std::pair(0, 1);
+        state.session.plan.stepCount = 2;
+        state.session.plan.steps[0] = state.session.plan.steps[1] = state.session.action;
+        for (LaneRun& lane : state.shown.lanes) {
+            lane.log.count = kLogCapacity;
+            lane.log.codes.fill(kCodeFirstGrowth);
+            std::tie(lane.log.predictStart, lane.log.predictEnd) = std::pair(0, 1);
         }
-        state.laneZeroAllyHpAfter = state.laneZeroEnemyHpAfter = figure;
-        std::tie(state.candidateCount, state.searchResultCount) = std::pair(9, 11);
-        state.searchResults.fill(4999);
+        state.shown.lanes[0].allyHpAfter = state.shown.lanes[0].enemyHpAfter = figure;
+        std::tie(state.shown.marks.candidateCount, state.search.resultCount) = std::pair(9, 11);
+        state.search.results.assign(11, 4999);
         EXPECT_FALSE(draw(state, 0).dropped);
         for (const int dpi : {96, 144}) {
             DrawList& list = draw(state, 784, longest);

@@ -8,16 +8,16 @@
 #include "view/dialog_forms.h"
 #include "view/locate_form.h"
 #include "view/main_commands.h"
-#include "worked_units.h"
+#include "window_states.h"
 
 namespace {
 
 const char* const kMarks = "×××○○×××○×○×○○×○×○○×";  // they leave sequences 0, 16 and 51
 
 // The worked battle, lane 0 at 1 of sequence 0, with the given events on.
-AppState& worked_state(EventSwitches switches) {
-    AppState& state = status_set_state();
-    state.eventSwitches = switches;
+WindowState& worked_state(EventSwitches switches) {
+    WindowState& state = status_set_state();
+    state.session.action.eventSwitches = switches;
     rerun_both_lanes(state);
     return state;
 }
@@ -51,14 +51,14 @@ TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999AndListsEachPosition) {
 }
 
 TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
-    AppState& state = worked_state({0, 1, 1, 1});
+    WindowState& state = worked_state({0, 1, 1, 1});
     // HP and 力 grew, as after the worked battle from position 1, and the re-move happened.
     const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened};
     const LocateAnswer answer = locate_from_form(state, four);
     EXPECT_EQ(std::make_tuple(answer.problem, answer.total, answer.lines[1]),
               std::make_tuple(LocateProblem::kNone, 5u, "+132  #0: 133 → 157"));
     // The pattern box's marks: their three sequences.
-    std::strcpy(state.markText, kMarks);
+    state.session.marks = kMarks;
     EXPECT_EQ(locate_from_form(state, four).total, 21u);
     // Grey controls are not read: with the battle off, a refused HP box is no problem.
     using Case =
@@ -97,9 +97,9 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
                                      {{1, 0, 0, 0}, 30, false, false, false, false},
                                      {{1, 2, -1, 3}, 30, false, false, false, false}};
     for (const auto& [switches, rate, opens, hpBoxes, levelUp, reMove] : cases) {
-        AppState& state = status_set_state();
-        state.eventSwitches = switches;
-        state.growthRates[kReMoveRateIndex] = rate;
+        WindowState& state = status_set_state();
+        state.session.action.eventSwitches = switches;
+        state.session.action.growthRates[kReMoveRateIndex] = rate;
         EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED),
                   opens ? MainDialog::kHappened : MainDialog::kNone);
         const DialogView view = happened_view(state);
@@ -110,8 +110,8 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
                                   enabled(IDC_HAPPENED_FIRST_GROWN)),
                   std::make_tuple(hpBoxes, hpBoxes, levelUp, reMove, false))
             << switches[1] << switches[2] << switches[3] << " " << rate;
-        state.plan.stepCount = 1;
-        state.plan.steps[0] = state;
+        state.session.plan.stepCount = 1;
+        state.session.plan.steps[0] = state.session.action;
         EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED), MainDialog::kNone);
     }
 }
@@ -120,8 +120,8 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
 // the enemy at 0, and HP and 力 grew. soramito-cli locate finds 74 positions, the second #51:
 // 79 → 102; advance from 79 of 51 moves lane 0 to 102 with Lv 11.
 TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing) {
-    AppState& state = worked_state({0, 1, 1, 0});
-    std::strcpy(state.markText, kMarks);
+    WindowState& state = worked_state({0, 1, 1, 0});
+    state.session.marks = kMarks;
     LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen};
     EXPECT_EQ(located_count_words(locate_from_form(state, form)), "見つかった位置：なし");
     form.allyHp = "40";
@@ -131,12 +131,14 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
     const LocatedAdvance advance = advance_from_located(state, answer, 1);
     EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
               std::make_tuple(LocatedRefusal::kNone, std::string()));
-    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.level,
-                              state.history.count, state.history.entries[0].position),
-              std::make_tuple(51, 102, 11, 1, 79));
+    // The lanes run again from where lane 0 now stands.
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
+                              state.shown.lanes[0].log.position, state.session.action.ally.level,
+                              state.session.history.count, state.session.history.entries[0].position),
+              std::make_tuple(51, 102, 102, 11, 1, 79));
     // Each refusal says why and leaves lane 0, the units and the record as they were.
-    using Change = void (*)(AppState&);
-    const Change none = [](AppState&) {};
+    using Change = void (*)(WindowState&);
+    const Change none = [](WindowState&) {};
     const std::string noLine = "位置を選んでください";
     const std::string changed = "探したあとで条件か手順が変わりました。もう一度探してください";
     // searched from 4973 without marks (the nearest is #0: 4965 → 4985), a change after 探す, the
@@ -144,26 +146,27 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
     const std::vector<std::tuple<bool, Change, int, LocatedRefusal, std::string>> cases = {
         {false, none, -1, LocatedRefusal::kNoLine, noLine},
         {false, none, 200, LocatedRefusal::kNoLine, noLine},
-        {false, [](AppState& s) { s.ally.hp = 39; }, 0, LocatedRefusal::kChanged, changed},
-        {false, [](AppState& s) { s.plan.stepCount = 1; }, 0, LocatedRefusal::kChanged, changed},
+        {false, [](WindowState& s) { s.session.action.ally.hp = 39; }, 0, LocatedRefusal::kChanged, changed},
+        {false, [](WindowState& s) { s.session.plan.stepCount = 1; }, 0, LocatedRefusal::kChanged, changed},
         {true, none, 0, LocatedRefusal::kAdvance,
          "位置が4985になり4973を越えるため実行できません"}};
     for (const auto& [fromTheEnd, after, line, refusal, words] : cases) {
-        worked_state({0, 1, 1, 0}).lanes[0].position = fromTheEnd ? 4973 : 1;
+        worked_state({0, 1, 1, 0}).session.lanes[0].position = fromTheEnd ? 4973 : 1;
         rerun_both_lanes(state);
-        std::strcpy(state.markText, fromTheEnd ? "" : kMarks);
+        state.session.marks = fromTheEnd ? "" : kMarks;
         const LocateAnswer seen = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
         after(state);
-        const Lane lane = state.lanes[0];
-        const CombatantState ally = state.ally;
+        const LaneCursor lane = state.session.lanes[0];
+        const std::vector<int> codes = codes_of(state.shown.lanes[0].log);
+        const CombatantState ally = state.session.action.ally;
         const LocatedAdvance refused = advance_from_located(state, seen, line);
         EXPECT_EQ(std::make_tuple(refused.refusal, located_refusal_words(refused)),
                   std::make_tuple(refusal, words))
             << line;
-        EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position,
-                                  codes_of(state.lanes[0]), state.ally.hp, state.ally.level,
-                                  state.enemy.hp, state.history.count),
-                  std::make_tuple(lane.seedIndex, lane.position, codes_of(lane), ally.hp,
+        EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
+                                  codes_of(state.shown.lanes[0].log), state.session.action.ally.hp, state.session.action.ally.level,
+                                  state.session.action.enemy.hp, state.session.history.count),
+                  std::make_tuple(lane.seedIndex, lane.position, codes, ally.hp,
                                   ally.level, 40, 0))
             << line;
     }

@@ -17,28 +17,48 @@
 #include "view/scenario_fault_words.h"
 #include "view/session.h"
 #include "view/undo_history.h"
-#include "worked_units.h"
+#include "window_states.h"
 
 namespace {
 
-TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
-    // file open, baseline, what 新規 gives, the session now: changed, asks on closing, asks on
-    // 新規 / 開く / a drop
-    const std::vector<std::tuple<bool, const char*, const char*, const char*, bool, bool, bool>>
-        cases = {{true, "saved", "fresh", "saved", false, false, false},
-                 {true, "saved", "fresh", "moved", true, true, true},
-                 // Restored at start: unchanged, yet the player's work.
-                 {false, "restored", "fresh", "restored", false, false, true},
-                 {false, "restored", "fresh", "moved", true, false, true},
-                 {false, "restored", "fresh", "fresh", true, false, false}};
-    for (const auto& [fileOpen, baseline, fresh, now, changed, closing, replacing] : cases) {
-        const SessionBaseline b{fileOpen, baseline, fresh};
-        EXPECT_EQ(std::make_tuple(session_changed(b, now), asks_to_save(b, now, Leaving::kClosing),
-                                  asks_to_save(b, now, Leaving::kReplacing)),
-                  std::make_tuple(changed, closing, replacing))
-            << fileOpen << " " << baseline << " " << now;
+// Each member of the session, changed in a file read back: the title's "*", 元に戻す and the
+// question before leaving all see it. Without a change, none does.
+TEST(SessionChanges, EachMemberChangedInAFileIsSeenByTheTitleUndoAndTheQuestion) {
+    const auto session_of = [](const std::string& members) {
+        return read_scenario("{" + members + "}", kScenarioCodec).session;
+    };
+    const std::string base = R"("ally": {"name": "Alt"}, "marks": "ox")";
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> changes = {
+        {"", ""},
+        {"action", R"(, "enemy": {"hp": 39})"},
+        {"lanes", R"(, "lanes": [{"position": 2}])"},
+        {"plan", R"(, "steps": [{"eventSwitches": [0, 1, 0, 0]}])"},
+        {"history", R"(, "history": [{"seedIndex": 0, "position": 1, "count": 3}])"},
+        {"marks", R"(, "marks": "oxo")"}};
+    // clang-format on
+    for (const auto& [member, change] : changes) {
+        const Session before = session_of(base);
+        const Session after = session_of(base + change);
+        UndoHistory history;
+        const bool changed = !member.empty();
+        for (const bool fileOpen : {true, false}) {
+            const SessionBaseline baseline{fileOpen, before};
+            EXPECT_EQ(std::make_tuple(window_title(L"s.json", session_changed(baseline, after)),
+                                      keep_undo_step(history, before, after),
+                                      asks_to_save(baseline, after, Leaving::kClosing)),
+                      std::make_tuple(changed ? L"*s.json - ソラミト  ver 0.00a"
+                                              : L"s.json - ソラミト  ver 0.00a",
+                                      changed, changed && fileOpen))
+                << member;
+        }
     }
-    EXPECT_EQ(new_session_text(status_set_state()), session_text(started_state()));
+    // With no file open, 新規 and 開く ask whenever the session is not what 新規 gives: a session
+    // restored at start is the player's work too.
+    const SessionBaseline restored{false, session_of(base)};
+    EXPECT_EQ(std::make_pair(asks_to_save(restored, session_of(base), Leaving::kReplacing),
+                             asks_to_save(restored, default_session(), Leaving::kReplacing)),
+              std::make_pair(true, false));
     // The marker of a run: read whole or not at all.
     RunMarker read{};
     EXPECT_TRUE(read_run_marker("4 18446744073709551615\r\n", read));
@@ -53,15 +73,15 @@ TEST(SessionChanges, WhatAsksBeforeLeavingAndWhatTheRunBeforeLeft) {
     EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
-AppState& battle_state() {
-    AppState& state = status_set_state();
+WindowState& battle_state() {
+    WindowState& state = status_set_state();
     apply_search_conditions(state, {{false, true, false, false}, false});
     refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
     return state;
 }
 
 TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
-    AppState& state = battle_state();
+    WindowState& state = battle_state();
     UndoHistory history;
     // each change of a mixed run, and whether it changes the session
     // clang-format off
@@ -71,38 +91,38 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
         {[&] { move_lane(state, IDC_LANE1_SEED_UP); }, true},
         {[&] { move_lane(state, IDC_LANE0_BACK); }, true},
         {[&] { move_lane(state, IDC_LANE0_BACK); }, false},  // at position 1 already
-        {[&] { advance_past_action(state); }, true},
+        {[&] { advance_lane_zero(state); }, true},
         {[&] { apply_battle_result_form(state, {2, 5, "10", "0", false, false}); }, true},
         {[&] { search_from_lane_zero(state); }, false},
         {[&] { press_plan_button(state, PlanButton::kAdd, -1); }, true},
-        {[&] { advance_past_action(state); }, true},
+        {[&] { advance_lane_zero(state); }, true},
         {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, true},
         {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, false},
-        {[&] { state.booksHeld[3] = 1; }, true}};
+        {[&] { state.session.action.booksHeld[3] = 1; }, true}};
     // clang-format on
-    std::vector<std::string> sessions = {session_text(state)};
+    std::vector<std::string> sessions = {session_text(state.session)};
     for (const auto& [change, changes_session] : changes) {
         EXPECT_EQ(change_as_one_step(history, state, change), changes_session) << sessions.size();
         if (changes_session) {
-            sessions.push_back(session_text(state));
+            sessions.push_back(session_text(state.session));
         }
     }
     ASSERT_EQ(history.undo.size(), sessions.size() - 1);
     for (std::size_t k = sessions.size() - 1; k > 0; --k) {
         EXPECT_TRUE(undo_change(history, state));
-        EXPECT_EQ(session_text(state), sessions[k - 1]) << k;
+        EXPECT_EQ(session_text(state.session), sessions[k - 1]) << k;
     }
     EXPECT_FALSE(undo_change(history, state));
     for (std::size_t k = 1; k < sessions.size(); ++k) {
         EXPECT_TRUE(redo_change(history, state));
-        EXPECT_EQ(session_text(state), sessions[k]) << k;
+        EXPECT_EQ(session_text(state.session), sessions[k]) << k;
     }
     EXPECT_FALSE(redo_change(history, state));
     // The lanes run again as the session stands: the same logs as a session opened on it.
-    const auto opened = std::make_unique<AppState>(state);
+    const auto opened = std::make_unique<WindowState>(state);
     open_session(*opened, sessions.back());
-    EXPECT_EQ(std::make_pair(codes_of(state.lanes[0]), codes_of(state.lanes[1])),
-              std::make_pair(codes_of(opened->lanes[0]), codes_of(opened->lanes[1])));
+    EXPECT_EQ(std::make_pair(codes_of(state.shown.lanes[0].log), codes_of(state.shown.lanes[1].log)),
+              std::make_pair(codes_of(opened->shown.lanes[0].log), codes_of(opened->shown.lanes[1].log)));
     // The pattern box comes back with the step; a new change after a step back leaves nothing to
     // redo; the oldest steps go.
     history = {};
@@ -111,11 +131,11 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     refresh_seed_candidates(state, "×××");  // typed after the change: no step
     undo_change(history, state);
     EXPECT_EQ(
-        std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
+        std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount, state.session.lanes[0].position),
         std::make_tuple(std::string("×××○○×××○×○×○○×○×○○×"), 20, 1));
     redo_change(history, state);
     EXPECT_EQ(
-        std::make_tuple(std::string(state.markText), state.markCount, state.lanes[0].position),
+        std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount, state.session.lanes[0].position),
         std::make_tuple(std::string("×××"), 3, 2));
     undo_change(history, state);
     for (int k = 0; k < kUndoDepth + 5; ++k) {
@@ -126,7 +146,7 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     while (undo_change(history, state)) {
         ++back;
     }
-    EXPECT_EQ(std::make_pair(back, state.lanes[1].position), std::make_pair(100, 1 + 5));
+    EXPECT_EQ(std::make_pair(back, state.session.lanes[1].position), std::make_pair(100, 1 + 5));
 }
 
 const std::string kRosterFile = R"({"allies": {"アルト": {

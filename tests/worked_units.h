@@ -11,13 +11,17 @@
 #include <utility>
 #include <vector>
 
-#include "state/app_state.h"
+#include "state/session.h"
+#include "state/tables.h"
 
-// The generated sequences, built once for the whole test binary.
+// The generated sequences and no unit file, built once for the whole test binary.
+inline const Tables& generated_tables() {
+    static Tables tables;
+    [[maybe_unused]] static const bool generated = (generate_random_tables(tables.randomTable), true);
+    return tables;
+}
 inline const RandomTable& generated_table() {
-    static RandomTable table;
-    [[maybe_unused]] static const bool generated = (generate_random_tables(table), true);
-    return table;
+    return generated_tables().randomTable;
 }
 
 // count times text, with between between them.
@@ -87,23 +91,24 @@ inline std::vector<int> passed_of(const ConsumptionLog& log) {
     return passed;
 }
 
-// The state right after a successful start-up, with no unit chosen yet.
-inline AppState& started_state() {
-    static AppState* state = new AppState{};
-    *state = AppState{};
-    state->randomTable = generated_table();
-    set_start_up_defaults(*state);
-    return *state;
+// The sequences and a unit file of アルト alone, with the worked rates.
+inline const Tables& worked_tables() {
+    static Tables tables;
+    [[maybe_unused]] static const bool filled = [] {
+        generate_random_tables(tables.randomTable);
+        tables.allyUnitCount = 1;
+        std::strcpy(tables.allyUnits[0].name, "アルト");
+        tables.growthTable[0] = kWorkedRates;
+        return true;
+    }();
+    return tables;
 }
 
-// The same after the status dialog has set the worked units, their rates and both lanes.
-inline AppState& status_set_state() {
-    AppState& s = started_state();
-    s.allyUnitCount = 1;
-    std::strcpy(s.allyUnits[0].name, "アルト");
-    s.growthTable[0] = s.growthRates = kWorkedRates;
-    s.ally = worked_attacker();
-    s.enemy = worked_defender();
-    rerun_both_lanes(s);
-    return s;
+// The session once the status dialog has set the worked units and their rates.
+inline Session worked_session() {
+    Session session = default_session();
+    session.action.ally = worked_attacker();
+    session.action.enemy = worked_defender();
+    session.action.growthRates = kWorkedRates;
+    return session;
 }

@@ -32,85 +32,81 @@ bool ally_box_follows_unit(int skill) {
     return skill <= kSkillContinue || skill == kSkillCharge;
 }
 
-void apply_status_form(AppState& state, const StatusForm& form) {
+void apply_status_form(WindowState& state, const StatusForm& form) {
     // With nothing chosen no row is looked up: an empty name may be a row's too.
     const int allyRow =
-        form.allySelection >= 0 ? find_ally_by_name(state, form.allyName.c_str()) : -1;
+        form.allySelection >= 0 ? find_ally_by_name(*state.tables, form.allyName.c_str()) : -1;
     if (allyRow >= 0) {
-        copy_name(state.ally.name, state.allyUnits[allyRow].name);
-        state.ally.followUpCritFactor = state.allyUnits[allyRow].followUpCritFactor;
+        copy_name(state.session.action.ally.name, state.tables->allyUnits[allyRow].name);
+        state.session.action.ally.followUpCritFactor = state.tables->allyUnits[allyRow].followUpCritFactor;
     }
     for (int i = 0; i < kAllySkillBoxes; ++i) {
-        state.ally.skills[i] = form.allySkills[i] ? 1 : 0;
+        state.session.action.ally.skills[i] = form.allySkills[i] ? 1 : 0;
     }
-    read_figures(state.ally, form.allyFigures);
-    if (form.allySelection >= 0) {
-        state.ally.listIndex = form.allySelection;
-    }
+    read_figures(state.session.action.ally, form.allyFigures);
 
     const int enemyRow = form.enemySelection;
-    if (enemyRow >= 0 && enemyRow < state.enemyUnitCount) {
-        copy_name(state.enemy.name, state.enemyUnits[enemyRow].name);
-        state.enemy.followUpCritFactor = state.enemyUnits[enemyRow].followUpCritFactor;
-        state.enemy.listIndex = enemyRow;
+    if (enemyRow >= 0 && enemyRow < state.tables->enemyUnitCount) {
+        copy_name(state.session.action.enemy.name, state.tables->enemyUnits[enemyRow].name);
+        state.session.action.enemy.followUpCritFactor = state.tables->enemyUnits[enemyRow].followUpCritFactor;
     }
     for (int i = 0; i < kEnemySkillBoxes; ++i) {
-        state.enemy.skills[i] = form.enemySkills[i] ? 1 : 0;
+        state.session.action.enemy.skills[i] = form.enemySkills[i] ? 1 : 0;
     }
-    read_figures(state.enemy, form.enemyFigures);
+    read_figures(state.session.action.enemy, form.enemyFigures);
 
     // The growth file's rates, without the books: the level-up dialog applies those again.
     if (allyRow >= 0) {
-        state.growthRates = state.growthTable[allyRow];
+        state.session.action.growthRates = state.tables->growthTable[allyRow];
     }
     rerun_both_lanes(state);
 }
 
-void apply_search_conditions(AppState& state, const SearchConditionsForm& form) {
+void apply_search_conditions(WindowState& state, const SearchConditionsForm& form) {
     for (std::size_t i = 0; i < form.eventBoxes.size(); ++i) {
-        state.eventSwitches[i] = form.eventBoxes[i] ? 1 : 0;
+        state.session.action.eventSwitches[i] = form.eventBoxes[i] ? 1 : 0;
     }
     // A check mark left in the disabled box stores nothing.
-    state.predictSwitch = form.predictBox && state.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
+    state.session.action.predictSwitch = form.predictBox && state.session.action.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
     rerun_both_lanes(state);
 }
 
-void apply_battle_result_form(AppState& state, const BattleResultForm& form) {
-    for (const auto& [condition, type] : {std::pair{&state.allyCondition, form.allyType},
-                                          std::pair{&state.enemyCondition, form.enemyType}}) {
+void apply_battle_result_form(WindowState& state, const BattleResultForm& form) {
+    for (const auto& [condition, type] : {std::pair{&state.session.action.allyCondition, form.allyType},
+                                          std::pair{&state.session.action.enemyCondition, form.enemyType}}) {
         if (type >= 0) {
             condition->type = type;
         }
     }
-    state.allyCondition.n = read_number_box(form.allyN);
-    state.enemyCondition.n = read_number_box(form.enemyN);
-    state.allyCondition.unspecified = form.allyUnspecified ? 1 : 0;
-    state.enemyCondition.unspecified = form.enemyUnspecified ? 1 : 0;
+    state.session.action.allyCondition.n = read_number_box(form.allyN);
+    state.session.action.enemyCondition.n = read_number_box(form.enemyN);
+    state.session.action.allyCondition.unspecified = form.allyUnspecified ? 1 : 0;
+    state.session.action.enemyCondition.unspecified = form.enemyUnspecified ? 1 : 0;
 }
 
-StatRates ally_file_rates(const AppState& state) {
-    const int row = find_ally_by_name(state, state.ally.name);
+StatRates ally_file_rates(const WindowState& state) {
+    const int row = find_ally_by_name(*state.tables, state.session.action.ally.name);
     StatRates rates{};
     if (row >= 0) {
-        std::copy_n(state.growthTable[row].begin(), kStatCount, rates.begin());
+        std::copy_n(state.tables->growthTable[row].begin(), kStatCount, rates.begin());
     }
     return rates;
 }
 
-StatRates ally_book_rates(const AppState& state) {
-    const int row = find_ally_by_name(state, state.ally.name);
+StatRates ally_book_rates(const WindowState& state) {
+    const int row = find_ally_by_name(*state.tables, state.session.action.ally.name);
     StatRates rates{};
-    compute_growth_rates(row >= 0 ? state.growthTable[row] : GrowthRecord{}, state.booksHeld,
+    compute_growth_rates(row >= 0 ? state.tables->growthTable[row] : GrowthRecord{}, state.session.action.booksHeld,
                          rates);
     return rates;
 }
 
-void apply_level_up_form(AppState& state, const LevelUpWanted& wanted, const StatRates& preview) {
+void apply_level_up_form(WindowState& state, const LevelUpWanted& wanted, const StatRates& preview) {
     for (int k = 0; k < kStatCount; ++k) {
         if (wanted[k] >= 0) {
-            state.levelUpWanted[k] = wanted[k];
+            state.session.action.levelUpWanted[k] = wanted[k];
         }
     }
-    std::copy(preview.begin(), preview.end(), state.growthRates.begin());
+    std::copy(preview.begin(), preview.end(), state.session.action.growthRates.begin());
     rerun_both_lanes(state);
 }

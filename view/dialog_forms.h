@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "state/app_state.h"
+#include "view/window_state.h"
 #include "view/dialog_view.h"
 #include "view/locate_form.h"
 #include "view/roster.h"
@@ -31,23 +31,23 @@ bool ally_box_follows_unit(int skill);
 // The status dialog. Each unit list selects the entry that reads the unit's name; a unit not in
 // the list selects nothing and keeps its name and factor; with no unit chosen yet, the list's
 // first entry is selected. Every figure box shows its figure, in its list or not.
-DialogView status_view(const AppState& state);
+DialogView status_view(const WindowState& state);
 
 // The status dialog as it opens: status_view, and the factor label of each side with a unit
 // chosen.
-DialogView status_opening(const AppState& state);
+DialogView status_opening(const WindowState& state);
 
 // Then, for a side with no unit chosen yet, what its list shows, read back: its first entry in
 // the list's own order (the ally list sorts its entries). That unit gives the factor label and
 // the boxes that follow the unit, from the unit file, not the roster, since OK stores the entry
 // shown.
-DialogView status_first_units(const AppState& state, const DialogView& listsShown);
+DialogView status_first_units(const WindowState& state, const DialogView& listsShown);
 
 // What a unit list shows, read back, gives its side: the factor label (the chosen row's, or the
 // unit's own with nothing chosen) and, once the player has changed the unit, the boxes that
 // follow the unit set from the row; 反撃 stays the player's. An ally the roster keeps brings
 // back all its figures and skill boxes instead.
-DialogView status_unit_shown(const AppState& state, const Roster& roster, const ControlView& list,
+DialogView status_unit_shown(const WindowState& state, const Roster& roster, const ControlView& list,
                              bool changed);
 
 struct StatusForm {
@@ -63,9 +63,9 @@ StatusForm status_form(const DialogView& shown);
 
 // The status dialog's OK: both units, the ally's growth row, both lanes re-run. A list with
 // nothing chosen keeps that side's name and factor, and without an ally row the rates stay.
-void apply_status_form(AppState& state, const StatusForm& form);
+void apply_status_form(WindowState& state, const StatusForm& form);
 
-DialogView search_conditions_view(const AppState& state);
+DialogView search_conditions_view(const WindowState& state);
 
 struct SearchConditionsForm {
     std::array<bool, 4> eventBoxes;
@@ -74,9 +74,9 @@ struct SearchConditionsForm {
 SearchConditionsForm search_conditions_form(const DialogView& shown);
 
 // The search-condition dialog's OK: the switches, then both lanes re-run once an ally is set.
-void apply_search_conditions(AppState& state, const SearchConditionsForm& form);
+void apply_search_conditions(WindowState& state, const SearchConditionsForm& form);
 
-DialogView battle_result_view(const AppState& state);
+DialogView battle_result_view(const WindowState& state);
 
 struct BattleResultForm {
     int allyType;  // list positions, -1 when nothing is selected
@@ -89,15 +89,15 @@ struct BattleResultForm {
 BattleResultForm battle_result_form(const DialogView& shown);
 
 // A list with nothing selected keeps its type.
-void apply_battle_result_form(AppState& state, const BattleResultForm& form);
+void apply_battle_result_form(WindowState& state, const BattleResultForm& form);
 
 // The ally's growth rates from the growth file (no row: all 0), and with the books held.
-StatRates ally_file_rates(const AppState& state);
-StatRates ally_book_rates(const AppState& state);
+StatRates ally_file_rates(const WindowState& state);
+StatRates ally_book_rates(const WindowState& state);
 
 // The level-up dialog: the rates of the growth file beside the books, which a click on a book
 // turns into the book-adjusted ones.
-DialogView level_up_view(const AppState& state);
+DialogView level_up_view(const WindowState& state);
 DialogView level_up_rate_labels(const StatRates& rates);
 
 // The wanted gains; a list with nothing selected gives -1.
@@ -105,12 +105,12 @@ LevelUpWanted level_up_form(const DialogView& shown);
 
 // The level-up dialog's OK: the wanted gains (a -1 keeps the stored one) and the previewed rates,
 // then both lanes re-run with those rates.
-void apply_level_up_form(AppState& state, const LevelUpWanted& wanted, const StatRates& preview);
+void apply_level_up_form(WindowState& state, const LevelUpWanted& wanted, const StatRates& preview);
 
 // 起きたこと: the HP boxes empty, no level-up seen, 再行動 見ていない. The controls of an event the
 // action does not have are grey (a re-move at a rate of 0 uses no value), and so are the grown
 // stats until レベルアップを見た is checked.
-DialogView happened_view(const AppState& state);
+DialogView happened_view(const WindowState& state);
 
 // What its boxes say was seen.
 LocateForm happened_form(const DialogView& shown);

@@ -94,23 +94,23 @@ void read_figure_texts(const DialogView& shown, int offset,
 
 }  // namespace
 
-DialogView status_view(const AppState& state) {
+DialogView status_view(const WindowState& state) {
     DialogView view;
     view.push_back(
-        unit_list(IDC_STATUS_ALLY_LIST, state.allyUnits, state.allyUnitCount, state.ally));
+        unit_list(IDC_STATUS_ALLY_LIST, state.tables->allyUnits, state.tables->allyUnitCount, state.session.action.ally));
     view.push_back(
-        unit_list(IDC_STATUS_ENEMY_LIST, state.enemyUnits, state.enemyUnitCount, state.enemy));
-    add_side(view, 0, state.ally, kAllySkillBoxes);
-    add_side(view, kEnemy, state.enemy, kEnemySkillBoxes);
+        unit_list(IDC_STATUS_ENEMY_LIST, state.tables->enemyUnits, state.tables->enemyUnitCount, state.session.action.enemy));
+    add_side(view, 0, state.session.action.ally, kAllySkillBoxes);
+    add_side(view, kEnemy, state.session.action.enemy, kEnemySkillBoxes);
     // No enemy chosen yet: most enemies strike back, so 反撃 starts checked, as it always did.
     for (ControlView& box : view) {
         box.checked |= box.id == IDC_STATUS_FIRST_SKILL + kEnemy + kSkillCounter &&
-                       state.enemy.name[0] == '\0';
+                       state.session.action.enemy.name[0] == '\0';
     }
     return view;
 }
 
-DialogView status_opening(const AppState& state) {
+DialogView status_opening(const WindowState& state) {
     DialogView view = status_view(state);
     for (const int id : {IDC_STATUS_ALLY_LIST, IDC_STATUS_ENEMY_LIST}) {
         // A side with no unit chosen waits for what its list shows.
@@ -128,10 +128,10 @@ DialogView status_opening(const AppState& state) {
     return view;
 }
 
-DialogView status_first_units(const AppState& state, const DialogView& listsShown) {
+DialogView status_first_units(const WindowState& state, const DialogView& listsShown) {
     DialogView view;
     for (const ControlView& list : listsShown) {
-        const CombatantState& unit = list.id == IDC_STATUS_ALLY_LIST ? state.ally : state.enemy;
+        const CombatantState& unit = list.id == IDC_STATUS_ALLY_LIST ? state.session.action.ally : state.session.action.enemy;
         if (unit.name[0] == '\0') {
             // Not from the roster: only a real choice of the player brings its figures.
             const DialogView shown = status_unit_shown(state, Roster{}, list, true);
@@ -141,18 +141,18 @@ DialogView status_first_units(const AppState& state, const DialogView& listsShow
     return view;
 }
 
-DialogView status_unit_shown(const AppState& state, const Roster& roster, const ControlView& list,
+DialogView status_unit_shown(const WindowState& state, const Roster& roster, const ControlView& list,
                              bool changed) {
     const bool ally = list.id == IDC_STATUS_ALLY_LIST;
     const int offset = ally ? 0 : kEnemy;
     const int row = list.selection < 0 ? -1
-                    : ally             ? find_ally_by_name(state, list.text.c_str())
-                    : list.selection < state.enemyUnitCount ? list.selection
+                    : ally             ? find_ally_by_name(*state.tables, list.text.c_str())
+                    : list.selection < state.tables->enemyUnitCount ? list.selection
                                                             : -1;
     const UnitRecord* unit = row < 0 ? nullptr
-                             : ally  ? &state.allyUnits[static_cast<std::size_t>(row)]
-                                     : &state.enemyUnits[static_cast<std::size_t>(row)];
-    const CombatantState& own = ally ? state.ally : state.enemy;
+                             : ally  ? &state.tables->allyUnits[static_cast<std::size_t>(row)]
+                                     : &state.tables->enemyUnits[static_cast<std::size_t>(row)];
+    const CombatantState& own = ally ? state.session.action.ally : state.session.action.enemy;
     DialogView view{
         label(IDC_STATUS_FACTOR + offset,
               factor_text(unit != nullptr ? unit->followUpCritFactor : own.followUpCritFactor))};
@@ -191,13 +191,13 @@ StatusForm status_form(const DialogView& shown) {
     return form;
 }
 
-DialogView search_conditions_view(const AppState& state) {
+DialogView search_conditions_view(const WindowState& state) {
     DialogView view;
     for (int i = 0; i < kSwitchBoxes; ++i) {
-        view.push_back(check(IDC_SEARCH_FIRST_SWITCH + i, state.eventSwitches[i] == 1));
+        view.push_back(check(IDC_SEARCH_FIRST_SWITCH + i, state.session.action.eventSwitches[i] == 1));
     }
-    ControlView predict = check(IDC_SEARCH_PREDICT, state.predictSwitch == 1);
-    predict.enabled = state.eventSwitches[kSwitchBattle] == 1;
+    ControlView predict = check(IDC_SEARCH_PREDICT, state.session.action.predictSwitch == 1);
+    predict.enabled = state.session.action.eventSwitches[kSwitchBattle] == 1;
     view.push_back(predict);
     return view;
 }
@@ -209,14 +209,14 @@ SearchConditionsForm search_conditions_form(const DialogView& shown) {
     return form;
 }
 
-DialogView battle_result_view(const AppState& state) {
-    DialogView view{label(IDC_RESULT_ALLY_NAME, name_of(state.ally)),
-                    label(IDC_RESULT_ENEMY_NAME, name_of(state.enemy))};
+DialogView battle_result_view(const WindowState& state) {
+    DialogView view{label(IDC_RESULT_ALLY_NAME, name_of(state.session.action.ally)),
+                    label(IDC_RESULT_ENEMY_NAME, name_of(state.session.action.enemy))};
     for (const auto& [typeId, nId, unspecifiedId, condition] :
          {std::tuple{IDC_RESULT_ALLY_TYPE, IDC_RESULT_ALLY_N, IDC_RESULT_ALLY_UNSPECIFIED,
-                     state.allyCondition},
+                     state.session.action.allyCondition},
           std::tuple{IDC_RESULT_ENEMY_TYPE, IDC_RESULT_ENEMY_N, IDC_RESULT_ENEMY_UNSPECIFIED,
-                     state.enemyCondition}}) {
+                     state.session.action.enemyCondition}}) {
         view.push_back(list_of(typeId, kConditionLabels, condition.type));
         view.push_back(ControlView{nId, ControlKind::kNumberBox, std::to_string(condition.n)});
         view.push_back(check(unspecifiedId, condition.unspecified == 1));
@@ -243,14 +243,14 @@ DialogView level_up_rate_labels(const StatRates& rates) {
     return view;
 }
 
-DialogView level_up_view(const AppState& state) {
+DialogView level_up_view(const WindowState& state) {
     DialogView view = level_up_rate_labels(ally_file_rates(state));
-    view.push_back(label(IDC_LEVEL_ALLY_NAME, name_of(state.ally)));
+    view.push_back(label(IDC_LEVEL_ALLY_NAME, name_of(state.session.action.ally)));
     for (int i = 0; i < kBookCount; ++i) {
-        view.push_back(check(IDC_LEVEL_FIRST_BOOK + i, state.booksHeld[i] == 1));
+        view.push_back(check(IDC_LEVEL_FIRST_BOOK + i, state.session.action.booksHeld[i] == 1));
     }
     for (int k = 0; k < kStatCount; ++k) {
-        view.push_back(list_of(IDC_LEVEL_FIRST_WANTED + k, kWantedEntries, state.levelUpWanted[k]));
+        view.push_back(list_of(IDC_LEVEL_FIRST_WANTED + k, kWantedEntries, state.session.action.levelUpWanted[k]));
     }
     return view;
 }
@@ -264,15 +264,15 @@ LevelUpWanted level_up_form(const DialogView& shown) {
     return wanted;
 }
 
-DialogView happened_view(const AppState& state) {
+DialogView happened_view(const WindowState& state) {
     DialogView view;
     for (const int id : {IDC_HAPPENED_ALLY_HP, IDC_HAPPENED_ENEMY_HP}) {
         ControlView box{id, ControlKind::kNumberBox};
-        box.enabled = action_shows(state, Observed::kAllyHp);
+        box.enabled = action_shows(state.session.action, Observed::kAllyHp);
         view.push_back(box);
     }
     ControlView levelUp = check(IDC_HAPPENED_LEVEL_UP, false);
-    levelUp.enabled = action_shows(state, Observed::kGrown);
+    levelUp.enabled = action_shows(state.session.action, Observed::kGrown);
     view.push_back(levelUp);
     for (int k = 0; k < kStatCount; ++k) {
         ControlView grown = check(IDC_HAPPENED_FIRST_GROWN + k, false);
@@ -280,7 +280,7 @@ DialogView happened_view(const AppState& state) {
         view.push_back(grown);
     }
     ControlView reMove = list_of(IDC_HAPPENED_RE_MOVE, kReMoveChoices, kReMoveNotSeen);
-    reMove.enabled = action_shows(state, Observed::kReMove);
+    reMove.enabled = action_shows(state.session.action, Observed::kReMove);
     view.push_back(reMove);
     return view;
 }

@@ -1,5 +1,7 @@
 #include "view/drawing.h"
 
+#include <span>
+
 #include "data/names.h"
 #include "view/main_commands.h"
 #include "view/painter.h"
@@ -52,7 +54,7 @@ std::uint32_t code_color(std::int32_t code, int entry, const StepSpan& span,
 // The labels of one action's entries under the values they used, from the line y: while its
 // predicted battle is shown, a frame (and, from four entries on, a label) stands in for that
 // battle's own entries.
-void draw_span(Painter& painter, const Lane& lane, const StepSpan& span, int y) {
+void draw_span(Painter& painter, const ConsumptionLog& lane, const StepSpan& span, int y) {
     int first = span.start;
     if (span.predictSwitch == 1) {
         const std::int64_t s = span.predictStart;
@@ -81,17 +83,19 @@ void draw_span(Painter& painter, const Lane& lane, const StepSpan& span, int y) 
     }
 }
 
-void draw_lane(Painter& painter, const AppState& state, int k) {
-    const Lane& lane = state.lanes[k];
+void draw_lane(Painter& painter, const WindowState& state, int k) {
+    const LaneCursor& cursor = state.session.lanes[k];
+    const ConsumptionLog& lane = state.shown.lanes[k].log;
     const int y0 = 22 + 92 * k;
     char buffer[kTextBufferSize];
     painter.text(260, y0 - 22, "ﾏｯﾌﾟ:");
-    std::snprintf(buffer, sizeof buffer, "現在の乱数　　#%02d:%3d", lane.seedIndex, lane.position);
+    std::snprintf(buffer, sizeof buffer, "現在の乱数　　#%02d:%3d", cursor.seedIndex,
+                  cursor.position);
     painter.text(2, y0 - 20, buffer);
     for (int j = 0; j < kLaneColumns; ++j) {
         const int x = 69 + 22 * j;
         const int d =
-            display_value(random_value(state.randomTable, lane.seedIndex, lane.position + j));
+            display_value(random_value(state.tables->randomTable, cursor.seedIndex, cursor.position + j));
         std::snprintf(buffer, sizeof buffer, "%02d ", d);
         painter.text(x, y0, buffer, 2);
         painter.text(x, y0 + 20, mark_of(d) == 1 ? "○ " : "× ", 2);
@@ -100,10 +104,10 @@ void draw_lane(Painter& painter, const AppState& state, int k) {
     painter.text(5, y0 + 20, "○×法：");
     painter.text(5, y0 + 40, "使い道：");
 
-    const LaneSteps& steps = state.laneSteps[k];
+    const LaneSteps& steps = state.shown.lanes[k].steps;
     if (steps.count <= 0) {
         draw_span(painter, lane,
-                  StepSpan{0, lane.count, state.predictSwitch, lane.predictStart, lane.predictEnd,
+                  StepSpan{0, lane.count, state.session.action.predictSwitch, lane.predictStart, lane.predictEnd,
                            lane.strikeStarts},
                   y0 + 40);
     }
@@ -183,40 +187,40 @@ void draw_in(Painter& painter, UnderLanes place, const char* text) {
 }
 
 // The units of the action lane 0 runs first, as it runs them, with their HP after its battle.
-void draw_panels(Painter& painter, const AppState& state) {
-    if (!ally_is_set(state)) {
+void draw_panels(Painter& painter, const WindowState& state) {
+    if (!ally_is_set(state.session)) {
         return;
     }
-    const Action& action = lane_zero_action(state);
+    const Action& action = lane_zero_action(state.session);
     const bool battle = action.eventSwitches[kSwitchBattle] == 1;
     char panel[kPanelBufferSize];
-    build_panel(action.ally, battle ? &state.laneZeroAllyHpAfter : nullptr, panel);
+    build_panel(action.ally, battle ? &state.shown.lanes[0].allyHpAfter : nullptr, panel);
     draw_in(painter, UnderLanes::kAllyPanel, panel);
-    build_panel(action.enemy, battle ? &state.laneZeroEnemyHpAfter : nullptr, panel);
+    build_panel(action.enemy, battle ? &state.shown.lanes[0].enemyHpAfter : nullptr, panel);
     draw_in(painter, UnderLanes::kEnemyPanel, panel);
     painter.text(place_of(UnderLanes::kArrow).left, place_of(UnderLanes::kArrow).top, "―→");
 }
 
-void draw_candidates(Painter& painter, const AppState& state) {
+void draw_candidates(Painter& painter, const WindowState& state) {
     painter.text(436, 451, "cx検索：");
     // Over the pattern box: how many marks count, once anything is typed.
-    if (state.markText[0] != '\0' || state.markTextCut) {
+    if (!state.session.marks.empty() || state.markTextCut) {
         char count[kTextBufferSize];
         std::snprintf(count, sizeof count, state.markTextCut ? "%d個まで読みます" : "%d個",
-                      state.markCount);
+                      state.shown.marks.markCount);
         painter.text(500, 432, count);
     }
     painter.text(436, 471, "候補：");
-    if (state.candidateCount == 0) {
+    if (state.shown.marks.candidateCount == 0) {
         painter.text(484, 473, "なし");
         return;
     }
-    if (state.candidateCount >= 10) {
+    if (state.shown.marks.candidateCount >= 10) {
         painter.text(484, 473, "10個以上");
         return;
     }
-    for (int c = 0; c < state.candidateCount && c < kSeedCount; ++c) {
-        draw_sequence_number(painter, 484 + 24 * c, 473, state.candidates[c]);
+    for (int c = 0; c < state.shown.marks.candidateCount && c < kSeedCount; ++c) {
+        draw_sequence_number(painter, 484 + 24 * c, 473, state.shown.marks.candidates[c]);
     }
 }
 
@@ -237,9 +241,9 @@ void append_condition(char (&text)[kTextBufferSize], const BattleResultCondition
 }
 
 // What lane 0's first action switches on and what a search wants of it.
-void draw_conditions(Painter& painter, const AppState& state) {
+void draw_conditions(Painter& painter, const WindowState& state) {
     painter.text(460, 212, "条件：");
-    const Action& action = lane_zero_action(state);
+    const Action& action = lane_zero_action(state.session);
     char text[kTextBufferSize] = "";
     if (action.eventSwitches[kSwitchMove] == 1) {
         append(text, "移動\n");
@@ -263,8 +267,8 @@ void draw_conditions(Painter& painter, const AppState& state) {
         append(text, "レベルアップ(%s)\n", stats);
     }
     if (action.eventSwitches[kSwitchReMove] == 1) {
-        if (ally_is_set(state)) {
-            append(text, "再行動(%d%%)", re_move_rate_of(state, action.ally));
+        if (ally_is_set(state.session)) {
+            append(text, "再行動(%d%%)", re_move_rate_of(*state.tables, action.ally));
         } else {
             append(text, "再行動");
         }
@@ -276,10 +280,10 @@ void draw_conditions(Painter& painter, const AppState& state) {
 // starting at left; returns the top of the last line. The breaks are laid out for a width of at
 // least two of the widest positions, so that the lines stay above the pattern box however narrow
 // the window.
-int draw_positions(Painter& painter, int left, int top, const std::int32_t* positions, int count,
+int draw_positions(Painter& painter, int left, int top, std::span<const std::int32_t> positions,
                    int clientWidth, bool stale = false) {
     FlowingText flow{painter, left, top, 16, std::max(clientWidth, left + 2 * 5 * 8)};
-    for (int r = 0; r < count && r < kSearchResultCapacity; ++r) {
+    for (std::size_t r = 0; r < positions.size(); ++r) {
         if (r == 10) {
             flow.add("", "...");
             break;
@@ -295,21 +299,20 @@ int draw_positions(Painter& painter, int left, int top, const std::int32_t* posi
 
 // The last search's positions, and whether they still hold; under them, where the marks leave
 // several sequences, those that hold on every one of them.
-void draw_search_results(Painter& painter, const AppState& state, int clientWidth) {
+void draw_search_results(Painter& painter, const WindowState& state, int clientWidth) {
     painter.text(464, 316, "候補：");
     const int last =
-        draw_positions(painter, 512, 316, state.searchResults.data(), state.searchResultCount,
-                       clientWidth, search_results_stale(state));
-    if (!state.commonShown) {
+        draw_positions(painter, 512, 316, state.search.results, clientWidth,
+                       search_results_stale(state));
+    if (!state.search.commonShown) {
         return;
     }
     painter.text(464, last + 16, "どれでも：");
-    if (state.commonCount <= 0) {
+    if (state.search.commonCount <= 0) {
         painter.text(544, last + 16, "なし");
         return;
     }
-    draw_positions(painter, 544, last + 16, state.commonPositions.data(), state.commonCount,
-                   clientWidth);
+    draw_positions(painter, 544, last + 16, state.search.commonPositions, clientWidth);
 }
 
 }  // namespace
@@ -328,7 +331,7 @@ int scale_from_dpi(int value, int dpi) {
     return static_cast<int>((scaled >= 0 ? scaled + dpi / 2 : scaled - dpi / 2) / dpi);
 }
 
-void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list,
+void build_main_window_drawing(const WindowState& state, int clientWidth, DrawList& list,
                                std::string_view checkLine) {
     list.count = 0;
     list.textUsed = 0;

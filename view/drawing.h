@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "state/app_state.h"
+#include "view/window_state.h"
 
 // What the main window's paint draws, as a list of steps in drawing order. Each step carries
 // the font, text colour and pen that are selected when it is drawn, so the GDI routine that
@@ -67,7 +67,7 @@ int scale_from_dpi(int value, int dpi);
 
 // clientWidth: the width of the window's client area at 96 dpi, where the texts wrap. checkLine
 // (Shift-JIS): after a level-up, the figures the player is to check; empty for none.
-void build_main_window_drawing(const AppState& state, int clientWidth, DrawList& list,
+void build_main_window_drawing(const WindowState& state, int clientWidth, DrawList& list,
                                std::string_view checkLine = {});
 
 // Every coordinate, the fonts' height and the pens' width of a list made for 96 dpi, for dpi.

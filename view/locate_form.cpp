@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "state/figure_limits.h"
+
 namespace {
 
-constexpr std::int32_t kMostHpSeen = 9999;
 // ０ to ９ in Shift-JIS: 0x82 0x4F to 0x82 0x58.
 constexpr unsigned char kFullWidthDigitLead = 0x82;
 constexpr unsigned char kFullWidthZero = 0x4F;
@@ -21,8 +22,8 @@ bool read_seen_hp(const std::string& text, std::optional<std::int32_t>& seen) {
 
 }  // namespace
 
-bool happened_available(const AppState& state) {
-    return advance_available(state) && state.plan.stepCount == 0;
+bool happened_available(const WindowState& state) {
+    return advance_available(state.session) && state.session.plan.stepCount == 0;
 }
 
 HpBoxReading read_hp_box(const char* text) {
@@ -43,7 +44,7 @@ HpBoxReading read_hp_box(const char* text) {
             return kRefused;
         }
         hp = hp * 10 + digit;
-        if (hp > kMostHpSeen) {
+        if (hp > kHighestFigure) {
             return kRefused;
         }
     }
@@ -61,19 +62,19 @@ std::vector<std::string> located_lines(std::span<const LocatedPosition> found) {
     return lines;
 }
 
-LocateAnswer locate_from_form(const AppState& state, const LocateForm& form) {
+LocateAnswer locate_from_form(const WindowState& state, const LocateForm& form) {
     LocateAnswer answer{};
-    answer.action = state;
+    answer.action = state.session.action;
     Observations seen;
-    if (action_shows(state, Observed::kAllyHp) && !read_seen_hp(form.allyHp, seen.allyHp)) {
+    if (action_shows(state.session.action, Observed::kAllyHp) && !read_seen_hp(form.allyHp, seen.allyHp)) {
         answer.problem = LocateProblem::kAllyHpBox;
         return answer;
     }
-    if (action_shows(state, Observed::kEnemyHp) && !read_seen_hp(form.enemyHp, seen.enemyHp)) {
+    if (action_shows(state.session.action, Observed::kEnemyHp) && !read_seen_hp(form.enemyHp, seen.enemyHp)) {
         answer.problem = LocateProblem::kEnemyHpBox;
         return answer;
     }
-    if (form.levelUpSeen && action_shows(state, Observed::kGrown)) {
+    if (form.levelUpSeen && action_shows(state.session.action, Observed::kGrown)) {
         std::uint32_t grown = 0;
         for (int k = 0; k < kStatCount; ++k) {
             grown |= (form.grown[k] ? 1u : 0u) << k;
@@ -81,18 +82,18 @@ LocateAnswer locate_from_form(const AppState& state, const LocateForm& form) {
         seen.grown = grown;
     }
     if ((form.reMove == kReMoveHappened || form.reMove == kReMoveDidNot) &&
-        action_shows(state, Observed::kReMove)) {
+        action_shows(state.session.action, Observed::kReMove)) {
         seen.reMove = form.reMove == kReMoveHappened;
     }
     if (!anything_seen(seen)) {
         answer.problem = LocateProblem::kNothingSeen;
         return answer;
     }
-    const Lane& lane = state.lanes[0];
+    const LaneCursor& lane = state.session.lanes[0];
     const LocateSequences sequences =
-        locate_sequences(state.randomTable, state.markText, lane.seedIndex);
+        locate_sequences(state.tables->randomTable, state.session.marks.c_str(), lane.seedIndex);
     answer.found.resize(kMostLocatedLines);
-    answer.total = locate_positions(state, state.randomTable,
+    answer.total = locate_positions(state.session.action, state.tables->randomTable,
                                     std::span<const std::int32_t>(sequences.seeds, sequences.count),
                                     lane.position, seen, answer.found);
     answer.found.resize(std::min(answer.total, kMostLocatedLines));
@@ -127,27 +128,25 @@ const char* locate_problem_text(LocateProblem problem) {
     return "";
 }
 
-LocatedAdvance advance_from_located(AppState& state, const LocateAnswer& answer, int line) {
+LocatedAdvance advance_from_located(WindowState& state, const LocateAnswer& answer, int line) {
     LocatedAdvance advance{};
     if (line < 0 || static_cast<std::size_t>(line) >= answer.found.size()) {
         advance.refusal = LocatedRefusal::kNoLine;
         return advance;
     }
-    if (state.plan.stepCount > 0 || !same_action(answer.action, state)) {
+    if (state.session.plan.stepCount > 0 || !(answer.action == state.session.action)) {
         advance.refusal = LocatedRefusal::kChanged;
         return advance;
     }
-    // 実行 acts from lane 0's cursor; a refusal leaves the lane's log as it was, so putting the
-    // cursor back is all there is to undo.
-    Lane& lane = state.lanes[0];
-    const std::int32_t seedIndex = lane.seedIndex;
-    const std::int32_t position = lane.position;
-    lane.seedIndex = answer.found[static_cast<std::size_t>(line)].seedIndex;
-    lane.position = answer.found[static_cast<std::size_t>(line)].position;
-    advance.report = advance_past_action(state);
+    // 実行 acts from lane 0's cursor; a refusal changes nothing, so putting the cursor back is all
+    // there is to undo.
+    LaneCursor& lane = state.session.lanes[0];
+    const LaneCursor before = lane;
+    const LocatedPosition& chosen = answer.found[static_cast<std::size_t>(line)];
+    lane = LaneCursor{chosen.seedIndex, chosen.position};
+    advance.report = advance_lane_zero(state);
     if (advance.report.refusal != AdvanceRefusal::kNone) {
-        lane.seedIndex = seedIndex;
-        lane.position = position;
+        lane = before;
         advance.refusal = LocatedRefusal::kAdvance;
     }
     return advance;

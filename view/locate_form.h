@@ -9,14 +9,14 @@
 
 #include "search/locate.h"
 #include "state/advance.h"
-#include "state/app_state.h"
+#include "view/window_state.h"
 
 // The 起きたこと dialog without its Win32 side: what its boxes say was seen, 探す, the lines of
 // its list and its OK. The dialog reads its controls into a LocateForm and shows the answer.
 
 // Whether 起きたこと can open: 実行 can act, since its OK does 実行, and no plan is in use, since
 // what it finds is where the current action ran.
-bool happened_available(const AppState& state);
+bool happened_available(const WindowState& state);
 
 enum class HpBox { kEmpty, kNumber, kRefused };
 struct HpBoxReading {
@@ -61,7 +61,7 @@ struct LocateAnswer {
 // looks, on the sequences of the pattern box's marks or on lane 0's. A control for an event the
 // action does not have is grey, and what it holds is not read. A refused HP box, or nothing
 // seen, is the answer's problem, and nothing is searched.
-LocateAnswer locate_from_form(const AppState& state, const LocateForm& form);
+LocateAnswer locate_from_form(const WindowState& state, const LocateForm& form);
 
 // The line under the list (Shift-JIS): "見つかった位置：21個", with how many the list does not
 // show, "見つかった位置：1903個（一覧のほか 1703 個）", or "見つかった位置：なし"; empty when
@@ -88,7 +88,7 @@ struct LocatedAdvance {
 // The dialog's OK on line `line` of the answer's list (-1 when none is chosen): lane 0 is put on
 // that position and 実行 runs there, so that lane 0 goes to where the game stands now and the
 // units take what the action gave there, with a record entry. Any refusal changes nothing.
-LocatedAdvance advance_from_located(AppState& state, const LocateAnswer& answer, int line);
+LocatedAdvance advance_from_located(WindowState& state, const LocateAnswer& answer, int line);
 
 // Why the OK did nothing, as the dialog says it (Shift-JIS); empty when it did not refuse.
 std::string located_refusal_words(const LocatedAdvance& advance);

@@ -5,12 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "state/figure_limits.h"
+
 // How the program's number boxes are read. The texts are Shift-JIS; full-width digits, typed
 // with the IME on, count as digits everywhere.
 
-// The figures' range: what a session file holds for a unit's figures and a condition's n.
-constexpr std::int32_t kLowestFigure = -999;
-constexpr std::int32_t kHighestFigure = 9999;
 constexpr char kFigureRangeMessage[] = "-999から9999までの数を入れてください";
 constexpr char kLanePositionMessage[] = "1から4973までの数を入れてください";
 

@@ -27,34 +27,34 @@ bool plan_button_needs_step(PlanButton button) {
     return button != PlanButton::kAdd && button != PlanButton::kClear;
 }
 
-PlanEdit press_plan_button(AppState& state, PlanButton button, int selected) {
-    TurnPlan& plan = state.plan;
+PlanEdit press_plan_button(WindowState& state, PlanButton button, int selected) {
+    TurnPlan& plan = state.session.plan;
     const int count = std::clamp(plan.stepCount, 0, kMaxPlanSteps);
     const bool onStep = selected >= 0 && selected < count;
     PlanEdit edit{false, onStep ? selected : -1};
     switch (button) {
         case PlanButton::kAdd:
-            if (!action_acts(state)) {
+            if (!action_acts(state.session.action)) {
                 edit.refusal = kNoEventChosen;
             } else if (count >= kMaxPlanSteps) {
                 edit.refusal = "手順は16個までです";
             } else {
-                plan.steps[count] = state;
+                plan.steps[count] = state.session.action;
                 plan.stepCount = count + 1;
                 edit = {true, count};
             }
             break;
         case PlanButton::kReplace:
-            if (!action_acts(state)) {
+            if (!action_acts(state.session.action)) {
                 edit.refusal = kNoEventChosen;
             } else if (onStep) {
-                plan.steps[selected] = state;
+                plan.steps[selected] = state.session.action;
                 edit.changed = true;
             }
             break;
         case PlanButton::kRecall:
             if (onStep) {
-                static_cast<Action&>(state) = plan.steps[selected];
+                state.session.action = plan.steps[selected];
                 edit.changed = true;
             }
             break;

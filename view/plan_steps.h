@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "state/app_state.h"
+#include "view/window_state.h"
 
 // What the buttons of the 手順 window do to the plan and the current status and conditions.
 
@@ -30,7 +30,7 @@ struct PlanEdit {
 // A button pressed with the step selected (-1 for none). A step must switch on a battle, a
 // level-up or a re-move, and a plan holds 16 at most: what would break either does nothing and
 // says why. Each change re-runs both lanes.
-PlanEdit press_plan_button(AppState& state, PlanButton button, int selected);
+PlanEdit press_plan_button(WindowState& state, PlanButton button, int selected);
 
 // One step as the list shows it (Shift-JIS): "1 戦闘 アルト→山賊ガロ 敵HP:0↓", "3 レベルアップ
 // HP力速".

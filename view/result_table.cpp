@@ -35,15 +35,15 @@ void start_table(ResultTable& table, int partCount, int chainLength) {
 
 // What the search's plan, or its action alone, gives from position p on sequence seedIndex: the
 // action's outcome, or each step's in a few words and where it starts.
-void add_outcomes(const AppState& state, int seedIndex, std::int32_t p, ResultTable& table) {
-    const SearchBasis& basis = state.searchBasis;
+void add_outcomes(const WindowState& state, int seedIndex, std::int32_t p, ResultTable& table) {
+    const SearchBasis& basis = state.search.basis;
     if (basis.plan.stepCount <= 0) {
         table.outcomes.push_back(
-            outcome_of(basis.action, run_action_at(basis.action, state.randomTable, seedIndex, p)));
+            outcome_of(basis.action, run_action_at(basis.action, state.tables->randomTable, seedIndex, p)));
         return;
     }
     PlanRuns runs;
-    const int ran = run_plan_chain(basis.plan, state.randomTable, seedIndex, p, runs);
+    const int ran = run_plan_chain(basis.plan, state.tables->randomTable, seedIndex, p, runs);
     for (int k = 0; k < table.chainLength; ++k) {
         table.chains.push_back(k < ran ? runs[k].log.position : 0);
         table.partWords.push_back(k < ran ? outcome_words(outcome_of(basis.plan.steps[k], runs[k]))
@@ -52,9 +52,9 @@ void add_outcomes(const AppState& state, int seedIndex, std::int32_t p, ResultTa
 }
 
 // The same in one cell: the action's outcome, or the steps' one after another.
-std::string outcome_on(const AppState& state, int seedIndex, std::int32_t p) {
+std::string outcome_on(const WindowState& state, int seedIndex, std::int32_t p) {
     ResultTable scratch;
-    scratch.chainLength = std::clamp(state.searchBasis.plan.stepCount, 0, kMaxPlanSteps);
+    scratch.chainLength = std::clamp(state.search.basis.plan.stepCount, 0, kMaxPlanSteps);
     add_outcomes(state, seedIndex, p, scratch);
     if (!scratch.outcomes.empty()) {
         return outcome_words(scratch.outcomes[0]);
@@ -179,8 +179,8 @@ bool numeric_column(ColumnKind kind) {
            kind == ColumnKind::kAllyHp || kind == ColumnKind::kEnemyHp;
 }
 
-void fill_results_table(const AppState& state, ResultTable& table) {
-    const SearchBasis& basis = state.searchBasis;
+void fill_results_table(const WindowState& state, ResultTable& table) {
+    const SearchBasis& basis = state.search.basis;
     const int stepCount = std::clamp(basis.plan.stepCount, 0, kMaxPlanSteps);
     start_table(table, stepCount, stepCount);
     if (stepCount > 0) {
@@ -192,9 +192,7 @@ void fill_results_table(const AppState& state, ResultTable& table) {
     } else {
         add_outcome_columns(basis.action, table);
     }
-    const std::int32_t count = std::clamp(state.searchResultCount, 0, kSearchResultCapacity);
-    for (std::int32_t r = 0; r < count; ++r) {
-        const std::int32_t p = state.searchResults[static_cast<std::size_t>(r)];
+    for (const std::int32_t p : state.search.results) {
         table.positions.push_back(p);
         add_outcomes(state, basis.seedIndex, p, table);
     }
@@ -202,21 +200,19 @@ void fill_results_table(const AppState& state, ResultTable& table) {
     std::iota(table.order.begin(), table.order.end(), 0);
 }
 
-void fill_common_table(const AppState& state, ResultTable& table) {
-    const int sequences = std::clamp(state.commonSequenceCount, 0, kSeedCount);
+void fill_common_table(const WindowState& state, ResultTable& table) {
+    const LastSearch& search = state.search;
+    const int sequences = static_cast<int>(search.commonSequences.size());
     start_table(table, sequences, 0);
     for (int s = 0; s < sequences; ++s) {
         table.columns.push_back({ColumnKind::kPart, s});
         table.partTitles.push_back(
-            std::string("#").append(std::to_string(state.commonSequences[s])));
+            std::string("#").append(std::to_string(search.commonSequences[s])));
     }
-    const std::int32_t count =
-        state.commonShown ? std::clamp(state.commonCount, 0, kSearchResultCapacity) : 0;
-    for (std::int32_t r = 0; r < count; ++r) {
-        const std::int32_t p = state.commonPositions[static_cast<std::size_t>(r)];
+    for (const std::int32_t p : search.commonPositions) {
         table.positions.push_back(p);
         for (int s = 0; s < sequences; ++s) {
-            table.partWords.push_back(outcome_on(state, state.commonSequences[s], p));
+            table.partWords.push_back(outcome_on(state, search.commonSequences[s], p));
         }
     }
     table.order.resize(table.positions.size());

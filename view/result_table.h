@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "state/app_state.h"
+#include "view/window_state.h"
 #include "state/outcome.h"
 
 // The tables of the 検索結果 window, as plain data: the last search's positions over the whole
@@ -46,10 +46,10 @@ struct ResultTable {
 
 // The state's last search: each position with what its action, or each step of its plan, gives
 // there on lane 0's sequence.
-void fill_results_table(const AppState& state, ResultTable& table);
+void fill_results_table(const WindowState& state, ResultTable& table);
 
 // The positions that hold on every sequence the marks match, each with what happens on each.
-void fill_common_table(const AppState& state, ResultTable& table);
+void fill_common_table(const WindowState& state, ResultTable& table);
 
 // Titles and cells, in Shift-JIS.
 std::string column_title(const ResultTable& table, int column);

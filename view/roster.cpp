@@ -6,14 +6,12 @@
 #include <nlohmann/json.hpp>
 
 #include "data/names.h"
+#include "state/figure_limits.h"
 
 namespace {
 
 using nlohmann::json;
 using nlohmann::ordered_json;
-
-constexpr std::int64_t kFigureLow = -999;
-constexpr std::int64_t kFigureHigh = 9999;
 
 [[noreturn]] void refuse(ScenarioFault fault) {
     const std::string member = fault.member;
@@ -99,7 +97,7 @@ CombatantState read_ally(const json& value, const std::string& where) {
         if (figure == nullptr) {
             refuse({.kind = ScenarioFaultKind::kUnknownMember, .member = path});
         }
-        ally.*figure->field = integer(member, kFigureLow, kFigureHigh, path);
+        ally.*figure->field = integer(member, kLowestFigure, kHighestFigure, path);
     }
     // An ally is written whole: one that lacks a member is a damaged file.
     std::vector<const char*> wanted = {"skills"};

@@ -46,20 +46,20 @@ void add_telling_entry(FlowingText& flow, const TellingEntry& telling) {
 
 }  // namespace
 
-void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
+void draw_seed_hints(Painter& painter, const WindowState& state, int clientWidth) {
     constexpr int kLeft = 436;
     constexpr int kTop = 493;
     constexpr int kLineHeight = 20;
-    if (state.markCount > 0 && state.candidateCount == 0) {
+    if (state.shown.marks.markCount > 0 && state.shown.marks.candidateCount == 0) {
         painter.text(kLeft, kTop, "近い：");
-        if (state.nearCount == 0) {
+        if (state.shown.marks.nearCount == 0) {
             painter.text(484, kTop + 2, "なし");
             return;
         }
-        for (int k = 0; k < std::min(state.nearCount, kSeedCount); ++k) {
-            draw_sequence_number(painter, 484 + 24 * k, kTop + 2, state.nearMatches[k].seedIndex);
+        for (int k = 0; k < std::min(state.shown.marks.nearCount, kSeedCount); ++k) {
+            draw_sequence_number(painter, 484 + 24 * k, kTop + 2, state.shown.marks.nearMatches[k].seedIndex);
         }
-        const NearMatch& first = state.nearMatches[0];
+        const NearMatch& first = state.shown.marks.nearMatches[0];
         FlowingText words{painter, kLeft, kTop + kLineHeight, kLineHeight, clientWidth};
         words.add("", "%d：", first.seedIndex);
         for (int c = 0; c < std::min(first.changeCount, kMaxTolerance); ++c) {
@@ -71,10 +71,10 @@ void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
         words.finish();
         return;
     }
-    if (!state.adviceShown) {
+    if (!state.shown.marks.adviceShown) {
         return;
     }
-    const NextMarkAdvice& advice = state.markAdvice;
+    const NextMarkAdvice& advice = state.shown.marks.markAdvice;
     FlowingText flow{painter, kLeft, kTop, kLineHeight, clientWidth};
     char text[kTextBufferSize] = "";
     append_seeds(text, advice.circle, advice.circleCount);
@@ -90,11 +90,11 @@ void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth) {
     if (advice.groupCount > 0 && advice.marksToSettle == 0) {
         flow.add(" ", "○×では見分けられない");
         // In two pieces, so that a break between them keeps the lines within the window.
-        if (ally_is_set(state) && action_acts(state)) {
+        if (ally_is_set(state.session) && action_acts(state.session.action)) {
             flow.add("", "（検索で「どれでも」");
             flow.add("", "の位置が出ます）");
         }
-        add_telling_entry(flow, state.tellingEntry);
+        add_telling_entry(flow, state.shown.telling);
     }
     flow.finish();
 }

@@ -6,4 +6,4 @@
 // match none, clickable like candidates, and the first one's slips; or, when several match,
 // which of them the next mark leaves and how many marks settle it, or, when no mark can, what
 // tells them apart.
-void draw_seed_hints(Painter& painter, const AppState& state, int clientWidth);
+void draw_seed_hints(Painter& painter, const WindowState& state, int clientWidth);

@@ -1,7 +1,5 @@
 #include "view/session.h"
 
-#include <cstring>
-#include <memory>
 
 #include "text/scenario_codec.h"
 #include "view/main_commands.h"
@@ -13,45 +11,30 @@ constexpr wchar_t kUntitled[] = L"無題";
 
 }  // namespace
 
-void start_new_session(AppState& state) {
-    // The state record is too large for the stack.
-    const auto fresh = std::make_unique<AppState>();
-    static_cast<GameTables&>(*fresh) = state;
-    fresh->randomTable = state.randomTable;
-    set_start_up_defaults(*fresh);
-    state = *fresh;
+void start_new_session(WindowState& state) {
+    state = fresh_window_state(*state.tables);
 }
 
-void open_session(AppState& state, const std::string& text) {
-    const auto opened = std::make_unique<AppState>(state);
-    start_new_session(*opened);
-    read_scenario(text, kScenarioCodec, *opened);
-    MarkTextBuffer marks;
-    std::memcpy(marks, opened->markText, sizeof marks);
-    refresh_seed_candidates(*opened, marks);
-    rerun_both_lanes(*opened);
-    state = *opened;
+void open_session(WindowState& state, const std::string& text) {
+    ScenarioRead read = read_scenario(text, kScenarioCodec);
+    start_new_session(state);
+    state.session = std::move(read.session);
+    refresh_shown(state);
 }
 
-std::string session_text(const AppState& state) {
-    return write_scenario(state, kScenarioCodec);
+std::string session_text(const Session& session) {
+    return write_scenario(session, kScenarioCodec);
 }
 
-std::string new_session_text(const AppState& state) {
-    const auto fresh = std::make_unique<AppState>(state);
-    start_new_session(*fresh);
-    return session_text(*fresh);
+bool session_changed(const SessionBaseline& baseline, const Session& current) {
+    return current != baseline.session;
 }
 
-bool session_changed(const SessionBaseline& baseline, const std::string& current) {
-    return current != baseline.text;
-}
-
-bool asks_to_save(const SessionBaseline& baseline, const std::string& current, Leaving leaving) {
+bool asks_to_save(const SessionBaseline& baseline, const Session& current, Leaving leaving) {
     if (baseline.fileOpen) {
         return session_changed(baseline, current);
     }
-    return leaving == Leaving::kReplacing && current != baseline.freshText;
+    return leaving == Leaving::kReplacing && current != default_session();
 }
 
 std::wstring save_question(const std::wstring& fileName) {

@@ -26,13 +26,13 @@ EditState& edit_state() {
 // when it shows them already, keeping the caret and the box's own undo), the items that need a
 // unit follow its ally.
 void show_restored(HWND window) {
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     HWND box = window_handles().markEdit;
-    if (window_text_shift_jis(box) != state.markText) {
-        SetWindowTextW(box, wide_from_shift_jis(state.markText).text);
+    if (window_text_shift_jis(box) != state.session.marks) {
+        SetWindowTextW(box, wide_from_shift_jis(state.session.marks).text);
     }
     clear_check_line();
-    enable_unit_items(window, ally_is_set(state));
+    enable_unit_items(window, ally_is_set(state.session));
     invalidate_window(window);
 }
 
@@ -63,9 +63,9 @@ void forget_undo_steps() {
 }
 
 void advance_past_lane_zero(HWND window) {
-    AppState& state = app_state();
-    const CombatantState acting = state.plan.stepCount > 0 ? state.plan.steps[0].ally : state.ally;
-    const AdvanceReport report = advance_past_action(state);
+    WindowState& state = app_state();
+    const CombatantState acting = lane_zero_action(state.session).ally;
+    const AdvanceReport report = advance_lane_zero(state);
     if (report.refusal != AdvanceRefusal::kNone) {
         say(window, wide_string_from_shift_jis(refusal_words(report)), MB_OK | MB_ICONWARNING);
         return;
@@ -101,7 +101,7 @@ void show_edit_items(HWND window) {
     const EditState& edit = edit_state();
     enable(window, IDM_UNDO, !edit.steps.undo.empty());
     enable(window, IDM_REDO, !edit.steps.redo.empty());
-    const bool advance = advance_available(app_state());
+    const bool advance = advance_available(app_state().session);
     enable(window, IDM_ADVANCE, advance);
     HWND button = GetDlgItem(window, IDM_ADVANCE);
     if (!advance && GetFocus() == button) {

@@ -68,7 +68,7 @@ void search(HWND dialog) {
 bool confirm(HWND dialog) {
     const int line =
         static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
-    const CombatantState acting = app_state().ally;
+    const CombatantState acting = app_state().session.action.ally;
     const LocatedAdvance advance = advance_from_located(app_state(), last_answer(), line);
     if (advance.refusal != LocatedRefusal::kNone) {
         say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),

@@ -12,7 +12,7 @@ namespace {
 StatRates growthPreview;
 
 void open(HWND dialog) {
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     show_controls(dialog, level_up_view(state));
     growthPreview = ally_book_rates(state);
 }
@@ -23,8 +23,8 @@ bool follow_book(HWND dialog, int id, int) {
     if (book < 0 || book >= kBookCount) {
         return false;
     }
-    AppState& state = app_state();
-    state.booksHeld[book] = is_checked(dialog, IDC_LEVEL_FIRST_BOOK + book) ? 1 : 0;
+    WindowState& state = app_state();
+    state.session.action.booksHeld[book] = is_checked(dialog, IDC_LEVEL_FIRST_BOOK + book) ? 1 : 0;
     growthPreview = ally_book_rates(state);
     show_controls(dialog, level_up_rate_labels(growthPreview));
     return true;

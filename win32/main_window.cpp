@@ -159,9 +159,14 @@ void enable_happened_item(HWND window) {
 
 }  // namespace
 
-AppState& app_state() {
-    static AppState state;
+WindowState& app_state() {
+    static WindowState state;
     return state;
+}
+
+Tables& program_tables() {
+    static Tables tables;
+    return tables;
 }
 
 WindowHandles& window_handles() {
@@ -170,15 +175,19 @@ WindowHandles& window_handles() {
 }
 
 void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
-    AppState& state = app_state();
+    WindowState& state = app_state();
+    Tables& tables = program_tables();
+    state.tables = &tables;
     create_drawing_objects(window_dpi(window));
-    set_lane_defaults(state);
-    generate_random_tables(state.randomTable);
-    if (!load_unit_file("character.txt", state)) {
+    state.session.lanes = default_session().lanes;
+    generate_random_tables(tables.randomTable);
+    GameTables& files = tables;
+    files = GameTables{};
+    if (!load_unit_file("character.txt", files)) {
         report_start_up_failure(window, "キャラデータを読み込めません＞＜");
         return;
     }
-    if (!load_growth_file("grow.txt", state)) {
+    if (!load_growth_file("grow.txt", files)) {
         report_start_up_failure(window, "成長率を読み込めません＞＜");
         return;
     }
@@ -186,15 +195,14 @@ void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
         const std::string words =
-            start_up_file_warning(std::fopen(name, "r"), name, growthFile, state.allyUnitCount);
+            start_up_file_warning(std::fopen(name, "r"), name, growthFile, tables.allyUnitCount);
         if (!words.empty()) {
             say_after_start_up(wide_from_shift_jis(words).text);
         }
     }
-    set_unit_defaults(state);
     create_child_controls(window);
     SetTimer(window, IDT_MARK_POLL, kMarkPollMilliseconds, nullptr);
-    set_condition_defaults(state);
+    state = fresh_window_state(tables);
     enable_unit_items(window, false);
     DragAcceptFiles(window, TRUE);
     load_kept_roster();

@@ -36,7 +36,7 @@ void jump(HWND window, int lane) {
 
 // A command of the main window's besides 元に戻す and やり直し.
 void run_main_command(HWND window, int id) {
-    AppState& state = app_state();
+    WindowState& state = app_state();
     if (id >= IDC_LANE0_FORWARD && id <= IDC_LANE1_SEED_DOWN) {
         if (move_lane(state, id)) {
             invalidate_window(window);
@@ -53,7 +53,7 @@ void run_main_command(HWND window, int id) {
     } else if (id == IDM_RECORD) {
         show_record_window(window);
     } else if (id == IDM_PLAN) {
-        if (ally_is_set(state)) {
+        if (ally_is_set(state.session)) {
             show_plan_window(window);
         }
     } else if (id == IDC_LANE0_JUMP) {

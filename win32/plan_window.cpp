@@ -56,12 +56,12 @@ void enable_buttons() {
 
 void fill_list(int selected) {
     const PlanWindow& w = plan_window();
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     SendMessageW(w.list, LB_RESETCONTENT, 0, 0);
-    for (int k = 0; k < state.plan.stepCount && k < kMaxPlanSteps; ++k) {
+    for (int k = 0; k < state.session.plan.stepCount && k < kMaxPlanSteps; ++k) {
         SendMessageW(w.list, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(
-                         wide_from_shift_jis(plan_step_line(state.plan.steps[k], k + 1)).text));
+                         wide_from_shift_jis(plan_step_line(state.session.plan.steps[k], k + 1)).text));
     }
     SendMessageW(w.list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     enable_buttons();
@@ -69,7 +69,7 @@ void fill_list(int selected) {
 
 // 全部消す asks first, when there is anything to clear.
 bool clear_confirmed() {
-    if (app_state().plan.stepCount <= 0) {
+    if (app_state().session.plan.stepCount <= 0) {
         return true;
     }
     return say(plan_window().window, wide_from_shift_jis("手順をすべて消しますか？").text,
@@ -77,7 +77,7 @@ bool clear_confirmed() {
 }
 
 void press(int index) {
-    AppState& state = app_state();
+    WindowState& state = app_state();
     const PlanButton button = kButtons[index].button;
     if (button == PlanButton::kClear && !clear_confirmed()) {
         return;

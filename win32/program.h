@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "state/app_state.h"
+#include "view/window_state.h"
 
 // The main window opens the tool windows and the dialogs, and they call back here, into the main
 // window, when they change the state (a row taken, a step recalled, a dialog's OK): so the main
@@ -31,7 +31,9 @@ struct WindowHandles {
 };
 
 // The one state of the program and its handles, in static storage for the whole run.
-AppState& app_state();
+WindowState& app_state();
+// The tables the start-up reads, which the state refers to.
+Tables& program_tables();
 WindowHandles& window_handles();
 
 // Registers the class "template", creates and shows the main window, with the session file to

@@ -29,7 +29,7 @@ RecordWindow& record_window() {
 // The lines of the record, the newest selected and in view.
 void fill_list() {
     RecordWindow& w = record_window();
-    const History& history = app_state().history;
+    const History& history = app_state().session.history;
     *w.shown = history;
     SendMessageW(w.list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(w.list, LB_RESETCONTENT, 0, 0);
@@ -100,7 +100,7 @@ void show_record_window(HWND owner) {
 
 void show_record() {
     RecordWindow& w = record_window();
-    if (w.window != nullptr && !same_history(*w.shown, app_state().history)) {
+    if (w.window != nullptr && !(*w.shown == app_state().session.history)) {
         fill_list();
     }
 }

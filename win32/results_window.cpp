@@ -55,7 +55,7 @@ ResultTable& shown_table() {
 }
 
 int lane_position() {
-    return app_state().lanes[0].position;
+    return app_state().session.lanes[0].position;
 }
 
 void show_title() {
@@ -336,10 +336,10 @@ void show_results_window(HWND owner) {
 
 void refill_results_window() {
     ResultsWindow& r = results();
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     fill_results_table(state, r.tables[0]);
     fill_common_table(state, r.tables[1]);
-    r.hasCommon = state.commonShown;
+    r.hasCommon = state.search.commonShown;
     r.shown = r.hasCommon ? r.shown : 0;
     if (r.window != nullptr) {
         show_tabs();

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include <memory>
+#include <optional>
 
 #include "view/main_commands.h"
 #include "view/scenario_fault_words.h"
@@ -24,11 +24,9 @@ struct SessionFile {
     bool ready;  // the start-up files were read: only then is there a session to keep
     std::wstring path;
     SessionBaseline baseline;
-    // The baseline, and the last session as this run last wrote it, as the state's members: after
-    // every change the title and the one-second timer compare these, not a session's text, which
-    // a full record makes 320 KB to write.
-    std::unique_ptr<SessionSnapshot> baselineState;
-    std::unique_ptr<SessionSnapshot> lastWrittenState;
+    // The last session as this run last wrote it, which the one-second timer compares the session
+    // with: not a session's text, which a full record makes 320 KB to write.
+    std::optional<Session> lastWritten;
     std::wstring startUpMessage;
 };
 
@@ -44,15 +42,10 @@ bool write_last_session(const std::string& text) {
     return session_file().ready && write_kept_file(L"last-session.json", text);
 }
 
-// The state as it stands, which the text written or taken as the baseline is.
-std::unique_ptr<SessionSnapshot> snapshot_now() {
-    return std::make_unique<SessionSnapshot>(take_snapshot(app_state()));
-}
-
-// What is saved is what the pattern box shows, not what the timer read last.
-std::string current_session_text() {
+// What is saved or compared is what the pattern box shows, not what the timer read last.
+const Session& current_session() {
     handle_mark_timer(window_handles().mainWindow);
-    return session_text(app_state());
+    return app_state().session;
 }
 
 std::wstring window_text_of(HWND window) {
@@ -64,9 +57,9 @@ std::wstring window_text_of(HWND window) {
 
 void show_title(HWND window) {
     const SessionFile& file = session_file();
-    const std::wstring title = window_title(
-        file.baseline.fileOpen ? file_name_of(file.path) : L"",
-        file.baselineState != nullptr && !same_session(*file.baselineState, app_state()));
+    const std::wstring title =
+        window_title(file.baseline.fileOpen ? file_name_of(file.path) : L"",
+                     session_changed(file.baseline, app_state().session));
     // Set only when it changes: the title is refreshed after every change to the session.
     if (window_text_of(window) != title) {
         SetWindowTextW(window, title.c_str());
@@ -77,27 +70,26 @@ void show_title(HWND window) {
 // nothing, the items that need a unit follow its ally, the title its file, the table of results
 // has none yet, and nothing is there to undo.
 void show_session(HWND window) {
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     const WindowHandles& handles = window_handles();
     forget_undo_steps();
     clear_check_line();
-    SetWindowTextW(handles.markEdit, wide_from_shift_jis(state.markText).text);
+    SetWindowTextW(handles.markEdit, wide_from_shift_jis(state.session.marks).text);
     for (HWND box : handles.positionEdits) {
         SetWindowTextW(box, L"");
     }
-    enable_unit_items(window, ally_is_set(state));
+    enable_unit_items(window, ally_is_set(state.session));
     show_title(window);
     refill_results_window();
     invalidate_window(window);
 }
 
 // The session now stands as it is in path (none: no file open) and is measured against that.
-void take_as_baseline(const std::wstring& path, const std::string& text) {
+void take_as_baseline(const std::wstring& path) {
     SessionFile& file = session_file();
     file.path = path;
     file.baseline.fileOpen = !path.empty();
-    file.baseline.text = text;
-    file.baselineState = snapshot_now();
+    file.baseline.session = app_state().session;
 }
 
 // The session in bytes, or why it is none in the player's words.
@@ -117,13 +109,13 @@ bool load_session(const std::wstring& path, std::wstring& why) {
 }
 
 bool save_to(HWND window, const std::wstring& path) {
-    const std::string text = current_session_text();
+    const std::string text = session_text(current_session());
     std::wstring why;
     if (!write_file_safely(path, text, why)) {
         say(window, L"保存できません：" + path + L"\n" + why, MB_OK | MB_ICONERROR);
         return false;
     }
-    take_as_baseline(path, text);
+    take_as_baseline(path);
     show_title(window);
     return true;
 }
@@ -145,7 +137,7 @@ enum class LeaveAnswer { kLeave, kLeaveUnsaved, kStay };
 // a file through 名前を付けて保存, whose cancel cancels the whole step) or dropped the changes.
 LeaveAnswer ask_before_leaving(HWND window, Leaving leaving) {
     const SessionFile& file = session_file();
-    if (!asks_to_save(file.baseline, current_session_text(), leaving)) {
+    if (!asks_to_save(file.baseline, current_session(), leaving)) {
         return LeaveAnswer::kLeave;
     }
     const std::wstring name = file.baseline.fileOpen ? file_name_of(file.path) : L"";
@@ -175,7 +167,7 @@ void new_session(HWND window) {
         return;
     }
     start_new_session(app_state());
-    take_as_baseline(L"", session_file().baseline.freshText);
+    take_as_baseline(L"");
     show_session(window);
 }
 
@@ -184,7 +176,7 @@ bool open_as_session(HWND window, const std::wstring& path, std::wstring& why) {
     if (!load_session(path, why)) {
         return false;
     }
-    take_as_baseline(path, session_text(app_state()));
+    take_as_baseline(path);
     show_session(window);
     return true;
 }
@@ -243,12 +235,11 @@ void say_after_start_up(const std::wstring& words) {
 void open_start_up_session(HWND window, const std::wstring& fileToOpen) {
     SessionFile& file = session_file();
     file.ready = true;
-    file.baseline.freshText = new_session_text(app_state());
     restore_last_session(window);
     // What the start leaves needs no writing: the last session, or a fresh one, which an absent
     // last session gives too.
-    file.lastWrittenState = snapshot_now();
-    take_as_baseline(L"", session_text(app_state()));
+    file.lastWritten = app_state().session;
+    take_as_baseline(L"");
     show_session(window);
     std::wstring why;
     if (!fileToOpen.empty() && !open_as_session(window, fileToOpen, why)) {
@@ -317,7 +308,7 @@ bool close_session(HWND window) {
             return false;
         case LeaveAnswer::kLeaveUnsaved:
             // The changes dropped must not come back at the next start.
-            write_last_session(session_file().baseline.text);
+            write_last_session(session_text(session_file().baseline.session));
             return true;
         case LeaveAnswer::kLeave:
             break;
@@ -327,15 +318,15 @@ bool close_session(HWND window) {
 }
 
 void save_last_session() {
-    if (write_last_session(current_session_text())) {
-        session_file().lastWrittenState = snapshot_now();
+    const Session& session = current_session();
+    if (write_last_session(session_text(session))) {
+        session_file().lastWritten = session;
     }
 }
 
 void keep_last_session() {
     const SessionFile& file = session_file();
-    if (file.ready &&
-        (file.lastWrittenState == nullptr || !same_session(*file.lastWrittenState, app_state()))) {
+    if (file.ready && file.lastWritten != app_state().session) {
         save_last_session();
     }
 }
@@ -351,5 +342,5 @@ const std::wstring& open_file_path() {
 }
 
 bool session_changed() {
-    return session_changed(session_file().baseline, current_session_text());
+    return session_changed(session_file().baseline, current_session());
 }

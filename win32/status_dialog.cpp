@@ -33,7 +33,7 @@ bool confirm(HWND dialog) {
         return false;
     }
     apply_status_form(app_state(), status_form(shown));
-    confirm_in_kept_roster(app_state().ally);
+    confirm_in_kept_roster(app_state().session.action.ally);
     enable_unit_items(GetWindow(dialog, GW_OWNER), true);
     return true;
 }

@@ -54,7 +54,7 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     command(IDM_RECORD);
     EXPECT_EQ(record_lines().second, -1);
     press_key(VK_RETURN, kKeyCtrl);
-    EXPECT_EQ(app_state().lanes[0].position, 12);
+    EXPECT_EQ(app_state().session.lanes[0].position, 12);
     press_key(VK_RETURN, kKeyCtrl);
     const auto [two, newest] = record_lines();
     ASSERT_EQ(std::make_pair(two.size(), newest), std::make_pair(std::size_t{2}, 1));
@@ -81,7 +81,7 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     press_key(VK_RIGHT, kKeyAlt);
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
     press_key('Z', kKeyCtrl);
-    EXPECT_EQ(std::make_tuple(app_state().lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
+    EXPECT_EQ(std::make_tuple(app_state().session.lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
               std::make_tuple(1, true, true));
     // After a level-up, the figures come back from the roster at the next start.
     open_sample(folder.path, L"level-up-search.json");
@@ -186,9 +186,9 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
               (std::vector<std::wstring>{
                   wide("見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。"),
                   wide("位置を選んでください")}));
-    const AppState& state = app_state();
-    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position, state.ally.hp,
-                              state.enemy.hp, state.history.count),
+    const WindowState& state = app_state();
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position, state.session.action.ally.hp,
+                              state.session.action.enemy.hp, state.session.history.count),
               std::make_tuple(16, 39, 22, 14, 1));
     // A plan in use greys the item.
     ASSERT_TRUE(open_session_file(main_window(), SORAMITO_SAMPLES_DIR L"/turn-plan.json"));

@@ -31,7 +31,7 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     const std::filesystem::path path = folder.path / "unseen.json";
     write_file(path, kUnseen);
     open_program(path);
-    const std::string opened = session_text(app_state());
+    const std::string opened = session_text(app_state().session);
     std::wstring shown;
     Program::dialog(IDM_STATUS, [&shown](HWND box) {
         shown =
@@ -52,7 +52,7 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     for (const int menu : {IDM_SEARCH_CONDITIONS, IDM_LEVEL_UP}) {
         Program::dialog(menu, [](HWND box) { press(box, IDOK); });
     }
-    EXPECT_EQ(session_text(app_state()), opened);
+    EXPECT_EQ(session_text(app_state().session), opened);
     // Saved with Ctrl+S and searched with Ctrl+L, pressed as keys: the saved file runs as the
     // opened one does.
     const std::string original = read_file(path);
@@ -62,12 +62,14 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     const std::string saved = read_file(path);
     EXPECT_NE(saved, original);
     const auto run = [](const std::string& file) {
-        auto state = std::make_unique<AppState>(app_state());
+        auto state = std::make_unique<WindowState>(app_state());
         open_session(*state, file);
         return state;
     };
-    EXPECT_EQ(std::memcmp(&run(original)->lanes, &run(saved)->lanes, sizeof(AppState::lanes)), 0);
-    EXPECT_EQ(run(saved)->lanes[0].count, 6);
+    EXPECT_EQ(std::memcmp(&run(original)->shown.lanes, &run(saved)->shown.lanes,
+                          sizeof(SessionShown::lanes)),
+              0);
+    EXPECT_EQ(run(saved)->shown.lanes[0].log.count, 6);
     close_program_without_saving();
 }
 
@@ -114,11 +116,11 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
         press(box, IDOK);
     });
     EXPECT_EQ(shown, wide("アサギ|追撃必殺係数:4|山賊ガロ|追撃必殺係数:1|00000000000000|1"));
-    const AppState& state = app_state();
-    EXPECT_EQ(std::make_tuple(std::string(state.ally.name), state.ally.followUpCritFactor,
-                              state.ally.skills, std::string(state.enemy.name),
-                              state.enemy.skills[kSkillCounter]),
-              std::make_tuple(std::string("アサギ"), 4, decltype(state.ally.skills){},
+    const WindowState& state = app_state();
+    EXPECT_EQ(std::make_tuple(std::string(state.session.action.ally.name), state.session.action.ally.followUpCritFactor,
+                              state.session.action.ally.skills, std::string(state.session.action.enemy.name),
+                              state.session.action.enemy.skills[kSkillCounter]),
+              std::make_tuple(std::string("アサギ"), 4, decltype(state.session.action.ally.skills){},
                               std::string("山賊ガロ"), 1));
     close_program_without_saving();
 }
@@ -134,7 +136,7 @@ TEST(KeptInput, AUnitListSelectsItsNameExactly) {
         press(box, IDOK);
     });
     EXPECT_EQ(
-        std::make_tuple(shown, std::string(app_state().ally.name), app_state().growthRates[0]),
+        std::make_tuple(shown, std::string(app_state().session.action.ally.name), app_state().session.action.growthRates[0]),
         std::make_tuple(wide("ALT|追撃必殺係数:1|"), std::string("ALT"), 80));
     close_program_without_saving();
 }

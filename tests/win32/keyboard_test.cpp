@@ -55,14 +55,14 @@ std::wstring cell(HWND list, int row, int column) {
 // 一覧 from its key: beside the main window, its rows sorted and taken by mouse and keys.
 void expect_results_window() {
     press_key('L', kKeyCtrl);
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     HWND results = FindWindowW(L"SoramitoResults", nullptr);
     HWND list = GetDlgItem(results, 101);
     HWND header = ListView_GetHeader(list);
     EXPECT_TRUE(clear_of_the_lanes(results));
     EXPECT_EQ(std::make_pair(ListView_GetItemCount(list), window_text(GetDlgItem(results, 103))),
-              std::make_pair(state.searchResultCount,
-                             std::to_wstring(state.searchResultCount) + wide("件")));
+              std::make_pair(state.search.resultCount,
+                             std::to_wstring(state.search.resultCount) + wide("件")));
     LVCOLUMNW column{};
     column.mask = LVCF_FMT;
     std::wstring alignments;  // 位置 消費 味方HP 敵HP 命中
@@ -78,7 +78,7 @@ void expect_results_window() {
         static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
     GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
     CloseClipboard();
-    EXPECT_EQ(std::count(copied.begin(), copied.end(), L'\n'), state.searchResultCount + 1);
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), L'\n'), state.search.resultCount + 1);
     // Two clicks on 位置 sort it the other way, with the arrow; Enter and a double-click take the
     // selected row and leave the results as they are, unlike a change of lane 0's sequence.
     RECT r{};
@@ -93,19 +93,19 @@ void expect_results_window() {
     ListView_GetItemRect(list, 2, &r, LVIR_BOUNDS);
     click_in(list, r);
     press_key(VK_RETURN);
-    EXPECT_EQ(state.lanes[0].position, std::stoi(cell(list, 2, 0)));
+    EXPECT_EQ(state.session.lanes[0].position, std::stoi(cell(list, 2, 0)));
     ListView_GetItemRect(list, 3, &r, LVIR_BOUNDS);
     const LPARAM point = MAKELPARAM(r.left + 8, (r.top + r.bottom) / 2);
     for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
         SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
     }
-    EXPECT_EQ(std::make_pair(state.lanes[0].position, window_text(results)),
+    EXPECT_EQ(std::make_pair(state.session.lanes[0].position, window_text(results)),
               std::make_pair(std::stoi(cell(list, 3, 0)), wide("検索結果")));
     // どれでも: each sequence's column as wide as its widest text. Tab moves on to the list.
     HWND tabs = GetDlgItem(results, 100);
     TabCtrl_SetCurFocus(tabs, 1);
     EXPECT_EQ(window_text(GetDlgItem(results, 103)),
-              std::to_wstring(state.commonCount) + wide("件"));
+              std::to_wstring(state.search.commonCount) + wide("件"));
     for (int c = 2; c < Header_GetItemCount(header) - 1; ++c) {
         for (int row = 0; row < ListView_GetItemCount(list); ++row) {
             EXPECT_GT(ListView_GetColumnWidth(list, c + 1),
@@ -136,7 +136,7 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     }
     // Enter in a position box moves its lane, in the pattern box nothing; "12abc" is no position,
     // as a balloon on its box says. On a focused button Enter presses it.
-    const AppState& state = app_state();
+    const WindowState& state = app_state();
     SentMessages balloons(EM_SHOWBALLOONTIP);
     for (const auto& [box, text, lane0, lane1] : {std::tuple{IDC_LANE1_POSITION, L"300", 1, 300},
                                                   {IDC_LANE0_POSITION, L"12abc", 1, 300},
@@ -146,7 +146,7 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
         SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
         type_text(text);
         press_key(VK_RETURN);
-        EXPECT_EQ(std::make_pair(state.lanes[0].position, state.lanes[1].position),
+        EXPECT_EQ(std::make_pair(state.session.lanes[0].position, state.session.lanes[1].position),
                   std::make_pair(lane0, lane1))
             << box;
     }
@@ -161,14 +161,14 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     pump_messages(300);
     press_key('1', kKeyCtrl);
     press_key('F', kKeyCtrl);
-    EXPECT_EQ(std::make_tuple(state.lanes[0].seedIndex, state.lanes[0].position),
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position),
               std::make_tuple(0, 21));
-    EXPECT_EQ(std::vector<int>(state.searchResults.begin(), state.searchResults.begin() + 10),
+    EXPECT_EQ(std::vector<int>(state.search.results.begin(), state.search.results.begin() + 10),
               (std::vector<int>{36, 38, 39, 44, 57, 60, 63, 66, 69, 73}));
     // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
     SentMessages menu(WM_SYSCOMMAND);
     press_key(VK_RIGHT, kKeyAlt);
-    EXPECT_EQ(std::make_tuple(state.lanes[0].position, GetDlgCtrlID(GetFocus()), menu.seen.size()),
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, GetDlgCtrlID(GetFocus()), menu.seen.size()),
               std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
     expect_results_window();
     // 手順: its buttons need a step; 全部消す asks in a box of the program's name, and いいえ keeps
@@ -192,7 +192,7 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     EXPECT_EQ(enabled(), L"1000001");
     for (const int answer : {IDNO, IDYES}) {
         EXPECT_EQ(answer_box([plan] { click(plan, 107); }, answer).substr(0, 5), wide("ソラミト|"));
-        EXPECT_EQ(app_state().plan.stepCount, answer == IDNO ? 1 : 0);
+        EXPECT_EQ(app_state().session.plan.stepCount, answer == IDNO ? 1 : 0);
     }
 }
 

@@ -14,7 +14,7 @@ namespace {
 // the search it runs, the windows it shows, the unit it lets go.
 std::wstring effect_of(const std::function<void()>& act) {
     open_session(app_state(), reinterpret_cast<const char*>(kWorkedSession));
-    EXPECT_TRUE(type_pattern(wide(app_state().markText)));
+    EXPECT_TRUE(type_pattern(wide(app_state().session.marks.c_str())));
     forget_undo_steps();
     enable_unit_items(main_window(), true);
     const wchar_t* const windows[] = {L"SoramitoResults", L"SoramitoPlan", L"SoramitoRecord"};
@@ -24,9 +24,9 @@ std::wstring effect_of(const std::function<void()>& act) {
     SetActiveWindow(main_window());
     SetFocus(window_handles().markEdit);
     const auto lanes = [&s = app_state()] {
-        return std::to_wstring(s.lanes[0].seedIndex) + L"/" + std::to_wstring(s.lanes[0].position) +
-               L" " + std::to_wstring(s.lanes[1].seedIndex) + L"/" +
-               std::to_wstring(s.lanes[1].position);
+        return std::to_wstring(s.session.lanes[0].seedIndex) + L"/" + std::to_wstring(s.session.lanes[0].position) +
+               L" " + std::to_wstring(s.session.lanes[1].seedIndex) + L"/" +
+               std::to_wstring(s.session.lanes[1].position);
     };
     const std::wstring lanesBefore = lanes();
     std::wstring effect;
@@ -36,11 +36,11 @@ std::wstring effect_of(const std::function<void()>& act) {
     });
     pump_messages(0);
     effect += lanes() != lanesBefore ? L"lanes:" + lanes() + L";" : L"";
-    effect += app_state().searchBasis.made ? L"search;" : L"";
+    effect += app_state().search.basis.made ? L"search;" : L"";
     for (const wchar_t* name : windows) {
         effect += IsWindowVisible(FindWindowW(name, nullptr)) ? name + std::wstring(L";") : L"";
     }
-    return effect + (ally_is_set(app_state()) ? L"" : L"unset;");
+    return effect + (ally_is_set(app_state().session) ? L"" : L"unset;");
 }
 
 // What each command does from the worked session, any other nothing; a file dialog's caption is

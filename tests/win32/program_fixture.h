@@ -115,7 +115,7 @@ inline bool grayed(int item) {
 // The program from a new process's zeroed state, with a session file to open as from the command
 // line if one is given; closing it as the user does returns its exit code.
 inline void open_program(const std::filesystem::path& file = {}) {
-    std::memset(static_cast<void*>(&app_state()), 0, sizeof(AppState));
+    app_state() = WindowState{};
     window_handles() = WindowHandles{};
     EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW, file.wstring()));
     EXPECT_TRUE(pump_messages(50));

@@ -1,0 +1,33 @@
+#include "view/window_state.h"
+
+WindowState fresh_window_state(const Tables& tables) {
+    WindowState state{};
+    state.tables = &tables;
+    state.session = default_session();
+    refresh_shown(state);
+    return state;
+}
+
+void rerun_lane(WindowState& state, int lane) {
+    state.shown.lanes[lane] = run_lane(state.session, *state.tables, lane);
+}
+
+void rerun_both_lanes(WindowState& state) {
+    for (int lane = 0; lane < kLaneCount; ++lane) {
+        rerun_lane(state, lane);
+    }
+    state.shown.telling = telling_entry(state.session, *state.tables, state.shown.marks);
+}
+
+AdvanceReport advance_lane_zero(WindowState& state) {
+    const AdvanceReport report = advance_past_action(state.session, state.tables->randomTable);
+    if (report.refusal == AdvanceRefusal::kNone) {
+        rerun_both_lanes(state);
+    }
+    return report;
+}
+
+void refresh_shown(WindowState& state) {
+    state.shown.marks = read_marks(state.session.marks, state.tables->randomTable);
+    rerun_both_lanes(state);
+}
