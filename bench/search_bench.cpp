@@ -3,12 +3,12 @@
 #include <memory>
 #include <set>
 
+#include "bench/worked_battle.h"
 #include "search/plan_search.h"
 #include "search/position_search.h"
 #include "sim/consumption_estimate.h"
 #include "view/main_commands.h"
 #include "view/result_table.h"
-#include "bench/worked_battle.h"
 
 namespace {
 

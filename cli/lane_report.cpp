@@ -91,8 +91,7 @@ nlohmann::json run_plan_on_lane(const TurnPlan& plan, const RandomTable& table,
     nlohmann::json steps = nlohmann::json::array();
     for (int k = 0; k < ran; ++k) {
         steps.push_back(log_json(runs[k]));
-        text += "行動" + std::to_string(k + 1) + "\n" +
-                log_text(table, plan.steps[k], runs[k]);
+        text += "行動" + std::to_string(k + 1) + "\n" + log_text(table, plan.steps[k], runs[k]);
     }
     return {{"seedIndex", lane.seedIndex}, {"position", lane.position}, {"steps", steps}};
 }

@@ -102,7 +102,8 @@ CommandOutput command_locate(const CommandLine& line) {
     const Observations seen = read_observations(line, session.action);
     take_marks_option(line, session);
     const LaneCursor& lane = session.lanes[0];
-    const LocateSequences sequences = locate_sequences(table, session.marks.c_str(), lane.seedIndex);
+    const LocateSequences sequences =
+        locate_sequences(table, session.marks.c_str(), lane.seedIndex);
     const std::span<const std::int32_t> seeds(sequences.seeds, sequences.count);
     std::vector<LocatedPosition> found(seeds.size() * kLastLanePosition);
     found.resize(locate_positions(session.action, table, seeds, lane.position, seen, found));

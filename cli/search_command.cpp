@@ -115,9 +115,8 @@ CommandOutput command_search(const CommandLine& line) {
     const bool hasMarks = take_marks_option(line, session) || scenario.hasMarks;
     const SessionSearch search = search_session(
         session, tables, kShortSearchLimit, hasMarks ? CommonRule::kEveryMatch : CommonRule::kNone);
-    CommandOutput output = session.plan.stepCount > 0
-                               ? plan_output(search, session.plan.stepCount)
-                               : positions_output(search);
+    CommandOutput output = session.plan.stepCount > 0 ? plan_output(search, session.plan.stepCount)
+                                                      : positions_output(search);
     if (search.common) {
         add_common(search, output);
     }

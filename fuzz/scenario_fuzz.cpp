@@ -45,9 +45,9 @@ const RandomTable& table() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Session session;
     try {
-        session = read_scenario(std::string(reinterpret_cast<const char*>(data), size),
-                                kScenarioCodec)
-                      .session;
+        session =
+            read_scenario(std::string(reinterpret_cast<const char*>(data), size), kScenarioCodec)
+                .session;
     } catch (const ScenarioError&) {
         return 0;
     }

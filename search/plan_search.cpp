@@ -115,8 +115,8 @@ std::int32_t search_plan(const TurnPlan& plan, const Tables& tables, int seedInd
     PositionTest tests[kMaxPlanSteps];
     results.result = prepare_steps(plan, stepCount, tables, tests);
     if (results.result == 0) {
-        results.result = walk_chains(plan, stepCount, tables.randomTable, tests, seedIndex,
-                                     results, begin_chains(startPosition, results));
+        results.result = walk_chains(plan, stepCount, tables.randomTable, tests, seedIndex, results,
+                                     begin_chains(startPosition, results));
     }
     return results.result;
 }

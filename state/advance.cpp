@@ -100,7 +100,7 @@ AdvanceRefusal check_figures(AdvanceReport& report) {
         if (change.after > kHighestFigure || change.after < kLowestFigure) {
             report.refusedFigure = change;
             return change.after > kHighestFigure ? AdvanceRefusal::kFigureTooHigh
-                                              : AdvanceRefusal::kFigureTooLow;
+                                                 : AdvanceRefusal::kFigureTooLow;
         }
     }
     return AdvanceRefusal::kNone;

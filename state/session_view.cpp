@@ -87,8 +87,8 @@ TellingEntry telling_entry(const Session& session, const Tables& tables,
     }
     // 64 logs: too large for the stack of the window's thread to spare lightly.
     const auto runs = std::make_unique<SequenceRuns>();
-    run_on_sequences(session.action, tables.randomTable, reading.candidates,
-                     reading.candidateCount, reading.markCount + 1, *runs);
+    run_on_sequences(session.action, tables.randomTable, reading.candidates, reading.candidateCount,
+                     reading.markCount + 1, *runs);
     find_telling_entry(*runs, reading.candidateCount, telling);
     return telling;
 }

@@ -66,11 +66,11 @@ TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
         s.history.entries[i].position = i + 1;
     }
     advance_past_action(s, generated_table());
-    EXPECT_EQ(std::make_tuple(s.history.count, s.history.entries[0].position,
-                              s.history.entries[998].position,
-                              history_line(s.history.entries[999])),
-              std::make_tuple(kHistoryCapacity, 2, 1000,
-                              std::string("#00 1→12（11個） 戦闘 味方40→40 敵40→0")));
+    EXPECT_EQ(
+        std::make_tuple(s.history.count, s.history.entries[0].position,
+                        s.history.entries[998].position, history_line(s.history.entries[999])),
+        std::make_tuple(kHistoryCapacity, 2, 1000,
+                        std::string("#00 1→12（11個） 戦闘 味方40→40 敵40→0")));
     for (const RefusedAdvance& c : kRefusedAdvances) {
         Session refused = read_scenario(c.scenario, kScenarioCodec).session;
         const Session before = refused;
@@ -93,8 +93,8 @@ TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
 
 TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
-    Session s =
-        read_scenario(std::string(std::istreambuf_iterator<char>(file), {}), kScenarioCodec).session;
+    Session s = read_scenario(std::string(std::istreambuf_iterator<char>(file), {}), kScenarioCodec)
+                    .session;
     // Step 1, アルト's worked battle: the current status is that step's, so it takes the outcome;
     // the later steps took other units and keep theirs.
     EXPECT_EQ(advance_past_action(s, generated_table()).positionAfter, 12);
@@ -110,13 +110,13 @@ TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {
     // Step 3 from 21, stored 8 84 30 11 89 74 63 77 53: HP, 力, 魔, 技 and 守 grow for ミナト
     // alone; the current status is アルト's.
     const AdvanceReport last = advance_past_action(s, generated_table());
-    EXPECT_EQ(std::make_tuple(last.positionAfter, s.plan.stepCount, changes_of(last),
-                              s.action.ally.level,
-                              figures_to_check_line(last.entry.grown), s.history.count),
-              std::make_tuple(30, 0, std::string("Lv 12>13 技 12>13 HP 38>39 MAX 38>39 "), 10,
-                              std::string("力 魔 技 守 が上がりました：攻撃・命中・必殺・防御を"
-                                          "確かめてください"),
-                              3));
+    EXPECT_EQ(
+        std::make_tuple(last.positionAfter, s.plan.stepCount, changes_of(last), s.action.ally.level,
+                        figures_to_check_line(last.entry.grown), s.history.count),
+        std::make_tuple(30, 0, std::string("Lv 12>13 技 12>13 HP 38>39 MAX 38>39 "), 10,
+                        std::string("力 魔 技 守 が上がりました：攻撃・命中・必殺・防御を"
+                                    "確かめてください"),
+                        3));
     // What the other grown stats may change (bits: HP 力 魔 技 速 守 体 運 移).
     // clang-format off
     const std::vector<std::pair<std::uint32_t, std::string>> cases = {

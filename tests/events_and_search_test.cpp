@@ -117,8 +117,8 @@ Action searching(EventSwitches switches, int predict = 0, BattleResultCondition 
 // The first count positions a search found.
 std::vector<int> results(const SearchFound& found, std::size_t count) {
     return std::vector<int>(found.positions.begin(),
-                            found.positions.begin() +
-                                static_cast<std::ptrdiff_t>(std::min(count, found.positions.size())));
+                            found.positions.begin() + static_cast<std::ptrdiff_t>(
+                                                          std::min(count, found.positions.size())));
 }
 
 TEST(Search, FindsThePositionsOfEachModeLevelUpWishAndBattleResult) {
@@ -267,7 +267,8 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStoppedOnOneSequenceOrOnAll) {
     static std::int32_t positions[kSearchEnd];
     static const auto work = std::make_unique<PlanSearchResults>();
     const std::int32_t three[] = {0, 16, 51};
-    const auto common = [&](const Action& action, const TurnPlan& plan, std::span<const int> seeds) {
+    const auto common = [&](const Action& action, const TurnPlan& plan,
+                            std::span<const int> seeds) {
         return search_common(action, plan, worked_tables(), seeds, 1, *work, positions);
     };
     EXPECT_EQ(common(searching({0, 1, 0, 0}), TurnPlan{}, three), 248);

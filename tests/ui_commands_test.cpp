@@ -60,9 +60,11 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
         {"+", 77},   {"1 2", 77},       {"１２ａ", 77},      {"\x82", 77}, {"99999999999", 77}};
     for (const auto& [text, position] : texts) {
         WindowState& state = status_set_state();
-        std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position) = std::pair(9, 77);
+        std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position) =
+            std::pair(9, 77);
         const bool moved = jump_lane(state, 1, text);
-        EXPECT_EQ(std::make_tuple(moved, state.session.lanes[1].position, state.session.lanes[1].seedIndex),
+        EXPECT_EQ(std::make_tuple(moved, state.session.lanes[1].position,
+                                  state.session.lanes[1].seedIndex),
                   std::make_tuple(position != 77, position, 9))
             << text;
     }
@@ -83,8 +85,8 @@ TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
         {true, {0, 0, 0, 1}, true, 1201}};
     for (const auto& [allySet, switches, searched, count] : cases) {
         WindowState& state = allySet ? status_set_state() : started_state();
-        std::tie(state.session.action.eventSwitches, state.search.resultCount, state.session.lanes[0].position) =
-            std::tuple(switches, 7, 6);
+        std::tie(state.session.action.eventSwitches, state.search.resultCount,
+                 state.session.lanes[0].position) = std::tuple(switches, 7, 6);
         EXPECT_EQ(search_from_lane_zero(state), searched);
         EXPECT_EQ(state.search.resultCount, count);
         EXPECT_EQ(state.search.results.empty() ? 0 : state.search.results[0],
@@ -102,9 +104,9 @@ TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
 TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     WindowState& state = status_set_state();
     EXPECT_TRUE(refresh_seed_candidates(state, kMarks));
-    EXPECT_EQ(
-        std::make_tuple(state.shown.marks.markCount, state.shown.marks.candidateCount, state.shown.marks.nearCount, state.shown.marks.adviceShown),
-        std::make_tuple(20, 3, 0, true));
+    EXPECT_EQ(std::make_tuple(state.shown.marks.markCount, state.shown.marks.candidateCount,
+                              state.shown.marks.nearCount, state.shown.marks.adviceShown),
+              std::make_tuple(20, 3, 0, true));
     EXPECT_FALSE(refresh_seed_candidates(state, kMarks));
     // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
     const std::vector<std::tuple<int, int, int, int>> clicks = {
@@ -112,23 +114,27 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
         {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},  {0, 484 + 48, 480, 51},
         {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1}};
     for (const auto& [lane, x, y, seed] : clicks) {
-        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) = std::pair(40, 99);
+        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) =
+            std::pair(40, 99);
         const bool moved = click_candidate(state, lane, x, y);
-        EXPECT_EQ(std::make_tuple(moved, state.session.lanes[lane].seedIndex, state.session.lanes[lane].position),
+        EXPECT_EQ(std::make_tuple(moved, state.session.lanes[lane].seedIndex,
+                                  state.session.lanes[lane].position),
                   seed >= 0 ? std::make_tuple(true, seed, 21) : std::make_tuple(false, 40, 99))
             << x << "," << y;
     }
     // One mark typed wrong: no candidate, but three near sequences, clicked like candidates on
     // the line below, whose lane is put right behind the marks they stand for.
     EXPECT_TRUE(refresh_seed_candidates(state, kSlipped));
-    EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount, state.shown.marks.adviceShown),
+    EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount,
+                              state.shown.marks.adviceShown),
               std::make_tuple(0, 3, false));
     EXPECT_FALSE(click_candidate(state, 1, 484 + 24 * 3, 500));
     EXPECT_TRUE(click_candidate(state, 1, 484, 495));
     EXPECT_EQ(std::make_pair(state.session.lanes[1].seedIndex, state.session.lanes[1].position),
               std::make_pair(0, 21));
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
-    EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount, state.shown.marks.adviceShown),
+    EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount,
+                              state.shown.marks.adviceShown),
               std::make_tuple(0, 0, false));
     EXPECT_FALSE(click_candidate(state, 0, 484, 480));
     // Ten or more candidates show as "10個以上" and cannot be clicked.
@@ -164,7 +170,8 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
         make_unit("E", 9, {kSkillWrath, kSkillCounter}, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7}),
         state.session.action.enemy));
     EXPECT_EQ(state.session.action.growthRates, (GrowthRates{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(std::make_pair(state.shown.lanes[0].log.count, state.shown.lanes[1].log.count), std::make_pair(7, 7));
+    EXPECT_EQ(std::make_pair(state.shown.lanes[0].log.count, state.shown.lanes[1].log.count),
+              std::make_pair(7, 7));
     // The first row is a growth row too.
     apply_status_form(state, form_for("A", 0, 0));
     EXPECT_EQ(state.session.action.growthRates[0], 9);
@@ -172,14 +179,16 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
     apply_status_form(state, form_for("U55", 55, -1));
     state.session.action.booksHeld[0] = 1;
     EXPECT_EQ(
-        std::make_tuple(state.session.action.growthRates, ally_file_rates(state), ally_book_rates(state)),
+        std::make_tuple(state.session.action.growthRates, ally_file_rates(state),
+                        ally_book_rates(state)),
         std::make_tuple(GrowthRates{}, StatRates{}, StatRates{30, 10, 0, 0, 0, 0, 0, -10, 0}));
     // An ally whose name is in no row keeps its name, factor and rates.
     state.session.action.growthRates = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
     std::strcpy(state.session.action.ally.name, "Z");
     state.session.action.ally.followUpCritFactor = 8;
     apply_status_form(state, form_for("", -1, -1));
-    EXPECT_EQ(std::make_tuple(std::string(state.session.action.ally.name), state.session.action.ally.followUpCritFactor,
+    EXPECT_EQ(std::make_tuple(std::string(state.session.action.ally.name),
+                              state.session.action.ally.followUpCritFactor,
                               state.session.action.growthRates[9], state.session.action.ally.level),
               std::make_tuple(std::string("Z"), 8, 5, 10));
     // Without units the ally stays unset and nothing runs.
@@ -192,25 +201,31 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
     // The condition dialogs: prediction only with a battle; the lanes run again.
     status_set_state();
     apply_search_conditions(state, {{false, false, true, false}, true});
-    EXPECT_EQ(std::make_tuple(state.session.action.eventSwitches, state.session.action.predictSwitch, state.shown.lanes[1].log.count),
+    EXPECT_EQ(std::make_tuple(state.session.action.eventSwitches,
+                              state.session.action.predictSwitch, state.shown.lanes[1].log.count),
               std::make_tuple(EventSwitches{0, 0, 1, 0}, 0, 9));
     apply_search_conditions(state, {{true, true, false, false}, true});
-    EXPECT_EQ(std::make_pair(state.session.action.predictSwitch, state.shown.lanes[0].log.predictEnd),
-              std::make_pair(1, 11));
+    EXPECT_EQ(
+        std::make_pair(state.session.action.predictSwitch, state.shown.lanes[0].log.predictEnd),
+        std::make_pair(1, 11));
     // A list with nothing selected keeps its type.
-    std::tie(state.session.action.enemyCondition.type, state.session.action.enemyCondition.unspecified) = std::pair(4, 0);
+    std::tie(state.session.action.enemyCondition.type,
+             state.session.action.enemyCondition.unspecified) = std::pair(4, 0);
     apply_battle_result_form(state, {5, -1, "1234", "-7", false, true});
-    const auto& [mine, theirs] = std::tie(state.session.action.allyCondition, state.session.action.enemyCondition);
+    const auto& [mine, theirs] =
+        std::tie(state.session.action.allyCondition, state.session.action.enemyCondition);
     EXPECT_EQ(std::make_tuple(mine.type, mine.n, mine.unspecified, theirs.type, theirs.n,
                               theirs.unspecified),
               std::make_tuple(5, 1234, std::uint8_t{0}, 4, -7, std::uint8_t{1}));
     state.session.action.booksHeld[2] = state.session.action.booksHeld[8] = 1;
     // Its OK re-runs both lanes with the rates it stores.
-    std::tie(state.session.action.eventSwitches, state.shown.lanes[1].log.count) = std::pair(EventSwitches{0, 0, 1, 0}, 0);
+    std::tie(state.session.action.eventSwitches, state.shown.lanes[1].log.count) =
+        std::pair(EventSwitches{0, 0, 1, 0}, 0);
     state.session.action.levelUpWanted[8] = 2;
     apply_level_up_form(state, {2, 0, 0, 0, 1, 0, 0, 0, -1}, ally_book_rates(state));
     EXPECT_EQ(state.shown.lanes[1].log.count, 9);
-    EXPECT_EQ(state.session.action.growthRates, (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
+    EXPECT_EQ(state.session.action.growthRates,
+              (GrowthRates{70, 50, 20, 50, 100, 30, 5, 55, 0, 30}));
     EXPECT_EQ(state.session.action.levelUpWanted, (LevelUpWanted{2, 0, 0, 0, 1, 0, 0, 0, 2}));
 }
 
@@ -308,7 +323,8 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes)
     EXPECT_EQ(state.session.plan.stepCount, 16);
     EXPECT_STREQ(press_plan_button(state, B::kAdd, 0).refusal, "手順は16個までです");
     EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
-    EXPECT_EQ(std::make_pair(state.session.plan.stepCount, state.shown.lanes[0].steps.count), std::make_pair(0, 0));
+    EXPECT_EQ(std::make_pair(state.session.plan.stepCount, state.shown.lanes[0].steps.count),
+              std::make_pair(0, 0));
     started_state();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
     open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
@@ -344,10 +360,12 @@ TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
     for (const auto& [marks, command, lane, seed, position] : cases) {
         WindowState& state = status_set_state();
         refresh_seed_candidates(state, marks);
-        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) = std::pair(40, 99);
+        std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) =
+            std::pair(40, 99);
         const bool moved = put_lane_on_entry(state, command);
         EXPECT_EQ(
-            std::make_tuple(moved, state.session.lanes[lane].seedIndex, state.session.lanes[lane].position),
+            std::make_tuple(moved, state.session.lanes[lane].seedIndex,
+                            state.session.lanes[lane].position),
             seed >= 0 ? std::make_tuple(true, seed, position) : std::make_tuple(false, 40, 99))
             << command;
     }

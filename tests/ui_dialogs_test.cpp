@@ -82,11 +82,13 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
             const auto expected = std::make_unique<WindowState>(opened);
             if (k == 0) {
                 expected->session.action.growthRates =
-                    tables->growthTable[find_ally_by_name(*tables, opened.session.action.ally.name)];
+                    tables
+                        ->growthTable[find_ally_by_name(*tables, opened.session.action.ally.name)];
             } else if (k == 3 && levelUpRow != nullptr) {
                 expected->session.action.growthRates = *levelUpRow;
             }
-            EXPECT_EQ(session_text(state->session), session_text(expected->session)) << what << ", dialog " << k;
+            EXPECT_EQ(session_text(state->session), session_text(expected->session))
+                << what << ", dialog " << k;
         }
     };
     int sessions = 0;
@@ -135,7 +137,8 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
         WindowState& state = named_units();
         std::strcpy(state.session.action.ally.name, ally);
         std::strcpy(state.session.action.enemy.name, enemy);
-        std::tie(state.session.action.ally.followUpCritFactor, state.session.action.enemy.followUpCritFactor) = std::pair(7, 9);
+        std::tie(state.session.action.ally.followUpCritFactor,
+                 state.session.action.enemy.followUpCritFactor) = std::pair(7, 9);
         const DialogView shown = as_shown(status_opening(state));
         std::string seen = control_in(shown, 1041).text + "|" + control_in(shown, 1141).text + "|";
         for (const ControlView& c : shown) {
@@ -165,9 +168,12 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
         }
     }
     apply_status_form(fresh, status_form(opened));
-    EXPECT_EQ(std::make_tuple(factors, std::string(fresh.session.action.ally.name), fresh.session.action.ally.followUpCritFactor,
-                              with_skills({}, {kSkillContinue}).skills == fresh.session.action.ally.skills,
-                              std::string(fresh.session.action.enemy.name), fresh.session.action.enemy.skills[kSkillCounter]),
+    EXPECT_EQ(std::make_tuple(
+                  factors, std::string(fresh.session.action.ally.name),
+                  fresh.session.action.ally.followUpCritFactor,
+                  with_skills({}, {kSkillContinue}).skills == fresh.session.action.ally.skills,
+                  std::string(fresh.session.action.enemy.name),
+                  fresh.session.action.enemy.skills[kSkillCounter]),
               std::make_tuple("追撃必殺係数:2|追撃必殺係数:0|", "abc", 2, true, "E1", 1));
     // A unit picked in a list sets the boxes that follow it.
     WindowState& state = named_units();

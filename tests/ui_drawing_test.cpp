@@ -80,8 +80,8 @@ std::string row_at(const DrawList& list, int y, int left) {
 
 TEST(Drawing, AfterStartUpAndAtEachResolution) {
     WindowState& state = started_state();
-    std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position, state.session.action.eventSwitches) =
-        std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
+    std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position,
+             state.session.action.eventSwitches) = std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
     const DrawList& list = draw(state);
     // The headings; no log, no unit panels and no re-move rate without an ally.
     EXPECT_EQ(
@@ -274,8 +274,9 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
     // clang-format on
     for (const auto& [switches, predict, ally, enemy, wanted, text] : cases) {
         WindowState& state = status_set_state();
-        std::tie(state.session.action.eventSwitches, state.session.action.predictSwitch, state.session.action.allyCondition,
-                 state.session.action.enemyCondition, state.session.action.levelUpWanted) =
+        std::tie(state.session.action.eventSwitches, state.session.action.predictSwitch,
+                 state.session.action.allyCondition, state.session.action.enemyCondition,
+                 state.session.action.levelUpWanted) =
             std::tie(switches, predict, ally, enemy, wanted);
         EXPECT_EQ(text_at(draw(state), 508, 212), text);
         // A plan in use: what its first step switches on and wants, whatever the dialogs hold.
@@ -291,11 +292,13 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
     std::tie(state.session.action.eventSwitches, state.session.lanes[1].position) =
         std::pair(EventSwitches{0, 1, 0, 0}, 12);
     rerun_both_lanes(state);
-    state.session.action.ally = with_skills(
-        state.session.action.ally, {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
-    state.session.action.enemy = with_skills(state.session.action.enemy,
-                              {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
-                               kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
+    state.session.action.ally =
+        with_skills(state.session.action.ally,
+                    {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
+    state.session.action.enemy =
+        with_skills(state.session.action.enemy,
+                    {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight, kSkillMeteor,
+                     kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
     const DrawList& list = draw(state);
     EXPECT_EQ(panel_text(list, UnderLanes::kAllyPanel),
               "アルト\n　Ｌｖ：10\n　ＨＰ：40→40\n　攻撃：20\n　守備：10\n　命中：90\n"

@@ -132,10 +132,11 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
     EXPECT_EQ(std::make_tuple(advance.refusal, located_refusal_words(advance)),
               std::make_tuple(LocatedRefusal::kNone, std::string()));
     // The lanes run again from where lane 0 now stands.
-    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
-                              state.shown.lanes[0].log.position, state.session.action.ally.level,
-                              state.session.history.count, state.session.history.entries[0].position),
-              std::make_tuple(51, 102, 102, 11, 1, 79));
+    EXPECT_EQ(
+        std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
+                        state.shown.lanes[0].log.position, state.session.action.ally.level,
+                        state.session.history.count, state.session.history.entries[0].position),
+        std::make_tuple(51, 102, 102, 11, 1, 79));
     // Each refusal says why and leaves lane 0, the units and the record as they were.
     using Change = void (*)(WindowState&);
     const Change none = [](WindowState&) {};
@@ -146,8 +147,10 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
     const std::vector<std::tuple<bool, Change, int, LocatedRefusal, std::string>> cases = {
         {false, none, -1, LocatedRefusal::kNoLine, noLine},
         {false, none, 200, LocatedRefusal::kNoLine, noLine},
-        {false, [](WindowState& s) { s.session.action.ally.hp = 39; }, 0, LocatedRefusal::kChanged, changed},
-        {false, [](WindowState& s) { s.session.plan.stepCount = 1; }, 0, LocatedRefusal::kChanged, changed},
+        {false, [](WindowState& s) { s.session.action.ally.hp = 39; }, 0, LocatedRefusal::kChanged,
+         changed},
+        {false, [](WindowState& s) { s.session.plan.stepCount = 1; }, 0, LocatedRefusal::kChanged,
+         changed},
         {true, none, 0, LocatedRefusal::kAdvance,
          "位置が4985になり4973を越えるため実行できません"}};
     for (const auto& [fromTheEnd, after, line, refusal, words] : cases) {
@@ -164,10 +167,10 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
                   std::make_tuple(refusal, words))
             << line;
         EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
-                                  codes_of(state.shown.lanes[0].log), state.session.action.ally.hp, state.session.action.ally.level,
-                                  state.session.action.enemy.hp, state.session.history.count),
-                  std::make_tuple(lane.seedIndex, lane.position, codes, ally.hp,
-                                  ally.level, 40, 0))
+                                  codes_of(state.shown.lanes[0].log), state.session.action.ally.hp,
+                                  state.session.action.ally.level, state.session.action.enemy.hp,
+                                  state.session.history.count),
+                  std::make_tuple(lane.seedIndex, lane.position, codes, ally.hp, ally.level, 40, 0))
             << line;
     }
 }

@@ -121,8 +121,9 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     // The lanes run again as the session stands: the same logs as a session opened on it.
     const auto opened = std::make_unique<WindowState>(state);
     open_session(*opened, sessions.back());
-    EXPECT_EQ(std::make_pair(codes_of(state.shown.lanes[0].log), codes_of(state.shown.lanes[1].log)),
-              std::make_pair(codes_of(opened->shown.lanes[0].log), codes_of(opened->shown.lanes[1].log)));
+    EXPECT_EQ(
+        std::make_pair(codes_of(state.shown.lanes[0].log), codes_of(state.shown.lanes[1].log)),
+        std::make_pair(codes_of(opened->shown.lanes[0].log), codes_of(opened->shown.lanes[1].log)));
     // The pattern box comes back with the step; a new change after a step back leaves nothing to
     // redo; the oldest steps go.
     history = {};
@@ -130,13 +131,13 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
     refresh_seed_candidates(state, "×××");  // typed after the change: no step
     undo_change(history, state);
-    EXPECT_EQ(
-        std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount, state.session.lanes[0].position),
-        std::make_tuple(std::string("×××○○×××○×○×○○×○×○○×"), 20, 1));
+    EXPECT_EQ(std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount,
+                              state.session.lanes[0].position),
+              std::make_tuple(std::string("×××○○×××○×○×○○×○×○○×"), 20, 1));
     redo_change(history, state);
-    EXPECT_EQ(
-        std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount, state.session.lanes[0].position),
-        std::make_tuple(std::string("×××"), 3, 2));
+    EXPECT_EQ(std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount,
+                              state.session.lanes[0].position),
+              std::make_tuple(std::string("×××"), 3, 2));
     undo_change(history, state);
     for (int k = 0; k < kUndoDepth + 5; ++k) {
         change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE1_FORWARD); });

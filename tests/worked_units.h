@@ -17,7 +17,8 @@
 // The generated sequences and no unit file, built once for the whole test binary.
 inline const Tables& generated_tables() {
     static Tables tables;
-    [[maybe_unused]] static const bool generated = (generate_random_tables(tables.randomTable), true);
+    [[maybe_unused]] static const bool generated =
+        (generate_random_tables(tables.randomTable), true);
     return tables;
 }
 inline const RandomTable& generated_table() {

@@ -38,7 +38,8 @@ void apply_status_form(WindowState& state, const StatusForm& form) {
         form.allySelection >= 0 ? find_ally_by_name(*state.tables, form.allyName.c_str()) : -1;
     if (allyRow >= 0) {
         copy_name(state.session.action.ally.name, state.tables->allyUnits[allyRow].name);
-        state.session.action.ally.followUpCritFactor = state.tables->allyUnits[allyRow].followUpCritFactor;
+        state.session.action.ally.followUpCritFactor =
+            state.tables->allyUnits[allyRow].followUpCritFactor;
     }
     for (int i = 0; i < kAllySkillBoxes; ++i) {
         state.session.action.ally.skills[i] = form.allySkills[i] ? 1 : 0;
@@ -48,7 +49,8 @@ void apply_status_form(WindowState& state, const StatusForm& form) {
     const int enemyRow = form.enemySelection;
     if (enemyRow >= 0 && enemyRow < state.tables->enemyUnitCount) {
         copy_name(state.session.action.enemy.name, state.tables->enemyUnits[enemyRow].name);
-        state.session.action.enemy.followUpCritFactor = state.tables->enemyUnits[enemyRow].followUpCritFactor;
+        state.session.action.enemy.followUpCritFactor =
+            state.tables->enemyUnits[enemyRow].followUpCritFactor;
     }
     for (int i = 0; i < kEnemySkillBoxes; ++i) {
         state.session.action.enemy.skills[i] = form.enemySkills[i] ? 1 : 0;
@@ -67,13 +69,15 @@ void apply_search_conditions(WindowState& state, const SearchConditionsForm& for
         state.session.action.eventSwitches[i] = form.eventBoxes[i] ? 1 : 0;
     }
     // A check mark left in the disabled box stores nothing.
-    state.session.action.predictSwitch = form.predictBox && state.session.action.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
+    state.session.action.predictSwitch =
+        form.predictBox && state.session.action.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
     rerun_both_lanes(state);
 }
 
 void apply_battle_result_form(WindowState& state, const BattleResultForm& form) {
-    for (const auto& [condition, type] : {std::pair{&state.session.action.allyCondition, form.allyType},
-                                          std::pair{&state.session.action.enemyCondition, form.enemyType}}) {
+    for (const auto& [condition, type] :
+         {std::pair{&state.session.action.allyCondition, form.allyType},
+          std::pair{&state.session.action.enemyCondition, form.enemyType}}) {
         if (type >= 0) {
             condition->type = type;
         }
@@ -96,12 +100,13 @@ StatRates ally_file_rates(const WindowState& state) {
 StatRates ally_book_rates(const WindowState& state) {
     const int row = find_ally_by_name(*state.tables, state.session.action.ally.name);
     StatRates rates{};
-    compute_growth_rates(row >= 0 ? state.tables->growthTable[row] : GrowthRecord{}, state.session.action.booksHeld,
-                         rates);
+    compute_growth_rates(row >= 0 ? state.tables->growthTable[row] : GrowthRecord{},
+                         state.session.action.booksHeld, rates);
     return rates;
 }
 
-void apply_level_up_form(WindowState& state, const LevelUpWanted& wanted, const StatRates& preview) {
+void apply_level_up_form(WindowState& state, const LevelUpWanted& wanted,
+                         const StatRates& preview) {
     for (int k = 0; k < kStatCount; ++k) {
         if (wanted[k] >= 0) {
             state.session.action.levelUpWanted[k] = wanted[k];

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "view/window_state.h"
 #include "view/dialog_view.h"
 #include "view/locate_form.h"
 #include "view/roster.h"
+#include "view/window_state.h"
 
 // What the dialogs show and what their OKs do to the state, as plain functions. Each
 // dialog's view is what its controls show at its opening; its form is what its OK reads from the
@@ -47,8 +47,8 @@ DialogView status_first_units(const WindowState& state, const DialogView& listsS
 // unit's own with nothing chosen) and, once the player has changed the unit, the boxes that
 // follow the unit set from the row; 反撃 stays the player's. An ally the roster keeps brings
 // back all its figures and skill boxes instead.
-DialogView status_unit_shown(const WindowState& state, const Roster& roster, const ControlView& list,
-                             bool changed);
+DialogView status_unit_shown(const WindowState& state, const Roster& roster,
+                             const ControlView& list, bool changed);
 
 struct StatusForm {
     std::string allyName;  // the name list 1000 shows (Shift-JIS), empty with nothing chosen

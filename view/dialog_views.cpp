@@ -96,10 +96,10 @@ void read_figure_texts(const DialogView& shown, int offset,
 
 DialogView status_view(const WindowState& state) {
     DialogView view;
-    view.push_back(
-        unit_list(IDC_STATUS_ALLY_LIST, state.tables->allyUnits, state.tables->allyUnitCount, state.session.action.ally));
-    view.push_back(
-        unit_list(IDC_STATUS_ENEMY_LIST, state.tables->enemyUnits, state.tables->enemyUnitCount, state.session.action.enemy));
+    view.push_back(unit_list(IDC_STATUS_ALLY_LIST, state.tables->allyUnits,
+                             state.tables->allyUnitCount, state.session.action.ally));
+    view.push_back(unit_list(IDC_STATUS_ENEMY_LIST, state.tables->enemyUnits,
+                             state.tables->enemyUnitCount, state.session.action.enemy));
     add_side(view, 0, state.session.action.ally, kAllySkillBoxes);
     add_side(view, kEnemy, state.session.action.enemy, kEnemySkillBoxes);
     // No enemy chosen yet: most enemies strike back, so 反撃 starts checked, as it always did.
@@ -131,7 +131,8 @@ DialogView status_opening(const WindowState& state) {
 DialogView status_first_units(const WindowState& state, const DialogView& listsShown) {
     DialogView view;
     for (const ControlView& list : listsShown) {
-        const CombatantState& unit = list.id == IDC_STATUS_ALLY_LIST ? state.session.action.ally : state.session.action.enemy;
+        const CombatantState& unit = list.id == IDC_STATUS_ALLY_LIST ? state.session.action.ally
+                                                                     : state.session.action.enemy;
         if (unit.name[0] == '\0') {
             // Not from the roster: only a real choice of the player brings its figures.
             const DialogView shown = status_unit_shown(state, Roster{}, list, true);
@@ -141,14 +142,14 @@ DialogView status_first_units(const WindowState& state, const DialogView& listsS
     return view;
 }
 
-DialogView status_unit_shown(const WindowState& state, const Roster& roster, const ControlView& list,
-                             bool changed) {
+DialogView status_unit_shown(const WindowState& state, const Roster& roster,
+                             const ControlView& list, bool changed) {
     const bool ally = list.id == IDC_STATUS_ALLY_LIST;
     const int offset = ally ? 0 : kEnemy;
     const int row = list.selection < 0 ? -1
                     : ally             ? find_ally_by_name(*state.tables, list.text.c_str())
                     : list.selection < state.tables->enemyUnitCount ? list.selection
-                                                            : -1;
+                                                                    : -1;
     const UnitRecord* unit = row < 0 ? nullptr
                              : ally  ? &state.tables->allyUnits[static_cast<std::size_t>(row)]
                                      : &state.tables->enemyUnits[static_cast<std::size_t>(row)];
@@ -194,7 +195,8 @@ StatusForm status_form(const DialogView& shown) {
 DialogView search_conditions_view(const WindowState& state) {
     DialogView view;
     for (int i = 0; i < kSwitchBoxes; ++i) {
-        view.push_back(check(IDC_SEARCH_FIRST_SWITCH + i, state.session.action.eventSwitches[i] == 1));
+        view.push_back(
+            check(IDC_SEARCH_FIRST_SWITCH + i, state.session.action.eventSwitches[i] == 1));
     }
     ControlView predict = check(IDC_SEARCH_PREDICT, state.session.action.predictSwitch == 1);
     predict.enabled = state.session.action.eventSwitches[kSwitchBattle] == 1;
@@ -250,7 +252,8 @@ DialogView level_up_view(const WindowState& state) {
         view.push_back(check(IDC_LEVEL_FIRST_BOOK + i, state.session.action.booksHeld[i] == 1));
     }
     for (int k = 0; k < kStatCount; ++k) {
-        view.push_back(list_of(IDC_LEVEL_FIRST_WANTED + k, kWantedEntries, state.session.action.levelUpWanted[k]));
+        view.push_back(list_of(IDC_LEVEL_FIRST_WANTED + k, kWantedEntries,
+                               state.session.action.levelUpWanted[k]));
     }
     return view;
 }

@@ -94,8 +94,8 @@ void draw_lane(Painter& painter, const WindowState& state, int k) {
     painter.text(2, y0 - 20, buffer);
     for (int j = 0; j < kLaneColumns; ++j) {
         const int x = 69 + 22 * j;
-        const int d =
-            display_value(random_value(state.tables->randomTable, cursor.seedIndex, cursor.position + j));
+        const int d = display_value(
+            random_value(state.tables->randomTable, cursor.seedIndex, cursor.position + j));
         std::snprintf(buffer, sizeof buffer, "%02d ", d);
         painter.text(x, y0, buffer, 2);
         painter.text(x, y0 + 20, mark_of(d) == 1 ? "○ " : "× ", 2);
@@ -107,8 +107,8 @@ void draw_lane(Painter& painter, const WindowState& state, int k) {
     const LaneSteps& steps = state.shown.lanes[k].steps;
     if (steps.count <= 0) {
         draw_span(painter, lane,
-                  StepSpan{0, lane.count, state.session.action.predictSwitch, lane.predictStart, lane.predictEnd,
-                           lane.strikeStarts},
+                  StepSpan{0, lane.count, state.session.action.predictSwitch, lane.predictStart,
+                           lane.predictEnd, lane.strikeStarts},
                   y0 + 40);
     }
     // A plan's steps one after another, each later one behind a thin mark where it begins.
@@ -301,9 +301,8 @@ int draw_positions(Painter& painter, int left, int top, std::span<const std::int
 // several sequences, those that hold on every one of them.
 void draw_search_results(Painter& painter, const WindowState& state, int clientWidth) {
     painter.text(464, 316, "候補：");
-    const int last =
-        draw_positions(painter, 512, 316, state.search.results, clientWidth,
-                       search_results_stale(state));
+    const int last = draw_positions(painter, 512, 316, state.search.results, clientWidth,
+                                    search_results_stale(state));
     if (!state.search.commonShown) {
         return;
     }

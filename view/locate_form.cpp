@@ -66,11 +66,13 @@ LocateAnswer locate_from_form(const WindowState& state, const LocateForm& form) 
     LocateAnswer answer{};
     answer.action = state.session.action;
     Observations seen;
-    if (action_shows(state.session.action, Observed::kAllyHp) && !read_seen_hp(form.allyHp, seen.allyHp)) {
+    if (action_shows(state.session.action, Observed::kAllyHp) &&
+        !read_seen_hp(form.allyHp, seen.allyHp)) {
         answer.problem = LocateProblem::kAllyHpBox;
         return answer;
     }
-    if (action_shows(state.session.action, Observed::kEnemyHp) && !read_seen_hp(form.enemyHp, seen.enemyHp)) {
+    if (action_shows(state.session.action, Observed::kEnemyHp) &&
+        !read_seen_hp(form.enemyHp, seen.enemyHp)) {
         answer.problem = LocateProblem::kEnemyHpBox;
         return answer;
     }

@@ -100,8 +100,8 @@ bool search_from_lane_zero(WindowState& state) {
     search.commonSequences = std::move(found.commonSequences);
     search.commonCount = found.commonResult;
     search.commonPositions = std::move(found.commonPositions);
-    search.basis = SearchBasis{true, session.lanes[0].seedIndex, session.action, session.plan,
-                               session.marks};
+    search.basis =
+        SearchBasis{true, session.lanes[0].seedIndex, session.action, session.plan, session.marks};
     return true;
 }
 
@@ -139,7 +139,8 @@ int cell_at(int x, int y, int top, int count) {
 }
 
 bool candidates_clickable(const WindowState& state) {
-    return state.shown.marks.candidateCount >= 1 && state.shown.marks.candidateCount <= kMaxClickableCandidates;
+    return state.shown.marks.candidateCount >= 1 &&
+           state.shown.marks.candidateCount <= kMaxClickableCandidates;
 }
 
 // Puts the lane on entry k of the candidates' line: a candidate right behind the marks, a near
@@ -155,7 +156,8 @@ bool take_entry(WindowState& state, int lane, int k) {
     if (k < 0 || k >= std::min(state.shown.marks.nearCount, kMaxNearShown)) {
         return false;
     }
-    set_lane(state, lane, state.shown.marks.nearMatches[k].seedIndex, state.shown.marks.nearMatches[k].lanePosition);
+    set_lane(state, lane, state.shown.marks.nearMatches[k].seedIndex,
+             state.shown.marks.nearMatches[k].lanePosition);
     return true;
 }
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "view/window_state.h"
 #include "view/resource.h"
+#include "view/window_state.h"
 
 // The 条件 items that need a unit: grayed until a status is confirmed.
 inline constexpr int kItemsNeedingAUnit[] = {IDM_SEARCH_CONDITIONS, IDM_MOVE_ROUTE,

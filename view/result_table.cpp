@@ -38,8 +38,8 @@ void start_table(ResultTable& table, int partCount, int chainLength) {
 void add_outcomes(const WindowState& state, int seedIndex, std::int32_t p, ResultTable& table) {
     const SearchBasis& basis = state.search.basis;
     if (basis.plan.stepCount <= 0) {
-        table.outcomes.push_back(
-            outcome_of(basis.action, run_action_at(basis.action, state.tables->randomTable, seedIndex, p)));
+        table.outcomes.push_back(outcome_of(
+            basis.action, run_action_at(basis.action, state.tables->randomTable, seedIndex, p)));
         return;
     }
     PlanRuns runs;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "view/window_state.h"
 #include "state/outcome.h"
+#include "view/window_state.h"
 
 // The tables of the 検索結果 window, as plain data: the last search's positions over the whole
 // range, or those that hold on every matching sequence, each with what happens there.

@@ -57,7 +57,8 @@ void draw_seed_hints(Painter& painter, const WindowState& state, int clientWidth
             return;
         }
         for (int k = 0; k < std::min(state.shown.marks.nearCount, kSeedCount); ++k) {
-            draw_sequence_number(painter, 484 + 24 * k, kTop + 2, state.shown.marks.nearMatches[k].seedIndex);
+            draw_sequence_number(painter, 484 + 24 * k, kTop + 2,
+                                 state.shown.marks.nearMatches[k].seedIndex);
         }
         const NearMatch& first = state.shown.marks.nearMatches[0];
         FlowingText words{painter, kLeft, kTop + kLineHeight, kLineHeight, clientWidth};

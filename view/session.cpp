@@ -1,6 +1,5 @@
 #include "view/session.h"
 
-
 #include "text/scenario_codec.h"
 #include "view/main_commands.h"
 

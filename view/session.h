@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "view/window_state.h"
 #include "state/scenario_file.h"
+#include "view/window_state.h"
 
 // A fresh session, as the window starts without one: the start-up defaults, no unit chosen, no
 // marks and no results. The tables stay.

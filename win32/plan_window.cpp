@@ -59,9 +59,10 @@ void fill_list(int selected) {
     const WindowState& state = app_state();
     SendMessageW(w.list, LB_RESETCONTENT, 0, 0);
     for (int k = 0; k < state.session.plan.stepCount && k < kMaxPlanSteps; ++k) {
-        SendMessageW(w.list, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(
-                         wide_from_shift_jis(plan_step_line(state.session.plan.steps[k], k + 1)).text));
+        SendMessageW(
+            w.list, LB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(
+                wide_from_shift_jis(plan_step_line(state.session.plan.steps[k], k + 1)).text));
     }
     SendMessageW(w.list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     enable_buttons();

@@ -57,9 +57,8 @@ std::wstring window_text_of(HWND window) {
 
 void show_title(HWND window) {
     const SessionFile& file = session_file();
-    const std::wstring title =
-        window_title(file.baseline.fileOpen ? file_name_of(file.path) : L"",
-                     session_changed(file.baseline, app_state().session));
+    const std::wstring title = window_title(file.baseline.fileOpen ? file_name_of(file.path) : L"",
+                                            session_changed(file.baseline, app_state().session));
     // Set only when it changes: the title is refreshed after every change to the session.
     if (window_text_of(window) != title) {
         SetWindowTextW(window, title.c_str());

@@ -81,8 +81,9 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     press_key(VK_RIGHT, kKeyAlt);
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
     press_key('Z', kKeyCtrl);
-    EXPECT_EQ(std::make_tuple(app_state().session.lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
-              std::make_tuple(1, true, true));
+    EXPECT_EQ(
+        std::make_tuple(app_state().session.lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
+        std::make_tuple(1, true, true));
     // After a level-up, the figures come back from the roster at the next start.
     open_sample(folder.path, L"level-up-search.json");
     SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0);
@@ -187,8 +188,9 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
                   wide("見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。"),
                   wide("位置を選んでください")}));
     const WindowState& state = app_state();
-    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position, state.session.action.ally.hp,
-                              state.session.action.enemy.hp, state.session.history.count),
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
+                              state.session.action.ally.hp, state.session.action.enemy.hp,
+                              state.session.history.count),
               std::make_tuple(16, 39, 22, 14, 1));
     // A plan in use greys the item.
     ASSERT_TRUE(open_session_file(main_window(), SORAMITO_SAMPLES_DIR L"/turn-plan.json"));

@@ -117,11 +117,14 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
     });
     EXPECT_EQ(shown, wide("アサギ|追撃必殺係数:4|山賊ガロ|追撃必殺係数:1|00000000000000|1"));
     const WindowState& state = app_state();
-    EXPECT_EQ(std::make_tuple(std::string(state.session.action.ally.name), state.session.action.ally.followUpCritFactor,
-                              state.session.action.ally.skills, std::string(state.session.action.enemy.name),
-                              state.session.action.enemy.skills[kSkillCounter]),
-              std::make_tuple(std::string("アサギ"), 4, decltype(state.session.action.ally.skills){},
-                              std::string("山賊ガロ"), 1));
+    EXPECT_EQ(
+        std::make_tuple(std::string(state.session.action.ally.name),
+                        state.session.action.ally.followUpCritFactor,
+                        state.session.action.ally.skills,
+                        std::string(state.session.action.enemy.name),
+                        state.session.action.enemy.skills[kSkillCounter]),
+        std::make_tuple(std::string("アサギ"), 4, decltype(state.session.action.ally.skills){},
+                        std::string("山賊ガロ"), 1));
     close_program_without_saving();
 }
 
@@ -135,9 +138,9 @@ TEST(KeptInput, AUnitListSelectsItsNameExactly) {
         shown = texts(box, {1000, 1041});
         press(box, IDOK);
     });
-    EXPECT_EQ(
-        std::make_tuple(shown, std::string(app_state().session.action.ally.name), app_state().session.action.growthRates[0]),
-        std::make_tuple(wide("ALT|追撃必殺係数:1|"), std::string("ALT"), 80));
+    EXPECT_EQ(std::make_tuple(shown, std::string(app_state().session.action.ally.name),
+                              app_state().session.action.growthRates[0]),
+              std::make_tuple(wide("ALT|追撃必殺係数:1|"), std::string("ALT"), 80));
     close_program_without_saving();
 }
 

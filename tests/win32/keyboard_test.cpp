@@ -168,7 +168,8 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
     SentMessages menu(WM_SYSCOMMAND);
     press_key(VK_RIGHT, kKeyAlt);
-    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, GetDlgCtrlID(GetFocus()), menu.seen.size()),
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, GetDlgCtrlID(GetFocus()),
+                              menu.seen.size()),
               std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
     expect_results_window();
     // 手順: its buttons need a step; 全部消す asks in a box of the program's name, and いいえ keeps

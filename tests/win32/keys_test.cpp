@@ -24,8 +24,9 @@ std::wstring effect_of(const std::function<void()>& act) {
     SetActiveWindow(main_window());
     SetFocus(window_handles().markEdit);
     const auto lanes = [&s = app_state()] {
-        return std::to_wstring(s.session.lanes[0].seedIndex) + L"/" + std::to_wstring(s.session.lanes[0].position) +
-               L" " + std::to_wstring(s.session.lanes[1].seedIndex) + L"/" +
+        return std::to_wstring(s.session.lanes[0].seedIndex) + L"/" +
+               std::to_wstring(s.session.lanes[0].position) + L" " +
+               std::to_wstring(s.session.lanes[1].seedIndex) + L"/" +
                std::to_wstring(s.session.lanes[1].position);
     };
     const std::wstring lanesBefore = lanes();

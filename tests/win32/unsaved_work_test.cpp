@@ -51,8 +51,9 @@ TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
                    const int answer = question ? IDYES : IDCANCEL;
                    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
                });
-    EXPECT_EQ(std::make_tuple(asked, app_state().session.lanes[0].position, window_text(main_window())),
-              std::make_tuple(L"無題 への変更を保存しますか？|名前", 22, kTitle));
+    EXPECT_EQ(
+        std::make_tuple(asked, app_state().session.lanes[0].position, window_text(main_window())),
+        std::make_tuple(L"無題 への変更を保存しますか？|名前", 22, kTitle));
     EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDNO),
               L"ソラミト|無題 への変更を保存しますか？");
     EXPECT_EQ(app_state().session.lanes[0].position, 1);
@@ -101,8 +102,9 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
         write_file(folder.lastSession, session);
         EXPECT_EQ(answer_box([] { open_program(); }, answer), box) << marker;
         const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
-        EXPECT_EQ(std::make_tuple(app_state().session.lanes[0].position, read_file(aside) == session),
-                  std::make_tuple(position, setAside))
+        EXPECT_EQ(
+            std::make_tuple(app_state().session.lanes[0].position, read_file(aside) == session),
+            std::make_tuple(position, setAside))
             << marker;
         // This run's marker, or the running copy's left as it was.
         EXPECT_EQ(read_file(running), own + " " + born + "\r\n") << marker;

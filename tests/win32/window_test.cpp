@@ -14,10 +14,10 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
         WorkingFolder folder(characterText, growText);
         const std::wstring box = answer_box([] { open_program(); }, IDOK);
         // The reduced window: no controls, no unit defaults, every menu item enabled.
-        EXPECT_EQ(
-            std::make_tuple(box, GetWindow(main_window(), GW_CHILD), app_state().tables->allyUnitCount,
-                            app_state().session.action.ally.hitRate, grayed(IDM_LEVEL_UP)),
-            std::make_tuple(L"ソラミト|" + wide(message), HWND{}, allies, 0, false));
+        EXPECT_EQ(std::make_tuple(box, GetWindow(main_window(), GW_CHILD),
+                                  app_state().tables->allyUnitCount,
+                                  app_state().session.action.ally.hitRate, grayed(IDM_LEVEL_UP)),
+                  std::make_tuple(L"ソラミト|" + wide(message), HWND{}, allies, 0, false));
         // Wine counts no GDI objects; the font's handle tells whether 終了 deleted them.
         const HFONT font = window_handles().normalFont;
         command(IDM_FILE_EXIT);
@@ -51,8 +51,10 @@ TEST_F(Program, PlayersSession) {
         press(box, IDOK);
     });
     WindowState& state = app_state();
-    EXPECT_EQ(std::make_tuple(state.session.action.booksHeld[0], state.session.action.growthRates[0], state.session.action.levelUpWanted[2]),
-              std::make_tuple(1, 110, 0));
+    EXPECT_EQ(
+        std::make_tuple(state.session.action.booksHeld[0], state.session.action.growthRates[0],
+                        state.session.action.levelUpWanted[2]),
+        std::make_tuple(1, 110, 0));
     std::strcpy(state.session.action.ally.name, "A&B");
     dialog(IDM_SEARCH_CONDITIONS, [](HWND box) {
         click(box, 2001);  // 戦闘 checks and enables 予測消費; take it off again
@@ -67,7 +69,8 @@ TEST_F(Program, PlayersSession) {
         press(box, IDOK);
     });
     press_key('F', kKeyCtrl);
-    EXPECT_EQ(std::make_tuple(state.session.action.predictSwitch, state.search.resultCount, state.search.results[2]),
+    EXPECT_EQ(std::make_tuple(state.session.action.predictSwitch, state.search.resultCount,
+                              state.search.results[2]),
               std::make_tuple(0, 1044, 6));  // the whole range, for the table
     // A figure out of range, in an n box or a figure box, is pointed out on its box. キャンセル
     // keeps what was stored; OK stores a figure in range, of full-width digits.
@@ -86,7 +89,9 @@ TEST_F(Program, PlayersSession) {
     }
     ASSERT_EQ(balloons.seen.size(), 2u);
     EXPECT_EQ(balloons.seen[1].text, wide("-999から9999までの数を入れてください"));
-    EXPECT_EQ(std::make_pair(state.session.action.enemyCondition.n, state.session.action.enemy.attack), std::make_pair(0, 12));
+    EXPECT_EQ(
+        std::make_pair(state.session.action.enemyCondition.n, state.session.action.enemy.attack),
+        std::make_pair(0, 12));
     // Characters with no Shift-JIS form are no marks, nor is a look-alike "o".
     EXPECT_TRUE(type_pattern(L"\x014D\x2603\xD83D\xDE00o\x2603x"));
     EXPECT_EQ(state.shown.marks.markCount, 2);
@@ -116,7 +121,8 @@ TEST_F(Program, PlayersSession) {
     EXPECT_EQ(std::make_pair(grayed(IDM_LEVEL_UP), open_file_path()),
               std::make_pair(true, std::wstring()));
     EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
-    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, state.shown.marks.candidateCount, grayed(IDM_LEVEL_UP)),
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, state.shown.marks.candidateCount,
+                              grayed(IDM_LEVEL_UP)),
               std::make_tuple(31, 3, false));
     // A save that cannot replace the file (another program holds it; as root under Wine no
     // folder is read-only) says so and leaves the file as it was, and nothing beside it.

@@ -93,7 +93,8 @@ bool type_pattern(const std::wstring& text) {
     char expected[2 * kMarkTextCapacity];
     shift_jis_from_wide(text.c_str(), expected, sizeof expected);
     for (int wait = 0; wait < 300; ++wait) {
-        if (app_state().session.marks == std::string(expected, strnlen(expected, kMarkTextCapacity - 1))) {
+        if (app_state().session.marks ==
+            std::string(expected, strnlen(expected, kMarkTextCapacity - 1))) {
             return true;
         }
         pump_messages(10);
