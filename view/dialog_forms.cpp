@@ -33,59 +33,59 @@ bool ally_box_follows_unit(int skill) {
 }
 
 void apply_status_form(WindowState& state, const StatusForm& form) {
+    Action& action = state.session.action;
+    const Tables& tables = tables;
     // With nothing chosen no row is looked up: an empty name may be a row's too.
     const int allyRow =
-        form.allySelection >= 0 ? find_ally_by_name(*state.tables, form.allyName.c_str()) : -1;
+        form.allySelection >= 0 ? find_ally_by_name(tables, form.allyName.c_str()) : -1;
     if (allyRow >= 0) {
-        copy_name(state.session.action.ally.name, state.tables->allyUnits[allyRow].name);
-        state.session.action.ally.followUpCritFactor =
-            state.tables->allyUnits[allyRow].followUpCritFactor;
+        copy_name(action.ally.name, tables.allyUnits[allyRow].name);
+        action.ally.followUpCritFactor = tables.allyUnits[allyRow].followUpCritFactor;
     }
     for (int i = 0; i < kAllySkillBoxes; ++i) {
-        state.session.action.ally.skills[i] = form.allySkills[i] ? 1 : 0;
+        action.ally.skills[i] = form.allySkills[i] ? 1 : 0;
     }
-    read_figures(state.session.action.ally, form.allyFigures);
+    read_figures(action.ally, form.allyFigures);
 
     const int enemyRow = form.enemySelection;
-    if (enemyRow >= 0 && enemyRow < state.tables->enemyUnitCount) {
-        copy_name(state.session.action.enemy.name, state.tables->enemyUnits[enemyRow].name);
-        state.session.action.enemy.followUpCritFactor =
-            state.tables->enemyUnits[enemyRow].followUpCritFactor;
+    if (enemyRow >= 0 && enemyRow < tables.enemyUnitCount) {
+        copy_name(action.enemy.name, tables.enemyUnits[enemyRow].name);
+        action.enemy.followUpCritFactor = tables.enemyUnits[enemyRow].followUpCritFactor;
     }
     for (int i = 0; i < kEnemySkillBoxes; ++i) {
-        state.session.action.enemy.skills[i] = form.enemySkills[i] ? 1 : 0;
+        action.enemy.skills[i] = form.enemySkills[i] ? 1 : 0;
     }
-    read_figures(state.session.action.enemy, form.enemyFigures);
+    read_figures(action.enemy, form.enemyFigures);
 
     // The growth file's rates, without the books: the level-up dialog applies those again.
     if (allyRow >= 0) {
-        state.session.action.growthRates = state.tables->growthTable[allyRow];
+        action.growthRates = tables.growthTable[allyRow];
     }
     rerun_both_lanes(state);
 }
 
 void apply_search_conditions(WindowState& state, const SearchConditionsForm& form) {
+    Action& action = state.session.action;
     for (std::size_t i = 0; i < form.eventBoxes.size(); ++i) {
-        state.session.action.eventSwitches[i] = form.eventBoxes[i] ? 1 : 0;
+        action.eventSwitches[i] = form.eventBoxes[i] ? 1 : 0;
     }
     // A check mark left in the disabled box stores nothing.
-    state.session.action.predictSwitch =
-        form.predictBox && state.session.action.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
+    action.predictSwitch = form.predictBox && action.eventSwitches[kSwitchBattle] != 0 ? 1 : 0;
     rerun_both_lanes(state);
 }
 
 void apply_battle_result_form(WindowState& state, const BattleResultForm& form) {
-    for (const auto& [condition, type] :
-         {std::pair{&state.session.action.allyCondition, form.allyType},
-          std::pair{&state.session.action.enemyCondition, form.enemyType}}) {
+    Action& action = state.session.action;
+    for (const auto& [condition, type] : {std::pair{&action.allyCondition, form.allyType},
+                                          std::pair{&action.enemyCondition, form.enemyType}}) {
         if (type >= 0) {
             condition->type = type;
         }
     }
-    state.session.action.allyCondition.n = read_number_box(form.allyN);
-    state.session.action.enemyCondition.n = read_number_box(form.enemyN);
-    state.session.action.allyCondition.unspecified = form.allyUnspecified ? 1 : 0;
-    state.session.action.enemyCondition.unspecified = form.enemyUnspecified ? 1 : 0;
+    action.allyCondition.n = read_number_box(form.allyN);
+    action.enemyCondition.n = read_number_box(form.enemyN);
+    action.allyCondition.unspecified = form.allyUnspecified ? 1 : 0;
+    action.enemyCondition.unspecified = form.enemyUnspecified ? 1 : 0;
 }
 
 StatRates ally_file_rates(const WindowState& state) {
@@ -107,11 +107,12 @@ StatRates ally_book_rates(const WindowState& state) {
 
 void apply_level_up_form(WindowState& state, const LevelUpWanted& wanted,
                          const StatRates& preview) {
+    Action& action = state.session.action;
     for (int k = 0; k < kStatCount; ++k) {
         if (wanted[k] >= 0) {
-            state.session.action.levelUpWanted[k] = wanted[k];
+            action.levelUpWanted[k] = wanted[k];
         }
     }
-    std::copy(preview.begin(), preview.end(), state.session.action.growthRates.begin());
+    std::copy(preview.begin(), preview.end(), action.growthRates.begin());
     rerun_both_lanes(state);
 }
