@@ -34,7 +34,7 @@ bool ally_box_follows_unit(int skill) {
 
 void apply_status_form(WindowState& state, const StatusForm& form) {
     Action& action = state.session.action;
-    const Tables& tables = tables;
+    const Tables& tables = *state.tables;
     // With nothing chosen no row is looked up: an empty name may be a row's too.
     const int allyRow =
         form.allySelection >= 0 ? find_ally_by_name(tables, form.allyName.c_str()) : -1;
