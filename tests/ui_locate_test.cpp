@@ -43,7 +43,7 @@ TEST(LocateForm, ReadsAnHpBoxAsAWholeNumberFromZeroTo9999AndListsEachPosition) {
     answer.found.assign(kMostLocatedLines, found[0]);
     for (const auto& [total, words] :
          {std::pair{std::size_t{200}, "見つかった位置：200個"},
-          {std::size_t{238}, "見つかった位置：238個（一覧のほか 38 個）"}}) {
+          {std::size_t{238}, "見つかった位置：238個\n（一覧のほか 38 個）"}}) {
         answer.total = total;
         EXPECT_EQ(located_count_words(answer), words);
     }

@@ -112,7 +112,7 @@ std::string located_count_words(const LocateAnswer& answer) {
     }
     std::string words = "見つかった位置：" + std::to_string(answer.total) + "個";
     if (answer.total > answer.found.size()) {
-        words += "（一覧のほか " + std::to_string(answer.total - answer.found.size()) + " 個）";
+        words += "\n（一覧のほか " + std::to_string(answer.total - answer.found.size()) + " 個）";
     }
     return words;
 }

@@ -172,7 +172,7 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
             ASSERT_EQ(lines.size(), 200u);
             EXPECT_EQ(std::make_tuple(lines[0], window_text(GetDlgItem(box, IDC_HAPPENED_COUNT))),
                       std::make_tuple(L"-1  #16: 29 " + wide("→ 39"),
-                                      wide("見つかった位置：1902個（一覧のほか 1702 個）")));
+                                      wide("見つかった位置：1902個\n（一覧のほか 1702 個）")));
             click(box, IDOK);  // no line chosen: the dialog stays
             // In the list Enter is OK.
             SetFocus(found);
