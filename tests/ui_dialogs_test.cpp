@@ -206,17 +206,32 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
               "追撃必殺係数:2 11 12 13 14 15 16 17 18 -999 9999 1009 1014 14");
     EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1), "追撃必殺係数:5 1115 15");
-    // Figure boxes read whole, full-width digits too: text, value, whether the session keeps it.
+}
+
+// Each box by its rule, full-width digits too: a figure box read whole as atol reads it, kept in
+// -999..9999; a 移動 box a whole number 1..4973, blanks around it allowed; an HP box of 起きたこと
+// digits alone, 0..9999, empty not seen.
+TEST(NumberBoxes, EachBoxReadsItsTextByItsRule) {
+    constexpr NumberRule F = NumberRule::kFigure, L = NumberRule::kLanePosition,
+                         H = NumberRule::kSeenHp;
+    constexpr NumberBox E = NumberBox::kEmpty, N = NumberBox::kNumber, R = NumberBox::kRefused;
     // clang-format off
-    const std::vector<std::tuple<const char*, int, bool>> figures = {
-        {"12a", 12, true}, {"abc", 0, true}, {"1000", 1000, true}, {"10000", 10000, false},
-        {"-999", -999, true}, {"-1000", -1000, false}, {" +8x", 8, true}, {"１２", 12, true},
-        {"－５", 0, true}, {"99999999999", 2147483647, false}};
+    const std::vector<std::tuple<const char*, NumberRule, NumberBox, int>> cases = {
+        {"12a", F, N, 12}, {"abc", F, N, 0}, {"", F, N, 0}, {"10000", F, R, 10000},
+        {"-999", F, N, -999}, {"-1000", F, R, -1000}, {" +8x", F, N, 8}, {"１２", F, N, 12},
+        {"－５", F, N, 0}, {"99999999999", F, R, 2147483647},
+        {"1", L, N, 1}, {" +4973 ", L, N, 4973}, {"0000000123", L, N, 123}, {"1２", L, N, 12},
+        {"3.5", L, R, 0}, {"0", L, R, 0}, {"4974", L, R, 0}, {"-5", L, R, 0}, {"", L, R, 0},
+        {"+", L, R, 0}, {"1 2", L, R, 0}, {"１２ａ", L, R, 0}, {"\x82", L, R, 0},
+        {"", H, E, 0}, {"0", H, N, 0}, {"００００00000000000012", H, N, 12}, {"９９９９", H, N, 9999},
+        {"10000", H, R, 0}, {"99999999999999999999", H, R, 0}, {" 1", H, R, 0}, {"-1", H, R, 0},
+        {"1.5", H, R, 0}, {"４O", H, R, 0}, {"1\x82", H, R, 0}, {"\x82\x4E", H, R, 0},
+        {"\x82\x59", H, R, 0}, {"　", H, R, 0}};
     // clang-format on
-    for (const auto& [text, value, inRange] : figures) {
-        EXPECT_EQ(std::make_pair(read_number_box(text), figure_box_in_range(text)),
-                  std::make_pair(value, inRange))
-            << text;
+    for (const auto& [text, rule, box, value] : cases) {
+        const NumberReading reading = read_number(text, rule);
+        EXPECT_EQ(std::make_pair(reading.box, reading.value), std::make_pair(box, value))
+            << text << " " << static_cast<int>(rule);
     }
     // A full-width digit only where a character starts: モ is 0x83 0x82, then "O".
     EXPECT_EQ(with_ascii_digits("ア０９\x83\x82\x4F\x82"), "ア09\x83\x82\x4F\x82");

@@ -14,7 +14,8 @@ void copy_name(char (&to)[kUnitNameCapacity], const char* from) {
 
 void read_figures(CombatantState& unit, const std::array<std::string, kFigureBoxCount>& texts) {
     for (int i = 0; i < kFigureBoxCount; ++i) {
-        unit.*kFigureBoxes[i].field = read_number_box(texts[static_cast<std::size_t>(i)]);
+        unit.*kFigureBoxes[i].field =
+            read_number(texts[static_cast<std::size_t>(i)], NumberRule::kFigure).value;
     }
 }
 
@@ -82,8 +83,8 @@ void apply_battle_result_form(WindowState& state, const BattleResultForm& form) 
             condition->type = type;
         }
     }
-    action.allyCondition.n = read_number_box(form.allyN);
-    action.enemyCondition.n = read_number_box(form.enemyN);
+    action.allyCondition.n = read_number(form.allyN, NumberRule::kFigure).value;
+    action.enemyCondition.n = read_number(form.enemyN, NumberRule::kFigure).value;
     action.allyCondition.unspecified = form.allyUnspecified ? 1 : 0;
     action.enemyCondition.unspecified = form.enemyUnspecified ? 1 : 0;
 }

@@ -18,7 +18,7 @@ int first_figure_out_of_range(const DialogView& shown) {
     for (const ControlView& control : shown) {
         const bool number =
             control.kind == ControlKind::kNumberBox || control.kind == ControlKind::kFigureList;
-        if (number && !figure_box_in_range(control.text)) {
+        if (number && read_number(control.text, NumberRule::kFigure).box != NumberBox::kNumber) {
             return control.id;
         }
     }

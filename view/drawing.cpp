@@ -212,15 +212,16 @@ void draw_candidates(Painter& painter, const WindowState& state) {
     }
     painter.text(436, 471, "候補：");
     if (state.shown.marks.candidateCount == 0) {
-        painter.text(484, 473, "なし");
+        painter.text(kCandidateRow.left, kCandidateRow.top, "なし");
         return;
     }
     if (state.shown.marks.candidateCount >= 10) {
-        painter.text(484, 473, "10個以上");
+        painter.text(kCandidateRow.left, kCandidateRow.top, "10個以上");
         return;
     }
     for (int c = 0; c < state.shown.marks.candidateCount && c < kSeedCount; ++c) {
-        draw_sequence_number(painter, 484 + 24 * c, 473, state.shown.marks.candidates[c]);
+        draw_sequence_number(painter, number_left(kCandidateRow, c), kCandidateRow.top,
+                             state.shown.marks.candidates[c]);
     }
 }
 
@@ -330,15 +331,17 @@ int scale_from_dpi(int value, int dpi) {
     return static_cast<int>((scaled >= 0 ? scaled + dpi / 2 : scaled - dpi / 2) / dpi);
 }
 
-void build_main_window_drawing(const WindowState& state, int clientWidth, DrawList& list,
-                               std::string_view checkLine) {
+void build_main_window_drawing(const WindowState& state, int clientWidth, int clientHeight,
+                               DrawList& list, std::string_view checkLine) {
     list.count = 0;
     list.textUsed = 0;
     list.dropped = false;
     list.fontHeight = 16;
     list.penWidth = 1;
     Painter painter{list};
-    painter.rectangle(-1, -1, 801, 601);
+    // The whole client area, however large, its frame just outside it.
+    painter.rectangle(-1, -1, std::max(clientWidth, kBaseClientWidth) + 1,
+                      std::max(clientHeight, kBaseClientHeight) + 1);
     for (int k = 0; k < kLaneCount; ++k) {
         draw_lane(painter, state, k);
     }

@@ -65,9 +65,15 @@ constexpr int text_width(std::string_view text, int fontHeight = 16) {
 int scale_to_dpi(int value, int dpi);
 int scale_from_dpi(int value, int dpi);
 
-// clientWidth: the width of the window's client area at 96 dpi, where the texts wrap. checkLine
-// (Shift-JIS): after a level-up, the figures the player is to check; empty for none.
-void build_main_window_drawing(const WindowState& state, int clientWidth, DrawList& list,
+// The area the drawing covers at the least, as it always did: 800 by 600 at 96 dpi.
+constexpr int kBaseClientWidth = 800;
+constexpr int kBaseClientHeight = 600;
+
+// clientWidth, clientHeight: the window's client area at 96 dpi, which the background covers and
+// where the texts wrap. checkLine (Shift-JIS): after a level-up, the figures the player is to
+// check; empty for none.
+void build_main_window_drawing(const WindowState& state, int clientWidth, int clientHeight,
+                               DrawList& list,
                                std::string_view checkLine = {});
 
 // Every coordinate, the fonts' height and the pens' width of a list made for 96 dpi, for dpi.

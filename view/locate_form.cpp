@@ -3,52 +3,23 @@
 #include <algorithm>
 #include <optional>
 
-#include "state/figure_limits.h"
+#include "view/number_boxes.h"
 
 namespace {
 
-// ０ to ９ in Shift-JIS: 0x82 0x4F to 0x82 0x58.
-constexpr unsigned char kFullWidthDigitLead = 0x82;
-constexpr unsigned char kFullWidthZero = 0x4F;
-
 // An HP box the action shows into seen; false when its text is refused.
 bool read_seen_hp(const std::string& text, std::optional<std::int32_t>& seen) {
-    const HpBoxReading reading = read_hp_box(text.c_str());
-    if (reading.box == HpBox::kNumber) {
-        seen = reading.hp;
+    const NumberReading reading = read_number(text, NumberRule::kSeenHp);
+    if (reading.box == NumberBox::kNumber) {
+        seen = reading.value;
     }
-    return reading.box != HpBox::kRefused;
+    return reading.box != NumberBox::kRefused;
 }
 
 }  // namespace
 
 bool happened_available(const WindowState& state) {
     return advance_available(state.session) && state.session.plan.stepCount == 0;
-}
-
-HpBoxReading read_hp_box(const char* text) {
-    constexpr HpBoxReading kRefused{HpBox::kRefused, 0};
-    const auto* c = reinterpret_cast<const unsigned char*>(text);
-    if (*c == '\0') {
-        return {HpBox::kEmpty, 0};
-    }
-    std::int32_t hp = 0;
-    for (; *c != '\0'; ++c) {
-        int digit = 0;
-        if (*c >= '0' && *c <= '9') {
-            digit = *c - '0';
-        } else if (*c == kFullWidthDigitLead && c[1] >= kFullWidthZero &&
-                   c[1] <= kFullWidthZero + 9) {
-            digit = *++c - kFullWidthZero;
-        } else {
-            return kRefused;
-        }
-        hp = hp * 10 + digit;
-        if (hp > kHighestFigure) {
-            return kRefused;
-        }
-    }
-    return {HpBox::kNumber, hp};
 }
 
 std::vector<std::string> located_lines(std::span<const LocatedPosition> found) {
@@ -123,7 +94,7 @@ const char* locate_problem_text(LocateProblem problem) {
             return "見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。";
         case LocateProblem::kAllyHpBox:
         case LocateProblem::kEnemyHpBox:
-            return "0から9999までの数を入れてください";
+            return kSeenHpMessage;
         case LocateProblem::kNone:
             break;
     }

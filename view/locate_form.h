@@ -18,17 +18,6 @@
 // what it finds is where the current action ran.
 bool happened_available(const WindowState& state);
 
-enum class HpBox { kEmpty, kNumber, kRefused };
-struct HpBoxReading {
-    HpBox box;
-    std::int32_t hp;
-};
-
-// An HP box's text (Shift-JIS): empty is not seen; a whole number from 0 to 9999, its digits
-// half- or full-width (０ to ９, as typed with the IME on), is the HP seen; anything else is
-// refused.
-HpBoxReading read_hp_box(const char* text);
-
 constexpr std::size_t kMostLocatedLines = 200;
 
 // The list's lines (Shift-JIS) for found, the nearest positions found: line i is found[i],

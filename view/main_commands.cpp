@@ -10,20 +10,9 @@
 #include "view/locate_form.h"
 #include "view/number_boxes.h"
 #include "view/resource.h"
+#include "view/window_layout.h"
 
 namespace {
-
-// Candidate k is drawn as a two-character number at x = 484 + 24k, y = 473; the first 17
-// pixels of each 24-pixel cell are the number.
-constexpr int kCandidateLeft = 484;
-constexpr int kCandidateRight = 692;
-constexpr int kCandidateTop = 473;
-constexpr int kCandidateHeight = 16;
-constexpr int kCandidateCell = 24;
-constexpr int kCandidateNumberWidth = 17;
-constexpr int kMaxClickableCandidates = 9;
-// The near sequences are drawn the same way on the line below.
-constexpr int kNearTop = 495;
 
 void set_lane(WindowState& state, int lane, int seedIndex, int position) {
     state.session.lanes[lane] = LaneCursor{seedIndex, position};
@@ -79,8 +68,8 @@ bool put_lane_at(WindowState& state, int lane, std::int32_t position) {
 }
 
 bool jump_lane(WindowState& state, int lane, std::string_view boxText) {
-    const std::optional<std::int32_t> position = read_lane_position(boxText);
-    return position.has_value() && put_lane_at(state, lane, *position);
+    const NumberReading position = read_number(boxText, NumberRule::kLanePosition);
+    return position.box == NumberBox::kNumber && put_lane_at(state, lane, position.value);
 }
 
 bool search_from_lane_zero(WindowState& state) {
@@ -94,6 +83,7 @@ bool search_from_lane_zero(WindowState& state) {
     SessionSearch found =
         search_session(session, *state.tables, kSearchEnd, CommonRule::kSeveralWithLaneZero);
     LastSearch& search = state.search;
+    ++search.number;
     search.resultCount = found.found.result;
     search.results = std::move(found.found.positions);
     search.commonShown = found.common;
@@ -128,19 +118,19 @@ bool refresh_seed_candidates(WindowState& state, const char* patternText) {
 
 namespace {
 
-// The cell of a listed number under (x, y), on the line whose numbers are drawn at top, or -1.
-int cell_at(int x, int y, int top, int count) {
-    if (x < kCandidateLeft || x > kCandidateRight || y < top || y > top + kCandidateHeight) {
+// The number of a line of count numbers under (x, y), or -1.
+int cell_at(int x, int y, const NumberRow& row, int count) {
+    if (x < row.left || y < row.top || y > row.top + row.height) {
         return -1;
     }
-    const int k = (x - kCandidateLeft) / kCandidateCell;
-    const int offset = (x - kCandidateLeft) % kCandidateCell;
-    return offset >= kCandidateNumberWidth || k >= count ? -1 : k;
+    const int k = (x - row.left) / row.cell;
+    const int offset = (x - row.left) % row.cell;
+    return offset >= row.numberWidth || k >= count ? -1 : k;
 }
 
 bool candidates_clickable(const WindowState& state) {
     return state.shown.marks.candidateCount >= 1 &&
-           state.shown.marks.candidateCount <= kMaxClickableCandidates;
+           state.shown.marks.candidateCount <= kMostPickedNumbers;
 }
 
 // Puts the lane on entry k of the candidates' line: a candidate right behind the marks, a near
@@ -166,14 +156,14 @@ bool take_entry(WindowState& state, int lane, int k) {
 bool click_candidate(WindowState& state, int lane, int x, int y) {
     const bool onCandidates = candidates_clickable(state);
     return take_entry(state, lane,
-                      onCandidates ? cell_at(x, y, kCandidateTop, state.shown.marks.candidateCount)
-                                   : cell_at(x, y, kNearTop, state.shown.marks.nearCount));
+                      onCandidates ? cell_at(x, y, kCandidateRow, state.shown.marks.candidateCount)
+                                   : cell_at(x, y, kNearRow, state.shown.marks.nearCount));
 }
 
 bool put_lane_on_entry(WindowState& state, int commandId) {
     for (const auto& [lane, first] :
          {std::pair{0, IDM_LANE0_ENTRY}, std::pair{1, IDM_LANE1_ENTRY}}) {
-        if (commandId >= first && commandId < first + kMaxClickableCandidates) {
+        if (commandId >= first && commandId < first + kMostPickedNumbers) {
             return take_entry(state, lane, commandId - first);
         }
     }

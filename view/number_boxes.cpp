@@ -36,17 +36,10 @@ std::string with_ascii_digits(std::string_view shiftJis) {
     return text;
 }
 
-std::int32_t read_number_box(std::string_view text) {
-    return text_to_long(with_ascii_digits(text).c_str());
-}
+namespace {
 
-bool figure_box_in_range(std::string_view text) {
-    const std::int32_t value = read_number_box(text);
-    return value >= kLowestFigure && value <= kHighestFigure;
-}
-
-std::optional<std::int32_t> read_lane_position(std::string_view text) {
-    const std::string ascii = with_ascii_digits(text);
+NumberReading read_lane_position(const std::string& ascii) {
+    constexpr NumberReading kRefused{NumberBox::kRefused, 0};
     std::size_t i = 0;
     const auto skip_blanks = [&] {
         while (i < ascii.size() && is_scan_space(static_cast<unsigned char>(ascii[i]))) {
@@ -63,12 +56,44 @@ std::optional<std::int32_t> read_lane_position(std::string_view text) {
         ++i;
     }
     if (i == digits) {
-        return std::nullopt;
+        return kRefused;
     }
     const std::int32_t value = text_to_long(ascii.substr(number, i - number).c_str());
     skip_blanks();
     if (i != ascii.size() || value < kFirstLanePosition || value > kLastLanePosition) {
-        return std::nullopt;
+        return kRefused;
     }
-    return value;
+    return {NumberBox::kNumber, value};
+}
+
+NumberReading read_seen_hp(const std::string& ascii) {
+    if (ascii.empty()) {
+        return {NumberBox::kEmpty, 0};
+    }
+    std::int32_t hp = 0;
+    for (const char c : ascii) {
+        hp = hp * 10 + (c - '0');
+        if (!is_ascii_digit(c) || hp > kHighestFigure) {
+            return {NumberBox::kRefused, 0};
+        }
+    }
+    return {NumberBox::kNumber, hp};
+}
+
+}  // namespace
+
+NumberReading read_number(std::string_view text, NumberRule rule) {
+    const std::string ascii = with_ascii_digits(text);
+    switch (rule) {
+        case NumberRule::kFigure: {
+            const std::int32_t value = text_to_long(ascii.c_str());
+            const bool inRange = value >= kLowestFigure && value <= kHighestFigure;
+            return {inRange ? NumberBox::kNumber : NumberBox::kRefused, value};
+        }
+        case NumberRule::kLanePosition:
+            return read_lane_position(ascii);
+        case NumberRule::kSeenHp:
+            return read_seen_hp(ascii);
+    }
+    return {NumberBox::kRefused, 0};
 }

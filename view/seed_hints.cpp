@@ -1,5 +1,7 @@
 #include "view/seed_hints.h"
 
+#include "view/window_layout.h"
+
 #include "view/painter.h"
 
 namespace {
@@ -53,11 +55,11 @@ void draw_seed_hints(Painter& painter, const WindowState& state, int clientWidth
     if (state.shown.marks.markCount > 0 && state.shown.marks.candidateCount == 0) {
         painter.text(kLeft, kTop, "近い：");
         if (state.shown.marks.nearCount == 0) {
-            painter.text(484, kTop + 2, "なし");
+            painter.text(kNearRow.left, kNearRow.top, "なし");
             return;
         }
         for (int k = 0; k < std::min(state.shown.marks.nearCount, kSeedCount); ++k) {
-            draw_sequence_number(painter, 484 + 24 * k, kTop + 2,
+            draw_sequence_number(painter, number_left(kNearRow, k), kNearRow.top,
                                  state.shown.marks.nearMatches[k].seedIndex);
         }
         const NearMatch& first = state.shown.marks.nearMatches[0];

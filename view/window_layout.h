@@ -2,8 +2,10 @@
 
 #include <array>
 
-// Where the main window draws what stands under the lanes, at 96 dpi in client coordinates,
-// right and bottom excluded: one table, so that nothing placed here overlaps anything else.
+// Where the main window draws what a click or a check must find, at 96 dpi in client
+// coordinates, right and bottom excluded. The drawing, the clicks and the tests read it here.
+
+// The places under the lanes: one table, so that nothing placed here overlaps anything else.
 
 struct LayoutBox {
     int left;
@@ -40,4 +42,25 @@ constexpr std::array<LayoutBox, static_cast<int>(UnderLanes::kCount)> kUnderLane
 
 constexpr const LayoutBox& place_of(UnderLanes what) {
     return kUnderLanes[static_cast<int>(what)];
+}
+
+// A line of sequences' numbers, each in a cell of its own, two columns right-aligned at the
+// cell's left; a click on the number, not on the rest of its cell, picks it.
+struct NumberRow {
+    int left;
+    int top;
+    int cell;
+    int numberWidth;
+    int height;
+};
+
+// The candidates, beside "候補：", and on the line under them the near sequences.
+constexpr NumberRow kCandidateRow{484, 473, 24, 17, 16};
+constexpr NumberRow kNearRow{484, 495, 24, 17, 16};
+// The most numbers a line shows that a click or Ctrl+1…9 picks.
+constexpr int kMostPickedNumbers = 9;
+
+// The left edge of number k's cell.
+constexpr int number_left(const NumberRow& row, int k) {
+    return row.left + row.cell * k;
 }

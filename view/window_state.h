@@ -26,6 +26,7 @@ struct SearchBasis {
 // under them, those that hold on every sequence the marks leave, when they were two or more and
 // lane 0 stood on one of them.
 struct LastSearch {
+    std::uint32_t number;      // counts the searches of the session: a new one shows by it
     std::int32_t resultCount;  // or -1/-2
     std::vector<std::int32_t> results;
     bool commonShown;

@@ -4,8 +4,7 @@
 
 #include <vector>
 
-#include "win32/edit_commands.h"
-#include "win32/program.h"
+#include "win32/main_window.h"
 #include "win32/wide_text.h"
 
 void set_item_text(HWND dialog, int id, std::string_view shiftJis) {
@@ -112,44 +111,49 @@ void point_out_box(HWND box, std::string_view shiftJisMessage) {
     SendMessageW(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&balloon));
 }
 
-namespace {
-
-// Redraws the window that owns the dialog: the main window.
-void invalidate_owner(HWND dialog) {
-    invalidate_window(GetWindow(dialog, GW_OWNER));
+bool Dialog::command(HWND, int, int) {
+    return false;
 }
 
-}  // namespace
+namespace {
 
-INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
-                              const DialogBehaviour& behaviour) {
+INT_PTR CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        behaviour.open(dialog);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (dialog == nullptr) {
+        return FALSE;
+    }
+    if (message == WM_INITDIALOG) {
+        dialog->open(window);
         return TRUE;
     }
     if (message != WM_COMMAND) {
         return FALSE;
     }
     const int id = LOWORD(wParam);
-    if (id == IDOK || (id == IDCANCEL && behaviour.cancelEndsAsOk)) {
+    if (id == IDOK || (id == IDCANCEL && dialog->cancel_ends_as_ok())) {
         // Cleared first: an OK that does 実行 (起きたこと's) brings its own line.
-        clear_check_line();
-        if (id == IDOK && !behaviour.confirm(dialog)) {
+        dialog->main().controller()->clear_check_line();
+        if (id == IDOK && !dialog->confirm(window)) {
             return TRUE;
         }
-        invalidate_owner(dialog);
-        EndDialog(dialog, IDOK);
+        EndDialog(window, IDOK);
         return TRUE;
     }
     if (id == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
+        EndDialog(window, IDCANCEL);
         return TRUE;
     }
-    return behaviour.command != nullptr && behaviour.command(dialog, id, HIWORD(wParam)) ? TRUE
-                                                                                         : FALSE;
+    return dialog->command(window, id, HIWORD(wParam)) ? TRUE : FALSE;
 }
 
-INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {
+}  // namespace
+
+INT_PTR run_modal_dialog(Dialog& dialog, int templateId) {
+    MainWindow& main = dialog.main();
+    HWND owner = main.window();
     // The tool windows beside the owner (手順, 検索結果, 記録) wait too, as the owner does: a step
     // recalled or a row taken under an open dialog would change what the dialog is showing.
     struct Owned {
@@ -169,8 +173,9 @@ INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure) {
     for (HWND window : owned.windows) {
         EnableWindow(window, FALSE);
     }
-    const INT_PTR result = DialogBoxParamW(window_handles().instance, MAKEINTRESOURCEW(templateId),
-                                           owner, procedure, 0);
+    const INT_PTR result =
+        DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(templateId), owner, dialog_procedure,
+                        reinterpret_cast<LPARAM>(&dialog));
     for (HWND window : owned.windows) {
         EnableWindow(window, TRUE);
     }

@@ -27,20 +27,25 @@ void read_controls(HWND dialog, DialogView& view);
 // box the focus and selects its text, so that the player types the number again.
 void point_out_box(HWND box, std::string_view shiftJisMessage);
 
-// Every dialog is modal, owned by the main window and built from the program's resources.
-INT_PTR run_modal_dialog(HWND owner, int templateId, DLGPROC procedure);
+class MainWindow;
 
-// What a dialog does at its opening, what its OK stores (false: it said why and the dialog stays
-// open), and the other notifications it handles (none: it handles no other). OK then redraws the
-// main window and ends with 1; Cancel stores nothing and ends with 2, or like OK where the
-// dialog's Cancel always did so.
-struct DialogBehaviour {
-    void (*open)(HWND dialog);
-    bool (*confirm)(HWND dialog);
-    bool (*command)(HWND dialog, int id, int notification);
-    bool cancelEndsAsOk;
+// One opening of a dialog: what it does at its opening, what its OK stores (false: it said why
+// and the dialog stays open), and the other notifications it handles (false: none). OK then ends
+// with 1; Cancel stores nothing and ends with 2, or like OK where the dialog's Cancel always did
+// so. What a dialog keeps while it is open is its own.
+class Dialog {
+public:
+    explicit Dialog(MainWindow& main) : main_(main) {}
+    virtual ~Dialog() = default;
+    virtual void open(HWND dialog) = 0;
+    virtual bool confirm(HWND dialog) = 0;
+    virtual bool command(HWND dialog, int id, int notification);
+    virtual bool cancel_ends_as_ok() const { return false; }
+    MainWindow& main() const { return main_; }
+
+protected:
+    MainWindow& main_;
 };
 
-// The body of every dialog procedure.
-INT_PTR handle_dialog_message(HWND dialog, UINT message, WPARAM wParam,
-                              const DialogBehaviour& behaviour);
+// Runs the dialog modally from the program's resources, owned by the main window.
+INT_PTR run_modal_dialog(Dialog& dialog, int templateId);

@@ -1,21 +1,21 @@
 #include "win32/dialogs.h"
 
-void open_dialog(HWND owner, MainDialog dialog) {
+void open_dialog(MainWindow& main, MainDialog dialog) {
     switch (dialog) {
         case MainDialog::kStatus:
-            open_status_dialog(owner);
+            open_status_dialog(main);
             break;
         case MainDialog::kSearchConditions:
-            open_search_conditions_dialog(owner);
+            open_search_conditions_dialog(main);
             break;
         case MainDialog::kBattleResult:
-            open_battle_result_dialog(owner);
+            open_battle_result_dialog(main);
             break;
         case MainDialog::kLevelUp:
-            open_level_up_dialog(owner);
+            open_level_up_dialog(main);
             break;
         case MainDialog::kHappened:
-            open_happened_dialog(owner);
+            open_happened_dialog(main);
             break;
         case MainDialog::kNone:
             break;

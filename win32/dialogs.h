@@ -1,14 +1,14 @@
 #pragma once
 
-#include <windows.h>
-
 #include "view/main_commands.h"
 
-// Each runs its dialog modally, owned by the main window, and stores what its OK stores.
-void open_status_dialog(HWND owner);
-void open_search_conditions_dialog(HWND owner);
-void open_battle_result_dialog(HWND owner);
-void open_level_up_dialog(HWND owner);
-void open_happened_dialog(HWND owner);
+class MainWindow;
 
-void open_dialog(HWND owner, MainDialog dialog);
+// Each runs its dialog modally, owned by the main window, and stores what its OK stores through
+// the controller.
+void open_status_dialog(MainWindow& main);
+void open_search_conditions_dialog(MainWindow& main);
+void open_battle_result_dialog(MainWindow& main);
+void open_level_up_dialog(MainWindow& main);
+void open_happened_dialog(MainWindow& main);
+void open_dialog(MainWindow& main, MainDialog dialog);

@@ -7,112 +7,115 @@
 #include "view/resource.h"
 #include "win32/dialog_controls.h"
 #include "win32/dialogs.h"
-#include "win32/edit_commands.h"
+#include "win32/main_window.h"
 #include "win32/message_box.h"
-#include "win32/program.h"
 #include "win32/wide_text.h"
 
 namespace {
 
-// The last 探す: the list shows its lines, and OK goes by the line chosen among them.
-LocateAnswer& last_answer() {
-    static LocateAnswer answer;
-    return answer;
-}
+class HappenedDialog final : public Dialog {
+public:
+    using Dialog::Dialog;
 
-void open(HWND dialog) {
-    last_answer() = LocateAnswer{};
-    show_controls(dialog, happened_view(app_state()));
-}
-
-// The grown stats count only while レベルアップを見た is checked.
-void follow_level_up_box(HWND dialog) {
-    const BOOL seen = IsWindowEnabled(GetDlgItem(dialog, IDC_HAPPENED_LEVEL_UP)) &&
-                      is_checked(dialog, IDC_HAPPENED_LEVEL_UP);
-    for (int k = 0; k < kStatCount; ++k) {
-        EnableWindow(GetDlgItem(dialog, IDC_HAPPENED_FIRST_GROWN + k), seen);
+    void open(HWND dialog) override {
+        show_controls(dialog, happened_view(main_.controller()->state()));
     }
-}
 
-void show_answer(HWND dialog, const LocateAnswer& answer) {
-    HWND list = GetDlgItem(dialog, IDC_HAPPENED_FOUND);
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    // Inserted at the end: the lines keep their order, nearest first, whatever the list's style.
-    for (const std::string& line : answer.lines) {
-        SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(wide_from_shift_jis(line).text));
-    }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
-    set_item_text(dialog, IDC_HAPPENED_COUNT, located_count_words(answer));
-}
-
-void search(HWND dialog) {
-    DialogView shown = happened_view(app_state());
-    read_controls(dialog, shown);
-    LocateAnswer& answer = last_answer();
-    answer = locate_from_form(app_state(), happened_form(shown));
-    show_answer(dialog, answer);
-    const char* problem = locate_problem_text(answer.problem);
-    if (answer.problem == LocateProblem::kAllyHpBox) {
-        point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ALLY_HP), problem);
-    } else if (answer.problem == LocateProblem::kEnemyHpBox) {
-        point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ENEMY_HP), problem);
-    } else if (answer.problem == LocateProblem::kNothingSeen) {
-        say(dialog, wide_string_from_shift_jis(problem), MB_OK | MB_ICONINFORMATION);
-    }
-}
-
-// OK: the chosen line applied, or why not.
-bool confirm(HWND dialog) {
-    const int line =
-        static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
-    const CombatantState acting = app_state().session.action.ally;
-    const LocatedAdvance advance = advance_from_located(app_state(), last_answer(), line);
-    if (advance.refusal != LocatedRefusal::kNone) {
-        say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),
-            MB_OK | MB_ICONINFORMATION);
-        return false;
-    }
-    follow_advance(acting, advance.report);
-    return true;
-}
-
-// A double-click on a line is OK, and so is Enter while the list has the focus; elsewhere Enter
-// is 探す, so that Enter in an HP box searches.
-void follow_list(HWND dialog, int notification) {
-    if (notification == LBN_DBLCLK) {
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    } else if (notification == LBN_SETFOCUS || notification == LBN_KILLFOCUS) {
-        SendMessageW(dialog, DM_SETDEFID, notification == LBN_SETFOCUS ? IDOK : IDC_HAPPENED_SEARCH,
-                     0);
-    }
-}
-
-bool follow(HWND dialog, int id, int notification) {
-    switch (id) {
-        case IDC_HAPPENED_SEARCH:
-            search(dialog);
-            return true;
-        case IDC_HAPPENED_LEVEL_UP:
-            follow_level_up_box(dialog);
-            return true;
-        case IDC_HAPPENED_FOUND:
-            follow_list(dialog, notification);
-            return true;
-        default:
+    // OK: the chosen line applied, or why not.
+    bool confirm(HWND dialog) override {
+        const int line =
+            static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
+        Controller& controller = *main_.controller();
+        const CombatantState acting = controller.session().action.ally;
+        LocatedAdvance advance{};
+        controller.change([&](WindowState& state) {
+            advance = advance_from_located(state, answer_, line);
+            return advance.refusal == LocatedRefusal::kNone;
+        });
+        if (advance.refusal != LocatedRefusal::kNone) {
+            say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),
+                MB_OK | MB_ICONINFORMATION);
             return false;
+        }
+        controller.follow_advance(acting, advance.report);
+        return true;
     }
-}
 
-INT_PTR CALLBACK happened_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    static constexpr DialogBehaviour kBehaviour{open, confirm, follow, false};
-    return handle_dialog_message(dialog, message, wParam, kBehaviour);
-}
+    bool command(HWND dialog, int id, int notification) override {
+        switch (id) {
+            case IDC_HAPPENED_SEARCH:
+                search(dialog);
+                return true;
+            case IDC_HAPPENED_LEVEL_UP:
+                follow_level_up_box(dialog);
+                return true;
+            case IDC_HAPPENED_FOUND:
+                follow_list(dialog, notification);
+                return true;
+            default:
+                return false;
+        }
+    }
+
+private:
+    // The grown stats count only while レベルアップを見た is checked.
+    static void follow_level_up_box(HWND dialog) {
+        const BOOL seen = IsWindowEnabled(GetDlgItem(dialog, IDC_HAPPENED_LEVEL_UP)) &&
+                          is_checked(dialog, IDC_HAPPENED_LEVEL_UP);
+        for (int k = 0; k < kStatCount; ++k) {
+            EnableWindow(GetDlgItem(dialog, IDC_HAPPENED_FIRST_GROWN + k), seen);
+        }
+    }
+
+    void show_answer(HWND dialog) const {
+        HWND list = GetDlgItem(dialog, IDC_HAPPENED_FOUND);
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        // Inserted at the end: the lines keep their order, nearest first, whatever the list's
+        // style.
+        for (const std::string& line : answer_.lines) {
+            SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(wide_from_shift_jis(line).text));
+        }
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+        set_item_text(dialog, IDC_HAPPENED_COUNT, located_count_words(answer_));
+    }
+
+    void search(HWND dialog) {
+        const WindowState& state = main_.controller()->state();
+        DialogView shown = happened_view(state);
+        read_controls(dialog, shown);
+        answer_ = locate_from_form(state, happened_form(shown));
+        show_answer(dialog);
+        const char* problem = locate_problem_text(answer_.problem);
+        if (answer_.problem == LocateProblem::kAllyHpBox) {
+            point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ALLY_HP), problem);
+        } else if (answer_.problem == LocateProblem::kEnemyHpBox) {
+            point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ENEMY_HP), problem);
+        } else if (answer_.problem == LocateProblem::kNothingSeen) {
+            say(dialog, wide_string_from_shift_jis(problem), MB_OK | MB_ICONINFORMATION);
+        }
+    }
+
+    // A double-click on a line is OK, and so is Enter while the list has the focus; elsewhere
+    // Enter is 探す, so that Enter in an HP box searches.
+    static void follow_list(HWND dialog, int notification) {
+        if (notification == LBN_DBLCLK) {
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        } else if (notification == LBN_SETFOCUS || notification == LBN_KILLFOCUS) {
+            SendMessageW(dialog, DM_SETDEFID,
+                         notification == LBN_SETFOCUS ? IDOK : IDC_HAPPENED_SEARCH, 0);
+        }
+    }
+
+    // The last 探す: the list shows its lines, and OK goes by the line chosen among them.
+    LocateAnswer answer_{};
+};
 
 }  // namespace
 
-void open_happened_dialog(HWND owner) {
-    run_modal_dialog(owner, IDD_HAPPENED, happened_procedure);
+void open_happened_dialog(MainWindow& main) {
+    HappenedDialog dialog(main);
+    run_modal_dialog(dialog, IDD_HAPPENED);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "win32/program.h"
+#include "win32/main_window.h"
 
 // soramito.exe FILE.json opens that session: Explorer's "open with" passes the file so.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {

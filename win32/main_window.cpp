@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "win32/main_window.h"
 
 #include <commctrl.h>
 
@@ -8,23 +8,13 @@
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "view/child_controls.h"
-#include "view/drawing.h"
 #include "view/locate_form.h"
 #include "view/main_commands.h"
 #include "view/resource.h"
-#include "view/session.h"
 #include "win32/dpi.h"
-#include "win32/edit_commands.h"
 #include "win32/keyboard.h"
 #include "win32/message_box.h"
-#include "win32/plan_window.h"
-#include "win32/program.h"
-#include "win32/record_window.h"
-#include "win32/results_window.h"
 #include "win32/roster_file.h"
-#include "win32/run_marker_file.h"
-#include "win32/session_files.h"
-#include "win32/tool_window.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -33,7 +23,13 @@ constexpr char kClassName[] = "template";
 constexpr char kFontFace[] = "ＭＳ ゴシック";
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
-constexpr UINT kMarkPollMilliseconds = 100;
+
+// The program's window: the one object of the program's that lives in static storage, so that
+// the entry, the message loop and the tests reach it. Everything else is its own.
+std::unique_ptr<MainWindow>& the_main_window() {
+    static std::unique_ptr<MainWindow> window;
+    return window;
+}
 
 HFONT create_font(bool underline, int dpi) {
     const WideText face = wide_from_shift_jis(kFontFace);
@@ -42,103 +38,10 @@ HFONT create_font(bool underline, int dpi) {
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.text);
 }
 
-// The fonts and pens at the window's DPI.
-void create_drawing_objects(int dpi) {
-    WindowHandles& handles = window_handles();
-    handles.dpi = dpi;
-    handles.normalFont = create_font(false, dpi);
-    handles.underlineFont = create_font(true, dpi);
-    handles.blackPen = CreatePen(PS_SOLID, scale_to_dpi(1, dpi), RGB(0, 0, 0));
-    handles.predictPen = CreatePen(PS_SOLID, scale_to_dpi(1, dpi), RGB(200, 200, 255));
-}
-
 // Where each child control stands at dpi: its 96-dpi rectangle scaled.
 RECT child_rectangle(const ChildControl& control, int dpi) {
     return RECT{scale_to_dpi(control.x, dpi), scale_to_dpi(control.y, dpi),
                 scale_to_dpi(control.width, dpi), scale_to_dpi(control.height, dpi)};
-}
-
-void report_start_up_failure(HWND window, const char* message) {
-    say(window, wide_from_shift_jis(message).text, MB_OK);
-}
-
-// The edit boxes show their text in the window's font.
-void set_edit_fonts() {
-    const WindowHandles& handles = window_handles();
-    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
-        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(handles.normalFont), TRUE);
-    }
-}
-
-void create_child_controls(HWND window) {
-    WindowHandles& handles = window_handles();
-    for (const ChildControl& control : child_controls()) {
-        const WideText text = wide_from_shift_jis(control.text);
-        const DWORD style = control.edit
-                                ? WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL
-                                : WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-        const RECT at = child_rectangle(control, handles.dpi);
-        HWND child = CreateWindowExW(0, control.edit ? L"EDIT" : L"Button", text.text, style,
-                                     at.left, at.top, at.right, at.bottom, window,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                     handles.instance, nullptr);
-        if (control.id == IDC_MARK_EDIT) {
-            handles.markEdit = child;
-        } else if (control.id == IDC_LANE0_POSITION) {
-            handles.positionEdits[0] = child;
-        } else if (control.id == IDC_LANE1_POSITION) {
-            handles.positionEdits[1] = child;
-        }
-    }
-    set_edit_fonts();
-    // The first thing a player types is the marks.
-    handles.focusedControl = handles.markEdit;
-    // The focused control shows its focus from the start, keyboard or mouse.
-    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-}
-
-// The fonts and pens belong to the window: made at its creation, deleted at its destruction.
-void delete_drawing_objects(const WindowHandles& handles) {
-    DeleteObject(handles.normalFont);
-    DeleteObject(handles.underlineFont);
-    DeleteObject(handles.blackPen);
-    DeleteObject(handles.predictPen);
-}
-
-// The window at a new DPI: where Windows suggests, its fonts, pens and controls made for it. The
-// old fonts go once the edit boxes hold the new one.
-void follow_dpi(HWND window, int dpi, const RECT& suggested) {
-    const WindowHandles old = window_handles();
-    create_drawing_objects(dpi);
-    set_edit_fonts();
-    delete_drawing_objects(old);
-    for (const ChildControl& control : child_controls()) {
-        const RECT at = child_rectangle(control, dpi);
-        SetWindowPos(GetDlgItem(window, control.id), nullptr, at.left, at.top, at.right, at.bottom,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    invalidate_window(window);
-}
-
-// What Enter does, as a dialog's default button: in a 移動 box its 移動, on a button that
-// button; elsewhere, in the pattern box for one, nothing.
-LRESULT enter_command() {
-    const WindowHandles& handles = window_handles();
-    HWND focus = GetFocus();
-    for (int lane = 0; lane < kLaneCount; ++lane) {
-        if (focus == handles.positionEdits[lane]) {
-            return MAKELRESULT(lane == 0 ? IDC_LANE0_JUMP : IDC_LANE1_JUMP, DC_HASDEFID);
-        }
-    }
-    wchar_t className[16] = L"";
-    GetClassNameW(focus, className, 16);
-    if (focus != nullptr && GetParent(focus) == handles.mainWindow &&
-        lstrcmpiW(className, L"Button") == 0) {
-        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-    }
-    return 0;
 }
 
 // The window's size at dpi: its client area today's at 96 dpi, scaled; at 96 dpi exactly 800 by
@@ -151,140 +54,292 @@ SIZE main_window_size(int dpi) {
                                   WS_OVERLAPPEDWINDOW, dpi);
 }
 
-// 起きたこと follows the ally and the plan, which dialogs, sessions and 手順 change.
-void enable_happened_item(HWND window) {
-    EnableMenuItem(GetMenu(window), IDM_HAPPENED,
-                   MF_BYCOMMAND | (happened_available(app_state()) ? MF_ENABLED : MF_GRAYED));
+void enable_item(HMENU menu, int item, bool enabled) {
+    EnableMenuItem(menu, static_cast<UINT>(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+std::wstring window_text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 }  // namespace
 
-WindowState& app_state() {
-    static WindowState state;
-    return state;
+MainWindow::MainWindow(HINSTANCE instance, HWND window)
+    : instance_(instance),
+      window_(window),
+      tools_(*this),
+      files_(*this),
+      results_(*this),
+      plan_(*this),
+      record_(*this) {}
+
+MainWindow::~MainWindow() = default;
+
+MainWindow* MainWindow::current() {
+    return the_main_window().get();
 }
 
-Tables& program_tables() {
-    static Tables tables;
-    return tables;
+HFONT MainWindow::font(DrawFont font) const {
+    return font == DrawFont::kUnderline ? underlineFont_.get() : normalFont_.get();
 }
 
-WindowHandles& window_handles() {
-    static WindowHandles handles;
-    return handles;
+HPEN MainWindow::pen(DrawPen pen) const {
+    switch (pen) {
+        case DrawPen::kPredict:
+            return predictPen_.get();
+        case DrawPen::kBlack:
+            return blackPen_.get();
+        case DrawPen::kDefault:
+        default:
+            return static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    }
 }
 
-void create_main_window_contents(HWND window, const std::wstring& fileToOpen) {
-    WindowState& state = app_state();
-    Tables& tables = program_tables();
-    state.tables = &tables;
-    create_drawing_objects(window_dpi(window));
-    state.session.lanes = default_session().lanes;
-    generate_random_tables(tables.randomTable);
-    GameTables& files = tables;
-    files = GameTables{};
-    if (!load_unit_file("character.txt", files)) {
-        report_start_up_failure(window, "キャラデータを読み込めません＞＜");
+// The fonts and pens at dpi; the edit boxes take the new font before the old one goes.
+void MainWindow::make_drawing_objects(int dpi) {
+    dpi_ = dpi;
+    Font normal(create_font(false, dpi));
+    for (HWND box : {markEdit_, positionEdits_[0], positionEdits_[1]}) {
+        if (box != nullptr) {
+            SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(normal.get()), TRUE);
+        }
+    }
+    normalFont_ = std::move(normal);
+    underlineFont_ = Font(create_font(true, dpi));
+    blackPen_ = Pen(CreatePen(PS_SOLID, scale_to_dpi(1, dpi), RGB(0, 0, 0)));
+    predictPen_ = Pen(CreatePen(PS_SOLID, scale_to_dpi(1, dpi), RGB(200, 200, 255)));
+}
+
+void MainWindow::create_child_controls() {
+    for (const ChildControl& control : child_controls()) {
+        const WideText text = wide_from_shift_jis(control.text);
+        const DWORD style = control.edit
+                                ? WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL
+                                : WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+        const RECT at = child_rectangle(control, dpi_);
+        HWND child = CreateWindowExW(0, control.edit ? L"EDIT" : L"Button", text.text, style,
+                                     at.left, at.top, at.right, at.bottom, window_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                     instance_, nullptr);
+        if (control.id == IDC_MARK_EDIT) {
+            markEdit_ = child;
+        } else if (control.id == IDC_LANE0_POSITION) {
+            positionEdits_[0] = child;
+        } else if (control.id == IDC_LANE1_POSITION) {
+            positionEdits_[1] = child;
+        }
+    }
+    // The edit boxes show their text in the window's font.
+    for (HWND box : {markEdit_, positionEdits_[0], positionEdits_[1]}) {
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont_.get()), TRUE);
+    }
+    // The first thing a player types is the marks.
+    focusedControl_ = markEdit_;
+    // The focused control shows its focus from the start, keyboard or mouse.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+// The start-up: the sequences and the two files, then the controls and the session. A file that
+// cannot be read is said, and the window stands without controls.
+void MainWindow::create_contents(const std::wstring& fileToOpen) {
+    make_drawing_objects(window_dpi(window_));
+    drawing_ = std::make_unique<DrawList>();
+    tables_ = std::make_unique<Tables>();
+    generate_random_tables(tables_->randomTable);
+    controller_ = std::make_unique<Controller>(*tables_);
+    if (!load_unit_file("character.txt", *tables_)) {
+        say(window_, wide_from_shift_jis("キャラデータを読み込めません＞＜").text, MB_OK);
         return;
     }
-    if (!load_growth_file("grow.txt", files)) {
-        report_start_up_failure(window, "成長率を読み込めません＞＜");
+    if (!load_growth_file("grow.txt", *tables_)) {
+        say(window_, wide_from_shift_jis("成長率を読み込めません＞＜").text, MB_OK);
         return;
     }
     // What the two files lost as they were read, said once the window is up.
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
         const std::string words =
-            start_up_file_warning(std::fopen(name, "r"), name, growthFile, tables.allyUnitCount);
+            start_up_file_warning(std::fopen(name, "r"), name, growthFile, tables_->allyUnitCount);
         if (!words.empty()) {
-            say_after_start_up(wide_from_shift_jis(words).text);
+            files_.say_after_start_up(wide_from_shift_jis(words).text);
         }
     }
-    create_child_controls(window);
-    SetTimer(window, IDT_MARK_POLL, kMarkPollMilliseconds, nullptr);
-    state = fresh_window_state(tables);
-    enable_unit_items(window, false);
-    DragAcceptFiles(window, TRUE);
-    load_kept_roster();
-    open_start_up_session(window, fileToOpen);
+    create_child_controls();
+    DragAcceptFiles(window_, TRUE);
+    std::wstring rosterSaid;
+    controller_->take_roster(read_kept_roster(rosterSaid));
+    if (!rosterSaid.empty()) {
+        files_.say_after_start_up(rosterSaid);
+    }
+    controller_->add_view(*this);
+    files_.open_start_up_session(fileToOpen);
 }
 
-LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The window at a new DPI: where Windows suggests, its fonts, pens and controls made for it.
+void MainWindow::follow_dpi(int dpi, const RECT& suggested) {
+    make_drawing_objects(dpi);
+    for (const ChildControl& control : child_controls()) {
+        const RECT at = child_rectangle(control, dpi);
+        SetWindowPos(GetDlgItem(window_, control.id), nullptr, at.left, at.top, at.right,
+                     at.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+// What Enter does, as a dialog's default button: in a 移動 box its 移動, on a button that
+// button; elsewhere, in the pattern box for one, nothing.
+LRESULT MainWindow::enter_command() const {
+    HWND focus = GetFocus();
+    for (int lane = 0; lane < kLaneCount; ++lane) {
+        if (focus == positionEdits_[lane]) {
+            return MAKELRESULT(lane == 0 ? IDC_LANE0_JUMP : IDC_LANE1_JUMP, DC_HASDEFID);
+        }
+    }
+    wchar_t className[16] = L"";
+    GetClassNameW(focus, className, 16);
+    if (focus != nullptr && GetParent(focus) == window_ && lstrcmpiW(className, L"Button") == 0) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    }
+    return 0;
+}
+
+void MainWindow::enable_items() {
+    HMENU menu = GetMenu(window_);
+    const Session& session = controller_->session();
+    for (const int item : kItemsNeedingAUnit) {
+        enable_item(menu, item, ally_is_set(session));
+    }
+    enable_item(menu, IDM_HAPPENED, happened_available(controller_->state()));
+    enable_item(menu, IDM_UNDO, controller_->can_undo());
+    enable_item(menu, IDM_REDO, controller_->can_redo());
+    const bool advance = advance_available(session);
+    enable_item(menu, IDM_ADVANCE, advance);
+    HWND button = GetDlgItem(window_, IDM_ADVANCE);
+    if (!advance && GetFocus() == button) {
+        // A grey button cannot keep the focus: the keys would reach nothing.
+        SetFocus(markEdit_);
+    }
+    EnableWindow(button, advance ? TRUE : FALSE);
+}
+
+// After every change: the client area, the menus, the title, the pattern box when the session
+// holds other marks than it shows (元に戻す, another session), and the tool windows.
+void MainWindow::show(const Controller& controller) {
+    InvalidateRect(window_, nullptr, FALSE);
+    enable_items();
+    const std::wstring title = files_.title();
+    // Set only when it changes: the title is refreshed after every change to the session.
+    if (window_text_of(window_) != title) {
+        SetWindowTextW(window_, title.c_str());
+    }
+    char shown[2 * kMarkTextCapacity];
+    shift_jis_from_wide(window_text_of(markEdit_).c_str(), shown, sizeof shown);
+    if (std::string(shown, strnlen(shown, kMarkTextCapacity - 1)) != controller.session().marks) {
+        SetWindowTextW(markEdit_, wide_string_from_shift_jis(controller.session().marks).c_str());
+    }
+    results_.follow();
+    plan_.follow();
+    record_.follow();
+}
+
+void MainWindow::keep_roster(const Roster& roster) {
+    write_kept_roster(roster);
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // The object is made before the window and reached through it from here on.
+        const auto& create = *reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto& made = *static_cast<std::unique_ptr<MainWindow>*>(create.lpCreateParams);
+        made.reset(new MainWindow(create.hInstance, window));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made.get()));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    const LRESULT result =
+        self != nullptr ? self->handle(message, wParam, lParam)
+                        : DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY && self == current()) {
+        // The object goes with its window.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        the_main_window().reset();
+    }
+    return result;
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            create_main_window_contents(
-                window, *static_cast<const std::wstring*>(
-                            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-            return 0;
         case WM_PAINT:
-            paint_main_window(window);
+            paint();
             return 0;
         case WM_COMMAND:
-            // A menu item or a button says 0, a key 1; the edit boxes' notifications do nothing.
-            if (HIWORD(wParam) <= 1 && !handle_file_command(window, LOWORD(wParam))) {
-                handle_main_command(window, LOWORD(wParam));
+            // A menu item or a button says 0, a key 1; of the edit boxes' notifications, the
+            // pattern box's change is read.
+            if (LOWORD(wParam) == IDC_MARK_EDIT && HIWORD(wParam) == EN_CHANGE) {
+                read_pattern_box();
+            } else if (HIWORD(wParam) <= 1) {
+                command(LOWORD(wParam));
             }
             return 0;
         case WM_DROPFILES:
-            open_dropped_file(window, reinterpret_cast<HDROP>(wParam));
+            files_.open_dropped(reinterpret_cast<HDROP>(wParam));
             return 0;
         case kShowStartUpMessage:
-            show_start_up_message(window);
+            files_.show_start_up_message();
             return 0;
         case WM_ENDSESSION:
             if (wParam) {
-                save_last_session();
-                remove_run_marker();
+                files_.save_last_session();
+                runMarker_.remove();
             }
             return 0;
         case WM_TIMER:
             if (wParam == IDT_LAST_SESSION) {
-                keep_last_session();
-            } else {
-                handle_mark_timer(window);
+                files_.keep_last_session();
             }
             return 0;
         case WM_LBUTTONUP:
-            handle_candidate_click(window, 0, lParam);
+            click(0, lParam);
             return 0;
         case WM_RBUTTONUP:
-            handle_candidate_click(window, 1, lParam);
+            click(1, lParam);
             return 0;
         case WM_CLOSE:
-            if (close_session(window)) {
-                DestroyWindow(window);
+            if (files_.close()) {
+                DestroyWindow(window_);
             }
             return 0;
         case WM_DPICHANGED:
-            follow_dpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            follow_dpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_DESTROY: {
-            WindowHandles& handles = window_handles();
-            delete_drawing_objects(handles);
-            handles.normalFont = handles.underlineFont = nullptr;
-            handles.blackPen = handles.predictPen = nullptr;
-            DestroyAcceleratorTable(handles.accelerators);
-            handles.accelerators = nullptr;
-            remove_run_marker();
+        case WM_DESTROY:
+            // The fonts and pens go with the window, not with the last message.
+            normalFont_.reset();
+            underlineFont_.reset();
+            blackPen_.reset();
+            predictPen_.reset();
+            accelerators_.reset();
+            runMarker_.remove();
             PostQuitMessage(0);
             return 0;
-        }
         case DM_GETDEFID:
             return enter_command();
         case WM_ACTIVATE:
         case WM_SETFOCUS:
-            if (keep_control_focus(window, message, wParam, window_handles().focusedControl)) {
+            if (keep_control_focus(window_, message, wParam, focusedControl_)) {
                 return 0;
             }
-            return DefWindowProcW(window, message, wParam, lParam);
+            return DefWindowProcW(window_, message, wParam, lParam);
         default:
-            return DefWindowProcW(window, message, wParam, lParam);
+            return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
-bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen) {
-    WindowHandles& handles = window_handles();
-    handles.instance = instance;
+MainWindow* MainWindow::open(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen) {
     // Buttons and edit boxes take the visual styles of Common Controls 6 (see the manifest).
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -292,7 +347,7 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = main_window_procedure;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(
         LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
@@ -303,33 +358,32 @@ bool open_main_window(HINSTANCE instance, int showCommand, const std::wstring& f
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
     windowClass.lpszClassName = className.text;
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
+        return nullptr;
     }
-    handles.accelerators = create_key_table();
-    reset_session_file();
+    std::unique_ptr<MainWindow>& made = the_main_window();
     const SIZE size = main_window_size(system_dpi());
     HWND window =
         CreateWindowExW(0, className.text, window_title(L"", false).c_str(), WS_OVERLAPPEDWINDOW,
                         CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
-                        const_cast<std::wstring*>(&fileToOpen));
-    if (window == nullptr) {
-        return false;
+                        &made);
+    if (window == nullptr || made == nullptr) {
+        return nullptr;
     }
+    made->accelerators_ = AcceleratorTable(create_key_table());
+    made->create_contents(fileToOpen);
     // Made on a monitor of another DPI than the system's: the size for that one.
     const SIZE shown = main_window_size(window_dpi(window));
     SetWindowPos(window, nullptr, 0, 0, shown.cx, shown.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    handles.mainWindow = window;
     show_keys_in_menu(GetMenu(window));
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    return true;
+    return made.get();
 }
 
-void process_message(MSG& message) {
-    const WindowHandles& handles = window_handles();
-    if (handles.accelerators != nullptr && !key_for_edit_box(message) &&
-        TranslateAcceleratorW(handles.mainWindow, handles.accelerators, &message)) {
+void MainWindow::process_message(MSG& message) {
+    if (accelerators_ && !key_for_edit_box(message) &&
+        TranslateAcceleratorW(window_, accelerators_.get(), &message)) {
         if (message.message == WM_SYSKEYDOWN) {
             // Alt went down with a key of ours: the default handling must see that key, or it
             // takes Alt for pressed alone and opens the menu as Alt goes up.
@@ -338,8 +392,7 @@ void process_message(MSG& message) {
         return;
     }
     // Tab, Shift+Tab and Enter move and act as in a dialog.
-    if ((handles.mainWindow != nullptr && IsDialogMessageW(handles.mainWindow, &message)) ||
-        handle_tool_window_keys(message)) {
+    if (IsDialogMessageW(window_, &message) || tools_.handle_keys(message)) {
         return;
     }
     TranslateMessage(&message);
@@ -350,38 +403,16 @@ int run_message_loop() {
     MSG message{};
     BOOL result;
     while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0 && result != -1) {
-        process_message(message);
+        if (MainWindow* window = MainWindow::current()) {
+            window->process_message(message);
+        } else {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     return static_cast<int>(message.wParam);
 }
 
 int run_program(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen) {
-    if (!open_main_window(instance, showCommand, fileToOpen)) {
-        return 0;
-    }
-    return run_message_loop();
-}
-
-void enable_unit_items(HWND window, bool enabled) {
-    HMENU menu = GetMenu(window);
-    for (const int item : kItemsNeedingAUnit) {
-        EnableMenuItem(menu, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    }
-    show_edit_items(window);
-    enable_happened_item(window);
-}
-
-void invalidate_window(HWND window) {
-    // A null window would mean every window on the desktop.
-    if (window != nullptr) {
-        InvalidateRect(window, nullptr, FALSE);
-        enable_happened_item(window);
-    }
-    // What changed the main window may have made the results stale, moved lane 0 or, opening a
-    // session, brought another plan.
-    follow_main_window();
-    show_plan_steps();
-    show_record();
-    show_edit_items(window_handles().mainWindow);
-    show_session_title();
+    return MainWindow::open(instance, showCommand, fileToOpen) != nullptr ? run_message_loop() : 0;
 }

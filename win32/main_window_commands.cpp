@@ -1,103 +1,89 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include "view/drawing.h"
 #include "view/main_commands.h"
 #include "view/number_boxes.h"
 #include "view/resource.h"
 #include "win32/dialog_controls.h"
 #include "win32/dialogs.h"
-#include "win32/edit_commands.h"
-#include "win32/plan_window.h"
-#include "win32/program.h"
-#include "win32/record_window.h"
-#include "win32/results_window.h"
+#include "win32/main_window.h"
+#include "win32/message_box.h"
 #include "win32/wide_text.h"
 
-namespace {
-
-// Reads at most maxChars characters of a box as NUL-terminated Shift-JIS.
-template <int N>
-void read_box(HWND box, int maxChars, char (&text)[N]) {
-    static_assert(N >= 2 * kMarkTextCapacity + 1);
-    wchar_t wide[kMarkTextCapacity + 1] = L"";
-    GetWindowTextW(box, wide, maxChars + 1);
-    shift_jis_from_wide(wide, text, N);
-}
-
-void jump(HWND window, int lane) {
-    HWND box = window_handles().positionEdits[lane];
-    if (jump_lane(app_state(), lane, window_text_shift_jis(box))) {
-        invalidate_window(window);
-    } else {
+void MainWindow::jump(int lane) {
+    HWND box = positionEdits_[lane];
+    const std::string text = window_text_shift_jis(box);
+    if (!controller_->change(
+            [lane, &text](WindowState& state) { return jump_lane(state, lane, text); })) {
         point_out_box(box, kLanePositionMessage);
     }
 }
 
-// A command of the main window's besides 元に戻す and やり直し.
-void run_main_command(HWND window, int id) {
-    WindowState& state = app_state();
+// A command of the main window's besides the file menu's, 元に戻す and やり直し: one change, a
+// dialog's whole opening included, however often it stores.
+void MainWindow::run_command(int id) {
+    Controller& controller = *controller_;
     if (id >= IDC_LANE0_FORWARD && id <= IDC_LANE1_SEED_DOWN) {
-        if (move_lane(state, id)) {
-            invalidate_window(window);
-        }
+        controller.change([id](WindowState& state) { return move_lane(state, id); });
     } else if (id == IDC_SEARCH) {
-        if (search_from_lane_zero(state)) {
-            refill_results_window();
-            invalidate_window(window);
-        }
+        controller.change([](WindowState& state) { return search_from_lane_zero(state); });
     } else if (id == IDC_RESULTS) {
-        show_results_window(window);
+        results_.open();
     } else if (id == IDM_ADVANCE) {
-        advance_past_lane_zero(window);
-    } else if (id == IDM_RECORD) {
-        show_record_window(window);
-    } else if (id == IDM_PLAN) {
-        if (ally_is_set(state.session)) {
-            show_plan_window(window);
+        const AdvanceReport report = controller.advance();
+        if (report.refusal != AdvanceRefusal::kNone) {
+            say(window_, wide_string_from_shift_jis(refusal_words(report)),
+                MB_OK | MB_ICONWARNING);
         }
-    } else if (id == IDC_LANE0_JUMP) {
-        jump(window, 0);
-    } else if (id == IDC_LANE1_JUMP) {
-        jump(window, 1);
-    } else if (put_lane_on_entry(state, id)) {
-        invalidate_window(window);
-    } else {
-        open_dialog(window, dialog_for_menu(state, id));
+    } else if (id == IDM_RECORD) {
+        record_.open();
+    } else if (id == IDM_PLAN) {
+        if (ally_is_set(controller.session())) {
+            plan_.open();
+        }
+    } else if (id == IDC_LANE0_JUMP || id == IDC_LANE1_JUMP) {
+        jump(id == IDC_LANE0_JUMP ? 0 : 1);
+    } else if (!controller.change([id](WindowState& state) { return put_lane_on_entry(state, id); })) {
+        const MainDialog dialog = dialog_for_menu(controller.state(), id);
+        if (dialog != MainDialog::kNone) {
+            controller.change([this, dialog](WindowState&) {
+                open_dialog(*this, dialog);
+                return true;
+            });
+        }
     }
 }
 
-}  // namespace
-
-void handle_main_command(HWND window, int id) {
+void MainWindow::command(int id) {
+    if (id == IDM_FILE_EXIT) {
+        SendMessageW(window_, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (files_.command(id)) {
+        return;
+    }
     if (id == IDM_UNDO) {
-        undo_step(window);
+        controller_->undo();
     } else if (id == IDM_REDO) {
-        redo_step(window);
+        controller_->redo();
     } else {
-        // A dialog is one step however many times it stores.
-        take_undo_step([window, id] { run_main_command(window, id); });
+        run_command(id);
     }
 }
 
-void handle_mark_timer(HWND window) {
+void MainWindow::read_pattern_box() {
     // One character more than counts, so that a text longer than is read shows.
+    wchar_t wide[kMarkTextCapacity + 1] = L"";
+    GetWindowTextW(markEdit_, wide, kMarkTextCapacity + 1);
     char text[2 * kMarkTextCapacity + 1];
-    read_box(window_handles().markEdit, kMarkTextCapacity, text);
-    if (refresh_seed_candidates(app_state(), text)) {
-        invalidate_window(window);
-    }
+    shift_jis_from_wide(wide, text, sizeof text);
+    controller_->read_marks(text);
 }
 
-void handle_candidate_click(HWND window, int lane, LPARAM point) {
+void MainWindow::click(int lane, LPARAM point) {
     // The click areas are laid out at 96 dpi, as the drawing is.
-    const int dpi = window_handles().dpi;
-    bool moved = false;
-    take_undo_step([&] {
-        moved = click_candidate(app_state(), lane, scale_from_dpi(GET_X_LPARAM(point), dpi),
-                                scale_from_dpi(GET_Y_LPARAM(point), dpi));
-    });
-    if (moved) {
-        invalidate_window(window);
-    }
+    const int x = scale_from_dpi(GET_X_LPARAM(point), dpi_);
+    const int y = scale_from_dpi(GET_Y_LPARAM(point), dpi_);
+    controller_->change(
+        [lane, x, y](WindowState& state) { return click_candidate(state, lane, x, y); });
 }

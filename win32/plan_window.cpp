@@ -5,10 +5,8 @@
 #include "view/drawing.h"
 #include "view/plan_steps.h"
 #include "win32/dpi.h"
-#include "win32/edit_commands.h"
 #include "win32/message_box.h"
-#include "win32/program.h"
-#include "win32/tool_window.h"
+#include "win32/main_window.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -30,81 +28,71 @@ const ButtonSpec kButtons[] = {
     {PlanButton::kUp, "上へ"},         {PlanButton::kDown, "下へ"},
     {PlanButton::kClear, "全部消す"}};
 
-struct PlanWindow {
-    HWND window;
-    int dpi;
-    HWND list;
-};
+}  // namespace
 
-PlanWindow& plan_window() {
-    static PlanWindow w;
-    return w;
-}
-
-int selected_step() {
-    return static_cast<int>(SendMessageW(plan_window().list, LB_GETCURSEL, 0, 0));
+int PlanWindow::selected_step() const {
+    return static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
 }
 
 // The buttons that act on a step are grey while none is selected.
-void enable_buttons() {
+void PlanWindow::enable_buttons() {
     const bool onStep = selected_step() >= 0;
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
-        EnableWindow(GetDlgItem(plan_window().window, kFirstButtonId + b),
+        EnableWindow(GetDlgItem(window_, kFirstButtonId + b),
                      !plan_button_needs_step(kButtons[b].button) || onStep ? TRUE : FALSE);
     }
 }
 
-void fill_list(int selected) {
-    const PlanWindow& w = plan_window();
-    const WindowState& state = app_state();
-    SendMessageW(w.list, LB_RESETCONTENT, 0, 0);
-    for (int k = 0; k < state.session.plan.stepCount && k < kMaxPlanSteps; ++k) {
-        SendMessageW(
-            w.list, LB_ADDSTRING, 0,
-            reinterpret_cast<LPARAM>(
-                wide_from_shift_jis(plan_step_line(state.session.plan.steps[k], k + 1)).text));
+void PlanWindow::fill_list(int selected) {
+    const TurnPlan& plan = main_.controller()->session().plan;
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    for (int k = 0; k < plan.stepCount && k < kMaxPlanSteps; ++k) {
+        SendMessageW(list_, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(
+                         wide_from_shift_jis(plan_step_line(plan.steps[k], k + 1)).text));
     }
-    SendMessageW(w.list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     enable_buttons();
 }
 
 // 全部消す asks first, when there is anything to clear.
-bool clear_confirmed() {
-    if (app_state().session.plan.stepCount <= 0) {
+bool PlanWindow::clear_confirmed() {
+    if (main_.controller()->session().plan.stepCount <= 0) {
         return true;
     }
-    return say(plan_window().window, wide_from_shift_jis("手順をすべて消しますか？").text,
+    return say(window_, wide_from_shift_jis("手順をすべて消しますか？").text,
                MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
-void press(int index) {
-    WindowState& state = app_state();
+void PlanWindow::press(int index) {
     const PlanButton button = kButtons[index].button;
     if (button == PlanButton::kClear && !clear_confirmed()) {
         return;
     }
+    const int selected = selected_step();
     PlanEdit edit{};
-    take_undo_step([&] { edit = press_plan_button(state, button, selected_step()); });
+    main_.controller()->change([&](WindowState& state) {
+        edit = press_plan_button(state, button, selected);
+        return edit.changed;
+    });
     if (edit.changed) {
         fill_list(edit.selected);
-        invalidate_window(window_handles().mainWindow);
     } else if (edit.refusal != nullptr) {
-        say(plan_window().window, wide_from_shift_jis(edit.refusal).text, MB_OK);
+        say(window_, wide_from_shift_jis(edit.refusal).text, MB_OK);
     }
 }
 
-void lay_out(int width, int height) {
-    const PlanWindow& w = plan_window();
-    const auto at = [&w](int value) { return scale_to_dpi(value, w.dpi); };
-    MoveWindow(w.list, at(4), at(4), width - at(kButtonWidth) - at(16), height - at(8), TRUE);
+void PlanWindow::lay_out(int width, int height) {
+    const auto at = [this](int value) { return scale_to_dpi(value, dpi_); };
+    MoveWindow(list_, at(4), at(4), width - at(kButtonWidth) - at(16), height - at(8), TRUE);
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
-        MoveWindow(GetDlgItem(w.window, kFirstButtonId + b), width - at(kButtonWidth) - at(4),
+        MoveWindow(GetDlgItem(window_, kFirstButtonId + b), width - at(kButtonWidth) - at(4),
                    at(4 + b * (kButtonHeight + 4)), at(kButtonWidth), at(kButtonHeight), TRUE);
     }
 }
 
-LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (handle_tool_window_message(window, message, wParam, lParam, plan_window().dpi)) {
+LRESULT PlanWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (main_.tools().handle_message(window, message, wParam, lParam, dpi_)) {
         return 0;
     }
     switch (message) {
@@ -124,48 +112,44 @@ LRESULT CALLBACK plan_procedure(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         case WM_DESTROY:
-            plan_window().window = nullptr;
+            window_ = nullptr;
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-bool create_plan_window(HWND owner) {
-    PlanWindow& w = plan_window();
-    w.dpi = window_dpi(owner);
-    w.window =
-        create_tool_window(owner, kClassName, plan_procedure, wide_from_shift_jis("手順").text, 480,
-                           280, w.dpi, Align::kBottom);
-    if (w.window == nullptr) {
+bool PlanWindow::create() {
+    dpi_ = window_dpi(main_.window());
+    window_ = main_.tools().create(*this, kClassName, wide_from_shift_jis("手順").text, 480, 280,
+                                   dpi_, Align::kBottom);
+    if (window_ == nullptr) {
         return false;
     }
-    w.list = create_tool_child(w.window, L"ListBox", L"",
-                               WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, kListId);
+    list_ = main_.tools().create_child(window_, L"ListBox", L"",
+                                       WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, kListId);
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
-        create_tool_child(w.window, L"Button", wide_from_shift_jis(kButtons[b].text).text,
-                          WS_TABSTOP, kFirstButtonId + b);
+        main_.tools().create_child(window_, L"Button",
+                                   wide_from_shift_jis(kButtons[b].text).text, WS_TABSTOP,
+                                   kFirstButtonId + b);
     }
     RECT client{};
-    GetClientRect(w.window, &client);
+    GetClientRect(window_, &client);
     lay_out(client.right, client.bottom);
     return true;
 }
 
-}  // namespace
-
-void show_plan_window(HWND owner) {
-    PlanWindow& w = plan_window();
-    if (w.window == nullptr && !create_plan_window(owner)) {
+void PlanWindow::open() {
+    if (window_ == nullptr && !create()) {
         return;
     }
     fill_list(-1);
-    ShowWindow(w.window, SW_SHOW);
-    SetForegroundWindow(w.window);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
 }
 
-void show_plan_steps() {
-    if (plan_window().window != nullptr) {
+void PlanWindow::follow() {
+    if (window_ != nullptr) {
         fill_list(selected_step());
     }
 }

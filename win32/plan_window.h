@@ -2,11 +2,32 @@
 
 #include <windows.h>
 
+class MainWindow;
+
 // The 手順 window: the steps of the turn plan, and the buttons that add, replace, recall, move
 // and delete them. Owned by the main window, it keeps its place while the program runs.
+class PlanWindow {
+public:
+    explicit PlanWindow(MainWindow& main) : main_(main) {}
 
-// 条件 → 手順…: opens it, or brings it to the front.
-void show_plan_window(HWND owner);
+    // 条件 → 手順…: opens it, or brings it to the front.
+    void open();
+    // After every change: the list as the plan stands.
+    void follow();
 
-// The list as the plan stands, after any change of the state.
-void show_plan_steps();
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    bool create();
+    int selected_step() const;
+    void enable_buttons();
+    void fill_list(int selected);
+    bool clear_confirmed();
+    void press(int index);
+    void lay_out(int width, int height);
+
+    MainWindow& main_;
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    HWND list_ = nullptr;
+};

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,11 +11,9 @@
 #include "view/main_commands.h"
 #include "view/result_table.h"
 #include "win32/dpi.h"
-#include "win32/edit_commands.h"
 #include "win32/message_box.h"
-#include "win32/program.h"
+#include "win32/main_window.h"
 #include "win32/safe_file.h"
-#include "win32/tool_window.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -33,40 +30,22 @@ constexpr int kTabsHeight = 26;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonWidth = 80;
 
-struct ResultsWindow {
-    HWND window;
-    int dpi;
-    HWND tabs;
-    HWND list;
-    HWND save;
-    HWND count;
-    ResultTable tables[2];  // 結果, どれでも
-    int shown;
-    bool hasCommon;
-};
+}  // namespace
 
-ResultsWindow& results() {
-    static ResultsWindow r;
-    return r;
+int ResultsWindow::lane_position() const {
+    return main_.controller()->session().lanes[0].position;
 }
 
-ResultTable& shown_table() {
-    return results().tables[results().shown];
-}
-
-int lane_position() {
-    return app_state().session.lanes[0].position;
-}
-
-void show_title() {
-    const std::string title =
-        search_results_stale(app_state()) ? "検索結果（条件が変わりました）" : "検索結果";
-    SetWindowTextW(results().window, wide_string_from_shift_jis(title).c_str());
+void ResultsWindow::show_title() {
+    const std::string title = search_results_stale(main_.controller()->state())
+                                  ? "検索結果（条件が変わりました）"
+                                  : "検索結果";
+    SetWindowTextW(window_, wide_string_from_shift_jis(title).c_str());
 }
 
 // A column of outcomes in a few words is as wide as its widest text, the title's included.
-int text_width(const ResultTable& table, int column) {
-    HWND list = results().list;
+int ResultsWindow::text_width(const ResultTable& table, int column) {
+    HWND list = list_;
     int widest = ListView_GetStringWidth(
         list, wide_string_from_shift_jis(column_title(table, column)).c_str());
     for (int row = 0; row < static_cast<int>(table.order.size()); ++row) {
@@ -75,13 +54,13 @@ int text_width(const ResultTable& table, int column) {
         widest = std::max(widest, ListView_GetStringWidth(list, text.c_str()));
     }
     // The cell's margins on either side.
-    return widest + scale_to_dpi(16, results().dpi);
+    return widest + scale_to_dpi(16, dpi_);
 }
 
 // The arrow of the sorted column's direction in its title, none in the others'.
-void show_sort_arrow() {
+void ResultsWindow::show_sort_arrow() {
     const ResultTable& table = shown_table();
-    HWND header = ListView_GetHeader(results().list);
+    HWND header = ListView_GetHeader(list_);
     for (int c = 0; c < Header_GetItemCount(header); ++c) {
         HDITEMW item{};
         item.mask = HDI_FORMAT;
@@ -95,21 +74,20 @@ void show_sort_arrow() {
 }
 
 // How many results the shown table holds.
-void show_count() {
+void ResultsWindow::show_count() {
     const std::string count = std::to_string(shown_table().order.size()) + "件";
-    SetWindowTextW(results().count, wide_string_from_shift_jis(count).c_str());
+    SetWindowTextW(count_, wide_string_from_shift_jis(count).c_str());
 }
 
 // The shown table's columns and row count; the list asks for each cell as it draws it.
-void show_table() {
-    ResultsWindow& r = results();
+void ResultsWindow::show_table() {
     const ResultTable& table = shown_table();
-    ListView_DeleteAllItems(r.list);
-    while (ListView_DeleteColumn(r.list, 0)) {
+    ListView_DeleteAllItems(list_);
+    while (ListView_DeleteColumn(list_, 0)) {
     }
     LVCOLUMNW empty{};
     empty.mask = LVCF_WIDTH;
-    ListView_InsertColumn(r.list, 0, &empty);
+    ListView_InsertColumn(list_, 0, &empty);
     for (int c = 0; c < static_cast<int>(table.columns.size()); ++c) {
         std::wstring title = wide_string_from_shift_jis(column_title(table, c));
         LVCOLUMNW column{};
@@ -118,109 +96,98 @@ void show_table() {
         const ColumnKind kind = table.columns[static_cast<std::size_t>(c)].kind;
         column.fmt = numeric_column(kind) ? LVCFMT_RIGHT : LVCFMT_LEFT;
         column.cx = kind == ColumnKind::kPart     ? text_width(table, c)
-                    : kind == ColumnKind::kChain  ? scale_to_dpi(140, r.dpi)
-                    : kind == ColumnKind::kGrowth ? scale_to_dpi(160, r.dpi)
-                                                  : scale_to_dpi(60, r.dpi);
+                    : kind == ColumnKind::kChain  ? scale_to_dpi(140, dpi_)
+                    : kind == ColumnKind::kGrowth ? scale_to_dpi(160, dpi_)
+                                                  : scale_to_dpi(60, dpi_);
         column.iSubItem = c + kFirstColumn;
-        ListView_InsertColumn(r.list, c + kFirstColumn, &column);
+        ListView_InsertColumn(list_, c + kFirstColumn, &column);
     }
-    ListView_SetItemCountEx(r.list, static_cast<int>(table.order.size()), 0);
+    ListView_SetItemCountEx(list_, static_cast<int>(table.order.size()), 0);
     show_sort_arrow();
     show_count();
 }
 
-void show_tabs() {
-    ResultsWindow& r = results();
-    TabCtrl_DeleteAllItems(r.tabs);
+void ResultsWindow::show_tabs() {
+    TabCtrl_DeleteAllItems(tabs_);
     const char* const names[] = {"結果", "どれでも"};
-    for (int t = 0; t < (r.hasCommon ? 2 : 1); ++t) {
+    for (int t = 0; t < (hasCommon_ ? 2 : 1); ++t) {
         std::wstring name = wide_string_from_shift_jis(names[t]);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = name.data();
-        TabCtrl_InsertItem(r.tabs, t, &item);
+        TabCtrl_InsertItem(tabs_, t, &item);
     }
-    TabCtrl_SetCurSel(r.tabs, r.shown);
+    TabCtrl_SetCurSel(tabs_, shown_);
 }
 
-void lay_out(int width, int height) {
-    ResultsWindow& r = results();
-    const auto at = [&r](int value) { return scale_to_dpi(value, r.dpi); };
-    MoveWindow(r.tabs, 0, 0, width, at(kTabsHeight), TRUE);
-    MoveWindow(r.list, 0, at(kTabsHeight), width,
+void ResultsWindow::lay_out(int width, int height) {
+    const auto at = [this](int value) { return scale_to_dpi(value, dpi_); };
+    MoveWindow(tabs_, 0, 0, width, at(kTabsHeight), TRUE);
+    MoveWindow(list_, 0, at(kTabsHeight), width,
                height - at(kTabsHeight) - at(kButtonHeight) - at(8), TRUE);
-    MoveWindow(r.save, width - at(kButtonWidth) - at(4), height - at(kButtonHeight) - at(4),
+    MoveWindow(save_, width - at(kButtonWidth) - at(4), height - at(kButtonHeight) - at(4),
                at(kButtonWidth), at(kButtonHeight), TRUE);
-    MoveWindow(r.count, at(4), height - at(kButtonHeight), width / 2, at(kButtonHeight) - at(4),
+    MoveWindow(count_, at(4), height - at(kButtonHeight), width / 2, at(kButtonHeight) - at(4),
                TRUE);
 }
 
-void copy_rows() {
-    ResultsWindow& r = results();
+// Ctrl+C: the selected rows as tab-separated text; what fails on the way is said.
+void ResultsWindow::copy_rows() {
     std::vector<int> rows;
-    for (int i = ListView_GetNextItem(r.list, -1, LVNI_SELECTED); i >= 0;
-         i = ListView_GetNextItem(r.list, i, LVNI_SELECTED)) {
+    for (int i = ListView_GetNextItem(list_, -1, LVNI_SELECTED); i >= 0;
+         i = ListView_GetNextItem(list_, i, LVNI_SELECTED)) {
         rows.push_back(i);
     }
     const std::wstring text =
         wide_string_from_shift_jis(table_tsv(shown_table(), rows, lane_position()));
-    if (!OpenClipboard(r.window)) {
-        return;
+    ClipboardMemory memory((text.size() + 1) * sizeof(wchar_t));
+    bool copied = false;
+    if (memory.fill(text.c_str(), (text.size() + 1) * sizeof(wchar_t)) && OpenClipboard(window_)) {
+        copied = EmptyClipboard() && memory.give_to_clipboard(CF_UNICODETEXT);
+        CloseClipboard();
     }
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-            GlobalFree(memory);
-        }
+    if (!copied) {
+        say(window_, L"クリップボードにコピーできません：" + system_reason(GetLastError()),
+            MB_OK | MB_ICONERROR);
     }
-    CloseClipboard();
 }
 
 // The shown table as CSV in UTF-8 with a byte order mark, so that a spreadsheet reads the
 // Japanese; written as safely as a session.
-void save_table() {
-    ResultsWindow& r = results();
+void ResultsWindow::save_table() {
     std::wstring name = L"results.csv";
-    if (!ask_file_name(r.window, true, L"CSV (*.csv)\0*.csv\0", L"csv", name)) {
+    if (!ask_file_name(window_, true, L"CSV (*.csv)\0*.csv\0", L"csv", name)) {
         return;
     }
     const std::string csv =
         "\xEF\xBB\xBF" + shift_jis_to_utf8(table_csv(shown_table(), lane_position()));
     std::wstring why;
     if (!write_file_safely(name, csv, why)) {
-        say(r.window, L"保存できません：" + name + L"\n" + why, MB_OK | MB_ICONERROR);
+        say(window_, L"保存できません：" + name + L"\n" + why, MB_OK | MB_ICONERROR);
     }
 }
 
 // A double-click or Enter puts lane 0 at the position of the row that has the focus and is
 // selected; the notification of Enter may name another row.
-void act_on_row() {
-    const int shownRow = ListView_GetNextItem(results().list, -1, LVNI_FOCUSED | LVNI_SELECTED);
+void ResultsWindow::act_on_row() {
+    const int shownRow = ListView_GetNextItem(list_, -1, LVNI_FOCUSED | LVNI_SELECTED);
     const ResultTable& table = shown_table();
     if (shownRow < 0 || shownRow >= static_cast<int>(table.order.size())) {
         return;
     }
-    const std::int32_t row = table.order[static_cast<std::size_t>(shownRow)];
-    bool moved = false;
-    take_undo_step([&] {
-        moved = put_lane_at(app_state(), 0, table.positions[static_cast<std::size_t>(row)]);
-    });
-    if (moved) {
-        invalidate_window(window_handles().mainWindow);
-    }
+    const std::int32_t position =
+        table.positions[static_cast<std::size_t>(table.order[static_cast<std::size_t>(shownRow)])];
+    main_.controller()->change(
+        [position](WindowState& state) { return put_lane_at(state, 0, position); });
 }
 
-LRESULT on_notify(const NMHDR& header) {
-    ResultsWindow& r = results();
-    if (header.hwndFrom == r.tabs && header.code == TCN_SELCHANGE) {
-        r.shown = TabCtrl_GetCurSel(r.tabs) == 1 ? 1 : 0;
+LRESULT ResultsWindow::on_notify(const NMHDR& header) {
+    if (header.hwndFrom == tabs_ && header.code == TCN_SELCHANGE) {
+        shown_ = TabCtrl_GetCurSel(tabs_) == 1 ? 1 : 0;
         show_table();
         return 0;
     }
-    if (header.hwndFrom == ListView_GetHeader(r.list)) {
+    if (header.hwndFrom == ListView_GetHeader(list_)) {
         // The empty first column keeps no width.
         const bool empty = reinterpret_cast<const NMHEADERW*>(&header)->iItem == 0;
         const bool resizing = header.code == HDN_BEGINTRACKW || header.code == HDN_BEGINTRACKA ||
@@ -228,7 +195,7 @@ LRESULT on_notify(const NMHDR& header) {
                               header.code == HDN_DIVIDERDBLCLICKA;
         return empty && resizing ? TRUE : 0;
     }
-    if (header.hwndFrom != r.list) {
+    if (header.hwndFrom != list_) {
         return 0;
     }
     switch (header.code) {
@@ -249,7 +216,7 @@ LRESULT on_notify(const NMHDR& header) {
             if (column >= kFirstColumn) {
                 sort_table(shown_table(), column - kFirstColumn);
                 show_sort_arrow();
-                InvalidateRect(r.list, nullptr, TRUE);
+                InvalidateRect(list_, nullptr, TRUE);
             }
             return 0;
         }
@@ -267,8 +234,8 @@ LRESULT on_notify(const NMHDR& header) {
     }
 }
 
-LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (handle_tool_window_message(window, message, wParam, lParam, results().dpi)) {
+LRESULT ResultsWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (main_.tools().handle_message(window, message, wParam, lParam, dpi_)) {
         if (message == WM_DPICHANGED) {
             show_table();  // the columns' widths
         }
@@ -283,75 +250,72 @@ LRESULT CALLBACK results_procedure(HWND window, UINT message, WPARAM wParam, LPA
         case WM_COMMAND:
             if (LOWORD(wParam) == kSaveId) {
                 save_table();
-            } else if (LOWORD(wParam) == IDOK && GetFocus() == results().list) {
+            } else if (LOWORD(wParam) == IDOK && GetFocus() == list_) {
                 act_on_row();  // Enter, which the window takes as a dialog does
             }
             return 0;
         case WM_DESTROY:
-            results().window = nullptr;
+            window_ = nullptr;
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-bool create_results_window(HWND owner) {
-    ResultsWindow& r = results();
+bool ResultsWindow::create() {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    r.dpi = window_dpi(owner);
-    r.window =
-        create_tool_window(owner, kClassName, results_procedure, L"", 640, 420, r.dpi, Align::kTop);
-    if (r.window == nullptr) {
+    dpi_ = window_dpi(main_.window());
+    window_ = main_.tools().create(*this, kClassName, L"", 640, 420, dpi_, Align::kTop);
+    if (window_ == nullptr) {
         return false;
     }
-    r.tabs = create_tool_child(r.window, WC_TABCONTROLW, L"", WS_TABSTOP, kTabsId);
-    r.list = create_tool_child(
-        r.window, WC_LISTVIEWW, L"",
+    ToolWindows& tools = main_.tools();
+    tabs_ = tools.create_child(window_, WC_TABCONTROLW, L"", WS_TABSTOP, kTabsId);
+    list_ = tools.create_child(
+        window_, WC_LISTVIEWW, L"",
         WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, kListId);
-    ListView_SetExtendedListViewStyle(r.list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    r.save = create_tool_child(r.window, L"Button", wide_string_from_shift_jis("保存…"), WS_TABSTOP,
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    save_ = tools.create_child(window_, L"Button", wide_string_from_shift_jis("保存…"), WS_TABSTOP,
                                kSaveId);
-    r.count = create_tool_child(r.window, L"Static", L"", SS_LEFT | SS_CENTERIMAGE, kCountId);
+    count_ = tools.create_child(window_, L"Static", L"", SS_LEFT | SS_CENTERIMAGE, kCountId);
     RECT client{};
-    GetClientRect(r.window, &client);
+    GetClientRect(window_, &client);
     lay_out(client.right, client.bottom);
     return true;
 }
 
-}  // namespace
-
-void show_results_window(HWND owner) {
-    ResultsWindow& r = results();
-    if (r.window == nullptr && !create_results_window(owner)) {
+void ResultsWindow::open() {
+    if (window_ == nullptr && !create()) {
         return;
     }
     show_tabs();
     show_table();
     show_title();
-    ShowWindow(r.window, SW_SHOW);
-    SetForegroundWindow(r.window);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
 }
 
-void refill_results_window() {
-    ResultsWindow& r = results();
-    const WindowState& state = app_state();
-    fill_results_table(state, r.tables[0]);
-    fill_common_table(state, r.tables[1]);
-    r.hasCommon = state.search.commonShown;
-    r.shown = r.hasCommon ? r.shown : 0;
-    if (r.window != nullptr) {
+void ResultsWindow::refill() {
+    const WindowState& state = main_.controller()->state();
+    search_ = state.search.number;
+    fill_results_table(state, tables_[0]);
+    fill_common_table(state, tables_[1]);
+    hasCommon_ = state.search.commonShown;
+    shown_ = hasCommon_ ? shown_ : 0;
+    if (window_ != nullptr) {
         show_tabs();
         show_table();
         show_title();
     }
 }
 
-void follow_main_window() {
-    const ResultsWindow& r = results();
-    if (r.window != nullptr) {
+void ResultsWindow::follow() {
+    if (main_.controller()->state().search.number != search_) {
+        refill();
+    } else if (window_ != nullptr) {
         show_title();
-        InvalidateRect(r.list, nullptr, FALSE);
+        InvalidateRect(list_, nullptr, FALSE);
     }
 }

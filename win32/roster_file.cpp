@@ -5,25 +5,19 @@
 #include "text/scenario_codec.h"
 #include "view/scenario_fault_words.h"
 #include "win32/safe_file.h"
-#include "win32/session_files.h"
 #include "win32/wide_text.h"
 
 namespace {
 
 constexpr wchar_t kRosterName[] = L"roster.json";
-
-Roster& roster() {
-    static Roster kept;
-    return kept;
-}
+constexpr wchar_t kAsideName[] = L"roster.bad.json";
 
 }  // namespace
 
-void load_kept_roster() {
-    roster().clear();
+Roster read_kept_roster(std::wstring& said) {
     const std::wstring path = kept_file_path(kRosterName);
     if (path.empty() || !file_exists(path)) {
-        return;
+        return {};
     }
     std::string bytes;
     std::wstring why;
@@ -31,27 +25,23 @@ void load_kept_roster() {
         why = L"ファイルを読み出せません。";
     } else {
         try {
-            roster() = read_roster(bytes, kScenarioCodec);
-            return;
+            return read_roster(bytes, kScenarioCodec);
         } catch (const ScenarioError& error) {
             why = wide_string_from_shift_jis(scenario_fault_words(error.fault));
         }
     }
-    MoveFileExW(path.c_str(), kept_file_path(L"roster.bad.json").c_str(),
-                MOVEFILE_REPLACE_EXISTING);
-    say_after_start_up(
-        L"味方の名簿を読めないため、空の名簿で始めます。"
-        L"読めなかったファイルは %APPDATA%\\Soramito に次の名前で残しました。\n"
-        L"roster.bad.json\n" +
-        why);
+    std::wstring aside;
+    said = set_kept_file_aside(kRosterName, kAsideName, aside)
+               ? L"味方の名簿を読めないため、空の名簿で始めます。"
+                 L"読めなかったファイルは %APPDATA%\\Soramito に次の名前で残しました。\n"
+                 L"roster.bad.json\n" +
+                     why
+               : L"味方の名簿を読めないため、空の名簿で始めます。"
+                 L"読めなかったファイルを roster.bad.json として残せませんでした。\n" +
+                     aside + L"\n" + why;
+    return {};
 }
 
-const Roster& kept_roster() {
-    return roster();
-}
-
-void confirm_in_kept_roster(const CombatantState& ally) {
-    if (confirm_in_roster(roster(), ally)) {
-        write_kept_file(kRosterName, write_roster(roster(), kScenarioCodec));
-    }
+void write_kept_roster(const Roster& roster) {
+    write_kept_file(kRosterName, write_roster(roster, kScenarioCodec));
 }

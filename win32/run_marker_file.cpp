@@ -10,16 +10,6 @@ namespace {
 
 constexpr wchar_t kMarkerName[] = L"running";
 
-struct OwnMarker {
-    bool taken;
-    RunMarker marker;
-};
-
-OwnMarker& own_marker() {
-    static OwnMarker own;
-    return own;
-}
-
 std::uint64_t creation_time(HANDLE process) {
     FILETIME created{}, exited{}, kernel{}, user{};
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) {
@@ -59,19 +49,17 @@ MarkerFound find_run_marker() {
                                                        : MarkerFound::kOwnerGone;
 }
 
-void take_run_marker() {
-    OwnMarker& own = own_marker();
-    own.marker = {GetCurrentProcessId(), creation_time(GetCurrentProcess())};
-    own.taken = write_kept_file(kMarkerName, run_marker_text(own.marker));
+void RunMarkerFile::take() {
+    marker_ = {GetCurrentProcessId(), creation_time(GetCurrentProcess())};
+    taken_ = write_kept_file(kMarkerName, run_marker_text(marker_));
 }
 
-void remove_run_marker() {
-    OwnMarker& own = own_marker();
+void RunMarkerFile::remove() {
     RunMarker found{};
     // Only while it is still this run's: a copy started after this one ended may own it now.
-    if (own.taken && read_marker(found) && found.processId == own.marker.processId &&
-        found.creationTime == own.marker.creationTime) {
+    if (taken_ && read_marker(found) && found.processId == marker_.processId &&
+        found.creationTime == marker_.creationTime) {
         DeleteFileW(kept_file_path(kMarkerName).c_str());
     }
-    own.taken = false;
+    taken_ = false;
 }

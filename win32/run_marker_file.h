@@ -8,9 +8,16 @@
 // cleanly (its process gone, or the marker unreadable).
 MarkerFound find_run_marker();
 
-// Writes this run's marker: its process id and creation time.
-void take_run_marker();
+// This run's marker.
+class RunMarkerFile {
+public:
+    // Writes it: this process's id and creation time.
+    void take();
+    // At a clean exit and at the end of the Windows session: removes it, if this run wrote it and
+    // it is still this run's.
+    void remove();
 
-// At a clean exit and at the end of the Windows session: removes the marker, if this run wrote
-// it and it is still this run's.
-void remove_run_marker();
+private:
+    bool taken_ = false;
+    RunMarker marker_{};
+};

@@ -4,17 +4,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "win32/handles.h"
 
-// Closes a file handle when it goes.
-struct FileHandle {
-    HANDLE handle;
-    ~FileHandle() {
-        if (handle != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle);
-        }
-    }
-};
+namespace {
 
 bool fail(std::wstring& why) {
     why = system_reason(GetLastError());
@@ -52,7 +44,7 @@ bool read_file_bytes(const std::wstring& path, std::string& bytes, std::wstring&
     const FileHandle file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     LARGE_INTEGER size{};
-    if (file.handle == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.handle, &size)) {
+    if (!file || !GetFileSizeEx(file.get(), &size)) {
         return fail(why);
     }
     // A session is a few kilobytes; anything near this is no session.
@@ -64,7 +56,7 @@ bool read_file_bytes(const std::wstring& path, std::string& bytes, std::wstring&
     bytes.resize(static_cast<std::size_t>(size.QuadPart));
     DWORD got = 0;
     if (!bytes.empty() &&
-        (!ReadFile(file.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
+        (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
          got != bytes.size())) {
         return fail(why);
     }
@@ -81,8 +73,7 @@ bool write_file_safely(const std::wstring& path, const std::string& bytes, std::
     {
         const FileHandle file{CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                           FILE_ATTRIBUTE_NORMAL, nullptr)};
-        written = file.handle != INVALID_HANDLE_VALUE && write_all(file.handle, bytes) &&
-                  FlushFileBuffers(file.handle);
+        written = file && write_all(file.get(), bytes) && FlushFileBuffers(file.get());
     }
     if (!written ||
         !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -131,6 +122,14 @@ bool write_kept_file(const wchar_t* name, const std::string& bytes) {
     CreateDirectoryW(path.substr(0, path.size() - file_name_of(path).size()).c_str(), nullptr);
     std::wstring why;
     return write_file_safely(path, bytes, why);
+}
+
+bool set_kept_file_aside(const wchar_t* name, const wchar_t* asideName, std::wstring& why) {
+    if (!MoveFileExW(kept_file_path(name).c_str(), kept_file_path(asideName).c_str(),
+                     MOVEFILE_REPLACE_EXISTING)) {
+        return fail(why);
+    }
+    return true;
 }
 
 bool file_exists(const std::wstring& path) {

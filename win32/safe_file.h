@@ -29,6 +29,10 @@ std::wstring kept_file_path(const wchar_t* name);
 // Writes one of them safely, making the folder first; false when it could not be written.
 bool write_kept_file(const wchar_t* name, const std::string& bytes);
 
+// Keeps one of them under another name, in place of an older one: a file that cannot be read is
+// set aside, never deleted. False, with the system's reason, when it stays where it was.
+bool set_kept_file_aside(const wchar_t* name, const wchar_t* asideName, std::wstring& why);
+
 bool file_exists(const std::wstring& path);
 
 // The last part of a path: the file's own name.

@@ -6,26 +6,9 @@
 #include "view/drawing.h"
 #include "view/window_layout.h"
 #include "win32/keyboard.h"
-#include "win32/program.h"
+#include "win32/main_window.h"
 
 namespace {
-
-struct ToolWindow {
-    HWND window;
-    HWND focused;  // the control that has or last had the focus
-};
-
-std::vector<ToolWindow>& tool_windows() {
-    static std::vector<ToolWindow> windows;
-    return windows;
-}
-
-ToolWindow* tool_window_of(HWND window) {
-    auto& windows = tool_windows();
-    const auto found = std::find_if(windows.begin(), windows.end(),
-                                    [window](const ToolWindow& w) { return w.window == window; });
-    return found != windows.end() ? &*found : nullptr;
-}
 
 ScreenRect screen_rect(const RECT& r) {
     return ScreenRect{r.left, r.top, r.right, r.bottom};
@@ -47,9 +30,17 @@ ScreenRect place_by(HWND owner, int width, int height, int dpi, Align align) {
 
 }  // namespace
 
-HWND create_tool_window(HWND owner, const wchar_t* className, WNDPROC procedure,
-                        const std::wstring& title, int width, int height, int dpi, Align align) {
-    const HINSTANCE instance = window_handles().instance;
+ToolWindows::ToolWindow* ToolWindows::find(HWND window) {
+    const auto found = std::find_if(windows_.begin(), windows_.end(),
+                                    [window](const ToolWindow& w) { return w.window == window; });
+    return found != windows_.end() ? &*found : nullptr;
+}
+
+HWND ToolWindows::create_window(const wchar_t* className, WNDPROC procedure, void* object,
+                                const std::wstring& title, int width, int height, int dpi,
+                                Align align) {
+    const HINSTANCE instance = main_.instance();
+    HWND owner = main_.window();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -64,30 +55,31 @@ HWND create_tool_window(HWND owner, const wchar_t* className, WNDPROC procedure,
     const ScreenRect at = place_by(owner, width, height, dpi, align);
     HWND window =
         CreateWindowExW(0, className, title.c_str(), WS_OVERLAPPEDWINDOW, at.left, at.top,
-                        at.right - at.left, at.bottom - at.top, owner, nullptr, instance, nullptr);
+                        at.right - at.left, at.bottom - at.top, owner, nullptr, instance, object);
     if (window != nullptr) {
-        tool_windows().push_back(ToolWindow{window, nullptr});
+        windows_.push_back(ToolWindow{window, nullptr});
         // The focused control shows its focus from the start, keyboard or mouse.
         SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     }
     return window;
 }
 
-HWND create_tool_child(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
-                       int id) {
+HWND ToolWindows::create_child(HWND parent, const wchar_t* className, const std::wstring& text,
+                               DWORD style, int id) {
     HWND control = CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
                                    0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   window_handles().instance, nullptr);
+                                   main_.instance(), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
-    ToolWindow* tool = tool_window_of(parent);
+    ToolWindow* tool = find(parent);
     if (tool != nullptr && tool->focused == nullptr && (style & WS_TABSTOP) != 0) {
         tool->focused = control;
     }
     return control;
 }
 
-bool handle_tool_window_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int& dpi) {
+bool ToolWindows::handle_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 int& dpi) {
     if (message == WM_CLOSE) {
         ShowWindow(window, SW_HIDE);
         return true;
@@ -100,16 +92,16 @@ bool handle_tool_window_message(HWND window, UINT message, WPARAM wParam, LPARAM
         return true;
     }
     if (message == WM_DESTROY) {
-        std::erase_if(tool_windows(), [window](const ToolWindow& w) { return w.window == window; });
+        std::erase_if(windows_, [window](const ToolWindow& w) { return w.window == window; });
         return false;
     }
-    ToolWindow* tool = tool_window_of(window);
+    ToolWindow* tool = find(window);
     return tool != nullptr && keep_control_focus(window, message, wParam, tool->focused);
 }
 
-bool handle_tool_window_keys(MSG& message) {
+bool ToolWindows::handle_keys(MSG& message) const {
     // A copy: what a key does may close a window.
-    const std::vector<ToolWindow> windows = tool_windows();
+    const std::vector<ToolWindow> windows = windows_;
     for (const ToolWindow& tool : windows) {
         if (IsDialogMessageW(tool.window, &message)) {
             return true;

@@ -3,27 +3,61 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "view/placement.h"
 
-// The program's modeless windows beside the main one (検索結果, 手順): owned by it, hidden rather
-// than closed so that they open again where the player left them, scaled by their DPI, and
-// moving the focus among their controls with Tab.
+class MainWindow;
 
-// Registers the class once and makes the window, width × height at 96 dpi scaled to dpi, beside
-// the main window (its owner) on its monitor, level with its top or bottom.
-HWND create_tool_window(HWND owner, const wchar_t* className, WNDPROC procedure,
-                        const std::wstring& title, int width, int height, int dpi, Align align);
+// The program's modeless windows beside the main one (検索結果, 手順, 記録): owned by it, hidden
+// rather than closed so that they open again where the player left them, scaled by their DPI,
+// and moving the focus among their controls with Tab. Each is an object its window reaches
+// through GWLP_USERDATA, with the main window's object behind it.
+class ToolWindows {
+public:
+    explicit ToolWindows(MainWindow& main) : main_(main) {}
 
-// A child control, in the font of dialogs; with WS_TABSTOP, Tab stops at it.
-HWND create_tool_child(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
-                       int id);
+    // Registers the class once and makes the window of object, width × height at 96 dpi scaled
+    // to dpi, beside the main window (its owner) on its monitor, level with its top or bottom.
+    // The window's messages go to object.handle(message, wParam, lParam).
+    template <class Object>
+    HWND create(Object& object, const wchar_t* className, const std::wstring& title, int width,
+                int height, int dpi, Align align) {
+        return create_window(className, procedure<Object>, &object, title, width, height, dpi,
+                             align);
+    }
+    // A child control, in the font of dialogs; with WS_TABSTOP, Tab stops at it.
+    HWND create_child(HWND parent, const wchar_t* className, const std::wstring& text,
+                      DWORD style, int id);
+    // WM_CLOSE hides the window; WM_DPICHANGED takes the suggested rectangle and the new dpi; the
+    // focus stays with the control that had it while the window is inactive. True when the
+    // message is handled.
+    bool handle_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int& dpi);
+    // Tab, Shift+Tab, Enter and Esc in a tool window, as in a dialog; true when the message was
+    // one of a tool window's and is handled.
+    bool handle_keys(MSG& message) const;
 
-// WM_CLOSE hides the window; WM_DPICHANGED takes the suggested rectangle and the new dpi; the
-// focus stays with the control that had it while the window is inactive. True when the message
-// is handled.
-bool handle_tool_window_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int& dpi);
+private:
+    struct ToolWindow {
+        HWND window;
+        HWND focused;  // the control that has or last had the focus
+    };
 
-// Tab, Shift+Tab, Enter and Esc in a tool window, as in a dialog; true when the message was one
-// of a tool window's and is handled.
-bool handle_tool_window_keys(MSG& message);
+    template <class Object>
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(
+                                  reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams));
+        }
+        auto* object = reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        return object != nullptr ? object->handle(window, message, wParam, lParam)
+                                 : DefWindowProcW(window, message, wParam, lParam);
+    }
+    HWND create_window(const wchar_t* className, WNDPROC procedure, void* object,
+                       const std::wstring& title, int width, int height, int dpi, Align align);
+    ToolWindow* find(HWND window);
+
+    MainWindow& main_;
+    std::vector<ToolWindow> windows_;
+};

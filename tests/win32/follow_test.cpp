@@ -7,7 +7,6 @@
 #include "cli/cli.h"
 #include "tests/win32/program_fixture.h"
 #include "view/session.h"
-#include "win32/edit_commands.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ std::filesystem::path open_sample(const std::filesystem::path& folder, const wch
     const std::filesystem::path copy = folder / name;
     std::filesystem::copy_file(std::filesystem::path(SORAMITO_SAMPLES_DIR) / name, copy,
                                std::filesystem::copy_options::overwrite_existing);
-    EXPECT_TRUE(open_session_file(main_window(), copy.wstring()));
+    EXPECT_TRUE(program().files().open_file(copy.wstring()));
     return copy;
 }
 
@@ -54,13 +53,13 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     command(IDM_RECORD);
     EXPECT_EQ(record_lines().second, -1);
     press_key(VK_RETURN, kKeyCtrl);
-    EXPECT_EQ(app_state().session.lanes[0].position, 12);
+    EXPECT_EQ(window_state().session.lanes[0].position, 12);
     press_key(VK_RETURN, kKeyCtrl);
     const auto [two, newest] = record_lines();
     ASSERT_EQ(std::make_pair(two.size(), newest), std::make_pair(std::size_t{2}, 1));
     EXPECT_EQ(two[0], wide("#00 1→12（11個） 戦闘 味方40→40 敵40→0"));
     // In the pattern box Ctrl+Z undoes the typing; elsewhere it is 元に戻す, and Ctrl+Y やり直し.
-    HWND box = window_handles().markEdit;
+    HWND box = program().mark_edit();
     const std::wstring marks = window_text(box);
     SetFocus(box);
     type_text(L"oox");
@@ -82,15 +81,15 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
     press_key('Z', kKeyCtrl);
     EXPECT_EQ(
-        std::make_tuple(app_state().session.lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
+        std::make_tuple(window_state().session.lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
         std::make_tuple(1, true, true));
     // After a level-up, the figures come back from the roster at the next start.
     open_sample(folder.path, L"level-up-search.json");
     SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0);
     // The line after the level-up stays until a dialog's OK.
-    EXPECT_EQ(check_line(), "力 が上がりました：攻撃を確かめてください");
+    EXPECT_EQ(controller().check_line(), "力 が上がりました：攻撃を確かめてください");
     Program::dialog(IDM_SEARCH_CONDITIONS, [](HWND dialog) { press(dialog, IDOK); });
-    EXPECT_EQ(check_line(), "");
+    EXPECT_EQ(controller().check_line(), "");
     close_saving_and_start_again();
     // A fresh start, the last session gone: the ally's boxes as the roster keeps them once the
     // player picks it, after another unit, which the roster does not keep.
@@ -187,13 +186,13 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
               (std::vector<std::wstring>{
                   wide("見たことを一つ以上入れてください（HP、レベルアップ、再行動のどれか）。"),
                   wide("位置を選んでください")}));
-    const WindowState& state = app_state();
+    const WindowState& state = window_state();
     EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
                               state.session.action.ally.hp, state.session.action.enemy.hp,
                               state.session.history.count),
               std::make_tuple(16, 39, 22, 14, 1));
     // A plan in use greys the item.
-    ASSERT_TRUE(open_session_file(main_window(), SORAMITO_SAMPLES_DIR L"/turn-plan.json"));
+    ASSERT_TRUE(program().files().open_file(SORAMITO_SAMPLES_DIR L"/turn-plan.json"));
     EXPECT_TRUE(grayed(IDM_HAPPENED));
 }
 

@@ -16,8 +16,8 @@ TEST_F(Program, TheWindowScalesByOneAndAHalf) {
     // A click on the second candidate, where it is drawn at this resolution, moves lane 0.
     EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
     SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM((484 + 24 + 12) * 3 / 2, 480 * 3 / 2));
-    EXPECT_EQ(std::make_pair(app_state().session.lanes[0].seedIndex,
-                             app_state().session.lanes[0].position),
+    EXPECT_EQ(std::make_pair(window_state().session.lanes[0].seedIndex,
+                             window_state().session.lanes[0].position),
               std::make_pair(16, 21));
 }
 

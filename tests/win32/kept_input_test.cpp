@@ -31,7 +31,7 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     const std::filesystem::path path = folder.path / "unseen.json";
     write_file(path, kUnseen);
     open_program(path);
-    const std::string opened = session_text(app_state().session);
+    const std::string opened = session_text(window_state().session);
     std::wstring shown;
     Program::dialog(IDM_STATUS, [&shown](HWND box) {
         shown =
@@ -52,7 +52,7 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     for (const int menu : {IDM_SEARCH_CONDITIONS, IDM_LEVEL_UP}) {
         Program::dialog(menu, [](HWND box) { press(box, IDOK); });
     }
-    EXPECT_EQ(session_text(app_state().session), opened);
+    EXPECT_EQ(session_text(window_state().session), opened);
     // Saved with Ctrl+S and searched with Ctrl+L, pressed as keys: the saved file runs as the
     // opened one does.
     const std::string original = read_file(path);
@@ -62,7 +62,7 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     const std::string saved = read_file(path);
     EXPECT_NE(saved, original);
     const auto run = [](const std::string& file) {
-        auto state = std::make_unique<WindowState>(app_state());
+        auto state = std::make_unique<WindowState>(window_state());
         open_session(*state, file);
         return state;
     };
@@ -96,10 +96,10 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
     std::filesystem::copy_file(kSamples / "worked-battle.json", worked);
     const std::function<void()> opens[] = {
         [] { command(IDM_FILE_NEW); },
-        [&worked] { EXPECT_TRUE(open_session_file(main_window(), worked.wstring())); },
+        [&worked] { EXPECT_TRUE(program().files().open_file(worked.wstring())); },
         [&worked] { drop_file(worked); }};
     for (const auto& open : opens) {
-        HWND* boxes = window_handles().positionEdits;
+        HWND boxes[] = {program().position_edit(0), program().position_edit(1)};
         SetWindowTextW(boxes[0], L"123");
         SetWindowTextW(boxes[1], L"45");
         open();
@@ -116,7 +116,7 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
         press(box, IDOK);
     });
     EXPECT_EQ(shown, wide("アサギ|追撃必殺係数:4|山賊ガロ|追撃必殺係数:1|00000000000000|1"));
-    const WindowState& state = app_state();
+    const WindowState& state = window_state();
     EXPECT_EQ(
         std::make_tuple(std::string(state.session.action.ally.name),
                         state.session.action.ally.followUpCritFactor,
@@ -138,8 +138,8 @@ TEST(KeptInput, AUnitListSelectsItsNameExactly) {
         shown = texts(box, {1000, 1041});
         press(box, IDOK);
     });
-    EXPECT_EQ(std::make_tuple(shown, std::string(app_state().session.action.ally.name),
-                              app_state().session.action.growthRates[0]),
+    EXPECT_EQ(std::make_tuple(shown, std::string(window_state().session.action.ally.name),
+                              window_state().session.action.growthRates[0]),
               std::make_tuple(wide("ALT|追撃必殺係数:1|"), std::string("ALT"), 80));
     close_program_without_saving();
 }

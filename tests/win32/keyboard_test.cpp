@@ -35,7 +35,7 @@ bool clear_of_the_lanes(HWND tool) {
     POINT client{0, 0};
     ClientToScreen(main_window(), &client);
     return r.left >= frame.right || r.right <= frame.left ||
-           r.top >= client.y + scale_to_dpi(kLanesBottom, window_handles().dpi);
+           r.top >= client.y + scale_to_dpi(kLanesBottom, program().dpi());
 }
 
 // A click of the left button in the middle of a rectangle of a control.
@@ -55,7 +55,7 @@ std::wstring cell(HWND list, int row, int column) {
 // 一覧 from its key: beside the main window, its rows sorted and taken by mouse and keys.
 void expect_results_window() {
     press_key('L', kKeyCtrl);
-    const WindowState& state = app_state();
+    const WindowState& state = window_state();
     HWND results = FindWindowW(L"SoramitoResults", nullptr);
     HWND list = GetDlgItem(results, 101);
     HWND header = ListView_GetHeader(list);
@@ -136,7 +136,7 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     }
     // Enter in a position box moves its lane, in the pattern box nothing; "12abc" is no position,
     // as a balloon on its box says. On a focused button Enter presses it.
-    const WindowState& state = app_state();
+    const WindowState& state = window_state();
     SentMessages balloons(EM_SHOWBALLOONTIP);
     for (const auto& [box, text, lane0, lane1] : {std::tuple{IDC_LANE1_POSITION, L"300", 1, 300},
                                                   {IDC_LANE0_POSITION, L"12abc", 1, 300},
@@ -155,7 +155,7 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
               std::make_pair(GetDlgItem(main_window(), IDC_LANE0_POSITION),
                              wide("1から4973までの数を入れてください")));
     // The marks, Ctrl+1, Ctrl+F: the results the command line gives from sequence 0 at 21.
-    SetFocus(window_handles().markEdit);
+    SetFocus(program().mark_edit());
     SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
     type_text(wide("×××○○×××○×○×○○×○×○○×"));
     pump_messages(300);
@@ -193,7 +193,7 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     EXPECT_EQ(enabled(), L"1000001");
     for (const int answer : {IDNO, IDYES}) {
         EXPECT_EQ(answer_box([plan] { click(plan, 107); }, answer).substr(0, 5), wide("ソラミト|"));
-        EXPECT_EQ(app_state().session.plan.stepCount, answer == IDNO ? 1 : 0);
+        EXPECT_EQ(window_state().session.plan.stepCount, answer == IDNO ? 1 : 0);
     }
 }
 

@@ -6,24 +6,21 @@
 
 #include "tests/win32/program_fixture.h"
 #include "view/session.h"
-#include "win32/edit_commands.h"
 
 namespace {
 
 // What act does to the worked session: the boxes it shows (each cancelled), the lanes it moves,
 // the search it runs, the windows it shows, the unit it lets go.
 std::wstring effect_of(const std::function<void()>& act) {
-    open_session(app_state(), reinterpret_cast<const char*>(kWorkedSession));
-    EXPECT_TRUE(type_pattern(wide(app_state().session.marks.c_str())));
-    forget_undo_steps();
-    enable_unit_items(main_window(), true);
+    controller().open_session(reinterpret_cast<const char*>(kWorkedSession));
+    EXPECT_TRUE(type_pattern(wide(window_state().session.marks.c_str())));
     const wchar_t* const windows[] = {L"SoramitoResults", L"SoramitoPlan", L"SoramitoRecord"};
     for (const wchar_t* name : windows) {
         ShowWindow(FindWindowW(name, nullptr), SW_HIDE);
     }
     SetActiveWindow(main_window());
-    SetFocus(window_handles().markEdit);
-    const auto lanes = [&s = app_state()] {
+    SetFocus(program().mark_edit());
+    const auto lanes = [&s = window_state()] {
         return std::to_wstring(s.session.lanes[0].seedIndex) + L"/" +
                std::to_wstring(s.session.lanes[0].position) + L" " +
                std::to_wstring(s.session.lanes[1].seedIndex) + L"/" +
@@ -37,11 +34,11 @@ std::wstring effect_of(const std::function<void()>& act) {
     });
     pump_messages(0);
     effect += lanes() != lanesBefore ? L"lanes:" + lanes() + L";" : L"";
-    effect += app_state().search.basis.made ? L"search;" : L"";
+    effect += window_state().search.basis.made ? L"search;" : L"";
     for (const wchar_t* name : windows) {
         effect += IsWindowVisible(FindWindowW(name, nullptr)) ? name + std::wstring(L";") : L"";
     }
-    return effect + (ally_is_set(app_state().session) ? L"" : L"unset;");
+    return effect + (ally_is_set(window_state().session) ? L"" : L"unset;");
 }
 
 // What each command does from the worked session, any other nothing; a file dialog's caption is
@@ -116,9 +113,9 @@ TEST_F(Program, EveryMenuItemAndEveryKeyReachesItsCommand) {
             "key " + std::to_string(key.key) + "+" + std::to_string(key.modifiers));
     }
     // The edit boxes take the window's font, not the system's.
-    const WindowHandles& handles = window_handles();
-    for (HWND box : {handles.markEdit, handles.positionEdits[0], handles.positionEdits[1]}) {
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), handles.normalFont);
+    for (HWND box : {program().mark_edit(), program().position_edit(0), program().position_edit(1)}) {
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)),
+                  program().font(DrawFont::kNormal));
     }
 }
 

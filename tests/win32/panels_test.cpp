@@ -31,13 +31,13 @@ TEST_F(Program, ThreeDigitHpsAreDrawnWholeInTheUnitPanels) {
     });
     RedrawWindow(main_window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     static DrawList list;
-    build_main_window_drawing(app_state(), 784, list);
-    const int dpi = window_handles().dpi, height = scale_to_dpi(16, dpi);
+    build_main_window_drawing(window_state(), 784, 600, list);
+    const int dpi = program().dpi(), height = scale_to_dpi(16, dpi);
     HDC screen = GetDC(main_window());
     // The same HP line drawn whole off screen, in the window's font.
     HDC whole = CreateCompatibleDC(screen);
     const HGDIOBJ bitmap = SelectObject(whole, CreateCompatibleBitmap(screen, 40 * height, height));
-    SelectObject(whole, window_handles().normalFont);
+    SelectObject(whole, program().font(DrawFont::kNormal));
     for (const auto& [place, hp] : {std::pair{UnderLanes::kAllyPanel, "ＨＰ：120→"},
                                     std::pair{UnderLanes::kEnemyPanel, "ＨＰ：150→"}}) {
         const LayoutBox& panel = place_of(place);

@@ -22,8 +22,7 @@
 
 #include "tools/pictures/session.h"
 #include "view/resource.h"
-#include "win32/program.h"
-#include "win32/session_files.h"
+#include "win32/main_window.h"
 
 inline std::string read_file(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -104,20 +103,28 @@ inline std::wstring texts(HWND dialog, std::initializer_list<int> ids) {
     return joined;
 }
 
+// The program's window while it stands, its controller and what it works on.
+inline MainWindow& program() {
+    return *MainWindow::current();
+}
+inline Controller& controller() {
+    return *program().controller();
+}
+inline const WindowState& window_state() {
+    return controller().state();
+}
 inline HWND main_window() {
-    return window_handles().mainWindow;
+    return program().window();
 }
 
 inline bool grayed(int item) {
     return GetMenuState(GetMenu(main_window()), item, MF_BYCOMMAND) & MF_GRAYED;
 }
 
-// The program from a new process's zeroed state, with a session file to open as from the command
-// line if one is given; closing it as the user does returns its exit code.
+// The program as a new process starts it, with a session file to open as from the command line
+// if one is given; closing it as the user does returns its exit code.
 inline void open_program(const std::filesystem::path& file = {}) {
-    app_state() = WindowState{};
-    window_handles() = WindowHandles{};
-    EXPECT_TRUE(open_main_window(GetModuleHandleW(nullptr), SW_SHOW, file.wstring()));
+    EXPECT_NE(MainWindow::open(GetModuleHandleW(nullptr), SW_SHOW, file.wstring()), nullptr);
     EXPECT_TRUE(pump_messages(50));
 }
 
@@ -212,7 +219,7 @@ struct Program : ::testing::Test {
     std::filesystem::path open_written(const char* name, const char8_t* json) {
         const std::filesystem::path path = folder.path / name;
         write_file(path, json);
-        EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
+        EXPECT_TRUE(program().files().open_file(path.wstring()));
         return path;
     }
     WorkingFolder folder{kUnitFile, kGrowthFile};  // made before the program opens

@@ -26,15 +26,15 @@ TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
     // キャンセル keeps the window and the change.
     const std::wstring question = L"ソラミト|s.json への変更を保存しますか？";
     EXPECT_EQ(answer_box([] { SendMessageW(main_window(), WM_CLOSE, 0, 0); }, IDCANCEL), question);
-    EXPECT_EQ(std::make_tuple(IsWindow(main_window()), app_state().session.lanes[0].position),
+    EXPECT_EQ(std::make_tuple(IsWindow(main_window()), window_state().session.lanes[0].position),
               std::make_tuple(TRUE, 22));
     // いいえ: the next start has the file as last saved, not the change dropped.
     EXPECT_EQ(answer_box([] { EXPECT_EQ(close_program(), 0); }, IDNO), question);
     open_program();
-    EXPECT_EQ(std::make_tuple(app_state().session.lanes[0].position, window_text(main_window())),
+    EXPECT_EQ(std::make_tuple(window_state().session.lanes[0].position, window_text(main_window())),
               std::make_tuple(21, kTitle));
     // はい saves the file, and the last session is what was saved.
-    ASSERT_TRUE(open_session_file(main_window(), path.wstring()));
+    ASSERT_TRUE(program().files().open_file(path.wstring()));
     command(IDC_LANE0_FORWARD);
     EXPECT_EQ(answer_box([] { EXPECT_EQ(close_program(), 0); }, IDYES), question);
     EXPECT_EQ(std::make_pair(at_position(read_file(path), 22),
@@ -52,15 +52,15 @@ TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
                    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
                });
     EXPECT_EQ(
-        std::make_tuple(asked, app_state().session.lanes[0].position, window_text(main_window())),
+        std::make_tuple(asked, window_state().session.lanes[0].position, window_text(main_window())),
         std::make_tuple(L"無題 への変更を保存しますか？|名前", 22, kTitle));
     EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDNO),
               L"ソラミト|無題 への変更を保存しますか？");
-    EXPECT_EQ(app_state().session.lanes[0].position, 1);
+    EXPECT_EQ(window_state().session.lanes[0].position, 1);
     // A refused file is told in Japanese.
     const std::filesystem::path bad = folder.path / "bad.json";
     write_file(bad, R"({"lanes": [{"position": 0}]})");
-    EXPECT_EQ(answer_box([&] { open_session_file(main_window(), bad.wstring()); }, IDOK),
+    EXPECT_EQ(answer_box([&] { program().files().open_file(bad.wstring()); }, IDOK),
               L"ソラミト|開けません：" + bad.wstring() +
                   L"\nlanes[0].position は 1 から 4973 までの整数にしてください（0 "
                   L"が書かれています）");
@@ -76,7 +76,7 @@ TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
               L"に次の名前で残しました。\nlast-session.bad.json\nJSON として読めません（1 行目の 2 "
               L"文字目で、書き方が正しくありません）");
     EXPECT_EQ(std::make_tuple(read_file(aside), std::filesystem::exists(folder.lastSession),
-                              ally_is_set(app_state().session), grayed(IDM_LEVEL_UP)),
+                              ally_is_set(window_state().session), grayed(IDM_LEVEL_UP)),
               std::make_tuple("{bad", false, false, true));
 }
 
@@ -103,7 +103,7 @@ TEST(RunMarker, ARunThatDidNotEndCleanlyAsksBeforeItsSessionComesBack) {
         EXPECT_EQ(answer_box([] { open_program(); }, answer), box) << marker;
         const std::filesystem::path aside = folder.appData / "Soramito" / "last-session.bad.json";
         EXPECT_EQ(
-            std::make_tuple(app_state().session.lanes[0].position, read_file(aside) == session),
+            std::make_tuple(window_state().session.lanes[0].position, read_file(aside) == session),
             std::make_tuple(position, setAside))
             << marker;
         // This run's marker, or the running copy's left as it was.

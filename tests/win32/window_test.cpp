@@ -13,13 +13,12 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
     for (const auto& [characterText, growText, message, allies] : cases) {
         WorkingFolder folder(characterText, growText);
         const std::wstring box = answer_box([] { open_program(); }, IDOK);
-        // The reduced window: no controls, no unit defaults, every menu item enabled.
+        // The reduced window: no controls, every menu item enabled.
         EXPECT_EQ(std::make_tuple(box, GetWindow(main_window(), GW_CHILD),
-                                  app_state().tables->allyUnitCount,
-                                  app_state().session.action.ally.hitRate, grayed(IDM_LEVEL_UP)),
-                  std::make_tuple(L"ソラミト|" + wide(message), HWND{}, allies, 0, false));
+                                  program().tables().allyUnitCount, grayed(IDM_LEVEL_UP)),
+                  std::make_tuple(L"ソラミト|" + wide(message), HWND{}, allies, false));
         // Wine counts no GDI objects; the font's handle tells whether 終了 deleted them.
-        const HFONT font = window_handles().normalFont;
+        const HFONT font = program().font(DrawFont::kNormal);
         command(IDM_FILE_EXIT);
         EXPECT_EQ(std::make_tuple(run_message_loop(), GetObjectType(font)), std::make_tuple(0, 0u));
     }
@@ -50,12 +49,15 @@ TEST_F(Program, PlayersSession) {
         choose(box, 4002, 0);
         press(box, IDOK);
     });
-    WindowState& state = app_state();
+    const WindowState& state = window_state();
     EXPECT_EQ(
         std::make_tuple(state.session.action.booksHeld[0], state.session.action.growthRates[0],
                         state.session.action.levelUpWanted[2]),
         std::make_tuple(1, 110, 0));
-    std::strcpy(state.session.action.ally.name, "A&B");
+    controller().change([](WindowState& s) {
+        std::strcpy(s.session.action.ally.name, "A&B");
+        return true;
+    });
     dialog(IDM_SEARCH_CONDITIONS, [](HWND box) {
         click(box, 2001);  // 戦闘 checks and enables 予測消費; take it off again
         click(box, 2004);
@@ -116,11 +118,11 @@ TEST_F(Program, PlayersSession) {
     const std::filesystem::path path = open_written("s.json", kWorkedSession);
     command(IDC_LANE0_FORWARD);
     command(IDM_FILE_SAVE);
-    EXPECT_FALSE(session_changed());
+    EXPECT_FALSE(controller().changed());
     command(IDM_FILE_NEW);
-    EXPECT_EQ(std::make_pair(grayed(IDM_LEVEL_UP), open_file_path()),
+    EXPECT_EQ(std::make_pair(grayed(IDM_LEVEL_UP), program().files().path()),
               std::make_pair(true, std::wstring()));
-    EXPECT_TRUE(open_session_file(main_window(), path.wstring()));
+    EXPECT_TRUE(program().files().open_file(path.wstring()));
     EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, state.shown.marks.candidateCount,
                               grayed(IDM_LEVEL_UP)),
               std::make_tuple(31, 3, false));

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "view/resource.h"
-#include "win32/program.h"
+#include "win32/main_window.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -37,7 +37,12 @@ bool pump_messages(DWORD milliseconds) {
             if (message.message == WM_QUIT) {
                 return false;
             }
-            process_message(message);
+            if (MainWindow* window = MainWindow::current()) {
+                window->process_message(message);
+            } else {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
         }
         Sleep(10);
     } while (GetTickCount() - start < milliseconds);
@@ -89,11 +94,12 @@ void type_text(const std::wstring& text) {
 }
 
 bool type_pattern(const std::wstring& text) {
-    SetWindowTextW(GetDlgItem(window_handles().mainWindow, IDC_MARK_EDIT), text.c_str());
+    MainWindow& main = *MainWindow::current();
+    SetWindowTextW(main.mark_edit(), text.c_str());
     char expected[2 * kMarkTextCapacity];
     shift_jis_from_wide(text.c_str(), expected, sizeof expected);
     for (int wait = 0; wait < 300; ++wait) {
-        if (app_state().session.marks ==
+        if (main.controller()->session().marks ==
             std::string(expected, strnlen(expected, kMarkTextCapacity - 1))) {
             return true;
         }
@@ -103,7 +109,7 @@ bool type_pattern(const std::wstring& text) {
 }
 
 void command(WPARAM id) {
-    SendMessageW(window_handles().mainWindow, WM_COMMAND, id, 0);
+    SendMessageW(MainWindow::current()->window(), WM_COMMAND, id, 0);
 }
 
 void click(HWND dialog, int id) {

@@ -8,7 +8,7 @@
 
 #include "tools/pictures/session.h"
 #include "view/resource.h"
-#include "win32/program.h"
+#include "win32/main_window.h"
 #include "win32/session_files.h"
 
 namespace {
@@ -103,8 +103,9 @@ int main() {
     GetFullPathNameW(L"appdata", MAX_PATH, appData, nullptr);
     CreateDirectoryW(appData, nullptr);
     SetEnvironmentVariableW(L"APPDATA", appData);
-    check(open_main_window(GetModuleHandleW(nullptr), SW_SHOW), "the main window");
-    HWND window = window_handles().mainWindow;
+    MainWindow* program = MainWindow::open(GetModuleHandleW(nullptr), SW_SHOW, L"");
+    check(program != nullptr, "the main window");
+    HWND window = program->window();
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     pump_messages(200);
     // The guide's first steps in their order. The two units, their figures as the dialog first
@@ -153,7 +154,7 @@ int main() {
         SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_SETCURSEL, 0, 0);
     });
     // The sample turn plan: its steps, and the lanes that show them one after another.
-    check(open_session_file(window, L"turn-plan.json"), "opening the turn plan");
+    check(program->files().open_file(L"turn-plan.json"), "opening the turn plan");
     picture_tool_window(IDM_PLAN, L"SoramitoPlan", "guide-plan.bmp");
     command(IDC_SEARCH);
     save_picture(window, "guide-plan-window.bmp");
