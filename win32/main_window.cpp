@@ -263,10 +263,10 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
     const LRESULT result =
         self != nullptr ? self->handle(message, wParam, lParam)
                         : DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY && self == current()) {
-        // The object goes with its window.
+    if (message == WM_NCDESTROY) {
+        // The object outlives its window until the next one is opened: the window may go while
+        // one of its own calls still runs, a dialog's modal loop inside a change.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        the_main_window().reset();
     }
     return result;
 }

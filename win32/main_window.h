@@ -27,9 +27,10 @@ constexpr UINT kShowStartUpMessage = WM_APP + 1;
 class MainWindow final : public ControllerView {
 public:
     // Registers the class "template", creates and shows the window, with the session file to
-    // open (none when empty); nullptr when either fails. The object goes with its window.
+    // open (none when empty); nullptr when either fails. The object takes the place of the one
+    // before it.
     static MainWindow* open(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen);
-    // The program's window while it stands; nullptr before and after.
+    // The program's window, the last opened; nullptr before the first.
     static MainWindow* current();
 
     MainWindow(const MainWindow&) = delete;
