@@ -46,7 +46,6 @@
 #define IDC_LANE1_POSITION 6002
 #define IDC_LANE1_JUMP 6003
 
-#define IDT_MARK_POLL 3500
 #define IDT_LAST_SESSION 3501
 
 // The status dialog; the enemy's controls are the ally's plus IDC_STATUS_ENEMY_OFFSET.

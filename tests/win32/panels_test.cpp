@@ -66,3 +66,34 @@ TEST_F(Program, ThreeDigitHpsAreDrawnWholeInTheUnitPanels) {
 }
 
 }  // namespace
+
+namespace {
+
+// In a window larger than 800 by 600 the search's line runs past 800; after 新規 takes it away,
+// the whole client area is drawn afresh.
+TEST_F(Program, ALargerWindowRepaintsAllOfItself) {
+    SetWindowPos(main_window(), nullptr, 0, 0, scale_to_dpi(1300, program().dpi()),
+                 scale_to_dpi(700, program().dpi()), SWP_NOMOVE | SWP_NOZORDER);
+    open_written("s.json", kWorkedSession);
+    command(IDC_SEARCH);
+    RECT client{};
+    GetClientRect(main_window(), &client);
+    const int from = scale_to_dpi(kBaseClientWidth + 8, program().dpi());
+    const auto inked_past_800 = [&client, from] {
+        RedrawWindow(main_window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC screen = GetDC(main_window());
+        int inked = 0;
+        for (int y = 0; y < client.bottom; y += 2) {
+            for (int x = from; x < client.right; x += 2) {
+                inked += GetPixel(screen, x, y) != RGB(255, 255, 255) ? 1 : 0;
+            }
+        }
+        ReleaseDC(main_window(), screen);
+        return inked;
+    };
+    EXPECT_GT(inked_past_800(), 0);
+    command(IDM_FILE_NEW);
+    EXPECT_EQ(inked_past_800(), 0);
+}
+
+}  // namespace
