@@ -39,7 +39,7 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
         {4008, 1, 0, 1, false, 0, 1}};
     // clang-format on
     for (const auto& [command, lane, seed, position, redraw, seedAfter, positionAfter] : cases) {
-        WindowState& state = status_set_state();
+        WindowState state = status_set_state();
         state.session.action.eventSwitches = {0, 1, 0, 0};
         std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) =
             std::tie(seed, position);
@@ -54,7 +54,7 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
     }
     // 移動 moves the lane to its box's position, and nothing when the box holds none.
     for (const auto& [text, position] : {std::pair{" １２ ", 12}, {"4974", 77}}) {
-        WindowState& state = status_set_state();
+        WindowState state = status_set_state();
         state.session.lanes[1] = LaneCursor{9, 77};
         EXPECT_EQ(std::make_tuple(jump_lane(state, 1, text), state.session.lanes[1].position,
                                   state.session.lanes[1].seedIndex),
@@ -62,7 +62,7 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
             << text;
     }
     // A results row out of range moves nothing either.
-    WindowState& state = status_set_state();
+    WindowState state = status_set_state();
     EXPECT_EQ(std::make_tuple(put_lane_at(state, 0, 0), put_lane_at(state, 0, 4974),
                               state.session.lanes[0].position),
               std::make_tuple(false, false, 1));
@@ -77,7 +77,7 @@ TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
         {true, {1, 0, 0, 0}, true, 0},
         {true, {0, 0, 0, 1}, true, 1201}};
     for (const auto& [allySet, switches, searched, count] : cases) {
-        WindowState& state = allySet ? status_set_state() : started_state();
+        WindowState state = allySet ? status_set_state() : started_state();
         std::tie(state.session.action.eventSwitches, state.search.resultCount,
                  state.session.lanes[0].position) = std::tuple(switches, 7, 6);
         EXPECT_EQ(search_from_lane_zero(state), searched);
@@ -95,7 +95,7 @@ TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
 }
 
 TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
-    WindowState& state = status_set_state();
+    WindowState state = status_set_state();
     EXPECT_TRUE(refresh_seed_candidates(state, kMarks));
     EXPECT_EQ(std::make_tuple(state.shown.marks.markCount, state.shown.marks.candidateCount,
                               state.shown.marks.nearCount, state.shown.marks.adviceShown),
@@ -151,7 +151,7 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
     tables->growthTable[0] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
     tables->allyUnitCount = 60;
     std::strcpy(tables->allyUnits[55].name, "U55");
-    WindowState& state = started_state();
+    WindowState state = started_state();
     state = fresh_window_state(*tables);
     state.session.action.eventSwitches = {0, 1, 0, 0};
     // The second "B" in the sorted list: the first row named B supplies everything.
@@ -185,14 +185,14 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
                               state.session.action.growthRates[9], state.session.action.ally.level),
               std::make_tuple(std::string("Z"), 8, 5, 10));
     // Without units the ally stays unset and nothing runs.
-    WindowState& empty = started_state();
+    WindowState empty = started_state();
     empty.session.action.eventSwitches = {0, 1, 0, 0};
     apply_status_form(empty, form_for("", -1, -1));
     EXPECT_EQ(std::make_tuple(ally_is_set(empty.session), empty.session.action.enemy.name[0],
                               empty.shown.lanes[0].log.count, empty.session.action.growthRates),
               std::make_tuple(false, '\0', 0, GrowthRates{}));
     // The condition dialogs: prediction only with a battle; the lanes run again.
-    status_set_state();
+    state = status_set_state();
     apply_search_conditions(state, {{false, false, true, false}, true});
     EXPECT_EQ(std::make_tuple(state.session.action.eventSwitches,
                               state.session.action.predictSwitch, state.shown.lanes[1].log.count),
@@ -223,8 +223,8 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
 }
 
 // The worked battle with any outcome, searched from 3995: every position to 4004 is a result.
-WindowState& searched_from_3995() {
-    WindowState& state = status_set_state();
+WindowState searched_from_3995() {
+    WindowState state = status_set_state();
     state.session.action.eventSwitches = {0, 1, 0, 0};
     state.session.action.enemyCondition = {kResultHpUnchanged, 0, 1};
     state.session.lanes[0].position = 3995;
@@ -233,7 +233,7 @@ WindowState& searched_from_3995() {
 }
 
 TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChanges) {
-    WindowState& state = searched_from_3995();
+    WindowState state = searched_from_3995();
     ResultTable table;
     fill_results_table(state, table);
     ASSERT_EQ(table.order.size(), 10u);
@@ -263,7 +263,7 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
         {"the plan", [](WindowState& s) { s.session.plan.stepCount = 1; }},
         {"the marks", [](WindowState& s) { refresh_seed_candidates(s, "o"); }}};
     for (std::size_t i = 0; i < changes.size(); ++i) {
-        searched_from_3995();
+        state = searched_from_3995();
         EXPECT_FALSE(search_results_stale(state));
         changes[i].second(state);
         EXPECT_EQ(search_results_stale(state), i >= 2) << changes[i].first;
@@ -279,7 +279,7 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
 }
 
 TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes) {
-    WindowState& state = status_set_state();
+    WindowState state = status_set_state();
     state.session.action.eventSwitches = {0, 1, 0, 0};
     state.session.action.enemyCondition = {kResultHpAtMost, 0, 0};
     const auto lines = [&state] {
@@ -318,7 +318,7 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes)
     EXPECT_EQ(press_plan_button(state, B::kClear, 3), (PlanEdit{true, -1}));
     EXPECT_EQ(std::make_pair(state.session.plan.stepCount, state.shown.lanes[0].steps.count),
               std::make_pair(0, 0));
-    started_state();
+    state = started_state();
     std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json");
     open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
     ASSERT_TRUE(search_from_lane_zero(state));
@@ -351,7 +351,7 @@ TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
         {kMarks, IDM_LANE0_ENTRY + 3, 0, -1, -1}, {kSlipped, IDM_LANE1_ENTRY + 3, 1, -1, -1},
         {kMarks, IDM_LANE0_ENTRY - 1, 0, -1, -1}, {kMarks, IDM_LANE1_ENTRY + 9, 1, -1, -1}};
     for (const auto& [marks, command, lane, seed, position] : cases) {
-        WindowState& state = status_set_state();
+        WindowState state = status_set_state();
         refresh_seed_candidates(state, marks);
         std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) =
             std::pair(40, 99);

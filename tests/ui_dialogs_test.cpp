@@ -120,9 +120,9 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
 
 // Allies Abc (factor 1, 怒り), abc (factor 2, 連続, 勇者 in the file) and one without a name;
 // enemies E1 (反撃) and E2 (factor 5, 毒).
-WindowState& named_units() {
+WindowState named_units() {
     static const auto tables = tables_of("3,2\nAbc,1,0,\nabc,2,7,8,\n,0\nE1,0,15,\nE2,5,14,\n");
-    WindowState& state = started_state();
+    WindowState state = started_state();
     state = fresh_window_state(*tables);
     return state;
 }
@@ -134,7 +134,7 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
         {"abc", "E2", 1, 1, "追撃必殺係数:2|追撃必殺係数:5|1008 "},
         {"Zed", "Nobody", -1, -1, "追撃必殺係数:7|追撃必殺係数:9|1008 "}};  // their own
     for (const auto& [ally, enemy, allyEntry, enemyEntry, labels] : cases) {
-        WindowState& state = named_units();
+        WindowState state = named_units();
         std::strcpy(state.session.action.ally.name, ally);
         std::strcpy(state.session.action.enemy.name, enemy);
         std::tie(state.session.action.ally.followUpCritFactor,
@@ -151,7 +151,7 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     }
     // No unit chosen yet: each side takes the unit its list shows first in its own order (the
     // sorted ally list may show abc first), from the unit file; OK stores that unit.
-    WindowState& fresh = named_units();
+    WindowState fresh = named_units();
     DialogView opened = as_shown(status_opening(fresh));
     ControlView& allyShown = *std::find_if(opened.begin(), opened.end(), [](const ControlView& c) {
         return c.id == IDC_STATUS_ALLY_LIST;
@@ -176,7 +176,7 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
                   fresh.session.action.enemy.skills[kSkillCounter]),
               std::make_tuple("追撃必殺係数:2|追撃必殺係数:0|", "abc", 2, true, "E1", 1));
     // A unit picked in a list sets the boxes that follow it.
-    WindowState& state = named_units();
+    WindowState state = named_units();
     state.session.action.enemy.followUpCritFactor = 9;
     // The texts set, then the skill boxes checked and how many boxes are set.
     Roster roster;

@@ -79,7 +79,7 @@ std::string row_at(const DrawList& list, int y, int left) {
 }
 
 TEST(Drawing, AfterStartUpAndAtEachResolution) {
-    WindowState& state = started_state();
+    WindowState state = started_state();
     std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position,
              state.session.action.eventSwitches) = std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
     const DrawList& list = draw(state);
@@ -115,7 +115,7 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
 }
 
 TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
-    WindowState& state = started_state();
+    WindowState state = started_state();
     ConsumptionLog& lane = state.shown.lanes[0].log;
     const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 11, 9};
@@ -138,7 +138,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     EXPECT_EQ(step_at(list, 69, 114).color, kColorBlack);  // the next lane starts black
     // Lane 0's entries 2 to 5, framed in the predicted battle's pen and, being four, labelled at
     // its middle.
-    status_set_state();
+    state = status_set_state();
     std::tie(state.session.action.predictSwitch, lane.predictStart, lane.predictEnd, lane.count) =
         std::tuple(1, 2, 6, 6);
     const DrawStep frame = step_at(draw(state), 113, 62);
@@ -160,7 +160,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
 }
 
 TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
-    WindowState& state = started_state();
+    WindowState state = started_state();
     state.shown.marks.candidateCount = 9;
     std::iota(state.shown.marks.candidates, state.shown.marks.candidates + 9, 8);
     std::string shown;
@@ -212,7 +212,7 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
 }
 
 TEST(Drawing, NearSequencesAndNextMarkAdvice) {
-    WindowState& state = status_set_state();
+    WindowState state = status_set_state();
     state.session.action.eventSwitches = {0, 1, 0, 0};
     // the pattern, the lines under the candidates
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
@@ -273,7 +273,7 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
         {{1, 1, 1, 1}, 1, none, none, noWish, "移動\n予測消費\n戦闘(無 - 無)\nレベルアップ()\n再行動(30%)"}};
     // clang-format on
     for (const auto& [switches, predict, ally, enemy, wanted, text] : cases) {
-        WindowState& state = status_set_state();
+        WindowState state = status_set_state();
         std::tie(state.session.action.eventSwitches, state.session.action.predictSwitch,
                  state.session.action.allyCondition, state.session.action.enemyCondition,
                  state.session.action.levelUpWanted) =
@@ -288,7 +288,7 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
     }
     // The unit panels: lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20;
     // skills shown only.
-    WindowState& state = status_set_state();
+    WindowState state = status_set_state();
     std::tie(state.session.action.eventSwitches, state.session.lanes[1].position) =
         std::pair(EventSwitches{0, 1, 0, 0}, 12);
     rerun_both_lanes(state);
@@ -361,7 +361,7 @@ TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
 TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
     for (const std::int32_t figure : {kLowestFigure, kHighestFigure}) {
-        WindowState& state = status_set_state();
+        WindowState state = status_set_state();
         std::tie(state.session.action.eventSwitches, state.session.action.predictSwitch) =
             std::pair(EventSwitches{1, 1, 1, 1}, 1);
         refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");

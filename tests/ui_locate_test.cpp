@@ -15,8 +15,8 @@ namespace {
 const char* const kMarks = "×××○○×××○×○×○○×○×○○×";  // they leave sequences 0, 16 and 51
 
 // The worked battle, lane 0 at 1 of sequence 0, with the given events on.
-WindowState& worked_state(EventSwitches switches) {
-    WindowState& state = status_set_state();
+WindowState worked_state(EventSwitches switches) {
+    WindowState state = status_set_state();
     state.session.action.eventSwitches = switches;
     rerun_both_lanes(state);
     return state;
@@ -39,7 +39,7 @@ TEST(LocateForm, ListsEachPositionAndCountsWhatTheListLeavesOut) {
 }
 
 TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
-    WindowState& state = worked_state({0, 1, 1, 1});
+    WindowState state = worked_state({0, 1, 1, 1});
     // HP and 力 grew, as after the worked battle from position 1, and the re-move happened.
     const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened};
     const LocateAnswer answer = locate_from_form(state, four);
@@ -85,7 +85,7 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
                                      {{1, 0, 0, 0}, 30, false, false, false, false},
                                      {{1, 2, -1, 3}, 30, false, false, false, false}};
     for (const auto& [switches, rate, opens, hpBoxes, levelUp, reMove] : cases) {
-        WindowState& state = status_set_state();
+        WindowState state = status_set_state();
         state.session.action.eventSwitches = switches;
         state.session.action.growthRates[kReMoveRateIndex] = rate;
         EXPECT_EQ(dialog_for_menu(state, IDM_HAPPENED),
@@ -108,7 +108,7 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
 // the enemy at 0, and HP and 力 grew. soramito-cli locate finds 74 positions, the second #51:
 // 79 → 102; advance from 79 of 51 moves lane 0 to 102 with Lv 11.
 TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing) {
-    WindowState& state = worked_state({0, 1, 1, 0});
+    WindowState state = worked_state({0, 1, 1, 0});
     state.session.marks = kMarks;
     LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen};
     EXPECT_EQ(located_count_words(locate_from_form(state, form)), "見つかった位置：なし");
@@ -142,7 +142,8 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
         {true, none, 0, LocatedRefusal::kAdvance,
          "位置が4985になり4973を越えるため実行できません"}};
     for (const auto& [fromTheEnd, after, line, refusal, words] : cases) {
-        worked_state({0, 1, 1, 0}).session.lanes[0].position = fromTheEnd ? 4973 : 1;
+        state = worked_state({0, 1, 1, 0});
+        state.session.lanes[0].position = fromTheEnd ? 4973 : 1;
         rerun_both_lanes(state);
         state.session.marks = fromTheEnd ? "" : kMarks;
         const LocateAnswer seen = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});

@@ -73,15 +73,15 @@ TEST(SessionChanges, EachMemberChangedInAFileIsSeenByTheTitleUndoAndTheQuestion)
     EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
-WindowState& battle_state() {
-    WindowState& state = status_set_state();
+WindowState battle_state() {
+    WindowState state = status_set_state();
     apply_search_conditions(state, {{false, true, false, false}, false});
     refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
     return state;
 }
 
 TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
-    WindowState& state = battle_state();
+    WindowState state = battle_state();
     UndoHistory history;
     // each change of a mixed run, and whether it changes the session
     // clang-format off
@@ -127,7 +127,7 @@ TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
     // The pattern box comes back with the step; a new change after a step back leaves nothing to
     // redo; the oldest steps go.
     history = {};
-    battle_state();
+    state = battle_state();
     change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
     refresh_seed_candidates(state, "×××");  // typed after the change: no step
     undo_change(history, state);

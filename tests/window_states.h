@@ -19,16 +19,13 @@ inline std::unique_ptr<Tables> tables_of(const char* unitFile) {
 }
 
 // The state right after a successful start-up, with no unit chosen yet.
-inline WindowState& started_state() {
-    static WindowState* state = new WindowState{};
-    *state = fresh_window_state(generated_tables());
-    return *state;
+inline WindowState started_state() {
+    return fresh_window_state(generated_tables());
 }
 
 // The same after the status dialog has set the worked units, their rates and both lanes.
-inline WindowState& status_set_state() {
-    WindowState& state = started_state();
-    state = fresh_window_state(worked_tables());
+inline WindowState status_set_state() {
+    WindowState state = fresh_window_state(worked_tables());
     state.session = worked_session();
     refresh_shown(state);
     return state;
