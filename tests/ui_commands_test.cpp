@@ -18,6 +18,7 @@
 #include "view/resource.h"
 #include "view/result_table.h"
 #include "view/session.h"
+#include "view/window_layout.h"
 #include "window_states.h"
 
 namespace {
@@ -101,11 +102,23 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
                               state.shown.marks.nearCount, state.shown.marks.adviceShown),
               std::make_tuple(20, 3, 0, true));
     EXPECT_FALSE(refresh_seed_candidates(state, kMarks));
-    // lane, x, y, the seed picked (-1: none); a candidate is 17 by 16 pixels, 24 apart
+    // lane, x, y, the seed picked (-1: none): on each number and just off it, its corners and the
+    // rest of its cell, the fourth cell, which has none
+    const NumberRow& row = kCandidateRow;
+    const int top = row.top, bottom = row.top + row.height, left = row.left;
+    const int right = number_left(row, 0) + row.numberWidth - 1, middle = top + row.height / 2;
     const std::vector<std::tuple<int, int, int, int>> clicks = {
-        {0, 484 + 24, 473, 16}, {1, 484 + 24, 489, 16}, {0, 500, 480, 0},   {0, 501, 480, -1},
-        {0, 483, 480, -1},      {0, 484, 472, -1},      {0, 484, 490, -1},  {0, 484 + 48, 480, 51},
-        {0, 484 + 72, 480, -1}, {1, 693, 480, -1},      {0, -484, -473, -1}};
+        {0, number_left(row, 1), top, 16},
+        {1, number_left(row, 1), bottom, 16},
+        {0, right, middle, 0},
+        {0, right + 1, middle, -1},
+        {0, left - 1, middle, -1},
+        {0, left, top - 1, -1},
+        {0, left, bottom + 1, -1},
+        {0, number_left(row, 2), middle, 51},
+        {0, number_left(row, 3), middle, -1},
+        {1, number_left(row, 8) + row.numberWidth, middle, -1},
+        {0, -left, -top, -1}};
     for (const auto& [lane, x, y, seed] : clicks) {
         std::tie(state.session.lanes[lane].seedIndex, state.session.lanes[lane].position) =
             std::pair(40, 99);
@@ -121,18 +134,18 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksPickACandidate) {
     EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount,
                               state.shown.marks.adviceShown),
               std::make_tuple(0, 3, false));
-    EXPECT_FALSE(click_candidate(state, 1, 484 + 24 * 3, 500));
-    EXPECT_TRUE(click_candidate(state, 1, 484, 495));
+    EXPECT_FALSE(click_candidate(state, 1, number_left(kNearRow, 3), kNearRow.top + 5));
+    EXPECT_TRUE(click_candidate(state, 1, kNearRow.left, kNearRow.top));
     EXPECT_EQ(std::make_pair(state.session.lanes[1].seedIndex, state.session.lanes[1].position),
               std::make_pair(0, 21));
     EXPECT_TRUE(refresh_seed_candidates(state, ""));
     EXPECT_EQ(std::make_tuple(state.shown.marks.candidateCount, state.shown.marks.nearCount,
                               state.shown.marks.adviceShown),
               std::make_tuple(0, 0, false));
-    EXPECT_FALSE(click_candidate(state, 0, 484, 480));
+    EXPECT_FALSE(click_candidate(state, 0, left, middle));
     // Ten or more candidates show as "10個以上" and cannot be clicked.
     state.shown.marks.candidateCount = 10;
-    EXPECT_FALSE(click_candidate(state, 0, 484, 480));
+    EXPECT_FALSE(click_candidate(state, 0, left, middle));
 }
 
 TEST(DialogForms, EachOkStoresWhatItReads) {

@@ -25,8 +25,8 @@ namespace {
 
 // The source is compiled to Shift-JIS, so the literals below are the bytes the list holds.
 // The client area of the 800-pixel window is 784 pixels wide.
-DrawList& draw(const WindowState& state, int clientWidth = 784, std::string_view checkLine = {}) {
-    static DrawList list;
+DrawList draw(const WindowState& state, int clientWidth = 784, std::string_view checkLine = {}) {
+    DrawList list;
     build_main_window_drawing(state, clientWidth, 600, list, checkLine);
     return list;
 }
@@ -82,11 +82,12 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
     WindowState state = started_state();
     std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position,
              state.session.action.eventSwitches) = std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
-    const DrawList& list = draw(state);
+    DrawList list = draw(state);
     // The headings; no log, no unit panels and no re-move rate without an ally.
     EXPECT_EQ(
         std::make_tuple(text_at(list, 2, 94), text_at(list, 260, 92), text_at(list, 69, 62),
-                        panel_text(list, UnderLanes::kAllyPanel), text_at(list, 484, 473),
+                        panel_text(list, UnderLanes::kAllyPanel),
+                        text_at(list, kCandidateRow.left, kCandidateRow.top),
                         text_at(list, 512, 316), text_at(list, 508, 212), text_at(list, 436, 451)),
         std::make_tuple("現在の乱数　　#63:4973", "ﾏｯﾌﾟ:", "(none)", "(none)", "なし", "", "再行動",
                         "cx検索："));
@@ -96,20 +97,26 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
               "52 36 16 78 ");
     EXPECT_EQ(row_at(list, 42, 69),
               "× × × ○ ○ × × × ○ × ○ × ○ ○ × ○ × ○ ○ × ○ ○ × ○ ○ × × × ○ ○ ○ × ");
-    // dpi: the heading, the first two values and the frame's corner, then the fonts' height and
-    // the pens' width, all × dpi / 96, rounded half away from zero.
+    // dpi: the heading, the first two values and the background's corner, then the fonts' height
+    // and the pens' width, all × dpi / 96, rounded half away from zero.
     const std::vector<std::pair<int, std::string>> cases = {{96, "2,2 69,22 91,22 -1,-1 16 1"},
                                                             {120, "3,3 86,28 114,28 -1,-1 20 1"},
                                                             {144, "3,3 104,33 137,33 -2,-2 24 2"},
                                                             {192, "4,4 138,44 182,44 -2,-2 32 2"}};
+    const DrawList at96 = draw(state);
     for (const auto& [dpi, expected] : cases) {
-        DrawList& list = draw(state);
-        scale_drawing(list, dpi);
+        DrawList scaled = at96;
+        scale_drawing(scaled, dpi);
         std::string got;
-        for (const DrawStep& s : {list.steps[2], list.steps[3], list.steps[5], list.steps[0]}) {
-            got += std::to_string(s.left) + "," + std::to_string(s.top) + " ";
+        for (const auto& [x, y] : {std::pair{2, 2}, {69, 22}, {91, 22}, {-1, -1}}) {
+            for (int i = 0; i < at96.count; ++i) {
+                const DrawStep& s = scaled.steps[i];
+                if (at96.steps[i].left == x && at96.steps[i].top == y) {
+                    got += std::to_string(s.left) + "," + std::to_string(s.top) + " ";
+                }
+            }
         }
-        EXPECT_EQ(got + std::to_string(list.fontHeight) + " " + std::to_string(list.penWidth),
+        EXPECT_EQ(got + std::to_string(scaled.fontHeight) + " " + std::to_string(scaled.penWidth),
                   expected);
     }
 }
@@ -127,7 +134,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     // The ally's group from entry 6, the enemy's from entries 9 and 27; entry 26, a hit that
     // starts no group, keeps the colour before it.
     lane.strikeStarts = {6, 9, 255, 27, 255, 255, 255, 255};
-    const DrawList& list = draw(state);
+    DrawList list = draw(state);
     std::string row;
     for (int m = 0; m < lane.count; ++m) {
         row += styled_at(list, 69 + 22 * m, 62) + " ";
@@ -151,7 +158,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     std::tie(state.session.plan.steps[0].eventSwitches, state.session.plan.steps[1].eventSwitches) =
         std::pair(EventSwitches{0, 1, 0, 0}, EventSwitches{0, 0, 1, 0});
     rerun_both_lanes(state);
-    draw(state);
+    list = draw(state);
     const DrawStep mark = step_at(list, 66 + 22 * 11, 60);
     EXPECT_EQ(std::make_tuple(mark.kind, mark.right, mark.bottom, styled_at(list, 69 + 22 * 10, 62),
                               styled_at(list, 69 + 22 * 11, 62)),
@@ -166,12 +173,14 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
     std::string shown;
     // A one-digit number stands right in its two columns, underlined alone.
     for (int c = 0; c < 9; ++c) {
-        shown += styled_at(draw(state), 484 + 24 * c + (c < 2 ? 8 : 0), 473) + "|";
+        shown += styled_at(draw(state), number_left(kCandidateRow, c) + (c < 2 ? 8 : 0),
+                           kCandidateRow.top) +
+                 "|";
     }
     EXPECT_EQ(shown, "8b_|9b_|10b_|11b_|12b_|13b_|14b_|15b_|16b_|");
     EXPECT_EQ(styled_at(draw(state), 460, 212), "条件：k");  // the candidates' style is undone
     state.shown.marks.candidateCount = 10;
-    EXPECT_EQ(row_at(draw(state), 473, 484), "10個以上 ");
+    EXPECT_EQ(row_at(draw(state), kCandidateRow.top, kCandidateRow.left), "10個以上 ");
     // the result count, the first result (the others follow one apart), the client width, the
     // lines drawn: ten at most, then "..."; nothing for no result nor for a refused search
     const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
@@ -190,7 +199,7 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
         state.search.resultCount = count;
         state.search.results.resize(static_cast<std::size_t>(std::max(count, 0)));
         std::iota(state.search.results.begin(), state.search.results.end(), first);
-        const DrawList& list = draw(state, width);
+        DrawList list = draw(state, width);
         std::vector<std::string> shown;
         for (int i = 0; i < list.count; ++i) {
             const DrawStep& step = list.steps[i];
@@ -228,7 +237,7 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
           "の位置が出ます） 命：0 51当たる／16外れる "}}};
     for (const auto& [pattern, lines] : cases) {
         refresh_seed_candidates(state, pattern.c_str());
-        const DrawList& list = draw(state);
+        DrawList list = draw(state);
         std::vector<std::string> shown;
         for (int y = 493; y <= 533; y += 20) {
             const std::string row = row_at(list, y, 436) + row_at(list, y + 2, 436);
@@ -299,7 +308,7 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
         with_skills(state.session.action.enemy,
                     {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight, kSkillMeteor,
                      kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
-    const DrawList& list = draw(state);
+    DrawList list = draw(state);
     EXPECT_EQ(panel_text(list, UnderLanes::kAllyPanel),
               "アルト\n　Ｌｖ：10\n　ＨＰ：40→40\n　攻撃：20\n　守備：10\n　命中：90\n"
               "　必殺：10\n　攻速：10\n\n　連続10％\n　怒待\n　無眠");
@@ -336,7 +345,7 @@ TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
         const bool battle = first.eventSwitches[kSwitchBattle] == 1;
         battles += battle ? 1 : 0;
         EXPECT_TRUE(n < 200 || battles > 50);
-        const DrawList& list = draw(*state);
+        DrawList list = draw(*state);
         for (const auto& [place, unit, after] :
              {std::tuple{UnderLanes::kAllyPanel, first.ally, run.allyHpAfterBattle},
               std::tuple{UnderLanes::kEnemyPanel, first.enemy, run.enemyHpAfterBattle}}) {
@@ -384,7 +393,7 @@ TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
         state.search.results.assign(11, 4999);
         EXPECT_FALSE(draw(state, 0).dropped);
         for (const int dpi : {96, 144}) {
-            DrawList& list = draw(state, 784, longest);
+            DrawList list = draw(state, 784, longest);
             EXPECT_EQ(std::make_pair(list.dropped, panel_text(list, UnderLanes::kCheckLine)),
                       std::make_pair(false, longest));
             scale_drawing(list, dpi);

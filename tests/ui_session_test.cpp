@@ -8,6 +8,7 @@
 
 #include "text/scenario_codec.h"
 #include "text/text_encoding.h"
+#include "view/controller.h"
 #include "view/dialog_forms.h"
 #include "view/main_commands.h"
 #include "view/plan_steps.h"
@@ -73,81 +74,117 @@ TEST(SessionChanges, EachMemberChangedInAFileIsSeenByTheTitleUndoAndTheQuestion)
     EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
-WindowState battle_state() {
+// The worked battle behind the marks of 0, 16 and 51, opened in a controller of its own.
+std::unique_ptr<Controller> battle_controller() {
     WindowState state = status_set_state();
     apply_search_conditions(state, {{false, true, false, false}, false});
-    refresh_seed_candidates(state, "×××○○×××○×○×○○×○×○○×");
-    return state;
+    state.session.marks = "×××○○×××○×○×○○×○×○○×";
+    auto controller = std::make_unique<Controller>(worked_tables());
+    controller->open_session(session_text(state.session));
+    return controller;
 }
 
-TEST(Undo, StepsBackAndOnThroughTheSameSessionsAndForgetsTheOldest) {
-    WindowState state = battle_state();
-    UndoHistory history;
+// A view that counts what it is told.
+struct Told : ControllerView {
+    int shows = 0;
+    int rosters = 0;
+    void show(const Controller&) override { ++shows; }
+    void keep_roster(const Roster&) override { ++rosters; }
+};
+
+// Each change that changes the session is one step, a change made while another runs part of
+// that one; 元に戻す and やり直し walk the same sessions, the oldest steps go, and every change is
+// told to the views.
+TEST(Controller, EachChangeIsOneStepBackAndOnAndEveryViewIsTold) {
+    const auto controller = battle_controller();
+    Told told;
+    controller->add_view(told);
     // each change of a mixed run, and whether it changes the session
+    using Change = std::function<void(WindowState&)>;
     // clang-format off
-    const std::vector<std::pair<std::function<void()>, bool>> changes = {
-        {[&] { move_lane(state, IDC_LANE0_FORWARD); }, true},
-        {[&] { put_lane_on_entry(state, IDM_LANE1_ENTRY); }, true},
-        {[&] { move_lane(state, IDC_LANE1_SEED_UP); }, true},
-        {[&] { move_lane(state, IDC_LANE0_BACK); }, true},
-        {[&] { move_lane(state, IDC_LANE0_BACK); }, false},  // at position 1 already
-        {[&] { advance_lane_zero(state); }, true},
-        {[&] { apply_battle_result_form(state, {2, 5, "10", "0", false, false}); }, true},
-        {[&] { search_from_lane_zero(state); }, false},
-        {[&] { press_plan_button(state, PlanButton::kAdd, -1); }, true},
-        {[&] { advance_lane_zero(state); }, true},
-        {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, true},
-        {[&] { apply_search_conditions(state, {{false, true, true, false}, true}); }, false},
-        {[&] { state.session.action.booksHeld[3] = 1; }, true}};
+    const std::vector<std::pair<Change, bool>> changes = {
+        {[](WindowState& s) { move_lane(s, IDC_LANE0_FORWARD); }, true},
+        {[](WindowState& s) { put_lane_on_entry(s, IDM_LANE1_ENTRY); }, true},
+        {[](WindowState& s) { move_lane(s, IDC_LANE0_BACK); }, true},
+        {[](WindowState& s) { move_lane(s, IDC_LANE0_BACK); }, false},  // at position 1 already
+        {[](WindowState& s) { advance_lane_zero(s); }, true},
+        {[](WindowState& s) { apply_battle_result_form(s, {2, 5, "10", "0", false, false}); }, true},
+        {[](WindowState& s) { search_from_lane_zero(s); }, false},
+        {[](WindowState& s) { press_plan_button(s, PlanButton::kAdd, -1); }, true},
+        {[](WindowState& s) { s.session.action.booksHeld[3] = 1; }, true}};
     // clang-format on
-    std::vector<std::string> sessions = {session_text(state.session)};
-    for (const auto& [change, changes_session] : changes) {
-        EXPECT_EQ(change_as_one_step(history, state, change), changes_session) << sessions.size();
-        if (changes_session) {
-            sessions.push_back(session_text(state.session));
+    std::vector<std::string> sessions = {session_text(controller->session())};
+    for (const auto& [change, changesSession] : changes) {
+        controller->change([&change](WindowState& s) {
+            change(s);
+            return true;
+        });
+        if (changesSession) {
+            sessions.push_back(session_text(controller->session()));
         }
     }
-    ASSERT_EQ(history.undo.size(), sessions.size() - 1);
+    // A change inside another: one step, each told.
+    controller->change([&](WindowState& outer) {
+        move_lane(outer, IDC_LANE1_FORWARD);
+        return controller->change(
+            [](WindowState& inner) { return move_lane(inner, IDC_LANE1_FORWARD); });
+    });
+    sessions.push_back(session_text(controller->session()));
+    EXPECT_EQ(told.shows, static_cast<int>(changes.size()) + 2);
     for (std::size_t k = sessions.size() - 1; k > 0; --k) {
-        EXPECT_TRUE(undo_change(history, state));
-        EXPECT_EQ(session_text(state.session), sessions[k - 1]) << k;
+        EXPECT_TRUE(controller->undo());
+        EXPECT_EQ(session_text(controller->session()), sessions[k - 1]) << k;
     }
-    EXPECT_FALSE(undo_change(history, state));
+    EXPECT_FALSE(controller->undo());
     for (std::size_t k = 1; k < sessions.size(); ++k) {
-        EXPECT_TRUE(redo_change(history, state));
-        EXPECT_EQ(session_text(state.session), sessions[k]) << k;
+        EXPECT_TRUE(controller->redo());
+        EXPECT_EQ(session_text(controller->session()), sessions[k]) << k;
     }
-    EXPECT_FALSE(redo_change(history, state));
-    // The lanes run again as the session stands: the same logs as a session opened on it.
-    const auto opened = std::make_unique<WindowState>(state);
-    open_session(*opened, sessions.back());
+    EXPECT_FALSE(controller->can_redo());
+    // The marks typed after a change are no step; the step back brings back the marks as they
+    // were, with what they match. The oldest steps go.
+    controller->change([](WindowState& s) { return move_lane(s, IDC_LANE1_FORWARD); });
+    controller->read_marks("×××");
+    controller->undo();
     EXPECT_EQ(
-        std::make_pair(codes_of(state.shown.lanes[0].log), codes_of(state.shown.lanes[1].log)),
-        std::make_pair(codes_of(opened->shown.lanes[0].log), codes_of(opened->shown.lanes[1].log)));
-    // The pattern box comes back with the step; a new change after a step back leaves nothing to
-    // redo; the oldest steps go.
-    history = {};
-    state = battle_state();
-    change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE0_FORWARD); });
-    refresh_seed_candidates(state, "×××");  // typed after the change: no step
-    undo_change(history, state);
-    EXPECT_EQ(std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount,
-                              state.session.lanes[0].position),
-              std::make_tuple(std::string("×××○○×××○×○×○○×○×○○×"), 20, 1));
-    redo_change(history, state);
-    EXPECT_EQ(std::make_tuple(std::string(state.session.marks), state.shown.marks.markCount,
-                              state.session.lanes[0].position),
-              std::make_tuple(std::string("×××"), 3, 2));
-    undo_change(history, state);
+        std::make_pair(controller->session().marks, controller->state().shown.marks.markCount),
+        std::make_pair(std::string("×××○○×××○×○×○○×○×○○×"), 20));
     for (int k = 0; k < kUndoDepth + 5; ++k) {
-        change_as_one_step(history, state, [&] { move_lane(state, IDC_LANE1_FORWARD); });
+        controller->change([](WindowState& s) { return move_lane(s, IDC_LANE1_FORWARD); });
     }
-    EXPECT_FALSE(redo_change(history, state));
     int back = 0;
-    while (undo_change(history, state)) {
+    while (controller->undo()) {
         ++back;
     }
-    EXPECT_EQ(std::make_pair(back, state.session.lanes[1].position), std::make_pair(100, 1 + 5));
+    EXPECT_EQ(back, kUndoDepth);
+}
+
+// 実行 brings the line after a level-up and the acting ally to the roster, whose views are told;
+// a step back and another session take the line away. What the session is measured against
+// follows the baseline taken.
+TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession) {
+    const auto controller = battle_controller();
+    Told told;
+    controller->add_view(told);
+    controller->take_as_baseline(true);
+    EXPECT_FALSE(controller->changed());
+    controller->change([](WindowState& s) {
+        apply_search_conditions(s, {{false, false, true, false}, false});
+        return true;
+    });
+    const AdvanceReport report = controller->advance();
+    EXPECT_EQ(std::make_tuple(report.refusal, controller->check_line().empty(), told.rosters,
+                              controller->roster().count("アルト"), controller->changed(),
+                              controller->asks_to_save(Leaving::kClosing)),
+              std::make_tuple(AdvanceRefusal::kNone, false, 1, 1u, true, true));
+    controller->undo();
+    EXPECT_TRUE(controller->check_line().empty());
+    controller->redo();
+    controller->start_new_session();
+    EXPECT_EQ(std::make_tuple(controller->can_undo(), controller->session() == default_session()),
+              std::make_tuple(false, true));
+    EXPECT_THROW(controller->open_session("{"), ScenarioError);
+    EXPECT_EQ(controller->session(), default_session());
 }
 
 const std::string kRosterFile = R"({"allies": {"アルト": {

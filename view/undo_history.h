@@ -23,11 +23,3 @@ bool keep_undo_step(UndoHistory& history, const Session& before, const Session& 
 // nothing, when there is no step.
 bool undo_change(UndoHistory& history, WindowState& state);
 bool redo_change(UndoHistory& history, WindowState& state);
-
-// Runs change() as one step: kept when it changed the session. Returns whether it was.
-template <class Change>
-bool change_as_one_step(UndoHistory& history, WindowState& state, Change&& change) {
-    const Session before = state.session;
-    change();
-    return keep_undo_step(history, before, state.session);
-}

@@ -80,9 +80,9 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     press_key(VK_RIGHT, kKeyAlt);
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
     press_key('Z', kKeyCtrl);
-    EXPECT_EQ(
-        std::make_tuple(window_state().session.lanes[0].position, grayed(IDM_UNDO), grayed(IDM_REDO)),
-        std::make_tuple(1, true, true));
+    EXPECT_EQ(std::make_tuple(window_state().session.lanes[0].position, grayed(IDM_UNDO),
+                              grayed(IDM_REDO)),
+              std::make_tuple(1, true, true));
     // After a level-up, the figures come back from the roster at the next start.
     open_sample(folder.path, L"level-up-search.json");
     SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0);

@@ -1,6 +1,7 @@
 // The program's window on a screen of 144 dpi, under Wine: it scales itself by 1.5.
 
 #include "tests/win32/program_fixture.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -15,7 +16,9 @@ TEST_F(Program, TheWindowScalesByOneAndAHalf) {
               std::make_tuple(690, 438, 750, 468));
     // A click on the second candidate, where it is drawn at this resolution, moves lane 0.
     EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
-    SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM((484 + 24 + 12) * 3 / 2, 480 * 3 / 2));
+    SendMessageW(main_window(), WM_LBUTTONUP, 0,
+                 MAKELPARAM(scale_to_dpi(number_left(kCandidateRow, 1) + 12, 144),
+                            scale_to_dpi(kCandidateRow.top + 7, 144)));
     EXPECT_EQ(std::make_pair(window_state().session.lanes[0].seedIndex,
                              window_state().session.lanes[0].position),
               std::make_pair(16, 21));

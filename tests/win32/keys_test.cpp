@@ -113,7 +113,8 @@ TEST_F(Program, EveryMenuItemAndEveryKeyReachesItsCommand) {
             "key " + std::to_string(key.key) + "+" + std::to_string(key.modifiers));
     }
     // The edit boxes take the window's font, not the system's.
-    for (HWND box : {program().mark_edit(), program().position_edit(0), program().position_edit(1)}) {
+    for (HWND box :
+         {program().mark_edit(), program().position_edit(0), program().position_edit(1)}) {
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)),
                   program().font(DrawFont::kNormal));
     }

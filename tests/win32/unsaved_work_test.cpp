@@ -51,9 +51,9 @@ TEST_F(Program, EachAnswerToTheSaveQuestionAndEachRefusalDoesWhatItSays) {
                    const int answer = question ? IDYES : IDCANCEL;
                    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
                });
-    EXPECT_EQ(
-        std::make_tuple(asked, window_state().session.lanes[0].position, window_text(main_window())),
-        std::make_tuple(L"無題 への変更を保存しますか？|名前", 22, kTitle));
+    EXPECT_EQ(std::make_tuple(asked, window_state().session.lanes[0].position,
+                              window_text(main_window())),
+              std::make_tuple(L"無題 への変更を保存しますか？|名前", 22, kTitle));
     EXPECT_EQ(answer_box([] { command(IDM_FILE_NEW); }, IDNO),
               L"ソラミト|無題 への変更を保存しますか？");
     EXPECT_EQ(window_state().session.lanes[0].position, 1);

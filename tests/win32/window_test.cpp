@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "tests/win32/program_fixture.h"
+#include "view/window_layout.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -100,9 +101,11 @@ TEST_F(Program, PlayersSession) {
     // A right click on a candidate sets the lower lane; with one mark typed wrong, a left click
     // on the first near sequence the upper one, which is painted blue.
     EXPECT_TRUE(type_pattern(wide("×××○○×××○×○×○○×○×○○×")));
-    SendMessageW(main_window(), WM_RBUTTONUP, 0, MAKELPARAM(484 + 48, 473));
+    SendMessageW(main_window(), WM_RBUTTONUP, 0,
+                 MAKELPARAM(number_left(kCandidateRow, 2), kCandidateRow.top));
     EXPECT_TRUE(type_pattern(wide("×××○○×○×○×○×○○×○×○○×")));
-    SendMessageW(main_window(), WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 500));
+    SendMessageW(main_window(), WM_LBUTTONUP, 0,
+                 MAKELPARAM(number_left(kNearRow, 1) + 8, kNearRow.top + 5));
     EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
                               state.session.lanes[1].seedIndex, state.session.lanes[1].position),
               std::make_tuple(16, 21, 51, 21));
@@ -110,7 +113,9 @@ TEST_F(Program, PlayersSession) {
     HDC screen = GetDC(main_window());
     int blue = 0;
     for (int i = 0; i < 17 * 16; ++i) {
-        blue += GetPixel(screen, 484 + i % 17, 495 + i / 17) == RGB(0, 0, 255) ? 1 : 0;
+        blue += GetPixel(screen, kNearRow.left + i % 17, kNearRow.top + i / 17) == RGB(0, 0, 255)
+                    ? 1
+                    : 0;
     }
     ReleaseDC(main_window(), screen);
     EXPECT_GT(blue, 10);

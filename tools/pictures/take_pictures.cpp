@@ -8,6 +8,7 @@
 
 #include "tools/pictures/session.h"
 #include "view/resource.h"
+#include "view/window_layout.h"
 #include "win32/main_window.h"
 #include "win32/session_files.h"
 
@@ -117,8 +118,9 @@ int main() {
     // The marks seen in the game; the second candidate goes to the upper lane, the third to
     // the lower one.
     check(type_pattern(L"xxxooxxxoxoxooxoxoox"), "typing the marks");
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(484 + 24 + 8, 480));
-    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(484 + 48 + 8, 480));
+    const int middle = kCandidateRow.top + kCandidateRow.height / 2;
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(number_left(kCandidateRow, 1) + 8, middle));
+    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(number_left(kCandidateRow, 2) + 8, middle));
     // A battle, then a level-up; 予測消費, which 戦闘 switches on, off again.
     picture_dialog(IDM_SEARCH_CONDITIONS, "guide-search-conditions.bmp", [](HWND dialog) {
         click(dialog, 2001);
