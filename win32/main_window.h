@@ -23,7 +23,9 @@ constexpr UINT kShowStartUpMessage = WM_APP + 1;
 // reach, through the window's GWLP_USERDATA. It owns the tables, the controller, the files it
 // keeps, the tool windows and every handle it makes. It is told by the controller after every
 // change, and shows the change in everything that shows the session: the client area, the
-// menus, the title, the pattern box and the tool windows.
+// menus, the title, the pattern box and the tool windows. The tool windows and dialogs include
+// this header, and this one theirs, on purpose: they are its parts, which reach the controller
+// and one another through it, while a change reaches them only through the controller's word.
 class MainWindow final : public ControllerView {
 public:
     // Registers the class "template", creates and shows the window, with the session file to
