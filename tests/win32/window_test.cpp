@@ -29,8 +29,8 @@ TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
     EXPECT_EQ(wide_from_shift_jis("\x83\x41\x83").length, 2);  // a lead byte at the end
 }
 
-// A player's session: the window as it starts, the dialogs, the search, the mouse and a saved file.
-TEST_F(Program, PlayersSession) {
+// The window as it starts; the dialogs store what they show, and point out a figure out of range.
+TEST_F(Program, TheDialogsStoreWhatTheyShowAndPointOutAFigureOutOfRange) {
     // At 96 dpi the window is 800 by 600, as it always was.
     RECT frame{}, client{};
     GetWindowRect(main_window(), &frame);
@@ -95,6 +95,11 @@ TEST_F(Program, PlayersSession) {
     EXPECT_EQ(
         std::make_pair(state.session.action.enemyCondition.n, state.session.action.enemy.attack),
         std::make_pair(0, 12));
+}
+
+// The marks typed move the lanes with a click on a candidate or a near sequence.
+TEST_F(Program, AClickOnACandidateOrANearSequenceMovesALane) {
+    const WindowState& state = window_state();
     // Characters with no Shift-JIS form are no marks, nor is a look-alike "o".
     EXPECT_TRUE(type_pattern(L"\x014D\x2603\xD83D\xDE00o\x2603x"));
     EXPECT_EQ(state.shown.marks.markCount, 2);
@@ -119,7 +124,12 @@ TEST_F(Program, PlayersSession) {
     }
     ReleaseDC(main_window(), screen);
     EXPECT_GT(blue, 10);
-    // A session saved after a change, renewed with nothing to ask, opened again as saved.
+}
+
+// A session saved after a change, renewed with nothing to ask, opened again as saved; a save
+// that cannot replace its file says so and changes nothing.
+TEST_F(Program, ASessionIsSavedRenewedAndOpenedAgainAndAFailedSaveChangesNothing) {
+    const WindowState& state = window_state();
     const std::filesystem::path path = open_written("s.json", kWorkedSession);
     command(IDC_LANE0_FORWARD);
     command(IDM_FILE_SAVE);
