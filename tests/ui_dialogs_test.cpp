@@ -87,7 +87,8 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
             } else if (k == 3 && levelUpRow != nullptr) {
                 expected->session.action.growthRates = *levelUpRow;
             }
-            EXPECT_EQ(session_text(state->session), session_text(expected->session))
+            EXPECT_EQ(std::make_pair(session_text(state->session), state->roster),
+                      std::make_pair(session_text(expected->session), opened.roster))
                 << what << ", dialog " << k;
         }
     };
@@ -99,6 +100,10 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
         const auto opened = std::make_unique<WindowState>(fresh_window_state(*tables));
         std::ifstream file(entry.path(), std::ios::binary);
         open_session(*opened, std::string(std::istreambuf_iterator<char>(file), {}));
+        // Newer figures, as a 実行 in another session left them: an OK must not replace them.
+        CombatantState newer = opened->session.action.ally;
+        ++newer.level;
+        confirm_in_roster(opened->roster, newer);
         const int steps = opened->session.plan.stepCount;
         for (int step = -1; step < steps; ++step) {
             const auto state = std::make_unique<WindowState>(*opened);
@@ -173,8 +178,8 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
                   fresh.session.action.ally.followUpCritFactor,
                   with_skills({}, {kSkillContinue}).skills == fresh.session.action.ally.skills,
                   std::string(fresh.session.action.enemy.name),
-                  fresh.session.action.enemy.skills[kSkillCounter]),
-              std::make_tuple("追撃必殺係数:2|追撃必殺係数:0|", "abc", 2, true, "E1", 1));
+                  fresh.session.action.enemy.skills[kSkillCounter], fresh.roster.count("abc")),
+              std::make_tuple("追撃必殺係数:2|追撃必殺係数:0|", "abc", 2, true, "E1", 1, 1u));
     // A unit picked in a list sets the boxes that follow it.
     WindowState state = named_units();
     state.session.action.enemy.followUpCritFactor = 9;

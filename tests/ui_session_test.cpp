@@ -46,7 +46,7 @@ TEST(SessionChanges, EachMemberChangedInAFileIsSeenByTheTitleUndoAndTheQuestion)
         for (const bool fileOpen : {true, false}) {
             const SessionBaseline baseline{fileOpen, before};
             EXPECT_EQ(std::make_tuple(window_title(L"s.json", session_changed(baseline, after)),
-                                      keep_undo_step(history, before, after),
+                                      keep_undo_step(history, {before, {}}, {after, {}}),
                                       asks_to_save(baseline, after, Leaving::kClosing)),
                       std::make_tuple(changed ? L"*s.json - ソラミト  ver 0.00a"
                                               : L"s.json - ソラミト  ver 0.00a",
@@ -141,14 +141,31 @@ TEST(Controller, EachChangeIsOneStepBackAndOnAndEveryViewIsTold) {
         EXPECT_EQ(session_text(controller->session()), sessions[k]) << k;
     }
     EXPECT_FALSE(controller->can_redo());
-    // The marks typed after a change are no step; the step back brings back the marks as they
-    // were, with what they match. The oldest steps go.
+    // Typing is a step of its own, open until another change, the focus leaving or 元に戻す:
+    // back first to the marks as they were, with what they match, then over the lane. Typing
+    // that comes back to where it began is none.
+    const std::string marks = controller->session().marks;
     controller->change([](WindowState& s) { return move_lane(s, IDC_LANE1_FORWARD); });
+    const Session moved = controller->session();
+    controller->read_marks("×");
     controller->read_marks("×××");
     controller->undo();
-    EXPECT_EQ(
-        std::make_pair(controller->session().marks, controller->state().shown.marks.markCount),
-        std::make_pair(std::string("×××○○×××○×○×○○×○×○○×"), 20));
+    EXPECT_EQ(std::make_tuple(controller->session(), controller->state().shown.marks.markCount),
+              std::make_tuple(moved, 20));
+    controller->undo();
+    EXPECT_NE(controller->session().lanes, moved.lanes);
+    controller->redo();
+    controller->redo();
+    EXPECT_EQ(controller->session().marks, "×××");
+    controller->read_marks("○");
+    controller->read_marks("×××");
+    controller->close_typing();
+    controller->read_marks("○");
+    controller->change([](WindowState& s) { return move_lane(s, IDC_LANE1_FORWARD); });
+    for (const std::string& marksBack : {std::string("○"), std::string("×××"), marks}) {
+        controller->undo();
+        EXPECT_EQ(controller->session().marks, marksBack);
+    }
     for (int k = 0; k < kUndoDepth + 5; ++k) {
         controller->change([](WindowState& s) { return move_lane(s, IDC_LANE1_FORWARD); });
     }
@@ -160,7 +177,7 @@ TEST(Controller, EachChangeIsOneStepBackAndOnAndEveryViewIsTold) {
 }
 
 // 実行 brings the line after a level-up and the acting ally to the roster, whose views are told;
-// a step back and another session take the line away. What the session is measured against
+// a step back takes both back, another session the line only. What the session is measured against
 // follows the baseline taken.
 TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession) {
     const auto controller = battle_controller();
@@ -177,12 +194,20 @@ TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession
                               controller->roster().count("アルト"), controller->changed(),
                               controller->asks_to_save(Leaving::kClosing)),
               std::make_tuple(AdvanceRefusal::kNone, false, 1, 1u, true, true));
+    // 元に戻す and やり直し take the roster back and on with the step that wrote it.
+    const Roster one = controller->roster();
+    controller->advance();
+    const Roster two = controller->roster();
     controller->undo();
-    EXPECT_TRUE(controller->check_line().empty());
+    EXPECT_EQ(std::make_tuple(controller->check_line().empty(), controller->roster() == one,
+                              told.rosters),
+              std::make_tuple(true, true, 3));
     controller->redo();
+    EXPECT_EQ(std::make_pair(controller->roster() == two, two == one), std::make_pair(true, false));
     controller->start_new_session();
-    EXPECT_EQ(std::make_tuple(controller->can_undo(), controller->session() == default_session()),
-              std::make_tuple(false, true));
+    EXPECT_EQ(std::make_tuple(controller->can_undo(), controller->session() == default_session(),
+                              controller->roster() == two),
+              std::make_tuple(false, true, true));
     EXPECT_THROW(controller->open_session("{"), ScenarioError);
     EXPECT_EQ(controller->session(), default_session());
 }

@@ -13,16 +13,21 @@ void Controller::add_view(ControllerView& view) {
     views_.push_back(&view);
 }
 
-void Controller::tell_views() {
+void Controller::tell_views(const Roster& rosterBefore) {
+    const bool rosterChanged = state_.roster != rosterBefore;
     for (ControllerView* view : views_) {
+        if (rosterChanged) {
+            view->keep_roster(state_.roster);
+        }
         view->show(*this);
     }
 }
 
 bool Controller::change(const std::function<bool(WindowState&)>& change) {
-    std::optional<Session> before;
+    std::optional<Kept> before;
     if (depth_ == 0) {
-        before = state_.session;
+        close_typing();
+        before = kept_of(state_);
     }
     bool result = false;
     {
@@ -34,40 +39,61 @@ bool Controller::change(const std::function<bool(WindowState&)>& change) {
         result = change(state_);
     }
     if (before.has_value()) {
-        keep_undo_step(undo_, *before, state_.session);
+        keep_undo_step(undo_, *before, kept_of(state_));
+        tell_views(before->roster);
+    } else {
+        tell_views(state_.roster);
     }
-    tell_views();
     return result;
 }
 
 void Controller::read_marks(const char* text) {
-    if (refresh_seed_candidates(state_, text)) {
-        tell_views();
+    const Kept before = kept_of(state_);
+    if (!refresh_seed_candidates(state_, text)) {
+        return;
     }
+    if (!typing_) {
+        typing_ = keep_undo_step(undo_, before, kept_of(state_));
+    }
+    tell_views(state_.roster);
+}
+
+void Controller::close_typing() {
+    // Typing that came back to where it began is no step.
+    if (typing_ && kept_of(state_) == undo_.undo.back()) {
+        undo_.undo.pop_back();
+        tell_views(state_.roster);
+    }
+    typing_ = false;
 }
 
 bool Controller::undo() {
+    close_typing();
+    const Roster rosterBefore = state_.roster;
     if (!undo_change(undo_, state_)) {
         return false;
     }
     checkLine_.clear();
-    tell_views();
+    tell_views(rosterBefore);
     return true;
 }
 
 bool Controller::redo() {
+    close_typing();
+    const Roster rosterBefore = state_.roster;
     if (!redo_change(undo_, state_)) {
         return false;
     }
     checkLine_.clear();
-    tell_views();
+    tell_views(rosterBefore);
     return true;
 }
 
 void Controller::another_session() {
     undo_ = UndoHistory{};
+    typing_ = false;
     checkLine_.clear();
-    tell_views();
+    tell_views(state_.roster);
 }
 
 void Controller::start_new_session() {
@@ -82,25 +108,24 @@ void Controller::open_session(const std::string& text) {
 
 void Controller::take_as_baseline(bool fileOpen) {
     baseline_ = SessionBaseline{fileOpen, state_.session};
-    tell_views();
+    tell_views(state_.roster);
 }
 
 AdvanceReport Controller::advance() {
-    const CombatantState acting = lane_zero_action(state_.session).ally;
     AdvanceReport report{};
     change([&](WindowState& state) {
         report = advance_lane_zero(state);
         return true;
     });
     if (report.refusal == AdvanceRefusal::kNone) {
-        follow_advance(acting, report);
+        follow_advance(report);
     }
     return report;
 }
 
-void Controller::follow_advance(const CombatantState& acting, const AdvanceReport& report) {
+void Controller::follow_advance(const AdvanceReport& report) {
     checkLine_ = report.outcome.levelUp ? figures_to_check_line(report.outcome.grown) : "";
-    confirm_ally(ally_after(acting, report));
+    tell_views(state_.roster);
 }
 
 void Controller::clear_check_line() {
@@ -108,14 +133,5 @@ void Controller::clear_check_line() {
 }
 
 void Controller::take_roster(Roster roster) {
-    roster_ = std::move(roster);
-}
-
-void Controller::confirm_ally(const CombatantState& ally) {
-    if (confirm_in_roster(roster_, ally)) {
-        for (ControllerView* view : views_) {
-            view->keep_roster(roster_);
-        }
-    }
-    tell_views();
+    state_.roster = std::move(roster);
 }

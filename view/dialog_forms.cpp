@@ -35,6 +35,7 @@ bool ally_box_follows_unit(int skill) {
 
 void apply_status_form(WindowState& state, const StatusForm& form) {
     Action& action = state.session.action;
+    const CombatantState allyBefore = action.ally;
     const Tables& tables = *state.tables;
     // With nothing chosen no row is looked up: an empty name may be a row's too.
     const int allyRow =
@@ -61,6 +62,11 @@ void apply_status_form(WindowState& state, const StatusForm& form) {
     // The growth file's rates, without the books: the level-up dialog applies those again.
     if (allyRow >= 0) {
         action.growthRates = tables.growthTable[allyRow];
+    }
+    // An OK that left the ally as it was writes nothing: the roster may hold newer figures,
+    // kept by a 実行 since this session's were.
+    if (!same_for_roster(allyBefore, action.ally)) {
+        confirm_in_roster(state.roster, action.ally);
     }
     rerun_both_lanes(state);
 }

@@ -63,6 +63,7 @@ StatusForm status_form(const DialogView& shown);
 
 // The status dialog's OK: both units, the ally's growth row, both lanes re-run. A list with
 // nothing chosen keeps that side's name and factor, and without an ally row the rates stay.
+// An ally the OK changed goes into the roster.
 void apply_status_form(WindowState& state, const StatusForm& form);
 
 DialogView search_conditions_view(const WindowState& state);

@@ -112,13 +112,8 @@ CombatantState read_ally(const json& value, const std::string& where) {
     return ally;
 }
 
-}  // namespace
-
-bool confirm_in_roster(Roster& roster, const CombatantState& ally) {
-    const std::string name(ally.name, strnlen(ally.name, sizeof ally.name));
-    if (name.empty()) {
-        return false;
-    }
+// What the roster keeps of an ally: its ten figures and skills, the rest zero.
+CombatantState roster_record(const CombatantState& ally) {
     CombatantState kept{};
     for (const UnitFigure& f : kUnitFigures) {
         kept.*f.field = ally.*f.field;
@@ -126,6 +121,22 @@ bool confirm_in_roster(Roster& roster, const CombatantState& ally) {
     for (int i = 0; i < kSkillCount; ++i) {
         kept.skills[i] = ally.skills[i] == 1 ? 1 : 0;
     }
+    return kept;
+}
+
+}  // namespace
+
+bool same_for_roster(const CombatantState& one, const CombatantState& other) {
+    return std::strncmp(one.name, other.name, sizeof one.name) == 0 &&
+           roster_record(one) == roster_record(other);
+}
+
+bool confirm_in_roster(Roster& roster, const CombatantState& ally) {
+    const std::string name(ally.name, strnlen(ally.name, sizeof ally.name));
+    if (name.empty()) {
+        return false;
+    }
+    const CombatantState kept = roster_record(ally);
     const auto found = roster.find(name);
     if (found != roster.end() && found->second == kept) {
         return false;

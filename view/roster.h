@@ -15,6 +15,9 @@
 // zero. A skill is kept as 1 or 0, since only 1 counts.
 using Roster = std::map<std::string, CombatantState>;
 
+// Whether the two are one ally as the roster keeps it: name, figures and skills.
+bool same_for_roster(const CombatantState& one, const CombatantState& other);
+
 // Keeps the ally's figures and skills under its name; an ally without a name is none. Returns
 // whether the roster changed.
 bool confirm_in_roster(Roster& roster, const CombatantState& ally);

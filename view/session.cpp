@@ -11,7 +11,9 @@ constexpr wchar_t kUntitled[] = L"無題";
 }  // namespace
 
 void start_new_session(WindowState& state) {
+    Roster roster = std::move(state.roster);
     state = fresh_window_state(*state.tables);
+    state.roster = std::move(roster);
 }
 
 void open_session(WindowState& state, const std::string& text) {

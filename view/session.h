@@ -6,7 +6,7 @@
 #include "view/window_state.h"
 
 // A fresh session, as the window starts without one: the start-up defaults, no unit chosen, no
-// marks and no results. The tables stay.
+// marks and no results. The tables and the roster stay.
 void start_new_session(WindowState& state);
 
 // Opens a session over a fresh one: when it names an ally, as if the status had been confirmed,

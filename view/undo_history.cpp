@@ -2,14 +2,15 @@
 
 namespace {
 
-// Moves the session from one side to the other: the state takes the session kept last on from,
-// and the session as it was goes on to.
-bool step(std::deque<Session>& from, std::deque<Session>& to, WindowState& state) {
+// Moves what is kept from one side to the other: the state takes what was kept last on from, and
+// what it held goes on to.
+bool step(std::deque<Kept>& from, std::deque<Kept>& to, WindowState& state) {
     if (from.empty()) {
         return false;
     }
-    to.push_back(std::move(state.session));
-    state.session = std::move(from.back());
+    to.push_back(Kept{std::move(state.session), std::move(state.roster)});
+    state.session = std::move(from.back().session);
+    state.roster = std::move(from.back().roster);
     from.pop_back();
     // The pattern box shows the session's marks, which are never cut.
     state.markTextCut = false;
@@ -19,7 +20,7 @@ bool step(std::deque<Session>& from, std::deque<Session>& to, WindowState& state
 
 }  // namespace
 
-bool keep_undo_step(UndoHistory& history, const Session& before, const Session& now) {
+bool keep_undo_step(UndoHistory& history, const Kept& before, const Kept& now) {
     if (before == now) {
         return false;
     }

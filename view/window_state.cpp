@@ -20,9 +20,11 @@ void rerun_both_lanes(WindowState& state) {
 }
 
 AdvanceReport advance_lane_zero(WindowState& state) {
+    const CombatantState acting = lane_zero_action(state.session).ally;
     const AdvanceReport report = advance_past_action(state.session, state.tables->randomTable);
     if (report.refusal == AdvanceRefusal::kNone) {
         rerun_both_lanes(state);
+        confirm_in_roster(state.roster, ally_after(acting, report));
     }
     return report;
 }

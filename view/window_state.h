@@ -9,6 +9,7 @@
 #include "state/session.h"
 #include "state/session_view.h"
 #include "state/tables.h"
+#include "view/roster.h"
 
 // What the window works on: the program's tables, the player's session, and kept beside the
 // session what the window shows of it, the pattern box's reading and the last search.
@@ -51,6 +52,8 @@ struct WindowState {
     SessionShown shown;
     bool markTextCut;  // the pattern box holds more than the 499 bytes read
     LastSearch search;
+    // Each ally's figures and skills as last confirmed, kept between runs and across sessions.
+    Roster roster;
 };
 
 // A state on the tables with a fresh session, as the window starts without one.
@@ -63,5 +66,6 @@ void rerun_lane(WindowState& state, int lane);
 void rerun_both_lanes(WindowState& state);
 void refresh_shown(WindowState& state);
 
-// 実行 on the session, then both lanes run again; a refusal changes nothing.
+// 実行 on the session, then both lanes run again and the acting ally's figures go into the
+// roster; a refusal changes nothing.
 AdvanceReport advance_lane_zero(WindowState& state);

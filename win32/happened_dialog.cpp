@@ -26,7 +26,6 @@ public:
         const int line =
             static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
         Controller& controller = *main_.controller();
-        const CombatantState acting = controller.session().action.ally;
         LocatedAdvance advance{};
         controller.change([&](WindowState& state) {
             advance = advance_from_located(state, answer_, line);
@@ -37,7 +36,7 @@ public:
                 MB_OK | MB_ICONINFORMATION);
             return false;
         }
-        controller.follow_advance(acting, advance.report);
+        controller.follow_advance(advance.report);
         return true;
     }
 

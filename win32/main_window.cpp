@@ -55,7 +55,8 @@ SIZE main_window_size(int dpi) {
 }
 
 void enable_item(HMENU menu, int item, bool enabled) {
-    EnableMenuItem(menu, static_cast<UINT>(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, static_cast<UINT>(item),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 std::wstring window_text_of(HWND window) {
@@ -183,8 +184,8 @@ void MainWindow::follow_dpi(int dpi, const RECT& suggested) {
     make_drawing_objects(dpi);
     for (const ChildControl& control : child_controls()) {
         const RECT at = child_rectangle(control, dpi);
-        SetWindowPos(GetDlgItem(window_, control.id), nullptr, at.left, at.top, at.right,
-                     at.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(GetDlgItem(window_, control.id), nullptr, at.left, at.top, at.right, at.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -260,9 +261,8 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made.get()));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const LRESULT result =
-        self != nullptr ? self->handle(message, wParam, lParam)
-                        : DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = self != nullptr ? self->handle(message, wParam, lParam)
+                                           : DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The object outlives its window until the next one is opened: the window may go while
         // one of its own calls still runs, a dialog's modal loop inside a change.
@@ -278,9 +278,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             // A menu item or a button says 0, a key 1; of the edit boxes' notifications, the
-            // pattern box's change is read.
+            // pattern box's change is read, and its losing the focus closes the typing.
             if (LOWORD(wParam) == IDC_MARK_EDIT && HIWORD(wParam) == EN_CHANGE) {
                 read_pattern_box();
+            } else if (LOWORD(wParam) == IDC_MARK_EDIT && HIWORD(wParam) == EN_KILLFOCUS) {
+                controller_->close_typing();
             } else if (HIWORD(wParam) <= 1) {
                 command(LOWORD(wParam));
             }
@@ -362,10 +364,9 @@ MainWindow* MainWindow::open(HINSTANCE instance, int showCommand, const std::wst
     }
     std::unique_ptr<MainWindow>& made = the_main_window();
     const SIZE size = main_window_size(system_dpi());
-    HWND window =
-        CreateWindowExW(0, className.text, window_title(L"", false).c_str(), WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
-                        &made);
+    HWND window = CreateWindowExW(0, className.text, window_title(L"", false).c_str(),
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                                  size.cy, nullptr, nullptr, instance, &made);
     if (window == nullptr || made == nullptr) {
         return nullptr;
     }

@@ -5,7 +5,7 @@
 #include "view/roster.h"
 
 // The roster in %APPDATA%\Soramito\roster.json, read at the start and written safely after every
-// change. Its writes are no part of what 元に戻す takes back.
+// change, those of 元に戻す and やり直し too.
 
 // The roster as kept; one that cannot be read is set aside as roster.bad.json, what to say of it
 // goes to said, and the program goes on with an empty one.

@@ -34,7 +34,6 @@ public:
             apply_status_form(state, status_form(shown));
             return true;
         });
-        controller.confirm_ally(controller.session().action.ally);
         return true;
     }
 

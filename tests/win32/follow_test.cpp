@@ -111,6 +111,58 @@ TEST_F(Program, CtrlEnterAdvancesAndTheRecordUndoAndRosterFollow) {
     EXPECT_EQ(shown, wide("10|10|10|40|60|11|10|10|41|61|連続"));
 }
 
+// What the window keeps is what the player did. A status OK that changes nothing leaves the
+// roster as 実行 left it; 元に戻す and やり直し take the roster back and on with 実行; marks typed
+// after a lane move go back first, the move next.
+TEST_F(Program, TheRosterAndUndoKeepWhatThePlayerDid) {
+    const std::filesystem::path roster = folder.appData / "Soramito" / "roster.json";
+    const auto alto = [&roster](const char* figure) {
+        return nlohmann::json::parse(
+                   read_file(roster))["allies"][reinterpret_cast<const char*>(u8"アルト")][figure]
+            .get<int>();
+    };
+    const auto advance = [] { SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0); };
+    open_sample(folder.path, L"level-up-search.json");
+    advance();
+    const std::string one = read_file(roster);
+    EXPECT_EQ(std::make_tuple(alto("level"), alto("hp"), alto("maxHp")),
+              std::make_tuple(11, 41, 61));
+    // アルト at Lv 10 in another session; OK on its status as it stands.
+    answer_box([this] { open_sample(folder.path, L"worked-battle.json"); }, IDNO);
+    Program::dialog(IDM_STATUS, [](HWND dialog) { press(dialog, IDOK); });
+    EXPECT_EQ(std::make_tuple(read_file(roster) == one, grayed(IDM_UNDO),
+                              window_text(main_window()).starts_with(L"*")),
+              std::make_tuple(true, true, false));
+    EXPECT_EQ(answer_box([this] { open_sample(folder.path, L"level-up-search.json"); }, IDNO),
+              L"(none)");
+    advance();
+    advance();
+    const std::string two = read_file(roster);
+    SetFocus(GetDlgItem(main_window(), IDC_SEARCH));
+    press_key('Z', kKeyCtrl);
+    EXPECT_EQ(read_file(roster), one);
+    press_key('Y', kKeyCtrl);
+    EXPECT_EQ(std::make_pair(read_file(roster) == two, alto("level")), std::make_pair(true, 12));
+    const Session before = window_state().session;
+    press_key(VK_RIGHT, kKeyAlt);
+    const Session moved = window_state().session;
+    HWND box = program().mark_edit();
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0x7FFF, 0x7FFF);
+    type_text(L"oxo");
+    const std::wstring typed = window_text(box);
+    command(IDM_UNDO);
+    EXPECT_EQ(std::make_pair(window_state().session, window_text(box)),
+              std::make_pair(moved, wide(moved.marks.c_str())));
+    command(IDM_UNDO);
+    EXPECT_EQ(window_state().session, before);
+    command(IDM_REDO);
+    command(IDM_REDO);
+    EXPECT_EQ(std::make_tuple(window_state().session.lanes, window_text(box), grayed(IDM_REDO)),
+              std::make_tuple(moved.lanes, typed, true));
+    answer_box([] { command(IDM_FILE_NEW); }, IDNO);
+}
+
 // ミナト (怒り) against 山賊 (反撃), with figures of their own; the battle and the re-move on, lane
 // 0 at 30 of sequence 16, behind marks that leave 0, 16 and 51. The game left the HPs at 22, 14.
 const char8_t kHappened[] =

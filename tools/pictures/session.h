@@ -28,8 +28,8 @@ void press_key(UINT key, unsigned modifiers = 0);
 // Types text into the control that has the focus, a character message each.
 void type_text(const std::wstring& text);
 
-// Types text into the pattern box and dispatches messages until the timer has read it (on a
-// busy machine that may take several periods); false when it never did.
+// Types text into the pattern box and dispatches messages until the window has read it; false
+// when it never did.
 bool type_pattern(const std::wstring& text);
 
 // A menu command or a button of the main window.
