@@ -4,9 +4,9 @@
 #include <string>
 
 #include "bench/worked_battle.h"
+#include "view/controller.h"
 #include "view/main_commands.h"
 #include "view/session.h"
-#include "view/controller.h"
 
 namespace {
 

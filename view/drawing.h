@@ -73,8 +73,7 @@ constexpr int kBaseClientHeight = 600;
 // where the texts wrap. checkLine (Shift-JIS): after a level-up, the figures the player is to
 // check; empty for none.
 void build_main_window_drawing(const WindowState& state, int clientWidth, int clientHeight,
-                               DrawList& list,
-                               std::string_view checkLine = {});
+                               DrawList& list, std::string_view checkLine = {});
 
 // Every coordinate, the fonts' height and the pens' width of a list made for 96 dpi, for dpi.
 void scale_drawing(DrawList& list, int dpi);

@@ -53,8 +53,8 @@ struct LocateAnswer {
 LocateAnswer locate_from_form(const WindowState& state, const LocateForm& form);
 
 // The lines under the list (Shift-JIS): "見つかった位置：21個", and on a line of its own how many
-// the list does not show, "見つかった位置：1903個\n（一覧のほか 1703 個）"; or "見つかった位置：なし";
-// empty when nothing was searched.
+// the list does not show, "見つかった位置：1903個\n（一覧のほか 1703 個）"; or
+// "見つかった位置：なし"; empty when nothing was searched.
 std::string located_count_words(const LocateAnswer& answer);
 
 // What the dialog says of a problem (Shift-JIS): the balloon on a refused HP box, or the message

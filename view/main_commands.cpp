@@ -103,17 +103,35 @@ bool search_results_stale(const WindowState& state) {
             !(basis.action == session.action) || basis.marks != session.marks);
 }
 
+namespace {
+
+struct PatternReading {
+    std::string marks;
+    bool cut;
+};
+
+PatternReading read_pattern_text(const char* patternText) {
+    return {std::string(patternText, strnlen(patternText, kMarkTextCapacity - 1)),
+            std::strlen(patternText) > kMarkTextCapacity - 1};
+}
+
+}  // namespace
+
 bool refresh_seed_candidates(WindowState& state, const char* patternText) {
-    const std::string marks(patternText, strnlen(patternText, kMarkTextCapacity - 1));
-    const bool cut = std::strlen(patternText) > kMarkTextCapacity - 1;
-    const bool cutChanged = cut != state.markTextCut;
-    state.markTextCut = cut;
-    if (marks == state.session.marks) {
+    PatternReading read = read_pattern_text(patternText);
+    const bool cutChanged = read.cut != state.markTextCut;
+    state.markTextCut = read.cut;
+    if (read.marks == state.session.marks) {
         return cutChanged;
     }
-    state.session.marks = marks;
+    state.session.marks = std::move(read.marks);
     refresh_shown(state);
     return true;
+}
+
+bool pattern_box_shows(const WindowState& state, const char* patternText) {
+    const PatternReading read = read_pattern_text(patternText);
+    return read.marks == state.session.marks && read.cut == state.markTextCut;
 }
 
 namespace {

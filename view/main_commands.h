@@ -31,10 +31,14 @@ bool search_from_lane_zero(WindowState& state);
 // last search, so that its results no longer hold; a move of lane 0 alone changes nothing.
 bool search_results_stale(const WindowState& state);
 
-// The timer: the pattern box's text (Shift-JIS); only its first 499 bytes count, and whether it
-// holds more is kept. Besides the candidates it finds the near sequences of marks that match
+// The pattern box's text (Shift-JIS) after an edit: only its first 499 bytes count, and whether
+// it holds more is kept. Besides the candidates it finds the near sequences of marks that match
 // none, or the next-mark advice.
 bool refresh_seed_candidates(WindowState& state, const char* patternText);
+
+// Whether the pattern box's text (Shift-JIS) reads as the state's marks, cut as the state says:
+// when not, the box is to be set to the marks (元に戻す, another session).
+bool pattern_box_shows(const WindowState& state, const char* patternText);
 
 // A button release at (x, y) on a listed candidate puts the lane just behind the typed marks;
 // on a listed near sequence, at that sequence's lane position.

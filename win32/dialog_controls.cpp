@@ -173,9 +173,8 @@ INT_PTR run_modal_dialog(Dialog& dialog, int templateId) {
     for (HWND window : owned.windows) {
         EnableWindow(window, FALSE);
     }
-    const INT_PTR result =
-        DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(templateId), owner, dialog_procedure,
-                        reinterpret_cast<LPARAM>(&dialog));
+    const INT_PTR result = DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(templateId), owner,
+                                           dialog_procedure, reinterpret_cast<LPARAM>(&dialog));
     for (HWND window : owned.windows) {
         EnableWindow(window, TRUE);
     }

@@ -238,9 +238,9 @@ void MainWindow::show(const Controller& controller) {
     if (window_text_of(window_) != title) {
         SetWindowTextW(window_, title.c_str());
     }
-    char shown[2 * kMarkTextCapacity];
-    shift_jis_from_wide(window_text_of(markEdit_).c_str(), shown, sizeof shown);
-    if (std::string(shown, strnlen(shown, kMarkTextCapacity - 1)) != controller.session().marks) {
+    // A box that reads as the marks is left as it is: a text longer than is read stays whole,
+    // and the caret and the box's own undo stay.
+    if (!pattern_box_shows(controller.state(), pattern_box_text().c_str())) {
         SetWindowTextW(markEdit_, wide_string_from_shift_jis(controller.session().marks).c_str());
     }
     results_.follow();

@@ -85,6 +85,8 @@ private:
     void run_command(int id);
     void jump(int lane);
     void click(int lane, LPARAM point);
+    // The pattern box's text in Shift-JIS, as far as it is read and a character more.
+    std::string pattern_box_text() const;
     void read_pattern_box();
 
     HINSTANCE instance_;

@@ -32,8 +32,7 @@ void MainWindow::run_command(int id) {
     } else if (id == IDM_ADVANCE) {
         const AdvanceReport report = controller.advance();
         if (report.refusal != AdvanceRefusal::kNone) {
-            say(window_, wide_string_from_shift_jis(refusal_words(report)),
-                MB_OK | MB_ICONWARNING);
+            say(window_, wide_string_from_shift_jis(refusal_words(report)), MB_OK | MB_ICONWARNING);
         }
     } else if (id == IDM_RECORD) {
         record_.open();
@@ -43,7 +42,8 @@ void MainWindow::run_command(int id) {
         }
     } else if (id == IDC_LANE0_JUMP || id == IDC_LANE1_JUMP) {
         jump(id == IDC_LANE0_JUMP ? 0 : 1);
-    } else if (!controller.change([id](WindowState& state) { return put_lane_on_entry(state, id); })) {
+    } else if (!controller.change(
+                   [id](WindowState& state) { return put_lane_on_entry(state, id); })) {
         const MainDialog dialog = dialog_for_menu(controller.state(), id);
         if (dialog != MainDialog::kNone) {
             controller.change([this, dialog](WindowState&) {
@@ -71,13 +71,17 @@ void MainWindow::command(int id) {
     }
 }
 
-void MainWindow::read_pattern_box() {
+std::string MainWindow::pattern_box_text() const {
     // One character more than counts, so that a text longer than is read shows.
     wchar_t wide[kMarkTextCapacity + 1] = L"";
     GetWindowTextW(markEdit_, wide, kMarkTextCapacity + 1);
     char text[2 * kMarkTextCapacity + 1];
     shift_jis_from_wide(wide, text, sizeof text);
-    controller_->read_marks(text);
+    return text;
+}
+
+void MainWindow::read_pattern_box() {
+    controller_->read_marks(pattern_box_text().c_str());
 }
 
 void MainWindow::click(int lane, LPARAM point) {

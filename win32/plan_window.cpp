@@ -5,8 +5,8 @@
 #include "view/drawing.h"
 #include "view/plan_steps.h"
 #include "win32/dpi.h"
-#include "win32/message_box.h"
 #include "win32/main_window.h"
+#include "win32/message_box.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -71,13 +71,18 @@ void PlanWindow::press(int index) {
     }
     const int selected = selected_step();
     PlanEdit edit{};
+    // The list is filled once, as the change is told, with the step the press selects: a step
+    // left selected past the end would grey the button that has the focus, and the focus would
+    // be lost.
     main_.controller()->change([&](WindowState& state) {
         edit = press_plan_button(state, button, selected);
+        if (edit.changed) {
+            pressSelects_ = edit.selected;
+        }
         return edit.changed;
     });
-    if (edit.changed) {
-        fill_list(edit.selected);
-    } else if (edit.refusal != nullptr) {
+    pressSelects_.reset();
+    if (!edit.changed && edit.refusal != nullptr) {
         say(window_, wide_from_shift_jis(edit.refusal).text, MB_OK);
     }
 }
@@ -129,9 +134,8 @@ bool PlanWindow::create() {
     list_ = main_.tools().create_child(window_, L"ListBox", L"",
                                        WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, kListId);
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
-        main_.tools().create_child(window_, L"Button",
-                                   wide_from_shift_jis(kButtons[b].text).text, WS_TABSTOP,
-                                   kFirstButtonId + b);
+        main_.tools().create_child(window_, L"Button", wide_from_shift_jis(kButtons[b].text).text,
+                                   WS_TABSTOP, kFirstButtonId + b);
     }
     RECT client{};
     GetClientRect(window_, &client);
@@ -150,6 +154,6 @@ void PlanWindow::open() {
 
 void PlanWindow::follow() {
     if (window_ != nullptr) {
-        fill_list(selected_step());
+        fill_list(pressSelects_.value_or(selected_step()));
     }
 }

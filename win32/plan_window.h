@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 class MainWindow;
 
 // The 手順 window: the steps of the turn plan, and the buttons that add, replace, recall, move
@@ -27,6 +29,8 @@ private:
     void lay_out(int width, int height);
 
     MainWindow& main_;
+    // While a press's change runs: the step it selects, which the list shows as it follows.
+    std::optional<int> pressSelects_;
     HWND window_ = nullptr;
     int dpi_ = 96;
     HWND list_ = nullptr;

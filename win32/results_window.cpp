@@ -11,8 +11,8 @@
 #include "view/main_commands.h"
 #include "view/result_table.h"
 #include "win32/dpi.h"
-#include "win32/message_box.h"
 #include "win32/main_window.h"
+#include "win32/message_box.h"
 #include "win32/safe_file.h"
 #include "win32/wide_text.h"
 

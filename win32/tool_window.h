@@ -27,8 +27,8 @@ public:
                              align);
     }
     // A child control, in the font of dialogs; with WS_TABSTOP, Tab stops at it.
-    HWND create_child(HWND parent, const wchar_t* className, const std::wstring& text,
-                      DWORD style, int id);
+    HWND create_child(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
+                      int id);
     // WM_CLOSE hides the window; WM_DPICHANGED takes the suggested rectangle and the new dpi; the
     // focus stays with the control that had it while the window is inactive. True when the
     // message is handled.

@@ -160,6 +160,17 @@ TEST_F(Program, TheRosterAndUndoKeepWhatThePlayerDid) {
     command(IDM_REDO);
     EXPECT_EQ(std::make_tuple(window_state().session.lanes, window_text(box), grayed(IDM_REDO)),
               std::make_tuple(moved.lanes, typed, true));
+    // A text longer than is read stays whole in the box; 元に戻す sets the box to the marks, the
+    // first 499 bytes: 101 x and 199 ○.
+    const std::wstring pasted = std::wstring(101, L'x') + std::wstring(499, wide("○")[0]);
+    SetWindowTextW(box, pasted.c_str());
+    EXPECT_EQ(std::make_pair(window_text(box), window_state().markTextCut),
+              std::make_pair(pasted, true));
+    SetFocus(GetDlgItem(main_window(), IDC_SEARCH));
+    press_key(VK_RIGHT, kKeyAlt);
+    command(IDM_UNDO);
+    EXPECT_EQ(std::make_pair(window_text(box), window_state().markTextCut),
+              std::make_pair(pasted.substr(0, 300), false));
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
 }
 

@@ -187,6 +187,14 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     EXPECT_EQ(enabled(), L"1000001");  // 追加 and 全部消す only
     click(plan, 101);                  // 追加 selects the new step
     EXPECT_EQ(enabled(), L"1111111");
+    // 削除 by the keyboard on the last of two steps: the step before is selected, and 削除 keeps
+    // the focus.
+    click(plan, 101);
+    SetFocus(GetDlgItem(plan, 104));
+    press_key(VK_SPACE);
+    EXPECT_EQ(std::make_tuple(window_state().session.plan.stepCount,
+                              SendDlgItemMessageW(plan, 100, LB_GETCURSEL, 0, 0), GetFocus()),
+              std::make_tuple(1, 0, GetDlgItem(plan, 104)));
     SendDlgItemMessageW(plan, 100, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SendMessageW(plan, WM_COMMAND, MAKEWPARAM(100, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(GetDlgItem(plan, 100)));
