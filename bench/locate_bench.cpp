@@ -6,6 +6,7 @@
 
 #include "bench/worked_battle.h"
 #include "search/locate.h"
+#include "state/kept_positions.h"
 #include "view/locate_form.h"
 
 namespace {
@@ -21,11 +22,50 @@ void BM_LocateBattle(benchmark::State& bench) {
     std::vector<LocatedPosition> found(std::size(seeds) * kLastLanePosition);
     std::size_t total = 0;
     for (auto _ : bench) {
-        total = locate_positions(session.action, bench_tables().randomTable, seeds,
-                                 session.lanes[0].position, seen, found);
+        total = locate_positions(session.action, bench_tables().randomTable,
+                                 every_position_of(seeds), session.lanes[0].position, seen, found);
         benchmark::DoNotOptimize(found.data());
     }
     bench.counters["found"] = static_cast<double>(total);
+}
+
+// The worked battle's two HPs over every sequence and the whole range.
+void BM_LocateAllSequences(benchmark::State& bench) {
+    const Session session = worked_battle();
+    std::int32_t seeds[kSeedCount];
+    for (int s = 0; s < kSeedCount; ++s) {
+        seeds[s] = s;
+    }
+    Observations seen{};
+    seen.allyHp = 40;
+    seen.enemyHp = 0;
+    std::vector<LocatedPosition> found(std::size(seeds) * kLastLanePosition);
+    std::size_t total = 0;
+    for (auto _ : bench) {
+        total = locate_positions(session.action, bench_tables().randomTable,
+                                 every_position_of(seeds), session.lanes[0].position, seen, found);
+        benchmark::DoNotOptimize(found.data());
+    }
+    bench.counters["found"] = static_cast<double>(total);
+}
+
+// 実行 with as many kept places as a file holds (sequences 0 to 13, from the start): each tried
+// against what lane 0 gave.
+void BM_NarrowFullKeptList(benchmark::State& bench) {
+    const Session session = worked_battle();
+    std::vector<LaneCursor> kept;
+    for (std::size_t i = 0; i < kKeptCapacity; ++i) {
+        kept.push_back({static_cast<std::int32_t>(i / kLastLanePosition),
+                        static_cast<std::int32_t>(1 + i % kLastLanePosition)});
+    }
+    const RandomTable& table = bench_tables().randomTable;
+    const SequenceRun lane = run_action_at(session.action, table, 0, 1);
+    const Observations seen = seen_as(session.action, outcome_of(session.action, lane));
+    std::size_t left = 0;
+    for (auto _ : bench) {
+        left = narrow_kept(kept, session.action, table, seen).left.size();
+    }
+    bench.counters["left"] = static_cast<double>(left);
 }
 
 // The same as the window's 探す: the boxes read, the marks of the pattern box matched, the
@@ -48,4 +88,6 @@ void BM_LocateDialog(benchmark::State& bench) {
 }  // namespace
 
 BENCHMARK(BM_LocateBattle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LocateAllSequences)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NarrowFullKeptList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LocateDialog)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bench/worked_battle.h"
+#include "state/kept_positions.h"
 #include "view/controller.h"
 #include "view/main_commands.h"
 #include "view/session.h"
@@ -74,5 +75,45 @@ void BM_SessionTextWithAFullRecord(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_SessionTextWithAFullRecord)->Unit(benchmark::kMicrosecond);
+
+// The worked battle with as many kept places as a file holds: sequences 0 to 13, from the start.
+Session battle_with_full_kept_list() {
+    Session session = worked_battle();
+    for (std::size_t i = 0; i < kKeptCapacity; ++i) {
+        session.kept.push_back({static_cast<std::int32_t>(i / kLastLanePosition),
+                                static_cast<std::int32_t>(1 + i % kLastLanePosition)});
+    }
+    return session;
+}
+
+// A session of 65,536 kept places read from its file's text and written again, as 開く and 保存
+// do, and compared with the one before, as 元に戻す does after a change.
+void BM_FullKeptListReadWrittenAndCompared(benchmark::State& bench) {
+    const Session session = battle_with_full_kept_list();
+    const std::string text = session_text(session);
+    bench.counters["sessionBytes"] = static_cast<double>(text.size());
+    for (auto _ : bench) {
+        const Session read = read_scenario(text, kScenarioCodec).session;
+        benchmark::DoNotOptimize(session_text(read).size());
+        benchmark::DoNotOptimize(read == session);
+    }
+}
+BENCHMARK(BM_FullKeptListReadWrittenAndCompared)->Unit(benchmark::kMillisecond);
+
+// One change around a lane move with those places kept: the copy before it and the comparison.
+void BM_UndoStepWithAFullKeptList(benchmark::State& bench) {
+    auto controller = std::make_unique<Controller>(bench_tables());
+    controller->open_session(session_text(battle_with_full_kept_list()));
+    bool forward = true;
+    for (auto _ : bench) {
+        controller->change([&forward](WindowState& state) {
+            state.session.lanes[0].position += forward ? 1 : -1;
+            forward = !forward;
+            return true;
+        });
+    }
+    benchmark::DoNotOptimize(controller->can_undo());
+}
+BENCHMARK(BM_UndoStepWithAFullKeptList)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -62,6 +62,24 @@ std::string changes_text(const Action& action, const AdvanceReport& report) {
     return text;
 }
 
+// What became of the kept places, when there were any.
+std::string kept_text(const Session& after, const AdvanceReport& report) {
+    if (report.keptTried == 0) {
+        return "";
+    }
+    const std::string tried = "覚えた位置：" + std::to_string(report.keptTried) + "個";
+    if (report.keptLeft == 0) {
+        return tried + "のどれも合いませんでした。覚えた位置を空にしました\n";
+    }
+    std::string text = tried + "のうち " + std::to_string(report.keptLeft) + "個が合いました";
+    if (report.keptLeft == 1) {
+        const LaneCursor& lane = after.lanes[0];
+        text += "。上のレーンを #" + std::to_string(lane.seedIndex) + ": " +
+                std::to_string(lane.position) + " に置きました";
+    }
+    return text + "\n";
+}
+
 std::string report_text(const Action& action, const AdvanceReport& report) {
     const HistoryEntry& entry = report.entry;
     std::string text = "位置 " + std::to_string(entry.position) + " → " +
@@ -95,6 +113,7 @@ CommandOutput command_advance(const CommandLine& line) {
     }
     CommandOutput output;
     output.jsonText = write_scenario(session, kScenarioCodec);
-    output.text = utf8_of(report_text(session.action, report).c_str());
+    output.text =
+        utf8_of((report_text(session.action, report) + kept_text(session, report)).c_str());
     return output;
 }

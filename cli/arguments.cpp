@@ -7,8 +7,10 @@
 
 namespace {
 
-// Every option but --json and --details takes a value; each may stand anywhere on the line, before
-// or after the command, and at most once. Which command accepts which is checked by the command.
+// Every option but --json and the flags takes a value; each may stand anywhere on the line,
+// before or after the command, and a value option at most once. Which command accepts which is
+// checked by the command.
+const char* const kFlagOptions[] = {"--details", "--all-sequences"};
 const char* const kValueOptions[] = {"--seed",    "--from",      "--count",    "--ally",
                                      "--books",   "--tolerance", "--scenario", "--marks",
                                      "--ally-hp", "--enemy-hp",  "--grown",    "--re-move"};
@@ -23,8 +25,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     app.fallthrough();
     app.add_option("--data-dir", line.dataDir)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     app.add_flag("--json", line.json);
-    bool details = false;
-    app.add_flag("--details", details);
+    std::map<std::string, bool> flags;
+    for (const char* name : kFlagOptions) {
+        app.add_flag(name, flags[name]);
+    }
     std::map<std::string, std::string> given;
     for (const char* name : kValueOptions) {
         app.add_option(name, given[name])->multi_option_policy(CLI::MultiOptionPolicy::Throw);
@@ -59,8 +63,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     }
     line.command = app.get_subcommands().front()->get_name();
     // A flag of one command alone; the command checks it as it checks its options.
-    if (details) {
-        line.options["--details"] = "";
+    for (const char* name : kFlagOptions) {
+        if (flags[name]) {
+            line.options[name] = "";
+        }
     }
     for (const char* name : kValueOptions) {
         if (app.count(name) != 0) {

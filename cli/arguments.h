@@ -29,8 +29,8 @@ struct CommandLine {
     std::map<std::string, std::string> options;
 };
 
-// Splits the arguments; every option but --json and --details takes a value, and may stand anywhere
-// on the line, once. --help and --version end the parse with CLI::CallForHelp and
+// Splits the arguments; every option but --json, --details and --all-sequences takes a value, and
+// may stand anywhere on the line, once. --help and --version end the parse with CLI::CallForHelp and
 // CLI::CallForVersion.
 CommandLine parse_command_line(int argc, const char* const* argv);
 

@@ -89,34 +89,71 @@ std::string found_line(const LocatedPosition& at) {
     return line.append(std::to_string(at.next)).append("\n");
 }
 
+// Where locate looks, and how the readable form names it.
+struct LocateWhere {
+    PositionSet places;
+    const char* named;
+};
+
+// The kept places when the scenario has any; else every sequence with --all-sequences (the marks
+// checked, then left), the marks' sequences, or lane 0's.
+LocateWhere locate_where(const CommandLine& line, Session& session) {
+    const bool allSequences = line.options.count("--all-sequences") != 0;
+    if (!session.kept.empty()) {
+        for (const char* option : {"--marks", "--all-sequences"}) {
+            if (line.options.count(option) != 0) {
+                throw CliError(std::string(option) +
+                               " cannot be used with a scenario whose kept is not empty: locate "
+                               "looks only at the kept places");
+            }
+        }
+        LocateWhere where{PositionSet{}, "（覚えた位置の乱数列）"};
+        for (const LaneCursor& place : session.kept) {
+            where.places.add(place);
+        }
+        return where;
+    }
+    take_marks_option(line, session);
+    if (allSequences) {
+        LocateWhere where{PositionSet{}, "（すべての乱数列）"};
+        for (int seed = 0; seed < kSeedCount; ++seed) {
+            where.places.add_sequence(seed);
+        }
+        return where;
+    }
+    const LocateSequences sequences =
+        locate_sequences(cli_random_table(), session.marks.c_str(), session.lanes[0].seedIndex);
+    return {every_position_of(std::span<const std::int32_t>(sequences.seeds, sequences.count)),
+            sequences.byMarks ? "（○×に合う乱数列）" : "（上のレーンの乱数列）"};
+}
+
 }  // namespace
 
 // Reads no start-up file: what an action gives depends on the scenario alone.
 CommandOutput command_locate(const CommandLine& line) {
-    check_arguments(line, 1, {"--ally-hp", "--enemy-hp", "--grown", "--re-move", "--marks"});
+    check_arguments(
+        line, 1, {"--ally-hp", "--enemy-hp", "--grown", "--re-move", "--marks", "--all-sequences"});
     const RandomTable& table = cli_random_table();
     Session session = read_scenario_file(line.positionals[0]).session;
     if (session.plan.stepCount > 0) {
         throw CliError("locate takes a scenario without steps: one action, not a turn plan");
     }
     const Observations seen = read_observations(line, session.action);
-    take_marks_option(line, session);
+    const LocateWhere where = locate_where(line, session);
     const LaneCursor& lane = session.lanes[0];
-    const LocateSequences sequences =
-        locate_sequences(table, session.marks.c_str(), lane.seedIndex);
-    const std::span<const std::int32_t> seeds(sequences.seeds, sequences.count);
-    std::vector<LocatedPosition> found(seeds.size() * kLastLanePosition);
-    found.resize(locate_positions(session.action, table, seeds, lane.position, seen, found));
+    const std::vector<std::int32_t> seeds = where.places.sequences();
+    std::vector<LocatedPosition> found(session.kept.empty() ? seeds.size() * kLastLanePosition
+                                                            : session.kept.size());
+    found.resize(locate_positions(session.action, table, where.places, lane.position, seen, found));
 
     CommandOutput output;
-    output.json = {{"sequences", std::vector<std::int32_t>(seeds.begin(), seeds.end())},
-                   {"from", lane.position},
-                   {"found", nlohmann::json::array()}};
+    output.json = {
+        {"sequences", seeds}, {"from", lane.position}, {"found", nlohmann::json::array()}};
     std::string text = "探した乱数列：";
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         text.append(i == 0 ? "" : " ").append(std::to_string(seeds[i]));
     }
-    text += sequences.byMarks ? "（○×に合う乱数列）\n" : "（上のレーンの乱数列）\n";
+    text.append(where.named).append("\n");
     text += "起きたことに合う位置：";
     text += found.empty() ? "なし\n"
                           : std::to_string(found.size()) + "個（上のレーンの位置 " +

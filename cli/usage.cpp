@@ -38,12 +38,15 @@ commands:
       example: soramito-cli estimate samples/worked-battle.json
   advance SCENARIO
       after doing what lane 0 shows: lane 0 past the values it used, the new HP, Lv and grown
-      figures; with --json the scenario after it, its record (history) one entry longer
+      figures; with --json the scenario after it, its record (history) one entry longer; the
+      scenario's kept places narrowed to those that give what lane 0 gave, lane 0 on the last one
       example: soramito-cli advance samples/worked-battle.json
-  locate SCENARIO [--ally-hp N] [--enemy-hp N] [--grown LIST] [--re-move 0|1] [--marks PATTERN]
+  locate SCENARIO [--ally-hp N] [--enemy-hp N] [--grown LIST] [--re-move 0|1]
+         [--marks PATTERN | --all-sequences]
       where the game may stand after the scenario's action did what was seen: the HP each
       side kept (0..9999), which stats grew (nine 0/1, HP 力 魔 技 速 守 体 運 移), whether the
-      unit moved again; on the marks' sequences, else lane 0's; nearest to lane 0 first
+      unit moved again; on the marks' sequences, else lane 0's, or on all 64 sequences; only
+      at the scenario's kept places when it has any; nearest to lane 0 first
       example: soramito-cli locate samples/worked-battle.json --ally-hp 40 --enemy-hp 10
 )";
 }

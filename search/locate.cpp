@@ -1,47 +1,16 @@
 #include "search/locate.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "state/outcome.h"
+#include "state/split_work.h"
 
 namespace {
 
-// The HPs straight from the run; the log is read for a level-up or re-move only when one was seen.
-bool gives(const Action& action, const SequenceRun& run, const Observations& seen) {
-    if ((seen.allyHp && *seen.allyHp != run.allyHpAfterBattle) ||
-        (seen.enemyHp && *seen.enemyHp != run.enemyHpAfterBattle)) {
-        return false;
-    }
-    if (!seen.grown && !seen.reMove) {
-        return true;
-    }
-    const ActionOutcome outcome = outcome_of(action, run);
-    return (!seen.grown || *seen.grown == outcome.grown) &&
-           (!seen.reMove || *seen.reMove == outcome.reMove);
-}
-
-bool shows_all(const Action& action, const Observations& seen) {
-    return (!seen.allyHp || action_shows(action, Observed::kAllyHp)) &&
-           (!seen.enemyHp || action_shows(action, Observed::kEnemyHp)) &&
-           (!seen.grown || action_shows(action, Observed::kGrown)) &&
-           (!seen.reMove || action_shows(action, Observed::kReMove));
-}
+// Positions a thread takes at the least: fewer are not worth a thread's start.
+constexpr std::size_t kLeastPositionsPerThread = 256;
 
 }  // namespace
-
-bool action_shows(const Action& action, Observed what) {
-    const EventSwitches& on = action.eventSwitches;
-    switch (what) {
-        case Observed::kAllyHp:
-        case Observed::kEnemyHp:
-            return on[kSwitchBattle] == 1;
-        case Observed::kGrown:
-            return on[kSwitchLevelUp] == 1;
-        case Observed::kReMove:
-            return on[kSwitchReMove] == 1 && action.growthRates[kReMoveRateIndex] != 0;
-    }
-    return false;
-}
 
 LocateSequences locate_sequences(const RandomTable& table, const char* markText, int laneSeed) {
     LocateSequences sequences{};
@@ -56,36 +25,64 @@ LocateSequences locate_sequences(const RandomTable& table, const char* markText,
     return sequences;
 }
 
+PositionSet every_position_of(std::span<const std::int32_t> seeds) {
+    PositionSet where;
+    for (const std::int32_t seed : seeds) {
+        where.add_sequence(seed);
+    }
+    return where;
+}
+
 std::size_t locate_positions(const Action& action, const RandomTable& table,
-                             std::span<const std::int32_t> seeds, int from,
-                             const Observations& seen, std::span<LocatedPosition> found) {
-    if (!shows_all(action, seen)) {
+                             const PositionSet& where, int from, const Observations& seen,
+                             std::span<LocatedPosition> found) {
+    if (!action_shows_all(action, seen)) {
         return 0;
     }
-    SequenceRun run{};
+    // What each place gave: 0 where it did not give what was seen, else 1 + the values it used.
+    // By position, then sequence, so that the walk nearest first below reads it in order; the
+    // threads take ranges of positions, each writing its own.
+    std::vector<std::uint16_t> used(static_cast<std::size_t>(kLastLanePosition + 1) * kSeedCount);
+    const std::vector<std::int32_t> seeds = where.sequences();
+    split_work(kLastLanePosition, kLeastPositionsPerThread,
+               [&](std::size_t begin, std::size_t end) {
+                   SequenceRun run{};
+                   for (const std::int32_t seed : seeds) {
+                       where.for_each_position(
+                           seed, static_cast<int>(begin) + kFirstLanePosition,
+                           static_cast<int>(end) + kFirstLanePosition - 1, [&](int position) {
+                               run_action_into(action, table, seed, position, run);
+                               if (run_gives(action, run, seen)) {
+                                   used[static_cast<std::size_t>(position) * kSeedCount +
+                                        static_cast<std::size_t>(seed)] =
+                                       static_cast<std::uint16_t>(1 + run.log.count);
+                               }
+                           });
+                   }
+               });
     std::size_t total = 0;
-    const auto look_at = [&](int position) {
+    const auto take = [&](int position) {
         if (position < kFirstLanePosition || position > kLastLanePosition) {
             return;
         }
-        for (const std::int32_t seed : seeds) {
-            run_action_into(action, table, seed, position, run);
-            if (!gives(action, run, seen)) {
+        const std::uint16_t* row = &used[static_cast<std::size_t>(position) * kSeedCount];
+        for (int seed = 0; seed < kSeedCount; ++seed) {
+            if (row[seed] == 0) {
                 continue;
             }
             if (total < found.size()) {
-                found[total] = {seed, position, position - from, position + run.log.count};
+                found[total] = {seed, position, position - from, position + row[seed] - 1};
             }
             ++total;
         }
     };
     // Nearest first: at each distance the position before from, then the one after it, each
     // with the sequences in ascending order, so that the list comes out in its order.
-    look_at(from);
+    take(from);
     const int farthest = std::max(from - kFirstLanePosition, kLastLanePosition - from);
     for (int distance = 1; distance <= farthest; ++distance) {
-        look_at(from - distance);
-        look_at(from + distance);
+        take(from - distance);
+        take(from + distance);
     }
     return total;
 }

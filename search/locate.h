@@ -2,33 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
 #include "random/marks.h"
 #include "state/action.h"
-
-// What the player saw the action do in the game, each part only where it was seen.
-struct Observations {
-    // The HP each side kept after the battle.
-    std::optional<std::int32_t> allyHp;
-    std::optional<std::int32_t> enemyHp;
-    // Bit k: whether level-up entry k (HP 力 魔 技 速 守 体 運 移) passed.
-    std::optional<std::uint32_t> grown;
-    // Whether the unit could move again.
-    std::optional<bool> reMove;
-};
-
-inline bool anything_seen(const Observations& seen) {
-    return seen.allyHp || seen.enemyHp || seen.grown || seen.reMove;
-}
-
-enum class Observed { kAllyHp, kEnemyHp, kGrown, kReMove };
-
-// Whether the action has the event an observation is about: a battle for either HP, a level-up
-// for the growths, a re-move whose rate is not 0 (at 0 no value is used for it).
-bool action_shows(const Action& action, Observed what);
+#include "state/observations.h"
+#include "state/position_set.h"
 
 // A place where the game may have run the action.
 struct LocatedPosition {
@@ -49,13 +29,16 @@ struct LocateSequences {
 };
 LocateSequences locate_sequences(const RandomTable& table, const char* markText, int laneSeed);
 
-// Every position from 1 to 4973 of each of the seeds at which the action, run there as lane 0
-// runs it, gives each observation given; nearest to from (lane 0's position) first: by |offset|,
-// then offset, then sequence. The first found.size() of them go to found; returns how many there
-// are in all. An observation of an event the action does not have matches nowhere.
+// Every lane position of each of the sequences.
+PositionSet every_position_of(std::span<const std::int32_t> seeds);
+
+// Every place of where at which the action, run there as lane 0 runs it, gives each observation
+// given; nearest to from (lane 0's position) first: by |offset|, then offset, then sequence. The
+// first found.size() of them go to found; returns how many there are in all. An observation of
+// an event the action does not have matches nowhere.
 std::size_t locate_positions(const Action& action, const RandomTable& table,
-                             std::span<const std::int32_t> seeds, int from,
-                             const Observations& seen, std::span<LocatedPosition> found);
+                             const PositionSet& where, int from, const Observations& seen,
+                             std::span<LocatedPosition> found);
 
 // An offset as the lists show it (Shift-JIS): "+3", "-2", "±0".
 std::string offset_words(std::int32_t offset);

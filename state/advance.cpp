@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "state/kept_positions.h"
+
 namespace {
 
 constexpr int kStatHp = 0;
@@ -196,6 +198,19 @@ AdvanceReport advance_past_action(Session& session, const RandomTable& table) {
     carry(action.ally, ally, session.action.ally);
     carry(action.enemy, enemy, session.action.enemy);
     session.lanes[0].position = report.positionAfter;
+    if (!session.kept.empty()) {
+        NarrowedPlaces narrowed =
+            narrow_kept(session.kept, action, table, seen_as(action, outcome));
+        report.keptTried = narrowed.tried;
+        report.keptLeft = narrowed.left.size();
+        session.kept = std::move(narrowed.left);
+        if (report.keptLeft == 1) {
+            session.lanes[0] = session.kept.front();
+        }
+        if (report.keptLeft <= 1) {
+            session.kept.clear();
+        }
+    }
     append_history(session.history, report.entry);
     return report;
 }

@@ -40,6 +40,9 @@ struct AdvanceReport {
     int changeCount;
     std::array<FigureChange, 2 * kFigureCount> changes;
     FigureChange refusedFigure;  // the figure at fault, on kFigureTooHigh and kFigureTooLow
+    // With kept places: how many (each once) were tried, and how many gave what lane 0 gave.
+    std::size_t keptTried;
+    std::size_t keptLeft;
 };
 
 // Whether 実行 can act: an ally is set, and the action lane 0 shows (the plan's first step while
@@ -50,7 +53,9 @@ bool advance_available(const Session& session);
 // take its outcome (the battle's HPs; for a level-up Lv, and HP and MAX, 技 and 幸運 for the
 // stats that grew) and the record gains an entry. While a plan is in use,
 // its first step is the action, and the plan loses it; a unit of a later step, or of the
-// current status, that is that step's unit unchanged takes the outcome too. A refusal changes
+// current status, that is that step's unit unchanged takes the outcome too. The kept places
+// are narrowed to those that give what lane 0 gave, each moved on; when one is left, lane 0
+// stands on it instead, and when one or none is left the list is emptied. A refusal changes
 // nothing.
 AdvanceReport advance_past_action(Session& session, const RandomTable& table);
 

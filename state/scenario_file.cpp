@@ -13,6 +13,7 @@
 #include "data/text_reader.h"
 #include "random/marks.h"
 #include "state/figure_limits.h"
+#include "state/kept_positions.h"
 
 namespace {
 
@@ -355,6 +356,61 @@ void read_history(const json& value, History& history) {
     history.count = static_cast<std::int32_t>(value.size());
 }
 
+// One place of the kept list, [seedIndex, position]. A list may hold 65,536 of them: a place in
+// range is taken without the names a refusal needs.
+LaneCursor read_kept_place(const json& value, std::size_t i) {
+    if (value.is_array() && value.size() == 2 && value[0].is_number_integer() &&
+        value[1].is_number_integer()) {
+        const std::int64_t seed = value[0].get<std::int64_t>();
+        const std::int64_t position = value[1].get<std::int64_t>();
+        if (seed >= 0 && seed < kSeedCount && position >= kFirstLanePosition &&
+            position <= kLastLanePosition) {
+            return {static_cast<std::int32_t>(seed), static_cast<std::int32_t>(position)};
+        }
+    }
+    const std::string where = "kept[" + std::to_string(i) + "]";
+    if (!value.is_array() || value.size() != 2) {
+        refuse(array_fault(value, where, 2, 2),
+               "scenario field " + where + " must be a pair [seedIndex, position]");
+    }
+    return {integer(value[0], 0, kSeedCount - 1, where + "[0]"),
+            integer(value[1], kFirstLanePosition, kLastLanePosition, where + "[1]")};
+}
+
+void read_kept(const json& value, std::vector<LaneCursor>& kept) {
+    if (!value.is_array() || value.size() > kKeptCapacity) {
+        refuse(array_fault(value, "kept", 0, kKeptCapacity),
+               "scenario field kept must be an array of at most " + std::to_string(kKeptCapacity) +
+                   " pairs [seedIndex, position]");
+    }
+    kept.clear();
+    kept.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        kept.push_back(read_kept_place(value[i], i));
+    }
+}
+
+// The kept list as the last member, a place a line: a list of 65,536 places stays readable and
+// is written in a moment, where a JSON value for each place would not be.
+std::string with_kept(std::string scenario, const std::vector<LaneCursor>& kept) {
+    if (kept.empty()) {
+        return scenario;
+    }
+    scenario.erase(scenario.rfind('}'));
+    while (!scenario.empty() && scenario.back() == '\n') {
+        scenario.pop_back();
+    }
+    scenario += ",\n  \"kept\": [";
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        scenario += i == 0 ? "\n    [" : ",\n    [";
+        scenario += std::to_string(kept[i].seedIndex);
+        scenario += ", ";
+        scenario += std::to_string(kept[i].position);
+        scenario += "]";
+    }
+    return scenario + "\n  ]\n}";
+}
+
 ordered_json history_entry_json(const HistoryEntry& entry) {
     ordered_json object = {
         {"seedIndex", entry.seedIndex}, {"position", entry.position}, {"count", entry.count}};
@@ -445,6 +501,7 @@ ScenarioRead read_scenario(const std::string& text, const TextCodec& codec) {
     Handlers handlers = step_handlers(session.action, "", codec);
     handlers["lanes"] = [&session](const json& v) { read_lanes(v, session.lanes); };
     handlers["history"] = [&session](const json& v) { read_history(v, session.history); };
+    handlers["kept"] = [&session](const json& v) { read_kept(v, session.kept); };
     handlers["marks"] = [&marks](const json& v) { marks = &v; };
     handlers["steps"] = [&steps](const json& v) { steps = &v; };
     members(scenario, "", handlers);
@@ -476,5 +533,5 @@ std::string write_scenario(const Session& session, const TextCodec& codec) {
     for (int i = 0; i < historyCount; ++i) {
         scenario["history"].push_back(history_entry_json(session.history.entries[i]));
     }
-    return scenario.dump(2) + "\n";
+    return with_kept(scenario.dump(2), session.kept) + "\n";
 }

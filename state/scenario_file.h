@@ -69,10 +69,12 @@ struct ScenarioRead {
 // position and count). Unknown members, wrong types and values out of range raise a
 // ScenarioError naming the field. The steps, each read over the one before it (the first over the
 // top level), are the plan (no step without them); the record of each 実行 the history (empty
-// without it); the marks the pattern box's text. Both front ends open a scenario with it.
+// without it); the marks the pattern box's text; the kept places as written. Both front ends open
+// a scenario with it.
 ScenarioRead read_scenario(const std::string& text, const TextCodec& codec);
 
 // The session as a scenario that reads back to the same session: both units whole, both lanes,
 // the switches, conditions, wishes, books and rates, the marks, and the plan's steps and the
-// record of each 実行 when they have any. The marks are cut after their last whole character.
+// record of each 実行 and the kept places when they have any. The marks are cut after their last
+// whole character.
 std::string write_scenario(const Session& session, const TextCodec& codec);

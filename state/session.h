@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "data/game_tables.h"
 #include "state/action.h"
@@ -20,7 +21,8 @@ struct LaneCursor {
 };
 
 // What the player's session holds, and exactly what a scenario file holds: the action the dialogs
-// set, both lanes, the plan, the record of each 実行 and the pattern box's marks. Everything the
+// set, both lanes, the plan, the record of each 実行, the pattern box's marks and the places the
+// game may stand on. Everything the
 // window shows of it is computed from it and the tables; nothing of that is kept here. A member
 // added here is read and written by the scenario file, and compared, kept by 元に戻す and saved
 // with the rest at once.
@@ -30,6 +32,9 @@ struct Session {
     TurnPlan plan;
     History history;
     std::string marks;  // Shift-JIS, the pattern box's text: at most 499 bytes
+    // The places the game may stand on, narrowed by each 実行 (state/kept_positions.h); empty
+    // for none.
+    std::vector<LaneCursor> kept;
 
     bool operator==(const Session&) const = default;
 };

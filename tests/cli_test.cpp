@@ -79,7 +79,11 @@ std::string test_file(const std::string& name, const std::string& bytes) {
         {"no-level-up.json", worked, R"({"eventSwitches": [1, 1, 0, 1]})"},
         {"no-re-move.json", worked, R"({"eventSwitches": [0, 1, 1, 0]})"},
         {"rate-zero.json", "@locate.json", R"({"growthRates": [80,50,10,40,60,30,5,45,0,0]})"},
-        {"plan.json", "@locate.json", R"({"steps": [{}]})"}};
+        {"plan.json", "@locate.json", R"({"steps": [{}]})"},
+        // Kept places of the worked battle, marks that would pick other sequences, and a list
+        // that 実行 narrows to 1 of sequence 4 (lane 0 then goes to 15).
+        {"kept.json", "@marks.json", R"({"kept": [[4, 1], [0, 19], [0, 2], [0, 1], [4, 1]]})"},
+        {"kept-one.json", worked, R"({"kept": [[0, 2], [4, 1], [0, 2]]})"}};
     // clang-format on
     for (const auto& [name, sample, patch] : files) {
         nlohmann::json scenario = nlohmann::json::object();
@@ -221,7 +225,19 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {"locate @locate.json --enemy-hp 0 --marks " + kWorked, R"({"/sequences": [0, 16, 51]})"},
         {"locate @locate-marks.json --enemy-hp 0", R"({"/sequences": [0, 16, 51]})"},
         {"locate @locate-marks.json --enemy-hp 0 --marks ooooooooooooooooooooooooo", R"({"/sequences": [0]})"},
-        {"locate @locate-lane.json --enemy-hp 0 --marks ''", R"({"/sequences": [5], "/from": 100})"}};
+        {"locate @locate-lane.json --enemy-hp 0 --marks ''", R"({"/sequences": [5], "/from": 100})"},
+        // Every sequence, the marks checked and left; the kept places alone, the marks left.
+        {"locate DATA/worked-battle.json --enemy-hp 0 --ally-hp 40 --all-sequences --marks " + kWorked,
+         R"({"/sequences/63": 63, "/sequences/64": null, "/found/1": {"seedIndex": 4, "position": 1,
+            "offset": 0, "next": 15}, "/found/50398/seedIndex": 51, "/found/50399": null})"},
+        {"locate @kept.json --enemy-hp 0 --ally-hp 40", R"({"": {"sequences": [0, 4], "from": 1,
+            "found": [{"seedIndex": 0, "position": 1, "offset": 0, "next": 12}, {"seedIndex": 4,
+            "position": 1, "offset": 0, "next": 15}, {"seedIndex": 0, "position": 19, "offset": 18,
+            "next": 30}]}})"},
+        {"--data-dir DATA advance @kept-one.json", R"({"/lanes/0": {"seedIndex": 4, "position": 15},
+            "/kept": null, "/history/0/position": 1})"},
+        {"--data-dir DATA advance @kept.json", R"({"/lanes/0/position": 12, "/kept": [[0, 12], [0, 30],
+            [4, 15]]})"}};
     // clang-format on
     for (const auto& [line, expected] : cases) {
         const json printed = run_soramito_json(line), wanted = json::parse(expected);
@@ -260,7 +276,8 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
          "探した乱数列：0（上のレーンの乱数列）\n起きたことに合う位置：5個（上のレーンの位置 1 から近い順）\n"
          "#0: 1（±0）→ 今は 22\n#0: 133（+132）→ 今は 157\n#0: 1200（+1199）→ 今は 1221\n"
          "#0: 3846（+3845）→ 今は 3867\n#0: 4419（+4418）→ 今は 4440\n"},
-        {"locate @locate.json --enemy-hp 9999", "探した乱数列：0（上のレーンの乱数列）\n起きたことに合う位置：なし\n"}};
+        {"locate @locate.json --enemy-hp 9999", "探した乱数列：0（上のレーンの乱数列）\n起きたことに合う位置：なし\n"},
+        {"locate @kept.json --enemy-hp 9999", "探した乱数列：0 4（覚えた位置の乱数列）\n起きたことに合う位置：なし\n"}};
     // the line, and what it prints holds (or, after "!", does not)
     const std::vector<std::pair<std::string, std::string>> parts = {
         {"identify ''", "\n候補：なし（64系列すべてが一致します）\n"},
@@ -296,6 +313,9 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {search + "DATA/worked-battle.json --marks ooooooooooooooooooooooooo", "\nどれでも：なし\n"},
         {search + "DATA/worked-battle.json --details", "\n位置 6（消費 5）：味方30 敵0 命中2/1\n"},
         {search + "@lane30.json --details", "\n詳細：\n位置 19（消費 -11）：味方40 敵0 命中2/0 成長HP 力 速 運\n"},
+        {advance + "@kept-one.json", "\n覚えた位置：2個のうち 1個が合いました。上のレーンを #4: 15 に置きました\n"},
+        {advance + "@kept.json", "\n覚えた位置：4個のうち 3個が合いました\n"},
+        {"locate DATA/worked-battle.json --ally-hp 40 --all-sequences", "（すべての乱数列）\n起きたことに合う位置："},
         {search + "DATA/turn-plan.json --details", "\n位置 106（消費 105）：1) 106 味方40 敵0 命中2/0"
                                                    "／2) 117 味方27 敵0 命中2/1／3) 126 成長HP 力 技 速 守 体 運\n"},
         // The nearest 20 of the 21 on the marks' sequences.
@@ -337,6 +357,11 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         EXPECT_LT(file.last_write_time(), files) << file.path();
     }
     EXPECT_EQ(json::parse(std::ifstream(test_folder() / "once.json")), first);
+    // run and search leave kept places be.
+    for (const std::string& line : {run, search, run + "--json ", search + "--json "}) {
+        EXPECT_EQ(run_soramito_cli(line + "@kept.json").out,
+                  run_soramito_cli(line + "@marks.json").out);
+    }
 }
 
 TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioSaysWhy) {
@@ -384,6 +409,9 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         {"locate @no-re-move.json --re-move 0", "--re-move"},
         {"locate @rate-zero.json --re-move 1", "--re-move"}, {"locate @plan.json --enemy-hp 0", "steps"},
         {all + " --enemy-hp 0 --marks " + std::string(500, 'x'), "--marks"},
+        {all + " --enemy-hp 0 --all-sequences --marks " + std::string(500, 'x'), "--marks"},
+        {"locate @kept.json --enemy-hp 0 --marks ox", "--marks"},
+        {"locate @kept.json --enemy-hp 0 --all-sequences", "--all-sequences"},
         {all + " --enemy-hp 0 --seed 1", "--seed"}, {"locate --enemy-hp 0", "argument"},
         {"locate @missing.json --enemy-hp 0", "missing.json"},
         // The stats' names in the message are UTF-8, as everything the command prints.
@@ -406,6 +434,7 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         {R"({"steps": [{}]})",
          "scenario field steps[0].eventSwitches must switch on the battle, the level-up or the re-move"},
         {R"({"history": [{"seedIndex": 0, "count": 1}]})", "scenario field history[0].position is missing"},
+        {R"({"kept": [[0, 1], [64, 1]]})", "scenario field kept[1][0] must be 0 to 63"},
         {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{}]})",
          "advance takes no scenario with steps: a plan is advanced step by step in the window"}};
     // clang-format on
@@ -417,7 +446,7 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         // The reader's refusals hold for every command; 実行's for advance alone.
         for (const std::string command : {"advance", "run", "search", "estimate"}) {
             const CliResult r = run_soramito_cli("--data-dir DATA " + command + " " + path);
-            if (i < 9 || command == "advance") {
+            if (i < 10 || command == "advance") {
                 EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
                           std::make_tuple(2, "", "soramito-cli: " + scenarios[i].second + "\n"));
             }

@@ -290,7 +290,8 @@ constexpr Observations kAllFour = {40, 0, 0b11, true};
 std::string locate(const Action& action, const std::vector<std::int32_t>& seeds, int from,
                    const Observations& seen, std::size_t room) {
     std::vector<LocatedPosition> found(room);
-    const std::size_t total = locate_positions(action, generated_table(), seeds, from, seen, found);
+    const std::size_t total =
+        locate_positions(action, generated_table(), every_position_of(seeds), from, seen, found);
     std::string text;
     for (std::size_t i = 0; i < std::min(room, total); ++i) {
         const LocatedPosition& p = found[i];

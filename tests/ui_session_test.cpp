@@ -36,7 +36,8 @@ TEST(SessionChanges, EachMemberChangedInAFileIsSeenByTheTitleUndoAndTheQuestion)
         {"lanes", R"(, "lanes": [{"position": 2}])"},
         {"plan", R"(, "steps": [{"eventSwitches": [0, 1, 0, 0]}])"},
         {"history", R"(, "history": [{"seedIndex": 0, "position": 1, "count": 3}])"},
-        {"marks", R"(, "marks": "oxo")"}};
+        {"marks", R"(, "marks": "oxo")"},
+        {"kept", R"(, "kept": [[0, 1]])"}};
     // clang-format on
     for (const auto& [member, change] : changes) {
         const Session before = session_of(base);

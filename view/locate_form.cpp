@@ -66,9 +66,10 @@ LocateAnswer locate_from_form(const WindowState& state, const LocateForm& form) 
     const LocateSequences sequences =
         locate_sequences(state.tables->randomTable, state.session.marks.c_str(), lane.seedIndex);
     answer.found.resize(kMostLocatedLines);
-    answer.total = locate_positions(state.session.action, state.tables->randomTable,
-                                    std::span<const std::int32_t>(sequences.seeds, sequences.count),
-                                    lane.position, seen, answer.found);
+    answer.total = locate_positions(
+        state.session.action, state.tables->randomTable,
+        every_position_of(std::span<const std::int32_t>(sequences.seeds, sequences.count)),
+        lane.position, seen, answer.found);
     answer.found.resize(std::min(answer.total, kMostLocatedLines));
     answer.lines = located_lines(answer.found);
     return answer;
