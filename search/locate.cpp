@@ -46,12 +46,13 @@ std::size_t locate_positions(const Action& action, const RandomTable& table,
     const std::vector<std::int32_t> seeds = where.sequences();
     split_work(kLastLanePosition, kLeastPositionsPerThread,
                [&](std::size_t begin, std::size_t end) {
+                   ActionRunner runner(action, table);
                    SequenceRun run{};
                    for (const std::int32_t seed : seeds) {
                        where.for_each_position(
                            seed, static_cast<int>(begin) + kFirstLanePosition,
                            static_cast<int>(end) + kFirstLanePosition - 1, [&](int position) {
-                               run_action_into(action, table, seed, position, run);
+                               runner.run(seed, position, run);
                                if (run_gives(action, run, seen)) {
                                    used[static_cast<std::size_t>(position) * kSeedCount +
                                         static_cast<std::size_t>(seed)] =

@@ -11,14 +11,19 @@ SequenceRun run_action_at(const Action& action, const RandomTable& table, int se
 
 void run_action_into(const Action& action, const RandomTable& table, int seedIndex, int position,
                      SequenceRun& run) {
-    CombatantState ally = action.ally;
-    CombatantState enemy = action.enemy;
+    ActionRunner(action, table).run(seedIndex, position, run);
+}
+
+ActionRunner::ActionRunner(const Action& action, const RandomTable& table)
+    : action_(action), table_(table), ally_(action.ally), enemy_(action.enemy) {}
+
+void ActionRunner::run(int seedIndex, int position, SequenceRun& run) {
     run.log.seedIndex = seedIndex;
     run.log.position = position;
-    run_events(ally, enemy, run.log, action.predictSwitch, action.eventSwitches,
-               table.sequences[seedIndex], action.growthRates);
-    run.allyHpAfterBattle = ally.hpAfterBattle;
-    run.enemyHpAfterBattle = enemy.hpAfterBattle;
+    run_events(ally_, enemy_, run.log, action_.predictSwitch, action_.eventSwitches,
+               table_.sequences[seedIndex], action_.growthRates);
+    run.allyHpAfterBattle = ally_.hpAfterBattle;
+    run.enemyHpAfterBattle = enemy_.hpAfterBattle;
 }
 
 void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,

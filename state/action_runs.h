@@ -27,6 +27,21 @@ SequenceRun run_action_at(const Action& action, const RandomTable& table, int se
 void run_action_into(const Action& action, const RandomTable& table, int seedIndex, int position,
                      SequenceRun& run);
 
+// One action run at many places, as run_action_into runs it, its units copied once: a run leaves
+// them as it found them but for the HPs after the battle, which every run of the action writes
+// alike (or, without a battle, none does). A search of thousands of places saves the copies.
+class ActionRunner {
+public:
+    ActionRunner(const Action& action, const RandomTable& table);
+    void run(int seedIndex, int position, SequenceRun& run);
+
+private:
+    const Action& action_;
+    const RandomTable& table_;
+    CombatantState ally_;
+    CombatantState enemy_;
+};
+
 // Runs the action's events as lane 0 would, once on each of count sequences (at most 64), each
 // from position.
 void run_on_sequences(const Action& action, const RandomTable& table, const std::int32_t* seeds,

@@ -26,9 +26,10 @@ NarrowedPlaces narrow_kept(const std::vector<LaneCursor>& kept, const Action& ac
     const std::vector<LaneCursor> tried = distinct_places(kept);
     std::vector<std::int32_t> next(tried.size(), kDropped);
     split_work(tried.size(), kLeastPlacesPerThread, [&](std::size_t begin, std::size_t end) {
+        ActionRunner runner(action, table);
         SequenceRun run{};
         for (std::size_t i = begin; i < end; ++i) {
-            run_action_into(action, table, tried[i].seedIndex, tried[i].position, run);
+            runner.run(tried[i].seedIndex, tried[i].position, run);
             if (run_gives(action, run, seen)) {
                 next[i] = tried[i].position + run.log.count;
             }

@@ -68,6 +68,11 @@ compare run 'サンプル データ/missing.json' --json
 compare locate samples/level-up-search.json --ally-hp 40 --enemy-hp 10 --grown 0,1,0,0,0,0,0,0,0
 compare locate samples/worked-battle.json --enemy-hp 0 --marks "$pattern" --json
 compare locate samples/worked-battle.json --grown 1,1,0,0,0,0,0,0,0
+# Every sequence, shared among threads; places kept, and advance narrowing them.
+compare locate samples/worked-battle.json --ally-hp 40 --enemy-hp 0 --all-sequences --json
+printf '{"ally": {"name": "x"}, "eventSwitches": [0, 1, 0, 0], "kept": [[0, 2], [4, 1], [0, 19], [0, 1]]}' >kept.json
+compare locate kept.json --ally-hp 40 --enemy-hp 0
+compare --data-dir samples advance kept.json --json
 
 if [ "$failures" -ne 0 ]; then
   echo "soramito-cli.exe: $failures of $commands commands differ from the native CLI"
