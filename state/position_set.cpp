@@ -43,6 +43,14 @@ bool PositionSet::has_sequence(int seedIndex) const {
                        [](std::uint64_t word) { return word != 0; });
 }
 
+std::size_t PositionSet::size() const {
+    std::size_t count = 0;
+    for (const std::uint64_t word : bits_) {
+        count += static_cast<std::size_t>(__builtin_popcountll(word));
+    }
+    return count;
+}
+
 std::vector<LaneCursor> PositionSet::places() const {
     std::vector<LaneCursor> places;
     for (int seed = 0; seed < kSeedCount; ++seed) {

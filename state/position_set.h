@@ -22,6 +22,8 @@ public:
     void add(const LaneCursor& place);
     bool has(int seedIndex, int position) const;
     bool has_sequence(int seedIndex) const;
+    // How many places it holds.
+    std::size_t size() const;
 
     // The places, ascending by sequence, then position.
     std::vector<LaneCursor> places() const;

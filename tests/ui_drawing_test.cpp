@@ -27,7 +27,7 @@ namespace {
 // The client area of the 800-pixel window is 784 pixels wide.
 DrawList draw(const WindowState& state, int clientWidth = 784, std::string_view checkLine = {}) {
     DrawList list;
-    build_main_window_drawing(state, clientWidth, 600, list, checkLine);
+    build_main_window_drawing(state, clientWidth, 600, list, {checkLine, {}});
     return list;
 }
 

@@ -26,28 +26,29 @@ TEST(LocateForm, ListsEachPositionAndCountsWhatTheListLeavesOut) {
     const std::vector<LocatedPosition> found = {{16, 45, 3, 62}, {0, 40, -2, 51}, {51, 42, 0, 60}};
     EXPECT_EQ(located_lines(found), (std::vector<std::string>{"+3  #16: 45 → 62", "-2  #0: 40 → 51",
                                                               "±0  #51: 42 → 60"}));
-    // Every line is a position; the count line says how many the list leaves out.
-    LocateAnswer answer{};
-    answer.found.assign(kMostLocatedLines, found[0]);
+    // Every line is a position, 200 at the most; the count line says how many the list leaves
+    // out.
     for (const auto& [total, words] :
          {std::pair{std::size_t{200}, "見つかった位置：200個"},
           {std::size_t{238}, "見つかった位置：238個\n（一覧のほか 38 個）"}}) {
-        answer.total = total;
-        EXPECT_EQ(located_count_words(answer), words);
+        LocateAnswer answer{};
+        answer.found.assign(total, found[0]);
+        answer.lines = located_lines(answer.found);
+        EXPECT_EQ(std::make_pair(answer.lines.size(), located_count_words(answer)),
+                  std::make_pair(kMostLocatedLines, std::string(words)));
     }
-    EXPECT_EQ(located_lines(answer.found).size(), kMostLocatedLines);
 }
 
 TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
     WindowState state = worked_state({0, 1, 1, 1});
     // HP and 力 grew, as after the worked battle from position 1, and the re-move happened.
-    const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened};
+    const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened, false};
     const LocateAnswer answer = locate_from_form(state, four);
-    EXPECT_EQ(std::make_tuple(answer.problem, answer.total, answer.lines[1]),
+    EXPECT_EQ(std::make_tuple(answer.problem, answer.found.size(), answer.lines[1]),
               std::make_tuple(LocateProblem::kNone, 5u, "+132  #0: 133 → 157"));
     // The pattern box's marks: their three sequences.
     state.session.marks = kMarks;
-    EXPECT_EQ(locate_from_form(state, four).total, 21u);
+    EXPECT_EQ(locate_from_form(state, four).found.size(), 21u);
     // Grey controls are not read: with the battle off, a refused HP box is no problem.
     using Case =
         std::tuple<std::string, EventSwitches, std::string, std::string, bool, int, LocateProblem>;
@@ -64,7 +65,7 @@ TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
         {"re-move only", {0, 1, 1, 1}, "", "", false, kReMoveDidNot, none}};
     for (const auto& [name, switches, ally, enemy, levelUp, reMove, problem] : cases) {
         const LocateAnswer answer =
-            locate_from_form(worked_state(switches), {ally, enemy, levelUp, {}, reMove});
+            locate_from_form(worked_state(switches), {ally, enemy, levelUp, {}, reMove, false});
         EXPECT_EQ(std::make_pair(answer.problem, answer.lines.empty()),
                   std::make_pair(problem, problem != none))
             << name;
@@ -110,7 +111,7 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
 TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing) {
     WindowState state = worked_state({0, 1, 1, 0});
     state.session.marks = kMarks;
-    LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen};
+    LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen, false};
     EXPECT_EQ(located_count_words(locate_from_form(state, form)), "見つかった位置：なし");
     form.allyHp = "40";
     const LocateAnswer answer = locate_from_form(state, form);
@@ -146,7 +147,8 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
         state.session.lanes[0].position = fromTheEnd ? 4973 : 1;
         rerun_both_lanes(state);
         state.session.marks = fromTheEnd ? "" : kMarks;
-        const LocateAnswer seen = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen});
+        const LocateAnswer seen =
+            locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen, false});
         after(state);
         const LaneCursor lane = state.session.lanes[0];
         const std::vector<int> codes = codes_of(state.shown.lanes[0].log);

@@ -28,6 +28,7 @@ bool Controller::change(const std::function<bool(WindowState&)>& change) {
     if (depth_ == 0) {
         close_typing();
         before = kept_of(state_);
+        message_.clear();
     }
     bool result = false;
     {
@@ -74,6 +75,7 @@ bool Controller::undo() {
         return false;
     }
     checkLine_.clear();
+    message_.clear();
     tell_views(rosterBefore);
     return true;
 }
@@ -85,6 +87,7 @@ bool Controller::redo() {
         return false;
     }
     checkLine_.clear();
+    message_.clear();
     tell_views(rosterBefore);
     return true;
 }
@@ -93,6 +96,7 @@ void Controller::another_session() {
     undo_ = UndoHistory{};
     typing_ = false;
     checkLine_.clear();
+    message_.clear();
     tell_views(state_.roster);
 }
 
@@ -112,12 +116,17 @@ void Controller::take_as_baseline(bool fileOpen) {
 }
 
 AdvanceReport Controller::advance() {
+    const bool planTakesKept = state_.session.plan.stepCount > 0 && !state_.session.kept.empty();
     AdvanceReport report{};
     change([&](WindowState& state) {
         report = advance_lane_zero(state);
         return true;
     });
     if (report.refusal == AdvanceRefusal::kNone) {
+        message_ = planTakesKept ? "手順があるので残した位置を捨てました"
+                   : report.keptTried > 0 && report.keptLeft == 0
+                       ? "残した位置のどれとも合いませんでした。残した位置を捨てました"
+                       : "";
         follow_advance(report);
     }
     return report;

@@ -69,7 +69,8 @@ public:
         return ::asks_to_save(baseline_, state_.session, leaving);
     }
 
-    // 実行 as a step of its own, and the line after a level-up when it went through.
+    // 実行 as a step of its own, and the line after a level-up when it went through; what became
+    // of the kept places, when they went, is the message.
     AdvanceReport advance();
     // The line after a 実行 made inside another change (起きたこと's OK).
     void follow_advance(const AdvanceReport& report);
@@ -78,6 +79,9 @@ public:
     // until the next 実行, a dialog's OK or another session.
     const std::string& check_line() const { return checkLine_; }
     void clear_check_line();
+    // What the window says of the last command under the lanes (Shift-JIS); empty for none. It
+    // stays until the next change, 元に戻す, やり直し or another session.
+    const std::string& message() const { return message_; }
 
     // The roster as read at the start: no step, and nothing to write.
     void take_roster(Roster roster);
@@ -93,5 +97,6 @@ private:
     bool typing_ = false;  // the last step is typing in the pattern box, still open
     SessionBaseline baseline_;
     std::string checkLine_;
+    std::string message_;
     std::vector<ControllerView*> views_;
 };

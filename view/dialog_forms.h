@@ -108,10 +108,14 @@ LevelUpWanted level_up_form(const DialogView& shown);
 // then both lanes re-run with those rates.
 void apply_level_up_form(WindowState& state, const LevelUpWanted& wanted, const StatRates& preview);
 
-// 起きたこと: the HP boxes empty, no level-up seen, 再行動 見ていない. The controls of an event the
-// action does not have are grey (a re-move at a rate of 0 uses no value), and so are the grown
-// stats until レベルアップを見た is checked.
+// 起きたこと: the HP boxes empty, no level-up seen, 再行動 見ていない, all sequences unchecked. The
+// controls of an event the action does not have are grey (a re-move at a rate of 0 uses no
+// value), and so are the grown stats until レベルアップを見た is checked.
 DialogView happened_view(const WindowState& state);
 
-// What its boxes say was seen.
+// The controls that follow the kept places: すべての乱数列から探す grey and 残した位置を捨てる
+// enabled while there are any, and the line that says how many 探す tries.
+DialogView happened_kept_view(const WindowState& state);
+
+// What its boxes say was seen, and where to look.
 LocateForm happened_form(const DialogView& shown);

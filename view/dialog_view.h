@@ -13,6 +13,7 @@ enum class ControlKind : std::uint8_t {
     kList,        // a drop-down list
     kFigureList,  // a drop-down list that takes typed text, read as a number
     kCheck,       // a check box
+    kButton,      // a push button, whose text stays
 };
 
 struct ControlView {

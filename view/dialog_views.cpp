@@ -285,7 +285,18 @@ DialogView happened_view(const WindowState& state) {
     ControlView reMove = list_of(IDC_HAPPENED_RE_MOVE, kReMoveChoices, kReMoveNotSeen);
     reMove.enabled = action_shows(state.session.action, Observed::kReMove);
     view.push_back(reMove);
+    const DialogView kept = happened_kept_view(state);
+    view.insert(view.end(), kept.begin(), kept.end());
     return view;
+}
+
+DialogView happened_kept_view(const WindowState& state) {
+    const bool kept = !state.session.kept.empty();
+    ControlView allSequences = check(IDC_HAPPENED_ALL_SEQUENCES, false);
+    allSequences.enabled = !kept;
+    ControlView discard{IDC_HAPPENED_DISCARD, ControlKind::kButton};
+    discard.enabled = kept;
+    return {allSequences, discard, label(IDC_HAPPENED_KEPT, kept_search_words(state.session))};
 }
 
 LocateForm happened_form(const DialogView& shown) {
@@ -295,5 +306,6 @@ LocateForm happened_form(const DialogView& shown) {
     form.levelUpSeen = control_in(shown, IDC_HAPPENED_LEVEL_UP).checked;
     read_checks(shown, IDC_HAPPENED_FIRST_GROWN, form.grown);
     form.reMove = control_in(shown, IDC_HAPPENED_RE_MOVE).selection;
+    form.allSequences = control_in(shown, IDC_HAPPENED_ALL_SEQUENCES).checked;
     return form;
 }

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "data/names.h"
+#include "view/locate_form.h"
 #include "view/main_commands.h"
 #include "view/painter.h"
 #include "view/seed_hints.h"
@@ -332,7 +333,7 @@ int scale_from_dpi(int value, int dpi) {
 }
 
 void build_main_window_drawing(const WindowState& state, int clientWidth, int clientHeight,
-                               DrawList& list, std::string_view checkLine) {
+                               DrawList& list, const SaidUnderLanes& said) {
     list.count = 0;
     list.textUsed = 0;
     list.dropped = false;
@@ -345,9 +346,14 @@ void build_main_window_drawing(const WindowState& state, int clientWidth, int cl
     for (int k = 0; k < kLaneCount; ++k) {
         draw_lane(painter, state, k);
     }
-    if (!checkLine.empty()) {
-        const LayoutBox& line = place_of(UnderLanes::kCheckLine);
-        painter.text(line.left, line.top, checkLine.data(), static_cast<int>(checkLine.size()));
+    const std::string keptLine = kept_line(state.session);
+    for (const auto& [place, text] : {std::pair{UnderLanes::kCheckLine, said.checkLine},
+                                      {UnderLanes::kMessageLine, said.message},
+                                      {UnderLanes::kKeptLine, std::string_view(keptLine)}}) {
+        if (!text.empty()) {
+            const LayoutBox& line = place_of(place);
+            painter.text(line.left, line.top, text.data(), static_cast<int>(text.size()));
+        }
     }
     draw_panels(painter, state);
     draw_candidates(painter, state);

@@ -69,11 +69,17 @@ int scale_from_dpi(int value, int dpi);
 constexpr int kBaseClientWidth = 800;
 constexpr int kBaseClientHeight = 600;
 
+// What the window says under the lanes besides the session (Shift-JIS, empty for none): after a
+// level-up the figures the player is to check, and what became of a command.
+struct SaidUnderLanes {
+    std::string_view checkLine;
+    std::string_view message;
+};
+
 // clientWidth, clientHeight: the window's client area at 96 dpi, which the background covers and
-// where the texts wrap. checkLine (Shift-JIS): after a level-up, the figures the player is to
-// check; empty for none.
+// where the texts wrap.
 void build_main_window_drawing(const WindowState& state, int clientWidth, int clientHeight,
-                               DrawList& list, std::string_view checkLine = {});
+                               DrawList& list, const SaidUnderLanes& said = {});
 
 // Every coordinate, the fonts' height and the pens' width of a list made for 96 dpi, for dpi.
 void scale_drawing(DrawList& list, int dpi);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "state/kept_positions.h"
 #include "view/number_boxes.h"
 
 namespace {
@@ -63,28 +64,62 @@ LocateAnswer locate_from_form(const WindowState& state, const LocateForm& form) 
         return answer;
     }
     const LaneCursor& lane = state.session.lanes[0];
-    const LocateSequences sequences =
-        locate_sequences(state.tables->randomTable, state.session.marks.c_str(), lane.seedIndex);
-    answer.found.resize(kMostLocatedLines);
-    answer.total = locate_positions(
-        state.session.action, state.tables->randomTable,
-        every_position_of(std::span<const std::int32_t>(sequences.seeds, sequences.count)),
-        lane.position, seen, answer.found);
-    answer.found.resize(std::min(answer.total, kMostLocatedLines));
+    PositionSet where;
+    if (!state.session.kept.empty()) {
+        for (const LaneCursor& place : state.session.kept) {
+            where.add(place);
+        }
+    } else if (form.allSequences) {
+        for (int seed = 0; seed < kSeedCount; ++seed) {
+            where.add_sequence(seed);
+        }
+    } else {
+        const LocateSequences sequences = locate_sequences(
+            state.tables->randomTable, state.session.marks.c_str(), lane.seedIndex);
+        where = every_position_of(std::span<const std::int32_t>(sequences.seeds, sequences.count));
+    }
+    answer.found.resize(where.size());
+    answer.found.resize(locate_positions(state.session.action, state.tables->randomTable, where,
+                                         lane.position, seen, answer.found));
     answer.lines = located_lines(answer.found);
+    PositionSet leadsTo;
+    for (const LocatedPosition& at : answer.found) {
+        leadsTo.add({at.seedIndex, at.next});
+    }
+    answer.leadsTo = leadsTo.places();
     return answer;
+}
+
+bool can_keep_located(const LocateAnswer& answer) {
+    return answer.leadsTo.size() >= 2;
+}
+
+std::string kept_line(const Session& session) {
+    if (session.kept.empty()) {
+        return "";
+    }
+    return "残した位置：" + std::to_string(distinct_places(session.kept).size()) +
+           "個（起きたことで絞れます）";
+}
+
+std::string kept_search_words(const Session& session) {
+    if (session.kept.empty()) {
+        return "";
+    }
+    return "残した位置 " + std::to_string(distinct_places(session.kept).size()) + " 個から探します";
 }
 
 std::string located_count_words(const LocateAnswer& answer) {
     if (answer.problem != LocateProblem::kNone) {
         return "";
     }
-    if (answer.total == 0) {
+    if (answer.found.empty()) {
         return "見つかった位置：なし";
     }
-    std::string words = "見つかった位置：" + std::to_string(answer.total) + "個";
-    if (answer.total > answer.found.size()) {
-        words += "\n（一覧のほか " + std::to_string(answer.total - answer.found.size()) + " 個）";
+    std::string words = "見つかった位置：" + std::to_string(answer.found.size()) + "個";
+    if (answer.found.size() > answer.lines.size()) {
+        words +=
+            "\n（一覧のほか " + std::to_string(answer.found.size() - answer.lines.size()) + " 個）";
     }
     return words;
 }
@@ -102,26 +137,57 @@ const char* locate_problem_text(LocateProblem problem) {
     return "";
 }
 
-LocatedAdvance advance_from_located(WindowState& state, const LocateAnswer& answer, int line) {
+namespace {
+
+// Lane 0 put on found[index] and 実行 run there, or the refusal, changing nothing.
+LocatedAdvance advance_to_found(WindowState& state, const LocateAnswer& answer, std::size_t index) {
     LocatedAdvance advance{};
-    if (line < 0 || static_cast<std::size_t>(line) >= answer.found.size()) {
-        advance.refusal = LocatedRefusal::kNoLine;
-        return advance;
-    }
     if (state.session.plan.stepCount > 0 || !(answer.action == state.session.action)) {
         advance.refusal = LocatedRefusal::kChanged;
         return advance;
     }
-    // 実行 acts from lane 0's cursor; a refusal changes nothing, so putting the cursor back is all
-    // there is to undo.
+    // 実行 acts from lane 0's cursor, with no places kept to narrow; a refusal changes nothing,
+    // so putting the cursor and the places back is all there is to undo.
     LaneCursor& lane = state.session.lanes[0];
     const LaneCursor before = lane;
-    const LocatedPosition& chosen = answer.found[static_cast<std::size_t>(line)];
+    std::vector<LaneCursor> kept = std::move(state.session.kept);
+    state.session.kept.clear();
+    const LocatedPosition& chosen = answer.found[index];
     lane = LaneCursor{chosen.seedIndex, chosen.position};
     advance.report = advance_lane_zero(state);
     if (advance.report.refusal != AdvanceRefusal::kNone) {
         lane = before;
+        state.session.kept = std::move(kept);
         advance.refusal = LocatedRefusal::kAdvance;
+    }
+    return advance;
+}
+
+}  // namespace
+
+LocatedAdvance advance_from_located(WindowState& state, const LocateAnswer& answer, int line) {
+    if (line < 0 ||
+        static_cast<std::size_t>(line) >= std::min(answer.lines.size(), answer.found.size())) {
+        return {LocatedRefusal::kNoLine, {}, 0};
+    }
+    return advance_to_found(state, answer, static_cast<std::size_t>(line));
+}
+
+LocatedAdvance keep_located(WindowState& state, const LocateAnswer& answer) {
+    if (answer.leadsTo.size() > kKeptCapacity) {
+        return {LocatedRefusal::kTooMany, {}, answer.leadsTo.size()};
+    }
+    // The first place that leads somewhere a lane can stand; there is one when two are kept.
+    const auto first =
+        std::find_if(answer.found.begin(), answer.found.end(),
+                     [](const LocatedPosition& at) { return at.next <= kLastLanePosition; });
+    if (answer.leadsTo.size() < 2 || first == answer.found.end()) {
+        return {LocatedRefusal::kNoLine, {}, 0};
+    }
+    LocatedAdvance advance =
+        advance_to_found(state, answer, static_cast<std::size_t>(first - answer.found.begin()));
+    if (advance.refusal == LocatedRefusal::kNone) {
+        state.session.kept = answer.leadsTo;
     }
     return advance;
 }
@@ -134,6 +200,9 @@ std::string located_refusal_words(const LocatedAdvance& advance) {
             return "探したあとで条件か手順が変わりました。もう一度探してください";
         case LocatedRefusal::kAdvance:
             return refusal_words(advance.report);
+        case LocatedRefusal::kTooMany:
+            return "位置が多すぎます（" + std::to_string(advance.places) +
+                   "個）。見たことをもっと入れてください";
         case LocatedRefusal::kNone:
             break;
     }

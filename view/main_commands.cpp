@@ -129,6 +129,14 @@ bool refresh_seed_candidates(WindowState& state, const char* patternText) {
     return true;
 }
 
+bool discard_kept(WindowState& state) {
+    if (state.session.kept.empty()) {
+        return false;
+    }
+    state.session.kept.clear();
+    return true;
+}
+
 bool pattern_box_shows(const WindowState& state, const char* patternText) {
     const PatternReading read = read_pattern_text(patternText);
     return read.marks == state.session.marks && read.cut == state.markTextCut;

@@ -36,6 +36,9 @@ bool search_results_stale(const WindowState& state);
 // none, or the next-mark advice.
 bool refresh_seed_candidates(WindowState& state, const char* patternText);
 
+// 残した位置を捨てる: the kept places go; false when there were none.
+bool discard_kept(WindowState& state);
+
 // Whether the pattern box's text (Shift-JIS) reads as the state's marks, cut as the state says:
 // when not, the box is to be set to the marks (元に戻す, another session).
 bool pattern_box_shows(const WindowState& state, const char* patternText);

@@ -67,5 +67,6 @@ void rerun_both_lanes(WindowState& state);
 void refresh_shown(WindowState& state);
 
 // 実行 on the session, then both lanes run again and the acting ally's figures go into the
-// roster; a refusal changes nothing.
+// roster. The kept places are narrowed, or, with a plan in use, let go. A refusal changes
+// nothing.
 AdvanceReport advance_lane_zero(WindowState& state);

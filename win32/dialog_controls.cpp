@@ -70,7 +70,7 @@ void show_controls(HWND dialog, const DialogView& view) {
             show_list(item, control);
         } else if (control.kind == ControlKind::kCheck) {
             set_checked(dialog, control.id, control.checked);
-        } else {
+        } else if (control.kind != ControlKind::kButton) {
             set_item_text(dialog, control.id, control.text);
         }
         EnableWindow(item, control.enabled ? TRUE : FALSE);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "view/dialog_forms.h"
@@ -25,19 +26,8 @@ public:
     bool confirm(HWND dialog) override {
         const int line =
             static_cast<int>(SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_GETCURSEL, 0, 0));
-        Controller& controller = *main_.controller();
-        LocatedAdvance advance{};
-        controller.change([&](WindowState& state) {
-            advance = advance_from_located(state, answer_, line);
-            return advance.refusal == LocatedRefusal::kNone;
-        });
-        if (advance.refusal != LocatedRefusal::kNone) {
-            say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),
-                MB_OK | MB_ICONINFORMATION);
-            return false;
-        }
-        controller.follow_advance(advance.report);
-        return true;
+        return apply(
+            dialog, [&](WindowState& state) { return advance_from_located(state, answer_, line); });
     }
 
     bool command(HWND dialog, int id, int notification) override {
@@ -51,12 +41,40 @@ public:
             case IDC_HAPPENED_FOUND:
                 follow_list(dialog, notification);
                 return true;
+            case IDC_HAPPENED_KEEP:
+                if (apply(dialog,
+                          [&](WindowState& state) { return keep_located(state, answer_); })) {
+                    EndDialog(dialog, IDOK);
+                }
+                return true;
+            case IDC_HAPPENED_DISCARD:
+                main_.controller()->change(discard_kept);
+                show_controls(dialog, happened_kept_view(main_.controller()->state()));
+                return true;
             default:
                 return false;
         }
     }
 
 private:
+    // OK or 位置を残す as one step: the 実行 it makes followed as the window follows 実行, or the
+    // refusal said and nothing changed.
+    bool apply(HWND dialog, const std::function<LocatedAdvance(WindowState&)>& how) {
+        Controller& controller = *main_.controller();
+        LocatedAdvance advance{};
+        controller.change([&](WindowState& state) {
+            advance = how(state);
+            return advance.refusal == LocatedRefusal::kNone;
+        });
+        if (advance.refusal != LocatedRefusal::kNone) {
+            say(dialog, wide_string_from_shift_jis(located_refusal_words(advance)),
+                MB_OK | MB_ICONINFORMATION);
+            return false;
+        }
+        controller.follow_advance(advance.report);
+        return true;
+    }
+
     // The grown stats count only while レベルアップを見た is checked.
     static void follow_level_up_box(HWND dialog) {
         const BOOL seen = IsWindowEnabled(GetDlgItem(dialog, IDC_HAPPENED_LEVEL_UP)) &&
@@ -85,8 +103,14 @@ private:
         const WindowState& state = main_.controller()->state();
         DialogView shown = happened_view(state);
         read_controls(dialog, shown);
-        answer_ = locate_from_form(state, happened_form(shown));
+        {
+            // Every sequence takes a moment on a slow machine.
+            const HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            answer_ = locate_from_form(state, happened_form(shown));
+            SetCursor(before);
+        }
         show_answer(dialog);
+        EnableWindow(GetDlgItem(dialog, IDC_HAPPENED_KEEP), can_keep_located(answer_));
         const char* problem = locate_problem_text(answer_.problem);
         if (answer_.problem == LocateProblem::kAllyHpBox) {
             point_out_box(GetDlgItem(dialog, IDC_HAPPENED_ALLY_HP), problem);

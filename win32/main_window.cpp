@@ -216,6 +216,7 @@ void MainWindow::enable_items() {
         enable_item(menu, item, ally_is_set(session));
     }
     enable_item(menu, IDM_HAPPENED, happened_available(controller_->state()));
+    enable_item(menu, IDM_DISCARD_KEPT, !session.kept.empty());
     enable_item(menu, IDM_UNDO, controller_->can_undo());
     enable_item(menu, IDM_REDO, controller_->can_redo());
     const bool advance = advance_available(session);

@@ -36,6 +36,8 @@ void MainWindow::run_command(int id) {
         }
     } else if (id == IDM_RECORD) {
         record_.open();
+    } else if (id == IDM_DISCARD_KEPT) {
+        controller.change(discard_kept);
     } else if (id == IDM_PLAN) {
         if (ally_is_set(controller.session())) {
             plan_.open();

@@ -11,7 +11,7 @@ void MainWindow::paint() {
     DrawList& list = *drawing_;
     build_main_window_drawing(
         controller_->state(), scale_from_dpi(client.right - client.left, dpi_),
-        scale_from_dpi(client.bottom - client.top, dpi_), list, controller_->check_line());
+        scale_from_dpi(client.bottom - client.top, dpi_), list, {controller_->check_line(), controller_->message()});
     scale_drawing(list, dpi_);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
