@@ -15,6 +15,7 @@
 #include "random_scenario.h"
 #include "state/action_runs.h"
 #include "state/advance.h"
+#include "state/kept_positions.h"
 #include "view/drawing.h"
 #include "view/main_commands.h"
 #include "view/session.h"
@@ -25,9 +26,9 @@ namespace {
 
 // The source is compiled to Shift-JIS, so the literals below are the bytes the list holds.
 // The client area of the 800-pixel window is 784 pixels wide.
-DrawList draw(const WindowState& state, int clientWidth = 784, std::string_view checkLine = {}) {
+DrawList draw(const WindowState& state, int clientWidth = 784, const SaidUnderLanes& said = {}) {
     DrawList list;
-    build_main_window_drawing(state, clientWidth, 600, list, {checkLine, {}});
+    build_main_window_drawing(state, clientWidth, 600, list, said);
     return list;
 }
 
@@ -364,10 +365,12 @@ TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
 
 // Everything the window draws at once: both units with every skill, the longest names and each
 // figure at either end of what a session holds, every event, a plan's steps, full logs,
-// candidates, results, the advice under them and the line after a level-up at its longest. It fits
+// candidates, results, the advice under them, the line after a level-up, the longest message and
+// the most places a session keeps. It fits
 // the list. At 96 and 144 dpi, what a place under the lanes holds fits it, a panel's name aside,
 // which may be cut; nothing else crosses a place, and no place another.
 TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
+    const std::string kNoneLeft = "残した位置のどれとも合いませんでした。残した位置を捨てました";
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
     for (const std::int32_t figure : {kLowestFigure, kHighestFigure}) {
         WindowState state = status_set_state();
@@ -391,11 +394,18 @@ TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
         state.shown.lanes[0].allyHpAfter = state.shown.lanes[0].enemyHpAfter = figure;
         std::tie(state.shown.marks.candidateCount, state.search.resultCount) = std::pair(9, 11);
         state.search.results.assign(11, 4999);
+        for (std::size_t k = 0; k < kKeptCapacity; ++k) {
+            state.session.kept.push_back({static_cast<std::int32_t>(k / kLastLanePosition),
+                                          static_cast<std::int32_t>(1 + k % kLastLanePosition)});
+        }
         EXPECT_FALSE(draw(state, 0).dropped);
         for (const int dpi : {96, 144}) {
-            DrawList list = draw(state, 784, longest);
-            EXPECT_EQ(std::make_pair(list.dropped, panel_text(list, UnderLanes::kCheckLine)),
-                      std::make_pair(false, longest));
+            DrawList list = draw(state, 784, {longest, kNoneLeft});
+            EXPECT_EQ(std::make_tuple(list.dropped, panel_text(list, UnderLanes::kCheckLine),
+                                      panel_text(list, UnderLanes::kMessageLine),
+                                      panel_text(list, UnderLanes::kKeptLine)),
+                      std::make_tuple(false, longest, kNoneLeft,
+                                      std::string("残した位置：65536個（起きたことで絞れます）")));
             scale_drawing(list, dpi);
             const int height = list.fontHeight;
             for (int i = 1; i < list.count; ++i) {  // the background aside

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "state/kept_positions.h"
 #include "view/dialog_forms.h"
 #include "view/locate_form.h"
 #include "view/main_commands.h"
@@ -164,6 +166,53 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
                   std::make_tuple(lane.seedIndex, lane.position, codes, ally.hp, ally.level, 40, 0))
             << line;
     }
+}
+
+// The worked battle's two HPs over every sequence: 50,399 places, leading to 45,205 (sequence,
+// next) pairs, the nearest #0: 1 → 12 (as soramito-cli locate --all-sequences finds).
+TEST(HappenedDialog, KeepLeavesLaneZeroOnTheFirstLineAndKeepsWhereEveryLineLeads) {
+    WindowState state = worked_state({0, 1, 0, 0});
+    const LocateAnswer answer =
+        locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen, true});
+    EXPECT_EQ(std::make_tuple(answer.found.size(), answer.leadsTo.size(), answer.lines.size(),
+                              can_keep_located(answer)),
+              std::make_tuple(50399u, 45205u, kMostLocatedLines, true));
+    const LocatedAdvance kept = keep_located(state, answer);
+    EXPECT_EQ(std::make_tuple(kept.refusal, state.session.lanes[0].seedIndex,
+                              state.session.lanes[0].position, state.session.history.count,
+                              state.session.kept == answer.leadsTo, kept_line(state.session),
+                              kept_search_words(state.session)),
+              std::make_tuple(LocatedRefusal::kNone, 0, 12, 1, true,
+                              std::string("残した位置：45205個（起きたことで絞れます）"),
+                              std::string("残した位置 45205 個から探します")));
+    // With places kept, 探す tries those alone, whatever the check says; OK on a line lets them
+    // go.
+    const LocateAnswer again =
+        locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen, true});
+    EXPECT_LE(again.found.size(), 45205u);
+    EXPECT_TRUE(std::all_of(again.found.begin(), again.found.end(), [&](const LocatedPosition& at) {
+        return std::binary_search(
+            answer.leadsTo.begin(), answer.leadsTo.end(), LaneCursor{at.seedIndex, at.position},
+            [](const LaneCursor& a, const LaneCursor& b) {
+                return std::tie(a.seedIndex, a.position) < std::tie(b.seedIndex, b.position);
+            });
+    }));
+    ASSERT_FALSE(again.found.empty());
+    EXPECT_EQ(advance_from_located(state, again, 0).refusal, LocatedRefusal::kNone);
+    EXPECT_EQ(std::make_pair(state.session.kept.empty(), kept_line(state.session)),
+              std::make_pair(true, std::string()));
+    // A re-move that did not happen, on every sequence: 70% of all places, more than a session
+    // keeps. Nothing changes.
+    state = worked_state({0, 0, 0, 1});
+    const Session before = state.session;
+    const LocateAnswer many = locate_from_form(state, {"", "", false, {}, kReMoveDidNot, true});
+    const LocatedAdvance refused = keep_located(state, many);
+    EXPECT_EQ(std::make_tuple(refused.refusal, state.session == before),
+              std::make_tuple(LocatedRefusal::kTooMany, true));
+    EXPECT_EQ(located_refusal_words(refused), "位置が多すぎます（" +
+                                                  std::to_string(many.leadsTo.size()) +
+                                                  "個）。見たことをもっと入れてください");
+    EXPECT_GT(many.leadsTo.size(), kKeptCapacity);
 }
 
 }  // namespace

@@ -213,6 +213,37 @@ TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession
     EXPECT_EQ(controller->session(), default_session());
 }
 
+// 実行 narrows the kept places, or lets them go with a plan in use, and says so under the lanes
+// until the next change; 元に戻す brings them back.
+TEST(Controller, AdvanceSaysWhenTheKeptPlacesGo) {
+    const std::string noneLeft = "残した位置のどれとも合いませんでした。残した位置を捨てました";
+    const std::string plan = "手順があるので残した位置を捨てました";
+    // the places kept (none of them gives what lane 0 gives), whether a plan is in use
+    const std::vector<std::tuple<std::vector<LaneCursor>, bool, std::string>> cases = {
+        {{{7, 4000}, {9, 4000}}, false, noneLeft},
+        {{{7, 4000}, {9, 4000}}, true, plan},
+        {{}, true, ""}};
+    for (const auto& [places, withPlan, words] : cases) {
+        const auto controller = battle_controller();
+        controller->change([&](WindowState& s) {
+            s.session.kept = places;
+            if (withPlan) {
+                s.session.plan.stepCount = 1;
+                s.session.plan.steps[0] = s.session.action;
+            }
+            return true;
+        });
+        const AdvanceReport report = controller->advance();
+        EXPECT_EQ(std::make_tuple(report.refusal, controller->message(),
+                                  controller->session().kept.empty()),
+                  std::make_tuple(AdvanceRefusal::kNone, words, true))
+            << words;
+        controller->undo();
+        EXPECT_EQ(std::make_pair(controller->message(), controller->session().kept == places),
+                  std::make_pair(std::string(), true));
+    }
+}
+
 const std::string kRosterFile = R"({"allies": {"アルト": {
 "level": 11, "technique": 10, "luck": 11, "hitRate": 90, "critRate": 10, "attackSpeed": 10,
 "attack": 20, "defense": 10, "hp": -999, "maxHp": 9999,
