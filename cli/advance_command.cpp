@@ -67,9 +67,9 @@ std::string kept_text(const Session& after, const AdvanceReport& report) {
     if (report.keptTried == 0) {
         return "";
     }
-    const std::string tried = "覚えた位置：" + std::to_string(report.keptTried) + "個";
+    const std::string tried = "残した位置：" + std::to_string(report.keptTried) + "個";
     if (report.keptLeft == 0) {
-        return tried + "のどれも合いませんでした。覚えた位置を空にしました\n";
+        return tried + "のどれも合いませんでした。残した位置を捨てました\n";
     }
     std::string text = tried + "のうち " + std::to_string(report.keptLeft) + "個が合いました";
     if (report.keptLeft == 1) {

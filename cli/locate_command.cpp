@@ -107,7 +107,7 @@ LocateWhere locate_where(const CommandLine& line, Session& session) {
                                "looks only at the kept places");
             }
         }
-        LocateWhere where{PositionSet{}, "（覚えた位置の乱数列）"};
+        LocateWhere where{PositionSet{}, "（残した位置の乱数列）"};
         for (const LaneCursor& place : session.kept) {
             where.places.add(place);
         }

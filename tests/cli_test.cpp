@@ -277,7 +277,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
          "#0: 1（±0）→ 今は 22\n#0: 133（+132）→ 今は 157\n#0: 1200（+1199）→ 今は 1221\n"
          "#0: 3846（+3845）→ 今は 3867\n#0: 4419（+4418）→ 今は 4440\n"},
         {"locate @locate.json --enemy-hp 9999", "探した乱数列：0（上のレーンの乱数列）\n起きたことに合う位置：なし\n"},
-        {"locate @kept.json --enemy-hp 9999", "探した乱数列：0 4（覚えた位置の乱数列）\n起きたことに合う位置：なし\n"}};
+        {"locate @kept.json --enemy-hp 9999", "探した乱数列：0 4（残した位置の乱数列）\n起きたことに合う位置：なし\n"}};
     // the line, and what it prints holds (or, after "!", does not)
     const std::vector<std::pair<std::string, std::string>> parts = {
         {"identify ''", "\n候補：なし（64系列すべてが一致します）\n"},
@@ -313,8 +313,8 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {search + "DATA/worked-battle.json --marks ooooooooooooooooooooooooo", "\nどれでも：なし\n"},
         {search + "DATA/worked-battle.json --details", "\n位置 6（消費 5）：味方30 敵0 命中2/1\n"},
         {search + "@lane30.json --details", "\n詳細：\n位置 19（消費 -11）：味方40 敵0 命中2/0 成長HP 力 速 運\n"},
-        {advance + "@kept-one.json", "\n覚えた位置：2個のうち 1個が合いました。上のレーンを #4: 15 に置きました\n"},
-        {advance + "@kept.json", "\n覚えた位置：4個のうち 3個が合いました\n"},
+        {advance + "@kept-one.json", "\n残した位置：2個のうち 1個が合いました。上のレーンを #4: 15 に置きました\n"},
+        {advance + "@kept.json", "\n残した位置：4個のうち 3個が合いました\n"},
         {"locate DATA/worked-battle.json --ally-hp 40 --all-sequences", "（すべての乱数列）\n起きたことに合う位置："},
         {search + "DATA/turn-plan.json --details", "\n位置 106（消費 105）：1) 106 味方40 敵0 命中2/0"
                                                    "／2) 117 味方27 敵0 命中2/1／3) 126 成長HP 力 技 速 守 体 運\n"},

@@ -9,9 +9,10 @@ void MainWindow::paint() {
     GetClientRect(window_, &client);
     // Laid out at 96 dpi, then scaled to the window's, for which its fonts and pens were made.
     DrawList& list = *drawing_;
-    build_main_window_drawing(
-        controller_->state(), scale_from_dpi(client.right - client.left, dpi_),
-        scale_from_dpi(client.bottom - client.top, dpi_), list, {controller_->check_line(), controller_->message()});
+    build_main_window_drawing(controller_->state(),
+                              scale_from_dpi(client.right - client.left, dpi_),
+                              scale_from_dpi(client.bottom - client.top, dpi_), list,
+                              {controller_->check_line(), controller_->message()});
     scale_drawing(list, dpi_);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);

@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "tests/win32/program_fixture.h"
 #include "view/session.h"
+#include "view/window_layout.h"
 
 namespace {
 
@@ -257,6 +258,135 @@ TEST_F(Program, HappenedFindsWhereTheGameIsFromTheHpsSeenAndOkPutsLaneZeroThere)
     // A plan in use greys the item.
     ASSERT_TRUE(program().files().open_file(SORAMITO_SAMPLES_DIR L"/turn-plan.json"));
     EXPECT_TRUE(grayed(IDM_HAPPENED));
+}
+
+// Whether anything is drawn on the screen in a place under the lanes.
+bool inked(UnderLanes place) {
+    RedrawWindow(main_window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const LayoutBox& box = place_of(place);
+    const int dpi = program().dpi();
+    HDC screen = GetDC(main_window());
+    bool ink = false;
+    for (int y = scale_to_dpi(box.top, dpi); y < scale_to_dpi(box.bottom, dpi) && !ink; ++y) {
+        for (int x = scale_to_dpi(box.left, dpi); x < scale_to_dpi(box.right, dpi) && !ink; ++x) {
+            ink = GetPixel(screen, x, y) != RGB(255, 255, 255);
+        }
+    }
+    ReleaseDC(main_window(), screen);
+    return ink;
+}
+
+// The last session as the window keeps it on its timer, and lane 0 and the kept places in it.
+nlohmann::json last_session(const std::filesystem::path& file) {
+    SendMessageW(main_window(), WM_TIMER, IDT_LAST_SESSION, 0);
+    return nlohmann::json::parse(read_file(file));
+}
+std::tuple<int, int, std::size_t> lane_and_kept(const nlohmann::json& session) {
+    const nlohmann::json& lane = session["lanes"][0];
+    return {lane.value("seedIndex", 0), lane.value("position", 1),
+            session.contains("kept") ? session["kept"].size() : 0};
+}
+
+// soramito-cli's answer on a session file, read as JSON.
+nlohmann::json cli_json(const std::filesystem::path& folder, std::vector<std::string> arguments) {
+    std::ostringstream out, err;
+    arguments.insert(arguments.begin(), {"soramito-cli", "--data-dir", folder.string()});
+    EXPECT_EQ(run_cli(arguments, out, err), 0) << err.str();
+    return nlohmann::json::parse(out.str());
+}
+
+// A chain with no marks: the worked battle's HPs (40 and 0) over every sequence, 50,399 places
+// leading to 45,205, the nearest #0: 1 → 12 (soramito-cli locate --all-sequences); then 起きたこと
+// over those alone, 実行 narrowing them as soramito-cli advance does, and both ways to let them
+// go. Each is one step 元に戻す takes back.
+TEST_F(Program, PlacesKeptFromEverySequenceAreNarrowedByWhatTheGameDoes) {
+    open_sample(folder.path, L"worked-battle.json");
+    const std::filesystem::path lastFile = folder.lastSession;
+    const auto undo_redo = [](char key) {
+        SetFocus(GetDlgItem(main_window(), IDC_SEARCH));
+        press_key(key, kKeyCtrl);
+    };
+    with_boxes(
+        [] { press_key('K', kKeyCtrl); },
+        [](HWND box) {
+            EXPECT_EQ(std::make_tuple(IsWindowEnabled(GetDlgItem(box, 1250)),
+                                      IsDlgButtonChecked(box, 1250),
+                                      IsWindowEnabled(GetDlgItem(box, 1251)),
+                                      IsWindowEnabled(GetDlgItem(box, 1252)),
+                                      window_text(GetDlgItem(box, 1253))),
+                      std::make_tuple(TRUE, UINT{BST_UNCHECKED}, FALSE, FALSE, std::wstring()));
+            retype(box, IDC_HAPPENED_ALLY_HP, L"40");
+            retype(box, IDC_HAPPENED_ENEMY_HP, L"0");
+            click(box, 1250);
+            click(box, IDC_HAPPENED_SEARCH);
+            EXPECT_EQ(
+                std::make_pair(window_text(GetDlgItem(box, IDC_HAPPENED_COUNT)),
+                               IsWindowEnabled(GetDlgItem(box, 1251))),
+                std::make_pair(wide("見つかった位置：50399個\n（一覧のほか 50199 個）"), TRUE));
+            press(box, 1251);
+        });
+    const nlohmann::json kept = last_session(lastFile);
+    EXPECT_EQ(std::make_tuple(lane_and_kept(kept), kept["kept"][0], kept["history"].size(),
+                              inked(UnderLanes::kKeptLine)),
+              std::make_tuple(std::tuple(0, 12, std::size_t{45205}), nlohmann::json{0, 12},
+                              std::size_t{1}, true));
+    undo_redo('Z');
+    EXPECT_EQ(std::make_pair(lane_and_kept(last_session(lastFile)), inked(UnderLanes::kKeptLine)),
+              std::make_pair(std::tuple(0, 1, std::size_t{0}), false));
+    undo_redo('Y');
+    // Again, over the kept places alone: what lane 0 now shows was seen. OK on the nearest line
+    // stands lane 0 where soramito-cli locate says, and lets the places go.
+    const LaneRun& shown = window_state().shown.lanes[0];
+    const std::string ally = std::to_string(shown.allyHpAfter);
+    const std::string enemy = std::to_string(shown.enemyHpAfter);
+    const nlohmann::json located = cli_json(folder.path, {"locate", lastFile.string(), "--ally-hp",
+                                                          ally, "--enemy-hp", enemy, "--json"});
+    with_boxes([] { press_key('K', kKeyCtrl); },
+               [&](HWND box) {
+                   EXPECT_EQ(std::make_tuple(IsWindowEnabled(GetDlgItem(box, 1250)),
+                                             IsWindowEnabled(GetDlgItem(box, 1252)),
+                                             window_text(GetDlgItem(box, 1253))),
+                             std::make_tuple(FALSE, TRUE, wide("残した位置 45205 個から探します")));
+                   retype(box, IDC_HAPPENED_ALLY_HP, wide(ally.c_str()));
+                   retype(box, IDC_HAPPENED_ENEMY_HP, wide(enemy.c_str()));
+                   click(box, IDC_HAPPENED_SEARCH);
+                   HWND found = GetDlgItem(box, IDC_HAPPENED_FOUND);
+                   EXPECT_EQ(list_box_lines(found).size(),
+                             std::min<std::size_t>(located["found"].size(), 200));
+                   SendMessageW(found, LB_SETCURSEL, 0, 0);
+                   press(box, IDOK);
+               });
+    EXPECT_EQ(lane_and_kept(last_session(lastFile)),
+              std::tuple(located["found"][0]["seedIndex"].get<int>(),
+                         located["found"][0]["next"].get<int>(), std::size_t{0}));
+    undo_redo('Z');
+    // 実行 with the places kept narrows them as soramito-cli advance does.
+    const nlohmann::json advanced = cli_json(folder.path, {"advance", lastFile.string(), "--json"});
+    SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0);
+    EXPECT_EQ(last_session(lastFile), advanced);
+    EXPECT_EQ(inked(UnderLanes::kMessageLine), !advanced.contains("kept"));
+    undo_redo('Z');
+    EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), 45205u);
+    // 残した位置を捨てる from the menu, and from the dialog, where キャンセル keeps the discarding.
+    EXPECT_FALSE(grayed(IDM_DISCARD_KEPT));
+    command(IDM_DISCARD_KEPT);
+    EXPECT_EQ(std::make_tuple(std::get<2>(lane_and_kept(last_session(lastFile))),
+                              grayed(IDM_DISCARD_KEPT), inked(UnderLanes::kKeptLine)),
+              std::make_tuple(std::size_t{0}, true, false));
+    undo_redo('Z');
+    with_boxes([] { press_key('K', kKeyCtrl); },
+               [](HWND box) {
+                   click(box, 1252);
+                   EXPECT_EQ(std::make_tuple(IsWindowEnabled(GetDlgItem(box, 1250)),
+                                             IsWindowEnabled(GetDlgItem(box, 1252)),
+                                             window_text(GetDlgItem(box, 1253))),
+                             std::make_tuple(TRUE, FALSE, std::wstring()));
+                   press(box, IDCANCEL);
+               });
+    EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), 0u);
+    undo_redo('Z');
+    EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), 45205u);
+    answer_box([] { command(IDM_FILE_NEW); }, IDNO);
 }
 
 }  // namespace
