@@ -287,8 +287,9 @@ std::tuple<int, int, std::size_t> lane_and_kept(const nlohmann::json& session) {
             session.contains("kept") ? session["kept"].size() : 0};
 }
 
-// soramito-cli's answer on a session file, read as JSON.
+// soramito-cli's answer on the last session as the window keeps it, read as JSON.
 nlohmann::json cli_json(const std::filesystem::path& folder, std::vector<std::string> arguments) {
+    SendMessageW(main_window(), WM_TIMER, IDT_LAST_SESSION, 0);
     std::ostringstream out, err;
     arguments.insert(arguments.begin(), {"soramito-cli", "--data-dir", folder.string()});
     EXPECT_EQ(run_cli(arguments, out, err), 0) << err.str();
@@ -363,7 +364,7 @@ TEST_F(Program, PlacesKeptFromEverySequenceAreNarrowedByWhatTheGameDoes) {
     // 実行 with the places kept narrows them as soramito-cli advance does.
     const nlohmann::json advanced = cli_json(folder.path, {"advance", lastFile.string(), "--json"});
     SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0);
-    EXPECT_EQ(last_session(lastFile), advanced);
+    EXPECT_TRUE(last_session(lastFile) == advanced);  // too long to print
     EXPECT_EQ(inked(UnderLanes::kMessageLine), !advanced.contains("kept"));
     undo_redo('Z');
     EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), 45205u);
