@@ -218,29 +218,38 @@ TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession
 TEST(Controller, AdvanceSaysWhenTheKeptPlacesGo) {
     const std::string noneLeft = "残した位置のどれとも合いませんでした。残した位置を捨てました";
     const std::string plan = "手順があるので残した位置を捨てました";
-    // the places kept (none of them gives what lane 0 gives), whether a plan is in use
-    const std::vector<std::tuple<std::vector<LaneCursor>, bool, std::string>> cases = {
-        {{{7, 4000}, {9, 4000}}, false, noneLeft},
-        {{{7, 4000}, {9, 4000}}, true, plan},
-        {{}, true, ""}};
-    for (const auto& [places, withPlan, words] : cases) {
+    const std::vector<LaneCursor> two = {{7, 4000}, {9, 4000}};  // neither gives what lane 0 gives
+    // the places kept, whether a plan is in use, lane 0's position (4973: 実行 is refused, and
+    // nothing changes), what is said
+    const std::vector<std::tuple<std::vector<LaneCursor>, bool, int, std::string>> cases = {
+        {two, false, 1, noneLeft},
+        {two, true, 1, plan},
+        {{}, true, 1, ""},
+        {two, false, 4973, ""},
+        {two, true, 4973, ""}};
+    for (const auto& [places, withPlan, position, words] : cases) {
         const auto controller = battle_controller();
         controller->change([&](WindowState& s) {
             s.session.kept = places;
+            s.session.lanes[0].position = position;
             if (withPlan) {
                 s.session.plan.stepCount = 1;
                 s.session.plan.steps[0] = s.session.action;
             }
             return true;
         });
-        const AdvanceReport report = controller->advance();
-        EXPECT_EQ(std::make_tuple(report.refusal, controller->message(),
-                                  controller->session().kept.empty()),
-                  std::make_tuple(AdvanceRefusal::kNone, words, true))
-            << words;
+        const Session before = controller->session();
+        const bool refused = controller->advance().refusal != AdvanceRefusal::kNone;
+        EXPECT_EQ(std::make_tuple(controller->message(), controller->session().kept.empty(),
+                                  controller->session() == before),
+                  std::make_tuple(words, !refused, refused))
+            << words << position;
         controller->undo();
-        EXPECT_EQ(std::make_pair(controller->message(), controller->session().kept == places),
-                  std::make_pair(std::string(), true));
+        EXPECT_EQ(
+            std::make_pair(controller->message(), controller->session().kept ==
+                                                      (refused ? default_session().kept : places)),
+            std::make_pair(std::string(), true))
+            << position;
     }
 }
 

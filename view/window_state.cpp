@@ -23,13 +23,16 @@ AdvanceReport advance_lane_zero(WindowState& state) {
     const CombatantState acting = lane_zero_action(state.session).ally;
     // The kept places are where the action of the dialogs may run; with a plan in use they tell
     // nothing, and 実行 lets them go instead of narrowing them.
+    const bool planLetsKeptGo = state.session.plan.stepCount > 0;
     std::vector<LaneCursor> kept;
-    if (state.session.plan.stepCount > 0) {
+    if (planLetsKeptGo) {
         kept.swap(state.session.kept);
     }
     const AdvanceReport report = advance_past_action(state.session, state.tables->randomTable);
     if (report.refusal != AdvanceRefusal::kNone) {
-        state.session.kept.swap(kept);
+        if (planLetsKeptGo) {
+            state.session.kept.swap(kept);
+        }
     } else {
         rerun_both_lanes(state);
         confirm_in_roster(state.roster, ally_after(acting, report));

@@ -50,6 +50,11 @@ public:
             case IDC_HAPPENED_DISCARD:
                 main_.controller()->change(discard_kept);
                 show_controls(dialog, happened_kept_view(main_.controller()->state()));
+                // What was found among the places is no answer once they are gone.
+                answer_ = LocateAnswer{};
+                SendDlgItemMessageW(dialog, IDC_HAPPENED_FOUND, LB_RESETCONTENT, 0, 0);
+                set_item_text(dialog, IDC_HAPPENED_COUNT, "");
+                EnableWindow(GetDlgItem(dialog, IDC_HAPPENED_KEEP), FALSE);
                 return true;
             default:
                 return false;

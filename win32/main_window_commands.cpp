@@ -47,7 +47,11 @@ void MainWindow::run_command(int id) {
     } else if (!controller.change(
                    [id](WindowState& state) { return put_lane_on_entry(state, id); })) {
         const MainDialog dialog = dialog_for_menu(controller.state(), id);
-        if (dialog != MainDialog::kNone) {
+        if (dialog == MainDialog::kHappened) {
+            // Each of its buttons that changes the session is a step of its own: OK,
+            // 位置を残す, and 残した位置を捨てる, which leaves the dialog open.
+            open_dialog(*this, dialog);
+        } else if (dialog != MainDialog::kNone) {
             controller.change([this, dialog](WindowState&) {
                 open_dialog(*this, dialog);
                 return true;

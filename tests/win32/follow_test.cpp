@@ -375,18 +375,38 @@ TEST_F(Program, PlacesKeptFromEverySequenceAreNarrowedByWhatTheGameDoes) {
                               grayed(IDM_DISCARD_KEPT), inked(UnderLanes::kKeptLine)),
               std::make_tuple(std::size_t{0}, true, false));
     undo_redo('Z');
-    with_boxes([] { press_key('K', kKeyCtrl); },
-               [](HWND box) {
-                   click(box, 1252);
-                   EXPECT_EQ(std::make_tuple(IsWindowEnabled(GetDlgItem(box, 1250)),
-                                             IsWindowEnabled(GetDlgItem(box, 1252)),
-                                             window_text(GetDlgItem(box, 1253))),
-                             std::make_tuple(TRUE, FALSE, std::wstring()));
-                   press(box, IDCANCEL);
-               });
-    EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), 0u);
-    undo_redo('Z');
+    // In the dialog the places go at once, and what was found among them with them; keeping
+    // places found afresh is a step of its own.
+    with_boxes(
+        [] { press_key('K', kKeyCtrl); },
+        [&](HWND box) {
+            retype(box, IDC_HAPPENED_ALLY_HP, L"40");
+            retype(box, IDC_HAPPENED_ENEMY_HP, L"0");
+            click(box, IDC_HAPPENED_SEARCH);
+            click(box, 1252);
+            EXPECT_EQ(
+                std::make_tuple(
+                    IsWindowEnabled(GetDlgItem(box, 1250)), IsWindowEnabled(GetDlgItem(box, 1251)),
+                    IsWindowEnabled(GetDlgItem(box, 1252)), window_text(GetDlgItem(box, 1253)),
+                    list_box_lines(GetDlgItem(box, IDC_HAPPENED_FOUND))),
+                std::make_tuple(TRUE, FALSE, FALSE, std::wstring(), std::vector<std::wstring>{}));
+            // Found afresh on lane 0's sequence: what lane 0 shows.
+            retype(box, IDC_HAPPENED_ALLY_HP, wide(ally.c_str()));
+            retype(box, IDC_HAPPENED_ENEMY_HP, wide(enemy.c_str()));
+            click(box, IDC_HAPPENED_SEARCH);
+            press(box, 1251);
+        });
+    for (const std::size_t kept : {std::size_t{0}, std::size_t{45205}}) {
+        undo_redo('Z');
+        EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), kept);
+    }
+    // A 実行 refused leaves the places as they were, and is no step.
+    SetWindowTextW(program().position_edit(0), L"4970");
+    SendDlgItemMessageW(main_window(), IDC_LANE0_JUMP, BM_CLICK, 0, 0);
+    answer_box([] { SendDlgItemMessageW(main_window(), IDM_ADVANCE, BM_CLICK, 0, 0); }, IDOK);
     EXPECT_EQ(std::get<2>(lane_and_kept(last_session(lastFile))), 45205u);
+    undo_redo('Z');
+    EXPECT_EQ(lane_and_kept(last_session(lastFile)), std::tuple(0, 12, std::size_t{45205}));
     answer_box([] { command(IDM_FILE_NEW); }, IDNO);
 }
 
