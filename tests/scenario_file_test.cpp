@@ -53,20 +53,13 @@ TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
     s.plan.stepCount = 2;
     s.plan.steps[0] = s.plan.steps[1] = a;
     s.plan.steps[1].eventSwitches = {0, 0, 1, 0};
-    std::strcpy(s.plan.steps[1].enemy.name, "山賊");
+    std::strncpy(s.plan.steps[1].enemy.name, "山賊", kUnitNameCapacity);  // zeroed after, as read
     s.plan.steps[1].enemy.hp = 34;
     const std::string written = written_of(s);
-
-    const Session read = read_text(written);
-    EXPECT_EQ(written_of(read), written);
-    EXPECT_EQ(std::make_tuple(read.lanes[1].seedIndex, read.lanes[1].position,
-                              read.action.enemy.skills[1], read.plan.stepCount,
-                              read.plan.steps[1].enemy.hp,
-                              std::string(read.plan.steps[1].enemy.name), read.marks),
-              std::make_tuple(63, 4973, -3, 2, 34, std::string("山賊"), std::string("○×")));
-    // The file speaks UTF-8, and leaves out an empty record as it leaves out an empty plan.
+    s.marks = "○×";
+    EXPECT_EQ(read_text(written), s);
+    // The file speaks UTF-8.
     EXPECT_NE(written.find("\"name\": \"" + shift_jis_to_utf8("アルト") + "\""), std::string::npos);
-    EXPECT_EQ(written_of(default_session()).find("history"), std::string::npos);
 }
 
 // "read", or the fault: kind, member, low..high, size, written, line:column, each part not empty.
@@ -157,13 +150,10 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
         {h(R"("seedIndex": 0, "position": 4974, "count": 1)"), "range history[0].position 1..4973 4974"},
         {h(R"("seedIndex": 0, "position": 1, "count": 257)"), "range history[0].count 0..256 257"},
         {h(R"("seedIndex": 0, "position": 1, "count": -1)"), "range history[0].count 0..256 -1"},
-        {e(R"("allyHp": [40])"), "array history[0].allyHp 2..2 size 1"},
         {e(R"("allyHp": [-1000, 0])"), "range history[0].allyHp[0] -999..9999 -1000"},
         {e(R"("enemyHp": [40, 10000])"), "range history[0].enemyHp[1] -999..9999 10000"},
         {e(R"("grown": [0, 0, 2, 0, 0, 0, 0, 0, 0])"), "range history[0].grown[2] 0..1 2"},
-        {e(R"("grown": [0, 0, 0])"), "array history[0].grown 9..9 size 3"},
         {e(R"("reMove": 2)"), "range history[0].reMove 0..1 2"},
-        {e(R"("reMove": true)"), "integer history[0].reMove 0..1 true"},
         {e(R"("hp": 3)"), "unknown history[0].hp"}};
     // clang-format on
     for (const auto& [text, expected] : cases) {
