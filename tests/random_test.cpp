@@ -1,3 +1,5 @@
+#include <numeric>
+
 #include "random/marks.h"
 #include "random/near_match.h"
 #include "worked_units.h"
@@ -44,10 +46,8 @@ TEST(Marks, ParseTypedTextAndMatchTheSeedsOrNearlyMatchThem) {
     // A double-byte mark cut at the 499th byte is not read.
     EXPECT_TRUE(parse(std::string(498, ' ') + "\x81\x9B").empty());
     EXPECT_EQ(parse(std::string(497, ' ') + "\x81\x9B").size(), 1u);
-    std::vector<int> everySeed;
-    for (int s = 0; s < kSeedCount; ++s) {
-        everySeed.push_back(s);
-    }
+    std::vector<int> everySeed(kSeedCount);
+    std::iota(everySeed.begin(), everySeed.end(), 0);
     // With no mark every sequence matches: the count is 0, but all of them are listed.
     const std::vector<std::tuple<std::string, int, std::vector<int>>> patterns = {
         {"×××○○×××○×○×○○×○×○○×", 3, {0, 16, 51}},
