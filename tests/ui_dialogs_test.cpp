@@ -11,8 +11,6 @@
 #include <tuple>
 #include <vector>
 
-#include "data/text_reader.h"
-#include "data/unit_file.h"
 #include "random_scenario.h"
 #include "view/dialog_forms.h"
 #include "view/number_boxes.h"
@@ -22,8 +20,6 @@
 #include "window_states.h"
 
 namespace {
-
-const std::string kSamples = SORAMITO_SAMPLES_DIR;
 
 // What the controls show, read back, once a view is shown: a list selects the entry that reads
 // its text (none for an empty one), or else the entry it falls back on; a figure list with no such
@@ -79,21 +75,20 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
         for (std::size_t k = 0; k < std::size(kOks); ++k) {
             const auto state = std::make_unique<WindowState>(opened);
             kOks[k](*state);
-            const auto expected = std::make_unique<WindowState>(opened);
+            Session expected = opened.session;
             if (k == 0) {
-                expected->session.action.growthRates =
-                    tables
-                        ->growthTable[find_ally_by_name(*tables, opened.session.action.ally.name)];
+                expected.action.growthRates =
+                    tables->growthTable[find_ally_by_name(*tables, expected.action.ally.name)];
             } else if (k == 3 && levelUpRow != nullptr) {
-                expected->session.action.growthRates = *levelUpRow;
+                expected.action.growthRates = *levelUpRow;
             }
             EXPECT_EQ(std::make_pair(session_text(state->session), state->roster),
-                      std::make_pair(session_text(expected->session), opened.roster))
+                      std::make_pair(session_text(expected), opened.roster))
                 << what << ", dialog " << k;
         }
     };
     int sessions = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(kSamples)) {
+    for (const auto& entry : std::filesystem::directory_iterator(SORAMITO_SAMPLES_DIR)) {
         if (entry.path().extension() != ".json") {
             continue;
         }
@@ -127,9 +122,7 @@ TEST(DialogRoundTrip, OkWithoutAChangeKeepsEverySampleSessionAndRandomOnes) {
 // enemies E1 (反撃) and E2 (factor 5, 毒).
 WindowState named_units() {
     static const auto tables = tables_of("3,2\nAbc,1,0,\nabc,2,7,8,\n,0\nE1,0,15,\nE2,5,14,\n");
-    WindowState state = started_state();
-    state = fresh_window_state(*tables);
-    return state;
+    return fresh_window_state(*tables);
 }
 
 TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWhole) {
@@ -157,24 +150,17 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     // No unit chosen yet: each side takes the unit its list shows first in its own order (the
     // sorted ally list may show abc first), from the unit file; OK stores that unit.
     WindowState fresh = named_units();
-    DialogView opened = as_shown(status_opening(fresh));
-    ControlView& allyShown = *std::find_if(opened.begin(), opened.end(), [](const ControlView& c) {
-        return c.id == IDC_STATUS_ALLY_LIST;
-    });
+    const DialogView opened = as_shown(status_opening(fresh));
+    ControlView allyShown = control_in(opened, IDC_STATUS_ALLY_LIST);
     std::tie(allyShown.selection, allyShown.text) = std::pair(1, "abc");
-    std::string factors;
-    for (const ControlView& set :
-         status_first_units(fresh, {allyShown, control_in(opened, IDC_STATUS_ENEMY_LIST)})) {
-        const auto same = std::find_if(opened.begin(), opened.end(),
-                                       [&set](const ControlView& c) { return c.id == set.id; });
-        factors += same == opened.end() ? set.text + "|" : "";
-        if (same != opened.end()) {
-            *same = set;
-        }
-    }
-    apply_status_form(fresh, status_form(opened));
+    DialogView set =
+        status_first_units(fresh, {allyShown, control_in(opened, IDC_STATUS_ENEMY_LIST)});
+    set.push_back(allyShown);
+    set.insert(set.end(), opened.begin(), opened.end());  // control_in reads the first
+    apply_status_form(fresh, status_form(set));
     EXPECT_EQ(std::make_tuple(
-                  factors, std::string(fresh.session.action.ally.name),
+                  control_in(set, 1041).text + "|" + control_in(set, 1141).text + "|",
+                  std::string(fresh.session.action.ally.name),
                   fresh.session.action.ally.followUpCritFactor,
                   with_skills({}, {kSkillContinue}).skills == fresh.session.action.ally.skills,
                   std::string(fresh.session.action.enemy.name),
