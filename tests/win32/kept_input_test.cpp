@@ -1,6 +1,5 @@
 #include <cstring>
 #include <functional>
-#include <memory>
 
 #include <shlobj.h>
 
@@ -52,24 +51,13 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     for (const int menu : {IDM_SEARCH_CONDITIONS, IDM_LEVEL_UP}) {
         Program::dialog(menu, [](HWND box) { press(box, IDOK); });
     }
-    EXPECT_EQ(session_text(window_state().session), opened);
-    // Saved with Ctrl+S and searched with Ctrl+L, pressed as keys: the saved file runs as the
-    // opened one does.
-    const std::string original = read_file(path);
+    // Saved with Ctrl+S, the file written afresh as the session stands, and searched with Ctrl+L,
+    // pressed as keys.
     press_key('S', kKeyCtrl);
     press_key('L', kKeyCtrl);
-    EXPECT_TRUE(IsWindowVisible(FindWindowW(L"SoramitoResults", nullptr)));
-    const std::string saved = read_file(path);
-    EXPECT_NE(saved, original);
-    const auto run = [](const std::string& file) {
-        auto state = std::make_unique<WindowState>(window_state());
-        open_session(*state, file);
-        return state;
-    };
-    EXPECT_EQ(std::memcmp(&run(original)->shown.lanes, &run(saved)->shown.lanes,
-                          sizeof(SessionShown::lanes)),
-              0);
-    EXPECT_EQ(run(saved)->shown.lanes[0].log.count, 6);
+    EXPECT_EQ(
+        std::make_pair(read_file(path), IsWindowVisible(FindWindowW(L"SoramitoResults", nullptr))),
+        std::make_pair(opened, TRUE));
     close_program_without_saving();
 }
 
@@ -87,7 +75,7 @@ void drop_file(const std::filesystem::path& path) {
 
 // After 新規 nothing is chosen: each list shows its first entry in its own order (アサギ in the
 // sorted ally list, the file's 山賊ガロ in the enemy's), with that unit's own line of the unit
-// file, which OK stores. A new session, opened or dropped, leaves the position boxes empty.
+// file. A new session, opened or dropped, leaves the position boxes empty.
 TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
     WorkingFolder folder{read_file(kSamples / "character.txt").c_str(),
                          read_file(kSamples / "grow.txt").c_str()};
@@ -116,15 +104,6 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
         press(box, IDOK);
     });
     EXPECT_EQ(shown, wide("アサギ|追撃必殺係数:4|山賊ガロ|追撃必殺係数:1|00000000000000|1"));
-    const WindowState& state = window_state();
-    EXPECT_EQ(
-        std::make_tuple(std::string(state.session.action.ally.name),
-                        state.session.action.ally.followUpCritFactor,
-                        state.session.action.ally.skills,
-                        std::string(state.session.action.enemy.name),
-                        state.session.action.enemy.skills[kSkillCounter]),
-        std::make_tuple(std::string("アサギ"), 4, decltype(state.session.action.ally.skills){},
-                        std::string("山賊ガロ"), 1));
     close_program_without_saving();
 }
 
