@@ -16,17 +16,6 @@ const char8_t kBattle[] =
     "growthRates": [80, 50, 10, 40, 60, 30, 5, 45, 0, 30],
     "enemyCondition": {"type": 2, "n": 0, "unspecified": 0}})";
 
-// The program opened on the battle above from the command line.
-struct Battle : ::testing::Test {
-    Battle() {
-        write_file(path, kBattle);
-        open_program(path);
-    }
-    ~Battle() override { close_program_without_saving(); }
-    WorkingFolder folder{kUnitFile, kGrowthFile};
-    const std::filesystem::path path = folder.path / "battle.json";
-};
-
 // Beside the main window, or at least below its lanes.
 bool clear_of_the_lanes(HWND tool) {
     RECT r{}, frame{};
@@ -52,10 +41,58 @@ std::wstring cell(HWND list, int row, int column) {
     return text;
 }
 
-// 一覧 from its key: beside the main window, its rows sorted and taken by mouse and keys.
-void expect_results_window() {
-    press_key('L', kKeyCtrl);
+// A session with the keyboard alone, then 手順 beside it.
+TEST_F(Program, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
+    open_written("battle.json", kBattle);
+    // From the pattern box Tab goes round the controls in reading order, and Shift+Tab back.
+    const std::vector<int> order = {
+        IDC_MARK_EDIT,       IDC_LANE0_BACK,     IDC_LANE0_FORWARD,   IDC_LANE0_SEED_UP,
+        IDC_LANE0_SEED_DOWN, IDC_LANE0_POSITION, IDC_LANE0_JUMP,      IDC_LANE1_BACK,
+        IDC_LANE1_FORWARD,   IDC_LANE1_SEED_UP,  IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION,
+        IDC_LANE1_JUMP,      IDC_SEARCH,         IDC_RESULTS,         IDM_ADVANCE};
+    for (int p = 0; p <= 32; ++p) {
+        if (p > 0) {
+            press_key(VK_TAB, p <= 16 ? 0 : kKeyShift);
+        }
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[p <= 16 ? p % 16 : 32 - p]) << p;
+    }
+    // Enter in a position box moves its lane, in the pattern box nothing; "12abc" is no position,
+    // as a balloon on its box says. On a focused button Enter presses it.
     const WindowState& state = window_state();
+    SentMessages balloons(EM_SHOWBALLOONTIP);
+    for (const auto& [box, text, lane0, lane1] : {std::tuple{IDC_LANE1_POSITION, L"300", 1, 300},
+                                                  {IDC_LANE0_POSITION, L"12abc", 1, 300},
+                                                  {IDC_MARK_EDIT, L"oo", 1, 300},
+                                                  {IDC_LANE1_FORWARD, L"", 1, 301}}) {
+        SetFocus(GetDlgItem(main_window(), box));
+        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+        type_text(text);
+        press_key(VK_RETURN);
+        EXPECT_EQ(std::make_pair(state.session.lanes[0].position, state.session.lanes[1].position),
+                  std::make_pair(lane0, lane1))
+            << box;
+    }
+    EXPECT_EQ(balloons.seen,
+              (std::vector<SentMessages::Sent>{{GetDlgItem(main_window(), IDC_LANE0_POSITION),
+                                                wide("1から4973までの数を入れてください")}}));
+    // The marks, Ctrl+1, Ctrl+F.
+    SetFocus(program().mark_edit());
+    SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+    type_text(wide("×××○○×××○×○×○○×○×○○×"));
+    pump_messages(300);
+    press_key('1', kKeyCtrl);
+    press_key('F', kKeyCtrl);
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position,
+                              state.search.basis.made),
+              std::make_tuple(0, 21, true));
+    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
+    SentMessages menu(WM_SYSCOMMAND);
+    press_key(VK_RIGHT, kKeyAlt);
+    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, GetDlgCtrlID(GetFocus()),
+                              menu.seen.size()),
+              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
+    // 一覧 from its key: beside the main window, its rows sorted and taken by mouse and keys.
+    press_key('L', kKeyCtrl);
     HWND results = FindWindowW(L"SoramitoResults", nullptr);
     HWND list = GetDlgItem(results, 101);
     HWND header = ListView_GetHeader(list);
@@ -118,60 +155,6 @@ void expect_results_window() {
     EXPECT_EQ(GetFocus(), list);
     command(IDC_LANE0_SEED_UP);
     EXPECT_EQ(window_text(results), wide("検索結果（条件が変わりました）"));
-}
-
-// A session with the keyboard alone, then 手順 beside it.
-TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
-    // From the pattern box Tab goes round the controls in reading order, and Shift+Tab back.
-    const std::vector<int> order = {
-        IDC_MARK_EDIT,       IDC_LANE0_BACK,     IDC_LANE0_FORWARD,   IDC_LANE0_SEED_UP,
-        IDC_LANE0_SEED_DOWN, IDC_LANE0_POSITION, IDC_LANE0_JUMP,      IDC_LANE1_BACK,
-        IDC_LANE1_FORWARD,   IDC_LANE1_SEED_UP,  IDC_LANE1_SEED_DOWN, IDC_LANE1_POSITION,
-        IDC_LANE1_JUMP,      IDC_SEARCH,         IDC_RESULTS,         IDM_ADVANCE};
-    for (int p = 0; p <= 32; ++p) {
-        if (p > 0) {
-            press_key(VK_TAB, p <= 16 ? 0 : kKeyShift);
-        }
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[p <= 16 ? p % 16 : 32 - p]) << p;
-    }
-    // Enter in a position box moves its lane, in the pattern box nothing; "12abc" is no position,
-    // as a balloon on its box says. On a focused button Enter presses it.
-    const WindowState& state = window_state();
-    SentMessages balloons(EM_SHOWBALLOONTIP);
-    for (const auto& [box, text, lane0, lane1] : {std::tuple{IDC_LANE1_POSITION, L"300", 1, 300},
-                                                  {IDC_LANE0_POSITION, L"12abc", 1, 300},
-                                                  {IDC_MARK_EDIT, L"oo", 1, 300},
-                                                  {IDC_LANE1_FORWARD, L"", 1, 301}}) {
-        SetFocus(GetDlgItem(main_window(), box));
-        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
-        type_text(text);
-        press_key(VK_RETURN);
-        EXPECT_EQ(std::make_pair(state.session.lanes[0].position, state.session.lanes[1].position),
-                  std::make_pair(lane0, lane1))
-            << box;
-    }
-    ASSERT_EQ(balloons.seen.size(), 1u);
-    EXPECT_EQ(std::make_pair(balloons.seen[0].window, balloons.seen[0].text),
-              std::make_pair(GetDlgItem(main_window(), IDC_LANE0_POSITION),
-                             wide("1から4973までの数を入れてください")));
-    // The marks, Ctrl+1, Ctrl+F: the results the command line gives from sequence 0 at 21.
-    SetFocus(program().mark_edit());
-    SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
-    type_text(wide("×××○○×××○×○×○○×○×○○×"));
-    pump_messages(300);
-    press_key('1', kKeyCtrl);
-    press_key('F', kKeyCtrl);
-    EXPECT_EQ(std::make_tuple(state.session.lanes[0].seedIndex, state.session.lanes[0].position),
-              std::make_tuple(0, 21));
-    EXPECT_EQ(std::vector<int>(state.search.results.begin(), state.search.results.begin() + 10),
-              (std::vector<int>{36, 38, 39, 44, 57, 60, 63, 66, 69, 73}));
-    // Alt goes up after a key of the program's: the menu stays shut, unlike after Alt alone.
-    SentMessages menu(WM_SYSCOMMAND);
-    press_key(VK_RIGHT, kKeyAlt);
-    EXPECT_EQ(std::make_tuple(state.session.lanes[0].position, GetDlgCtrlID(GetFocus()),
-                              menu.seen.size()),
-              std::make_tuple(22, IDC_MARK_EDIT, std::size_t{0}));
-    expect_results_window();
     // 手順: its buttons need a step; 全部消す asks in a box of the program's name, and いいえ keeps
     // the step, はい clears it.
     command(IDM_PLAN);
@@ -195,14 +178,11 @@ TEST_F(Battle, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     EXPECT_EQ(std::make_tuple(window_state().session.plan.stepCount,
                               SendDlgItemMessageW(plan, 100, LB_GETCURSEL, 0, 0), GetFocus()),
               std::make_tuple(1, 0, GetDlgItem(plan, 104)));
-    SendDlgItemMessageW(plan, 100, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageW(plan, WM_COMMAND, MAKEWPARAM(100, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(plan, 100)));
-    EXPECT_EQ(enabled(), L"1000001");
     for (const int answer : {IDNO, IDYES}) {
         EXPECT_EQ(answer_box([plan] { click(plan, 107); }, answer).substr(0, 5), wide("ソラミト|"));
         EXPECT_EQ(window_state().session.plan.stepCount, answer == IDNO ? 1 : 0);
     }
+    answer_box([] { command(IDM_FILE_NEW); }, IDNO);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -178,19 +177,16 @@ inline void retype(HWND dialog, int id, const std::wstring& text) {
 // before they are handled: the window and, for a balloon, its text. A menu opened from the
 // keyboard is shut again at once, so that the test goes on.
 struct SentMessages {
-    struct Sent {
-        HWND window;
-        std::wstring text;
-    };
+    using Sent = std::pair<HWND, std::wstring>;
     static inline UINT watched = 0;
     static inline std::vector<Sent> seen;
     static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
         const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (code == HC_ACTION && sent.message == watched) {
             const bool balloon = sent.message == EM_SHOWBALLOONTIP;
-            seen.push_back(
-                {sent.hwnd,
-                 balloon ? reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText : L""});
+            seen.emplace_back(
+                sent.hwnd,
+                balloon ? reinterpret_cast<const EDITBALLOONTIP*>(sent.lParam)->pszText : L"");
             if (sent.message == WM_SYSCOMMAND && (sent.wParam & 0xFFF0) == SC_KEYMENU) {
                 SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
                     KillTimer(nullptr, timer);

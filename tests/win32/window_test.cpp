@@ -91,7 +91,7 @@ TEST_F(Program, TheDialogsStoreWhatTheyShowAndPointOutAFigureOutOfRange) {
         });
     }
     ASSERT_EQ(balloons.seen.size(), 2u);
-    EXPECT_EQ(balloons.seen[1].text, wide("-999から9999までの数を入れてください"));
+    EXPECT_EQ(balloons.seen[1].second, wide("-999から9999までの数を入れてください"));
     EXPECT_EQ(
         std::make_pair(state.session.action.enemyCondition.n, state.session.action.enemy.attack),
         std::make_pair(0, 12));
