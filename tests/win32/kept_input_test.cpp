@@ -28,7 +28,7 @@ TEST(KeptInput, TheDialogsShowAnOpenedFileAsItIsAndOkKeepsIt) {
     WorkingFolder folder{read_file(kSamples / "character.txt").c_str(),
                          read_file(kSamples / "grow.txt").c_str()};
     const std::filesystem::path path = folder.path / "unseen.json";
-    write_file(path, kUnseen);
+    write_file(path, reinterpret_cast<const char*>(kUnseen));
     open_program(path);
     const std::string opened = session_text(window_state().session);
     std::wstring shown;
@@ -109,7 +109,7 @@ TEST(KeptInput, AFreshSessionShowsEachListsFirstUnitAndEmptyPositionBoxes) {
 
 TEST(KeptInput, AUnitListSelectsItsNameExactly) {
     // Two allies whose names differ in case alone; the list sorts "alt" first.
-    WorkingFolder folder("2,1\r\nALT,1,0,\r\nalt,2,7,\r\nE,0,15,\r\n", kGrowthFile);
+    WorkingFolder folder("2,1\r\nALT,1,0,\r\nalt,2,7,\r\nE,0,15,\r\n", kGrowthFile.c_str());
     write_file(folder.path / "alt.json", R"({"ally": {"name": "ALT", "followUpCritFactor": 1}})");
     open_program(folder.path / "alt.json");
     std::wstring shown;

@@ -61,8 +61,7 @@ TEST_F(Program, ThreeDigitHpsAreDrawnWholeInTheUnitPanels) {
     DeleteObject(SelectObject(whole, bitmap));
     DeleteDC(whole);
     ReleaseDC(main_window(), screen);
-    close_program_without_saving();
-    open_program();
+    answer_box([] { command(IDM_FILE_NEW); }, IDNO);
 }
 
 }  // namespace

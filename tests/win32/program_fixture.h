@@ -32,11 +32,6 @@ inline void write_file(const std::filesystem::path& path, std::string_view text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A session's JSON, UTF-8 as files hold it (the sources compile to Shift-JIS).
-inline void write_file(const std::filesystem::path& path, const char8_t* text) {
-    write_file(path, reinterpret_cast<const char*>(text));
-}
-
 // A fresh working folder holding the given start-up files (nullptr: no such file), and an empty
 // %APPDATA% of its own below it.
 struct WorkingFolder {
@@ -68,14 +63,13 @@ struct WorkingFolder {
 // and ミナト's growth rows, then the 50 rows a whole file has besides.
 inline const char* const kUnitFile =
     "2,2\r\nアルト,2,7,\r\nミナト,3,0,\r\n山賊ガロ,1,15,\r\n山賊,0,15,\r\n";
-inline const std::string kGrowthRows = [] {
+inline const std::string kGrowthFile = [] {
     std::string rows = "80,50,10,40,60,30,5,45,0,30\r\n55,90,40,70,70,90,60,35,0,20\r\n";
     for (int row = 2; row < 52; ++row) {
         rows += "0,0,0,0,0,0,0,0,0,0\r\n";
     }
     return rows;
 }();
-inline const char* const kGrowthFile = kGrowthRows.c_str();
 
 // The worked battle, lane 0 on sequence 17 at 30 and lane 1 on 5 at 100, and the marks that leave
 // 0, 16 and 51.
@@ -211,12 +205,13 @@ struct Program : ::testing::Test {
     static void dialog(int menuCommand, std::function<void(HWND)> script) {
         EXPECT_TRUE(with_dialog(menuCommand, std::move(script))) << menuCommand;
     }
-    // The session written into the working folder and opened as 開く opens it.
+    // The session written into the working folder, UTF-8 as files hold it (the sources compile to
+    // Shift-JIS), and opened as 開く opens it.
     std::filesystem::path open_written(const char* name, const char8_t* json) {
         const std::filesystem::path path = folder.path / name;
-        write_file(path, json);
+        write_file(path, reinterpret_cast<const char*>(json));
         EXPECT_TRUE(program().files().open_file(path.wstring()));
         return path;
     }
-    WorkingFolder folder{kUnitFile, kGrowthFile};  // made before the program opens
+    WorkingFolder folder{kUnitFile, kGrowthFile.c_str()};  // made before the program opens
 };

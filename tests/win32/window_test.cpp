@@ -9,7 +9,7 @@ namespace {
 TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
     // character.txt, grow.txt, the message, the allies read
     const std::vector<std::tuple<const char*, const char*, const char*, int>> cases = {
-        {nullptr, kGrowthFile, "キャラデータを読み込めません＞＜", 0},
+        {nullptr, kGrowthFile.c_str(), "キャラデータを読み込めません＞＜", 0},
         {kUnitFile, nullptr, "成長率を読み込めません＞＜", 2}};
     for (const auto& [characterText, growText, message, allies] : cases) {
         WorkingFolder folder(characterText, growText);
