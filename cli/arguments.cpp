@@ -24,6 +24,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     app.set_version_flag("--version", std::string("soramito-cli ") + SORAMITO_VERSION);
     app.fallthrough();
     app.add_option("--data-dir", line.dataDir)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    app.add_option("--out", line.outFile)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     app.add_flag("--json", line.json);
     std::map<std::string, bool> flags;
     for (const char* name : kFlagOptions) {

@@ -22,7 +22,8 @@ inline constexpr const char* kCommands[] = {"values", "identify", "units",   "gr
                                             "search", "estimate", "advance", "locate"};
 
 struct CommandLine {
-    std::string dataDir = ".";
+    std::string dataDir;  // empty: the start-up folders are searched
+    std::string outFile;  // --out: the output goes there, written safely, instead of stdout
     bool json = false;
     std::string command;
     std::vector<std::string> positionals;
@@ -30,8 +31,8 @@ struct CommandLine {
 };
 
 // Splits the arguments; every option but --json, --details and --all-sequences takes a value, and
-// may stand anywhere on the line, once. --help and --version end the parse with CLI::CallForHelp and
-// CLI::CallForVersion.
+// may stand anywhere on the line, once. --help and --version end the parse with CLI::CallForHelp
+// and CLI::CallForVersion.
 CommandLine parse_command_line(int argc, const char* const* argv);
 
 // What --help prints: the commands, their options and an example each.

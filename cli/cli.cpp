@@ -11,6 +11,7 @@
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "text/open_file.h"
+#include "text/start_up_folder.h"
 #include "text/text_encoding.h"
 
 namespace {
@@ -52,6 +53,25 @@ const RandomTable& cli_random_table() {
     return program_tables().randomTable;
 }
 
+namespace {
+
+// --data-dir, else the first folder of the working folder and the program's own that holds
+// character.txt; a refusal naming the folders looked in when none does.
+std::string data_folder(const CommandLine& line) {
+    if (!line.dataDir.empty()) {
+        return line.dataDir;
+    }
+    const std::vector<std::string> folders = start_up_folders();
+    std::string folder = folder_with_unit_file(folders);
+    if (folder.empty()) {
+        throw CliError(utf8_of("キャラデータを読み込めません（character.txt）。") +
+                       searched_folders_words(folders));
+    }
+    return folder;
+}
+
+}  // namespace
+
 const Tables& cli_tables(const CommandLine& line, bool readFiles) {
     Tables& tables = program_tables();
     GameTables& files = tables;
@@ -59,24 +79,26 @@ const Tables& cli_tables(const CommandLine& line, bool readFiles) {
     if (!readFiles) {
         return tables;
     }
-    const std::string units = line.dataDir + "/character.txt";
+    const std::string folder = data_folder(line);
+    const std::string units = folder + "/character.txt";
     if (!load_unit_file(open_file(units, "r"), files)) {
-        throw CliError("cannot read " + units);
+        throw CliError(utf8_of("キャラデータを読み込めません：") + units);
     }
-    const std::string growth = line.dataDir + "/grow.txt";
+    const std::string growth = folder + "/grow.txt";
     if (!load_growth_file(open_file(growth, "r"), files)) {
-        throw CliError("cannot read " + growth);
+        throw CliError(utf8_of("成長率を読み込めません：") + growth);
     }
     return tables;
 }
 
 std::string start_up_warnings(const CommandLine& line) {
-    const int allies = cli_tables(line, true).allyUnitCount;
+    const GameTables& units = cli_tables(line, true);
+    const std::string folder = data_folder(line);
     std::string lines;
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
-        const std::string words = start_up_file_warning(open_file(line.dataDir + "/" + name, "r"),
-                                                        name, growthFile, allies);
+        const std::string words =
+            start_up_file_warning(open_file(folder + "/" + name, "r"), name, growthFile, units);
         if (!words.empty()) {
             lines.append(utf8_of(words.c_str())).append("\n");
         }
@@ -100,12 +122,18 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     try {
         const CommandLine line = parse_command_line(argc, argv);
         const CommandOutput output = commands().at(line.command)(line);
-        if (line.json) {
-            out << (output.jsonText.empty() ? output.json.dump() + '\n' : output.jsonText);
-        } else {
-            out << output.text;
+        const std::string text = !line.json                ? output.text
+                                 : output.jsonText.empty() ? output.json.dump() + '\n'
+                                                           : output.jsonText;
+        // A file named on the line gets the bytes themselves, whatever the shell would have made
+        // of them.
+        if (!line.outFile.empty() && !write_file_safely(line.outFile, text)) {
+            throw CliError(utf8_of("--out のファイルに書けません：") + line.outFile);
         }
-        out.flush();
+        if (line.outFile.empty()) {
+            out << text;
+            out.flush();
+        }
         err << output.warnings;
         return 0;
     } catch (const CLI::CallForVersion& version) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "data/growth_file.h"
 #include "data/unit_file.h"
@@ -33,28 +34,41 @@ std::string character_at(std::string_view text, std::size_t offset) {
 
 }  // namespace
 
-namespace {
-
-template <class Read>
-FileProblem check_text(std::string_view text, Read read) {
+FileProblems check_growth_text(std::string_view text, const GameTables& units) {
     TextReader reader = reader_over_bytes(text);
     GameTables scratch{};
-    FileProblem problem{};
-    read(reader, scratch, &problem);
-    return problem;
+    FileProblems read;
+    read_growth_file(reader, scratch, &read);
+    // A short file is said through the allies it leaves without a line, and so are the allies
+    // past the last line read.
+    FileProblems problems;
+    int rows = kGrowthFileRecords;
+    for (const FileProblem& problem : read) {
+        if (problem.kind == FileProblemKind::kFewerLines) {
+            rows = problem.count;
+        } else {
+            problems.push_back(problem);
+        }
+    }
+    for (int ally = rows; ally < units.allyUnitCount; ++ally) {
+        problems.push_back({FileProblemKind::kNoGrowthRow,
+                            text.size(),
+                            ally,
+                            {},
+                            units.allyUnits[static_cast<std::size_t>(ally)].name});
+    }
+    return problems;
 }
 
-}  // namespace
-
-FileProblem check_growth_text(std::string_view text, int allies) {
-    const FileProblem problem = check_text(text, read_growth_file);
-    const bool enoughLines = problem.kind == FileProblemKind::kFewerLines &&
-                             problem.count >= std::min(allies, kGrowthFileRecords);
-    return enoughLines ? FileProblem{} : problem;
-}
-
-FileProblem check_unit_text(std::string_view text) {
-    return check_text(text, read_unit_file);
+FileProblems check_unit_text(std::string_view text) {
+    TextReader reader = reader_over_bytes(text);
+    GameTables scratch{};
+    FileProblems problems;
+    read_unit_file(reader, scratch, &problems);
+    std::stable_sort(
+        problems.begin(), problems.end(),
+        [](const FileProblem& a, const FileProblem& b) { return a.offset < b.offset; });
+    return problems;
 }
 
 std::string file_problem_words(const char* fileName, std::string_view text,
@@ -99,12 +113,29 @@ std::string file_problem_words(const char* fileName, std::string_view text,
                           "%s %d行目：名前が%dバイトあります。31バイトまでで切りました", fileName,
                           line, problem.count);
             break;
+        case FileProblemKind::kSkillWithoutComma:
+            return std::string(fileName) + " " + std::to_string(line) + "行目：" + problem.quoted +
+                   "の最後の" + problem.names +
+                   "は、後ろにカンマがないのでスキルとして読みませんでした";
+        case FileProblemKind::kNoNumber:
+            return std::string(fileName) + " " + std::to_string(line) + "行目：" + problem.quoted +
+                   "には名前のあとのカンマと数がありません。追撃必殺係数は0です";
+        case FileProblemKind::kLineSplit:
+            return std::string(fileName) + " " + std::to_string(line) + "行目：空白があるため " +
+                   std::to_string(problem.count) + " 個の項目" + problem.quoted +
+                   "として読みました" +
+                   (problem.names.empty() ? std::string()
+                                          : "。後のユニットが1行ずつずれました：" + problem.names);
+        case FileProblemKind::kNoGrowthRow:
+            return std::string(fileName) + "：" + problem.names + "（" +
+                   std::to_string(problem.count + 1) +
+                   "人目の味方）の行がありません。成長率は0です";
     }
     return words;
 }
 
 std::string start_up_file_warning(std::FILE* file, const char* fileName, bool growthFile,
-                                  int allies) {
+                                  const GameTables& units) {
     if (file == nullptr) {
         return "";
     }
@@ -116,7 +147,20 @@ std::string start_up_file_warning(std::FILE* file, const char* fileName, bool gr
         text.append(block, got);
     }
     std::fclose(file);
-    const FileProblem problem =
-        growthFile ? check_growth_text(text, allies) : check_unit_text(text);
-    return file_problem_words(fileName, text, problem);
+    return start_up_text_warning(text, fileName, growthFile, units);
+}
+
+std::string start_up_text_warning(std::string_view text, const char* fileName, bool growthFile,
+                                  const GameTables& units) {
+    const FileProblems problems =
+        growthFile ? check_growth_text(text, units) : check_unit_text(text);
+    std::string lines;
+    for (std::size_t k = 0; k < std::min(problems.size(), kMostProblemsSaid); ++k) {
+        lines += k > 0 ? "\n" : "";
+        lines += file_problem_words(fileName, text, problems[k]);
+    }
+    if (problems.size() > kMostProblemsSaid) {
+        lines += "\nほか " + std::to_string(problems.size() - kMostProblemsSaid) + " 個";
+    }
+    return lines;
 }

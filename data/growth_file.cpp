@@ -42,24 +42,17 @@ bool stops_the_reading(FileProblemKind kind) {
 
 }  // namespace
 
-void read_growth_file(TextReader& reader, GameTables& tables, FileProblem* problem) {
-    FileProblem first{};
-    FileProblem stop{};
+void read_growth_file(TextReader& reader, GameTables& tables, FileProblems* problems) {
+    bool stopped = false;
     for (int row = 0; row < kGrowthFileRecords; ++row) {
         const int fields = scan_growth_record(reader, tables.growthTable[row]);
-        if (problem == nullptr || fields == kFields) {
+        if (problems == nullptr || fields == kFields || stopped) {
             continue;
         }
+        // Once the reading stops, every later record stops at the same byte: said once.
         const FileProblem found = short_record(reader, row, fields);
-        if (first.kind == FileProblemKind::kNone) {
-            first = found;
-        }
-        if (stop.kind == FileProblemKind::kNone && stops_the_reading(found.kind)) {
-            stop = found;
-        }
-    }
-    if (problem != nullptr) {
-        *problem = stop.kind != FileProblemKind::kNone ? stop : first;
+        stopped = stops_the_reading(found.kind);
+        problems->push_back(found);
     }
 }
 

@@ -6,9 +6,9 @@
 
 // Reads the 52 growth records into rows 0 to 51, each with the scan "%d,%d,...,%d\n" (ten
 // numbers); a scan that meets an unexpected byte leaves it unread, so every later scan stops
-// there too and the later rows keep their zeroes. problem, if given, gets where that happened
-// first (reading bytes): where the reading stopped, else where a record came out short.
-void read_growth_file(TextReader& reader, GameTables& tables, FileProblem* problem = nullptr);
+// there too and the later rows keep their zeroes. problems, if given, gets each record that came
+// out short, and where the reading stopped (reading bytes).
+void read_growth_file(TextReader& reader, GameTables& tables, FileProblems* problems = nullptr);
 
 // As the unit file's loaders: an opened file, which is closed, or a name.
 bool load_growth_file(std::FILE* file, GameTables& tables);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,25 +31,81 @@ void set_skills_from_list(UnitRecord& unit, const char* list) {
     }
 }
 
-// What reading one entry lost, if anything: its rest, or the end of its name.
-void note_entry(const char* entry, std::size_t start, std::size_t run, FileProblem* problem) {
-    if (problem == nullptr || problem->kind != FileProblemKind::kNone) {
+// What reading one entry lost: its rest, the end of its name, its factor or a skill.
+void note_entry(const char* entry, std::size_t start, std::size_t run, FileProblems& problems) {
+    const std::size_t name = std::strcspn(entry, ",");
+    const auto quote = [&entry] { return "「" + std::string(entry) + "」"; };
+    if (run >= kUnitEntryCapacity) {
+        problems.push_back({FileProblemKind::kEntryCut, start, static_cast<std::int32_t>(run)});
+    } else if (name > kMaxNameBytes) {
+        problems.push_back({FileProblemKind::kNameCut, start, static_cast<std::int32_t>(name)});
+    }
+    TextReader rest = reader_over_bytes(entry[name] == ',' ? entry + name + 1 : "");
+    std::int32_t factor = 0;
+    if (!scan_int(rest, factor)) {
+        problems.push_back({FileProblemKind::kNoNumber, start, 0, quote()});
         return;
     }
-    const std::size_t name = std::strcspn(entry, ",");
-    if (run >= kUnitEntryCapacity) {
-        *problem = {FileProblemKind::kEntryCut, start, static_cast<std::int32_t>(run)};
-    } else if (name > kMaxNameBytes) {
-        *problem = {FileProblemKind::kNameCut, start, static_cast<std::int32_t>(name)};
+    const std::string_view list = rest.bytes.substr(rest.offset);
+    const std::string_view last = list.substr(list.rfind(',') + 1);
+    if (list.size() > 1 && list[0] == ',' && !last.empty()) {
+        problems.push_back({FileProblemKind::kSkillWithoutComma, start, 0, quote(),
+                            "「" + std::string(last) + "」"});
+    }
+}
+
+// Where the entries came from, for what a split line moved.
+struct EntryRead {
+    std::size_t start;
+    std::size_t end;
+    std::string name;
+};
+
+// Entries that share a line: one problem a line, naming the units after it, which each stand a
+// row lower than the file meant. At most three are named; the rest are counted.
+void note_split_lines(std::string_view text, const std::vector<EntryRead>& entries,
+                      FileProblems& problems) {
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        if (text.substr(entries[i - 1].end, entries[i].start - entries[i - 1].end).find('\n') !=
+            std::string_view::npos) {
+            continue;
+        }
+        FileProblem split{FileProblemKind::kLineSplit, entries[i - 1].start, 1};
+        split.quoted = "「" +
+                       std::string(text.substr(entries[i - 1].start,
+                                               entries[i - 1].end - entries[i - 1].start)) +
+                       "」";
+        std::size_t last = i - 1;
+        for (; last + 1 < entries.size() &&
+               text.substr(entries[last].end, entries[last + 1].start - entries[last].end)
+                       .find('\n') == std::string_view::npos;
+             ++last) {
+            split.quoted +=
+                "「" +
+                std::string(text.substr(entries[last + 1].start,
+                                        entries[last + 1].end - entries[last + 1].start)) +
+                "」";
+            ++split.count;
+        }
+        constexpr std::size_t kMostNamed = 3;
+        const std::size_t moved = entries.size() - last - 1;
+        for (std::size_t k = last + 1; k < entries.size() && k <= last + kMostNamed; ++k) {
+            split.names += (k > last + 1 ? "、" : "") + entries[k].name;
+        }
+        if (moved > kMostNamed) {
+            split.names += " ほか " + std::to_string(moved - kMostNamed) + " 個";
+        }
+        problems.push_back(split);
+        i = last;
     }
 }
 
 // Reads one entry per declared unit; rows past the table are read and dropped so that the
-// entries after them still line up. Returns false once the text has ended. read counts the
-// entries read.
+// entries after them still line up. Returns false once the text has ended. read lists the
+// entries read, when problems are looked for.
 bool read_unit_entries(TextReader& reader, std::int32_t declared,
-                       std::array<UnitRecord, kUnitTableCapacity>& rows, std::int32_t& read,
-                       FileProblem* problem) {
+                       std::array<UnitRecord, kUnitTableCapacity>& rows,
+                       std::vector<EntryRead>& read, FileProblems* problems) {
     char entry[kUnitEntryCapacity];
     for (std::int32_t i = 0; i < declared; ++i) {
         skip_space(reader);
@@ -56,10 +114,14 @@ bool read_unit_entries(TextReader& reader, std::int32_t declared,
         if (!scan_word(reader, entry, sizeof entry, &run)) {
             return false;
         }
-        ++read;
-        note_entry(entry, start, run, problem);
-        if (i < kUnitTableCapacity) {
-            parse_unit_line(rows[i], entry);
+        UnitRecord scratch{};
+        UnitRecord& unit = i < kUnitTableCapacity ? rows[i] : scratch;
+        if (problems != nullptr) {
+            note_entry(entry, start, run, *problems);
+        }
+        parse_unit_line(unit, entry);
+        if (problems != nullptr) {
+            read.push_back({start, start + run, unit.name});
         }
     }
     return true;
@@ -88,23 +150,28 @@ void parse_unit_line(UnitRecord& unit, char* entry) {
     }
 }
 
-void read_unit_file(TextReader& reader, GameTables& tables, FileProblem* problem) {
+void read_unit_file(TextReader& reader, GameTables& tables, FileProblems* problems) {
     std::int32_t allies = 0;
     std::int32_t enemies = 0;
     if (scan_int(reader, allies) && scan_literal(reader, ',') && scan_int(reader, enemies)) {
         skip_space(reader);
-    } else if (problem != nullptr) {
-        *problem = {FileProblemKind::kNotANumber, reader.offset, 0};
+    } else if (problems != nullptr) {
+        problems->push_back({FileProblemKind::kNotANumber, reader.offset, 0});
     }
     allies = std::max(allies, 0);
     enemies = std::max(enemies, 0);
     tables.allyUnitCount = std::min(allies, kUnitTableCapacity);
     tables.enemyUnitCount = std::min(enemies, kUnitTableCapacity);
-    std::int32_t read = 0;
-    const bool allRead = read_unit_entries(reader, allies, tables.allyUnits, read, problem) &&
-                         read_unit_entries(reader, enemies, tables.enemyUnits, read, problem);
-    if (!allRead && problem != nullptr && problem->kind == FileProblemKind::kNone) {
-        *problem = {FileProblemKind::kFewerEntries, reader.offset, read};
+    std::vector<EntryRead> read;
+    const bool allRead = read_unit_entries(reader, allies, tables.allyUnits, read, problems) &&
+                         read_unit_entries(reader, enemies, tables.enemyUnits, read, problems);
+    if (problems == nullptr) {
+        return;
+    }
+    note_split_lines(reader.bytes, read, *problems);
+    if (!allRead) {
+        problems->push_back({FileProblemKind::kFewerEntries, reader.offset,
+                             static_cast<std::int32_t>(read.size())});
     }
 }
 

@@ -11,9 +11,10 @@ constexpr int kUnitEntryCapacity = 256;
 // entry is used as scratch space. Flags are only set, never cleared.
 void parse_unit_line(UnitRecord& unit, char* entry);
 
-// Reads the header and the ally and enemy entries into zeroed tables. problem, if given, gets the
-// first entry cut or name cut, or where the text ended before the entries did (reading bytes).
-void read_unit_file(TextReader& reader, GameTables& tables, FileProblem* problem = nullptr);
+// Reads the header and the ally and enemy entries into zeroed tables. problems, if given, gets
+// what the reading lost (reading bytes): entries and names cut, factors and skills not read,
+// lines read as two entries, the text ending before the entries did.
+void read_unit_file(TextReader& reader, GameTables& tables, FileProblems* problems = nullptr);
 
 // Reads a file opened for reading as text (nullptr when it could not be opened) and closes it;
 // false when it could not be opened or read.

@@ -481,7 +481,106 @@ void check_mark_text_length(std::size_t bytes, const std::string& what) {
     check_mark_bytes(bytes, what, what);
 }
 
-ScenarioRead read_scenario(const std::string& text, const TextCodec& codec) {
+namespace {
+
+void append_utf8(std::string& utf8, std::uint32_t code) {
+    if (code < 0x80) {
+        utf8 += static_cast<char>(code);
+    } else if (code < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (code >> 6));
+        utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        utf8 += static_cast<char>(0xE0 | (code >> 12));
+        utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xF0 | (code >> 18));
+        utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// UTF-16 after its byte-order mark as UTF-8; false on an odd byte or a lone surrogate.
+bool utf8_from_utf16_bytes(std::string_view bytes, bool bigEndian, std::string& utf8) {
+    if (bytes.size() % 2 != 0) {
+        return false;
+    }
+    const auto unit = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<std::uint32_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    };
+    for (std::size_t at = 0; at < bytes.size(); at += 2) {
+        std::uint32_t code = unit(at);
+        if (code >= 0xDC00 && code <= 0xDFFF) {
+            return false;
+        }
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            if (at + 2 >= bytes.size() || unit(at + 2) < 0xDC00 || unit(at + 2) > 0xDFFF) {
+                return false;
+            }
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
+            at += 2;
+        }
+        append_utf8(utf8, code);
+    }
+    return true;
+}
+
+// Well-formed UTF-8: no stray or missing continuation byte, no overlong form, no surrogate, nothing
+// past U+10FFFF; and no NUL, which only a UTF-16 file read as bytes would hold.
+bool is_utf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead == 0     ? 0
+                                   : lead < 0x80 ? 1
+                                   : lead < 0xC2 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF5 ? 4
+                                                 : 0;
+        if (length == 0 || at + length > text.size()) {
+            return false;
+        }
+        std::uint32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[at + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = code << 6 | (next & 0x3F);
+        }
+        constexpr std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+// The file's text as UTF-8: UTF-8 with or without a byte-order mark, or UTF-16 of either byte
+// order after its mark, as an editor or a shell may have saved it. Anything else is refused.
+std::string scenario_utf8(const std::string& bytes) {
+    std::string utf8;
+    const std::string_view text = bytes;
+    const bool little = text.starts_with("\xFF\xFE");
+    if ((little || text.starts_with("\xFE\xFF")) &&
+        utf8_from_utf16_bytes(text.substr(2), !little, utf8)) {
+        return utf8;
+    }
+    if (!little && !text.starts_with("\xFE\xFF") && is_utf8(text)) {
+        return bytes;
+    }
+    refuse({ScenarioFaultKind::kNotUtf},
+           "the scenario is neither UTF-8 nor UTF-16 with a byte-order mark");
+}
+
+}  // namespace
+
+ScenarioRead read_scenario(const std::string& bytes, const TextCodec& codec) {
+    const std::string text = scenario_utf8(bytes);
     json scenario;
     try {
         scenario = json::parse(text);

@@ -21,6 +21,7 @@ enum class ScenarioFaultKind {
     kNulInName,       // a unit's name holds a NUL, which would end it early
     kNoEvent,         // a step's switches turn on no battle, level-up or re-move
     kMissingMember,   // a member that must be there is not
+    kNotUtf,          // the file is neither UTF-8 nor UTF-16 with a byte-order mark
 };
 
 struct ScenarioFault {
@@ -70,8 +71,8 @@ struct ScenarioRead {
 // ScenarioError naming the field. The steps, each read over the one before it (the first over the
 // top level), are the plan (no step without them); the record of each 実行 the history (empty
 // without it); the marks the pattern box's text; the kept places as written. Both front ends open
-// a scenario with it.
-ScenarioRead read_scenario(const std::string& text, const TextCodec& codec);
+// a scenario with it, in UTF-8 (with or without a byte-order mark) or UTF-16 after its mark.
+ScenarioRead read_scenario(const std::string& bytes, const TextCodec& codec);
 
 // The session as a scenario that reads back to the same session: both units whole, both lanes,
 // the switches, conditions, wishes, books and rates, the marks, and the plan's steps and the

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "data/file_problems.h"
 #include "data/growth_file.h"
@@ -131,32 +133,61 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
     }
     const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
+    // Three allies, and two more past the 52 rows a growth file has.
+    GameTables three{}, fiftyFour{};
+    three.allyUnitCount = 3;
+    fiftyFour.allyUnitCount = 54;
+    for (const auto& [tables, row, name] :
+         {std::tuple{&three, 2, "サクラ"}, {&fiftyFour, 52, "ナズナ"}, {&fiftyFour, 53, "紅緒"}}) {
+        std::strcpy(tables->allyUnits[row].name, name);
+    }
     // clang-format off
-    const std::vector<std::tuple<bool, std::string, std::string>> problems = {
-        {true, row + ",2,3,4,5,6,7,8,9,10,11\n" + repeated(50, row),
+    const std::vector<std::tuple<const GameTables*, std::string, std::string>> problems = {
+        {&three, row + ",2,3,4,5,6,7,8,9,10,11\n" + repeated(50, row),
          "grow.txt 2行目：数が11個あります。3行目から後は読めませんでした"},
-        {true, row + "1,2,x,4,5,6,7,8,9,10\n" + repeated(50, row),
+        {&three, row + "1,2,x,4,5,6,7,8,9,10\n" + repeated(50, row),
          "grow.txt 2行目：「x」は数ではありません。ここから後は読めませんでした"},
-        {true, "ア" + repeated(52, row), "grow.txt 1行目：「ア」は数ではありません。ここから後は読めませんでした"},
-        {true, repeated(2, row) + "ア",
-         "grow.txt 3行目：「ア」は数ではありません。ここから後は読めませんでした"},
-        {true, "1,2,3,4,5,6,7,8,9\n" + repeated(51, row),
-         "grow.txt 1行目：数が9個しかありません。足りない分は0です"},
-        {true, repeated(2, row), "grow.txt：2行しかありません。3行目から後の成長率は0です"},
-        {true, repeated(3, row), ""}, {false, "2,0\nアルト,2,7,\nミナト,3,\n", ""},  // 3 allies: 3 rows
-        {false, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
+        {&three, "ア" + repeated(52, row), "grow.txt 1行目：「ア」は数ではありません。ここから後は読めませんでした"},
+        {&three, "1,2,3,4,5,6,7,8,9\n" + row + "1,2\n",
+         "grow.txt 1行目：数が9個しかありません。足りない分は0です\n"
+         "grow.txt 3行目：数が2個しかありません。足りない分は0です"},
+        {&three, repeated(2, row), "grow.txt：サクラ（3人目の味方）の行がありません。成長率は0です"},
+        {&fiftyFour, repeated(60, row),
+         "grow.txt：ナズナ（53人目の味方）の行がありません。成長率は0です\n"
+         "grow.txt：紅緒（54人目の味方）の行がありません。成長率は0です"},
+        {&three, repeated(3, row), ""},
+        {nullptr, "2,0\nアルト,2,7,\nミナト,3,\n", ""},
+        {nullptr, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
          "character.txt 3行目：名前が32バイトあります。31バイトまでで切りました"},
-        {false, "1,1\nA,2," + std::string(300, '7') + "\nB,1,\n",
-         "character.txt 2行目：項目が304バイトあります。256バイト目から後は読み捨てました"},
-        {false, "2,1\nA,2,\nB,1,\n",
-         "character.txt：3個目の項目がありません。そこから後のユニットは空のままです"}};
+        {nullptr, "1,1\nA,2," + std::string(300, '7') + ",\nB,1,\n",
+         "character.txt 2行目：項目が305バイトあります。256バイト目から後は読み捨てました\n"
+         "character.txt 2行目：「A,2," + std::string(251, '7') + "」の最後の「" + std::string(251, '7') +
+         "」は、後ろにカンマがないのでスキルとして読みませんでした"},
+        {nullptr, "2,1\nA,2,\nB,1,\n",
+         "character.txt：3個目の項目がありません。そこから後のユニットは空のままです"},
+        {nullptr, "1,0\nアルト,2,0,7\n",
+         "character.txt 2行目：「アルト,2,0,7」の最後の「7」は、後ろにカンマがないのでスキルとして読みませんでした"},
+        // A space splits a line: ミナト's factor is lost, an ally named 3 takes her row, and
+        // サクラ falls from the allies to the enemies.
+        {nullptr, "3,1\nアルト,2,7,\nミナト, 3,0,\nサクラ,1,\n山賊,0,15,\n",
+         "character.txt 3行目：「ミナト,」には名前のあとのカンマと数がありません。追撃必殺係数は0です\n"
+         "character.txt 3行目：空白があるため 2 個の項目「ミナト,」「3,0,」として読みました。"
+         "後のユニットが1行ずつずれました：サクラ"},
+        {nullptr, "1,0\nアルト\n",
+         "character.txt 2行目：「アルト」には名前のあとのカンマと数がありません。追撃必殺係数は0です"}};
     // clang-format on
-    for (const auto& [growthFile, text, words] : problems) {
-        const FileProblem problem = growthFile ? check_growth_text(text, 3) : check_unit_text(text);
-        EXPECT_EQ(file_problem_words(growthFile ? "grow.txt" : "character.txt", text, problem),
+    for (const auto& [units, text, words] : problems) {
+        EXPECT_EQ(start_up_text_warning(text, units != nullptr ? "grow.txt" : "character.txt",
+                                        units != nullptr, units != nullptr ? *units : three),
                   words)
             << text.substr(0, 40);
     }
+    // Ten problems are said, the rest counted.
+    const std::string twelve =
+        start_up_text_warning("12,0\n" + repeated(12, "X\n"), "character.txt", false, three);
+    EXPECT_EQ(std::make_pair(std::count(twelve.begin(), twelve.end(), '\n'),
+                             twelve.substr(twelve.rfind('\n') + 1)),
+              std::make_pair(std::ptrdiff_t{10}, std::string("ほか 2 個")));
 }
 
 TEST(GrowthRates, AddTheBonusesOfTheBooksHeld) {

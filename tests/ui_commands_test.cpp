@@ -59,21 +59,26 @@ TEST(MainCommands, LaneButtonsStopAtTheirLimitsAndJumpTakesAWholePositionOnly) {
 }
 
 TEST(MainCommands, SearchAndTheConditionDialogsNeedAnAlly) {
-    // ally set, switches, whether it searched, the result count (7: left as it was): the window
-    // searches the whole range, where the command line stops at 11
+    // ally set, switches, why it does not search, the result count (7: left as it was): the
+    // window searches the whole range, where the command line stops at 11; 移動 alone uses no value
+    const std::string noAlly = "ステータスで味方を決めてから検索してください";
+    const std::string noEvent = "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください";
     // clang-format off
-    const std::vector<std::tuple<bool, EventSwitches, bool, int>> cases = {
-        {false, {0, 1, 0, 0}, false, 7}, {true, {0, 0, 0, 0}, false, 7},
-        {true, {1, 0, 0, 0}, true, 0}, {true, {0, 0, 0, 1}, true, 1201}};
+    const std::vector<std::tuple<bool, EventSwitches, std::string, int>> cases = {
+        {false, {0, 1, 0, 0}, noAlly, 7}, {true, {0, 0, 0, 0}, noEvent, 7},
+        {true, {1, 0, 0, 0}, noEvent, 7}, {true, {0, 0, 0, 1}, "", 1201}};
     // clang-format on
-    for (const auto& [allySet, switches, searched, count] : cases) {
+    for (const auto& [allySet, switches, refusal, count] : cases) {
         WindowState state = allySet ? status_set_state() : started_state();
         std::tie(state.session.action.eventSwitches, state.search.resultCount,
                  state.session.lanes[0].position) = std::tuple(switches, 7, 6);
+        const char* why = search_refusal(state.session);
         const bool done = search_from_lane_zero(state);
-        EXPECT_EQ(std::make_tuple(done, state.search.resultCount,
-                                  state.search.results.empty() ? 0 : state.search.results[0]),
-                  std::make_tuple(searched, count, count == 1201 ? 6 : 0));  // from lane 0's
+        EXPECT_EQ(
+            std::make_tuple(std::string(why != nullptr ? why : ""), done, state.search.resultCount,
+                            state.search.results.empty() ? 0 : state.search.results[0]),
+            std::make_tuple(refusal, refusal.empty(), count,
+                            count == 1201 ? 6 : 0));  // from lane 0's
     }
     // The level-up and battle-result dialogs need an ally too.
     EXPECT_EQ(std::make_tuple(dialog_for_menu(started_state(), IDM_LEVEL_UP),

@@ -11,3 +11,8 @@ std::FILE* open_file(const std::string& utf8Path, const char* mode);
 
 // The whole file as bytes; false when it cannot be opened or read.
 bool read_whole_file(const std::string& utf8Path, std::string& bytes);
+
+// Writes bytes to a file named by a UTF-8 path so that it is never left half written: into a new
+// file beside it, which then takes its place in one step. False when a step fails; the file is
+// then as it was.
+bool write_file_safely(const std::string& utf8Path, const std::string& bytes);

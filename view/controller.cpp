@@ -115,6 +115,11 @@ void Controller::take_as_baseline(bool fileOpen) {
     tell_views(state_.roster);
 }
 
+void Controller::say(std::string words) {
+    message_ = std::move(words);
+    tell_views(state_.roster);
+}
+
 AdvanceReport Controller::advance() {
     const bool planTakesKept = state_.session.plan.stepCount > 0 && !state_.session.kept.empty();
     AdvanceReport report{};

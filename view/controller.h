@@ -82,6 +82,8 @@ public:
     // What the window says of the last command under the lanes (Shift-JIS); empty for none. It
     // stays until the next change, 元に戻す, やり直し or another session.
     const std::string& message() const { return message_; }
+    // Says words under the lanes, changing nothing else: why a command did nothing.
+    void say(std::string words);
 
     // The roster as read at the start: no step, and nothing to write.
     void take_roster(Roster roster);

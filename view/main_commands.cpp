@@ -72,12 +72,19 @@ bool jump_lane(WindowState& state, int lane, std::string_view boxText) {
     return position.box == NumberBox::kNumber && put_lane_at(state, lane, position.value);
 }
 
+const char* search_refusal(const Session& session) {
+    if (!ally_is_set(session)) {
+        return "ステータスで味方を決めてから検索してください";
+    }
+    if (session.plan.stepCount <= 0 && !action_acts(session.action)) {
+        return "条件統合で戦闘・レベルアップ・再行動のどれかを選んでください";
+    }
+    return nullptr;
+}
+
 bool search_from_lane_zero(WindowState& state) {
     const Session& session = state.session;
-    const bool anySwitch =
-        std::any_of(session.action.eventSwitches.begin(), session.action.eventSwitches.end(),
-                    [](std::int32_t s) { return s == 1; });
-    if ((!anySwitch && session.plan.stepCount <= 0) || !ally_is_set(session)) {
+    if (search_refusal(session) != nullptr) {
         return false;
     }
     SessionSearch found =

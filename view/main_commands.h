@@ -22,10 +22,13 @@ bool put_lane_at(WindowState& state, int lane, std::int32_t position);
 // when it is not a whole number from 1 to 4973.
 bool jump_lane(WindowState& state, int lane, std::string_view boxText);
 
-// "検索": searches from lane 0 when an event is switched on, or a plan is in use, and an ally is
-// set: the action's search, or the plan's, over the whole range for the table of results (the
-// window's line shows the first ten); and what it was made with.
+// "検索": searches from lane 0 when a battle, level-up or re-move is switched on, or a plan is
+// in use, and an ally is set: the action's search, or the plan's, over the whole range for the
+// table of results (the window's line shows the first ten); and what it was made with.
 bool search_from_lane_zero(WindowState& state);
+// Why 検索 cannot search (Shift-JIS), said under the lanes; nullptr when it can. Without a plan,
+// 移動 alone is nothing to search: it uses no value.
+const char* search_refusal(const Session& session);
 
 // Whether lane 0's sequence, the status, the conditions, the plan or the marks changed since the
 // last search, so that its results no longer hold; a move of lane 0 alone changes nothing.

@@ -84,6 +84,9 @@ std::string scenario_fault_words(const ScenarioFault& fault) {
             return member + " では、戦闘・レベルアップ・再行動のどれかを 1 にしてください";
         case ScenarioFaultKind::kMissingMember:
             return member + " がありません。この項目は省けません";
+        case ScenarioFaultKind::kNotUtf:
+            return "文字コードが読めません。UTF-8（BOM はあってもなくても）か、BOM 付きの UTF-16 で"
+                   "保存してください";
     }
     return member;
 }

@@ -7,6 +7,9 @@
 #include "data/file_problems.h"
 #include "data/growth_file.h"
 #include "data/unit_file.h"
+#include "text/open_file.h"
+#include "text/start_up_folder.h"
+#include "text/utf16.h"
 #include "view/child_controls.h"
 #include "view/locate_form.h"
 #include "view/main_commands.h"
@@ -143,27 +146,32 @@ void MainWindow::create_child_controls() {
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
-// The start-up: the sequences and the two files, then the controls and the session. A file that
-// cannot be read is said, and the window stands without controls.
-void MainWindow::create_contents(const std::wstring& fileToOpen) {
+// The start-up: the sequences and the two files, then the controls and the session. Files that
+// cannot be read are said, naming where they were looked for, and the program ends: a window
+// without its controls would only mislead.
+bool MainWindow::create_contents(const std::wstring& fileToOpen) {
     make_drawing_objects(window_dpi(window_));
     drawing_ = std::make_unique<DrawList>();
     tables_ = std::make_unique<Tables>();
     generate_random_tables(tables_->randomTable);
     controller_ = std::make_unique<Controller>(*tables_);
-    if (!load_unit_file("character.txt", *tables_)) {
-        say(window_, wide_from_shift_jis("キャラデータを読み込めません＞＜").text, MB_OK);
-        return;
+    const std::vector<std::string> folders = start_up_folders();
+    const std::string folder = folder_with_unit_file(folders);
+    const auto refuse = [this](const char* words, const std::string& where) {
+        say(window_, wide_string_from_shift_jis(words) + L"\n" + utf16_from_utf8(where), MB_OK);
+        return false;
+    };
+    if (folder.empty() || !load_unit_file(open_file(folder + "/character.txt", "r"), *tables_)) {
+        return refuse("キャラデータを読み込めません＞＜", searched_folders_words(folders));
     }
-    if (!load_growth_file("grow.txt", *tables_)) {
-        say(window_, wide_from_shift_jis("成長率を読み込めません＞＜").text, MB_OK);
-        return;
+    if (!load_growth_file(open_file(folder + "/grow.txt", "r"), *tables_)) {
+        return refuse("成長率を読み込めません＞＜", searched_folders_words({folder}));
     }
     // What the two files lost as they were read, said once the window is up.
     for (const auto& [name, growthFile] :
          {std::pair{"character.txt", false}, std::pair{"grow.txt", true}}) {
         const std::string words =
-            start_up_file_warning(std::fopen(name, "r"), name, growthFile, tables_->allyUnitCount);
+            start_up_file_warning(open_file(folder + "/" + name, "r"), name, growthFile, *tables_);
         if (!words.empty()) {
             files_.say_after_start_up(wide_from_shift_jis(words).text);
         }
@@ -177,6 +185,7 @@ void MainWindow::create_contents(const std::wstring& fileToOpen) {
     }
     controller_->add_view(*this);
     files_.open_start_up_session(fileToOpen);
+    return true;
 }
 
 // The window at a new DPI: where Windows suggests, its fonts, pens and controls made for it.
@@ -372,7 +381,10 @@ MainWindow* MainWindow::open(HINSTANCE instance, int showCommand, const std::wst
         return nullptr;
     }
     made->accelerators_ = AcceleratorTable(create_key_table());
-    made->create_contents(fileToOpen);
+    if (!made->create_contents(fileToOpen)) {
+        DestroyWindow(window);
+        return nullptr;
+    }
     // Made on a monitor of another DPI than the system's: the size for that one.
     const SIZE shown = main_window_size(window_dpi(window));
     SetWindowPos(window, nullptr, 0, 0, shown.cx, shown.cy,
@@ -416,5 +428,5 @@ int run_message_loop() {
 }
 
 int run_program(HINSTANCE instance, int showCommand, const std::wstring& fileToOpen) {
-    return MainWindow::open(instance, showCommand, fileToOpen) != nullptr ? run_message_loop() : 0;
+    return MainWindow::open(instance, showCommand, fileToOpen) != nullptr ? run_message_loop() : 1;
 }

@@ -76,7 +76,7 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void create_contents(const std::wstring& fileToOpen);
+    bool create_contents(const std::wstring& fileToOpen);
     void make_drawing_objects(int dpi);
     void create_child_controls();
     void follow_dpi(int dpi, const RECT& suggested);

@@ -26,7 +26,11 @@ void MainWindow::run_command(int id) {
     if (id >= IDC_LANE0_FORWARD && id <= IDC_LANE1_SEED_DOWN) {
         controller.change([id](WindowState& state) { return move_lane(state, id); });
     } else if (id == IDC_SEARCH) {
-        controller.change([](WindowState& state) { return search_from_lane_zero(state); });
+        if (const char* why = search_refusal(controller.session())) {
+            controller.say(why);
+        } else {
+            controller.change([](WindowState& state) { return search_from_lane_zero(state); });
+        }
     } else if (id == IDC_RESULTS) {
         results_.open();
     } else if (id == IDM_ADVANCE) {
