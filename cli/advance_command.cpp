@@ -11,26 +11,27 @@ namespace {
 std::string refusal_message(const AdvanceReport& report) {
     const FigureChange& figure = report.refusedFigure;
     const std::string named = std::string(figure.ally ? "ally." : "enemy.") +
-                              kUnitFigures[figure.figure].key + " would be " +
-                              std::to_string(figure.after);
+                              kUnitFigures[figure.figure].key + " が " +
+                              std::to_string(figure.after) + " になり";
     switch (report.refusal) {
         case AdvanceRefusal::kNone:
             break;
         case AdvanceRefusal::kNoAlly:
-            return "advance needs an ally: the scenario's ally.name is empty";
+            return "advance には味方が要ります。シナリオの ally.name が空です";
         case AdvanceRefusal::kNothingUsed:
-            return "advance needs eventSwitches with the battle, the level-up or the re-move "
-                   "on: nothing else uses a value";
+            return "advance には eventSwitches で戦闘・レベルアップ・再行動のどれかを 1 "
+                   "にしてください"
+                   "（ほかは乱数を使いません）";
         case AdvanceRefusal::kFullLog:
-            return "advance cannot follow an action that fills the log's 256 entries: they are "
-                   "not all that it uses";
+            return "乱数を256個以上使う行動は、使った数が分からないため進められません";
         case AdvanceRefusal::kPastLastPosition:
-            return "advance would move lane 0 from " + std::to_string(report.entry.position) +
-                   " to " + std::to_string(report.positionAfter) + ", past 4973";
+            return "上のレーンが " + std::to_string(report.entry.position) + " から " +
+                   std::to_string(report.positionAfter) +
+                   " になり、4973 を越えるため進められません";
         case AdvanceRefusal::kFigureTooHigh:
-            return "advance refused: " + named + ", above 9999";
+            return named + "、9999 を超えるため進められません";
         case AdvanceRefusal::kFigureTooLow:
-            return "advance refused: " + named + ", below -999, which no scenario holds";
+            return named + "、-999 を下回るため進められません";
     }
     return "";
 }
@@ -103,13 +104,13 @@ CommandOutput command_advance(const CommandLine& line) {
     const Tables& tables = cli_tables(line, true);
     Session session = read_scenario_file(line.positionals[0]).session;
     if (session.plan.stepCount > 0) {
-        throw CliError(
-            "advance takes no scenario with steps: a plan is advanced step by step "
-            "in the window");
+        throw CliError(utf8_of(
+            "advance "
+            "は手順（steps）のないシナリオにだけ使えます。手順はウィンドウで一つずつ実行します"));
     }
     const AdvanceReport report = advance_past_action(session, tables.randomTable);
     if (report.refusal != AdvanceRefusal::kNone) {
-        throw CliError(refusal_message(report));
+        throw CliError(utf8_of(refusal_message(report).c_str()));
     }
     CommandOutput output;
     output.jsonText = write_scenario(session, kScenarioCodec);

@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include "cli/cli_context.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -46,19 +48,24 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     } catch (const CLI::Success&) {
         throw;
     } catch (const CLI::Error& error) {
-        throw CliError(error.what());
+        // An option given twice, or without its value.
+        throw CliError(std::string(utf8_of("オプションの書き方が正しくありません（同じオプションは"
+                                           "一度だけ、値を付けて書きます）：")) +
+                       error.what());
     }
     const std::vector<std::string> extras = app.remaining();
     if (app.get_subcommands().empty()) {
         if (!extras.empty()) {
-            throw CliError("unknown command \"" + extras.front() + "\"");
+            throw CliError(
+                utf8_of("「") + extras.front() +
+                utf8_of("」というコマンドはありません（soramito-cli --help で一覧が出ます）"));
         }
-        throw MissingCommand("no command given");
+        throw MissingCommand(utf8_of("コマンドがありません"));
     }
     // Only a word that begins with "--" is an option: a pattern such as "-ox" is an argument.
     for (const std::string& extra : extras) {
         if (extra.rfind("--", 0) == 0) {
-            throw CliError("unknown option " + extra);
+            throw CliError(utf8_of("「") + extra + utf8_of("」というオプションはありません"));
         }
         line.positionals.push_back(extra);
     }
@@ -81,12 +88,13 @@ void check_arguments(const CommandLine& line, std::size_t positionals,
                      const std::set<std::string>& allowedOptions) {
     for (const auto& [name, value] : line.options) {
         if (allowedOptions.count(name) == 0) {
-            throw CliError("unknown option " + name + " for " + line.command);
+            throw CliError(line.command + utf8_of(" には ") + name + utf8_of(" は使えません"));
         }
     }
     if (line.positionals.size() != positionals) {
-        throw CliError(line.command + " takes " + std::to_string(positionals) +
-                       " argument(s), got " + std::to_string(line.positionals.size()));
+        throw CliError(line.command + utf8_of(" のオプションでない引数は ") +
+                       std::to_string(positionals) + utf8_of(" 個です（") +
+                       std::to_string(line.positionals.size()) + utf8_of(" 個あります）"));
     }
 }
 
@@ -97,11 +105,13 @@ std::int64_t parse_integer(const std::string& text, std::int64_t low, std::int64
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(begin, end, value);
     if (begin == end || error != std::errc{} || stop != end) {
-        throw CliError(what + " must be an integer, got \"" + text + "\"");
+        throw CliError(what + utf8_of(" は整数にしてください（「") + text +
+                       utf8_of("」が書かれています）"));
     }
     if (value < low || value > high) {
-        throw CliError(what + " must be " + std::to_string(low) + " to " + std::to_string(high) +
-                       ", got " + text);
+        throw CliError(what + utf8_of(" は ") + std::to_string(low) + utf8_of(" から ") +
+                       std::to_string(high) + utf8_of(" までにしてください（") + text +
+                       utf8_of(" が書かれています）"));
     }
     return value;
 }

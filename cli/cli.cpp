@@ -11,6 +11,7 @@
 #include "data/growth_file.h"
 #include "data/unit_file.h"
 #include "text/open_file.h"
+#include "text/scenario_fault_words.h"
 #include "text/start_up_folder.h"
 #include "text/text_encoding.h"
 
@@ -113,7 +114,7 @@ std::string utf8_of(const char* shiftJis) {
 std::string shift_jis_of(const std::string& utf8, const std::string& what) {
     std::string shiftJis;
     if (!utf8_to_shift_jis(utf8, shiftJis)) {
-        throw CliError(what + " has no Shift-JIS form");
+        throw CliError(what + utf8_of(" に Shift-JIS で書けない文字があります"));
     }
     return shiftJis;
 }
@@ -144,6 +145,10 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return 0;
     } catch (const MissingCommand&) {
         err << utf8_of(usage_text());
+        return 2;
+    } catch (const ScenarioError& error) {
+        err << "soramito-cli: " << one_line(utf8_of(scenario_fault_words(error.fault).c_str()))
+            << '\n';
         return 2;
     } catch (const std::exception& error) {
         err << "soramito-cli: " << one_line(error.what()) << '\n';

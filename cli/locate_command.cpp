@@ -30,8 +30,9 @@ constexpr SeenOption kSeenOptions[] = {
 std::uint32_t parse_grown(const std::string& list) {
     const std::vector<std::int64_t> flags = parse_integer_list(list, 0, 1, "--grown");
     if (flags.size() != static_cast<std::size_t>(kStatCount)) {
-        throw CliError("--grown must be nine 0 or 1 separated by commas (" +
-                       utf8_of("HP 力 魔 技 速 守 体 運 移") + "), got \"" + list + "\"");
+        throw CliError(utf8_of("--grown は 0 か 1 を 9 個、カンマで区切って書いてください（HP 力 "
+                               "魔 技 速 守 体 運 移 の順。「") +
+                       list + utf8_of("」が書かれています）"));
     }
     std::uint32_t grown = 0;
     for (int k = 0; k < kStatCount; ++k) {
@@ -69,7 +70,8 @@ Observations read_observations(const CommandLine& line, const Action& action) {
         }
     }
     if (!anything_seen(seen)) {
-        throw CliError("locate needs at least one of --ally-hp, --enemy-hp, --grown and --re-move");
+        throw CliError(utf8_of(
+            "locate には --ally-hp、--enemy-hp、--grown、--re-move のどれかを書いてください"));
     }
     return seen;
 }
@@ -103,8 +105,8 @@ LocateWhere locate_where(const CommandLine& line, Session& session) {
         for (const char* option : {"--marks", "--all-sequences"}) {
             if (line.options.count(option) != 0) {
                 throw CliError(std::string(option) +
-                               " cannot be used with a scenario whose kept is not empty: locate "
-                               "looks only at the kept places");
+                               utf8_of(" は kept（残した位置）のあるシナリオには使えません。locate "
+                                       "は残した位置だけを探します"));
             }
         }
         LocateWhere where{PositionSet{}, "（残した位置の乱数列）"};
@@ -136,7 +138,9 @@ CommandOutput command_locate(const CommandLine& line) {
     const RandomTable& table = cli_random_table();
     Session session = read_scenario_file(line.positionals[0]).session;
     if (session.plan.stepCount > 0) {
-        throw CliError("locate takes a scenario without steps: one action, not a turn plan");
+        throw CliError(utf8_of(
+            "locate "
+            "は手順（steps）のないシナリオにだけ使えます。手順ではなく一つの行動にしてください"));
     }
     const Observations seen = read_observations(line, session.action);
     const LocateWhere where = locate_where(line, session);

@@ -21,7 +21,7 @@ const char* mark_text(Mark mark) {
 CommandOutput command_values(const CommandLine& line) {
     check_arguments(line, 0, {"--seed", "--from", "--count"});
     if (line.options.count("--seed") == 0 || line.options.count("--from") == 0) {
-        throw CliError("values needs --seed S and --from P");
+        throw CliError(utf8_of("values には --seed と --from を書いてください"));
     }
     const int seed = static_cast<int>(parse_integer(line.options.at("--seed"), 0, 63, "--seed"));
     const int from =
@@ -31,8 +31,9 @@ CommandOutput command_values(const CommandLine& line) {
                           : static_cast<int>(parse_integer(line.options.at("--count"), 1,
                                                            kLastShownPosition + 1, "--count"));
     if (from + count - 1 > kLastShownPosition) {
-        throw CliError("--from " + std::to_string(from) + " with --count " + std::to_string(count) +
-                       " reaches past position " + std::to_string(kLastShownPosition));
+        throw CliError("--from " + std::to_string(from) + " と --count " + std::to_string(count) +
+                       utf8_of(" では位置 ") + std::to_string(kLastShownPosition) +
+                       utf8_of(" を越えます"));
     }
     const RandomTable& table = cli_random_table();
     CommandOutput output;
@@ -72,8 +73,8 @@ CommandOutput command_identify(const CommandLine& line) {
         scenarioPath == line.options.end()
             ? std::nullopt
             : std::optional<Session>(read_scenario_file(scenarioPath->second).session);
-    const std::string pattern = shift_jis_of(line.positionals[0], "the pattern");
-    check_mark_text_length(pattern.size(), "the pattern");
+    const std::string pattern = shift_jis_of(line.positionals[0], utf8_of("○×の並び"));
+    check_mark_text_length(pattern.size(), utf8_of("○×の並び"));
     MarkArray marks{};
     const int markCount = parse_mark_pattern(pattern.c_str(), marks);
     // The list holds every match, also when all 64 match and the count is 0.

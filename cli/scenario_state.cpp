@@ -3,13 +3,19 @@
 #include "cli/cli_context.h"
 #include "text/open_file.h"
 #include "text/scenario_codec.h"
+#include "text/scenario_fault_words.h"
 
 ScenarioRead read_scenario_file(const std::string& path) {
     std::string text;
     if (!read_whole_file(path, text)) {
-        throw CliError("cannot read the scenario " + path);
+        throw CliError(utf8_of("シナリオを読めません：") + path);
     }
-    return read_scenario(text, kScenarioCodec);
+    try {
+        return read_scenario(text, kScenarioCodec);
+    } catch (const ScenarioError& error) {
+        throw CliError(utf8_of("シナリオ ") + path + utf8_of("：") +
+                       utf8_of(scenario_fault_words(error.fault).c_str()));
+    }
 }
 
 bool take_marks_option(const CommandLine& line, Session& session) {

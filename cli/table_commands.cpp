@@ -86,7 +86,7 @@ CommandOutput command_units(const CommandLine& line) {
 CommandOutput command_growth(const CommandLine& line) {
     check_arguments(line, 0, {"--ally", "--books"});
     if (line.options.count("--ally") == 0) {
-        throw CliError("growth needs --ally NAME");
+        throw CliError(utf8_of("growth には --ally で味方の名前を書いてください"));
     }
     const BookFlags books =
         line.options.count("--books") != 0 ? parse_books(line.options.at("--books")) : BookFlags{};
@@ -103,7 +103,7 @@ CommandOutput command_growth(const CommandLine& line) {
     output.json = {{"row", row}, {"rates", rates}, {"reMoveRate", reMoveRate}};
     std::string text;
     if (row < 0) {
-        text = line.options.at("--ally") + ": no such ally in character.txt\n";
+        text = line.options.at("--ally") + utf8_of("：character.txt にない味方です\n");
     } else {
         for (int s = 0; s < kStatCount; ++s) {
             char cell[32];

@@ -1,52 +1,53 @@
 #include "cli/arguments.h"
 
 const char* usage_text() {
-    return R"(usage: soramito-cli [--data-dir DIR] COMMAND ARGUMENTS... [--json]
+    return R"(使い方: soramito-cli [--data-dir フォルダ] コマンド 引数... [--json] [--out ファイル]
 
-The random values of the 64 sequences, which sequence a run of ○/× marks comes from, and what
-a battle, a level-up and a re-move use of them. Options may stand anywhere on the line.
+64 個の乱数列の値、○×の並びがどの乱数列のものか、戦闘・レベルアップ・再行動がそこから何を
+使うかを出します。オプションは行のどこに書いてもかまいません。
 
-  --data-dir DIR   where character.txt and grow.txt are read (Shift-JIS); default: the
-                   current folder (in the zip, the program's own folder holds them)
-  --json           one JSON object instead of the readable text
-  -h, --help       this text;  --version  the version
+  --data-dir フォルダ  character.txt と grow.txt（Shift-JIS）を読むフォルダ。書かないときは、
+                       いまのフォルダ、なければ soramito-cli のあるフォルダから読みます
+  --json               読みやすい文の代わりに JSON を一つ出します
+  --out ファイル       出力を画面ではなくファイルに UTF-8 で書きます（途中で止まっても前の
+                       ファイルは壊れません）。PowerShell の > の代わりに使ってください
+  -h, --help           この説明;  --version  版
 
-commands:
+コマンド:
   values --seed S --from P [--count N]
-      the stored and shown values of sequence S (0..63) from position P (0..5004), with marks
-      example: soramito-cli values --seed 0 --from 1
-  identify PATTERN [--tolerance K] [--scenario FILE]
-      the sequences that show the typed ○/× marks (○ ● ◎ o c for ○, × x for ×); with K (0..3)
-      also those within K slips; with a scenario, what its events give on each of them
-      example: soramito-cli identify ×××○○×××○×○×○○×○×○○× --tolerance 1
+      乱数列 S（0〜63）の位置 P（0〜5004）からの値（内部の値・表示の値・○×）
+      例: soramito-cli values --seed 0 --from 1
+  identify ○×の並び [--tolerance K] [--scenario ファイル]
+      打った○×の並び（○ ● ◎ o c が ○、× x が ×）を出す乱数列。K（0〜3）を付けると K 個まで
+      打ち間違えたものも。シナリオを付けると、それぞれの乱数列でその行動が何をするかも
+      例: soramito-cli identify ×××○○×××○×○×○○×○×○○× --tolerance 1
   units
-      the unit and growth tables as read from character.txt and grow.txt
-      example: soramito-cli units
-  growth --ally NAME [--books B,B,...]
-      an ally's growth rates with the books held (0 ヘズル ... 11 トード)
-      example: soramito-cli growth --ally アルト --books 0,3
-  run SCENARIO
-      both lanes' events from their positions, entry by entry (a turn's steps one after another)
-      example: soramito-cli run samples/worked-battle.json
-  search SCENARIO [--marks PATTERN] [--details]
-      the positions from lane 0's where the wanted outcome happens (with steps: the whole turn);
-      with marks also those that hold on every sequence they match; with --details what to spend
-      and what happens at each
-      example: soramito-cli search samples/turn-plan.json --details
-  estimate SCENARIO
-      how many values a battle of the scenario's units is taken to use
-      example: soramito-cli estimate samples/worked-battle.json
-  advance SCENARIO
-      after doing what lane 0 shows: lane 0 past the values it used, the new HP, Lv and grown
-      figures; with --json the scenario after it, its record (history) one entry longer; the
-      scenario's kept places narrowed to those that give what lane 0 gave, lane 0 on the last one
-      example: soramito-cli advance samples/worked-battle.json
-  locate SCENARIO [--ally-hp N] [--enemy-hp N] [--grown LIST] [--re-move 0|1]
-         [--marks PATTERN | --all-sequences]
-      where the game may stand after the scenario's action did what was seen: the HP each
-      side kept (0..9999), which stats grew (nine 0/1, HP 力 魔 技 速 守 体 運 移), whether the
-      unit moved again; on the marks' sequences, else lane 0's, or on all 64 sequences; only
-      at the scenario's kept places when it has any; nearest to lane 0 first
-      example: soramito-cli locate samples/worked-battle.json --ally-hp 40 --enemy-hp 10
+      character.txt と grow.txt を読んだとおりのユニットと成長率（読めなかった行は知らせます）
+      例: soramito-cli units
+  growth --ally 名前 [--books B,B,...]
+      味方の成長率。持っている書（0 ヘズル … 11 トード）を含めて
+      例: soramito-cli growth --ally アルト --books 0,3
+  run シナリオ
+      両方のレーンの出来事を、それぞれの位置から一つずつ（手順があれば順に）
+      例: soramito-cli run samples/worked-battle.json
+  search シナリオ [--marks ○×の並び] [--details]
+      上のレーンの位置から、望みの結果になる位置（手順があれば手順全体で）。○×を付けると、
+      合うどの乱数列でもそうなる位置も。--details で、何を使えばよいかとそのとき起きること
+      例: soramito-cli search samples/turn-plan.json --details
+  estimate シナリオ
+      シナリオのユニットの戦闘が使うとみなす乱数の数
+      例: soramito-cli estimate samples/worked-battle.json
+  advance シナリオ
+      上のレーンのとおりに行動したあと: 上のレーンは使った数だけ進み、HP・Lv・伸びた数値が
+      変わります。--json でそのあとのシナリオ（記録 history が一つ増えます）。残した位置（kept）
+      は上のレーンと同じ結果になるものだけに絞られ、一つ残れば上のレーンがそこに移ります
+      例: soramito-cli advance samples/worked-battle.json
+  locate シナリオ [--ally-hp N] [--enemy-hp N] [--grown 並び] [--re-move 0|1]
+         [--marks ○×の並び | --all-sequences]
+      シナリオの行動をして見たとおりになったとき、ゲームがいまいる位置: 戦闘のあとに残った
+      HP（0〜9999）、伸びた能力（0 か 1 を 9 個、HP 力 魔 技 速 守 体 運 移）、再行動したか。
+      ○×に合う乱数列、なければ上のレーンの乱数列、--all-sequences なら 64 個すべてを探し、
+      残した位置があればそこだけを探します。上のレーンに近い順です
+      例: soramito-cli locate samples/worked-battle.json --ally-hp 40 --enemy-hp 10
 )";
 }

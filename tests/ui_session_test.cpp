@@ -15,7 +15,7 @@
 #include "view/resource.h"
 #include "view/roster.h"
 #include "view/run_marker.h"
-#include "view/scenario_fault_words.h"
+#include "text/scenario_fault_words.h"
 #include "view/session.h"
 #include "view/undo_history.h"
 #include "window_states.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "text/scenario_codec.h"
-#include "view/scenario_fault_words.h"
+#include "text/scenario_fault_words.h"
 #include "win32/safe_file.h"
 #include "win32/wide_text.h"
 

@@ -4,7 +4,7 @@
 
 #include "view/resource.h"
 #include "view/run_marker.h"
-#include "view/scenario_fault_words.h"
+#include "text/scenario_fault_words.h"
 #include "view/session.h"
 #include "win32/main_window.h"
 #include "win32/message_box.h"

@@ -6,22 +6,54 @@
 
 namespace {
 
-TEST(StartUp, ReportsAFileThatCannotBeOpenedAndLeavesNoDrawingObjectsBehind) {
-    // character.txt, grow.txt, the message, the allies read
-    const std::vector<std::tuple<const char*, const char*, const char*, int>> cases = {
-        {nullptr, kGrowthFile.c_str(), "キャラデータを読み込めません＞＜", 0},
-        {kUnitFile, nullptr, "成長率を読み込めません＞＜", 2}};
-    for (const auto& [characterText, growText, message, allies] : cases) {
+// The start-up files are looked for in the working folder, then beside the program. Without
+// them the message says where the program looked, and the program ends, leaving no drawing
+// object behind.
+TEST(StartUp, FindsTheFilesBesideTheProgramOrSaysWhereItLookedAndEnds) {
+    wchar_t exe[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::filesystem::path own = std::filesystem::path(exe).parent_path();
+    // character.txt, grow.txt, the message, whether the program's folder is named too
+    const std::vector<std::tuple<const char*, const char*, const char*, bool>> cases = {
+        {nullptr, kGrowthFile.c_str(), "キャラデータを読み込めません＞＜", true},
+        {kUnitFile, nullptr, "成長率を読み込めません＞＜", false}};
+    for (const auto& [characterText, growText, message, both] : cases) {
         WorkingFolder folder(characterText, growText);
-        const std::wstring box = answer_box([] { open_program(); }, IDOK);
-        // The reduced window: no controls, every menu item enabled.
-        EXPECT_EQ(std::make_tuple(box, GetWindow(main_window(), GW_CHILD),
-                                  program().tables().allyUnitCount, grayed(IDM_LEVEL_UP)),
-                  std::make_tuple(L"ソラミト|" + wide(message), HWND{}, allies, false));
-        // Wine counts no GDI objects; the font's handle tells whether 終了 deleted them.
-        const HFONT font = program().font(DrawFont::kNormal);
-        command(IDM_FILE_EXIT);
+        const std::wstring here = std::filesystem::current_path().wstring();
+        HFONT font = nullptr;
+        const std::wstring box = answer_box(
+            [&font] {
+                EXPECT_EQ(MainWindow::open(GetModuleHandleW(nullptr), SW_SHOW, L""), nullptr);
+                font = program().font(DrawFont::kNormal);
+            },
+            IDOK);
+        EXPECT_EQ(box, L"ソラミト|" + wide(message) + L"\n" + wide("探したフォルダ：") + here +
+                           (both ? wide("、") + own.wstring() : L""));
+        // The window is gone, and so are its fonts: Wine counts no GDI objects.
         EXPECT_EQ(std::make_tuple(run_message_loop(), GetObjectType(font)), std::make_tuple(0, 0u));
+    }
+    // Started from a folder without them, the files beside the program: a session named on the
+    // command line, relative to the working folder, opens.
+    struct Beside {
+        explicit Beside(const std::filesystem::path& own) : own(own) {
+            write_file(own / "character.txt", kUnitFile);
+            write_file(own / "grow.txt", kGrowthFile);
+        }
+        ~Beside() {
+            std::filesystem::remove(own / "character.txt");
+            std::filesystem::remove(own / "grow.txt");
+        }
+        std::filesystem::path own;
+    };
+    {
+        const Beside beside(own);
+        WorkingFolder folder(nullptr, nullptr);
+        write_file(folder.path / "s.json", kWorkedSession);
+        open_program(L"s.json");
+        EXPECT_EQ(std::make_tuple(program().tables().allyUnitCount,
+                                  window_text(main_window()).starts_with(L"s.json")),
+                  std::make_tuple(2, true));
+        close_program_without_saving();
     }
     const WideText cut = wide_from_shift_jis("a" + std::string(2 * 2100, '\x83'));  // 2100 ャ
     EXPECT_EQ(std::wstring(cut.text, cut.length),

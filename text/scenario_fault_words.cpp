@@ -1,4 +1,4 @@
-#include "view/scenario_fault_words.h"
+#include "text/scenario_fault_words.h"
 
 #include "text/text_encoding.h"
 
