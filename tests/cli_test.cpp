@@ -249,7 +249,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
                                                "候補：なし（一致する系列はありません）\n"},
         {"--data-dir DATA growth --ally アルト", "HP: 80%  力: 50%  魔: 10%  技: 40%  速: 60%  "
                                                "守: 30%  体:  5%  運: 45%  移:  0%  再行動:30%\n"},
-        {"--data-dir DATA growth --ally aa", "aa: no such ally in character.txt\n"},
+        {"--data-dir DATA growth --ally aa", "aa：character.txt にない味方です\n"},
         {search + "DATA/worked-battle.json", "候補：1 5 6 16 19 36 38 39 44 57 60 \n（11個）\n"},
         {search + "@idle.json", "候補：なし（条件を満たす位置は4004までにありません）\n"},
         {search + "@level-up.json", "候補：なし（成長率0の能力値に+1か+2、または成長率100未満の能力値に+2が指定されています）\n"},
@@ -364,8 +364,8 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         {"values --seed '' --from 1", "--seed"},
         {"values --seed 99999999999999999999 --from 1", "--seed"},
         {"values --seed 0 --from 1 --bogus 1", "--bogus"}, {"values --seed 0 --seed 1 --from 1", ""},
-        {"identify", "argument"}, {"identify ox xo", "argument"},
-        {"identify \xF0\x9F\x98\x80", "pattern"}, {"identify o\xFFx", "pattern"},
+        {"identify", "引数"}, {"identify ox xo", "引数"},
+        {"identify \xF0\x9F\x98\x80", "○×の並び"}, {"identify o\xFFx", "○×の並び"},
         {"identify " + std::string(500, 'o'), "499"},
         {"identify ox --tolerance 4", "--tolerance"}, {"identify ox --tolerance -1", "--tolerance"},
         {"identify ox --scenario /nonexistent.json", "/nonexistent.json"},
@@ -374,11 +374,11 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         {"--data-dir DATA growth --ally アルト --books 12", "--books"},
         {"--data-dir DATA growth --ally アルト --books 1,", "--books"},
         {"--data-dir DATA growth --ally \xF0\x9F\x98\x80", "--ally"},
-        {"--data-dir DATA run", "argument"}, {"--data-dir DATA run DATA/worked-battle.json --marks o", "--marks"},
+        {"--data-dir DATA run", "引数"}, {"--data-dir DATA run DATA/worked-battle.json --marks o", "--marks"},
         {"--data-dir DATA run /nonexistent.json", "/nonexistent.json"},
         {"--data-dir @no-growth run DATA/worked-battle.json", "grow.txt"},
         {"--data-dir DATA search DATA/worked-battle.json --marks " + std::string(500, 'x'), "--marks"},
-        {"--data-dir DATA advance", "argument"}, {"--data-dir DATA advance a.json b.json", "argument"},
+        {"--data-dir DATA advance", "引数"}, {"--data-dir DATA advance a.json b.json", "引数"},
         {"--data-dir DATA advance a.json --marks o", "--marks"},
         {all, "--ally-hp"}, {all + " --marks ox", "--ally-hp"},
         {all + " --ally-hp 10000", "--ally-hp"}, {all + " --ally-hp -1", "--ally-hp"},
@@ -394,30 +394,30 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         {all + " --enemy-hp 0 --all-sequences --marks " + std::string(500, 'x'), "--marks"},
         {"locate @kept.json --enemy-hp 0 --marks ox", "--marks"},
         {"locate @kept.json --enemy-hp 0 --all-sequences", "--all-sequences"},
-        {all + " --enemy-hp 0 --seed 1", "--seed"}, {"locate --enemy-hp 0", "argument"},
+        {all + " --enemy-hp 0 --seed 1", "--seed"}, {"locate --enemy-hp 0", "引数"},
         {"locate @missing.json --enemy-hp 0", "missing.json"},
         // The stats' names in the message are UTF-8, as everything the command prints.
-        {all + " --grown 1", "(HP 力 魔 技 速 守 体 運 移)"}};
+        {all + " --grown 1", "HP 力 魔 技 速 守 体 運 移 の順"}};
     // clang-format on
     for (const auto& [line, named] : cases) {
         expect_cli_failure(line, named);
     }
     // clang-format off
     std::vector<std::pair<std::string, std::string>> scenarios = {
-        {R"({"ally": {"level": 10000}})", "scenario field ally.level must be -999 to 9999"},
-        {R"({"ally": {"level": "10"}})", "scenario field ally.level must be an integer"},
-        {R"({"a\nb": 1})", "unknown scenario field a b"},
-        {R"({"ally": {"skills": [0, 1]}})", "scenario field ally.skills must be an array of 16 integers"},
+        {R"({"ally": {"level": 10000}})", "ally.level は -999 から 9999 までの整数にしてください（10000 が書かれています）"},
+        {R"({"ally": {"level": "10"}})", "ally.level は -999 から 9999 までの整数にしてください（\"10\" が書かれています）"},
+        {R"({"a\nb": 1})", "a b という項目はありません。項目の名前を確かめてください"},
+        {R"({"ally": {"skills": [0, 1]}})", "ally.skills は値を 16 個並べた [ ] の配列にしてください（2 個あります）"},
         {R"({"ally": {"name": "アイウエオカキクケコサシスセソタ"}})",
-         "scenario field ally.name is longer than 31 bytes in Shift-JIS"},
-        {R"({"enemy": {"name": "😀"}})", "enemy.name has no Shift-JIS form"},
+         "ally.name は Shift-JIS で 31 バイトまでにしてください（32 バイトあります。全角の文字は 2 バイトです）"},
+        {R"({"enemy": {"name": "😀"}})", "enemy.name に Shift-JIS で書けない文字があります（絵文字などは使えません）"},
         {"{\"marks\": \"" + std::string(500, 'x') + "\"}",
-         "scenario field marks is 500 bytes in Shift-JIS, longer than the 499 bytes that are read"},
+         "marks は Shift-JIS で 499 バイトまでにしてください（500 バイトあります。全角の文字は 2 バイトです）"},
         {R"({"steps": [{}]})",
-         "scenario field steps[0].eventSwitches must switch on the battle, the level-up or the re-move"},
-        {R"({"history": [{"seedIndex": 0, "count": 1}]})", "scenario field history[0].position is missing"},
+         "steps[0].eventSwitches では、戦闘・レベルアップ・再行動のどれかを 1 にしてください"},
+        {R"({"history": [{"seedIndex": 0, "count": 1}]})", "history[0].position がありません。この項目は省けません"},
         {R"({"eventSwitches": [0, 1, 0, 0], "steps": [{}]})",
-         "advance takes no scenario with steps: a plan is advanced step by step in the window"}};
+         "advance は手順（steps）のないシナリオにだけ使えます。手順はウィンドウで一つずつ実行します"}};
     // clang-format on
     for (const RefusedAdvance& refused : kRefusedAdvances) {
         scenarios.emplace_back(refused.scenario, refused.commandLine);
@@ -427,13 +427,64 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         // The reader's refusals hold for every command; 実行's for advance alone.
         for (const std::string command : {"advance", "run", "search", "estimate"}) {
             const CliResult r = run_soramito_cli("--data-dir DATA " + command + " " + path);
+            // The reader's words name the file.
+            const std::string said = (i < 9 ? "シナリオ " + path + "：" : "") + scenarios[i].second;
             if (i < 9 || command == "advance") {
                 EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
-                          std::make_tuple(2, "", "soramito-cli: " + scenarios[i].second + "\n"));
+                          std::make_tuple(2, "", "soramito-cli: " + said + "\n"));
             }
         }
     }
-    expect_cli_failure("--data-dir DATA run " + test_file("cut.json", "{"), "bad JSON");
+    expect_cli_failure("--data-dir DATA run " + test_file("cut.json", "{"),
+                       "JSON として読めません");
+}
+
+// --out writes the bytes stdout would have got, whatever the shell; a file that cannot be
+// written is a failure, and what stood there stays.
+TEST(CliProgram, OutWritesTheOutputToAFile) {
+    for (const std::string command : {"advance DATA/worked-battle.json --json", "units"}) {
+        const std::string file = test_file("out.json", "old");
+        const CliResult printed = run_soramito_cli("--data-dir DATA " + command);
+        const CliResult written = run_soramito_cli("--data-dir DATA " + command + " --out " + file);
+        std::ifstream in(file, std::ios::binary);
+        EXPECT_EQ(std::make_tuple(written.status, written.out,
+                                  std::string(std::istreambuf_iterator<char>(in), {})),
+                  std::make_tuple(0, "", printed.out));
+    }
+    expect_cli_failure("--data-dir DATA units --out " + test_file("folder/inside", "") + "/x.json",
+                       "--out");
+}
+
+// Without --data-dir the files come from the working folder, else from beside the program;
+// without them anywhere the refusal names both folders.
+TEST(CliProgram, FindsTheStartUpFilesBesideItselfFromAnotherFolder) {
+    namespace fs = std::filesystem;
+    const fs::path beside = test_folder() / "beside", elsewhere = test_folder() / "elsewhere";
+    fs::create_directories(beside);
+    fs::create_directories(elsewhere);
+    // As the system names them, links followed.
+    const std::string besideName = fs::canonical(beside).string(),
+                      elsewhereName = fs::canonical(elsewhere).string();
+    fs::copy_file(SORAMITO_CLI_PROGRAM, beside / "soramito-cli",
+                  fs::copy_options::overwrite_existing);
+    const std::string err = (test_folder() / "err").string();
+    const std::string line = "cd " + elsewhere.string() + " && " +
+                             (beside / "soramito-cli").string() + " units >/dev/null 2>" + err;
+    for (const bool withFiles : {false, true}) {
+        for (const char* name : {"character.txt", "grow.txt"}) {
+            withFiles ? void(fs::copy_file(kSamplesDir + "/" + name, beside / name,
+                                           fs::copy_options::overwrite_existing))
+                      : void(fs::remove(beside / name));
+        }
+        const int result = std::system(line.c_str());
+        std::ifstream said(err);
+        const std::string words(std::istreambuf_iterator<char>(said), {});
+        EXPECT_EQ(
+            std::make_pair(WEXITSTATUS(result), words.find(besideName) != std::string::npos &&
+                                                    words.find(elsewhereName) != std::string::npos),
+            std::make_pair(withFiles ? 0 : 2, !withFiles))
+            << words;
+    }
 }
 
 TEST(CliProgram, AnswersOnStdoutAndFailsOrWarnsOnStderr) {

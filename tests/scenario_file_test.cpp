@@ -162,6 +162,46 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
 }
 
 // The literals are Shift-JIS, as the engine's texts are; UTF-8 is written out in bytes.
+// A scenario saved by an editor or a shell in another encoding: UTF-8 after a byte-order mark,
+// or UTF-16 of either byte order after one, reads as its UTF-8 twin; anything else is refused
+// as no text the reader knows.
+TEST(ScenarioFile, ReadsUtf16AndAByteOrderMarkAndRefusesOtherEncodings) {
+    const auto bytes_of = [](std::u16string_view utf16, bool big) {
+        std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : utf16) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes += big ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    const std::string utf8 =
+        reinterpret_cast<const char*>(u8R"({"ally": {"name": "アルト"}, "marks": "○×"})");
+    const std::u16string utf16 = uR"({"ally": {"name": "アルト"}, "marks": "○×"})";
+    const Session twin = read_scenario(utf8, kScenarioCodec).session;
+    EXPECT_EQ(std::make_pair(std::string(twin.action.ally.name), twin.marks),
+              std::make_pair(std::string("アルト"), std::string("○×")));
+    for (const std::string& text :
+         {"\xEF\xBB\xBF" + utf8, bytes_of(utf16, false), bytes_of(utf16, true)}) {
+        EXPECT_EQ(read_scenario(text, kScenarioCodec).session, twin);
+    }
+    // the text, the fault: a character past U+FFFF (a surrogate pair) decodes, and has no
+    // Shift-JIS form; Shift-JIS, UTF-16 without its mark or with a lone surrogate, an odd byte
+    const std::vector<std::pair<std::string, ScenarioFaultKind>> refused = {
+        {bytes_of(uR"({"marks": "😀"})", false), ScenarioFaultKind::kNoShiftJisForm},
+        {R"({"marks": "○×"})", ScenarioFaultKind::kNotUtf},
+        {std::string("{\0}\0", 4), ScenarioFaultKind::kNotUtf},
+        {bytes_of(u"{\xD800}", false), ScenarioFaultKind::kNotUtf},
+        {bytes_of(u"{}", true) + std::string(1, '\0'), ScenarioFaultKind::kNotUtf}};
+    for (const auto& [text, fault] : refused) {
+        try {
+            read_scenario(text, kScenarioCodec);
+            ADD_FAILURE() << "read";
+        } catch (const ScenarioError& error) {
+            EXPECT_EQ(error.fault.kind, fault);
+        }
+    }
+}
+
 TEST(TextEncoding, ConvertsShiftJisAndUtf8BothWays) {
     // Shift-JIS, its UTF-8: a byte that begins no character is U+FFFD, and the next one is read.
     // clang-format off
