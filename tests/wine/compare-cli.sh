@@ -64,7 +64,7 @@ compare --data-dir samples growth --ally アルト --books 0,3,11 --json
 compare values --seed 64 --from 1 --json
 compare --data-dir 'サンプル' units --json
 compare --data-dir 'サンプル データ' units --json
-compare run 'サンプル データ/missing.json' --json
+compare --data-dir samples run 'サンプル データ/missing.json' --json
 compare locate samples/level-up-search.json --ally-hp 40 --enemy-hp 10 --grown 0,1,0,0,0,0,0,0,0
 compare locate samples/worked-battle.json --enemy-hp 0 --marks "$pattern" --json
 compare locate samples/worked-battle.json --grown 1,1,0,0,0,0,0,0,0
