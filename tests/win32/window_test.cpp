@@ -48,7 +48,7 @@ TEST(StartUp, FindsTheFilesBesideTheProgramOrSaysWhereItLookedAndEnds) {
     {
         const Beside beside(own);
         WorkingFolder folder(nullptr, nullptr);
-        write_file(folder.path / "s.json", kWorkedSession);
+        write_file(folder.path / "s.json", reinterpret_cast<const char*>(kWorkedSession));
         open_program(L"s.json");
         EXPECT_EQ(std::make_tuple(program().tables().allyUnitCount,
                                   window_text(main_window()).starts_with(L"s.json")),
