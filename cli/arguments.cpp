@@ -47,18 +47,24 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         app.parse(argc, argv);
     } catch (const CLI::Success&) {
         throw;
+    } catch (const CLI::ArgumentMismatch& error) {
+        // CLI11 names the option before a colon; the rest of its words are English.
+        const std::string what = error.what();
+        throw CliError(what.substr(0, what.find(':')) +
+                       utf8_of(" は値を付けて、一度だけ書いてください"));
     } catch (const CLI::Error& error) {
-        // An option given twice, or without its value.
-        throw CliError(std::string(utf8_of("オプションの書き方が正しくありません（同じオプションは"
-                                           "一度だけ、値を付けて書きます）：")) +
-                       error.what());
+        throw CliError(utf8_of("オプションの書き方が正しくありません：") + error.what());
     }
     const std::vector<std::string> extras = app.remaining();
     if (app.get_subcommands().empty()) {
         if (!extras.empty()) {
+            const std::string& first = extras.front();
             throw CliError(
-                utf8_of("「") + extras.front() +
-                utf8_of("」というコマンドはありません（soramito-cli --help で一覧が出ます）"));
+                utf8_of("「") + first +
+                utf8_of(
+                    first.starts_with("--")
+                        ? "」というオプションはありません"
+                        : "」というコマンドはありません（soramito-cli --help で一覧が出ます）"));
         }
         throw MissingCommand(utf8_of("コマンドがありません"));
     }
@@ -92,8 +98,9 @@ void check_arguments(const CommandLine& line, std::size_t positionals,
         }
     }
     if (line.positionals.size() != positionals) {
-        throw CliError(line.command + utf8_of(" のオプションでない引数は ") +
-                       std::to_string(positionals) + utf8_of(" 個です（") +
+        throw CliError(line.command +
+                       utf8_of(" には、オプションのほかに引数（シナリオのファイルや○×の並び）を ") +
+                       std::to_string(positionals) + utf8_of(" 個書いてください（") +
                        std::to_string(line.positionals.size()) + utf8_of(" 個あります）"));
     }
 }

@@ -18,12 +18,15 @@ struct SeenOption {
     const char* needs;
 };
 constexpr SeenOption kSeenOptions[] = {
-    {"--ally-hp", Observed::kAllyHp, "the battle switched on (eventSwitches[1] = 1)"},
-    {"--enemy-hp", Observed::kEnemyHp, "the battle switched on (eventSwitches[1] = 1)"},
-    {"--grown", Observed::kGrown, "the level-up switched on (eventSwitches[2] = 1)"},
+    {"--ally-hp", Observed::kAllyHp,
+     " には、シナリオで戦闘をオンにしてください（eventSwitches[1] を 1）"},
+    {"--enemy-hp", Observed::kEnemyHp,
+     " には、シナリオで戦闘をオンにしてください（eventSwitches[1] を 1）"},
+    {"--grown", Observed::kGrown,
+     " には、シナリオでレベルアップをオンにしてください（eventSwitches[2] を 1）"},
     {"--re-move", Observed::kReMove,
-     "the re-move switched on (eventSwitches[3] = 1) and a re-move rate other than 0 "
-     "(growthRates[9])"},
+     " には、シナリオで再行動をオンにし（eventSwitches[3] を 1）、再行動率（growthRates[9]）を 0 "
+     "より大きくしてください"},
 };
 
 // Nine 0/1 in stat order, as bits.
@@ -66,7 +69,7 @@ Observations read_observations(const CommandLine& line, const Action& action) {
                 break;
         }
         if (!action_shows(action, option.what)) {
-            throw CliError(std::string(option.name) + " needs " + option.needs);
+            throw CliError(std::string(option.name) + utf8_of(option.needs));
         }
     }
     if (!anything_seen(seen)) {
