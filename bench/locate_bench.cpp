@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,13 @@
 namespace {
 
 // Where the game may stand after the worked battle left the ally at 40 and the enemy at 0, on
-// each of 0, 16 and 51, the sequences that 20 marks of sequence 0 leave, over the whole range.
-void BM_LocateBattle(benchmark::State& bench) {
+// the given sequences over the whole range.
+void locate_worked_battle(benchmark::State& bench, std::span<const std::int32_t> seeds) {
     const Session session = worked_battle();
-    const std::int32_t seeds[] = {0, 16, 51};
     Observations seen{};
     seen.allyHp = 40;
     seen.enemyHp = 0;
-    std::vector<LocatedPosition> found(std::size(seeds) * kLastLanePosition);
+    std::vector<LocatedPosition> found(seeds.size() * kLastLanePosition);
     std::size_t total = 0;
     for (auto _ : bench) {
         total = locate_positions(session.action, bench_tables().randomTable,
@@ -29,24 +29,19 @@ void BM_LocateBattle(benchmark::State& bench) {
     bench.counters["found"] = static_cast<double>(total);
 }
 
-// The worked battle's two HPs over every sequence and the whole range.
+// On 0, 16 and 51, the sequences that 20 marks of sequence 0 leave.
+void BM_LocateBattle(benchmark::State& bench) {
+    const std::int32_t seeds[] = {0, 16, 51};
+    locate_worked_battle(bench, seeds);
+}
+
+// On every sequence.
 void BM_LocateAllSequences(benchmark::State& bench) {
-    const Session session = worked_battle();
     std::int32_t seeds[kSeedCount];
     for (int s = 0; s < kSeedCount; ++s) {
         seeds[s] = s;
     }
-    Observations seen{};
-    seen.allyHp = 40;
-    seen.enemyHp = 0;
-    std::vector<LocatedPosition> found(std::size(seeds) * kLastLanePosition);
-    std::size_t total = 0;
-    for (auto _ : bench) {
-        total = locate_positions(session.action, bench_tables().randomTable,
-                                 every_position_of(seeds), session.lanes[0].position, seen, found);
-        benchmark::DoNotOptimize(found.data());
-    }
-    bench.counters["found"] = static_cast<double>(total);
+    locate_worked_battle(bench, seeds);
 }
 
 // 実行 with as many kept places as a file holds (sequences 0 to 13, from the start): each tried
