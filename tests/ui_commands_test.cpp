@@ -12,7 +12,6 @@
 #include "view/dialog_forms.h"
 #include "view/key_commands.h"
 #include "view/main_commands.h"
-#include "view/placement.h"
 #include "view/plan_steps.h"
 #include "view/resource.h"
 #include "view/result_table.h"
@@ -340,21 +339,6 @@ TEST(Keys, AreNamedAsTheMenuShowsThemAndPickACandidateOrKeepToAnEditBox) {
             std::make_pair(moved, state.session.lanes[lane]),
             std::make_pair(seed >= 0, seed >= 0 ? LaneCursor{seed, position} : LaneCursor{40, 99}))
             << command;
-    }
-}
-
-TEST(ToolWindows, OpenBesideTheMainWindowOnItsMonitor) {
-    const ScreenRect screen{0, 0, 1920, 1040};
-    // main window, its lanes' bottom, the work area, the alignment, where a 640 × 420 window opens
-    const std::vector<std::tuple<ScreenRect, int, ScreenRect, Align, ScreenRect>> cases = {
-        {{0, 0, 800, 600}, 214, screen, Align::kTop, {800, 0, 1440, 420}},
-        {{1120, 800, 1920, 1400}, 1014, screen, Align::kTop, {480, 620, 1120, 1040}},
-        {{100, 50, 900, 650}, 264, {0, 0, 1280, 600}, Align::kTop, {100, 180, 740, 600}},
-        {{2000, -30, 2800, 570}, 184, {1920, 0, 3840, 1040}, Align::kTop, {2800, 0, 3440, 420}},
-        {{1500, 0, 2300, 600}, 214, screen, Align::kBottom, {860, 180, 1500, 600}}};
-    for (const auto& [mainWindow, lanesBottom, workArea, align, placed] : cases) {
-        EXPECT_EQ(place_beside(mainWindow, lanesBottom, workArea, 640, 420, align), placed)
-            << mainWindow.left << "," << mainWindow.top << " in " << workArea.right;
     }
 }
 

@@ -1,29 +1,150 @@
 #include "view/placement.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace {
 
-// The start of a span of size within [low, high), as close to wanted as it allows; low when the
-// span is larger.
-int fit(int wanted, int size, int low, int high) {
-    return std::max(low, std::min(wanted, high - size));
+bool inside(const ScreenRect& inner, const ScreenRect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// The largest rectangles of the work area that none of taken overlaps.
+std::vector<ScreenRect> free_areas(const ScreenRect& workArea, std::span<const ScreenRect> taken) {
+    std::vector<ScreenRect> areas{workArea};
+    for (const ScreenRect& t : taken) {
+        std::vector<ScreenRect> split;
+        for (const ScreenRect& a : areas) {
+            if (!overlaps(a, t)) {
+                split.push_back(a);
+                continue;
+            }
+            if (t.left > a.left) {
+                split.push_back({a.left, a.top, t.left, a.bottom});
+            }
+            if (t.right < a.right) {
+                split.push_back({t.right, a.top, a.right, a.bottom});
+            }
+            if (t.top > a.top) {
+                split.push_back({a.left, a.top, a.right, t.top});
+            }
+            if (t.bottom < a.bottom) {
+                split.push_back({a.left, t.bottom, a.right, a.bottom});
+            }
+        }
+        // An area inside another adds no place; of two equal ones, the first stays.
+        areas.clear();
+        for (std::size_t i = 0; i < split.size(); ++i) {
+            bool held = false;
+            for (std::size_t j = 0; j < split.size() && !held; ++j) {
+                held = j != i && inside(split[i], split[j]) && (split[i] != split[j] || j < i);
+            }
+            if (!held) {
+                areas.push_back(split[i]);
+            }
+        }
+    }
+    return areas;
+}
+
+// The place of size in area nearest to the point (x, y).
+ScreenRect nearest_in(const ScreenRect& area, ScreenSize size, int x, int y) {
+    const int left = std::clamp(x, area.left, area.right - size.width);
+    const int top = std::clamp(y, area.top, area.bottom - size.height);
+    return {left, top, left + size.width, top + size.height};
+}
+
+int distance(const ScreenRect& place, int x, int y) {
+    return std::abs(place.left - x) + std::abs(place.top - y);
+}
+
+bool fits(const ScreenRect& area, ScreenSize size) {
+    return area.right - area.left >= size.width && area.bottom - area.top >= size.height;
+}
+
+// Beside the main window: on its right level with its top, else on its left, else wherever the
+// free area nearest to those two places is.
+std::optional<ScreenRect> beside(const MainWindowPlaces& main, const ScreenRect& workArea,
+                                 std::span<const ScreenRect> openTools, ScreenSize size) {
+    std::vector<ScreenRect> taken(openTools.begin(), openTools.end());
+    taken.push_back(main.frame);
+    std::optional<ScreenRect> best;
+    int bestDistance = 0;
+    const int anchors[][2] = {{main.frame.right, main.frame.top},
+                              {main.frame.left - size.width, main.frame.top}};
+    for (const auto& [x, y] : anchors) {
+        for (const ScreenRect& area : free_areas(workArea, taken)) {
+            if (!fits(area, size)) {
+                continue;
+            }
+            const ScreenRect place = nearest_in(area, size, x, y);
+            if (!best || distance(place, x, y) < bestDistance) {
+                best = place;
+                bestDistance = distance(place, x, y);
+            }
+        }
+    }
+    return best;
+}
+
+// Over the main window, clear of what the player reads and types: the whole size where it fits,
+// else the largest shrunk size.
+std::optional<ScreenRect> clear_of_lanes(const MainWindowPlaces& main, const ScreenRect& workArea,
+                                         std::span<const ScreenRect> openTools, ScreenSize size) {
+    std::vector<ScreenRect> taken(openTools.begin(), openTools.end());
+    taken.push_back(main.lanes);
+    taken.push_back(main.marks);
+    const ScreenSize least{(size.width * 2 + 2) / 3, (size.height * 2 + 2) / 3};
+    const int x = main.frame.left;
+    const int y = main.lanes.bottom;
+    std::optional<ScreenRect> best;
+    long long bestArea = 0;
+    int bestDistance = 0;
+    for (const ScreenRect& area : free_areas(workArea, taken)) {
+        if (!fits(area, least)) {
+            continue;
+        }
+        const ScreenSize shrunk{std::min(size.width, area.right - area.left),
+                                std::min(size.height, area.bottom - area.top)};
+        const ScreenRect place = nearest_in(area, shrunk, x, y);
+        const long long placeArea = static_cast<long long>(shrunk.width) * shrunk.height;
+        if (!best || placeArea > bestArea ||
+            (placeArea == bestArea && distance(place, x, y) < bestDistance)) {
+            best = place;
+            bestArea = placeArea;
+            bestDistance = distance(place, x, y);
+        }
+    }
+    return best;
 }
 
 }  // namespace
 
-ScreenRect place_beside(const ScreenRect& mainWindow, int lanesBottom, const ScreenRect& workArea,
-                        int width, int height, Align align) {
-    const int level = align == Align::kTop ? mainWindow.top : mainWindow.bottom - height;
-    int left = 0;
-    int top = fit(level, height, workArea.top, workArea.bottom);
-    if (mainWindow.right + width <= workArea.right) {
-        left = std::max(mainWindow.right, workArea.left);
-    } else if (mainWindow.left - width >= workArea.left) {
-        left = std::min(mainWindow.left - width, workArea.right - width);
-    } else {
-        left = fit(mainWindow.left, width, workArea.left, workArea.right);
-        top = fit(lanesBottom, height, workArea.top, workArea.bottom);
+bool overlaps(const ScreenRect& a, const ScreenRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+ScreenRect place_tool_window(const MainWindowPlaces& main, const ScreenRect& workArea,
+                             std::span<const ScreenRect> openTools, ScreenSize size, int cascade,
+                             int step) {
+    if (const auto place = beside(main, workArea, openTools, size)) {
+        return *place;
     }
-    return ScreenRect{left, top, left + width, top + height};
+    if (const auto place = clear_of_lanes(main, workArea, openTools, size)) {
+        return *place;
+    }
+    const ScreenSize kept{std::min(size.width, workArea.right - workArea.left),
+                          std::min(size.height, workArea.bottom - workArea.top)};
+    return nearest_in(workArea, kept, main.frame.left + cascade * step,
+                      main.lanes.bottom + cascade * step);
+}
+
+bool title_bar_reachable(const ScreenRect& place, int titleBarHeight,
+                         std::span<const ScreenRect> workAreas) {
+    const ScreenRect titleBar{place.left, place.top, place.right, place.top + titleBarHeight};
+    return std::ranges::any_of(workAreas,
+                               [&](const ScreenRect& area) { return overlaps(titleBar, area); });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-// Where the 検索結果 and 手順 windows open, in screen pixels.
+#include <span>
+
+// Where the tool windows (検索結果, 記録, 手順) open, in screen pixels.
 
 struct ScreenRect {
     int left;
@@ -11,11 +13,33 @@ struct ScreenRect {
     bool operator==(const ScreenRect&) const = default;
 };
 
-enum class Align { kTop, kBottom };
+struct ScreenSize {
+    int width;
+    int height;
+};
 
-// A window of width × height beside the main window, on the main window's monitor (its work
-// area): on the right if it fits there, else on the left, level with the main window's top or
-// bottom; when neither side has room, under the lanes, whose lowest pixel is lanesBottom. Always
-// inside the work area as far as its size allows.
-ScreenRect place_beside(const ScreenRect& mainWindow, int lanesBottom, const ScreenRect& workArea,
-                        int width, int height, Align align);
+bool overlaps(const ScreenRect& a, const ScreenRect& b);
+
+// What a tool window opening over the main window must leave in sight.
+struct MainWindowPlaces {
+    ScreenRect frame;  // the whole main window
+    ScreenRect lanes;  // from the client's top to the lanes' bottom, the client's width
+    ScreenRect marks;  // the pattern box, its count above and the candidates under it
+};
+
+// Where a tool window of size first opens, in the first way the work area allows:
+// - beside the main window, on the side with room (the right first), clear of the other open
+//   tool windows;
+// - else over the main window where it covers neither the lanes, nor the marks, nor another open
+//   tool window, as near under the lanes as it can, shrunk when it must but never below two
+//   thirds of its size either way;
+// - else cascaded under the lanes, `cascade` steps of `step` pixels down and right, so that each
+//   kind of window has its own place; as much of it inside the work area as its size allows.
+ScreenRect place_tool_window(const MainWindowPlaces& main, const ScreenRect& workArea,
+                             std::span<const ScreenRect> openTools, ScreenSize size, int cascade,
+                             int step);
+
+// A place kept from an earlier run can be used only while the top titleBarHeight pixels of it,
+// which the player drags, touch a monitor's work area.
+bool title_bar_reachable(const ScreenRect& place, int titleBarHeight,
+                         std::span<const ScreenRect> workAreas);

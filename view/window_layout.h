@@ -40,6 +40,10 @@ constexpr std::array<LayoutBox, static_cast<int>(UnderLanes::kCount)> kUnderLane
     {192, 224, 344, 496},
 }};
 
+// The pattern box with the count over it and the candidates' lines under it, their labels
+// included: what a player reads while typing marks, which a tool window opens clear of.
+constexpr LayoutBox kMarksArea{436, 432, 704, 512};
+
 constexpr const LayoutBox& place_of(UnderLanes what) {
     return kUnderLanes[static_cast<int>(what)];
 }

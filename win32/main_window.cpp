@@ -306,6 +306,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam) {
                 files_.save_last_session();
+                tools_.keep_places();
                 runMarker_.remove();
             }
             return 0;
@@ -329,6 +330,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             follow_dpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
+            // The tool windows, which it owns, are gone by now, each place noted.
+            tools_.keep_places();
             // The fonts and pens go with the window, not with the last message.
             normalFont_.reset();
             underlineFont_.reset();

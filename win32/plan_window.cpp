@@ -126,8 +126,8 @@ LRESULT PlanWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 bool PlanWindow::create() {
     dpi_ = window_dpi(main_.window());
-    window_ = main_.tools().create(*this, kClassName, wide_from_shift_jis("手順").text, 480, 280,
-                                   dpi_, Align::kBottom);
+    window_ = main_.tools().create(*this, kClassName, wide_from_shift_jis("手順").text,
+                                   ToolWindowKind::kPlan, 480, 280, dpi_);
     if (window_ == nullptr) {
         return false;
     }

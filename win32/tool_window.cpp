@@ -5,27 +5,74 @@
 
 #include "view/drawing.h"
 #include "view/window_layout.h"
+#include "win32/dpi.h"
 #include "win32/keyboard.h"
 #include "win32/main_window.h"
+#include "win32/safe_file.h"
 
 namespace {
+
+constexpr wchar_t kPlacesName[] = L"windows.json";
+// How far apart the tool windows open when they must cascade, at 96 dpi.
+constexpr int kCascadeStep = 32;
 
 ScreenRect screen_rect(const RECT& r) {
     return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
-// Beside the owner, clear of its lanes, on its monitor's work area.
-ScreenRect place_by(HWND owner, int width, int height, int dpi, Align align) {
+ScreenRect window_rect(HWND window) {
     RECT frame{};
-    GetWindowRect(owner, &frame);
+    GetWindowRect(window, &frame);
+    return screen_rect(frame);
+}
+
+// A box of the main window's client area, at 96 dpi, on the screen.
+ScreenRect on_screen(HWND owner, const LayoutBox& box, int dpi) {
     POINT client{0, 0};
     ClientToScreen(owner, &client);
+    return ScreenRect{client.x + scale_to_dpi(box.left, dpi), client.y + scale_to_dpi(box.top, dpi),
+                      client.x + scale_to_dpi(box.right, dpi),
+                      client.y + scale_to_dpi(box.bottom, dpi)};
+}
+
+MainWindowPlaces places_of(HWND owner, int dpi) {
+    RECT client{};
+    GetClientRect(owner, &client);
+    const int clientWidth = MulDiv(client.right, kBaseDpi, dpi);
+    return MainWindowPlaces{window_rect(owner),
+                            on_screen(owner, LayoutBox{0, 0, clientWidth, kLanesBottom}, dpi),
+                            on_screen(owner, kMarksArea, dpi)};
+}
+
+ScreenRect work_area_of(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-    return place_beside(screen_rect(frame), client.y + scale_to_dpi(kLanesBottom, dpi),
-                        screen_rect(monitor.rcWork), scale_to_dpi(width, dpi),
-                        scale_to_dpi(height, dpi), align);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return screen_rect(monitor.rcWork);
+}
+
+std::vector<ScreenRect> work_areas() {
+    std::vector<ScreenRect> areas;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR handle, HDC, LPRECT, LPARAM found) -> BOOL {
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof monitor;
+            if (GetMonitorInfoW(handle, &monitor)) {
+                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
+                    screen_rect(monitor.rcWork));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+// The caption and the frame above it, which the player drags.
+int title_bar_height(int dpi) {
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    return MulDiv(-frame.top, dpi, system_dpi());
 }
 
 }  // namespace
@@ -36,9 +83,60 @@ ToolWindows::ToolWindow* ToolWindows::find(HWND window) {
     return found != windows_.end() ? &*found : nullptr;
 }
 
+WindowPlaces& ToolWindows::places() {
+    if (!places_) {
+        std::string bytes;
+        std::wstring why;
+        const std::wstring path = kept_file_path(kPlacesName);
+        std::optional<WindowPlaces> read;
+        if (!path.empty() && file_exists(path) && read_file_bytes(path, bytes, why)) {
+            read = read_window_places(bytes);
+        }
+        // A file that cannot be read counts as none, and is written afresh at the end.
+        places_ = read ? *read : WindowPlaces{window_dpi(main_.window()), {}};
+    }
+    return *places_;
+}
+
+void ToolWindows::note_place(const ToolWindow& tool) {
+    if (IsIconic(tool.window) || IsZoomed(tool.window)) {
+        return;
+    }
+    WindowPlaces& kept = places();
+    const ScreenRect at = window_rect(tool.window);
+    const int dpi = window_dpi(tool.window);
+    kept[tool.kind] =
+        ScreenRect{at.left, at.top, at.left + MulDiv(at.right - at.left, kept.dpi, dpi),
+                   at.top + MulDiv(at.bottom - at.top, kept.dpi, dpi)};
+}
+
+void ToolWindows::keep_places() {
+    for (const ToolWindow& tool : windows_) {
+        note_place(tool);
+    }
+    write_kept_file(kPlacesName, write_window_places(places()));
+}
+
+ScreenRect ToolWindows::first_place(ToolWindowKind kind, int width, int height, int dpi) {
+    const std::optional<ScreenRect> kept = window_places_at(places(), dpi)[kind];
+    if (kept && title_bar_reachable(*kept, title_bar_height(dpi), work_areas())) {
+        return *kept;
+    }
+    HWND owner = main_.window();
+    std::vector<ScreenRect> open;
+    for (const ToolWindow& tool : windows_) {
+        if (IsWindowVisible(tool.window)) {
+            open.push_back(window_rect(tool.window));
+        }
+    }
+    return place_tool_window(places_of(owner, dpi), work_area_of(owner), open,
+                             ScreenSize{scale_to_dpi(width, dpi), scale_to_dpi(height, dpi)},
+                             static_cast<int>(kind) + 1, scale_to_dpi(kCascadeStep, dpi));
+}
+
 HWND ToolWindows::create_window(const wchar_t* className, WNDPROC procedure, void* object,
-                                const std::wstring& title, int width, int height, int dpi,
-                                Align align) {
+                                const std::wstring& title, ToolWindowKind kind, int width,
+                                int height, int dpi) {
     const HINSTANCE instance = main_.instance();
     HWND owner = main_.window();
     WNDCLASSEXW windowClass{};
@@ -52,12 +150,12 @@ HWND ToolWindows::create_window(const wchar_t* className, WNDPROC procedure, voi
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return nullptr;
     }
-    const ScreenRect at = place_by(owner, width, height, dpi, align);
+    const ScreenRect at = first_place(kind, width, height, dpi);
     HWND window =
         CreateWindowExW(0, className, title.c_str(), WS_OVERLAPPEDWINDOW, at.left, at.top,
                         at.right - at.left, at.bottom - at.top, owner, nullptr, instance, object);
     if (window != nullptr) {
-        windows_.push_back(ToolWindow{window, nullptr});
+        windows_.push_back(ToolWindow{window, kind, nullptr});
         // The focused control shows its focus from the start, keyboard or mouse.
         SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     }
@@ -82,6 +180,10 @@ bool ToolWindows::handle_message(HWND window, UINT message, WPARAM wParam, LPARA
                                  int& dpi) {
     if (message == WM_CLOSE) {
         ShowWindow(window, SW_HIDE);
+        if (const ToolWindow* tool = find(window)) {
+            note_place(*tool);
+            write_kept_file(kPlacesName, write_window_places(places()));
+        }
         return true;
     }
     if (message == WM_DPICHANGED) {
@@ -92,6 +194,9 @@ bool ToolWindows::handle_message(HWND window, UINT message, WPARAM wParam, LPARA
         return true;
     }
     if (message == WM_DESTROY) {
+        if (const ToolWindow* tool = find(window)) {
+            note_place(*tool);
+        }
         std::erase_if(windows_, [window](const ToolWindow& w) { return w.window == window; });
         return false;
     }

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "view/placement.h"
+#include "view/window_places.h"
+
+void PrintTo(const ScreenRect& r, std::ostream* out) {
+    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+namespace {
+
+// JSON in the files' encoding; the sources' plain literals are Shift-JIS.
+std::string utf8(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
+
+// The main window, 800 × 600 at 96 dpi scaled by scale, its top left corner at (x, y), its
+// client area 8 pixels right and 50 down, and its lanes and marks where the layout puts them.
+MainWindowPlaces main_at(int x, int y, double scale = 1) {
+    const auto s = [scale](int pixels) { return static_cast<int>(pixels * scale); };
+    const int cx = x + s(8);
+    const int cy = y + s(50);
+    return {{x, y, x + s(800), y + s(600)},
+            {cx, cy, cx + s(784), cy + s(172)},
+            {cx + s(436), cy + s(432), cx + s(704), cy + s(512)}};
+}
+
+enum class Rule { kBeside, kClear, kCascade };
+
+TEST(ToolWindows, OpenInTurnWhereThePlayerCanUseThem) {
+    const ScreenRect fullHd{0, 0, 1920, 1080};
+    // the work area, the main window, the rule all three follow, and where they open when known
+    const std::vector<
+        std::tuple<const char*, ScreenRect, MainWindowPlaces, Rule, std::vector<ScreenRect>>>
+        cases = {
+            {"1024x768",
+             {0, 0, 1024, 768},
+             main_at(0, 0),
+             Rule::kClear,
+             {{0, 222, 444, 642}, {444, 222, 1004, 482}, {444, 562, 924, 768}}},
+            {"1366x768", {0, 0, 1366, 738}, main_at(0, 0), Rule::kClear, {}},
+            {"1600x900",
+             {0, 0, 1600, 900},
+             main_at(0, 0),
+             Rule::kBeside,
+             {{800, 0, 1440, 420}, {800, 420, 1360, 700}, {320, 600, 800, 880}}},
+            {"1920x1080", fullHd, main_at(0, 0), Rule::kBeside, {}},
+            {"1920x1080, moved right",
+             fullHd,
+             main_at(1120, 200),
+             Rule::kBeside,
+             {{480, 200, 1120, 620}, {560, 620, 1120, 900}, {0, 200, 480, 480}}},
+            {"left of the primary monitor",
+             {-1600, 0, 0, 860},
+             main_at(-1500, 100),
+             Rule::kClear,
+             {}},
+            {"144 dpi", {0, 0, 1920, 1040}, main_at(0, 0, 1.5), Rule::kClear, {}},
+            {"800x600",
+             {0, 0, 800, 600},
+             main_at(0, 0),
+             Rule::kCascade,
+             {{0, 222, 444, 600}, {64, 286, 624, 566}, {96, 318, 576, 598}}},
+        };
+    const double scales[] = {1, 1, 1, 1, 1, 1, 1.5, 1};
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        const auto& [screen, workArea, main, rule, expected] = cases[c];
+        const int sizes[][2] = {{640, 420}, {560, 280}, {480, 280}};
+        std::vector<ScreenRect> open;
+        for (int kind = 0; kind < 3; ++kind) {
+            const ScreenSize size{static_cast<int>(sizes[kind][0] * scales[c]),
+                                  static_cast<int>(sizes[kind][1] * scales[c])};
+            const ScreenRect placed = place_tool_window(main, workArea, open, size, kind + 1, 32);
+            const std::string at = std::string(screen) + ", window " + std::to_string(kind);
+            EXPECT_TRUE(placed.left >= workArea.left && placed.top >= workArea.top &&
+                        placed.right <= workArea.right && placed.bottom <= workArea.bottom)
+                << at;
+            for (const ScreenRect& other : open) {
+                EXPECT_EQ(rule == Rule::kCascade
+                              ? placed.left == other.left && placed.top == other.top
+                              : overlaps(placed, other),
+                          false)
+                    << at;
+            }
+            if (rule == Rule::kBeside) {
+                EXPECT_FALSE(overlaps(placed, main.frame)) << at;
+            } else if (rule == Rule::kClear) {
+                EXPECT_FALSE(overlaps(placed, main.lanes) || overlaps(placed, main.marks)) << at;
+                EXPECT_GE(placed.right - placed.left, size.width * 2 / 3) << at;
+                EXPECT_GE(placed.bottom - placed.top, size.height * 2 / 3) << at;
+            }
+            if (!expected.empty()) {
+                EXPECT_EQ(placed, expected[kind]) << at;
+            }
+            open.push_back(placed);
+        }
+    }
+}
+
+TEST(ToolWindows, AKeptPlaceCountsWhileItsTitleBarTouchesAWorkArea) {
+    const std::vector<ScreenRect> twoMonitors = {{0, 0, 1920, 1040}, {1920, 0, 3200, 1024}};
+    // the kept place, usable
+    const std::vector<std::pair<ScreenRect, bool>> cases = {
+        {{100, 100, 740, 520}, true},      {{3000, 1000, 3640, 1420}, true},
+        {{3000, 1030, 3640, 1450}, false}, {{-630, 10, 10, 430}, true},
+        {{-640, 10, 0, 430}, false},       {{100, -29, 740, 391}, true},
+        {{100, -30, 740, 390}, false},     {{1900, 1035, 2540, 1455}, true},
+    };
+    for (const auto& [place, usable] : cases) {
+        EXPECT_EQ(title_bar_reachable(place, 30, twoMonitors), usable)
+            << place.left << "," << place.top;
+    }
+}
+
+TEST(WindowPlaces, AFileIsReadWholeOrNotAtAll) {
+    const std::string kept =
+        utf8(u8R"({"dpi":144,"検索結果":[-1500,20,960,630],"手順":[10,20,720,420]})") + "\n";
+    const auto read = read_window_places(kept);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(write_window_places(*read), kept);
+    WindowPlaces at96 = window_places_at(*read, 96);
+    EXPECT_EQ(at96.dpi, 96);
+    EXPECT_EQ(at96[ToolWindowKind::kResults], (ScreenRect{-1500, 20, -860, 440}));
+    EXPECT_FALSE(at96[ToolWindowKind::kRecord]);
+    EXPECT_TRUE(read_window_places(utf8(u8R"({"dpi":96,"見出し":1,"記録":[0,0,1,1]})")));
+
+    const std::vector<std::string> unreadable = {
+        "",
+        "{",
+        "[96]",
+        utf8(u8R"({"検索結果":[0,0,640,420]})"),
+        R"({"dpi":"96"})",
+        R"({"dpi":47})",
+        R"({"dpi":961})",
+        R"({"dpi":96.0})",
+        utf8(u8R"({"dpi":96,"記録":[0,0,560]})"),
+        utf8(u8R"({"dpi":96,"記録":[0,0,560,280,1]})"),
+        utf8(u8R"({"dpi":96,"記録":[0,0,0,280]})"),
+        utf8(u8R"({"dpi":96,"記録":[0,0,560,-280]})"),
+        utf8(u8R"({"dpi":96,"記録":[0.5,0,560,280]})"),
+        utf8(u8R"({"dpi":96,"記録":[0,0,560,18446744073709551615]})"),
+        utf8(u8R"({"dpi":96,"記録":[-9999999,0,560,280]})"),
+        utf8(u8R"({"dpi":96,"記録":null})"),
+        utf8(u8R"({"dpi":96,"記録":{"x":0}})"),
+        R"({"dpi":96})" + std::string(5000, ' '),
+    };
+    for (const std::string& bytes : unreadable) {
+        EXPECT_FALSE(read_window_places(bytes)) << bytes.substr(0, 60);
+    }
+}
+
+}  // namespace
