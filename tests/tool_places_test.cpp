@@ -67,14 +67,13 @@ TEST(ToolWindows, OpenInTurnWhereThePlayerCanUseThem) {
              Rule::kCascade,
              {{0, 222, 444, 600}, {64, 286, 624, 566}, {96, 318, 576, 598}}},
         };
-    const double scales[] = {1, 1, 1, 1, 1, 1, 1.5, 1};
-    for (std::size_t c = 0; c < cases.size(); ++c) {
-        const auto& [screen, workArea, main, rule, expected] = cases[c];
+    for (const auto& [screen, workArea, main, rule, expected] : cases) {
+        const double scale = (main.frame.right - main.frame.left) / 800.0;
         const int sizes[][2] = {{640, 420}, {560, 280}, {480, 280}};
         std::vector<ScreenRect> open;
         for (int kind = 0; kind < 3; ++kind) {
-            const ScreenSize size{static_cast<int>(sizes[kind][0] * scales[c]),
-                                  static_cast<int>(sizes[kind][1] * scales[c])};
+            const ScreenSize size{static_cast<int>(sizes[kind][0] * scale),
+                                  static_cast<int>(sizes[kind][1] * scale)};
             const ScreenRect placed = place_tool_window(main, workArea, open, size, kind + 1, 32);
             const std::string at = std::string(screen) + ", window " + std::to_string(kind);
             EXPECT_TRUE(placed.left >= workArea.left && placed.top >= workArea.top &&
