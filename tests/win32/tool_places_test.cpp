@@ -9,28 +9,19 @@ namespace {
 
 const wchar_t* const kClasses[] = {L"SoramitoResults", L"SoramitoRecord", L"SoramitoPlan"};
 
-// 検索結果 by its key, 記録 and 手順 from the menu.
-void open_tool(int kind) {
+// Opens 検索結果 by its key, 記録 or 手順 from the menu; where it stands.
+ScreenRect open_tool(int kind) {
     SetActiveWindow(main_window());
-    if (kind == 0) {
-        press_key('L', kKeyCtrl);
-    } else {
-        command(kind == 1 ? IDM_RECORD : IDM_PLAN);
-    }
+    kind == 0 ? press_key('L', kKeyCtrl) : command(kind == 1 ? IDM_RECORD : IDM_PLAN);
     pump_messages(50);
-}
-
-RECT rect_of(HWND window) {
+    HWND tool = FindWindowW(kClasses[kind], nullptr);
+    EXPECT_TRUE(IsWindowVisible(tool)) << kind;
     RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-ScreenRect screen_rect(const RECT& r) {
+    GetWindowRect(tool, &r);
     return {r.left, r.top, r.right, r.bottom};
 }
 
-std::wstring shown(const RECT& r) {
+std::wstring shown(const ScreenRect& r) {
     return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
            std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom);
 }
@@ -41,81 +32,67 @@ struct ToolPlaces : Program {
 };
 
 TEST_F(ToolPlaces, OpenInTurnClearOfEachOtherAndReopenWhereTheyWereLeft) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(main_window(), MONITOR_DEFAULTTONEAREST), &monitor);
-    POINT client{0, 0};
-    ClientToScreen(main_window(), &client);
-    RECT clientArea{};
-    GetClientRect(main_window(), &clientArea);
-    const ScreenRect lanes{client.x, client.y, client.x + clientArea.right,
-                           client.y + kLanesBottom};
-    const ScreenRect patternBox = screen_rect(rect_of(program().mark_edit()));
-    const ScreenRect mainFrame = screen_rect(rect_of(main_window()));
-    std::vector<RECT> opened;
+    const RECT& work = monitor.rcWork;
+    RECT frame{}, box{}, client{};
+    GetWindowRect(main_window(), &frame);
+    GetWindowRect(program().mark_edit(), &box);
+    GetClientRect(main_window(), &client);
+    MapWindowPoints(main_window(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const ScreenRect lanes{client.left, client.top, client.right, client.top + kLanesBottom};
+    std::vector<ScreenRect> opened;
     for (int kind = 0; kind < 3; ++kind) {
-        open_tool(kind);
-        HWND tool = FindWindowW(kClasses[kind], nullptr);
-        ASSERT_TRUE(IsWindowVisible(tool)) << kind;
-        const RECT at = rect_of(tool);
-        const std::wstring where =
-            std::to_wstring(screenWidth) + L": " + kClasses[kind] + L" at " + shown(at);
-        RECT inside{};
-        EXPECT_TRUE(IntersectRect(&inside, &at, &monitor.rcWork) && EqualRect(&inside, &at))
+        const ScreenRect at = open_tool(kind);
+        const std::wstring where = std::to_wstring(work.right) + L": " + shown(at);
+        EXPECT_TRUE(at.left >= work.left && at.top >= work.top && at.right <= work.right &&
+                    at.bottom <= work.bottom)
             << where;
-        EXPECT_FALSE(overlaps(screen_rect(at), patternBox) || overlaps(screen_rect(at), lanes))
+        EXPECT_FALSE(overlaps(at, {box.left, box.top, box.right, box.bottom}) ||
+                     overlaps(at, lanes))
             << where;
         // Wide screens have room beside the main window.
-        EXPECT_EQ(overlaps(screen_rect(at), mainFrame), screenWidth < 1600) << where;
-        for (const RECT& other : opened) {
-            EXPECT_FALSE(overlaps(screen_rect(at), screen_rect(other))) << where;
+        EXPECT_EQ(overlaps(at, {frame.left, frame.top, frame.right, frame.bottom}),
+                  work.right < 1600)
+            << where;
+        for (const ScreenRect& other : opened) {
+            EXPECT_FALSE(overlaps(at, other)) << where;
         }
         opened.push_back(at);
     }
 
     // 記録 moved and made larger, then closed by its close button, reopens so.
+    opened[1] = {work.right - 700, work.bottom - 330, work.right - 10, work.bottom - 10};
     HWND record = FindWindowW(kClasses[1], nullptr);
-    const RECT left{monitor.rcWork.right - 700, monitor.rcWork.bottom - 330,
-                    monitor.rcWork.right - 10, monitor.rcWork.bottom - 10};
-    MoveWindow(record, left.left, left.top, left.right - left.left, left.bottom - left.top, TRUE);
+    MoveWindow(record, work.right - 700, work.bottom - 330, 690, 320, TRUE);
     SendMessageW(record, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(IsWindowVisible(record));
     const auto kept = read_window_places(read_file(placesFile));
-    ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->places[1], screen_rect(left));
-    open_tool(1);
-    EXPECT_EQ(shown(rect_of(record)), shown(left));
+    EXPECT_TRUE(kept && kept->places[1] == opened[1]);
+    EXPECT_EQ(shown(open_tool(1)), shown(opened[1]));
 
     // After a restart, each where it was at the end.
-    opened[1] = left;
     EXPECT_EQ(close_program(), 0);
     open_program();
     for (int kind = 0; kind < 3; ++kind) {
-        open_tool(kind);
-        EXPECT_EQ(shown(rect_of(FindWindowW(kClasses[kind], nullptr))), shown(opened[kind]))
-            << kClasses[kind];
+        EXPECT_EQ(shown(open_tool(kind)), shown(opened[kind])) << kClasses[kind];
     }
 }
 
 TEST_F(ToolPlaces, AFileThatCannotBeReadOrAPlaceOffTheScreensCountsAsNone) {
-    open_tool(0);
-    const RECT fresh = rect_of(FindWindowW(kClasses[0], nullptr));
-    for (const std::string& kept :
-         {std::string("{\"dpi\": 96, \"検索結果\": [0, 0"),
-          std::string(reinterpret_cast<const char*>(
-              u8R"({"dpi": 96, "検索結果": [-30000, -30000, 640, 420]})"))}) {
+    const ScreenRect fresh = open_tool(0);
+    for (const char8_t* kept : {u8R"({"dpi": 96, "検索結果": [0, 0)",
+                                u8R"({"dpi": 96, "検索結果": [-30000, -30000, 640, 420]})"}) {
         EXPECT_EQ(close_program(), 0);
-        write_file(placesFile, kept);
+        write_file(placesFile, reinterpret_cast<const char*>(kept));
         EXPECT_EQ(answer_box([] { open_program(); }, IDOK), L"(none)");
-        open_tool(0);
-        EXPECT_EQ(shown(rect_of(FindWindowW(kClasses[0], nullptr))), shown(fresh));
+        EXPECT_EQ(shown(open_tool(0)), shown(fresh));
     }
     // Written afresh at the end.
     EXPECT_EQ(close_program(), 0);
     const auto rewritten = read_window_places(read_file(placesFile));
-    ASSERT_TRUE(rewritten);
-    EXPECT_EQ(rewritten->places[0], screen_rect(fresh));
+    EXPECT_TRUE(rewritten && rewritten->places[0] == fresh);
     open_program();
 }
 
