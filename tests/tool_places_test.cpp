@@ -79,12 +79,16 @@ TEST(ToolWindows, OpenInTurnWhereThePlayerCanUseThem) {
         }
     }
     // Where, worked by hand: under the lanes left of the marks, then right of it, then below;
+    // right of the marks whole, then shrunk under the lanes, then left of the marks;
     // beside on the right, then under the first, then under the main window; moved right, on
     // the left; on 800×600 the clear places left after the first are under two thirds of the
     // others' sizes, which cascade.
     EXPECT_EQ(
         open_in_turn(main_at(0, 0), {0, 0, 1024, 768}),
         (std::vector<ScreenRect>{{0, 222, 444, 642}, {444, 222, 1004, 482}, {444, 562, 924, 768}}));
+    EXPECT_EQ(
+        open_in_turn(main_at(0, 0), {0, 0, 1366, 738}),
+        (std::vector<ScreenRect>{{712, 222, 1352, 642}, {0, 222, 560, 482}, {0, 482, 444, 738}}));
     EXPECT_EQ(open_in_turn(main_at(0, 0), {0, 0, 1600, 900}),
               (std::vector<ScreenRect>{
                   {800, 0, 1440, 420}, {800, 420, 1360, 700}, {320, 600, 800, 880}}));
@@ -128,7 +132,7 @@ TEST(WindowPlaces, AFileIsReadWholeOrNotAtAll) {
                                            R"({"dpi":47})",
                                            R"({"dpi":961})",
                                            R"({"dpi":96.0})",
-                                           R"({"dpi":96})" + std::string(5000, ' ')};
+                                           R"({"dpi":96})" + std::string(4087, ' ')};
     for (const char* record :
          {"[0,0,560]", "[0,0,560,280,1]", "[0,0,0,280]", "[0,0,560,-280]", "[0.5,0,560,280]",
           "[0,0,560,18446744073709551615]", "[-9999999,0,560,280]", "null", R"({"x":0})"}) {

@@ -7,12 +7,8 @@
 
 namespace {
 
-bool inside(const ScreenRect& inner, const ScreenRect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-// The largest rectangles of the work area that none of taken overlaps.
+// Rectangles of the work area that none of taken overlaps, together covering all of it that is
+// free: the largest ones among them, and some inside those.
 std::vector<ScreenRect> free_areas(const ScreenRect& workArea, std::span<const ScreenRect> taken) {
     std::vector<ScreenRect> areas{workArea};
     for (const ScreenRect& t : taken) {
@@ -35,17 +31,7 @@ std::vector<ScreenRect> free_areas(const ScreenRect& workArea, std::span<const S
                 split.push_back({a.left, t.bottom, a.right, a.bottom});
             }
         }
-        // An area inside another adds no place; of two equal ones, the first stays.
-        areas.clear();
-        for (std::size_t i = 0; i < split.size(); ++i) {
-            bool held = false;
-            for (std::size_t j = 0; j < split.size() && !held; ++j) {
-                held = j != i && inside(split[i], split[j]) && (split[i] != split[j] || j < i);
-            }
-            if (!held) {
-                areas.push_back(split[i]);
-            }
-        }
+        areas = std::move(split);
     }
     return areas;
 }
@@ -91,7 +77,8 @@ std::optional<ScreenRect> beside(const MainWindowPlaces& main, const ScreenRect&
 }
 
 // Over the main window, clear of what the player reads and types: the whole size where it fits,
-// else the largest shrunk size.
+// else the largest shrunk size; in the first area that allows it, as near under the lanes as
+// the area allows.
 std::optional<ScreenRect> clear_of_lanes(const MainWindowPlaces& main, const ScreenRect& workArea,
                                          std::span<const ScreenRect> openTools, ScreenSize size) {
     std::vector<ScreenRect> taken(openTools.begin(), openTools.end());
@@ -102,20 +89,16 @@ std::optional<ScreenRect> clear_of_lanes(const MainWindowPlaces& main, const Scr
     const int y = main.lanes.bottom;
     std::optional<ScreenRect> best;
     long long bestArea = 0;
-    int bestDistance = 0;
     for (const ScreenRect& area : free_areas(workArea, taken)) {
         if (!fits(area, least)) {
             continue;
         }
         const ScreenSize shrunk{std::min(size.width, area.right - area.left),
                                 std::min(size.height, area.bottom - area.top)};
-        const ScreenRect place = nearest_in(area, shrunk, x, y);
         const long long placeArea = static_cast<long long>(shrunk.width) * shrunk.height;
-        if (!best || placeArea > bestArea ||
-            (placeArea == bestArea && distance(place, x, y) < bestDistance)) {
-            best = place;
+        if (placeArea > bestArea) {
+            best = nearest_in(area, shrunk, x, y);
             bestArea = placeArea;
-            bestDistance = distance(place, x, y);
         }
     }
     return best;
