@@ -32,7 +32,8 @@ MainWindowPlaces main_at(int x, int y, double scale = 1) {
 
 enum class Rule { kBeside, kClear, kCascade };
 
-// Each of 検索結果, 記録 and 手順 opened in turn, the earlier ones still open.
+// Each of 検索結果, 記録 and 手順 opened in turn, the earlier ones still open, none shrunk below
+// two thirds of its size.
 std::vector<ScreenRect> open_in_turn(const MainWindowPlaces& main, const ScreenRect& workArea) {
     const double scale = (main.frame.right - main.frame.left) / 800.0;
     const int sizes[][2] = {{640, 420}, {560, 280}, {480, 280}};
@@ -40,7 +41,8 @@ std::vector<ScreenRect> open_in_turn(const MainWindowPlaces& main, const ScreenR
     for (int kind = 0; kind < 3; ++kind) {
         const ScreenSize size{static_cast<int>(sizes[kind][0] * scale),
                               static_cast<int>(sizes[kind][1] * scale)};
-        open.push_back(place_tool_window(main, workArea, open, size, kind + 1, 32));
+        const ScreenSize least{(size.width * 2 + 2) / 3, (size.height * 2 + 2) / 3};
+        open.push_back(place_tool_window(main, workArea, open, size, least, kind + 1, 32));
     }
     return open;
 }
@@ -99,12 +101,13 @@ TEST(ToolWindows, OpenInTurnWhereThePlayerCanUseThem) {
 
 TEST(ToolWindows, AKeptPlaceCountsWhileItsTitleBarTouchesAWorkArea) {
     const std::vector<ScreenRect> twoMonitors = {{0, 0, 1920, 1040}, {1920, 0, 3200, 1024}};
-    // the kept place, usable
+    // the kept place, usable with a 30 pixels high title bar, whose buttons take its last 90
     const std::vector<std::pair<ScreenRect, bool>> cases = {
         {{100, 100, 740, 520}, true},      {{3000, 1000, 3640, 1420}, true},
-        {{3000, 1030, 3640, 1450}, false}, {{-630, 10, 10, 430}, true},
-        {{-640, 10, 0, 430}, false},       {{100, -29, 740, 391}, true},
-        {{100, -30, 740, 390}, false},     {{1900, 1035, 2540, 1455}, true},
+        {{3000, 1030, 3640, 1450}, false}, {{-500, 10, 140, 430}, true},
+        {{-530, 10, 110, 430}, false},     {{100, -15, 740, 405}, true},
+        {{100, -16, 740, 404}, false},     {{1900, 500, 2540, 920}, true},
+        {{1900, 1020, 2540, 1440}, false}, {{-30000, -30000, -29360, -29580}, false},
     };
     for (const auto& [place, usable] : cases) {
         EXPECT_EQ(title_bar_reachable(place, 30, twoMonitors), usable)

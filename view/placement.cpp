@@ -80,11 +80,11 @@ std::optional<ScreenRect> beside(const MainWindowPlaces& main, const ScreenRect&
 // else the largest shrunk size; in the first area that allows it, as near under the lanes as
 // the area allows.
 std::optional<ScreenRect> clear_of_lanes(const MainWindowPlaces& main, const ScreenRect& workArea,
-                                         std::span<const ScreenRect> openTools, ScreenSize size) {
+                                         std::span<const ScreenRect> openTools, ScreenSize size,
+                                         ScreenSize least) {
     std::vector<ScreenRect> taken(openTools.begin(), openTools.end());
     taken.push_back(main.lanes);
     taken.push_back(main.marks);
-    const ScreenSize least{(size.width * 2 + 2) / 3, (size.height * 2 + 2) / 3};
     const int x = main.frame.left;
     const int y = main.lanes.bottom;
     std::optional<ScreenRect> best;
@@ -111,12 +111,12 @@ bool overlaps(const ScreenRect& a, const ScreenRect& b) {
 }
 
 ScreenRect place_tool_window(const MainWindowPlaces& main, const ScreenRect& workArea,
-                             std::span<const ScreenRect> openTools, ScreenSize size, int cascade,
-                             int step) {
+                             std::span<const ScreenRect> openTools, ScreenSize size,
+                             ScreenSize least, int cascade, int step) {
     if (const auto place = beside(main, workArea, openTools, size)) {
         return *place;
     }
-    if (const auto place = clear_of_lanes(main, workArea, openTools, size)) {
+    if (const auto place = clear_of_lanes(main, workArea, openTools, size, least)) {
         return *place;
     }
     const ScreenSize kept{std::min(size.width, workArea.right - workArea.left),
@@ -127,7 +127,12 @@ ScreenRect place_tool_window(const MainWindowPlaces& main, const ScreenRect& wor
 
 bool title_bar_reachable(const ScreenRect& place, int titleBarHeight,
                          std::span<const ScreenRect> workAreas) {
-    const ScreenRect titleBar{place.left, place.top, place.right, place.top + titleBarHeight};
-    return std::ranges::any_of(workAreas,
-                               [&](const ScreenRect& area) { return overlaps(titleBar, area); });
+    const ScreenRect grip{place.left, place.top, place.right - 3 * titleBarHeight,
+                          place.top + titleBarHeight};
+    return std::ranges::any_of(workAreas, [&](const ScreenRect& area) {
+        return std::min(grip.right, area.right) - std::max(grip.left, area.left) >=
+                   titleBarHeight &&
+               std::min(grip.bottom, area.bottom) - std::max(grip.top, area.top) >=
+                   titleBarHeight / 2;
+    });
 }

@@ -25,12 +25,12 @@ int window_dpi(HWND window) {
     return dpi > 0 ? dpi : system_dpi();
 }
 
-SIZE window_size_for_client(int width, int height, DWORD style, int dpi) {
+SIZE window_size_for_client(int width, int height, DWORD style, bool menu, int dpi) {
     using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjust = user32_function<AdjustFunction>("AdjustWindowRectExForDpi");
     RECT rect{0, 0, width, height};
-    if (adjust == nullptr || !adjust(&rect, style, TRUE, 0, static_cast<UINT>(dpi))) {
-        AdjustWindowRectEx(&rect, style, TRUE, 0);
+    if (adjust == nullptr || !adjust(&rect, style, menu, 0, static_cast<UINT>(dpi))) {
+        AdjustWindowRectEx(&rect, style, menu, 0);
     }
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }

@@ -9,6 +9,6 @@ int window_dpi(HWND window);
 // The system's DPI, for a window that is still to be made.
 int system_dpi();
 
-// The size of a window of the given style, with a menu, whose client area is width × height at
-// dpi.
-SIZE window_size_for_client(int width, int height, DWORD style, int dpi);
+// The size of a window of the given style, with a menu or without, whose client area is
+// width × height at dpi.
+SIZE window_size_for_client(int width, int height, DWORD style, bool menu, int dpi);

@@ -50,11 +50,11 @@ RECT child_rectangle(const ChildControl& control, int dpi) {
 // The window's size at dpi: its client area today's at 96 dpi, scaled; at 96 dpi exactly 800 by
 // 600, as it always was.
 SIZE main_window_size(int dpi) {
-    const SIZE frame96 = window_size_for_client(0, 0, WS_OVERLAPPEDWINDOW, kBaseDpi);
+    const SIZE frame96 = window_size_for_client(0, 0, WS_OVERLAPPEDWINDOW, true, kBaseDpi);
     const int clientWidth = kWindowWidth - frame96.cx;
     const int clientHeight = kWindowHeight - frame96.cy;
     return window_size_for_client(scale_to_dpi(clientWidth, dpi), scale_to_dpi(clientHeight, dpi),
-                                  WS_OVERLAPPEDWINDOW, dpi);
+                                  WS_OVERLAPPEDWINDOW, true, dpi);
 }
 
 void enable_item(HMENU menu, int item, bool enabled) {

@@ -28,6 +28,10 @@ const ButtonSpec kButtons[] = {
     {PlanButton::kUp, "上へ"},         {PlanButton::kDown, "下へ"},
     {PlanButton::kClear, "全部消す"}};
 
+// Room for every button, one under another, and a list beside them.
+constexpr ScreenSize kLeastClient{kButtonWidth + 180,
+                                  4 + static_cast<int>(std::size(kButtons)) * (kButtonHeight + 4)};
+
 }  // namespace
 
 int PlanWindow::selected_step() const {
@@ -127,7 +131,7 @@ LRESULT PlanWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 bool PlanWindow::create() {
     dpi_ = window_dpi(main_.window());
     window_ = main_.tools().create(*this, kClassName, wide_from_shift_jis("手順").text,
-                                   ToolWindowKind::kPlan, 480, 280, dpi_);
+                                   ToolWindowKind::kPlan, {480, 280}, kLeastClient, dpi_);
     if (window_ == nullptr) {
         return false;
     }

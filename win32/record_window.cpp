@@ -53,7 +53,7 @@ LRESULT RecordWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
 bool RecordWindow::create() {
     dpi_ = window_dpi(main_.window());
     window_ = main_.tools().create(*this, kClassName, wide_from_shift_jis("記録").text,
-                                   ToolWindowKind::kRecord, 560, 280, dpi_);
+                                   ToolWindowKind::kRecord, {560, 280}, {360, 160}, dpi_);
     if (window_ == nullptr) {
         return false;
     }

@@ -267,8 +267,8 @@ bool ResultsWindow::create() {
                                         ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     dpi_ = window_dpi(main_.window());
-    window_ = main_.tools().create(*this, kClassName, L"", ToolWindowKind::kResults, 640, 420,
-                                   dpi_);
+    window_ = main_.tools().create(*this, kClassName, L"", ToolWindowKind::kResults, {640, 420},
+                                   {420, 240}, dpi_);
     if (window_ == nullptr) {
         return false;
     }

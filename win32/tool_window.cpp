@@ -68,6 +68,14 @@ std::vector<ScreenRect> work_areas() {
     return areas;
 }
 
+// The window whose client area is client at 96 dpi.
+ScreenSize window_size(ScreenSize client, int dpi) {
+    const SIZE size =
+        window_size_for_client(scale_to_dpi(client.width, dpi), scale_to_dpi(client.height, dpi),
+                               WS_OVERLAPPEDWINDOW, false, dpi);
+    return {size.cx, size.cy};
+}
+
 // The caption and the frame above it, which the player drags.
 int title_bar_height(int dpi) {
     RECT frame{0, 0, 0, 0};
@@ -117,10 +125,12 @@ void ToolWindows::keep_places() {
     write_kept_file(kPlacesName, write_window_places(places()));
 }
 
-ScreenRect ToolWindows::first_place(ToolWindowKind kind, int width, int height, int dpi) {
+ScreenRect ToolWindows::first_place(ToolWindowKind kind, ScreenSize size, ScreenSize least,
+                                    int dpi) {
     const std::optional<ScreenRect> kept = window_places_at(places(), dpi)[kind];
     if (kept && title_bar_reachable(*kept, title_bar_height(dpi), work_areas())) {
-        return *kept;
+        return {kept->left, kept->top, std::max(kept->right, kept->left + least.width),
+                std::max(kept->bottom, kept->top + least.height)};
     }
     HWND owner = main_.window();
     std::vector<ScreenRect> open;
@@ -130,13 +140,13 @@ ScreenRect ToolWindows::first_place(ToolWindowKind kind, int width, int height, 
         }
     }
     return place_tool_window(places_of(owner, dpi), work_area_of(owner), open,
-                             ScreenSize{scale_to_dpi(width, dpi), scale_to_dpi(height, dpi)},
+                             {scale_to_dpi(size.width, dpi), scale_to_dpi(size.height, dpi)}, least,
                              static_cast<int>(kind) + 1, scale_to_dpi(kCascadeStep, dpi));
 }
 
 HWND ToolWindows::create_window(const wchar_t* className, WNDPROC procedure, void* object,
-                                const std::wstring& title, ToolWindowKind kind, int width,
-                                int height, int dpi) {
+                                const std::wstring& title, ToolWindowKind kind, ScreenSize size,
+                                ScreenSize leastClient, int dpi) {
     const HINSTANCE instance = main_.instance();
     HWND owner = main_.window();
     WNDCLASSEXW windowClass{};
@@ -150,12 +160,12 @@ HWND ToolWindows::create_window(const wchar_t* className, WNDPROC procedure, voi
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return nullptr;
     }
-    const ScreenRect at = first_place(kind, width, height, dpi);
+    const ScreenRect at = first_place(kind, size, window_size(leastClient, dpi), dpi);
     HWND window =
         CreateWindowExW(0, className, title.c_str(), WS_OVERLAPPEDWINDOW, at.left, at.top,
                         at.right - at.left, at.bottom - at.top, owner, nullptr, instance, object);
     if (window != nullptr) {
-        windows_.push_back(ToolWindow{window, kind, nullptr});
+        windows_.push_back(ToolWindow{window, kind, leastClient, nullptr});
         // The focused control shows its focus from the start, keyboard or mouse.
         SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     }
@@ -184,6 +194,15 @@ bool ToolWindows::handle_message(HWND window, UINT message, WPARAM wParam, LPARA
             note_place(*tool);
             write_kept_file(kPlacesName, write_window_places(places()));
         }
+        return true;
+    }
+    if (message == WM_GETMINMAXINFO) {
+        const ToolWindow* tool = find(window);
+        if (tool == nullptr) {
+            return false;
+        }
+        const ScreenSize least = window_size(tool->leastClient, dpi);
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{least.width, least.height};
         return true;
     }
     if (message == WM_DPICHANGED) {

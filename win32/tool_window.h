@@ -21,12 +21,13 @@ public:
 
     // Registers the class once and makes the window of object, owned by the main window: where
     // the player last left a window of its kind while its title bar is on a screen, else placed
-    // by the rules of placement.h, width × height at 96 dpi scaled to dpi. The window's messages
-    // go to object.handle(message, wParam, lParam).
+    // by the rules of placement.h, size at 96 dpi scaled to dpi. Neither the placing nor the
+    // player makes its client area smaller than leastClient (at 96 dpi), where it still shows
+    // all its controls. The window's messages go to object.handle(message, wParam, lParam).
     template <class Object>
     HWND create(Object& object, const wchar_t* className, const std::wstring& title,
-                ToolWindowKind kind, int width, int height, int dpi) {
-        return create_window(className, procedure<Object>, &object, title, kind, width, height,
+                ToolWindowKind kind, ScreenSize size, ScreenSize leastClient, int dpi) {
+        return create_window(className, procedure<Object>, &object, title, kind, size, leastClient,
                              dpi);
     }
     // A child control, in the font of dialogs; with WS_TABSTOP, Tab stops at it.
@@ -35,7 +36,8 @@ public:
     // Writes where the tool windows are, those closed included, to windows.json: when the
     // program ends.
     void keep_places();
-    // WM_CLOSE hides the window and keeps its place; WM_DPICHANGED takes the suggested rectangle
+    // WM_CLOSE hides the window and keeps its place; WM_GETMINMAXINFO gives its least size;
+    // WM_DPICHANGED takes the suggested rectangle
     // and the new dpi; the focus stays with the control that had it while the window is inactive.
     // True when the message is handled.
     bool handle_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int& dpi);
@@ -47,6 +49,7 @@ private:
     struct ToolWindow {
         HWND window;
         ToolWindowKind kind;
+        ScreenSize leastClient;
         HWND focused;  // the control that has or last had the focus
     };
 
@@ -62,10 +65,10 @@ private:
                                  : DefWindowProcW(window, message, wParam, lParam);
     }
     HWND create_window(const wchar_t* className, WNDPROC procedure, void* object,
-                       const std::wstring& title, ToolWindowKind kind, int width, int height,
-                       int dpi);
+                       const std::wstring& title, ToolWindowKind kind, ScreenSize size,
+                       ScreenSize leastClient, int dpi);
     ToolWindow* find(HWND window);
-    ScreenRect first_place(ToolWindowKind kind, int width, int height, int dpi);
+    ScreenRect first_place(ToolWindowKind kind, ScreenSize size, ScreenSize least, int dpi);
     WindowPlaces& places();
     void note_place(const ToolWindow& tool);
 
