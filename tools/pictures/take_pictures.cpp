@@ -1,6 +1,7 @@
 // Takes the pictures of the players' guide: plays a first session in the program's own window,
-// on the start-up files of the working folder, and saves the main window and each of its
-// dialogs as the screen shows them, as BMP files in that folder. Exits 1 when a step failed.
+// on the start-up files of the working folder, and saves the main window (once more with its
+// areas named), its dialogs and its tool windows as the screen shows them, as BMP files in that
+// folder. Exits 1 when a step failed.
 
 #include <windows.h>
 
@@ -83,6 +84,8 @@ void save_picture(HWND window, const char* path, int margin = 0,
 struct NamedArea {
     LayoutBox box;
     const char* name;  // Shift-JIS
+    bool inside =
+        false;  // named in its own empty corner, where a line to the margin would cross others
 };
 
 LayoutBox control_box(int id) {
@@ -113,7 +116,8 @@ std::vector<NamedArea> named_areas() {
         {{place_of(UnderLanes::kAllyPanel).left, place_of(UnderLanes::kAllyPanel).top,
           place_of(UnderLanes::kEnemyPanel).right,
           place_of(UnderLanes::kAllyPanel).top + 10 * kRow},
-         "ユニットの欄"},
+         "ユニットの欄",
+         true},
         {{search.left - 4, place_of(UnderLanes::kKeptLine).top, right, search.top - 40},
          "条件の欄"},
         {{search.left - 2, search.top - 2, advance.right + 2, advance.bottom + 2},
@@ -128,7 +132,7 @@ std::vector<NamedArea> named_areas() {
 }
 
 // Each area framed in red, its name in the margin on the right at its height (or below the
-// name before), joined to the frame by a line.
+// name above it), joined to the frame by a line.
 void name_areas(HDC picture, POINT client, int nameLeft) {
     HPEN pen = CreatePen(PS_SOLID, 2, RGB(220, 30, 30));
     HFONT font = CreateFontW(16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
@@ -139,15 +143,25 @@ void name_areas(HDC picture, POINT client, int nameLeft) {
     HGDIOBJ oldBrush = SelectObject(picture, GetStockObject(NULL_BRUSH));
     SetBkMode(picture, TRANSPARENT);
     SetTextColor(picture, RGB(200, 20, 20));
+    // Names in the order of their areas' middles, so that no two leader lines cross.
+    std::vector<NamedArea> areas = named_areas();
+    std::stable_sort(areas.begin(), areas.end(), [](const NamedArea& a, const NamedArea& b) {
+        return a.box.top + a.box.bottom < b.box.top + b.box.bottom;
+    });
     int nextTop = 0;
-    for (const NamedArea& area : named_areas()) {
+    for (const NamedArea& area : areas) {
         const RECT r{client.x + area.box.left, client.y + area.box.top, client.x + area.box.right,
                      client.y + area.box.bottom};
         Rectangle(picture, r.left, r.top, r.right, r.bottom);
+        const std::wstring name = wide(area.name);
+        if (area.inside) {
+            TextOutW(picture, r.left + 8, r.bottom - 22, name.c_str(),
+                     static_cast<int>(name.size()));
+            continue;
+        }
         const int top = std::max(static_cast<int>((r.top + r.bottom) / 2 - 8), nextTop);
         MoveToEx(picture, r.right, (r.top + r.bottom) / 2, nullptr);
         LineTo(picture, nameLeft - 4, top + 8);
-        const std::wstring name = wide(area.name);
         TextOutW(picture, nameLeft, top, name.c_str(), static_cast<int>(name.size()));
         nextTop = top + 20;
     }
@@ -172,6 +186,8 @@ void picture_dialog(int menuCommand, const char* path, const std::function<void(
     check(with_dialog(menuCommand,
                       [&](HWND dialog) {
                           script(dialog);
+                          // The dialog's own loop shows it once idle, which may not have come yet.
+                          ShowWindow(dialog, SW_SHOW);
                           SetFocus(GetDlgItem(dialog, IDOK));
                           save_picture(dialog, path);
                           press(dialog, IDOK);
