@@ -49,24 +49,37 @@ clean-win:
 run: win-build
 	scripts/run-windows-program.sh $(WIN_BUILD)/win32/soramito.exe $(WIN_PREFIX) build/screenshot.png
 
-# The pictures of the players' guide, taken by the program itself: docs/guide-*.png.
-pictures: win-build
+# The play loop of the players' guide, drawn from its text by Graphviz in the font the window
+# pictures use.
+GUIDE_PICTURE_PACKAGES := graphviz fonts-ipafont-gothic
+
+docs/guide-loop.png: docs/loop.dot
+	$(call require_packages,$(GUIDE_PICTURE_PACKAGES))
+	dot -Tpng -Gdpi=96 docs/loop.dot -o $@
+
+# The pictures of the players' guide: the loop, and what the program itself shows,
+# docs/guide-*.png.
+pictures: win-build docs/guide-loop.png
 	scripts/take-pictures.sh $(WIN_BUILD) docs
 
 # The players' zip: both programs; the two start-up files beside them, since the program reads
-# them from its working folder; the sample scenarios; the guide as one page, its pictures
-# inside, readable offline. Info-ZIP's zip does not flag names as UTF-8, and Windows would
-# unpack 使い方.html under a garbled name; libarchive's does, in a UTF-8 locale.
+# them from its working folder; the sample scenarios; the guide and the command line's
+# reference, each one page with its pictures inside, readable offline. Info-ZIP's zip does
+# not flag names as UTF-8, and Windows would unpack 使い方.html under a garbled name;
+# libarchive's does, in a UTF-8 locale.
 DIST := dist/soramito
 
-dist: win-build
+PANDOC_PAGE := pandoc --standalone --self-contained --toc --shift-heading-level-by=-1 \
+  --resource-path=docs --lua-filter=docs/page-links.lua -H docs/guide-ja-head.html -V lang=ja
+
+dist: win-build docs/guide-loop.png
 	$(call require_packages,pandoc libarchive-tools)
 	rm -rf dist && mkdir -p $(DIST)/samples
 	cp $(WIN_BUILD)/win32/soramito.exe $(WIN_BUILD)/soramito-cli.exe samples/character.txt \
 	  samples/grow.txt $(DIST)/
 	x86_64-w64-mingw32-strip $(DIST)/soramito.exe $(DIST)/soramito-cli.exe
 	cp samples/*.json $(DIST)/samples/
-	pandoc docs/guide-ja.md --standalone --self-contained --toc --shift-heading-level-by=-1 \
-	  --resource-path=docs -H docs/guide-ja-head.html -V lang=ja -o $(DIST)/使い方.html
+	$(PANDOC_PAGE) docs/guide-ja.md -o $(DIST)/使い方.html
+	$(PANDOC_PAGE) docs/cli-ja.md -o $(DIST)/コマンドライン.html
 	cd dist && LC_ALL=C.UTF-8 bsdtar --format zip -cf soramito.zip soramito
 	@echo "dist/soramito.zip"

@@ -106,12 +106,12 @@ void add_near_matches(const MarkArray& marks, int markCount, int tolerance, json
                                {"edits", match.edits},
                                {"lanePosition", match.lanePosition},
                                {"changes", changes}});
-        text += "近い系列 " + std::to_string(match.seedIndex) + "：" +
-                (words.empty() ? "ずれなし" : words) + "（次は位置 " +
+        text += "近い乱数列 " + std::to_string(match.seedIndex) + "：" +
+                (words.empty() ? "違いなし" : words) + "（次は位置 " +
                 std::to_string(match.lanePosition) + "）\n";
     }
     if (count == 0) {
-        text += "近い系列：なし（ずれ " + std::to_string(tolerance) + " 個まで）\n";
+        text += "近い乱数列：なし（違い " + std::to_string(tolerance) + " 個まで）\n";
     }
 }
 

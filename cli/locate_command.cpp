@@ -86,11 +86,11 @@ nlohmann::json found_json(const LocatedPosition& at) {
             {"next", at.next}};
 }
 
-// "#16: 45（+3）→ 今は 62" (Shift-JIS).
+// "#16: 45（ずれ +3）→ 今は 62" (Shift-JIS).
 std::string found_line(const LocatedPosition& at) {
     std::string line = "#";
     line.append(std::to_string(at.seedIndex)).append(": ").append(std::to_string(at.position));
-    line.append("（").append(offset_words(at.offset)).append("）→ 今は ");
+    line.append("（ずれ ").append(offset_words(at.offset)).append("）→ 今は ");
     return line.append(std::to_string(at.next)).append("\n");
 }
 

@@ -99,9 +99,9 @@ CommandOutput command_identify(const CommandLine& line) {
             text += std::to_string(candidates[c]);
         }
     } else if (listed == kSeedCount) {
-        text += "なし（64系列すべてが一致します）";
+        text += "なし（64本の乱数列すべてが一致します）";
     } else {
-        text += "なし（一致する系列はありません）";
+        text += "なし（一致する乱数列はありません）";
     }
     text += "\n";
     if (listed >= 2) {

@@ -98,7 +98,7 @@ void add_details(const Session& session, const RandomTable& table,
             words = outcome_words(outcome_of(session.action, run));
         }
         output.json["details"].push_back(detail);
-        text.append("位置 ").append(std::to_string(p)).append("（消費 ");
+        text.append("位置 ").append(std::to_string(p)).append("（ずれ ");
         text.append(std::to_string(p - lane.position)).append("）：").append(words).append("\n");
     }
     output.text += utf8_of(text.c_str());

@@ -230,7 +230,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
                               "　×→ 18 36　あと 1 個\n○×では見分けられない：0 16 51\n"
                               "○×では見分けられない：18 36\n"},
         {"identify ooooooooooooooooooooooooo", "○×：○○○○○○○○○○○○○○○○○○○○○○○○○（25個）\n"
-                                               "候補：なし（一致する系列はありません）\n"},
+                                               "候補：なし（一致する乱数列はありません）\n"},
         {"--data-dir DATA growth --ally アルト", "HP: 80%  力: 50%  魔: 10%  技: 40%  速: 60%  "
                                                "守: 30%  体:  5%  運: 45%  移:  0%  再行動:30%\n"},
         {"--data-dir DATA growth --ally aa", "aa：character.txt にない味方です\n"},
@@ -247,12 +247,12 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {"locate @kept.json --enemy-hp 9999", "探した乱数列：0 4（残した位置の乱数列）\n起きたことに合う位置：なし\n"}};
     // the line, and what it prints holds (or, after "!", does not)
     const std::vector<std::pair<std::string, std::string>> parts = {
-        {"identify ''", "\n候補：なし（64系列すべてが一致します）\n"},
+        {"identify ''", "\n候補：なし（64本の乱数列すべてが一致します）\n"},
         // The pattern is read as Shift-JIS bytes: the second byte of 三 (0x8E 0x4F) is an "O".
         {"identify 三", "○×：○（1個）\n候補：1 2 4 5 6 8 10 "},
         {"identify xoxooxxxxoxooxooxoox --tolerance 3",
-         "\n近い系列 0：2個目が違う、位置 9 の印が抜け、15個目が余分（次は位置 21）\n"},
-        {"identify xoxooxxxxoxooxooxoox --tolerance 2", "\n近い系列：なし（ずれ 2 個まで）\n"},
+         "\n近い乱数列 0：2個目が違う、位置 9 の印が抜け、15個目が余分（次は位置 21）\n"},
+        {"identify xoxooxxxxoxooxooxoox --tolerance 2", "\n近い乱数列：なし（違い 2 個まで）\n"},
         {"identify '' --scenario DATA/worked-battle.json", "：敵HP 0（撃破）　味方HP 40　使い道 連"},
         // From position 12 the enemy keeps 20; with nothing switched on nothing is used.
         {"identify ×××○○×××○×○ --scenario DATA/worked-battle.json",
@@ -277,17 +277,17 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {search + "DATA/turn-plan.json", "候補（行動ごとの開始位置）：\n103 → 117 → 126\n106 → 117 → 126\n"},
         {search + "DATA/worked-battle.json --marks " + kWorked, "\nどれでも：38 44 96 "},
         {search + "DATA/worked-battle.json --marks ooooooooooooooooooooooooo", "\nどれでも：なし\n"},
-        {search + "DATA/worked-battle.json --details", "\n位置 6（消費 5）：味方30 敵0 命中2/1\n"},
-        {search + "@lane30.json --details", "\n詳細：\n位置 19（消費 -11）：味方40 敵0 命中2/0 成長HP 力 速 運\n"},
+        {search + "DATA/worked-battle.json --details", "\n位置 6（ずれ 5）：味方30 敵0 命中2/1\n"},
+        {search + "@lane30.json --details", "\n詳細：\n位置 19（ずれ -11）：味方40 敵0 命中2/0 成長HP 力 速 運\n"},
         {advance + "@kept-one.json", "\n残した位置：2個のうち 1個が合いました。上のレーンを #4: 15 に置きました\n"},
         {advance + "@kept.json", "\n残した位置：4個のうち 3個が合いました\n"},
         {"locate DATA/worked-battle.json --ally-hp 40 --all-sequences", "（すべての乱数列）\n起きたことに合う位置："},
-        {search + "DATA/turn-plan.json --details", "\n位置 106（消費 105）：1) 106 味方40 敵0 命中2/0"
+        {search + "DATA/turn-plan.json --details", "\n位置 106（ずれ 105）：1) 106 味方40 敵0 命中2/0"
                                                    "／2) 117 味方27 敵0 命中2/1／3) 126 成長HP 力 技 速 守 体 運\n"},
         // The nearest 20 of the 21 on the marks' sequences.
         {"locate @locate.json" + kAllFour + " --marks " + kWorked,
          "探した乱数列：0 16 51（○×に合う乱数列）\n起きたことに合う位置：21個（上のレーンの位置 1 から近い順）\n"},
-        {"locate @locate.json" + kAllFour + " --marks " + kWorked, "\n#0: 4419（+4418）→ 今は 4440\n…ほか 1個\n"}};
+        {"locate @locate.json" + kAllFour + " --marks " + kWorked, "\n#0: 4419（ずれ +4418）→ 今は 4440\n…ほか 1個\n"}};
     // clang-format on
     for (const auto& [line, text] : whole) {
         const CliResult r = run_soramito_cli(line);

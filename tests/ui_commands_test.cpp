@@ -228,12 +228,12 @@ TEST(ResultTable, SortsCopiesTheWholeRangeAndGoesStaleWhenWhatTheSearchUsedChang
     }
     EXPECT_EQ(order, "96 95 97 98 99 00 02 03 04 01 01 95 97 98 99 00 02 03 04 96 ");
     EXPECT_EQ(table_tsv(table, {0, 9}, 3990),
-              "位置\t消費\t味方HP\t敵HP\t味方命中\t敵命中\r\n4001\t11\t40\t30\t1\t0\r\n"
+              "位置\tずれ\t味方HP\t敵HP\t味方命中\t敵命中\r\n4001\t11\t40\t30\t1\t0\r\n"
               "3996\t6\t40\t10\t1\t0\r\n");
     // The same columns in the CSV, every number a plain integer.
     const std::string csv = table_csv(table, 3995);
     EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
-              "位置,消費,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
+              "位置,ずれ,味方HP,敵HP,味方命中,敵命中\r\n4001,6,40,30,1,0\r\n");
     // A move of lane 0's position or of lane 1 leaves the results as they are.
     const std::vector<std::pair<std::string, std::function<void(WindowState&)>>> changes = {
         {"lane 0's position", [](WindowState& s) { put_lane_at(s, 0, 12); }},

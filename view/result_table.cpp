@@ -220,7 +220,7 @@ void fill_common_table(const WindowState& state, ResultTable& table) {
 }
 
 std::string column_title(const ResultTable& table, int column) {
-    static const char* const kTitles[] = {"位置", "消費", "味方HP", "敵HP",
+    static const char* const kTitles[] = {"位置", "ずれ", "味方HP", "敵HP",
                                           "命中", "成長", "再行動", "手順"};
     const ResultColumn& c = table.columns[static_cast<std::size_t>(column)];
     return c.kind == ColumnKind::kPart ? table.partTitles[static_cast<std::size_t>(c.part)]

@@ -6,12 +6,12 @@
 
 namespace {
 
-// The sequences of a list, or "なし", or their count when there are more than four.
+// The sequences of a list, or "なし", or their count (in 本) when there are more than four.
 void append_seeds(char (&text)[kTextBufferSize], const std::int32_t* seeds, int count) {
     if (count == 0) {
         append(text, "なし");
     } else if (count > 4) {
-        append(text, "%d系列", count);
+        append(text, "%d本", count);
     }
     for (int i = 0; i < count && count <= 4; ++i) {
         append(text, i == 0 ? "%d" : " %d", seeds[i]);

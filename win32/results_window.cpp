@@ -75,7 +75,7 @@ void ResultsWindow::show_sort_arrow() {
 
 // How many results the shown table holds.
 void ResultsWindow::show_count() {
-    const std::string count = std::to_string(shown_table().order.size()) + "件";
+    const std::string count = std::to_string(shown_table().order.size()) + "個";
     SetWindowTextW(count_, wide_string_from_shift_jis(count).c_str());
 }
 

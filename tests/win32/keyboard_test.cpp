@@ -99,10 +99,10 @@ TEST_F(Program, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     EXPECT_TRUE(clear_of_the_lanes(results));
     EXPECT_EQ(std::make_pair(ListView_GetItemCount(list), window_text(GetDlgItem(results, 103))),
               std::make_pair(state.search.resultCount,
-                             std::to_wstring(state.search.resultCount) + wide("件")));
+                             std::to_wstring(state.search.resultCount) + wide("個")));
     LVCOLUMNW column{};
     column.mask = LVCF_FMT;
-    std::wstring alignments;  // 位置 消費 味方HP 敵HP 命中
+    std::wstring alignments;  // 位置 ずれ 味方HP 敵HP 命中
     for (int c = 1; ListView_GetColumn(list, c, &column); ++c) {
         alignments += (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT ? L"R" : L"L";
     }
@@ -142,7 +142,7 @@ TEST_F(Program, AKeyboardAloneFindsTheSequenceSearchesAndMovesOn) {
     HWND tabs = GetDlgItem(results, 100);
     TabCtrl_SetCurFocus(tabs, 1);
     EXPECT_EQ(window_text(GetDlgItem(results, 103)),
-              std::to_wstring(state.search.commonCount) + wide("件"));
+              std::to_wstring(state.search.commonCount) + wide("個"));
     for (int c = 2; c < Header_GetItemCount(header) - 1; ++c) {
         for (int row = 0; row < ListView_GetItemCount(list); ++row) {
             EXPECT_GT(ListView_GetColumnWidth(list, c + 1),
