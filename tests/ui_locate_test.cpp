@@ -65,7 +65,6 @@ TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
                   std::make_pair(problem, problem != none))
             << name;
     }
-    EXPECT_STREQ(locate_problem_text(LocateProblem::kNone), "");
 }
 
 TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNotHave) {
@@ -174,7 +173,6 @@ TEST(HappenedDialog, KeepLeavesLaneZeroOnTheFirstLineAndKeepsWhereEveryLineLeads
     // whatever the check says; OK on a line lets them go.
     const LocateAnswer again =
         locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen, true});
-    EXPECT_LE(again.found.size(), 45205u);
     ASSERT_FALSE(again.found.empty());
     EXPECT_EQ(advance_from_located(state, again, 0).refusal, LocatedRefusal::kNone);
     EXPECT_EQ(std::make_pair(state.session.kept.empty(), kept_line(state.session)),
