@@ -135,6 +135,10 @@ TEST(MainCommands, TimerFollowsThePatternAndClicksAndKeysPickACandidate) {
     // Ten or more candidates show as "10個以上" and cannot be clicked.
     state.shown.marks.candidateCount = 10;
     EXPECT_FALSE(click_candidate(state, 0, left, middle));
+    // The keys are named as the menu shows them: Alt with an arrow, and Enter here; the menu's
+    // texts, every key's command and the keys an edit box keeps are met under Wine.
+    EXPECT_EQ(key_name({kKeyLeft, kKeyAlt, 0, false}) + key_name({kKeyEnter, kKeyCtrl, 0, false}),
+              "Alt+←Ctrl+Enter");
 }
 
 TEST(DialogForms, EachOkStoresWhatItReads) {
@@ -168,9 +172,6 @@ TEST(DialogForms, EachOkStoresWhatItReads) {
     EXPECT_EQ(std::make_tuple(state.shown.lanes[0].log.count, state.shown.lanes[1].log.count,
                               state.roster.count("B")),
               std::make_tuple(7, 7, 1u));
-    // The first row is a growth row too.
-    apply_status_form(state, form_for("A", 0, 0));
-    EXPECT_EQ(state.session.action.growthRates[0], 9);
     // An ally without a growth row (row 52 on) has no rates, books or not.
     apply_status_form(state, form_for("U55", 55, -1));
     state.session.action.booksHeld[0] = 1;
@@ -318,13 +319,6 @@ TEST(PlanSteps, TheButtonsEditThePlanAndTheWindowSearchesItAsTheCommandLineDoes)
     open_session(state, std::string(std::istreambuf_iterator<char>(file), {}));
     ASSERT_TRUE(search_from_lane_zero(state));
     EXPECT_EQ(state.search.resultCount, 178);
-}
-
-TEST(Keys, AreNamedAsTheMenuShowsThem) {
-    // Alt with an arrow, and Enter: the menu's texts, every key's command and the keys an edit
-    // box keeps are met under Wine.
-    EXPECT_EQ(key_name({kKeyLeft, kKeyAlt, 0, false}) + key_name({kKeyEnter, kKeyCtrl, 0, false}),
-              "Alt+←Ctrl+Enter");
 }
 
 }  // namespace

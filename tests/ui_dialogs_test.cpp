@@ -220,12 +220,9 @@ TEST(StatusDialog, ShowsEachUnitByItsNameAPickedOneSetsItsBoxesAndTheyAreReadWho
     EXPECT_EQ(set_boxes(IDC_STATUS_ALLY_LIST, "abc", 1),
               "追撃必殺係数:2 11 12 13 14 15 16 17 18 -999 9999 1009 1014 14");
     EXPECT_EQ(set_boxes(IDC_STATUS_ENEMY_LIST, "E2", 1), "追撃必殺係数:5 1115 15");
-}
-
-// Each box by its rule, full-width digits too: a figure box read whole as atol reads it, kept in
-// -999..9999; a 移動 box a whole number 1..4973, blanks around it allowed; an HP box of 起きたこと
-// digits alone, 0..9999, empty not seen.
-TEST(NumberBoxes, EachBoxReadsItsTextByItsRule) {
+    // Each box by its rule, full-width digits too: a figure box read whole as atol reads it, kept
+    // in -999..9999; a 移動 box a whole number 1..4973, blanks around it allowed; an HP box of
+    // 起きたこと digits alone, 0..9999, empty not seen.
     constexpr NumberRule F = NumberRule::kFigure, L = NumberRule::kLanePosition,
                          H = NumberRule::kSeenHp;
     constexpr NumberBox E = NumberBox::kEmpty, N = NumberBox::kNumber, R = NumberBox::kRefused;

@@ -73,7 +73,7 @@ std::string row_at(const DrawList& list, int y, int left) {
     return row;
 }
 
-TEST(Drawing, AfterStartUpAndAtEachResolution) {
+TEST(Drawing, TheLanesAfterStartUpAtEachResolutionAndTheirLogs) {
     WindowState state = started_state();
     std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position,
              state.session.action.eventSwitches) = std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
@@ -111,10 +111,8 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
         EXPECT_EQ(got + std::to_string(scaled.fontHeight) + " " + std::to_string(scaled.penWidth),
                   expected);
     }
-}
-
-TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
-    WindowState state = started_state();
+    // The log shows colours, a predicted battle's frame and a plan's marks.
+    state = started_state();
     ConsumptionLog& lane = state.shown.lanes[0].log;
     const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 11, 9};
@@ -126,7 +124,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     // The ally's group from entry 6, the enemy's from entries 9 and 27; entry 26, a hit that
     // starts no group, keeps the colour before it.
     lane.strikeStarts = {6, 9, 255, 27, 255, 255, 255, 255};
-    DrawList list = draw(state);
+    list = draw(state);
     std::string row;
     for (int m = 0; m < lane.count; ++m) {
         row += styled_at(list, 69 + 22 * m, 62) + " ";
