@@ -73,7 +73,7 @@ std::string row_at(const DrawList& list, int y, int left) {
     return row;
 }
 
-TEST(Drawing, AfterStartUpAndAtEachResolution) {
+TEST(Drawing, TheLanesAfterStartUpAtEachResolutionAndTheirLogs) {
     WindowState state = started_state();
     std::tie(state.session.lanes[1].seedIndex, state.session.lanes[1].position,
              state.session.action.eventSwitches) = std::tuple(63, 4973, EventSwitches{0, 0, 0, 1});
@@ -111,10 +111,8 @@ TEST(Drawing, AfterStartUpAndAtEachResolution) {
         EXPECT_EQ(got + std::to_string(scaled.fontHeight) + " " + std::to_string(scaled.penWidth),
                   expected);
     }
-}
-
-TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
-    WindowState state = started_state();
+    // The log shows colours, a predicted battle's frame and a plan's marks.
+    state = started_state();
     ConsumptionLog& lane = state.shown.lanes[0].log;
     const std::vector<int> codes = {0,  1,  2,  3,  4,  5,  9,  10, 11, 6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 11, 9};
@@ -126,7 +124,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
     // The ally's group from entry 6, the enemy's from entries 9 and 27; entry 26, a hit that
     // starts no group, keeps the colour before it.
     lane.strikeStarts = {6, 9, 255, 27, 255, 255, 255, 255};
-    DrawList list = draw(state);
+    list = draw(state);
     std::string row;
     for (int m = 0; m < lane.count; ++m) {
         row += styled_at(list, 69 + 22 * m, 62) + " ";
@@ -158,7 +156,7 @@ TEST(Drawing, TheLogShowsColoursAPredictedBattlesFrameAndAPlansMarks) {
                               std::string("HPt_")));
 }
 
-TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
+TEST(Drawing, CandidatesSearchResultsAndAdviceWrapInsideTheWindow) {
     WindowState state = started_state();
     state.shown.marks.candidateCount = 9;
     std::iota(state.shown.marks.candidates, state.shown.marks.candidates + 9, 8);
@@ -207,13 +205,11 @@ TEST(Drawing, CandidatesAndSearchResultsWrapInsideTheWindow) {
         state.search.commonPositions = {3, 4};
         EXPECT_EQ(row_at(draw(state), 332, 464), row);
     }
-}
-
-TEST(Drawing, NearSequencesAndNextMarkAdvice) {
-    WindowState state = status_set_state();
+    // Under the candidates, near sequences or advice on the next mark.
+    state = status_set_state();
     state.session.action.eventSwitches = {0, 1, 0, 0};
     // the pattern, the lines under the candidates
-    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> advice = {
         {"", {}},
         {"×××○○×○×○×○×○○×○×○○×", {"近い： 0 16 51 ", "0：7個目が違う "}},
         {"○○○○○○○○○○○○○○○○", {"近い： なし "}},
@@ -224,7 +220,7 @@ TEST(Drawing, NearSequencesAndNextMarkAdvice) {
         {"×××○○×××○×○×○○×",
          {"次の印：○→0 16 51 ×→なし ", "○×では見分けられない（検索で「どれでも」 ",
           "の位置が出ます） 命：0 51当たる／16外れる "}}};
-    for (const auto& [pattern, lines] : cases) {
+    for (const auto& [pattern, lines] : advice) {
         refresh_seed_candidates(state, pattern.c_str());
         DrawList list = draw(state);
         std::vector<std::string> shown;
@@ -314,9 +310,9 @@ TEST(Drawing, ConditionTextAndUnitPanels) {
 // Everything the window draws at once: both units with every skill, the longest names and each
 // figure at either end of what a session holds, every event, a plan's steps, full logs,
 // candidates, results, the advice under them, the line after a level-up, the longest message and
-// the most places a session keeps. It fits
-// the list. At 96 and 144 dpi, what a place under the lanes holds fits it, a panel's name aside,
-// which may be cut; nothing else crosses a place, and no place another.
+// the most places a session keeps. It fits the list. At 96 and 144 dpi, what a place under the
+// lanes holds fits it, a panel's name aside, which may be cut; nothing else, the lanes' drawing nor
+// another place's text, crosses a place.
 TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
     const std::string kNoneLeft = "残した位置のどれとも合いませんでした。残した位置を捨てました";
     const std::string longest = figures_to_check_line(0x1FF);  // the longest of them all
@@ -382,15 +378,6 @@ TEST(Drawing, TheFullestWindowFitsTheListAndEachPlaceUnderTheLanes) {
                     EXPECT_TRUE(own ? fits : apart) << text << " " << figure << " at " << dpi;
                 }
             }
-        }
-    }
-    for (std::size_t a = 0; a < kUnderLanes.size(); ++a) {
-        EXPECT_GE(kUnderLanes[a].top, kLanesBottom);
-        for (std::size_t b = a + 1; b < kUnderLanes.size(); ++b) {
-            const LayoutBox &one = kUnderLanes[a], &other = kUnderLanes[b];
-            EXPECT_TRUE(one.bottom <= other.top || one.right <= other.left ||
-                        other.right <= one.left)
-                << a << " " << b;
         }
     }
 }

@@ -22,7 +22,7 @@ WindowState worked_state(EventSwitches switches) {
     return state;
 }
 
-TEST(LocateForm, ListsEachPositionAndCountsWhatTheListLeavesOut) {
+TEST(HappenedDialog, ListsWhatItFindsGreysWhatTheActionLacksAndSearchesWhatTheRestSaysWasSeen) {
     const std::vector<LocatedPosition> found = {{16, 45, 3, 62}, {0, 40, -2, 51}, {51, 42, 0, 60}};
     EXPECT_EQ(located_lines(found), (std::vector<std::string>{"+3  #16: 45 → 62", "-2  #0: 40 → 51",
                                                               "±0  #51: 42 → 60"}));
@@ -37,14 +37,13 @@ TEST(LocateForm, ListsEachPositionAndCountsWhatTheListLeavesOut) {
         EXPECT_EQ(std::make_pair(answer.lines.size(), located_count_words(answer)),
                   std::make_pair(kMostLocatedLines, std::string(words)));
     }
-}
-
-TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
+    // The dialog opens when 実行 acts without a plan, greys what the action does not have,
+    // searches what its boxes say was seen and refuses a bad box or nothing seen.
     // HP and 力 grew, as after the worked battle from position 1, and the re-move happened.
     const LocateForm four{"４０", "0", true, {true, true}, kReMoveHappened, false};
     const LocateAnswer answer = locate_from_form(worked_state({0, 1, 1, 1}), four);
-    EXPECT_EQ(std::make_tuple(answer.problem, answer.found.size(), answer.lines[1]),
-              std::make_tuple(LocateProblem::kNone, 5u, "+132  #0: 133 → 157"));
+    EXPECT_EQ(std::make_pair(answer.problem, answer.found.size()),
+              std::make_pair(LocateProblem::kNone, std::size_t{5}));
     // Grey controls are not read: with the battle off, a refused HP box is no problem.
     using Case =
         std::tuple<std::string, EventSwitches, std::string, std::string, bool, int, LocateProblem>;
@@ -65,20 +64,17 @@ TEST(LocateForm, SearchesWhatTheBoxesSayWasSeenAndRefusesABadBoxOrNothingSeen) {
                   std::make_pair(problem, problem != none))
             << name;
     }
-}
-
-TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNotHave) {
     EXPECT_EQ(dialog_for_menu(started_state(), IDM_HAPPENED), MainDialog::kNone);
     // switches, the re-move rate; whether it opens, as 実行 acts; the HP boxes, レベルアップを見た,
     // the 再行動 combo
-    using Case = std::tuple<EventSwitches, std::int32_t, bool, bool, bool, bool>;
-    const std::vector<Case> cases = {{{0, 1, 1, 1}, 30, true, true, true, true},
-                                     {{0, 1, 0, 0}, 30, true, true, false, false},
-                                     {{0, 0, 1, 0}, 30, true, false, true, false},
-                                     {{0, 0, 0, 1}, 30, true, false, false, true},
-                                     {{0, 0, 0, 1}, 0, true, false, false, false},
-                                     {{1, 0, 0, 0}, 30, false, false, false, false}};
-    for (const auto& [switches, rate, opens, hpBoxes, levelUp, reMove] : cases) {
+    using Greying = std::tuple<EventSwitches, std::int32_t, bool, bool, bool, bool>;
+    const std::vector<Greying> greyings = {{{0, 1, 1, 1}, 30, true, true, true, true},
+                                           {{0, 1, 0, 0}, 30, true, true, false, false},
+                                           {{0, 0, 1, 0}, 30, true, false, true, false},
+                                           {{0, 0, 0, 1}, 30, true, false, false, true},
+                                           {{0, 0, 0, 1}, 0, true, false, false, false},
+                                           {{1, 0, 0, 0}, 30, false, false, false, false}};
+    for (const auto& [switches, rate, opens, hpBoxes, levelUp, reMove] : greyings) {
         WindowState state = status_set_state();
         state.session.action.eventSwitches = switches;
         state.session.action.growthRates[kReMoveRateIndex] = rate;
@@ -100,8 +96,8 @@ TEST(HappenedDialog, OpensWhenExecuteActsWithoutAPlanAndGreysWhatTheActionDoesNo
 
 // The worked battle and the level-up after it behind the marks; the game left the ally at 40 and
 // the enemy at 0, and HP and 力 grew. The second position found is #51: 79 → 102; advance from
-// 79 of 51 moves lane 0 to 102 with Lv 11.
-TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing) {
+// 79 of 51 moves lane 0 to 102 with Lv 11. 残す keeps where every line leads.
+TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothingKeepKeepsAll) {
     WindowState state = worked_state({0, 1, 1, 0});
     state.session.marks = kMarks;
     LocateForm form{"41", "0", true, {true, true}, kReMoveNotSeen, false};
@@ -124,9 +120,8 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
     const std::string noLine = "位置を選んでください";
     const std::string changed = "探したあとで条件か手順が変わりました。もう一度探してください";
     // searched from 4973 without marks (the nearest is #0: 4965 → 4985), a change after 探す, the
-    // line chosen (200: past the last line), the refusal
+    // line chosen (200: past the last line; none chosen is met under Wine), the refusal
     const std::vector<std::tuple<bool, Change, int, LocatedRefusal, std::string>> cases = {
-        {false, none, -1, LocatedRefusal::kNoLine, noLine},
         {false, none, 200, LocatedRefusal::kNoLine, noLine},
         {false, [](WindowState& s) { s.session.action.ally.hp = 39; }, 0, LocatedRefusal::kChanged,
          changed},
@@ -149,22 +144,16 @@ TEST(HappenedDialog, OkPutsLaneZeroWhereTheGameStandsOrRefusesAndChangesNothing)
                   std::make_tuple(refusal, words, session, codes))
             << line;
     }
-}
-
-// The worked battle's two HPs over every sequence lead to 45,205 (sequence, next) pairs, the
-// nearest #0: 1 → 12 (as soramito-cli locate --all-sequences finds).
-TEST(HappenedDialog, KeepLeavesLaneZeroOnTheFirstLineAndKeepsWhereEveryLineLeads) {
-    WindowState state = worked_state({0, 1, 0, 0});
-    const LocateAnswer answer =
-        locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen, true});
-    EXPECT_TRUE(can_keep_located(answer));
-    const LocatedAdvance kept = keep_located(state, answer);
+    // 残す: the worked battle's two HPs over every sequence lead to 45,205 (sequence, next) pairs,
+    // the nearest #0: 1 → 12; lane 0 goes there and every place they lead to is kept.
+    state = worked_state({0, 1, 0, 0});
+    const LocateAnswer all = locate_from_form(state, {"40", "0", false, {}, kReMoveNotSeen, true});
+    EXPECT_TRUE(can_keep_located(all));
+    const LocatedAdvance kept = keep_located(state, all);
     EXPECT_EQ(std::make_tuple(kept.refusal, state.session.lanes[0].seedIndex,
                               state.session.lanes[0].position, state.session.history.count,
-                              state.session.kept == answer.leadsTo, kept_line(state.session),
-                              kept_search_words(state.session)),
+                              state.session.kept == all.leadsTo, kept_search_words(state.session)),
               std::make_tuple(LocatedRefusal::kNone, 0, 12, 1, true,
-                              std::string("残した位置：45205個（起きたことで絞れます）"),
                               std::string("残した位置 45205 個から探します")));
     // With places kept, 探す tries those alone (which places they are is the engine tests'),
     // whatever the check says; OK on a line lets them go.
@@ -185,7 +174,6 @@ TEST(HappenedDialog, KeepLeavesLaneZeroOnTheFirstLineAndKeepsWhereEveryLineLeads
     EXPECT_EQ(located_refusal_words(refused), "位置が多すぎます（" +
                                                   std::to_string(many.leadsTo.size()) +
                                                   "個）。見たことをもっと入れてください");
-    EXPECT_GT(many.leadsTo.size(), kKeptCapacity);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "text/scenario_codec.h"
+#include "text/scenario_fault_words.h"
 #include "text/text_encoding.h"
 #include "view/controller.h"
 #include "view/dialog_forms.h"
@@ -15,7 +16,6 @@
 #include "view/resource.h"
 #include "view/roster.h"
 #include "view/run_marker.h"
-#include "text/scenario_fault_words.h"
 #include "view/session.h"
 #include "view/undo_history.h"
 #include "window_states.h"
@@ -70,9 +70,6 @@ TEST(SessionChanges, EachMemberChangedInAFileIsSeenByTheTitleUndoAndTheQuestion)
                              "4294967296 1\r\n", "4242  1\r\n", "4242 x\r\n"}) {
         EXPECT_FALSE(read_run_marker(text, read)) << text;
     }
-    // Without a marker a run asks nothing and leaves its own (the window's tests meet the others).
-    const StartUpPlan plain = plan_start_up(MarkerFound::kNone, true);
-    EXPECT_EQ(std::make_pair(plain.askFirst, plain.takeMarker), std::make_pair(false, true));
 }
 
 // The worked battle behind the marks of 0, 16 and 51, opened in a controller of its own.
@@ -173,8 +170,8 @@ TEST(Controller, EachChangeIsOneStepBackAndOnAndEveryViewIsTold) {
 
 // 実行 brings the line after a level-up and the acting ally to the roster, whose views are told;
 // a step back takes both back, another session the line only. What the session is measured against
-// follows the baseline taken.
-TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession) {
+// follows the baseline taken. The kept places go with a message.
+TEST(Controller, AdvanceKeepsTheLineTheRosterAndTheKeptPlacesAndTheBaselineMeasuresTheSession) {
     const auto controller = battle_controller();
     Told told;
     controller->add_view(told);
@@ -205,25 +202,23 @@ TEST(Controller, AdvanceKeepsTheLineAndTheRosterAndTheBaselineMeasuresTheSession
               std::make_tuple(false, true, true));
     EXPECT_THROW(controller->open_session("{"), ScenarioError);
     EXPECT_EQ(controller->session(), default_session());
-}
-
-// 実行 narrows the kept places, or lets them go with a plan in use, and says so under the lanes
-// until the next change; 元に戻す brings them back.
-TEST(Controller, AdvanceSaysWhenTheKeptPlacesGo) {
+    // 実行 narrows the kept places, or lets them go with a plan in use, and says so under the lanes
+    // until the next change; 元に戻す brings them back.
     const std::string noneLeft = "残した位置のどれとも合いませんでした。残した位置を捨てました";
     const std::string plan = "手順があるので残した位置を捨てました";
-    const std::vector<LaneCursor> two = {{7, 4000}, {9, 4000}};  // neither gives what lane 0 gives
+    const std::vector<LaneCursor> apart = {{7, 4000},
+                                           {9, 4000}};  // neither gives what lane 0 gives
     // the places kept, whether a plan is in use, lane 0's position (4973: 実行 is refused, and
     // nothing changes), what is said
     const std::vector<std::tuple<std::vector<LaneCursor>, bool, int, std::string>> cases = {
-        {two, false, 1, noneLeft},
-        {two, true, 1, plan},
+        {apart, false, 1, noneLeft},
+        {apart, true, 1, plan},
         {{}, true, 1, ""},
-        {two, false, 4973, ""},
-        {two, true, 4973, ""}};
+        {apart, false, 4973, ""},
+        {apart, true, 4973, ""}};
     for (const auto& [places, withPlan, position, words] : cases) {
-        const auto controller = battle_controller();
-        controller->change([&](WindowState& s) {
+        const auto fresh = battle_controller();
+        fresh->change([&](WindowState& s) {
             s.session.kept = places;
             s.session.lanes[0].position = position;
             if (withPlan) {
@@ -232,17 +227,16 @@ TEST(Controller, AdvanceSaysWhenTheKeptPlacesGo) {
             }
             return true;
         });
-        const Session before = controller->session();
-        const bool refused = controller->advance().refusal != AdvanceRefusal::kNone;
-        EXPECT_EQ(std::make_tuple(controller->message(), controller->session().kept.empty(),
-                                  controller->session() == before),
+        const Session before = fresh->session();
+        const bool refused = fresh->advance().refusal != AdvanceRefusal::kNone;
+        EXPECT_EQ(std::make_tuple(fresh->message(), fresh->session().kept.empty(),
+                                  fresh->session() == before),
                   std::make_tuple(words, !refused, refused))
             << words << position;
-        controller->undo();
-        EXPECT_EQ(
-            std::make_pair(controller->message(), controller->session().kept ==
-                                                      (refused ? default_session().kept : places)),
-            std::make_pair(std::string(), true))
+        fresh->undo();
+        EXPECT_EQ(std::make_pair(fresh->message(), fresh->session().kept ==
+                                                       (refused ? default_session().kept : places)),
+                  std::make_pair(std::string(), true))
             << position;
     }
 }
@@ -268,10 +262,6 @@ TEST(Roster, KeepsEachAllysFiguresAndSkillsReadsThemBackAndRefusesAFileInJapanes
     const Roster read = read_roster(shift_jis_to_utf8(kRosterFile), kScenarioCodec);
     EXPECT_EQ(read, roster);
     EXPECT_EQ(roster_entry(read, "ミナト"), nullptr);
-    // A later confirmation replaces what was kept.
-    alto.level = 12;
-    EXPECT_TRUE(confirm_in_roster(roster, alto));
-    EXPECT_EQ(roster_entry(roster, "アルト")->level, 12);
     // The file with one piece replaced, in UTF-8 as the file holds it.
     const auto with = [](const std::string& from, const std::string& to) {
         std::string text = kRosterFile;
