@@ -332,4 +332,40 @@ TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
     }
 }
 
+// The worked battle's two HPs (40 and 0) over every sequence from lane 0 at 2000: exactly the
+// places where run gives them, each tried on its own and sorted by distance, then sequence.
+// Kept places: those alone, each once, whatever their sequence; places that give it (1 and 19
+// of sequence 0, 1 of 4) and one that does not (2 of 0).
+TEST(Locate, OverEverySequenceOrTheKeptPlacesFindsEveryPlaceRunFindsNearestFirst) {
+    const Action battle = searching({0, 1, 0, 0});
+    const Observations seen{40, 0, {}, {}};
+    const auto located = [&](const PositionSet& where, int from) {
+        std::vector<LocatedPosition> found(kSeedCount * kLastLanePosition);
+        found.resize(locate_positions(battle, generated_table(), where, from, seen, found));
+        return found;
+    };
+    std::vector<LocatedPosition> expected;
+    PositionSet all, kept;
+    for (int seed = 0; seed < kSeedCount; ++seed) {
+        all.add_sequence(seed);
+        for (int position = kFirstLanePosition; position <= kLastLanePosition; ++position) {
+            const SequenceRun run = run_action_at(battle, generated_table(), seed, position);
+            if (run.allyHpAfterBattle == 40 && run.enemyHpAfterBattle == 0) {
+                expected.push_back({seed, position, position - 2000, position + run.log.count});
+            }
+        }
+    }
+    std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+        return std::tuple(std::abs(a.offset), a.offset, a.seedIndex) <
+               std::tuple(std::abs(b.offset), b.offset, b.seedIndex);
+    });
+    EXPECT_EQ(expected.size(), 50399u);
+    EXPECT_EQ(located(all, 2000), expected);
+    for (const LaneCursor& place : {LaneCursor{4, 1}, {0, 19}, {0, 2}, {0, 1}, {4, 1}}) {
+        kept.add(place);
+    }
+    EXPECT_EQ(located(kept, 1),
+              (std::vector<LocatedPosition>{{0, 1, 0, 12}, {4, 1, 0, 15}, {0, 19, 18, 30}}));
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <nlohmann/json.hpp>
 
+#include "state/kept_positions.h"
 #include "state/scenario_file.h"
 #include "text/scenario_codec.h"
 #include "text/text_encoding.h"
@@ -55,9 +56,12 @@ TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
     s.plan.steps[1].eventSwitches = {0, 0, 1, 0};
     std::strncpy(s.plan.steps[1].enemy.name, "山賊", kUnitNameCapacity);  // zeroed after, as read
     s.plan.steps[1].enemy.hp = 34;
+    s.kept = {{63, 4973}, {0, 1}, {63, 4973}};  // duplicates and order kept, written last
     const std::string written = written_of(s);
     s.marks = "○×";
     EXPECT_EQ(read_text(written), s);
+    EXPECT_TRUE(
+        written.ends_with("\"kept\": [\n    [63, 4973],\n    [0, 1],\n    [63, 4973]\n  ]\n}\n"));
     // The file speaks UTF-8.
     EXPECT_NE(written.find("\"name\": \"" + shift_jis_to_utf8("アルト") + "\""), std::string::npos);
 }
@@ -91,6 +95,7 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
     const auto e = [&](const std::string& more) { return h(entry.substr(1) + ", " + more); };
     const std::string zeros15 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
     const std::string kana15 = repeated(15, R"(\u30a2)");  // 30 bytes in Shift-JIS
+    const std::string kept = R"({"kept": [)" + repeated(kKeptCapacity, "[0, 1]", ", ");
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {R"({"ally": {"name": ")" + kana15 + R"(a", "level": -999, "hp": 9999,
@@ -154,7 +159,17 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
         {e(R"("enemyHp": [40, 10000])"), "range history[0].enemyHp[1] -999..9999 10000"},
         {e(R"("grown": [0, 0, 2, 0, 0, 0, 0, 0, 0])"), "range history[0].grown[2] 0..1 2"},
         {e(R"("reMove": 2)"), "range history[0].reMove 0..1 2"},
-        {e(R"("hp": 3)"), "unknown history[0].hp"}};
+        {e(R"("hp": 3)"), "unknown history[0].hp"},
+        {kept + "]}", "read"}, {kept + ", [0, 1]]}", "array kept 0..65536 size 65537"},
+        {R"({"kept": {}})", "array kept 0..65536 {...}"},
+        {R"({"kept": [[0, 0]]})", "range kept[0][1] 1..4973 0"},
+        {R"({"kept": [[0, 1], [0]]})", "array kept[1] 2..2 size 1"},
+        {R"({"kept": [[0, 1, 2]]})", "array kept[0] 2..2 size 3"},
+        {R"({"kept": [[64, 1]]})", "range kept[0][0] 0..63 64"},
+        {R"({"kept": [[-1, 1]]})", "range kept[0][0] 0..63 -1"},
+        {R"({"kept": [[0, 4974]]})", "range kept[0][1] 1..4973 4974"},
+        {R"({"kept": [[0, 18446744073709551615]]})", "range kept[0][1] 1..4973 18446744073709551615"},
+        {R"({"kept": [[0, "1"]]})", "integer kept[0][1] 1..4973 \"1\""}};
     // clang-format on
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(fault_line(text), expected) << text.substr(0, 200);
