@@ -29,11 +29,16 @@ std::string parsed(std::string entry) {
     return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
-// "allies,enemies: ally names | enemy names", an empty name shown as "-".
-std::string read_units(const std::string& text) {
+GameTables units_of(const std::string& text) {
     GameTables tables{};
     TextReader reader = reader_over_bytes(text);
     read_unit_file(reader, tables);
+    return tables;
+}
+
+// "allies,enemies: ally names | enemy names", an empty name shown as "-".
+std::string read_units(const std::string& text) {
+    const GameTables tables = units_of(text);
     const auto names = [](const auto& units, int count) {
         std::string shown;
         for (int i = 0; i < count; ++i) {
@@ -99,10 +104,7 @@ TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
     // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
     for (const auto& [zeros, skill] : {std::pair{249, 1}, std::pair{250, 0}}) {
         const std::string text = "1,0\nA,1," + std::string(zeros, '0') + "3,\n";
-        GameTables tables{};
-        TextReader reader = reader_over_bytes(text);
-        read_unit_file(reader, tables);
-        EXPECT_EQ(tables.allyUnits[0].skills[3], skill) << zeros;
+        EXPECT_EQ(units_of(text).allyUnits[0].skills[3], skill) << zeros;
     }
 }
 

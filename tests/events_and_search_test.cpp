@@ -64,7 +64,8 @@ TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) 
                            {kSkillMeteor, kSkillBrave, kSkillCharge, kSkillMoonlight, kSkillCurse,
                             kSkillCounter, kSkillGreatShield},
                            {10, 100, 21, 90, 0, 10, 0, 10, 2000000000, 2000000000});
-    r.defender = with_figures(r.attacker, {{&CombatantState::attackSpeed, 5}});
+    constexpr std::int32_t CombatantState::*kSpeed = &CombatantState::attackSpeed;
+    r.defender = with(r.attacker, {}, {{kSpeed, 5}});
     r.log.seedIndex = 63;
     using Outcome = std::tuple<int, int, int, int, int, std::size_t>;
     for (const auto& [predict, outcome] :
@@ -94,11 +95,9 @@ TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) 
     // clang-format on
     for (const auto& c : estimates) {
         const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
-        const CombatantState attacker =
-            with_figures(with_skills({}, attackerSkills), {{&CombatantState::attackSpeed, speed}});
-        const CombatantState defender =
-            with_figures(with_skills({}, defenderSkills), {{&CombatantState::attackSpeed, 5}});
-        EXPECT_EQ(estimate_battle_consumption(attacker, defender), estimate)
+        EXPECT_EQ(estimate_battle_consumption(with({}, attackerSkills, {{kSpeed, speed}}),
+                                              with({}, defenderSkills, {{kSpeed, 5}})),
+                  estimate)
             << testing::PrintToString(c);
     }
 }
