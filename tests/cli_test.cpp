@@ -264,10 +264,9 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {run + "DATA/worked-battle.json", "\n○×法： ×  ×  ×  ○  ○  ×  ×  ×  ○ "},
         {run + "DATA/worked-battle.json", "使い道： 連  連  殺  ？ [命] 殺  ？  命 [殺] ？ [命]\n"
                                           "ＨＰ：アルト 40→40　山賊ガロ 40→0\n\n現在の乱数　　#00: 12\n乱数値： 48  13 "},
-        {run + "@predicted.json", "\n予測消費：0～10番目\nＨＰ"},
         // Without a battle there is no HP to tell, nor a predicted battle.
+        {run + "@predicted.json", "\n予測消費：0～10番目\nＨＰ"}, {run + "@level-up.json", "!予測消費"},
         {run + "@level-up.json", "使い道： HP  力  魔  技 "}, {run + "@level-up.json", "!ＨＰ"},
-        {run + "@level-up.json", "!予測消費"}, {run + "DATA/worked-battle.json", "!予測消費"},
         {run + "@long.json", "乱数値： 91  49 \n○×法： ○  ○ \n使い道： 移  ♪ \n"},
         {run + "DATA/turn-plan.json", "\n\n行動3\n現在の乱数　　#00: 21"},
         {search + "DATA/turn-plan.json", "候補（行動ごとの開始位置）：\n103 → 117 → 126\n106 → 117 → 126\n"},
@@ -372,10 +371,10 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
     }
     for (std::size_t i = 0; i < scenarios.size(); ++i) {
         const std::string path = test_file("bad" + std::to_string(i) + ".json", scenarios[i].first);
-        // The reader's refusals hold for every command; 実行's for advance alone.
+        // The reader's refusals, whose words name the file, hold for every command; 実行's for
+        // advance alone.
         for (const std::string command : {"advance", "run", "search", "estimate"}) {
             const CliResult r = run_soramito_cli("--data-dir DATA " + command + " " + path);
-            // The reader's words name the file.
             const std::string said = (i < 2 ? "シナリオ " + path + "：" : "") + scenarios[i].second;
             if (i < 2 || command == "advance") {
                 EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),

@@ -279,11 +279,10 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStoppedOnOneSequenceOrOnAll) {
 constexpr Observations kAllFour = {40, 0, 0b11, true};
 
 // The nearest `room` positions as "sequence:position offset>next ", then "/" and how many in all.
-std::string locate(const Action& action, const std::vector<std::int32_t>& seeds, int from,
+std::string locate(const Action& action, const PositionSet& where, int from,
                    const Observations& seen, std::size_t room) {
     std::vector<LocatedPosition> found(room);
-    const std::size_t total =
-        locate_positions(action, generated_table(), every_position_of(seeds), from, seen, found);
+    const std::size_t total = locate_positions(action, generated_table(), where, from, seen, found);
     std::string text;
     for (std::size_t i = 0; i < std::min(room, total); ++i) {
         const LocatedPosition& p = found[i];
@@ -293,7 +292,7 @@ std::string locate(const Action& action, const std::vector<std::int32_t>& seeds,
     return text + "/" + std::to_string(total);
 }
 
-TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
+TEST(Locate, FindsTheNearestPositionsFirstOverAnyPlacesAndNothingTheActionCannotShow) {
     // The worked battle, then the level-up and the re-move with the worked rates (re-move 30): on
     // sequence 0 from position 1 the battle uses 11 values, the enemy falls and the ally keeps 40,
     // HP and 力 grow, and the re-move passes, 21 values in all.
@@ -313,7 +312,8 @@ TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
         {{0}, kLastLanePosition, {{}, 0, {}, {}}, 2, "0:4965 -8>4986 0:4960 -13>4981 "}};
     // clang-format on
     for (const auto& [seeds, from, seen, room, expected] : cases) {
-        const std::string got = locate(searching({0, 1, 1, 1}), seeds, from, seen, room);
+        const std::string got =
+            locate(searching({0, 1, 1, 1}), every_position_of(seeds), from, seen, room);
         EXPECT_EQ(expected.ends_with(' ') ? got.substr(0, got.find('/')) : got, expected);
     }
     // What the action has no event for was not seen in this game: nothing matches it. Without a
@@ -327,22 +327,14 @@ TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
              {searching({0, 1, 0, 1}), {{}, {}, 0, {}}},
              {searching({0, 1, 1, 0}), {{}, {}, {}, false}},
              {noReMoveRate, {{}, {}, {}, false}}}) {
-        EXPECT_EQ(locate(action, {0}, 10, seen, 1), "/0");
+        EXPECT_EQ(locate(action, every_position_of(std::vector{0}), 10, seen, 1), "/0");
     }
-}
-
-// The worked battle's two HPs (40 and 0) over every sequence from lane 0 at 2000: exactly the
-// places where run gives them, each tried on its own and sorted by distance, then sequence.
-// Kept places: those alone, each once, whatever their sequence; places that give it (1 and 19
-// of sequence 0, 1 of 4) and one that does not (2 of 0).
-TEST(Locate, OverEverySequenceOrTheKeptPlacesFindsEveryPlaceRunFindsNearestFirst) {
+    // The worked battle's two HPs (40 and 0) over every sequence from lane 0 at 2000: exactly the
+    // places where run gives them, each tried on its own and sorted by distance, then sequence.
+    // Kept places: those alone, each once, whatever their sequence; places that give it (1 and
+    // 19 of sequence 0, 1 of 4) and one that does not (2 of 0).
     const Action battle = searching({0, 1, 0, 0});
     const Observations seen{40, 0, {}, {}};
-    const auto located = [&](const PositionSet& where, int from) {
-        std::vector<LocatedPosition> found(kSeedCount * kLastLanePosition);
-        found.resize(locate_positions(battle, generated_table(), where, from, seen, found));
-        return found;
-    };
     std::vector<LocatedPosition> expected;
     PositionSet all, kept;
     for (int seed = 0; seed < kSeedCount; ++seed) {
@@ -359,12 +351,13 @@ TEST(Locate, OverEverySequenceOrTheKeptPlacesFindsEveryPlaceRunFindsNearestFirst
                std::tuple(std::abs(b.offset), b.offset, b.seedIndex);
     });
     EXPECT_EQ(expected.size(), 50399u);
-    EXPECT_EQ(located(all, 2000), expected);
+    std::vector<LocatedPosition> found(kSeedCount * kLastLanePosition);
+    found.resize(locate_positions(battle, generated_table(), all, 2000, seen, found));
+    EXPECT_TRUE(found == expected);
     for (const LaneCursor& place : {LaneCursor{4, 1}, {0, 19}, {0, 2}, {0, 1}, {4, 1}}) {
         kept.add(place);
     }
-    EXPECT_EQ(located(kept, 1),
-              (std::vector<LocatedPosition>{{0, 1, 0, 12}, {4, 1, 0, 15}, {0, 19, 18, 30}}));
+    EXPECT_EQ(locate(battle, kept, 1, seen, 4), "0:1 0>12 4:1 0>15 0:19 18>30 /3");
 }
 
 }  // namespace

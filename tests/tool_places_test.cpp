@@ -102,8 +102,7 @@ TEST(ToolWindows, AKeptPlaceCountsWhileItsTitleBarTouchesAWorkArea) {
         {{3000, 1030, 3640, 1450}, false}, {{-500, 10, 140, 430}, true},
         {{-530, 10, 110, 430}, false},     {{100, -15, 740, 405}, true},
         {{100, -16, 740, 404}, false},     {{1900, 500, 2540, 920}, true},
-        {{1900, 1020, 2540, 1440}, false}, {{-30000, -30000, -29360, -29580}, false},
-    };
+        {{1900, 1020, 2540, 1440}, false}, {{-30000, -30000, -29360, -29580}, false}};
     for (const auto& [place, usable] : cases) {
         EXPECT_EQ(title_bar_reachable(place, 30, twoMonitors), usable)
             << place.left << "," << place.top;
