@@ -1,5 +1,4 @@
 #include <fstream>
-#include <memory>
 
 #include "refused_advances.h"
 #include "state/advance.h"

@@ -384,22 +384,6 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
     }
 }
 
-// --out writes the bytes stdout would have got, whatever the shell; a file that cannot be
-// written is a failure, and what stood there stays.
-TEST(CliProgram, OutWritesTheOutputToAFile) {
-    for (const std::string command : {"advance DATA/worked-battle.json --json", "units"}) {
-        const std::string file = test_file("out.json", "old");
-        const CliResult printed = run_soramito_cli("--data-dir DATA " + command);
-        const CliResult written = run_soramito_cli("--data-dir DATA " + command + " --out " + file);
-        std::ifstream in(file, std::ios::binary);
-        EXPECT_EQ(std::make_tuple(written.status, written.out,
-                                  std::string(std::istreambuf_iterator<char>(in), {})),
-                  std::make_tuple(0, "", printed.out));
-    }
-    expect_cli_failure("--data-dir DATA units --out " + test_file("folder/inside", "") + "/x.json",
-                       "--out");
-}
-
 // Without --data-dir the files come from the working folder, else from beside the program;
 // without them anywhere the refusal names both folders.
 TEST(CliProgram, FindsTheStartUpFilesBesideItselfFromAnotherFolder) {
@@ -431,7 +415,7 @@ TEST(CliProgram, FindsTheStartUpFilesBesideItselfFromAnotherFolder) {
     }
 }
 
-TEST(CliProgram, AnswersOnStdoutAndFailsOrWarnsOnStderr) {
+TEST(CliProgram, AnswersOnStdoutOrInTheOutFileAndFailsOrWarnsOnStderr) {
     std::ifstream file(std::string(SORAMITO_TESTS_DIR) + "/cli_usage.txt", std::ios::binary);
     const std::string usage(std::istreambuf_iterator<char>(file), {});
     // the line and its status: 0 with the usage on stdout alone, 2 with it on stderr alone
@@ -446,6 +430,20 @@ TEST(CliProgram, AnswersOnStdoutAndFailsOrWarnsOnStderr) {
             << line;
     }
     EXPECT_EQ(run_soramito_cli("--version").out, "soramito-cli 0.1.0\n");
+    // --out writes the bytes stdout would have got, whatever the shell; a file that cannot be
+    // written is a failure, and what stood there stays.
+    for (const std::string command : {"advance DATA/worked-battle.json --json", "units"}) {
+        const std::string target = test_file("out.json", "old");
+        const CliResult printed = run_soramito_cli("--data-dir DATA " + command);
+        const CliResult written =
+            run_soramito_cli("--data-dir DATA " + command + " --out " + target);
+        std::ifstream in(target, std::ios::binary);
+        EXPECT_EQ(std::make_tuple(written.status, written.out,
+                                  std::string(std::istreambuf_iterator<char>(in), {})),
+                  std::make_tuple(0, "", printed.out));
+    }
+    expect_cli_failure("--data-dir DATA units --out " + test_file("folder/inside", "") + "/x.json",
+                       "--out");
     // What the start-up files lost goes to stderr, and the command goes on.
     test_file("eleven/grow.txt", "1,2,3,4,5,6,7,8,9,10,11\n");
     test_file("eleven/character.txt", "1,0\nA,2,\n");

@@ -10,6 +10,8 @@
 
 namespace {
 
+const std::string kKana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
+
 // "name factor skill ..." ("skill=flag" for a flag not 1) of the entry parsed into a zeroed
 // record, which must keep its other fields 0.
 std::string parsed(std::string entry) {
@@ -68,13 +70,12 @@ TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
     for (const auto& [entry, expected] : cases) {
         EXPECT_EQ(parsed(entry), expected) << entry;
     }
-    const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     const std::string a30(30, 'a');
-    // Byte 31 of kana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
+    // Byte 31 of kKana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
     // name's last lead byte stays. 0xA1 to 0xDF are single bytes; 0x81-0x9F and 0xE0-0xFC lead.
     // clang-format off
     const std::vector<std::pair<std::string, std::size_t>> names = {
-        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kana16, 30}, {"a" + kana16, 31},
+        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kKana16, 30}, {"a" + kKana16, 31},
         {a30 + "\x83", 31}, {std::string(31, '\xB1') + "a", 31},
         {std::string(30, '\xDF') + "\x83\x41", 30}, {a30 + "\x81\x40" "b", 30},
         {a30 + "\x9F\x40" "b", 30}, {a30 + "\xE0\x40" "b", 30}, {a30 + "\xFC\xFC" "b", 30},
@@ -134,7 +135,6 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
     }
-    const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     // Three allies, and two more past the 52 rows a growth file has.
     GameTables three{}, fiftyFour{};
     three.allyUnitCount = 3;
@@ -159,7 +159,7 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
          "grow.txt：紅緒（54人目の味方）の行がありません。成長率は0です"},
         {&three, repeated(3, row), ""},
         {nullptr, "2,0\nアルト,2,7,\nミナト,3,\n", ""},
-        {nullptr, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
+        {nullptr, "2,0\nアルト,2,7,\n" + kKana16 + ",3,\n",
          "character.txt 3行目：名前が32バイトあります。31バイトまでで切りました"},
         {nullptr, "1,1\nA,2," + std::string(300, '7') + ",\nB,1,\n",
          "character.txt 2行目：項目が305バイトあります。256バイト目から後は読み捨てました\n"

@@ -23,8 +23,7 @@ std::string utf8(const char8_t* text) {
 // client area 8 pixels right and 50 down, and its lanes and marks where the layout puts them.
 MainWindowPlaces main_at(int x, int y, double scale = 1) {
     const auto s = [scale](int pixels) { return static_cast<int>(pixels * scale); };
-    const int cx = x + s(8);
-    const int cy = y + s(50);
+    const int cx = x + s(8), cy = y + s(50);
     return {{x, y, x + s(800), y + s(600)},
             {cx, cy, cx + s(784), cy + s(172)},
             {cx + s(436), cy + s(432), cx + s(704), cy + s(512)}};
