@@ -31,16 +31,18 @@ std::string parsed(std::string entry) {
     return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
-GameTables units_of(const std::string& text) {
+// The tables as read_unit_file, or read_growth_file, reads them from text.
+GameTables tables_of(const std::string& text,
+                     void (*read)(TextReader&, GameTables&, FileProblems*) = read_unit_file) {
     GameTables tables{};
     TextReader reader = reader_over_bytes(text);
-    read_unit_file(reader, tables);
+    read(reader, tables, nullptr);
     return tables;
 }
 
 // "allies,enemies: ally names | enemy names", an empty name shown as "-".
 std::string read_units(const std::string& text) {
-    const GameTables tables = units_of(text);
+    const GameTables tables = tables_of(text);
     const auto names = [](const auto& units, int count) {
         std::string shown;
         for (int i = 0; i < count; ++i) {
@@ -105,7 +107,7 @@ TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
     // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
     for (const auto& [zeros, skill] : {std::pair{249, 1}, std::pair{250, 0}}) {
         const std::string text = "1,0\nA,1," + std::string(zeros, '0') + "3,\n";
-        EXPECT_EQ(units_of(text).allyUnits[0].skills[3], skill) << zeros;
+        EXPECT_EQ(tables_of(text).allyUnits[0].skills[3], skill) << zeros;
     }
 }
 
@@ -128,9 +130,7 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
          {{2147483647, -2147483647 - 1, 3, 4, 5, 6, 7, 8, 9, 10}}}};
     // clang-format on
     for (const auto& [text, rows] : cases) {
-        GameTables tables{};
-        TextReader reader = reader_over_bytes(text);
-        read_growth_file(reader, tables);
+        const GameTables tables = tables_of(text, read_growth_file);
         Rows expected = rows;
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
