@@ -1,5 +1,4 @@
 #include <fstream>
-#include <memory>
 
 #include "refused_advances.h"
 #include "state/advance.h"
@@ -20,7 +19,7 @@ std::string changes_of(const AdvanceReport& report) {
     return text;
 }
 
-TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
+TEST(Advance, MovesLaneZeroCarriesTheOutcomeNarrowsTheKeptPlacesOrRefusesAndChangesNothing) {
     const GrowthRates techniqueAndLuck = {80, 50, 10, 50, 40, 20, 5, 60, 0, 0};
     // switches, prediction, rates, lane 0's position, the record's line, the changes reported
     using Case = std::tuple<EventSwitches, int, GrowthRates, int, std::string, std::string>;
@@ -81,6 +80,35 @@ TEST(Advance, MovesLaneZeroAndCarriesTheOutcomeOrRefusesAndChangesNothing) {
                                       c.refusal != AdvanceRefusal::kNothingUsed))
             << c.commandLine;
     }
+    // Lane 0 on a place of its own: the kept places that do what lane 0 did are kept where they
+    // lead, and the only one takes lane 0 there; none left empties the list and lane 0 goes on as
+    // without it; an outcome of no part seen keeps every place; a place led past 4973 goes; a
+    // refusal changes nothing.
+    Session battle = worked_session();
+    battle.action.eventSwitches = {0, 1, 0, 0};
+    const auto advance = [](Session session, const std::vector<LaneCursor>& kept) {
+        session.kept = kept;
+        advance_past_action(session, generated_table());
+        return std::pair(session.lanes[0], session.kept);
+    };
+    using Result = std::pair<LaneCursor, std::vector<LaneCursor>>;
+    EXPECT_EQ(advance(battle, {{0, 2}, {4, 1}, {0, 2}}), (Result{{4, 15}, {}}));
+    EXPECT_EQ(advance(battle, {{0, 19}, {0, 2}, {4, 1}}), (Result{{0, 12}, {{0, 30}, {4, 15}}}));
+    EXPECT_EQ(advance(battle, {{0, 2}}), (Result{{0, 12}, {}}));
+    // A level-up at rates of 0 grows nothing anywhere and uses 9 values; a re-move at a rate of
+    // 0 uses none and shows nothing.
+    Session levelUp = battle;
+    levelUp.action.eventSwitches = {0, 0, 1, 0};
+    levelUp.action.growthRates = {};
+    EXPECT_EQ(advance(levelUp, {{1, 4970}, {0, 2}, {1, 4960}}),
+              (Result{{0, 10}, {{0, 11}, {1, 4969}}}));
+    Session nothingSeen = levelUp;
+    nothingSeen.action.eventSwitches = {0, 0, 0, 1};
+    EXPECT_EQ(advance(nothingSeen, {{1, 4973}, {0, 2}, {1, 4973}}),
+              (Result{{0, 1}, {{0, 2}, {1, 4973}}}));
+    Session atTheEnd = battle;
+    atTheEnd.lanes[0].position = 4970;
+    EXPECT_EQ(advance(atTheEnd, {{0, 2}, {4, 1}}), (Result{{0, 4970}, {{0, 2}, {4, 1}}}));
 }
 
 TEST(Advance, APlanGoesStepByStepAndLaterStepsCarryWhatTheyTookUnchanged) {

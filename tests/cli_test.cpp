@@ -203,10 +203,9 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {"locate @locate-marks.json --enemy-hp 0", R"({"/sequences": [0, 16, 51]})"},
         {"locate @locate-marks.json --enemy-hp 0 --marks ooooooooooooooooooooooooo", R"({"/sequences": [0]})"},
         {"locate @locate-lane.json --enemy-hp 0 --marks ''", R"({"/sequences": [5], "/from": 100})"},
+        // What the kept places become is the engine's, and the file's form is the scenario's.
         {"--data-dir DATA advance @kept-one.json", R"({"/lanes/0": {"seedIndex": 4, "position": 15},
-            "/kept": null, "/history/0/position": 1})"},
-        {"--data-dir DATA advance @kept.json", R"({"/lanes/0/position": 12, "/kept": [[0, 12], [0, 30],
-            [4, 15]]})"}};
+            "/kept": null, "/history/0/position": 1})"}};
     // clang-format on
     for (const auto& [line, expected] : cases) {
         const json printed = run_soramito_json(line), wanted = json::parse(expected);
@@ -265,10 +264,9 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
         {run + "DATA/worked-battle.json", "\n○×法： ×  ×  ×  ○  ○  ×  ×  ×  ○ "},
         {run + "DATA/worked-battle.json", "使い道： 連  連  殺  ？ [命] 殺  ？  命 [殺] ？ [命]\n"
                                           "ＨＰ：アルト 40→40　山賊ガロ 40→0\n\n現在の乱数　　#00: 12\n乱数値： 48  13 "},
-        {run + "@predicted.json", "\n予測消費：0～10番目\nＨＰ"},
         // Without a battle there is no HP to tell, nor a predicted battle.
+        {run + "@predicted.json", "\n予測消費：0～10番目\nＨＰ"}, {run + "@level-up.json", "!予測消費"},
         {run + "@level-up.json", "使い道： HP  力  魔  技 "}, {run + "@level-up.json", "!ＨＰ"},
-        {run + "@level-up.json", "!予測消費"}, {run + "DATA/worked-battle.json", "!予測消費"},
         {run + "@long.json", "乱数値： 91  49 \n○×法： ○  ○ \n使い道： 移  ♪ \n"},
         {run + "DATA/turn-plan.json", "\n\n行動3\n現在の乱数　　#00: 21"},
         {search + "DATA/turn-plan.json", "候補（行動ごとの開始位置）：\n103 → 117 → 126\n106 → 117 → 126\n"},
@@ -310,6 +308,7 @@ TEST(Cli, PrintsTheJsonAndTheReadableFormOfEachCommandAndAdvancesOnWhatItPrinted
 TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioSaysWhy) {
     test_file("no-growth/character.txt", "1,0\nA,1\n");
     test_file("a-folder/character.txt/inside", "");  // a folder where the file should be
+    test_file("cut.json", "{");
     const std::string all = "locate @locate.json", ones = ",1,1,1,1,1,1";
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -333,6 +332,7 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
         {"--data-dir DATA growth --ally \xF0\x9F\x98\x80", "--ally"},
         {"--data-dir DATA run", "引数"}, {"--data-dir DATA run DATA/worked-battle.json --marks o", "--marks"},
         {"--data-dir DATA run /nonexistent.json", "/nonexistent.json"},
+        {"--data-dir DATA run @cut.json", "JSON として読めません"},
         {"--data-dir @no-growth run DATA/worked-battle.json", "grow.txt"},
         {"--data-dir DATA search DATA/worked-battle.json --marks " + std::string(500, 'x'), "--marks"},
         {"--data-dir DATA advance", "引数"}, {"--data-dir DATA advance a.json b.json", "引数"},
@@ -371,10 +371,10 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
     }
     for (std::size_t i = 0; i < scenarios.size(); ++i) {
         const std::string path = test_file("bad" + std::to_string(i) + ".json", scenarios[i].first);
-        // The reader's refusals hold for every command; 実行's for advance alone.
+        // The reader's refusals, whose words name the file, hold for every command; 実行's for
+        // advance alone.
         for (const std::string command : {"advance", "run", "search", "estimate"}) {
             const CliResult r = run_soramito_cli("--data-dir DATA " + command + " " + path);
-            // The reader's words name the file.
             const std::string said = (i < 2 ? "シナリオ " + path + "：" : "") + scenarios[i].second;
             if (i < 2 || command == "advance") {
                 EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
@@ -382,24 +382,6 @@ TEST(CliErrors, ExitWithStatusTwoAndOneLineNamingWhatIsWrongAndARefusedScenarioS
             }
         }
     }
-    expect_cli_failure("--data-dir DATA run " + test_file("cut.json", "{"),
-                       "JSON として読めません");
-}
-
-// --out writes the bytes stdout would have got, whatever the shell; a file that cannot be
-// written is a failure, and what stood there stays.
-TEST(CliProgram, OutWritesTheOutputToAFile) {
-    for (const std::string command : {"advance DATA/worked-battle.json --json", "units"}) {
-        const std::string file = test_file("out.json", "old");
-        const CliResult printed = run_soramito_cli("--data-dir DATA " + command);
-        const CliResult written = run_soramito_cli("--data-dir DATA " + command + " --out " + file);
-        std::ifstream in(file, std::ios::binary);
-        EXPECT_EQ(std::make_tuple(written.status, written.out,
-                                  std::string(std::istreambuf_iterator<char>(in), {})),
-                  std::make_tuple(0, "", printed.out));
-    }
-    expect_cli_failure("--data-dir DATA units --out " + test_file("folder/inside", "") + "/x.json",
-                       "--out");
 }
 
 // Without --data-dir the files come from the working folder, else from beside the program;
@@ -409,9 +391,6 @@ TEST(CliProgram, FindsTheStartUpFilesBesideItselfFromAnotherFolder) {
     const fs::path beside = test_folder() / "beside", elsewhere = test_folder() / "elsewhere";
     fs::create_directories(beside);
     fs::create_directories(elsewhere);
-    // As the system names them, links followed.
-    const std::string besideName = fs::canonical(beside).string(),
-                      elsewhereName = fs::canonical(elsewhere).string();
     fs::copy_file(SORAMITO_CLI_PROGRAM, beside / "soramito-cli",
                   fs::copy_options::overwrite_existing);
     const std::string out = (test_folder() / "out").string(),
@@ -419,24 +398,24 @@ TEST(CliProgram, FindsTheStartUpFilesBesideItselfFromAnotherFolder) {
     const std::string line = "cd " + elsewhere.string() + " && " +
                              (beside / "soramito-cli").string() + " units >" + out + " 2>" + err;
     for (const bool withFiles : {false, true}) {
-        for (const char* name : {"character.txt", "grow.txt"}) {
-            withFiles ? void(fs::copy_file(kSamplesDir + "/" + name, beside / name,
-                                           fs::copy_options::overwrite_existing))
-                      : void(fs::remove(beside / name));
-        }
-        // The program writes what a command prints to stdout, a failure to stderr.
+        // The program writes what a command prints to stdout, a failure to stderr, which names
+        // both folders as the system names them, links followed.
         const int result = std::system(line.c_str());
         std::ifstream said(err);
         const std::string words(std::istreambuf_iterator<char>(said), {});
-        EXPECT_EQ(std::make_tuple(WEXITSTATUS(result), fs::file_size(out) > 0, words.empty(),
-                                  words.find(besideName) != std::string::npos &&
-                                      words.find(elsewhereName) != std::string::npos),
-                  std::make_tuple(withFiles ? 0 : 2, withFiles, withFiles, !withFiles))
+        for (const char* name : {"character.txt", "grow.txt"}) {  // for the next run
+            fs::copy_file(kSamplesDir + "/" + name, beside / name, fs::copy_options::skip_existing);
+        }
+        EXPECT_EQ(
+            std::make_tuple(WEXITSTATUS(result), fs::file_size(out) > 0, words.empty(),
+                            words.find(fs::canonical(beside).string()) != std::string::npos &&
+                                words.find(fs::canonical(elsewhere).string()) != std::string::npos),
+            std::make_tuple(withFiles ? 0 : 2, withFiles, withFiles, !withFiles))
             << words;
     }
 }
 
-TEST(CliProgram, AnswersOnStdoutAndFailsOrWarnsOnStderr) {
+TEST(CliProgram, AnswersOnStdoutOrInTheOutFileAndFailsOrWarnsOnStderr) {
     std::ifstream file(std::string(SORAMITO_TESTS_DIR) + "/cli_usage.txt", std::ios::binary);
     const std::string usage(std::istreambuf_iterator<char>(file), {});
     // the line and its status: 0 with the usage on stdout alone, 2 with it on stderr alone
@@ -451,6 +430,20 @@ TEST(CliProgram, AnswersOnStdoutAndFailsOrWarnsOnStderr) {
             << line;
     }
     EXPECT_EQ(run_soramito_cli("--version").out, "soramito-cli 0.1.0\n");
+    // --out writes the bytes stdout would have got, whatever the shell; a file that cannot be
+    // written is a failure, and what stood there stays.
+    for (const std::string command : {"advance DATA/worked-battle.json --json", "units"}) {
+        const std::string target = test_file("out.json", "old");
+        const CliResult printed = run_soramito_cli("--data-dir DATA " + command);
+        const CliResult written =
+            run_soramito_cli("--data-dir DATA " + command + " --out " + target);
+        std::ifstream in(target, std::ios::binary);
+        EXPECT_EQ(std::make_tuple(written.status, written.out,
+                                  std::string(std::istreambuf_iterator<char>(in), {})),
+                  std::make_tuple(0, "", printed.out));
+    }
+    expect_cli_failure("--data-dir DATA units --out " + test_file("folder/inside", "") + "/x.json",
+                       "--out");
     // What the start-up files lost goes to stderr, and the command goes on.
     test_file("eleven/grow.txt", "1,2,3,4,5,6,7,8,9,10,11\n");
     test_file("eleven/character.txt", "1,0\nA,2,\n");

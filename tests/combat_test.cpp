@@ -40,11 +40,6 @@ std::string summary(const Battle& b) {
                  b.defender.hpAfterBattle});
 }
 
-U with(const U& unit, const std::vector<SkillIndex>& skills,
-       std::initializer_list<std::pair<std::int32_t U::*, std::int32_t>> figures = {}) {
-    return with_figures(with_skills(unit, skills), figures);
-}
-
 constexpr std::int32_t U::*kHp = &U::hp, U::*kLuck = &U::luck, U::*kSpeed = &U::attackSpeed,
                        U::*kCrit = &U::critRate, U::*kAttack = &U::attack,
                        U::*kTech = &U::technique, U::*kHit = &U::hitRate;

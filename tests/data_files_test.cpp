@@ -10,6 +10,8 @@
 
 namespace {
 
+const std::string kKana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
+
 // "name factor skill ..." ("skill=flag" for a flag not 1) of the entry parsed into a zeroed
 // record, which must keep its other fields 0.
 std::string parsed(std::string entry) {
@@ -29,11 +31,18 @@ std::string parsed(std::string entry) {
     return text + (std::memcmp(&filled, &unit, sizeof unit) == 0 ? "" : " and more");
 }
 
-// "allies,enemies: ally names | enemy names", an empty name shown as "-".
-std::string read_units(const std::string& text) {
+// The tables as read_unit_file, or read_growth_file, reads them from text.
+GameTables tables_of(const std::string& text,
+                     void (*read)(TextReader&, GameTables&, FileProblems*) = read_unit_file) {
     GameTables tables{};
     TextReader reader = reader_over_bytes(text);
-    read_unit_file(reader, tables);
+    read(reader, tables, nullptr);
+    return tables;
+}
+
+// "allies,enemies: ally names | enemy names", an empty name shown as "-".
+std::string read_units(const std::string& text) {
+    const GameTables tables = tables_of(text);
     const auto names = [](const auto& units, int count) {
         std::string shown;
         for (int i = 0; i < count; ++i) {
@@ -63,13 +72,12 @@ TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
     for (const auto& [entry, expected] : cases) {
         EXPECT_EQ(parsed(entry), expected) << entry;
     }
-    const std::string kana16 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     const std::string a30(30, 'a');
-    // Byte 31 of kana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
+    // Byte 31 of kKana16 would halve タ: cut to 30; after one ASCII byte it ends ソ: keep 31. A
     // name's last lead byte stays. 0xA1 to 0xDF are single bytes; 0x81-0x9F and 0xE0-0xFC lead.
     // clang-format off
     const std::vector<std::pair<std::string, std::size_t>> names = {
-        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kana16, 30}, {"a" + kana16, 31},
+        {std::string(31, 'a'), 31}, {std::string(40, 'a'), 31}, {kKana16, 30}, {"a" + kKana16, 31},
         {a30 + "\x83", 31}, {std::string(31, '\xB1') + "a", 31},
         {std::string(30, '\xDF') + "\x83\x41", 30}, {a30 + "\x81\x40" "b", 30},
         {a30 + "\x9F\x40" "b", 30}, {a30 + "\xE0\x40" "b", 30}, {a30 + "\xFC\xFC" "b", 30},
@@ -99,10 +107,7 @@ TEST(UnitFile, ParsesEntriesCutsLongNamesAndReadsTheHeader) {
     // Of an entry 255 bytes are kept: its last comma ends a skill at byte 255, not at 256.
     for (const auto& [zeros, skill] : {std::pair{249, 1}, std::pair{250, 0}}) {
         const std::string text = "1,0\nA,1," + std::string(zeros, '0') + "3,\n";
-        GameTables tables{};
-        TextReader reader = reader_over_bytes(text);
-        read_unit_file(reader, tables);
-        EXPECT_EQ(tables.allyUnits[0].skills[3], skill) << zeros;
+        EXPECT_EQ(tables_of(text).allyUnits[0].skills[3], skill) << zeros;
     }
 }
 
@@ -125,14 +130,11 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
          {{2147483647, -2147483647 - 1, 3, 4, 5, 6, 7, 8, 9, 10}}}};
     // clang-format on
     for (const auto& [text, rows] : cases) {
-        GameTables tables{};
-        TextReader reader = reader_over_bytes(text);
-        read_growth_file(reader, tables);
+        const GameTables tables = tables_of(text, read_growth_file);
         Rows expected = rows;
         expected.resize(kGrowthTableCapacity);
         EXPECT_EQ(Rows(tables.growthTable.begin(), tables.growthTable.end()), expected) << text;
     }
-    const std::string name32 = "アイウエオカキクケコサシスセソタ";  // 32 bytes
     // Three allies, and two more past the 52 rows a growth file has.
     GameTables three{}, fiftyFour{};
     three.allyUnitCount = 3;
@@ -157,7 +159,7 @@ TEST(StartUpFiles, ReadGrowthRecordsAndSayWhereTheReadingLostSomething) {
          "grow.txt：紅緒（54人目の味方）の行がありません。成長率は0です"},
         {&three, repeated(3, row), ""},
         {nullptr, "2,0\nアルト,2,7,\nミナト,3,\n", ""},
-        {nullptr, "2,0\nアルト,2,7,\n" + name32 + ",3,\n",
+        {nullptr, "2,0\nアルト,2,7,\n" + kKana16 + ",3,\n",
          "character.txt 3行目：名前が32バイトあります。31バイトまでで切りました"},
         {nullptr, "1,1\nA,2," + std::string(300, '7') + ",\nB,1,\n",
          "character.txt 2行目：項目が305バイトあります。256バイト目から後は読み捨てました\n"

@@ -64,7 +64,8 @@ TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) 
                            {kSkillMeteor, kSkillBrave, kSkillCharge, kSkillMoonlight, kSkillCurse,
                             kSkillCounter, kSkillGreatShield},
                            {10, 100, 21, 90, 0, 10, 0, 10, 2000000000, 2000000000});
-    r.defender = with_figures(r.attacker, {{&CombatantState::attackSpeed, 5}});
+    constexpr std::int32_t CombatantState::*kSpeed = &CombatantState::attackSpeed;
+    r.defender = with(r.attacker, {}, {{kSpeed, 5}});
     r.log.seedIndex = 63;
     using Outcome = std::tuple<int, int, int, int, int, std::size_t>;
     for (const auto& [predict, outcome] :
@@ -94,11 +95,9 @@ TEST(EventRunner, CombinesEventsStopsAtAFullLogAndEstimatesEveryPossibleStrike) 
     // clang-format on
     for (const auto& c : estimates) {
         const auto& [attackerSkills, speed, defenderSkills, estimate] = c;
-        const CombatantState attacker =
-            with_figures(with_skills({}, attackerSkills), {{&CombatantState::attackSpeed, speed}});
-        const CombatantState defender =
-            with_figures(with_skills({}, defenderSkills), {{&CombatantState::attackSpeed, 5}});
-        EXPECT_EQ(estimate_battle_consumption(attacker, defender), estimate)
+        EXPECT_EQ(estimate_battle_consumption(with({}, attackerSkills, {{kSpeed, speed}}),
+                                              with({}, defenderSkills, {{kSpeed, 5}})),
+                  estimate)
             << testing::PrintToString(c);
     }
 }
@@ -280,11 +279,10 @@ TEST(TurnPlan, EachStepStartsWhereTheOneBeforeStoppedOnOneSequenceOrOnAll) {
 constexpr Observations kAllFour = {40, 0, 0b11, true};
 
 // The nearest `room` positions as "sequence:position offset>next ", then "/" and how many in all.
-std::string locate(const Action& action, const std::vector<std::int32_t>& seeds, int from,
+std::string locate(const Action& action, const PositionSet& where, int from,
                    const Observations& seen, std::size_t room) {
     std::vector<LocatedPosition> found(room);
-    const std::size_t total =
-        locate_positions(action, generated_table(), every_position_of(seeds), from, seen, found);
+    const std::size_t total = locate_positions(action, generated_table(), where, from, seen, found);
     std::string text;
     for (std::size_t i = 0; i < std::min(room, total); ++i) {
         const LocatedPosition& p = found[i];
@@ -294,7 +292,7 @@ std::string locate(const Action& action, const std::vector<std::int32_t>& seeds,
     return text + "/" + std::to_string(total);
 }
 
-TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
+TEST(Locate, FindsTheNearestPositionsFirstOverAnyPlacesAndNothingTheActionCannotShow) {
     // The worked battle, then the level-up and the re-move with the worked rates (re-move 30): on
     // sequence 0 from position 1 the battle uses 11 values, the enemy falls and the ally keeps 40,
     // HP and 力 grow, and the re-move passes, 21 values in all.
@@ -314,7 +312,8 @@ TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
         {{0}, kLastLanePosition, {{}, 0, {}, {}}, 2, "0:4965 -8>4986 0:4960 -13>4981 "}};
     // clang-format on
     for (const auto& [seeds, from, seen, room, expected] : cases) {
-        const std::string got = locate(searching({0, 1, 1, 1}), seeds, from, seen, room);
+        const std::string got =
+            locate(searching({0, 1, 1, 1}), every_position_of(seeds), from, seen, room);
         EXPECT_EQ(expected.ends_with(' ') ? got.substr(0, got.find('/')) : got, expected);
     }
     // What the action has no event for was not seen in this game: nothing matches it. Without a
@@ -328,8 +327,37 @@ TEST(Locate, FindsTheNearestPositionsFirstAndNothingTheActionCannotShow) {
              {searching({0, 1, 0, 1}), {{}, {}, 0, {}}},
              {searching({0, 1, 1, 0}), {{}, {}, {}, false}},
              {noReMoveRate, {{}, {}, {}, false}}}) {
-        EXPECT_EQ(locate(action, {0}, 10, seen, 1), "/0");
+        EXPECT_EQ(locate(action, every_position_of(std::vector{0}), 10, seen, 1), "/0");
     }
+    // The worked battle's two HPs (40 and 0) over every sequence from lane 0 at 2000: exactly the
+    // places where run gives them, each tried on its own and sorted by distance, then sequence.
+    // Kept places: those alone, each once, whatever their sequence; places that give it (1 and
+    // 19 of sequence 0, 1 of 4) and one that does not (2 of 0).
+    const Action battle = searching({0, 1, 0, 0});
+    const Observations seen{40, 0, {}, {}};
+    std::vector<LocatedPosition> expected;
+    PositionSet all, kept;
+    for (int seed = 0; seed < kSeedCount; ++seed) {
+        all.add_sequence(seed);
+        for (int position = kFirstLanePosition; position <= kLastLanePosition; ++position) {
+            const SequenceRun run = run_action_at(battle, generated_table(), seed, position);
+            if (run.allyHpAfterBattle == 40 && run.enemyHpAfterBattle == 0) {
+                expected.push_back({seed, position, position - 2000, position + run.log.count});
+            }
+        }
+    }
+    std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+        return std::tuple(std::abs(a.offset), a.offset, a.seedIndex) <
+               std::tuple(std::abs(b.offset), b.offset, b.seedIndex);
+    });
+    EXPECT_EQ(expected.size(), 50399u);
+    std::vector<LocatedPosition> found(kSeedCount * kLastLanePosition);
+    found.resize(locate_positions(battle, generated_table(), all, 2000, seen, found));
+    EXPECT_TRUE(found == expected);
+    for (const LaneCursor& place : {LaneCursor{4, 1}, {0, 19}, {0, 2}, {0, 1}, {4, 1}}) {
+        kept.add(place);
+    }
+    EXPECT_EQ(locate(battle, kept, 1, seen, 4), "0:1 0>12 4:1 0>15 0:19 18>30 /3");
 }
 
 }  // namespace

@@ -76,8 +76,7 @@ TEST(Marks, ParseTypedTextAndMatchTheSeedsOrNearlyMatchThem) {
         {"oxxooxxxoxoxooxoxoox", 3, "1:0@21 1:16@21 1:51@21 3:10@20 3:26@20"},
         {"xxxooxxxoxoxooxoxooxx", 1, "1:0@22 1:16@22 1:51@22"},
         {"oxxooxoxoxoxxooxoxoox", 3, "3:0@21 3:16@21 3:51@21"},
-        {"xxxooxxxoxoxooxoxoxo", 1, "1:0@20 1:16@20 1:51@20"},
-    };
+        {"xxxooxxxoxoxooxoxoxo", 1, "1:0@20 1:16@20 1:51@20"}};
     for (const auto& [text, tolerance, expected] : slips) {
         MarkArray marks{};
         const int n = parse_mark_pattern(text.c_str(), marks);

@@ -1,5 +1,6 @@
 #include <nlohmann/json.hpp>
 
+#include "state/kept_positions.h"
 #include "state/scenario_file.h"
 #include "text/scenario_codec.h"
 #include "text/text_encoding.h"
@@ -9,14 +10,13 @@ namespace {
 
 using nlohmann::json;
 
-const auto written_of = [](const Session& s) { return write_scenario(s, kScenarioCodec); };
-
 Session read_text(const std::string& text) {
     return read_scenario(text, kScenarioCodec).session;
 }
 
 TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
-    EXPECT_EQ(json::parse(written_of(default_session())), json::parse(R"({"ally": {"name": "",
+    EXPECT_TRUE(json::parse(write_scenario(default_session(), kScenarioCodec)) ==
+                json::parse(R"({"ally": {"name": "",
         "followUpCritFactor": 0, "skills": [0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0], "level": 10,
         "technique": 10, "luck": 10, "hitRate": 90, "critRate": 10, "attackSpeed": 10,
         "attack": 20, "defense": 10, "hp": 40, "maxHp": 60}, "enemy": {"name": "",
@@ -55,18 +55,31 @@ TEST(ScenarioFile, WritesTheStartUpDefaultsAndReadsBackWhatItWrote) {
     s.plan.steps[1].eventSwitches = {0, 0, 1, 0};
     std::strncpy(s.plan.steps[1].enemy.name, "山賊", kUnitNameCapacity);  // zeroed after, as read
     s.plan.steps[1].enemy.hp = 34;
-    const std::string written = written_of(s);
+    s.kept = {{63, 4973}, {0, 1}, {63, 4973}};  // duplicates and order kept, written last
+    const std::string written = write_scenario(s, kScenarioCodec);
     s.marks = "○×";
     EXPECT_EQ(read_text(written), s);
+    EXPECT_TRUE(
+        written.ends_with("\"kept\": [\n    [63, 4973],\n    [0, 1],\n    [63, 4973]\n  ]\n}\n"));
     // The file speaks UTF-8.
     EXPECT_NE(written.find("\"name\": \"" + shift_jis_to_utf8("アルト") + "\""), std::string::npos);
 }
 
+// UTF-16 of either byte order, after its mark.
+std::string bytes_of(std::u16string_view utf16, bool big) {
+    std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : utf16) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += big ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 // "read", or the fault: kind, member, low..high, size, written, line:column, each part not empty.
 std::string fault_line(const std::string& text) {
-    static const char* const kKinds[] = {"json",  "object", "unknown", "integer",
-                                         "range", "array",  "string",  "sjis",
-                                         "long",  "nul",    "event",   "missing"};
+    static const char* const kKinds[] = {"json",  "object",  "unknown", "integer", "range",
+                                         "array", "string",  "sjis",    "long",    "nul",
+                                         "event", "missing", "utf"};
     try {
         read_text(text);
     } catch (const ScenarioError& error) {
@@ -91,6 +104,7 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
     const auto e = [&](const std::string& more) { return h(entry.substr(1) + ", " + more); };
     const std::string zeros15 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
     const std::string kana15 = repeated(15, R"(\u30a2)");  // 30 bytes in Shift-JIS
+    const std::string kept = R"({"kept": [)" + repeated(kKeptCapacity, "[0, 1]", ", ");
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {R"({"ally": {"name": ")" + kana15 + R"(a", "level": -999, "hp": 9999,
@@ -154,55 +168,40 @@ TEST(ScenarioFile, ReadsTheEndsOfEveryRangeAndRefusesPastThemNamingTheMember) {
         {e(R"("enemyHp": [40, 10000])"), "range history[0].enemyHp[1] -999..9999 10000"},
         {e(R"("grown": [0, 0, 2, 0, 0, 0, 0, 0, 0])"), "range history[0].grown[2] 0..1 2"},
         {e(R"("reMove": 2)"), "range history[0].reMove 0..1 2"},
-        {e(R"("hp": 3)"), "unknown history[0].hp"}};
+        {e(R"("hp": 3)"), "unknown history[0].hp"},
+        {kept + "]}", "read"}, {kept + ", [0, 1]]}", "array kept 0..65536 size 65537"},
+        {R"({"kept": {}})", "array kept 0..65536 {...}"},
+        {R"({"kept": [[0, 0]]})", "range kept[0][1] 1..4973 0"},
+        {R"({"kept": [[0, 1], [0]]})", "array kept[1] 2..2 size 1"},
+        {R"({"kept": [[0, 1, 2]]})", "array kept[0] 2..2 size 3"},
+        {R"({"kept": [[64, 1]]})", "range kept[0][0] 0..63 64"},
+        {R"({"kept": [[-1, 1]]})", "range kept[0][0] 0..63 -1"},
+        {R"({"kept": [[0, 4974]]})", "range kept[0][1] 1..4973 4974"},
+        {R"({"kept": [[0, 18446744073709551615]]})", "range kept[0][1] 1..4973 18446744073709551615"},
+        {R"({"kept": [[0, "1"]]})", "integer kept[0][1] 1..4973 \"1\""},
+        // A character past U+FFFF (a surrogate pair) decodes, and has no Shift-JIS form;
+        // Shift-JIS, UTF-16 without its mark or with a lone surrogate, an odd byte: no text.
+        {bytes_of(uR"({"marks": "😀"})", false), "sjis marks"}, {R"({"marks": "○×"})", "utf"},
+        {std::string("{\0}\0", 4), "utf"}, {bytes_of(u"{\xD800}", false), "utf"},
+        {bytes_of(u"{}", true) + std::string(1, '\0'), "utf"}};
     // clang-format on
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(fault_line(text), expected) << text.substr(0, 200);
     }
 }
 
-// The literals are Shift-JIS, as the engine's texts are; UTF-8 is written out in bytes.
 // A scenario saved by an editor or a shell in another encoding: UTF-8 after a byte-order mark,
-// or UTF-16 of either byte order after one, reads as its UTF-8 twin; anything else is refused
-// as no text the reader knows.
-TEST(ScenarioFile, ReadsUtf16AndAByteOrderMarkAndRefusesOtherEncodings) {
-    const auto bytes_of = [](std::u16string_view utf16, bool big) {
-        std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
-        for (const char16_t unit : utf16) {
-            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-            bytes += big ? std::string{high, low} : std::string{low, high};
-        }
-        return bytes;
-    };
+// or UTF-16 of either byte order after one, reads as its UTF-8 twin. (The sources' plain
+// literals are Shift-JIS, as the engine's texts are; UTF-8 is written out in bytes.)
+TEST(TextEncoding, ScenariosReadUtf16AndAByteOrderMarkAndShiftJisConvertsToUtf8BothWays) {
     const std::string utf8 =
         reinterpret_cast<const char*>(u8R"({"ally": {"name": "アルト"}, "marks": "○×"})");
     const std::u16string utf16 = uR"({"ally": {"name": "アルト"}, "marks": "○×"})";
-    const Session twin = read_scenario(utf8, kScenarioCodec).session;
-    EXPECT_EQ(std::make_pair(std::string(twin.action.ally.name), twin.marks),
-              std::make_pair(std::string("アルト"), std::string("○×")));
+    const Session twin = read_text(utf8);
     for (const std::string& text :
          {"\xEF\xBB\xBF" + utf8, bytes_of(utf16, false), bytes_of(utf16, true)}) {
-        EXPECT_EQ(read_scenario(text, kScenarioCodec).session, twin);
+        EXPECT_EQ(read_text(text), twin);
     }
-    // the text, the fault: a character past U+FFFF (a surrogate pair) decodes, and has no
-    // Shift-JIS form; Shift-JIS, UTF-16 without its mark or with a lone surrogate, an odd byte
-    const std::vector<std::pair<std::string, ScenarioFaultKind>> refused = {
-        {bytes_of(uR"({"marks": "😀"})", false), ScenarioFaultKind::kNoShiftJisForm},
-        {R"({"marks": "○×"})", ScenarioFaultKind::kNotUtf},
-        {std::string("{\0}\0", 4), ScenarioFaultKind::kNotUtf},
-        {bytes_of(u"{\xD800}", false), ScenarioFaultKind::kNotUtf},
-        {bytes_of(u"{}", true) + std::string(1, '\0'), ScenarioFaultKind::kNotUtf}};
-    for (const auto& [text, fault] : refused) {
-        try {
-            read_scenario(text, kScenarioCodec);
-            ADD_FAILURE() << "read";
-        } catch (const ScenarioError& error) {
-            EXPECT_EQ(error.fault.kind, fault);
-        }
-    }
-}
-
-TEST(TextEncoding, ConvertsShiftJisAndUtf8BothWays) {
     // Shift-JIS, its UTF-8: a byte that begins no character is U+FFFD, and the next one is read.
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {

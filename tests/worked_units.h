@@ -41,14 +41,14 @@ inline CombatantState with_skills(CombatantState unit, const std::vector<SkillIn
     return unit;
 }
 
-// A copy of unit with some figures replaced: with_figures(u, {{&CombatantState::hp, 5}}).
-inline CombatantState with_figures(
-    CombatantState unit,
-    std::initializer_list<std::pair<std::int32_t CombatantState::*, std::int32_t>> figures) {
+// A copy of unit with skills added and figures replaced: with(u, {}, {{&CombatantState::hp, 5}}).
+inline CombatantState with(
+    CombatantState unit, const std::vector<SkillIndex>& skills,
+    std::initializer_list<std::pair<std::int32_t CombatantState::*, std::int32_t>> figures = {}) {
     for (const auto& [field, value] : figures) {
         unit.*field = value;
     }
-    return unit;
+    return with_skills(unit, skills);
 }
 
 // figures: level, technique, luck, hitRate, critRate, attackSpeed, attack, defense, hp, maxHp.
