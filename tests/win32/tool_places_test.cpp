@@ -31,7 +31,7 @@ struct ToolPlaces : Program {
     std::filesystem::path placesFile = folder.appData / "Soramito" / "windows.json";
 };
 
-TEST_F(ToolPlaces, OpenInTurnClearOfEachOtherAndReopenWhereTheyWereLeft) {
+TEST_F(ToolPlaces, OpenInTurnClearOfEachOtherReopenWhereTheyWereLeftAndForgetAPlaceOffScreen) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(main_window(), MONITOR_DEFAULTTONEAREST), &monitor);
@@ -78,21 +78,19 @@ TEST_F(ToolPlaces, OpenInTurnClearOfEachOtherAndReopenWhereTheyWereLeft) {
     for (int kind = 0; kind < 3; ++kind) {
         EXPECT_EQ(shown(open_tool(kind)), shown(opened[kind])) << kClasses[kind];
     }
-}
-
-TEST_F(ToolPlaces, AFileThatCannotBeReadOrAPlaceOffTheScreensCountsAsNone) {
-    const ScreenRect fresh = open_tool(0);
+    // A file that cannot be read, or a place off the screens, counts as none, with no word of
+    // it, and the file is written afresh at the end.
+    const ScreenRect first = opened[0];
     for (const char8_t* kept : {u8R"({"dpi": 96, "検索結果": [0, 0)",
                                 u8R"({"dpi": 96, "検索結果": [-30000, -30000, 640, 420]})"}) {
         EXPECT_EQ(close_program(), 0);
         write_file(placesFile, reinterpret_cast<const char*>(kept));
         EXPECT_EQ(answer_box([] { open_program(); }, IDOK), L"(none)");
-        EXPECT_EQ(shown(open_tool(0)), shown(fresh));
+        EXPECT_EQ(shown(open_tool(0)), shown(first));
     }
-    // Written afresh at the end.
     EXPECT_EQ(close_program(), 0);
     const auto rewritten = read_window_places(read_file(placesFile));
-    EXPECT_TRUE(rewritten && rewritten->places[0] == fresh);
+    EXPECT_TRUE(rewritten && rewritten->places[0] == first);
     open_program();
 }
 
