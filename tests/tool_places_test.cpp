@@ -118,7 +118,7 @@ TEST(WindowPlaces, AFileIsReadWholeOrNotAtAll) {
     EXPECT_EQ(at96.dpi, 96);
     EXPECT_EQ(at96[ToolWindowKind::kResults], (ScreenRect{-1500, 20, -860, 440}));
     EXPECT_FALSE(at96[ToolWindowKind::kRecord]);
-    EXPECT_TRUE(read_window_places(utf8(u8R"({"dpi":96,"見出し":1,"記録":[0,0,1,1]})")));
+    EXPECT_TRUE(read_window_places(utf8(u8R"({"dpi":960,"見出し":1,"記録":[0,0,1,1]})")));
 
     // A whole file unreadable, or one record of it.
     std::vector<std::string> unreadable = {

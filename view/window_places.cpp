@@ -60,11 +60,11 @@ std::optional<WindowPlaces> read_window_places(std::string_view bytes) {
         return std::nullopt;
     }
     const json file = json::parse(bytes, nullptr, false);
-    if (!file.is_object() || !file.contains("dpi")) {
+    if (!file.is_object()) {
         return std::nullopt;
     }
     WindowPlaces read;
-    const auto dpi = integer(file["dpi"], kLeastDpi, kMostDpi);
+    const auto dpi = integer(file.value("dpi", json()), kLeastDpi, kMostDpi);
     if (!dpi) {
         return std::nullopt;
     }
@@ -73,7 +73,7 @@ std::optional<WindowPlaces> read_window_places(std::string_view bytes) {
         if (!file.contains(name_of(kind))) {
             continue;
         }
-        read.places[kind] = rect(file[name_of(kind)]);
+        read.places[kind] = rect(file.at(name_of(kind)));
         if (!read.places[kind]) {
             return std::nullopt;
         }
