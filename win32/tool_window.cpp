@@ -151,6 +151,9 @@ HWND ToolWindows::create_window(const wchar_t* className, WNDPROC procedure, voi
     HWND owner = main_.window();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    // Drawn whole after a change of size: the controls move with the window's edges, and what
+    // they left would otherwise stay on the screen.
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = static_cast<HCURSOR>(
