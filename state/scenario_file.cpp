@@ -13,6 +13,7 @@
 #include "data/text_reader.h"
 #include "random/marks.h"
 #include "state/figure_limits.h"
+#include "state/json_integer.h"
 #include "state/kept_positions.h"
 
 namespace {
@@ -61,11 +62,7 @@ std::int32_t integer(const json& value, std::int64_t low, std::int64_t high,
                 .written = written(value)},
                "scenario field " + field + " must be an integer");
     }
-    // Non-negative numbers arrive unsigned and may exceed the signed 64-bit range.
-    const bool tooLarge = value.is_number_unsigned()
-                              ? value.get<std::uint64_t>() > static_cast<std::uint64_t>(high)
-                              : value.get<std::int64_t>() > high;
-    if (tooLarge || value.get<std::int64_t>() < low) {
+    if (!integer_within(value, low, high)) {
         refuse({.kind = ScenarioFaultKind::kOutOfRange,
                 .member = field,
                 .low = low,

@@ -7,6 +7,7 @@
 
 #include "data/names.h"
 #include "state/figure_limits.h"
+#include "state/json_integer.h"
 
 namespace {
 
@@ -32,10 +33,7 @@ std::int32_t integer(const json& value, std::int64_t low, std::int64_t high,
                 .high = high,
                 .written = shown(value)});
     }
-    const bool inside = value.is_number_unsigned()
-                            ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(high)
-                            : value.get<std::int64_t>() >= low && value.get<std::int64_t>() <= high;
-    if (!inside) {
+    if (!integer_within(value, low, high)) {
         refuse({.kind = ScenarioFaultKind::kOutOfRange,
                 .member = member,
                 .low = low,

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "state/json_integer.h"
+
 namespace {
 
 using nlohmann::json;
@@ -22,17 +24,7 @@ constexpr int kMostDpi = 960;
 constexpr std::size_t kMostBytes = 4096;
 
 std::optional<int> integer(const json& value, int low, int high) {
-    // A number past the largest signed one is read as unsigned, and is too large anyway.
-    if (!value.is_number_integer() ||
-        (value.is_number_unsigned() &&
-         value.get<std::uint64_t>() > static_cast<std::uint64_t>(high))) {
-        return std::nullopt;
-    }
-    const std::int64_t number = value.get<std::int64_t>();
-    if (number < low || number > high) {
-        return std::nullopt;
-    }
-    return static_cast<int>(number);
+    return integer_within(value, low, high) ? std::optional<int>(value.get<int>()) : std::nullopt;
 }
 
 std::optional<ScreenRect> rect(const json& value) {

@@ -44,10 +44,10 @@ MainWindowPlaces places_of(HWND owner, int dpi) {
                             on_screen(owner, kMarksArea, dpi)};
 }
 
-ScreenRect work_area_of(HWND window) {
+ScreenRect work_area(HMONITOR handle) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoW(handle, &monitor);
     return screen_rect(monitor.rcWork);
 }
 
@@ -56,12 +56,7 @@ std::vector<ScreenRect> work_areas() {
     EnumDisplayMonitors(
         nullptr, nullptr,
         [](HMONITOR handle, HDC, LPRECT, LPARAM found) -> BOOL {
-            MONITORINFO monitor{};
-            monitor.cbSize = sizeof monitor;
-            if (GetMonitorInfoW(handle, &monitor)) {
-                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
-                    screen_rect(monitor.rcWork));
-            }
+            reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(work_area(handle));
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&areas));
@@ -139,7 +134,8 @@ ScreenRect ToolWindows::first_place(ToolWindowKind kind, ScreenSize size, Screen
             open.push_back(window_rect(tool.window));
         }
     }
-    return place_tool_window(places_of(owner, dpi), work_area_of(owner), open,
+    return place_tool_window(places_of(owner, dpi),
+                             work_area(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)), open,
                              {scale_to_dpi(size.width, dpi), scale_to_dpi(size.height, dpi)}, least,
                              static_cast<int>(kind) + 1, scale_to_dpi(kCascadeStep, dpi));
 }
@@ -193,10 +189,7 @@ bool ToolWindows::handle_message(HWND window, UINT message, WPARAM wParam, LPARA
                                  int& dpi) {
     if (message == WM_CLOSE) {
         ShowWindow(window, SW_HIDE);
-        if (const ToolWindow* tool = find(window)) {
-            note_place(*tool);
-            write_kept_file(kPlacesName, write_window_places(places()));
-        }
+        keep_places();
         return true;
     }
     if (message == WM_GETMINMAXINFO) {

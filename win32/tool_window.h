@@ -33,8 +33,8 @@ public:
     // A child control, in the font of dialogs; with WS_TABSTOP, Tab stops at it.
     HWND create_child(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                       int id);
-    // Writes where the tool windows are, those closed included, to windows.json: when the
-    // program ends.
+    // Writes where the tool windows are, those closed included, to windows.json: when one
+    // closes and when the program ends.
     void keep_places();
     // WM_CLOSE hides the window and keeps its place; WM_GETMINMAXINFO gives its least size;
     // WM_DPICHANGED takes the suggested rectangle
